@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+#include "UserMessage.h"
+#include "store/Installation.h"
+
+class CliArguments;
+
+/** What a command works on and where it reports. */
+class CliContext {
+public:
+    CliContext(Installation& installation, QTextStream& out, QTextStream& err)
+        : m_installation(installation), m_out(out), m_err(err)
+    {
+    }
+
+    Installation& installation() { return m_installation; }
+    DrawHistory& history() { return *m_installation.history; }
+    QTextStream& out() { return m_out; }
+
+    /** Reports a refusal with the program's message; the exit status to return. */
+    int refuse(const UserMessage& message);
+    /** Reports a warning that does not stop the command. */
+    void warn(const UserMessage& message);
+    /** Reports wrong arguments with the command's synopsis; the exit status to return. */
+    int usage(const QString& synopsis);
+
+    /** Prints values on one line, separated by single spaces. */
+    template <typename Container>
+    void printLine(const Container& values)
+    {
+        QStringList words;
+        for (const auto& v : values)
+            words.append(QString::number(v));
+        m_out << words.join(QLatin1Char(' ')) << '\n';
+    }
+
+private:
+    Installation& m_installation;
+    QTextStream& m_out;
+    QTextStream& m_err;
+};
+
+/** One command of vemo-cli. */
+struct CliCommand {
+    QString name;
+    QString synopsis;
+    int (*run)(CliContext& context, CliArguments& args);
+};

@@ -1,0 +1,54 @@
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <algorithm>
+
+#include "ApplicationInfo.h"
+#include "CliArguments.h"
+#include "CliContext.h"
+#include "HistoryCommands.h"
+
+namespace {
+
+void printUsage(QTextStream& err, const QList<CliCommand>& commands)
+{
+    err << QStringLiteral("使い方: vemo-cli [--install-path DIR] COMMAND [ARGS]\n\nCOMMAND:\n");
+    for (const CliCommand& command : commands)
+        err << "  " << command.synopsis << '\n';
+    err.flush();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    setApplicationIdentity();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList words = app.arguments().mid(1);
+    QString installPath;
+    if (words.size() >= 2 && words.first() == QStringLiteral("--install-path")) {
+        installPath = words[1];
+        words = words.mid(2);
+    }
+
+    const QList<CliCommand> commands = historyCommands();
+    const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
+        return !words.isEmpty() && c.name == words.first();
+    });
+    if (command == commands.end()) {
+        printUsage(err, commands);
+        return 2;
+    }
+
+    Result<Installation> installation = Installation::open(installPath);
+    if (!installation.ok()) {
+        err << installation.error().text << '\n';
+        return 1;
+    }
+    CliContext context(installation.value(), out, err);
+    CliArguments args(words.mid(1));
+    return command->run(context, args);
+}

@@ -1,0 +1,149 @@
+#include "store/DrawHistory.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+#include "text/StoreText.h"
+
+namespace {
+
+Status checkNumbers(const DrawNumbers& numbers)
+{
+    if (numbers.size() != kNumbersPerDraw)
+        return StoreText::notSixNumbers();
+    std::array<bool, kNumberCount + 1> seen{};
+    for (const int n : numbers) {
+        if (n < 1 || n > kNumberCount)
+            return StoreText::numberOutOfRange(n);
+        if (seen[n])
+            return StoreText::repeatedNumber(n);
+        seen[n] = true;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+DrawHistory::DrawHistory(QString path, std::unique_ptr<QLockFile> lock, FlagLines lines)
+    : m_path(std::move(path)), m_lock(std::move(lock)), m_lines(std::move(lines))
+{
+}
+
+Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return StoreText::historyUnreadable(path, QStringLiteral("ファイルが見つかりません。"));
+
+    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    // A lock is stale only when its owner has died, never by age: the program runs for hours.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        if (lock->error() == QLockFile::LockFailedError)
+            return StoreText::historyLocked(path);
+        return StoreText::historyUnreadable(path, QStringLiteral("ロックファイルを作成できません。"));
+    }
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return StoreText::historyUnreadable(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return StoreText::historyUnreadable(path, file.errorString());
+
+    auto parsed = HistoryFormat::parse(bytes);
+    if (const auto* fault = std::get_if<FormatFault>(&parsed))
+        return StoreText::historyMalformed(path, fault->line, fault->reason);
+    return std::unique_ptr<DrawHistory>(
+        new DrawHistory(path, std::move(lock), std::move(std::get<FlagLines>(parsed))));
+}
+
+QByteArray DrawHistory::hitString(int number) const
+{
+    QByteArray s = m_lines[number - 1];
+    std::reverse(s.begin(), s.end());
+    return s;
+}
+
+char DrawHistory::flag(int number, int draw) const
+{
+    if (number < 1 || number > kNumberCount || draw < 1 || draw > drawCount())
+        return 0;
+    return m_lines[number - 1][draw - 1];
+}
+
+Status DrawHistory::appendDraw(const DrawNumbers& numbers)
+{
+    if (auto fault = checkNumbers(numbers))
+        return fault;
+    if (drawCount() >= kMaxDraws)
+        return StoreText::historyFull(kMaxDraws);
+    FlagLines lines = m_lines;
+    for (int n = 1; n <= kNumberCount; ++n)
+        lines[n - 1].append(numbers.contains(n) ? '1' : '0');
+    return write(lines);
+}
+
+Status DrawHistory::modifyDraw(const QString& drawText, const DrawNumbers& numbers)
+{
+    bool isNumber = false;
+    const int draw = drawText.trimmed().toInt(&isNumber);
+    if (!isNumber || draw < 1 || draw > drawCount())
+        return StoreText::noSuchDraw(drawText, drawCount());
+    if (auto fault = checkNumbers(numbers))
+        return fault;
+    FlagLines lines = m_lines;
+    for (int n = 1; n <= kNumberCount; ++n)
+        lines[n - 1][draw - 1] = numbers.contains(n) ? '1' : '0';
+    return write(lines);
+}
+
+Status DrawHistory::deleteLastDraw()
+{
+    if (drawCount() == 0)
+        return StoreText::nothingToDelete();
+    FlagLines lines = m_lines;
+    for (QByteArray& line : lines)
+        line.chop(1);
+    return write(lines);
+}
+
+std::array<bool, kNumberCount> DrawHistory::drawSelection(int draw) const
+{
+    std::array<bool, kNumberCount> ticks{};
+    for (int n = 1; n <= kNumberCount; ++n)
+        ticks[n - 1] = isHit(n, draw);
+    return ticks;
+}
+
+Result<FlagLines> DrawHistory::checkImport(const QByteArray& text) const
+{
+    if (!text.startsWith(HistoryFormat::tag(1)))
+        return StoreText::clipboardWrongTag();
+    auto parsed = HistoryFormat::parseLenient(text);
+    if (const auto* fault = std::get_if<FormatFault>(&parsed))
+        return StoreText::clipboardMalformed(fault->line, fault->reason);
+    FlagLines lines = std::move(std::get<FlagLines>(parsed));
+    if (lines[0].size() <= drawCount())
+        return StoreText::clipboardOlder();
+    return lines;
+}
+
+Status DrawHistory::replaceAll(const FlagLines& lines)
+{
+    return write(lines);
+}
+
+Status DrawHistory::write(const FlagLines& lines)
+{
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return StoreText::historyWriteFailed(m_path, file.errorString());
+    const QByteArray bytes = HistoryFormat::serialize(lines);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return StoreText::historyWriteFailed(m_path, file.errorString());
+    m_lines = lines;
+    return std::nullopt;
+}

@@ -1,0 +1,84 @@
+#include "store/HistoryFormat.h"
+
+#include <QList>
+
+#include "text/StoreText.h"
+
+namespace HistoryFormat {
+namespace {
+
+constexpr int kTagLength = 4;
+
+std::variant<FlagLines, FormatFault> parseLines(const QList<QByteArray>& rawLines)
+{
+    if (rawLines.size() != kNumberCount) {
+        const int faultLine = rawLines.size() > kNumberCount ? kNumberCount + 1 : int(rawLines.size());
+        return FormatFault{faultLine, StoreText::reasonLineCount(int(rawLines.size()))};
+    }
+    FlagLines lines;
+    const qsizetype length = rawLines.first().size();
+    for (int i = 0; i < kNumberCount; ++i) {
+        const QByteArray& raw = rawLines[i];
+        const int number = i + 1;
+        if (!raw.startsWith(tag(number)))
+            return FormatFault{number, StoreText::reasonTag(number)};
+        if (raw.size() != length)
+            return FormatFault{number, StoreText::reasonLength()};
+        const QByteArray flags = raw.mid(kTagLength);
+        for (const char c : flags) {
+            if (c != '0' && c != '1')
+                return FormatFault{number, StoreText::reasonCharacters()};
+        }
+        if (flags.size() > kMaxDraws)
+            return FormatFault{number, StoreText::reasonTooManyDraws(kMaxDraws)};
+        lines[i] = flags;
+    }
+    return lines;
+}
+
+} // namespace
+
+QByteArray tag(int number)
+{
+    return QByteArray("d") + QByteArray::number(number).rightJustified(2, '0') + '*';
+}
+
+std::variant<FlagLines, FormatFault> parse(const QByteArray& bytes)
+{
+    // A stray CR or LF stays inside its line and is reported as a wrong character there.
+    QList<QByteArray> lines;
+    qsizetype from = 0;
+    for (qsizetype end = bytes.indexOf("\r\n"); end >= 0; end = bytes.indexOf("\r\n", from)) {
+        lines.append(bytes.mid(from, end - from));
+        from = end + 2;
+    }
+    lines.append(bytes.mid(from));
+    return parseLines(lines);
+}
+
+std::variant<FlagLines, FormatFault> parseLenient(const QByteArray& text)
+{
+    QList<QByteArray> lines = text.split('\n');
+    for (QByteArray& line : lines) {
+        while (!line.isEmpty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+            line.chop(1);
+    }
+    while (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return parseLines(lines);
+}
+
+QByteArray serialize(const FlagLines& lines)
+{
+    QByteArray bytes;
+    bytes.reserve(kNumberCount * (lines[0].size() + 6));
+    for (int i = 0; i < kNumberCount; ++i) {
+        if (i > 0)
+            bytes += "\r\n";
+        bytes += tag(i + 1);
+        bytes += lines[i];
+    }
+    return bytes;
+}
+
+} // namespace HistoryFormat

@@ -1,0 +1,65 @@
+#include "store/InstallLocator.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QSettings>
+
+#include "text/StoreText.h"
+
+namespace {
+
+// Copies what the target lacks; files already there are the user's and stay as they are.
+bool copyMissing(const QString& from, const QString& to)
+{
+    if (!QDir().mkpath(to))
+        return false;
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    const QDir source(from);
+    while (it.hasNext()) {
+        const QString sourcePath = it.next();
+        const QString target = to + QLatin1Char('/') + source.relativeFilePath(sourcePath);
+        if (it.fileInfo().isDir()) {
+            if (!QDir().mkpath(target))
+                return false;
+        } else if (!QFile::exists(target)) {
+            if (!QFile::copy(sourcePath, target))
+                return false;
+            // An installed sample may be read-only; the user's copy must not be.
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+InstallLocator::InstallLocator(QSettings& settings, QString userDataFolder, QString sampleFolder)
+    : m_settings(settings), m_userDataFolder(std::move(userDataFolder)), m_sampleFolder(std::move(sampleFolder))
+{
+}
+
+Result<QString> InstallLocator::readInstallPath(const QString& option)
+{
+    if (!option.isEmpty())
+        return QDir::cleanPath(QDir(option).absolutePath());
+    const QString recorded = m_settings.value(settingsKey()).toString();
+    if (!recorded.isEmpty())
+        return recorded;
+    if (!QDir(m_sampleFolder).exists() || !copyMissing(m_sampleFolder, m_userDataFolder))
+        return StoreText::installFolderFailed(m_userDataFolder);
+    m_settings.setValue(settingsKey(), m_userDataFolder);
+    m_settings.sync();
+    return m_userDataFolder;
+}
+
+QString InstallLocator::bundledSampleFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/nurugata/sample"));
+}
+
+QString InstallLocator::settingsKey()
+{
+    return QStringLiteral("Settings/Path");
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <memory>
+
+#include "UserMessage.h"
+#include "store/DrawHistory.h"
+#include "store/InstallPaths.h"
+
+/** The installation folder in use and its draw history, locked for as long as this lives. */
+struct Installation {
+    InstallPaths paths;
+    std::unique_ptr<DrawHistory> history;
+
+    /**
+     * Finds the folder as the installed program does (option, recorded setting, or a user data
+     * folder made from the sample on first start) and opens its history.
+     */
+    static Result<Installation> open(const QString& installPathOption);
+};

@@ -1,0 +1,10 @@
+#include "text/EntryText.h"
+
+namespace EntryText {
+
+QString missingResult()
+{
+    return QStringLiteral("--、--、--、--、--、--");
+}
+
+} // namespace EntryText

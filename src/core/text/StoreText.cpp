@@ -1,0 +1,177 @@
+#include "text/StoreText.h"
+
+namespace StoreText {
+namespace {
+
+const QString kResultCaption = QStringLiteral("抽選結果（当選ナンバー）");
+const QString kHistoryCaption = QStringLiteral("過去データファイルのエラー");
+// Boxes that the original program showed with the application's own title as caption.
+const QString kApplicationCaption = QStringLiteral("ヌルガタ");
+
+} // namespace
+
+QString lastDrawMenu(int drawCount)
+{
+    return QStringLiteral("【最終抽選ナンバー】 第 %1 回").arg(drawCount);
+}
+
+UserMessage notSixNumbers()
+{
+    return {kResultCaption, QStringLiteral("データ数が６個ではありません。６個の数字を選んで下さい。")};
+}
+
+UserMessage numberOutOfRange(int number)
+{
+    return {kResultCaption, QStringLiteral("数字 %1 は使えません。１から４３までの数字を選んで下さい。").arg(number)};
+}
+
+UserMessage repeatedNumber(int number)
+{
+    return {kResultCaption, QStringLiteral("数字 %1 が重複しています。異なる６個の数字を選んで下さい。").arg(number)};
+}
+
+UserMessage confirmModify(const QString& drawText)
+{
+    return {QStringLiteral("データ修正"), QStringLiteral("第 %1 回のデータを修正します。よろしいですか？").arg(drawText)};
+}
+
+UserMessage confirmDeleteLast(int drawCount)
+{
+    return {QString(), QStringLiteral("最終データ（第 %1 回）を消去します。よろしいですか？").arg(drawCount)};
+}
+
+UserMessage noSuchDraw(const QString& drawText, int drawCount)
+{
+    return {QStringLiteral("データ修正"),
+            QStringLiteral("第 %1 回のデータはありません。\n\n第 1 回から第 %2 回までの回数を指定して下さい。")
+                .arg(drawText)
+                .arg(drawCount)};
+}
+
+UserMessage nothingToDelete()
+{
+    return {QString(), QStringLiteral("消去できるデータがありません。")};
+}
+
+UserMessage historyFull(int maxDraws)
+{
+    return {kHistoryCaption,
+            QStringLiteral("過去データは第 %1 回までしか登録できません。\n\n＊＊＊　データは変更されていません。　＊＊＊")
+                .arg(maxDraws)};
+}
+
+UserMessage drawNotSixNumbers(int found)
+{
+    return {kResultCaption, QStringLiteral("結果データが６個ではありません。データは%1個です。").arg(found)};
+}
+
+UserMessage historyUnreadable(const QString& path, const QString& reason)
+{
+    return {kHistoryCaption, QStringLiteral("過去データファイルを開けません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+UserMessage historyLocked(const QString& path)
+{
+    return {kHistoryCaption,
+            QStringLiteral("過去データファイルは他のプログラムが使用中です。\n\n%1\n\nそのプログラムを終了してから、もう一度お試し下さい。")
+                .arg(path)};
+}
+
+UserMessage historyMalformed(const QString& path, int line, const QString& reason)
+{
+    return {kHistoryCaption,
+            QStringLiteral("過去データファイルの %1 行目が正しくありません。\n\n%2\n\n%3").arg(line).arg(path, reason)};
+}
+
+UserMessage historyWriteFailed(const QString& path, const QString& reason)
+{
+    return {kHistoryCaption,
+            QStringLiteral("過去データファイルに書き込めませんでした。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+QString reasonLineCount(int lines)
+{
+    return QStringLiteral("行数が４３行ではありません（%1 行あります）。").arg(lines);
+}
+
+QString reasonTag(int line)
+{
+    return QStringLiteral("行の始めが \"d%1*\" ではありません。").arg(line, 2, 10, QLatin1Char('0'));
+}
+
+QString reasonLength()
+{
+    return QStringLiteral("１行目と長さが違います。");
+}
+
+QString reasonCharacters()
+{
+    return QStringLiteral("\"0\" と \"1\" 以外の文字があります。");
+}
+
+QString reasonTooManyDraws(int maxDraws)
+{
+    return QStringLiteral("データが第 %1 回を超えています。").arg(maxDraws);
+}
+
+UserMessage clipboardEmpty()
+{
+    return {QStringLiteral("クリップボードにデータが入っていません。"),
+            QStringLiteral("クリップボードに \"本数字データ\"がコピーがされていません。\n\n"
+                           "ホームページから\"本数字データ\"のコピーをして下さい。")};
+}
+
+UserMessage clipboardOpenFailed()
+{
+    return {QStringLiteral("クリップボードのオープンに失敗しました。"),
+            QStringLiteral("クリップボードのオープンに失敗しました。もう一度、最初から操作し直して下さい。")};
+}
+
+UserMessage clipboardWrongTag()
+{
+    return {QStringLiteral("クリップボードに正しいデータがありません！！"),
+            QStringLiteral("\"本数字データ\"が正しくコピーがされていません。\n\n"
+                           "ホームページから\"本数字データ\"のコピーをして下さい。")};
+}
+
+UserMessage clipboardOlder()
+{
+    return {kApplicationCaption,
+            QStringLiteral("クリップボードにコピーされているデータは現在登録されている過去データファイルよりも古いと思われます。\n\n"
+                           "確認してください。\n\n＊＊＊　上書き処理はしません！！　＊＊＊")};
+}
+
+UserMessage clipboardMalformed(int line, const QString& reason)
+{
+    return {QStringLiteral("クリップボードに正しいデータがありません！！"),
+            QStringLiteral("\"本数字データ\"の %1 行目が正しくありません。\n\n%2\n\n"
+                           "ホームページから\"本数字データ\"のコピーをして下さい。")
+                .arg(line)
+                .arg(reason)};
+}
+
+UserMessage confirmImport()
+{
+    return {kApplicationCaption,
+            QStringLiteral("現在の過去データファイルをクリップボードにコピーされているデータで上書きします。\n\nよろしいですか？")};
+}
+
+UserMessage importDone()
+{
+    return {kApplicationCaption,
+            QStringLiteral("データが更新されました！！\n\n現在表示されている画面に最新データを反映させるためには\n\n"
+                           "現在の画面を表示しなおしてください。")};
+}
+
+UserMessage importFileUnreadable(const QString& path, const QString& reason)
+{
+    return {QStringLiteral("ファイルを開けません。"), QStringLiteral("%1\n\n%2").arg(path, reason)};
+}
+
+UserMessage installFolderFailed(const QString& path)
+{
+    return {QStringLiteral("データフォルダの準備に失敗しました。"),
+            QStringLiteral("データフォルダを作成できませんでした。\n\n%1").arg(path)};
+}
+
+} // namespace StoreText

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+#include "UserMessage.h"
+
+/**
+ * Texts of the data store: the installation folder, the draw history, its edits and its import.
+ * The program's own wording, used as it stands by the GUI and the command-line front end.
+ */
+namespace StoreText {
+
+/** Menu text of the information item that shows the last draw number. */
+QString lastDrawMenu(int drawCount);
+
+/** Fewer or more than six numbers chosen for a draw. */
+UserMessage notSixNumbers();
+/** A chosen number outside 1 … 43. */
+UserMessage numberOutOfRange(int number);
+/** A number chosen twice. */
+UserMessage repeatedNumber(int number);
+/** Confirmation before a stored draw is overwritten; drawText is the draw number field as typed. */
+UserMessage confirmModify(const QString& drawText);
+/** Confirmation before the newest draw is removed. */
+UserMessage confirmDeleteLast(int drawCount);
+/** A draw number that names no stored draw. */
+UserMessage noSuchDraw(const QString& drawText, int drawCount);
+/** Delete asked for while the history holds no draw. */
+UserMessage nothingToDelete();
+/** An edit or import would take the history past its largest size. */
+UserMessage historyFull(int maxDraws);
+/** A stored draw holding one to five numbers. */
+UserMessage drawNotSixNumbers(int found);
+
+/** The history file could not be opened or read. */
+UserMessage historyUnreadable(const QString& path, const QString& reason);
+/** Another program holds the history file. */
+UserMessage historyLocked(const QString& path);
+/** The history file breaks its layout at the given line (1-based). */
+UserMessage historyMalformed(const QString& path, int line, const QString& reason);
+/** Writing the history file failed; the old content is kept. */
+UserMessage historyWriteFailed(const QString& path, const QString& reason);
+
+/** Reasons for a malformed history, used in the messages above and in the import messages. */
+QString reasonLineCount(int lines);
+QString reasonTag(int line);
+QString reasonLength();
+QString reasonCharacters();
+QString reasonTooManyDraws(int maxDraws);
+
+/** Clipboard import. */
+UserMessage clipboardEmpty();
+UserMessage clipboardOpenFailed();
+UserMessage clipboardWrongTag();
+UserMessage clipboardOlder();
+UserMessage clipboardMalformed(int line, const QString& reason);
+UserMessage confirmImport();
+UserMessage importDone();
+
+/** A file given for import could not be read. */
+UserMessage importFileUnreadable(const QString& path, const QString& reason);
+
+/** The installation folder could not be prepared. */
+UserMessage installFolderFailed(const QString& path);
+
+} // namespace StoreText

@@ -1,0 +1,24 @@
+#include <QApplication>
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include "ApplicationInfo.h"
+#include "store/Installation.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    setApplicationIdentity();
+
+    const QStringList args = app.arguments();
+    const qsizetype option = args.indexOf(QStringLiteral("--install-path"));
+    Result<Installation> installation = Installation::open(option >= 0 ? args.value(option + 1) : QString());
+    if (!installation.ok()) {
+        QMessageBox::critical(nullptr, installation.error().caption, installation.error().text);
+        return 1;
+    }
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("ヌルガタ"));
+    window.showMaximized();
+    return app.exec();
+}
