@@ -34,6 +34,7 @@ int main(int argc, char* argv[])
         words = words.mid(2);
     }
 
+    // Each group of commands adds its list here.
     const QList<CliCommand> commands = historyCommands();
     const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
         return !words.isEmpty() && c.name == words.first();

@@ -1,0 +1,73 @@
+#include "predict/PredictionRecord.h"
+
+namespace {
+
+std::optional<int> digits(QByteArrayView bytes, qsizetype from, qsizetype count)
+{
+    int value = 0;
+    for (qsizetype i = from; i < from + count; ++i) {
+        const char c = bytes[i];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+QByteArray padded(int value, int width)
+{
+    return QByteArray::number(value).rightJustified(width, '0');
+}
+
+} // namespace
+
+QByteArray PredictionRecord::encode() const
+{
+    QByteArray bytes = padded(draw, 4) + padded(index, 2);
+    for (const int n : numbers)
+        bytes += padded(n, 2);
+    return bytes;
+}
+
+std::optional<PredictionRecord> PredictionRecord::decode(QByteArrayView bytes, int numberCount)
+{
+    if (bytes.size() != length(numberCount))
+        return std::nullopt;
+    PredictionRecord record;
+    const auto draw = digits(bytes, 0, 4);
+    const auto index = digits(bytes, 4, 2);
+    if (!draw || !index)
+        return std::nullopt;
+    record.draw = *draw;
+    record.index = *index;
+    for (int i = 0; i < numberCount; ++i) {
+        const auto n = digits(bytes, 6 + 2 * i, 2);
+        if (!n)
+            return std::nullopt;
+        record.numbers.append(*n);
+    }
+    return record;
+}
+
+std::optional<QList<PredictionRecord>> PredictionRecord::decodeAll(const QByteArray& bytes, int numberCount,
+                                                                   int* badRecord)
+{
+    const int recordLength = length(numberCount);
+    if (bytes.size() % recordLength != 0) {
+        if (badRecord)
+            *badRecord = -1;
+        return std::nullopt;
+    }
+    QList<PredictionRecord> records;
+    records.reserve(bytes.size() / recordLength);
+    for (qsizetype at = 0; at < bytes.size(); at += recordLength) {
+        auto record = decode(QByteArrayView(bytes).mid(at, recordLength), numberCount);
+        if (!record) {
+            if (badRecord)
+                *badRecord = int(at / recordLength);
+            return std::nullopt;
+        }
+        records.append(std::move(*record));
+    }
+    return records;
+}
