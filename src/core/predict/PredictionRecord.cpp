@@ -61,7 +61,7 @@ std::optional<QList<PredictionRecord>> PredictionRecord::decodeAll(const QByteAr
     QList<PredictionRecord> records;
     records.reserve(bytes.size() / recordLength);
     for (qsizetype at = 0; at < bytes.size(); at += recordLength) {
-        auto record = decode(QByteArrayView(bytes).mid(at, recordLength), numberCount);
+        auto record = decode(QByteArrayView(bytes).sliced(at, recordLength), numberCount);
         if (!record) {
             if (badRecord)
                 *badRecord = int(at / recordLength);
