@@ -12,6 +12,18 @@ public:
     QString historyFile() const { return dataFolder() + QStringLiteral("/KakoData.txt"); }
     QString pathDataFile() const { return dataFolder() + QStringLiteral("/PathData.txt"); }
     QString predictionFolder() const { return dataFolder() + QStringLiteral("/YosoData"); }
+    /** A registrant's prediction file: "YDF" + slot (1 … 5) + name + ".txt". */
+    QString registrantFile(int slot, const QString& name) const
+    {
+        return predictionFolder() + QStringLiteral("/YDF%1%2.txt").arg(slot).arg(name);
+    }
+    /** The prediction file read when no registrant is meant. */
+    QString sampleFile() const { return predictionFolder() + QStringLiteral("/sample.txt"); }
+    /** A data god's result file: prefix ("Yon" … "Hati") + "DataSin" + count (6 … 13) + ".txt". */
+    QString dataGodFile(const QString& prefix, int count) const
+    {
+        return predictionFolder() + QStringLiteral("/%1DataSin%2.txt").arg(prefix).arg(count);
+    }
     QString helpIndex() const { return m_root + QStringLiteral("/Help/index.html"); }
 
 private:
