@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QMainWindow>
-#include <QMessageBox>
 
 #include "ApplicationInfo.h"
+#include "app/MessageService.h"
 #include "store/Installation.h"
 
 int main(int argc, char* argv[])
@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     const qsizetype option = args.indexOf(QStringLiteral("--install-path"));
     Result<Installation> installation = Installation::open(option >= 0 ? args.value(option + 1) : QString());
     if (!installation.ok()) {
-        QMessageBox::critical(nullptr, installation.error().caption, installation.error().text);
+        MessageService::show(installation.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
         return 1;
     }
     QMainWindow window;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+#include <QString>
+
+/** The font faces the screens are drawn in, mapped onto the Japanese fonts installed here. */
+namespace JapaneseFonts {
+
+inline const QString kGothic = QStringLiteral("ＭＳ ゴシック");
+inline const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString kMincho = QStringLiteral("ＭＳ 明朝");
+
+/** Registers the substitutions; call once before any text is drawn. */
+void installSubstitutions();
+
+/** A face at a pixel height with a weight on the 100 … 900 scale of the screens' design. */
+QFont font(const QString& face, int pixelHeight, int weight = 400);
+
+} // namespace JapaneseFonts
