@@ -72,6 +72,41 @@ int currentPatternCount(QByteArrayView hits, int k, bool weighting)
     return weighting ? count * distinctPatternCount(hits, k) : count;
 }
 
+std::array<int, kMaxPatternOrder - kMinPatternOrder + 1> currentPatternCounts(QByteArrayView hits, bool weighting)
+{
+    constexpr int kOrders = kMaxPatternOrder - kMinPatternOrder + 1;
+    std::array<int, kOrders> current{};
+    for (int k = kMinPatternOrder; k <= kMaxPatternOrder; ++k)
+        current[k - kMinPatternOrder] = currentPattern(hits, k);
+    std::array<int, kOrders> counts{};
+    std::array<int, kOrders> distinct{};
+    std::array<std::array<bool, 1 << kMaxPatternOrder>, kOrders> seen{};
+
+    // w holds the nine draws before position i; the k draws before it are its top k bits.
+    const qsizetype n = hits.size();
+    int w = 0;
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        if (hits[i] == '1') {
+            for (int k = kMinPatternOrder; k <= kMaxPatternOrder; ++k) {
+                const int t = k - kMinPatternOrder;
+                const int p = w >> (kMaxPatternOrder - k);
+                if (i < n - k && p == current[t])
+                    ++counts[t];
+                if (i < n - (k == kMaxPatternOrder ? 9 : 8) && !seen[t][p]) {
+                    seen[t][p] = true;
+                    ++distinct[t];
+                }
+            }
+        }
+        w = (bit(hits, i) << (kMaxPatternOrder - 1)) | (w >> 1);
+    }
+    if (weighting) {
+        for (int t = 0; t < kOrders; ++t)
+            counts[t] *= distinct[t];
+    }
+    return counts;
+}
+
 int graphTop(int screenHeight)
 {
     return 23 * screenHeight / 600;
@@ -95,12 +130,12 @@ void CurrentPatternTables::update(const DrawHistory& history, int orderIndex, in
 {
     for (int number = 1; number <= kNumberCount; ++number) {
         const QByteArray hits = history.hitString(number);
-        for (int k = kMinPatternOrder; k <= kMaxPatternOrder; ++k) {
-            if (number == selectedNumber && k - kMinPatternOrder == orderIndex) {
-                for (int j = 0; j < kMaxPatternOrder; ++j)
-                    m_bits[j] = j < k ? PatternStats::currentPattern(hits, k) >> (k - 1 - j) & 1 : kNoBit;
-            }
-            setCount(k, number, PatternStats::currentPatternCount(hits, k, weighting));
+        m_counts[number - 1] = PatternStats::currentPatternCounts(hits, weighting);
+        if (number == selectedNumber) {
+            const int k = orderIndex + kMinPatternOrder;
+            const int current = PatternStats::currentPattern(hits, k);
+            for (int j = 0; j < kMaxPatternOrder; ++j)
+                m_bits[j] = j < k ? current >> (k - 1 - j) & 1 : kNoBit;
         }
     }
 }

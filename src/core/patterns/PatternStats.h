@@ -36,6 +36,9 @@ int currentPattern(QByteArrayView hits, int k);
 /** The count that stands for a number's present situation, weighted by D when asked. */
 int currentPatternCount(QByteArrayView hits, int k, bool weighting);
 
+/** currentPatternCount() of every order 2 … 9 at once (index 0 is order 2), in one pass over the hits. */
+std::array<int, kMaxPatternOrder - kMinPatternOrder + 1> currentPatternCounts(QByteArrayView hits, bool weighting);
+
 /** Top edge of the pattern graph in screen pixels. */
 int graphTop(int screenHeight);
 
@@ -68,15 +71,15 @@ public:
     void update(const DrawHistory& history, int orderIndex, int selectedNumber, bool weighting);
 
     /** Stores one entry, as the pattern graph does for the number it shows. */
-    void setCount(int k, int number, int value) { m_counts[k - kMinPatternOrder][number - 1] = value; }
+    void setCount(int k, int number, int value) { m_counts[number - 1][k - kMinPatternOrder] = value; }
 
     /** C_k[current pattern] of a number (1 … 43), or its weighted value. */
-    int count(int k, int number) const { return m_counts[k - kMinPatternOrder][number - 1]; }
+    int count(int k, int number) const { return m_counts[number - 1][k - kMinPatternOrder]; }
 
     /** Bits of the chosen current pattern, nearest draw first, then kNoBit. */
     const std::array<int, kMaxPatternOrder>& bits() const { return m_bits; }
 
 private:
-    std::array<std::array<int, 43>, kMaxPatternOrder - kMinPatternOrder + 1> m_counts{};
+    std::array<std::array<int, kMaxPatternOrder - kMinPatternOrder + 1>, 43> m_counts{};
     std::array<int, kMaxPatternOrder> m_bits{};
 };
