@@ -4,9 +4,12 @@
 #include <algorithm>
 
 #include "ApplicationInfo.h"
+#include "CalendarCommands.h"
 #include "CliArguments.h"
 #include "CliContext.h"
+#include "EntryCommands.h"
 #include "HistoryCommands.h"
+#include "PredictCommands.h"
 
 namespace {
 
@@ -35,7 +38,7 @@ int main(int argc, char* argv[])
     }
 
     // Each group of commands adds its list here.
-    const QList<CliCommand> commands = historyCommands();
+    const QList<CliCommand> commands = historyCommands() + entryCommands() + calendarCommands() + predictCommands();
     const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
         return !words.isEmpty() && c.name == words.first();
     });

@@ -1,6 +1,16 @@
 #include "store/PathSettings.h"
 
 #include <QFile>
+#include <QSaveFile>
+
+#include "text/EntryText.h"
+
+namespace {
+
+const QByteArray kBrowserTag("Browser<");
+const QByteArray kUrlTag(">URL[");
+
+} // namespace
 
 PathSettings PathSettings::load(const QString& file)
 {
@@ -11,15 +21,27 @@ PathSettings PathSettings::load(const QString& file)
     // The text ends at the NUL byte that closes the file.
     if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
         bytes.truncate(nul);
-    const QByteArray browserTag("Browser<");
-    const qsizetype m = bytes.indexOf(">URL[");
-    if (m < browserTag.size())
+    const qsizetype m = bytes.indexOf(kUrlTag);
+    if (m < kBrowserTag.size())
         return {};
     PathSettings settings;
-    settings.browserPath = QString::fromUtf8(bytes.mid(browserTag.size(), m - browserTag.size()));
-    QByteArray url = bytes.mid(m + 5);
+    settings.browserPath = QString::fromUtf8(bytes.mid(kBrowserTag.size(), m - kBrowserTag.size()));
+    QByteArray url = bytes.mid(m + kUrlTag.size());
     if (url.endsWith(']'))
         url.chop(1);
     settings.homePageUrl = QString::fromUtf8(url);
     return settings;
+}
+
+Status PathSettings::save(const QString& file) const
+{
+    const QByteArray path = browserPath.toUtf8();
+    const QByteArray url = homePageUrl.toUtf8();
+    if (path.contains(kUrlTag) || path.contains('\0') || url.contains('\0'))
+        return EntryText::pathDataUnstorable();
+    const QByteArray bytes = kBrowserTag + path + kUrlTag + url + ']' + '\0';
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        return EntryText::pathDataWriteFailed(file, out.errorString());
+    return std::nullopt;
 }

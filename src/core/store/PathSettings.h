@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "UserMessage.h"
+
 /** The browser program and the home-page address kept in PathData.txt. */
 struct PathSettings {
     QString browserPath;
@@ -12,4 +14,11 @@ struct PathSettings {
      * ">URL[" gives empty settings.
      */
     static PathSettings load(const QString& file);
+
+    /**
+     * Replaces the whole file, atomically, with "Browser<" path ">URL[" address "]" and one NUL
+     * byte, so that load() gives back the same settings. A path holding ">URL[" or a NUL, or an
+     * address holding a NUL, could not be read back and is refused; the file is then untouched.
+     */
+    Status save(const QString& file) const;
 };

@@ -1,10 +1,190 @@
 #include "text/EntryText.h"
 
 namespace EntryText {
+namespace {
+
+const QString kResultCaption = QStringLiteral("抽選結果（当選ナンバー）");
+const QString kAverageCaption = QStringLiteral("平均値・σ値の計算結果より");
+const QString kNotSixText = QStringLiteral("予想データ数が６個ではありません。６個の数字を選んで下さい。");
+const QString kDrawRangeCaption = QStringLiteral("回数が予想範囲にありません！！");
+const QString kPredictionFileCaption = QStringLiteral("予想データファイルのエラー");
+const QString kRegistrantCaption = QStringLiteral("登録者名の新規・更新");
+const QString kPathDataCaption = QStringLiteral("ブラウザ・ホームページの設定");
+
+} // namespace
 
 QString missingResult()
 {
     return QStringLiteral("--、--、--、--、--、--");
+}
+
+QString missingPrediction()
+{
+    return QStringLiteral("xx. xx. xx. xx. xx. xx");
+}
+
+QString predictionLabel(int number)
+{
+    return QStringLiteral("予想 ") + QString::number(number);
+}
+
+QString statistic(double value)
+{
+    QString text = QString::number(value, 'g', 5);
+    if (!text.contains(QLatin1Char('.')) && !text.contains(QLatin1Char('e')))
+        text += QLatin1Char('.');
+    return text;
+}
+
+QString selectionStatistics(float average, double sigma)
+{
+    return QStringLiteral("【 平 均 】 ") + statistic(average) + QStringLiteral("    【 σ 値 】 ") + statistic(sigma);
+}
+
+QString historyStatistics(float mean, double sigma)
+{
+    return QStringLiteral("≪平均≫ ") + statistic(mean) + QStringLiteral("    ≪σ値≫ ") + statistic(sigma);
+}
+
+UserMessage predictionNotSixNumbers()
+{
+    return {kResultCaption, kNotSixText};
+}
+
+UserMessage averageNotSixNumbers()
+{
+    return {kAverageCaption, kNotSixText};
+}
+
+UserMessage averageDrawNotSixNumbers(int draw, int found)
+{
+    const QString count = found > 6 ? QStringLiteral("%1個以上です。").arg(found) : QStringLiteral("%1個です。").arg(found);
+    return {kAverageCaption, QStringLiteral("第%1回のデータが６個ではありません。データは").arg(draw) + count};
+}
+
+UserMessage predictionDrawTooLarge()
+{
+    return {kDrawRangeCaption,
+            QStringLiteral("予想できる範囲は最終抽選ナンバーの次の回までです。予想回数を変更してください。")};
+}
+
+UserMessage predictionDrawTooSmall(int largestDraw)
+{
+    return {kDrawRangeCaption,
+            QStringLiteral("予想回数は第 1 回から第 %1 回までの数字で入力して下さい。").arg(largestDraw)};
+}
+
+UserMessage predictionsFull(int draw, int maxPredictions)
+{
+    return {QStringLiteral("予想データが一杯です！！"),
+            QStringLiteral("第 %1 回の予想データは %2 個まで入力できます。これ以上は入力できません。").arg(draw).arg(maxPredictions)};
+}
+
+UserMessage nothingToDelete()
+{
+    return {QStringLiteral("予想データファイルが存在しません。"), QStringLiteral("消去するデータがありません！！")};
+}
+
+UserMessage noMatchingPrediction()
+{
+    return {QStringLiteral("＊＊　消去できませんでした。＊＊"),
+            QStringLiteral("該当するデータがありません！！消去するデータを確認してください。")};
+}
+
+UserMessage predictionFileUnreadable(const QString& path, const QString& reason)
+{
+    return {kPredictionFileCaption, QStringLiteral("予想データファイルを開けません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+UserMessage predictionFileMalformed(const QString& path, const QString& reason)
+{
+    return {kPredictionFileCaption,
+            QStringLiteral("予想データファイルが正しくありません。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+UserMessage predictionFileWriteFailed(const QString& path, const QString& reason)
+{
+    return {kPredictionFileCaption,
+            QStringLiteral("予想データファイルに書き込めませんでした。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+QString reasonRecordLength(qsizetype fileLength, int recordLength)
+{
+    return QStringLiteral("ファイルの長さ（%1 バイト）が %2 バイトの倍数ではありません。").arg(fileLength).arg(recordLength);
+}
+
+QString reasonRecordCharacters(int record)
+{
+    return QStringLiteral("%1 件目のデータに数字以外の文字があります。").arg(record);
+}
+
+QString registrantDialogTitle()
+{
+    return QStringLiteral("　登録者名の新規・更新");
+}
+
+QString registrantDialogInstructions()
+{
+    return QStringLiteral("”予想データファイル”を管理するための登録者名を新規作成または更新します。（半角10文字、全角5文字まで）\n"
+                          "最大５名まで登録できます。カラー枠に合わせて場所を選んで下さい。");
+}
+
+UserMessage confirmRemoveRegistrant()
+{
+    return {QStringLiteral("  *** データ消去の確認  ***"),
+            QStringLiteral("登録者名を更新しますとこの登録者名に保存されていた予想データが完全に消去されます。\n\n"
+                           "その上で新たな登録者名で予想データファイルが作成されます。\n\n"
+                           "今までのデータを消去して新しいファイルを作成しますか？")};
+}
+
+UserMessage registrantNameEmpty()
+{
+    return {kRegistrantCaption, QStringLiteral("登録者名が入力されていません。登録者名を入力して下さい。")};
+}
+
+UserMessage registrantNameTooLong(const QString& name)
+{
+    return {kRegistrantCaption,
+            QStringLiteral("登録者名「%1」が長すぎます。登録者名は半角10文字、全角5文字までです。").arg(name)};
+}
+
+UserMessage registrantNameUnsafe(const QString& name)
+{
+    return {kRegistrantCaption,
+            QStringLiteral("登録者名「%1」には使えない文字が含まれています。\n\n"
+                           "\"/\" や制御文字、シフトJISで書けない文字は使えません。\".\" と \"..\" も登録者名にできません。")
+                .arg(name)};
+}
+
+UserMessage registrantNotRegistered(int slot)
+{
+    return {kRegistrantCaption,
+            QStringLiteral("登録者 %1 は登録されていません。先に登録者名を登録して下さい。").arg(slot)};
+}
+
+UserMessage registrantFileExists(const QString& path)
+{
+    return {kRegistrantCaption,
+            QStringLiteral("同じ名前の予想データファイルが既にあります。登録者名は変更されていません。\n\n%1").arg(path)};
+}
+
+UserMessage registrantFileFailed(const QString& path, const QString& reason)
+{
+    return {kRegistrantCaption,
+            QStringLiteral("予想データファイルを操作できませんでした。登録者名は変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+UserMessage pathDataUnstorable()
+{
+    return {kPathDataCaption,
+            QStringLiteral("ブラウザのパスに \">URL[\" や NUL 文字、ホームページのアドレスに NUL 文字は使えません。\n\n"
+                           "設定は変更されていません。")};
+}
+
+UserMessage pathDataWriteFailed(const QString& path, const QString& reason)
+{
+    return {kPathDataCaption,
+            QStringLiteral("設定ファイルに書き込めませんでした。設定は変更されていません。\n\n%1\n\n%2").arg(path, reason)};
 }
 
 } // namespace EntryText

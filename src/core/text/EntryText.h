@@ -2,10 +2,77 @@
 
 #include <QString>
 
-/** Texts of data entry and the registrants' predictions. */
+#include "UserMessage.h"
+
+/**
+ * Texts of data entry, the average and σ, the registrants' predictions and the browser settings
+ * file. The program's own wording, used as it stands by the GUI and the command-line front end.
+ */
 namespace EntryText {
 
 /** Shown in place of a draw's result when it is missing or incomplete. */
 QString missingResult();
+/** Shown in place of a prediction that is not stored. */
+QString missingPrediction();
+/** Label of a registrant's prediction within a draw: "予想 " + number. */
+QString predictionLabel(int number);
+
+/** A value of the average and σ texts: 5 significant digits, an integral value keeps its point ("7."). */
+QString statistic(double value);
+/** The average and σ of the chosen six numbers. */
+QString selectionStatistics(float average, double sigma);
+/** Mean and σ of a statistic over the whole history. */
+QString historyStatistics(float mean, double sigma);
+
+/** Not six numbers chosen for a prediction. */
+UserMessage predictionNotSixNumbers();
+/** Not six numbers chosen for the average and σ. */
+UserMessage averageNotSixNumbers();
+/** A stored draw without six numbers, left out of the history statistics; found is at most 7 ("7 or more"). */
+UserMessage averageDrawNotSixNumbers(int draw, int found);
+
+/** A prediction for a draw past the coming one. */
+UserMessage predictionDrawTooLarge();
+/** A prediction draw number below 1. */
+UserMessage predictionDrawTooSmall(int largestDraw);
+/** The draw already holds the most predictions a file can number. */
+UserMessage predictionsFull(int draw, int maxPredictions);
+/** Delete asked for without a registrant chosen. */
+UserMessage nothingToDelete();
+/** No stored prediction has the draw and number to delete. */
+UserMessage noMatchingPrediction();
+
+/** A prediction file could not be read. */
+UserMessage predictionFileUnreadable(const QString& path, const QString& reason);
+/** A prediction file breaks its record layout. */
+UserMessage predictionFileMalformed(const QString& path, const QString& reason);
+/** Writing a prediction file failed; the old content is kept. */
+UserMessage predictionFileWriteFailed(const QString& path, const QString& reason);
+/** Reasons for a malformed prediction file. */
+QString reasonRecordLength(qsizetype fileLength, int recordLength);
+QString reasonRecordCharacters(int record);
+
+/** Title and instructions of the registrant dialog. */
+QString registrantDialogTitle();
+QString registrantDialogInstructions();
+/** Confirmation before a registered slot and its predictions are removed. */
+UserMessage confirmRemoveRegistrant();
+/** A registrant name left empty. */
+UserMessage registrantNameEmpty();
+/** A registrant name longer than 10 Shift-JIS bytes. */
+UserMessage registrantNameTooLong(const QString& name);
+/** A registrant name that cannot be part of a file name. */
+UserMessage registrantNameUnsafe(const QString& name);
+/** A slot that holds no registrant. */
+UserMessage registrantNotRegistered(int slot);
+/** Renaming a slot onto a file that is already there. */
+UserMessage registrantFileExists(const QString& path);
+/** Creating, renaming or deleting a registrant's file failed. */
+UserMessage registrantFileFailed(const QString& path, const QString& reason);
+
+/** A browser path or address that PathData.txt cannot hold. */
+UserMessage pathDataUnstorable();
+/** Writing PathData.txt failed; the old settings are kept. */
+UserMessage pathDataWriteFailed(const QString& path, const QString& reason);
 
 } // namespace EntryText

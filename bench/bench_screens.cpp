@@ -1,0 +1,144 @@
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <memory>
+
+#include "TestHistory.h"
+#include "app/AppearanceCounts.h"
+#include "app/AppearanceScreenPainter.h"
+#include "app/JapaneseFonts.h"
+#include "app/ScreenScale.h"
+#include "app/ViewDrawingKit.h"
+#include "patterns/PatternGraphLayout.h"
+#include "patterns/PatternGraphPainter.h"
+#include "patterns/PatternStats.h"
+#include "store/DrawHistory.h"
+
+// The main view's screens painted as the view paints them, at 1920 × 1080, from the history in memory.
+class BenchScreens : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void patternGraph_data();
+    void patternGraph();
+    void patternHover_data();
+    void patternHover();
+    void appearanceScreen_data();
+    void appearanceScreen();
+
+private:
+    void addDrawCounts();
+    const DrawHistory& history(int draws);
+
+    std::unique_ptr<TestInstall> m_installs[2];
+    std::unique_ptr<DrawHistory> m_histories[2];
+};
+
+void BenchScreens::initTestCase()
+{
+    ScreenScale::setScreenSize(QSize(1920, 1080));
+    JapaneseFonts::installSubstitutions();
+}
+
+void BenchScreens::addDrawCounts()
+{
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<int>("page");
+    for (const int draws : {1853, 9998}) {
+        for (const int page : PatternGraphLayout::kPages)
+            QTest::addRow("%d draws, page %d", draws, page) << draws << page;
+    }
+}
+
+const DrawHistory& BenchScreens::history(int draws)
+{
+    const int slot = draws > 2000 ? 1 : 0;
+    if (!m_histories[slot]) {
+        m_installs[slot] = std::make_unique<TestInstall>(TestHistory::randomLines(draws, 11));
+        m_histories[slot] = std::move(DrawHistory::open(m_installs[slot]->paths().historyFile())).value();
+    }
+    return *m_histories[slot];
+}
+
+void BenchScreens::patternGraph_data()
+{
+    addDrawCounts();
+}
+
+void BenchScreens::patternGraph()
+{
+    QFETCH(int, draws);
+    QFETCH(int, page);
+    const DrawHistory& h = history(draws);
+    const ViewDrawingKit kit = ViewDrawingKit::forScreen();
+    CurrentPatternTables tables;
+    PatternGraphPainter painter(kit, tables);
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    const int scale = PatternStats::computePatternScales(h.hitString(1), 1080).plain;
+    QBENCHMARK {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        const QByteArray hits = h.hitString(7);
+        painter.paint(p, {hits, 7, page, scale, true, 0});
+    }
+}
+
+void BenchScreens::patternHover_data()
+{
+    addDrawCounts();
+}
+
+void BenchScreens::patternHover()
+{
+    QFETCH(int, draws);
+    QFETCH(int, page);
+    const DrawHistory& h = history(draws);
+    const ViewDrawingKit kit = ViewDrawingKit::forScreen();
+    CurrentPatternTables tables;
+    PatternGraphPainter painter(kit, tables);
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const BarGroup& group = PatternGraphLayout::groups(page).back();
+    int slot = 0;
+    // What the view redraws when the pointer reaches a bar: the area below the heading, without erasing.
+    const QRect lower(0, ScreenScale::y(23), 1920, 1080 - ScreenScale::y(23));
+    QBENCHMARK {
+        slot = (slot + 1) % group.patternCount;
+        QPainter p(&image);
+        p.setClipRect(lower);
+        const QByteArray hits = h.hitString(7);
+        painter.paint(p, {hits, 7, page, 20, false, ScreenScale::x(group.slotX(slot))});
+    }
+}
+
+void BenchScreens::appearanceScreen_data()
+{
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<int>("partner");
+    for (const int draws : {1853, 9998}) {
+        QTest::addRow("%d draws, alone", draws) << draws << 0;
+        QTest::addRow("%d draws, with a partner", draws) << draws << 12;
+    }
+}
+
+void BenchScreens::appearanceScreen()
+{
+    QFETCH(int, draws);
+    QFETCH(int, partner);
+    const DrawHistory& h = history(draws);
+    const ViewDrawingKit kit = ViewDrawingKit::forScreen();
+    const AppearanceScreenPainter painter(kit);
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    // A click counts again and paints the whole screen.
+    QBENCHMARK {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        painter.paint(p, {appearanceCounts(h, partner), partner, 1, 37});
+        painter.hoverNumberRow(p, ScreenScale::x(240), ScreenScale::y(534));
+    }
+}
+
+QTEST_MAIN(BenchScreens)
+#include "bench_screens.moc"

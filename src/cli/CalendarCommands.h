@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QList>
+
+#include "CliContext.h"
+
+/** Commands on the calendar: rokuyō and the date text of the window titles. */
+QList<CliCommand> calendarCommands();

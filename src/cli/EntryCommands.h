@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QList>
+
+#include "CliContext.h"
+
+/**
+ * Commands on data entry: the average and σ, the registrants and their prediction files, and the
+ * random god.
+ */
+QList<CliCommand> entryCommands();

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QList>
+
+#include "CliContext.h"
+
+/** Commands on the data gods and the hit statistics of the prediction files. */
+QList<CliCommand> predictCommands();

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+#include "UserMessage.h"
+#include "predict/PredictionRecord.h"
+
+/**
+ * A registrant's prediction file, or the sample file: 18-byte records of the draw (four digits),
+ * the prediction number within that draw (two digits, 01, 02, … without gaps) and six numbers,
+ * ordered by draw.
+ *
+ * Every operation reads the file afresh; a missing file reads as empty. Changes rewrite the whole
+ * file atomically; a refused or failed change leaves it as it was. A file that breaks the record
+ * layout is refused by every operation with a message naming it.
+ */
+class PredictionFile {
+public:
+    /** Numbers in a record. */
+    static constexpr int kNumbers = 6;
+    /** Predictions a draw can hold: the number has two digits. */
+    static constexpr int kMaxPredictionsPerDraw = 99;
+    /** Largest draw a record can name: four digits. */
+    static constexpr int kMaxDraw = 9999;
+
+    explicit PredictionFile(QString path) : m_path(std::move(path)) {}
+
+    const QString& path() const { return m_path; }
+
+    /** All records in file order. */
+    Result<QList<PredictionRecord>> records() const;
+
+    /**
+     * Stores six different numbers 1 … 43 (in ascending order) as the next prediction for a draw
+     * 1 … drawCount + 1, after the draw's earlier predictions and before later draws. Returns the
+     * stored record.
+     */
+    Result<PredictionRecord> appendPrediction(int draw, QList<int> numbers, int drawCount);
+
+    /** The highest-numbered prediction for a draw; nothing when the draw has none. */
+    Result<std::optional<PredictionRecord>> latestPrediction(int draw) const;
+
+    /** Prediction number p of a draw; nothing when it is not stored. */
+    Result<std::optional<PredictionRecord>> predictionByNumber(int draw, int p) const;
+
+    /** The largest draw with a prediction; 0 when there is none. */
+    Result<int> largestDraw() const;
+
+    /** Removes prediction p of a draw; the draw's later predictions move down by one number. */
+    Status deletePrediction(int draw, int p);
+
+    /** The numbers joined by ". " without leading zeros ("3. 11. 19"), or the missing-prediction text. */
+    static QString numbersText(const std::optional<PredictionRecord>& prediction);
+
+    /**
+     * The latest prediction as the data-entry dialog takes it apart: "予想 " + number + "+" + the
+     * numbers, or the missing-prediction text.
+     */
+    static QString latestText(const std::optional<PredictionRecord>& prediction);
+
+private:
+    Status write(const QList<PredictionRecord>& records) const;
+
+    QString m_path;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <array>
+#include <memory>
+
+#include "predict/DataGodRanking.h"
+#include "predict/DataGodSettings.h"
+#include "store/HistoryFormat.h"
+
+class DataGodWindow;
+class DrawHistory;
+
+/**
+ * The five data gods' predictions for one history and one set of settings. The appearance counts
+ * and the appearance ranking are taken once, when the engine is made.
+ */
+class DataGodEngine {
+public:
+    /** PatternOrder of the first and the last god. */
+    static constexpr int kLowestOrder = 4;
+    static constexpr int kHighestOrder = 8;
+    /** First draw the gods predict. */
+    static constexpr int kFirstPredictedDraw = 100;
+
+    /** settings must be valid (DataGodSettings::isValid). */
+    DataGodEngine(const DrawHistory& history, const DataGodSettings& settings);
+    ~DataGodEngine();
+
+    /**
+     * GodPrediction(k, a): the PredictionCount numbers god k (4 … 8) names for draw a + 1 from the
+     * draws up to a (0 … draw count), in ascending order, 99 for an empty slot. Calls for one god
+     * with growing a carry its pattern counts forward.
+     */
+    NumberList godPrediction(int order, int a);
+
+    /** The whole DataGodFile of god k: one record per draw 100 … draw count + 1. */
+    QByteArray godFile(int order);
+
+    /** AppearanceCount: how often each number was drawn in the whole history. */
+    const NumberValues& appearanceCounts() const { return m_appearanceCounts; }
+
+private:
+    int windowLength(int a) const;
+
+    FlagLines m_lines;
+    int m_predictionCount;
+    int m_dataAmount;
+    bool m_preferFrequent;
+    int m_candidateLimit;
+    NumberValues m_appearanceCounts;
+    NumberList m_appearanceRanking;
+    std::array<std::unique_ptr<DataGodWindow>, kHighestOrder - kLowestOrder + 1> m_windows;
+};

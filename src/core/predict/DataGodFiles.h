@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <array>
+
+#include "UserMessage.h"
+#include "text/PredictText.h"
+
+class DrawHistory;
+class InstallPaths;
+struct DataGodSettings;
+
+/** The forty DataGodFiles: five gods × counts 6 … 13. */
+namespace DataGodFiles {
+
+/** Contents of the five files of one count, by slot 1 … 5 (index 0 … 4). */
+using GodContents = std::array<QByteArray, PredictText::kDataGodCount>;
+
+/**
+ * RunDataGods: computes the five gods for valid settings, fills their files for the settings'
+ * PredictionCount and empties the other 35.
+ */
+Status runDataGods(const InstallPaths& paths, const DrawHistory& history, const DataGodSettings& settings);
+
+/**
+ * Replaces all forty files: the five of predictionCount get contents, the others become empty
+ * (those already empty are left alone). Every file is written beside its old one first and put
+ * in place only when all are written, so a missing or unwritable folder or file changes none.
+ */
+Status write(const InstallPaths& paths, int predictionCount, const GodContents& contents);
+
+} // namespace DataGodFiles

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QVarLengthArray>
+
+#include <array>
+
+#include "store/HistoryFormat.h"
+
+/** Numbers 1 … 43 in some order, kept on the stack. */
+using NumberList = QVarLengthArray<int, kNumberCount>;
+/** A value per number, index 0 for number 1. */
+using NumberValues = std::array<int, kNumberCount>;
+
+/**
+ * The steps of a data god's choice after the pattern scores: the candidate list, the re-ranking by
+ * appearance count and the filling of the result slots.
+ */
+namespace DataGodRanking {
+
+/**
+ * CandidateList: the numbers with a positive score, highest score first and the lower number
+ * first among equal scores, cut to limit entries.
+ */
+NumberList candidateList(const NumberValues& scores, int limit);
+
+/**
+ * Re-ranks numbers by appearance count, most often drawn first when preferFrequent, least often
+ * first otherwise. The first two change places unless the first is strictly better; every later
+ * one goes behind all that are at least as good.
+ */
+void rerank(NumberList& numbers, const NumberValues& appearanceCounts, bool preferFrequent);
+
+/** AppearanceRanking: 1 … 43 re-ranked as above. */
+NumberList appearanceRanking(const NumberValues& appearanceCounts, bool preferFrequent);
+
+/**
+ * The result slots in ascending order: the first count candidates, then numbers from the ranking
+ * not named yet, and 99 for a slot that still has none.
+ */
+NumberList fillSlots(const NumberList& candidates, const NumberList& ranking, int count);
+
+} // namespace DataGodRanking

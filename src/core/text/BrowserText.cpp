@@ -1,0 +1,74 @@
+#include "text/BrowserText.h"
+
+namespace BrowserText {
+namespace {
+
+QString withExplanation(const QString& sentence, int result)
+{
+    return sentence + QStringLiteral("\n\n\"") + shellOpenExplanation(result) + QLatin1Char('"');
+}
+
+} // namespace
+
+UserMessage startFailed(const QString& description)
+{
+    return {description, QStringLiteral("・・・ ブラウザの起動に失敗しました！！ ・・・")};
+}
+
+UserMessage notRegistered()
+{
+    return {QStringLiteral("ブラウザが登録されていません。！！"),
+            QStringLiteral("このソフトにはホームページにリンクするためのブラウザの登録が必要です。\n\n"
+                           "メニューの\"ファイル\"から\"ブラウザの設定\"を選んで、\n"
+                           "インターネット接続のためのブラウザを登録してください。")};
+}
+
+QString shellOpenExplanation(int result)
+{
+    switch (result) {
+    case 0:
+        return QStringLiteral("The operating system is out of memory or resources.");
+    case 2:
+        return QStringLiteral("The specified file was not found.");
+    case 3:
+        return QStringLiteral("The specified path was not found.");
+    case 5:
+        return QStringLiteral("The operating system denied access to the specified file.");
+    case 8:
+        return QStringLiteral("There was not enough memory to complete the operation.");
+    case 11:
+        return QStringLiteral("The .exe file is invalid (non-Win32R .exe or error in .exe image).");
+    case 26:
+        return QStringLiteral("A sharing violation occurred.");
+    case 27:
+        return QStringLiteral("The file name association is incomplete or invalid.");
+    case 28:
+        return QStringLiteral("The DDE transaction could not be completed because the request timed out.");
+    case 29:
+        return QStringLiteral("The DDE transaction failed.");
+    case 30:
+        return QStringLiteral(
+            "The DDE transaction could not be completed because other DDE transactions were being processed.");
+    case 31:
+        return QStringLiteral("There is no application associated with the given file name extension.");
+    case 32:
+        return QStringLiteral("The specified dynamic-link library was not found.");
+    default:
+        return QString();
+    }
+}
+
+UserMessage browserRegistrationFailed(int result)
+{
+    return {QStringLiteral("ブラウザの設定に失敗しました！"),
+            withExplanation(QStringLiteral("ブラウザの登録に失敗しました。もう一度、最初から操作し直して下さい。"), result)};
+}
+
+UserMessage homePageRegistrationFailed(int result)
+{
+    return {QStringLiteral("ホームページの設定に失敗しました！"),
+            withExplanation(QStringLiteral("ホームページの登録に失敗しました。もう一度、最初から操作し直して下さい。"),
+                            result)};
+}
+
+} // namespace BrowserText

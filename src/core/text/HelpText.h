@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include "UserMessage.h"
+
+/** Texts of the help window. */
+namespace HelpText {
+
+QString windowTitle();
+QString contentsButton();
+QString backButton();
+QString forwardButton();
+
+/** The manual is not where the installation keeps it. */
+UserMessage manualMissing(const QString& path);
+
+} // namespace HelpText

@@ -1,0 +1,118 @@
+#include "text/PredictText.h"
+
+#include <QStringList>
+
+#include "predict/DataGodSettings.h"
+#include "predict/HitStatistics.h"
+#include "predict/PredictionRecord.h"
+
+namespace PredictText {
+namespace {
+
+const QString kFileCaption = QStringLiteral("予想データファイルのエラー");
+
+} // namespace
+
+const std::array<DataGodName, kDataGodCount>& dataGods()
+{
+    static const std::array<DataGodName, kDataGodCount> gods = {{
+        {4, QStringLiteral("Yon"), QStringLiteral("ヨンデータ神")},
+        {5, QStringLiteral("Go"), QStringLiteral("ゴデータ神")},
+        {6, QStringLiteral("Roku"), QStringLiteral("ロクデータ神")},
+        {7, QStringLiteral("Nana"), QStringLiteral("ナナデータ神")},
+        {8, QStringLiteral("Hati"), QStringLiteral("ハチデータ神")},
+    }};
+    return gods;
+}
+
+QString dataAmount(int amount)
+{
+    return amount == DataGodSettings::kAllDraws ? QStringLiteral("全部") : QString::number(amount);
+}
+
+QString computeStatus(const DataGodSettings& settings)
+{
+    return QStringLiteral("＊ ヌルガタ ＊  データ神の予想数は ") + QString::number(settings.predictionCount)
+           + QStringLiteral("個、出現数考慮は ") + QString::number(settings.appearanceWeight)
+           + (settings.preferFrequent ? QStringLiteral(" で <多い数字優先>、") : QStringLiteral(" で <少ない数字優先>、"))
+           + QStringLiteral("作成のためのデータ数は ") + dataAmount(settings.dataAmount) + QStringLiteral(" です。　");
+}
+
+UserMessage registrantOffer()
+{
+    return {QStringLiteral("予想データファイルの新規作成確認"),
+            QStringLiteral("     ***   予想データファイルが存在しません。  ***\n\n"
+                           "  予想データを入力する前に登録者名を指定して新規に予想データファイルを作成してください。\n\n"
+                           "  今、登録しますか？")};
+}
+
+QString latestPrediction(int slot, const PredictionRecord& record)
+{
+    QStringList numbers;
+    for (const int n : record.numbers)
+        numbers.append(n == PredictionRecord::kEmptySlot ? QStringLiteral("--") : QString::number(n));
+    return QStringLiteral("< ") + dataGods()[slot - 1].caption + QStringLiteral("の第 ") + QString::number(record.draw)
+           + QStringLiteral(" 回の抽選に対する予想 >\n\n") + numbers.join(QStringLiteral(".  "));
+}
+
+QString hitAverage(const HitStatistics& statistics)
+{
+    const QString prefix = QStringLiteral("≪的中数の平均≫");
+    if (!statistics.hasData())
+        return prefix + QStringLiteral("xx.xx");
+    const int tenths = statistics.averageTenths();
+    return prefix + QString::number(tenths / 10) + QLatin1Char('.') + QString::number(tenths % 10)
+           + QStringLiteral("個");
+}
+
+UserMessage tooManyHits(int slot)
+{
+    return {dataGods()[slot - 1].caption + QStringLiteral("より…"),
+            QStringLiteral("当予想プログラムに誤りがあると思われます。申し訳ありませんがこのソフトメーカーにご連絡をお願いいたします。")};
+}
+
+UserMessage predictionFolderMissing(const QString& folder)
+{
+    return {kFileCaption,
+            QStringLiteral("予想データのフォルダがありません。\n\n%1\n\n＊＊＊　予想データファイルは変更されていません。　＊＊＊")
+                .arg(folder)};
+}
+
+UserMessage predictionFileWriteFailed(const QString& path, const QString& reason)
+{
+    return {kFileCaption, QStringLiteral("予想データファイルに書き込めません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+UserMessage predictionFileUnreadable(const QString& path, const QString& reason)
+{
+    return {kFileCaption, QStringLiteral("予想データファイルを開けません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+UserMessage predictionFileMalformed(const QString& path, const QString& reason)
+{
+    return {kFileCaption, QStringLiteral("予想データファイルの形式が正しくありません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+QString reasonNotAFile()
+{
+    return QStringLiteral("同じ名前のフォルダがあるため、ファイルを置けません。");
+}
+
+QString reasonRecordLength(int recordLength)
+{
+    return QStringLiteral("ファイルの長さが %1 バイトのレコードの倍数ではありません。").arg(recordLength);
+}
+
+QString reasonNotDigits(int record)
+{
+    return QStringLiteral("第 %1 レコードに数字以外の文字があります。").arg(record);
+}
+
+QString reasonNumber(int record, int number)
+{
+    return QStringLiteral("第 %1 レコードの数字 %2 は使えません。予想の数字は１から４３まで（空きは９９）です。")
+        .arg(record)
+        .arg(number);
+}
+
+} // namespace PredictText

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+#include "UserMessage.h"
+
+struct DataGodSettings;
+struct PredictionRecord;
+class HitStatistics;
+
+/** Texts of the data gods, their result files and the hit statistics. */
+namespace PredictText {
+
+/** One of the five data gods. */
+struct DataGodName {
+    int order; ///< PatternOrder k, 4 … 8
+    QString prefix; ///< start of its file names, "Yon" … "Hati"
+    QString caption; ///< "ヨンデータ神" … "ハチデータ神"
+};
+
+/** Number of data gods. */
+inline constexpr int kDataGodCount = 5;
+
+/** The five gods by slot 1 … 5 (index 0 … 4), in the order their files are written. */
+const std::array<DataGodName, kDataGodCount>& dataGods();
+
+/** A DataAmount as the titles show it: "50", "100", "150", "200" or "全部". */
+QString dataAmount(int amount);
+
+/** Window title of a compute request, before the date text. */
+QString computeStatus(const DataGodSettings& settings);
+
+/** Offer to create a registrant when nobody is registered. */
+UserMessage registrantOffer();
+
+/** Text of a result window's latest-prediction popup for the newest record of its file. */
+QString latestPrediction(int slot, const PredictionRecord& record);
+
+/** "≪的中数の平均≫" + the average hits with one decimal + "個", or + "xx.xx" without data. */
+QString hitAverage(const HitStatistics& statistics);
+
+/** A record with more hits than a draw has numbers; slot 1 … 5 names the god in the caption. */
+UserMessage tooManyHits(int slot);
+
+/** The folder of the prediction files is missing. */
+UserMessage predictionFolderMissing(const QString& folder);
+/** A prediction file could not be written; files not yet replaced keep their content. */
+UserMessage predictionFileWriteFailed(const QString& path, const QString& reason);
+/** A prediction file could not be read. */
+UserMessage predictionFileUnreadable(const QString& path, const QString& reason);
+/** A prediction file breaks its record layout. */
+UserMessage predictionFileMalformed(const QString& path, const QString& reason);
+
+/** Reason for a failed write: something other than a file has the file's name. */
+QString reasonNotAFile();
+
+/** Reasons for a malformed prediction file; records are counted from 1. */
+QString reasonRecordLength(int recordLength);
+QString reasonNotDigits(int record);
+QString reasonNumber(int record, int number);
+
+} // namespace PredictText

@@ -1,0 +1,169 @@
+#include "text/ViewText.h"
+
+#include <QHash>
+
+namespace ViewText {
+namespace {
+
+const QString kTitleHead = QStringLiteral("　　さぁ　ＶＥＭＯ ６ を 楽 し も う　　　＊＊　ヌ　ル　ガ　タ　＊＊");
+const QString kHit = QStringLiteral("〇");
+const QString kMiss = QStringLiteral("Χ");
+
+const QHash<int, QString>& commandTexts()
+{
+    static const QHash<int, QString> texts{
+        {32939, QStringLiteral("ファイルダイアログから(&V)")},
+        {32946, QStringLiteral("クリップボードから(&W)")},
+        {32940, QStringLiteral("HPアドレスの設定(&J)")},
+        {57665, QStringLiteral("<ヌルガタ>の終了(&E)")},
+        {32814, QStringLiteral("（当選・予想）番号入力(&I)")},
+        {32933, QStringLiteral("予想データファイルの作成(&Y)")},
+        {32936, QStringLiteral("出現パターン数の考慮あり(&O)")},
+        {32937, QStringLiteral("出現パターン数の考慮なし(&X)")},
+        {32913, QStringLiteral("出現パターン(&P)")},
+        {32912, QStringLiteral("出現ナンバー(&N)")},
+        {32942, QStringLiteral("本数字履歴グラフ(&Q)")},
+        {32930, QStringLiteral("的中数(&T)")},
+        {32818, QStringLiteral("最新パターン(&S)")},
+        {32825, QStringLiteral("ヴェ モカード(&C)")},
+        {32819, QStringLiteral("※ ランダム神を呼ぶ(&R)")},
+        {32949, QStringLiteral("　　 1. 時の運")},
+        {32950, QStringLiteral("　　 2. 誕生日")},
+        {32951, QStringLiteral("　　 3. ラッキーカラー")},
+        {32952, QStringLiteral("　　 4. ラッキーナンバー")},
+        {32945, QStringLiteral("※ データ神を呼ぶ(&M)")},
+        {32817, QStringLiteral("***")},
+        {32953, QStringLiteral("本数字データの更新(&W)")},
+        {57671, QStringLiteral("ヘルプ(&H)")},
+    };
+    return texts;
+}
+
+} // namespace
+
+QString applicationTitle()
+{
+    return QStringLiteral("ヌルガタ");
+}
+
+QString weightingTitle(bool weighting, const QString& suffix)
+{
+    return kTitleHead
+        + (weighting ? QStringLiteral("　　　（ 出現パターン数を考慮する。）　　　　　　")
+                     : QStringLiteral("　　　（ 出現パターン数を考慮しない。）　　　　　　"))
+        + suffix;
+}
+
+QString dataMenu()
+{
+    return QStringLiteral("データ(&D)");
+}
+
+QString graphMenu()
+{
+    return QStringLiteral("グラフ(&G)");
+}
+
+QString godMenu()
+{
+    return QStringLiteral("神様お願い(&K)");
+}
+
+QString settingsMenu()
+{
+    return QStringLiteral("設定(&F)");
+}
+
+QString browserMenu()
+{
+    return QStringLiteral("ブラウザの設定(&B)");
+}
+
+QString lastDrawPopup()
+{
+    return QStringLiteral("最終No(&L)");
+}
+
+QString commandText(int commandId)
+{
+    return commandTexts().value(commandId);
+}
+
+QString patternHeading()
+{
+    return QStringLiteral("≪データ解析の対象ナンバー≫");
+}
+
+QString pageSeparator()
+{
+    return QStringLiteral("∥");
+}
+
+QString pageLabel(int page)
+{
+    switch (page) {
+    case 7:
+        return QStringLiteral("(２～７)データ");
+    case 8:
+        return QStringLiteral("８データ");
+    case 91:
+        return QStringLiteral("９データ(前半)");
+    case 92:
+        return QStringLiteral("９データ(後半)");
+    }
+    return QString();
+}
+
+QString pageTitle(int page, int pointedOrder)
+{
+    switch (page) {
+    case 7:
+        return pointedOrder >= 2 && pointedOrder <= 7 ? QChar(0xFF10 + pointedOrder) + QStringLiteral("データ")
+                                                      : QStringLiteral("＊データ");
+    case 8:
+        return QStringLiteral("８データ");
+    case 91:
+        return QStringLiteral("９データ(前)");
+    case 92:
+        return QStringLiteral("９データ(後)");
+    }
+    return QString();
+}
+
+QString fullWidthNumber(int number)
+{
+    const QChar ones(0xFF10 + number % 10);
+    return (number < 10 ? QStringLiteral("　") : QString(QChar(0xFF10 + number / 10))) + ones;
+}
+
+QString barText(int value, int pattern, int order, bool reversed)
+{
+    QString bits;
+    for (int j = order - 1; j >= 0; --j)
+        bits += (pattern >> j & 1) ? kHit : kMiss;
+    const QString number = QString::number(value);
+    return reversed ? QLatin1Char('(') + bits + QStringLiteral(")← ") + number
+                    : number + QStringLiteral("→(") + bits + QLatin1Char(')');
+}
+
+QString misread()
+{
+    return QStringLiteral("読取ミス");
+}
+
+QString notDrawnMark()
+{
+    return kMiss;
+}
+
+QString weightingOn()
+{
+    return QStringLiteral("考慮あり");
+}
+
+QString weightingOff()
+{
+    return QStringLiteral("考慮なし");
+}
+
+} // namespace ViewText

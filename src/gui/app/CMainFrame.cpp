@@ -1,0 +1,80 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+#include "app/COpeningWnd.h"
+#include "app/CVemoView.h"
+#include "app/JapaneseFonts.h"
+#include "app/MainMenu.h"
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "text/ViewText.h"
+
+namespace {
+
+constexpr int kWindowIcon = 200;
+
+} // namespace
+
+CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHint)
+{
+    ScreenScale::measure();
+    setWindowTitle(ViewText::applicationTitle());
+    setWindowIcon(Pictures::icon(kWindowIcon));
+    setFixedSize(ScreenScale::width(), ScreenScale::height());
+    m_menu = new MainMenu(menuBar());
+    m_view = new CVemoView(doc, this);
+    setCentralWidget(m_view);
+    enableCommands();
+    connect(m_menu, &MainMenu::commandChosen, this, [this](int id) {
+        if (id == MenuCommand::kExit)
+            close();
+        else
+            m_view->handleCommand(id);
+    });
+    connect(m_view, &CVemoView::weightingChanged, this, [this](bool on) {
+        m_menu->command(MenuCommand::kWeightingOn)->setChecked(on);
+        m_menu->command(MenuCommand::kWeightingOff)->setChecked(!on);
+    });
+    m_menu->command(MenuCommand::kWeightingOff)->setChecked(true);
+}
+
+QFont CMainFrame::textFont()
+{
+    return JapaneseFonts::font(JapaneseFonts::kGothic, ScreenScale::y(16));
+}
+
+void CMainFrame::start()
+{
+    if (COpeningWnd* opening = COpeningWnd::showOpening(this))
+        connect(opening, &COpeningWnd::finished, this, &CMainFrame::handleOpeningFinished);
+    m_view->initialUpdate();
+    move(0, 0);
+    showFullScreen();
+    m_view->setFocus();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The window stays where it is, whatever asks to move it.
+    if (pos() != QPoint(0, 0))
+        move(0, 0);
+}
+
+void CMainFrame::enableCommands()
+{
+    const QList<QAction*> actions = menuBar()->findChildren<QAction*>();
+    for (QAction* action : actions) {
+        const QVariant id = action->property("controlId");
+        if (id.isValid())
+            action->setEnabled(id.toInt() == MenuCommand::kExit || CVemoView::handlesCommand(id.toInt()));
+    }
+}
+
+void CMainFrame::handleOpeningFinished()
+{
+    setWindowTitle(m_view->weightingTitle());
+    activateWindow();
+}

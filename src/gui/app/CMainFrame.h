@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+
+class CVemoDoc;
+class CVemoView;
+class MainMenu;
+
+/**
+ * The main window: full screen, without a frame, not movable or resizable. It holds the menu and
+ * the view, and shows the opening window over itself when it starts.
+ */
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CVemoDoc& doc);
+
+    /** The text font other windows share: "ＭＳ ゴシック", height H × 16 / 600. */
+    static QFont textFont();
+
+    CVemoView* view() const { return m_view; }
+
+    /** Shows the opening window, runs the view's initial update and shows the frame. */
+    void start();
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void enableCommands();
+    void handleOpeningFinished();
+
+    CVemoView* m_view;
+    MainMenu* m_menu;
+};

@@ -1,0 +1,77 @@
+#include "app/CVemoApp.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QPalette>
+#include <QStandardPaths>
+
+#include "ApplicationInfo.h"
+#include "app/CMainFrame.h"
+#include "app/CVemoDoc.h"
+#include "app/JapaneseFonts.h"
+#include "app/MessageService.h"
+
+CVemoApp::CVemoApp(QStringList arguments) : m_arguments(std::move(arguments)) {}
+
+CVemoApp::~CVemoApp()
+{
+    // The frame and its view go before the history they show, the instance marker last.
+    m_frame.reset();
+    m_doc.reset();
+    m_instanceLock.reset();
+}
+
+QString CVemoApp::instanceLockPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return folder + QStringLiteral("/Rozore.lock");
+}
+
+bool CVemoApp::initInstance()
+{
+    setApplicationIdentity();
+    if (!lockInstance()) {
+        m_exitCode = 0;
+        return false;
+    }
+    JapaneseFonts::installSubstitutions();
+    QPalette dialogColours = QApplication::palette();
+    dialogColours.setColor(QPalette::Window, QColor(0xE6, 0xE6, 0xFF));
+    dialogColours.setColor(QPalette::WindowText, Qt::black);
+    QApplication::setPalette(dialogColours, "QDialog");
+
+    Result<std::unique_ptr<CVemoDoc>> doc = CVemoDoc::open(installPathOption());
+    if (!doc.ok()) {
+        MessageService::show(doc.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
+        m_exitCode = 1;
+        return false;
+    }
+    m_doc = std::move(doc).value();
+    m_frame = std::make_unique<CMainFrame>(*m_doc);
+    m_frame->start();
+    return true;
+}
+
+bool CVemoApp::lockInstance()
+{
+    m_instanceLock = std::make_unique<QLockFile>(instanceLockPath());
+    // Only a lock whose program has ended is stale, however long the running one has held it.
+    m_instanceLock->setStaleLockTime(0);
+    if (m_instanceLock->tryLock(0))
+        return true;
+    m_instanceLock.reset();
+    return false;
+}
+
+QString CVemoApp::installPathOption() const
+{
+    QCommandLineParser parser;
+    const QCommandLineOption installPath(QStringLiteral("install-path"), QString(), QStringLiteral("DIR"));
+    parser.addOption(installPath);
+    // Options meant for Qt itself are not ours to refuse.
+    parser.parse(m_arguments);
+    return parser.value(installPath);
+}

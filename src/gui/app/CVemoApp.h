@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLockFile>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CVemoDoc;
+
+/**
+ * The program: one instance at a time, the document of the installation, and the main frame.
+ * Lives for the whole run; what it opened is released in the reverse order when it goes.
+ */
+class CVemoApp {
+public:
+    explicit CVemoApp(QStringList arguments);
+    ~CVemoApp();
+
+    /** Starts the program; false when it is to end at once with exitCode(). */
+    bool initInstance();
+    int exitCode() const { return m_exitCode; }
+
+    CMainFrame* mainFrame() const { return m_frame.get(); }
+
+    /** Where the marker of the running instance lives. */
+    static QString instanceLockPath();
+
+private:
+    bool lockInstance();
+    QString installPathOption() const;
+
+    QStringList m_arguments;
+    int m_exitCode = 0;
+    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<CVemoDoc> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+};

@@ -1,0 +1,16 @@
+#include "app/CVemoDoc.h"
+
+Result<std::unique_ptr<CVemoDoc>> CVemoDoc::open(const QString& installPathOption)
+{
+    Result<Installation> installation = Installation::open(installPathOption);
+    if (!installation.ok())
+        return installation.error();
+    return std::unique_ptr<CVemoDoc>(new CVemoDoc(std::move(installation).value()));
+}
+
+CVemoDoc::CVemoDoc(Installation installation)
+    : m_installation(std::move(installation)),
+      m_registrants(scanRegistrants(m_installation.paths.predictionFolder())),
+      m_pathSettings(PathSettings::load(m_installation.paths.pathDataFile()))
+{
+}

@@ -1,0 +1,414 @@
+#include "app/CVemoView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/AppearanceCounts.h"
+#include "app/AppearanceLayout.h"
+#include "app/COpeningWnd.h"
+#include "app/CVemoDoc.h"
+#include "app/HelpWindow.h"
+#include "app/MainMenu.h"
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "app/SpinSteps.h"
+#include "app/UpDownControl.h"
+#include "app/WeightingButton.h"
+#include "patterns/PatternGraphLayout.h"
+#include "text/StoreText.h"
+#include "text/ViewText.h"
+
+namespace {
+
+constexpr int kHandCursor = 324;
+
+bool isBarColour(QRgb pixel)
+{
+    const QRgb rgb = pixel & 0xFFFFFF;
+    return rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00;
+}
+
+} // namespace
+
+CVemoView::CVemoView(CVemoDoc& doc, QWidget* parent)
+    : QWidget(parent),
+      m_doc(doc),
+      m_kit(ViewDrawingKit::forScreen()),
+      m_patternPainter(m_kit, doc.currentPatternTables()),
+      m_appearancePainter(m_kit)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CVemoView::~CVemoView()
+{
+    if (s_mainViewWindow == this)
+        s_mainViewWindow = nullptr;
+}
+
+void CVemoView::initialUpdate()
+{
+    s_mainViewWindow = this;
+    m_handCursor = Pictures::cursor(kHandCursor);
+    m_state = MainViewState{};
+
+    createControls();
+
+    m_state.currentNumber = 1;
+    const PatternStats::PatternScales scales =
+        PatternStats::computePatternScales(m_doc.history().hitString(1), ScreenScale::height());
+    m_state.patternScale = scales.plain;
+    m_state.patternScaleWeighted = scales.weighted;
+    m_state.patternScreenActive = true;
+    m_state.displayMode = DisplayMode::PatternEntry;
+    repaintAll();
+}
+
+void CVemoView::createControls()
+{
+    m_zoomSpin = new UpDownControl(Qt::Vertical, 1220, this);
+    m_zoomSpin->setGeometry(QRect(QPoint(1, 1), QPoint(ScreenScale::x(31) - 1, ScreenScale::y(51) - 1)));
+    m_zoomSpin->hide();
+    connect(m_zoomSpin, &UpDownControl::stepped, this, &CVemoView::onZoomSpin);
+    m_numberSpin = new UpDownControl(Qt::Horizontal, 1222, this);
+    m_numberSpin->setGeometry(ScreenScale::rect(240, 1, 270, 16));
+    m_numberSpin->hide();
+    connect(m_numberSpin, &UpDownControl::stepped, this, &CVemoView::onNumberSpin);
+    m_weightingButton = new WeightingButton(m_kit.button, this);
+    m_weightingButton->setGeometry(ScreenScale::rect(274, 1, 332, 19));
+    m_weightingButton->hide();
+    connect(m_weightingButton, &WeightingButton::clicked, this, [this] { setWeighting(!m_state.patternWeighting); });
+}
+
+bool CVemoView::handlesCommand(int commandId)
+{
+    using namespace MenuCommand;
+    switch (commandId) {
+    case kPatternGraph:
+    case kAppearance:
+    case kWeightingOn:
+    case kWeightingOff:
+    case kLastDraw:
+    case kHelp:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CVemoView::handleCommand(int commandId)
+{
+    using namespace MenuCommand;
+    switch (commandId) {
+    case kPatternGraph:
+        showPatternGraph();
+        break;
+    case kAppearance:
+        showAppearanceScreen();
+        break;
+    case kWeightingOn:
+        setWeighting(true);
+        break;
+    case kWeightingOff:
+        setWeighting(false);
+        break;
+    case kHelp:
+        HelpWindow::showContents(m_doc.paths().helpIndex(), this);
+        break;
+    default:
+        // The last-draw item only shows the draw count.
+        break;
+    }
+}
+
+void CVemoView::viewSwitch(int wParam, int)
+{
+    if (wParam == 1) {
+        m_state.displayMode = DisplayMode::Pattern;
+        m_state.hoverX = 0;
+        repaintAll();
+    } else if (wParam == 2) {
+        m_state.displayMode = DisplayMode::HitCount;
+        m_state.appearanceScreenActive = false;
+        m_state.patternScreenActive = false;
+        m_state.hitScreenActive = true;
+        repaintAll();
+    }
+}
+
+void CVemoView::updateLastDrawMenu()
+{
+    if (QAction* item = MainMenu::findCommand(window(), MenuCommand::kLastDraw))
+        item->setText(StoreText::lastDrawMenu(m_doc.history().drawCount()));
+}
+
+void CVemoView::showAppearance(int partner)
+{
+    m_state.appearanceCount = appearanceCounts(m_doc.history(), partner);
+    m_state.displayMode = DisplayMode::Appearance;
+    invalidate(lowerArea(), true);
+    if (m_state.appearanceScreenActive)
+        showZoomSpin();
+}
+
+QString CVemoView::weightingTitle() const
+{
+    return ViewText::weightingTitle(m_state.patternWeighting, COpeningWnd::titleSuffix());
+}
+
+void CVemoView::paintEvent(QPaintEvent* event)
+{
+    m_canvas.redraw([this](QPainter& painter) { onDraw(painter); });
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_canvas.image(), event->rect());
+}
+
+void CVemoView::resizeEvent(QResizeEvent*)
+{
+    m_canvas.resize(size());
+}
+
+void CVemoView::onDraw(QPainter& painter)
+{
+    switch (m_state.displayMode) {
+    case DisplayMode::Pattern:
+        paintPatternGraph(painter, m_state.hoverX);
+        return;
+    case DisplayMode::Appearance:
+        m_appearancePainter.paint(painter, {m_state.appearanceCount, m_state.partnerNumber, m_state.appearanceScale,
+                                            m_state.appearanceStep});
+        return;
+    case DisplayMode::HitCount:
+    case DisplayMode::HistoryGraph:
+        // These screens come with the hit-count and history-graph windows.
+        return;
+    case DisplayMode::PatternEntry:
+        break;
+    }
+    if (m_state.patternScreenActive) {
+        m_state.displayMode = DisplayMode::Pattern;
+        paintPatternGraph(painter, 0);
+        placePatternControls();
+    }
+    updateLastDrawMenu();
+}
+
+void CVemoView::paintPatternGraph(QPainter& painter, int hoverX)
+{
+    const QByteArray hits = m_doc.history().hitString(m_state.currentNumber);
+    m_patternPainter.paint(painter, {hits, m_state.currentNumber, m_state.patternGraphMode,
+                                     m_state.activePatternScale(), m_state.patternWeighting, hoverX});
+}
+
+void CVemoView::placePatternControls()
+{
+    m_numberSpin->setGeometry(QRect(ScreenScale::x(240), ScreenScale::y(1), ScreenScale::x(30), ScreenScale::y(15)));
+    m_weightingButton->setGeometry(
+        QRect(ScreenScale::x(274), ScreenScale::y(1), ScreenScale::x(58), ScreenScale::y(18)));
+    for (QWidget* control : {static_cast<QWidget*>(m_numberSpin), static_cast<QWidget*>(m_weightingButton)}) {
+        control->raise();
+        control->show();
+    }
+    showZoomSpin();
+}
+
+void CVemoView::showZoomSpin()
+{
+    m_zoomSpin->setGeometry(1, 1, ScreenScale::width() * 3 / 80, ScreenScale::height() / 12);
+    m_zoomSpin->raise();
+    m_zoomSpin->show();
+}
+
+void CVemoView::showPatternGraph()
+{
+    window()->setWindowTitle(weightingTitle());
+    m_state.patternScreenActive = true;
+    m_state.appearanceScreenActive = false;
+    m_state.hitScreenActive = false;
+    m_state.currentNumber = 1;
+    m_state.displayMode = DisplayMode::PatternEntry;
+    repaintAll();
+}
+
+void CVemoView::showAppearanceScreen()
+{
+    m_weightingButton->hide();
+    m_numberSpin->hide();
+    window()->setWindowTitle(weightingTitle());
+    m_state.appearanceScale = 5;
+    m_state.appearanceStep = 1;
+    // A partner left from an earlier visit would be marked over counts taken without it.
+    m_state.partnerNumber = 0;
+    m_state.appearanceScreenActive = true;
+    m_state.patternScreenActive = false;
+    m_state.hitScreenActive = false;
+    repaintAll();
+    showAppearance(0);
+}
+
+void CVemoView::setWeighting(bool on)
+{
+    m_state.patternWeighting = on;
+    window()->setWindowTitle(weightingTitle());
+    m_weightingButton->setWeighting(on);
+    Q_EMIT weightingChanged(on);
+    if (m_state.patternScreenActive) {
+        m_state.displayMode = DisplayMode::Pattern;
+        m_state.hoverX = 0;
+        repaintAll();
+    }
+}
+
+void CVemoView::onNumberSpin(int delta)
+{
+    m_state.spinNumber = SpinSteps::nextNumber(m_state.spinNumber, delta);
+    m_state.patternScreenActive = true;
+    m_state.appearanceScreenActive = false;
+    m_state.hitScreenActive = false;
+    m_state.currentNumber = m_state.spinNumber;
+    m_state.displayMode = DisplayMode::PatternEntry;
+    repaintAll();
+}
+
+void CVemoView::onZoomSpin(int delta)
+{
+    if (m_state.patternScreenActive) {
+        int& scale = m_state.activePatternScale();
+        scale = SpinSteps::patternScale(scale, delta, m_state.appearanceStep);
+        m_state.displayMode = DisplayMode::Pattern;
+        m_state.hoverX = 0;
+        invalidate(lowerArea(), true);
+    } else if (m_state.appearanceScreenActive) {
+        const SpinSteps::AppearanceZoom zoom =
+            SpinSteps::appearanceZoom({m_state.appearanceScale, m_state.appearanceStep}, delta);
+        m_state.appearanceScale = zoom.scale;
+        m_state.appearanceStep = zoom.step;
+        m_state.displayMode = DisplayMode::Appearance;
+        invalidate(lowerArea(), true);
+    }
+}
+
+void CVemoView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (m_state.patternScreenActive) {
+        movePatternPointer(point);
+    } else if (m_state.appearanceScreenActive) {
+        const QRect row(QPoint(0, ScreenScale::y(520)), QPoint(width(), ScreenScale::y(545)));
+        drawNow(row, [&](QPainter& painter) { m_appearancePainter.hoverNumberRow(painter, point.x(), point.y()); });
+    }
+}
+
+void CVemoView::movePatternPointer(QPoint point)
+{
+    const int x = point.x();
+    const int y = point.y();
+    if (x <= ScreenScale::x(30) || x >= ScreenScale::width()) {
+        unsetCursor();
+        return;
+    }
+    if (0 < y && y < ScreenScale::y(21)) {
+        drawNow(QRect(0, 0, width(), ScreenScale::y(21)),
+                [&](QPainter& painter) { m_patternPainter.paintPageLabels(painter, point); });
+    }
+    if (y <= ScreenScale::height() / 30 || y >= ScreenScale::y(525)) {
+        unsetCursor();
+        return;
+    }
+    setCursor(m_handCursor);
+    if (m_state.displayMode != DisplayMode::PatternEntry)
+        invalidate(QRect(QPoint(ScreenScale::x(21), ScreenScale::y(525)), QPoint(width(), height())), false);
+    if (m_state.patternGraphMode == 7) {
+        const QString title = ViewText::pageTitle(7, PatternGraphLayout::pointedOrder(x));
+        drawNow(ScreenScale::rect(355, 1, 423, 19),
+                [&](QPainter& painter) { m_patternPainter.paintTitleBox(painter, title); });
+    }
+    if (isBarColour(m_canvas.pixel(point))) {
+        m_state.displayMode = DisplayMode::Pattern;
+        m_state.hoverX = x;
+        invalidate(lowerArea(), false);
+    }
+}
+
+void CVemoView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    if (m_state.patternScreenActive && m_state.currentNumber != 0)
+        clickPatternGraph(point);
+    else if (m_state.appearanceScreenActive)
+        clickAppearanceScreen(point);
+}
+
+void CVemoView::clickPatternGraph(QPoint point)
+{
+    const int page = PatternGraphLayout::pageAt(point.x(), point.y());
+    if (page == 0)
+        return;
+    m_state.patternGraphMode = page;
+    m_state.displayMode = DisplayMode::Pattern;
+    m_state.hoverX = 0;
+    repaintAll();
+}
+
+void CVemoView::clickAppearanceScreen(QPoint point)
+{
+    if (AppearanceLayout::inChart(point))
+        m_state.partnerNumber = 0;
+    if (AppearanceLayout::inNumberRow(point.y())) {
+        if (const int picked = AppearanceLayout::pickedNumber(point.x()))
+            m_state.partnerNumber = picked;
+    }
+    showAppearance(m_state.partnerNumber);
+}
+
+void CVemoView::keyPressEvent(QKeyEvent* event)
+{
+    const int unit = event->modifiers() & Qt::ShiftModifier ? 6 : 1;
+    QPoint step;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        step = {-unit, 0};
+        break;
+    case Qt::Key_Right:
+        step = {unit, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -unit};
+        break;
+    case Qt::Key_Down:
+        step = {0, unit};
+        break;
+    default:
+        break;
+    }
+    if (!step.isNull())
+        QCursor::setPos(QCursor::pos() + step);
+    QWidget::keyPressEvent(event);
+}
+
+void CVemoView::invalidate(const QRect& area, bool erase)
+{
+    m_canvas.invalidate(area, erase);
+    update(area);
+}
+
+void CVemoView::repaintAll()
+{
+    invalidate(rect(), true);
+}
+
+void CVemoView::drawNow(const QRect& area, const std::function<void(QPainter&)>& draw)
+{
+    m_canvas.drawNow(draw);
+    update(area);
+}
+
+QRect CVemoView::lowerArea() const
+{
+    return QRect(QPoint(0, ScreenScale::y(23)), QPoint(ScreenScale::width(), ScreenScale::height()));
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QCursor>
+#include <QWidget>
+
+#include "app/AppearanceScreenPainter.h"
+#include "app/KeptCanvas.h"
+#include "app/MainViewState.h"
+#include "app/ViewDrawingKit.h"
+#include "patterns/PatternGraphPainter.h"
+
+class CVemoDoc;
+class UpDownControl;
+class WeightingButton;
+
+/**
+ * The program's only client window. It shows one screen at a time (the appearance-pattern graph,
+ * the appearance-number screen, …), keeps the state they share, carries out the menu commands
+ * and the private messages, and reacts to its spins, the mouse and the arrow keys. What it shows
+ * is painted into a kept picture, so a pixel under the pointer can be read back.
+ */
+class CVemoView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CVemoView(CVemoDoc& doc, QWidget* parent = nullptr);
+    ~CVemoView() override;
+
+    /** The view of the running program, or null. */
+    static CVemoView* mainViewWindow() { return s_mainViewWindow; }
+
+    /** Sets up the state, the child controls and the scales; the first paint shows the pattern graph of 1. */
+    void initialUpdate();
+
+    const MainViewState& state() const { return m_state; }
+
+    /** Whether the view carries out a menu command; the others stay disabled. */
+    static bool handlesCommand(int commandId);
+    void handleCommand(int commandId);
+
+    /** WM_VIEW_SWITCH: 1 shows the pattern graph again, 2 the hit-count screen. */
+    void viewSwitch(int wParam, int lParam);
+
+    /** Shows the draw count in the last-draw menu item. */
+    void updateLastDrawMenu();
+
+    /** Counts how often each number was drawn, with a partner number or alone (0), and shows the counts. */
+    void showAppearance(int partner);
+
+    /** The main window's title for the present weighting. */
+    QString weightingTitle() const;
+
+Q_SIGNALS:
+    void weightingChanged(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void onDraw(QPainter& painter);
+    void paintPatternGraph(QPainter& painter, int hoverX);
+    void placePatternControls();
+    void showZoomSpin();
+
+    void showPatternGraph();
+    void showAppearanceScreen();
+    void setWeighting(bool on);
+    void onNumberSpin(int delta);
+    void onZoomSpin(int delta);
+    void movePatternPointer(QPoint point);
+    void clickPatternGraph(QPoint point);
+    void clickAppearanceScreen(QPoint point);
+
+    void invalidate(const QRect& area, bool erase);
+    void repaintAll();
+    void drawNow(const QRect& area, const std::function<void(QPainter&)>& draw);
+    QRect lowerArea() const;
+
+    CVemoDoc& m_doc;
+    MainViewState m_state;
+    ViewDrawingKit m_kit;
+    KeptCanvas m_canvas;
+    PatternGraphPainter m_patternPainter;
+    AppearanceScreenPainter m_appearancePainter;
+    QCursor m_handCursor;
+    UpDownControl* m_numberSpin = nullptr;
+    UpDownControl* m_zoomSpin = nullptr;
+    WeightingButton* m_weightingButton = nullptr;
+
+    static inline CVemoView* s_mainViewWindow = nullptr;
+};

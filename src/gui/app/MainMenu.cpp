@@ -1,0 +1,56 @@
+#include "app/MainMenu.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "text/ViewText.h"
+
+using namespace MenuCommand;
+
+MainMenu::MainMenu(QMenuBar* bar) : QObject(bar), m_bar(bar)
+{
+    addCommands(bar->addMenu(ViewText::dataMenu()), {kDataEntry, kPredictionFiles, kDataUpdate, 0, kExit});
+    addCommands(bar->addMenu(ViewText::graphMenu()),
+                {kPatternGraph, kAppearance, kHistoryGraph, kHitCount, 0, kWeightingOn, kWeightingOff});
+    addCommand(bar, kLatestPattern);
+    addCommand(bar, kNumberCard);
+    addCommands(bar->addMenu(ViewText::godMenu()),
+                {kRandomGod, kOracleTime, kOracleBirthday, kOracleColour, kOracleNumber, 0, kDataGod});
+    QMenu* settings = bar->addMenu(ViewText::settingsMenu());
+    addCommands(settings->addMenu(ViewText::browserMenu()), {kBrowserFromFile, kBrowserFromClipboard});
+    addCommands(settings, {kHomePage});
+    addCommands(bar->addMenu(ViewText::lastDrawPopup()), {kLastDraw});
+    addCommand(bar, kHelp);
+    command(kWeightingOn)->setCheckable(true);
+    command(kWeightingOff)->setCheckable(true);
+}
+
+void MainMenu::addCommands(QMenu* menu, std::initializer_list<int> ids)
+{
+    for (const int id : ids) {
+        if (id == 0)
+            menu->addSeparator();
+        else
+            addCommand(menu, id);
+    }
+}
+
+QAction* MainMenu::addCommand(QWidget* container, int id)
+{
+    auto* action = new QAction(ViewText::commandText(id), container);
+    action->setObjectName(QStringLiteral("id%1").arg(id));
+    action->setProperty("controlId", id);
+    connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandChosen(id); });
+    container->addAction(action);
+    return action;
+}
+
+QAction* MainMenu::command(int id) const
+{
+    return findCommand(m_bar, id);
+}
+
+QAction* MainMenu::findCommand(const QWidget* window, int id)
+{
+    return window ? window->findChild<QAction*>(QStringLiteral("id%1").arg(id)) : nullptr;
+}

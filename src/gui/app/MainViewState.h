@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+
+#include "store/HistoryFormat.h"
+
+/** Which screen the next paint of the main view draws. */
+enum class DisplayMode {
+    PatternEntry = 0, ///< the pattern graph, first paint after a switch: places the controls
+    Pattern = 1,
+    HitCount = 2,
+    HistoryGraph = 3,
+    Appearance = 4,
+};
+
+/** What the main view shows and how; its screens, commands and input share it. */
+struct MainViewState {
+    /** Selected number 1 … 43, 0 until the view is set up. */
+    int currentNumber = 0;
+    DisplayMode displayMode = DisplayMode::PatternEntry;
+    /** Pixel x of the pointed bar of the pattern graph, 0 for none. */
+    int hoverX = 0;
+    /** Page of the pattern graph: 7, 8, 91 or 92. */
+    int patternGraphMode = 7;
+    int patternScale = 0;
+    int patternScaleWeighted = 0;
+    int appearanceScale = 10;
+    int appearanceStep = 1;
+    int partnerNumber = 0;
+    std::array<int, kNumberCount> appearanceCount{};
+    bool patternScreenActive = false;
+    bool hitScreenActive = false;
+    bool appearanceScreenActive = false;
+    /** Counts weighted by the number of distinct patterns; off at every start. */
+    bool patternWeighting = false;
+    /** The number spin's own copy of the number: only the spin changes it. */
+    int spinNumber = 1;
+
+    int activePatternScale() const { return patternWeighting ? patternScaleWeighted : patternScale; }
+    int& activePatternScale() { return patternWeighting ? patternScaleWeighted : patternScale; }
+};

@@ -1,0 +1,30 @@
+#include "app/WeightingButton.h"
+
+#include <QPainter>
+
+#include "app/CanvasText.h"
+#include "text/ViewText.h"
+
+WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : QAbstractButton(parent)
+{
+    setObjectName(QStringLiteral("id1373"));
+    setProperty("controlId", 1373);
+    setFont(font);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void WeightingButton::setWeighting(bool on)
+{
+    m_weighting = on;
+    update();
+}
+
+void WeightingButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_weighting ? QColor(255, 0, 255) : QColor(128, 50, 255));
+    CanvasText::drawEdge(painter, rect(), isDown());
+    painter.setPen(m_weighting ? QColor(255, 255, 255) : QColor(255, 255, 128));
+    painter.drawText(rect().translated(2, 1), Qt::AlignCenter | Qt::TextSingleLine,
+                     m_weighting ? ViewText::weightingOn() : ViewText::weightingOff());
+}

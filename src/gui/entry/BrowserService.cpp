@@ -1,0 +1,180 @@
+#include "entry/BrowserService.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <csignal>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include "text/BrowserText.h"
+
+namespace {
+
+// A pidfd names one process for good, where a bare process id may be reused once it has ended.
+int openProcessHandle(qint64 pid)
+{
+#ifdef SYS_pidfd_open
+    return int(::syscall(SYS_pidfd_open, pid_t(pid), 0));
+#else
+    Q_UNUSED(pid);
+    return -1;
+#endif
+}
+
+void terminate(qint64 pid, int handle)
+{
+#ifdef SYS_pidfd_send_signal
+    if (handle >= 0) {
+        ::syscall(SYS_pidfd_send_signal, handle, SIGTERM, nullptr, 0);
+        return;
+    }
+#endif
+    Q_UNUSED(handle);
+    ::kill(pid_t(pid), SIGTERM);
+}
+
+struct Command {
+    QString program;
+    QStringList arguments;
+};
+
+// The registered path is the program even when it holds blanks; otherwise it may carry options.
+Command commandOf(const QString& browserPath, const QString& address)
+{
+    Command command;
+    const QString path = browserPath.trimmed();
+    if (QFileInfo(path).isFile()) {
+        command.program = path;
+    } else {
+        command.arguments = QProcess::splitCommand(path);
+        if (!command.arguments.isEmpty())
+            command.program = command.arguments.takeFirst();
+    }
+    if (!address.trimmed().isEmpty())
+        command.arguments.append(address.trimmed());
+    return command;
+}
+
+struct Started {
+    qint64 pid = 0;
+    QString description;
+};
+
+Started startDetached(const Command& command)
+{
+    QProcess process;
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    Started started;
+    if (!process.startDetached(&started.pid)) {
+        started.pid = 0;
+        started.description = process.errorString();
+    }
+    return started;
+}
+
+bool hasScheme(const QString& text)
+{
+    // "C:" style drive letters and plain paths are no addresses.
+    const QUrl url(text, QUrl::StrictMode);
+    return url.isValid() && url.scheme().size() > 1;
+}
+
+// The program that the last shellOpen started, closed by closeTestBrowser.
+BrowserService::Process& testBrowser()
+{
+    static BrowserService::Process process;
+    return process;
+}
+
+int openWithDesktop(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url) ? BrowserService::Opened : BrowserService::NoAssociation;
+}
+
+} // namespace
+
+BrowserService::Process::Process(qint64 pid) : m_pid(pid), m_handle(openProcessHandle(pid)) {}
+
+BrowserService::Process::Process(Process&& other) noexcept : m_pid(other.m_pid), m_handle(other.m_handle)
+{
+    other.m_pid = 0;
+    other.m_handle = -1;
+}
+
+BrowserService::Process& BrowserService::Process::operator=(Process&& other) noexcept
+{
+    if (this != &other) {
+        reset();
+        std::swap(m_pid, other.m_pid);
+        std::swap(m_handle, other.m_handle);
+    }
+    return *this;
+}
+
+BrowserService::Process::~Process()
+{
+    reset();
+}
+
+void BrowserService::Process::reset()
+{
+    if (m_handle >= 0)
+        ::close(m_handle);
+    m_handle = -1;
+    m_pid = 0;
+}
+
+Result<BrowserService::Process> BrowserService::startBrowser(const QString& browserPath, const QString& address)
+{
+    const Started started = startDetached(commandOf(browserPath, address));
+    if (started.pid <= 0)
+        return BrowserText::startFailed(started.description);
+    return Process(started.pid);
+}
+
+void BrowserService::closeBrowser(Process& process)
+{
+    if (!process.isNull())
+        terminate(process.m_pid, process.m_handle);
+    process.reset();
+}
+
+int BrowserService::shellOpen(const QString& text)
+{
+    const QString target = text.trimmed();
+    if (target.isEmpty())
+        return FileNotFound;
+    if (hasScheme(target) && !QUrl(target).isLocalFile())
+        return openWithDesktop(QUrl(target));
+
+    const QString path = QUrl(target).isLocalFile() ? QUrl(target).toLocalFile() : target;
+    QString program = path;
+    if (!path.contains(QLatin1Char('/')))
+        program = QStandardPaths::findExecutable(path); // a program named without its folder
+    const QFileInfo file(program.isEmpty() ? path : program);
+    if (!file.exists())
+        return file.absoluteDir().exists() ? FileNotFound : PathNotFound;
+    if (file.isDir())
+        return openWithDesktop(QUrl::fromLocalFile(file.absoluteFilePath()));
+    if (!file.isReadable())
+        return AccessDenied;
+    if (!file.isExecutable())
+        return openWithDesktop(QUrl::fromLocalFile(file.absoluteFilePath()));
+
+    const Started started = startDetached({file.absoluteFilePath(), {}});
+    if (started.pid <= 0)
+        return InvalidProgram;
+    testBrowser() = Process(started.pid);
+    return Opened;
+}
+
+void BrowserService::closeTestBrowser()
+{
+    closeBrowser(testBrowser());
+}

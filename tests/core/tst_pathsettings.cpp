@@ -1,0 +1,146 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "TestHistory.h"
+#include "store/PathSettings.h"
+
+using TestHistory::readFile;
+using TestHistory::writeFile;
+
+class TestPathSettings : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void missingFileOrTagGivesEmptySettings_data();
+    void missingFileOrTagGivesEmptySettings();
+    void savesByteForByte_data();
+    void savesByteForByte();
+    void shorterPathReplacesTheWholeFile();
+    void unstorableSettingsAreRefused_data();
+    void unstorableSettingsAreRefused();
+    void failedWriteKeepsTheOldFile();
+
+private:
+    QString path() const { return m_dir->filePath(QStringLiteral("PathData.txt")); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+namespace {
+
+QByteArray fileOf(const QByteArray& browser, const QByteArray& url)
+{
+    return "Browser<" + browser + ">URL[" + url + ']' + '\0';
+}
+
+const QByteArray kBrowser30("C:/Program Files/Web/web32.exe");
+const QByteArray kUrl40("https://www.example.jp/vemo6/index.html#");
+
+} // namespace
+
+void TestPathSettings::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+}
+
+void TestPathSettings::missingFileOrTagGivesEmptySettings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("no URL tag") << QByteArray("Browser</usr/bin/b]") + '\0';
+    QTest::newRow("tag cut by NUL") << QByteArray("Browser</usr/bin/b") + '\0' + QByteArray(">URL[u]");
+}
+
+void TestPathSettings::missingFileOrTagGivesEmptySettings()
+{
+    QFETCH(QByteArray, bytes);
+    if (!bytes.isEmpty())
+        writeFile(path(), bytes);
+    const PathSettings settings = PathSettings::load(path());
+    QVERIFY(settings.browserPath.isEmpty());
+    QVERIFY(settings.homePageUrl.isEmpty());
+}
+
+void TestPathSettings::savesByteForByte_data()
+{
+    QTest::addColumn<QString>("browser");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<int>("length");
+    QTest::newRow("both empty") << QString() << QString() << 15;
+    // m, the position of ">URL[", is 8 + 30 = 38; the address is L − m − 7 = 40 bytes.
+    QTest::newRow("30 + 40") << QString::fromLatin1(kBrowser30) << QString::fromLatin1(kUrl40) << 85;
+    QTest::newRow("browser only") << QStringLiteral("/usr/bin/b") << QString() << 25;
+    QTest::newRow("address only") << QString() << QStringLiteral("http://a") << 23;
+    QTest::newRow("address ending in ]") << QStringLiteral("b") << QStringLiteral("http://a/[x]") << 28;
+    QTest::newRow("UTF-8") << QStringLiteral("/home/山田/b") << QStringLiteral("http://例え.jp/") << 15 + 14 + 17;
+}
+
+void TestPathSettings::savesByteForByte()
+{
+    QFETCH(QString, browser);
+    QFETCH(QString, url);
+    QFETCH(int, length);
+    const PathSettings settings{browser, url};
+    QVERIFY(!settings.save(path()));
+
+    const QByteArray bytes = readFile(path());
+    QCOMPARE(bytes, fileOf(browser.toUtf8(), url.toUtf8()));
+    QCOMPARE(bytes.size(), length);
+    QCOMPARE(bytes.indexOf(">URL["), 8 + browser.toUtf8().size());
+
+    const PathSettings loaded = PathSettings::load(path());
+    QCOMPARE(loaded.browserPath, browser);
+    QCOMPARE(loaded.homePageUrl, url);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("PathData.txt")});
+}
+
+void TestPathSettings::shorterPathReplacesTheWholeFile()
+{
+    writeFile(path(), fileOf("/a/very/long/path/to/the/browser", kUrl40));
+    PathSettings settings = PathSettings::load(path());
+    settings.browserPath = QStringLiteral("/b");
+    QVERIFY(!settings.save(path()));
+    QCOMPARE(readFile(path()), fileOf("/b", kUrl40));
+
+    settings.homePageUrl = QStringLiteral("http://x");
+    QVERIFY(!settings.save(path()));
+    QCOMPARE(PathSettings::load(path()).browserPath, QStringLiteral("/b"));
+    QCOMPARE(readFile(path()), fileOf("/b", "http://x"));
+}
+
+void TestPathSettings::unstorableSettingsAreRefused_data()
+{
+    QTest::addColumn<QString>("browser");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("URL tag in the path") << QStringLiteral("/a>URL[b") << QStringLiteral("u");
+    QTest::newRow("NUL in the path") << QStringLiteral("/a") + QChar(0) << QStringLiteral("u");
+    QTest::newRow("NUL in the address") << QStringLiteral("/a") << QStringLiteral("u") + QChar(0) + QStringLiteral("v");
+}
+
+void TestPathSettings::unstorableSettingsAreRefused()
+{
+    QFETCH(QString, browser);
+    QFETCH(QString, url);
+    const QByteArray before = fileOf("/usr/bin/b", "http://a");
+    writeFile(path(), before);
+    const Status fault = PathSettings{browser, url}.save(path());
+    QVERIFY(fault);
+    QVERIFY(!fault->text.isEmpty());
+    QCOMPARE(readFile(path()), before);
+}
+
+void TestPathSettings::failedWriteKeepsTheOldFile()
+{
+    const QString missingFolder = m_dir->filePath(QStringLiteral("gone/PathData.txt"));
+    const Status fault = PathSettings{QStringLiteral("/b"), QStringLiteral("u")}.save(missingFolder);
+    QVERIFY(fault);
+    QVERIFY(fault->text.contains(missingFolder));
+    QVERIFY(!QFile::exists(missingFolder));
+}
+
+QTEST_GUILESS_MAIN(TestPathSettings)
+#include "tst_pathsettings.moc"

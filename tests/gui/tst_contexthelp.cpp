@@ -1,0 +1,179 @@
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "app/ContextHelpPopup.h"
+#include "app/ContextHelpPopupFilter.h"
+
+namespace {
+
+QLabel* openPopup()
+{
+    return qobject_cast<QLabel*>(QApplication::activePopupWidget());
+}
+
+bool hasBlueText(QLabel* popup)
+{
+    const QImage image = popup->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 200 && c.red() < 80 && c.green() < 80)
+                return true;
+        }
+    return false;
+}
+
+QWidget* withId(QWidget* widget, int id)
+{
+    widget->setProperty("controlId", id);
+    widget->setObjectName(QStringLiteral("id%1").arg(id));
+    return widget;
+}
+
+} // namespace
+
+class TestContextHelp : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void showsBlueTextAtPoint();
+    void closesOnNextClickOrKey_data();
+    void closesOnNextClickOrKey();
+    void showsOneAtATime();
+    void staysOnScreen();
+    void rightClickShowsControlText_data();
+    void rightClickShowsControlText();
+    void f1ShowsFocusedControlText();
+};
+
+void TestContextHelp::cleanup()
+{
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestContextHelp::showsBlueTextAtPoint()
+{
+    ContextHelpPopup::show(QStringLiteral("ダイアログを終了します。"), QPoint(100, 120));
+    QLabel* popup = openPopup();
+    QVERIFY(popup);
+    QVERIFY(popup->isVisible());
+    QCOMPARE(popup->text(), QStringLiteral("ダイアログを終了します。"));
+    QCOMPARE(popup->pos(), QPoint(100, 120));
+    QCOMPARE(popup->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QVERIFY(hasBlueText(popup));
+}
+
+void TestContextHelp::closesOnNextClickOrKey_data()
+{
+    QTest::addColumn<bool>("click");
+    QTest::newRow("click") << true;
+    QTest::newRow("key") << false;
+}
+
+void TestContextHelp::closesOnNextClickOrKey()
+{
+    QFETCH(bool, click);
+    ContextHelpPopup::show(QStringLiteral("IDOK"), QPoint(50, 50));
+    QPointer<QLabel> popup = openPopup();
+    QVERIFY(popup);
+    if (click)
+        QTest::mouseClick(popup, Qt::LeftButton);
+    else
+        QTest::keyClick(popup, Qt::Key_Space);
+    QVERIFY(!QApplication::activePopupWidget());
+    QTRY_VERIFY(popup.isNull());
+}
+
+void TestContextHelp::showsOneAtATime()
+{
+    ContextHelpPopup::show(QStringLiteral("IDOK"), QPoint(50, 50));
+    QPointer<QLabel> first = openPopup();
+    ContextHelpPopup::show(QStringLiteral("ダイアログを終了します。"), QPoint(60, 60));
+    QTRY_VERIFY(first.isNull());
+    QVERIFY(openPopup());
+    QCOMPARE(openPopup()->text(), QStringLiteral("ダイアログを終了します。"));
+}
+
+void TestContextHelp::staysOnScreen()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ContextHelpPopup::show(QStringLiteral("このダイアログを閉じて”データ入力および平均値計算”ダイアログを表示します。"),
+                           screen.bottomRight());
+    QLabel* popup = openPopup();
+    QVERIFY(popup);
+    QVERIFY(screen.contains(popup->frameGeometry()));
+}
+
+void TestContextHelp::rightClickShowsControlText_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("cancel button") << QStringLiteral("id2") << true << QStringLiteral("ダイアログを終了します。");
+    QTest::newRow("edit") << QStringLiteral("id1305") << true << QStringLiteral("EditTorokuName1");
+    QTest::newRow("control without text") << QStringLiteral("id1") << true << QString();
+    QTest::newRow("no control") << QStringLiteral("caption") << false << QString();
+}
+
+void TestContextHelp::rightClickShowsControlText()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, shown);
+    QFETCH(QString, text);
+
+    QDialog dialog;
+    withId(new QPushButton(QStringLiteral("OK"), &dialog), 1)->move(10, 10);
+    withId(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog), 2)->move(10, 50);
+    withId(new QLineEdit(&dialog), 1305)->move(10, 90);
+    (new QLabel(QStringLiteral("登録者名"), &dialog))->setObjectName(QStringLiteral("caption"));
+    auto* help = new ContextHelpPopupFilter(&dialog);
+    help->setText(2, QStringLiteral("ダイアログを終了します。"));
+    help->setText(1305, QStringLiteral("EditTorokuName1"));
+    dialog.show();
+
+    QWidget* target = dialog.findChild<QWidget*>(control);
+    QVERIFY(target);
+    const QPoint at(3, 4);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &click);
+
+    QLabel* popup = openPopup();
+    QCOMPARE(popup != nullptr, shown);
+    if (shown) {
+        QCOMPARE(popup->text(), text);
+        QCOMPARE(popup->pos(), target->mapToGlobal(at));
+    }
+}
+
+void TestContextHelp::f1ShowsFocusedControlText()
+{
+    QDialog dialog;
+    auto* cancel = withId(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog), 2);
+    auto* help = new ContextHelpPopupFilter(&dialog);
+    help->setText(2, QStringLiteral("ダイアログを終了します。"));
+    dialog.setGeometry(100, 100, 200, 100);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    cancel->setFocus();
+    const QPoint pointer(500, 500); // away from the dialog
+    QCursor::setPos(pointer);
+
+    QTest::keyClick(cancel, Qt::Key_F1);
+    QLabel* popup = openPopup();
+    QVERIFY(popup);
+    QCOMPARE(popup->text(), QStringLiteral("ダイアログを終了します。"));
+    QCOMPARE(popup->pos(), pointer);
+}
+
+QTEST_MAIN(TestContextHelp)
+#include "tst_contexthelp.moc"

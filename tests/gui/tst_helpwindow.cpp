@@ -1,0 +1,182 @@
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+#include "app/HelpWindow.h"
+#include "app/MessageService.h"
+#include "text/HelpText.h"
+
+namespace {
+
+QList<QWidget*> helpWindows()
+{
+    QList<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("HelpWindow") && widget->isVisible())
+            found.append(widget);
+    }
+    return found;
+}
+
+QList<QTextCharFormat> formatsOf(const QTextDocument* document)
+{
+    QList<QTextCharFormat> formats;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            formats.append(fragment.fragment().charFormat());
+    }
+    return formats;
+}
+
+QStringList linksOf(const QTextDocument* document)
+{
+    QStringList links;
+    for (const QTextCharFormat& format : formatsOf(document)) {
+        if (!format.anchorHref().isEmpty() && !links.contains(format.anchorHref()))
+            links.append(format.anchorHref());
+    }
+    return links;
+}
+
+QStringList anchorsOf(const QTextDocument* document)
+{
+    QStringList anchors;
+    for (const QTextCharFormat& format : formatsOf(document))
+        anchors += format.anchorNames();
+    return anchors;
+}
+
+} // namespace
+
+class TestHelpWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void opensAtContents();
+    void opensOnceAndReturnsToContents();
+    void everyLinkReachesItsPage();
+    void contentsListsEveryPage();
+    void missingManualIsReported();
+
+private:
+    QTextBrowser* browser() const;
+
+    QString m_index;
+};
+
+void TestHelpWindow::initTestCase()
+{
+    m_index = qEnvironmentVariable("VEMO_SAMPLE") + QStringLiteral("/Help/index.html");
+    QVERIFY2(QFile::exists(m_index), qPrintable(m_index));
+}
+
+void TestHelpWindow::cleanup()
+{
+    for (QWidget* window : helpWindows())
+        window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MessageService::setAnswerer({});
+}
+
+QTextBrowser* TestHelpWindow::browser() const
+{
+    const QList<QWidget*> windows = helpWindows();
+    return windows.size() == 1 ? windows.first()->findChild<QTextBrowser*>() : nullptr;
+}
+
+void TestHelpWindow::opensAtContents()
+{
+    HelpWindow::showContents(m_index);
+    QTextBrowser* view = browser();
+    QVERIFY(view);
+    QCOMPARE(view->source(), QUrl::fromLocalFile(m_index));
+    QVERIFY(view->documentTitle().contains(QStringLiteral("目次")));
+    QCOMPARE(view->window()->windowTitle(), HelpText::windowTitle());
+}
+
+void TestHelpWindow::opensOnceAndReturnsToContents()
+{
+    HelpWindow::showContents(m_index);
+    QTextBrowser* view = browser();
+    QVERIFY(view);
+    const QStringList links = linksOf(view->document());
+    QVERIFY(!links.isEmpty());
+    view->setSource(view->source().resolved(QUrl(links.first())));
+    QVERIFY(view->source() != QUrl::fromLocalFile(m_index));
+
+    auto* back = view->window()->findChild<QPushButton*>(QStringLiteral("backButton"));
+    QVERIFY(back && back->isEnabled());
+    back->click();
+    QCOMPARE(view->source(), QUrl::fromLocalFile(m_index));
+
+    view->setSource(view->source().resolved(QUrl(links.last())));
+    HelpWindow::showContents(m_index);
+    QCOMPARE(helpWindows().size(), 1);
+    QCOMPARE(browser(), view);
+    QCOMPARE(view->source(), QUrl::fromLocalFile(m_index));
+}
+
+void TestHelpWindow::everyLinkReachesItsPage()
+{
+    HelpWindow::showContents(m_index);
+    QTextBrowser* view = browser();
+    QVERIFY(view);
+    const QDir folder = QFileInfo(m_index).dir();
+    for (const QString& page : folder.entryList({QStringLiteral("*.html")})) {
+        const QUrl pageUrl = QUrl::fromLocalFile(folder.filePath(page));
+        view->setSource(pageUrl);
+        QVERIFY2(!view->documentTitle().isEmpty(), qPrintable(page));
+        const QStringList links = linksOf(view->document());
+        QVERIFY2(links.contains(QStringLiteral("index.html")) || page == QLatin1String("index.html"), qPrintable(page));
+        for (const QString& link : links) {
+            const QUrl target = pageUrl.resolved(QUrl(link));
+            if (!target.isLocalFile())
+                continue;
+            const QString where = page + QStringLiteral(" → ") + link;
+            QVERIFY2(QFileInfo(target.toLocalFile()).isFile(), qPrintable(where));
+            if (target.hasFragment()) {
+                view->setSource(target);
+                QVERIFY2(anchorsOf(view->document()).contains(target.fragment()), qPrintable(where));
+                view->setSource(pageUrl);
+            }
+        }
+    }
+}
+
+void TestHelpWindow::contentsListsEveryPage()
+{
+    HelpWindow::showContents(m_index);
+    QTextBrowser* view = browser();
+    QVERIFY(view);
+    QStringList listed;
+    for (const QString& link : linksOf(view->document()))
+        listed.append(QUrl(link).path());
+    QStringList pages = QFileInfo(m_index).dir().entryList({QStringLiteral("*.html")});
+    pages.removeOne(QStringLiteral("index.html"));
+    QVERIFY(pages.size() >= 12);
+    for (const QString& page : pages)
+        QVERIFY2(listed.contains(page), qPrintable(page));
+}
+
+void TestHelpWindow::missingManualIsReported()
+{
+    QList<UserMessage> shown;
+    MessageService::setAnswerer([&shown](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
+        shown.append(message);
+        return MessageService::Answer::Ok;
+    });
+    const QString missing = QDir::tempPath() + QStringLiteral("/no-such-install/Help/index.html");
+    HelpWindow::showContents(missing);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().caption, HelpText::manualMissing(missing).caption);
+    QCOMPARE(shown.first().text, HelpText::manualMissing(missing).text);
+    QVERIFY(helpWindows().isEmpty());
+}
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"

@@ -1,0 +1,138 @@
+#include <QDate>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/COpeningWnd.h"
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "app/TitleSuffix.h"
+
+using namespace std::chrono_literals;
+
+class TestOpeningWnd : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void coversScreenAndHidesPointer();
+    void finishesAndCentresPointer();
+    void inputDoesNotCloseIt();
+    void writesDateOnPicture();
+    void animationMovesOnEachPaint();
+
+private:
+    QImage plainPicture() const;
+
+    QWidget* m_mainWindow = nullptr;
+};
+
+void TestOpeningWnd::init()
+{
+    ScreenScale::setScreenSize(QSize(800, 600));
+    COpeningWnd::setDisplayTime(1h);
+    m_mainWindow = new QWidget;
+}
+
+void TestOpeningWnd::cleanup()
+{
+    delete m_mainWindow; // takes a still open opening window with it
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+QImage TestOpeningWnd::plainPicture() const
+{
+    QImage image(ScreenScale::width(), ScreenScale::height(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    Pictures::paint(painter, image.rect(), 102);
+    painter.end();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+void TestOpeningWnd::coversScreenAndHidesPointer()
+{
+    COpeningWnd* opening = COpeningWnd::showOpening(m_mainWindow);
+    QVERIFY(opening);
+    QVERIFY(opening->isVisible());
+    QCOMPARE(opening->geometry(), QRect(0, 0, 800, 600));
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
+    QCOMPARE(COpeningWnd::showOpening(m_mainWindow), nullptr);
+}
+
+void TestOpeningWnd::finishesAndCentresPointer()
+{
+    COpeningWnd::setDisplayTime(50ms);
+    COpeningWnd* opening = COpeningWnd::showOpening(m_mainWindow);
+    QVERIFY(opening);
+    QPointer<COpeningWnd> guard(opening);
+    QSignalSpy finished(opening, &COpeningWnd::finished);
+    QCursor::setPos(5, 5);
+
+    QTRY_COMPARE(finished.count(), 1);
+    QVERIFY(!opening->isVisible());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QCOMPARE(QCursor::pos(), QPoint(400, 300));
+    QTRY_VERIFY(guard.isNull());
+    QVERIFY(!COpeningWnd::titleSuffix().isEmpty());
+
+    // Gone, it makes room for another.
+    COpeningWnd::setDisplayTime(1h);
+    QVERIFY(COpeningWnd::showOpening(m_mainWindow));
+}
+
+void TestOpeningWnd::inputDoesNotCloseIt()
+{
+    COpeningWnd* opening = COpeningWnd::showOpening(m_mainWindow);
+    QVERIFY(opening);
+    QTest::keyClick(opening, Qt::Key_Escape);
+    QTest::keyClick(opening, Qt::Key_F4, Qt::AltModifier);
+    QTest::mouseClick(opening, Qt::LeftButton, {}, QPoint(400, 300));
+    QTest::mouseClick(opening, Qt::RightButton, {}, QPoint(10, 10));
+    QVERIFY(!opening->close());
+    QCoreApplication::processEvents();
+    QVERIFY(opening->isVisible());
+    QCOMPARE(COpeningWnd::showOpening(m_mainWindow), nullptr);
+}
+
+void TestOpeningWnd::writesDateOnPicture()
+{
+    COpeningWnd* opening = COpeningWnd::showOpening(m_mainWindow);
+    QVERIFY(opening);
+    const QDate before = QDate::currentDate();
+    const QImage shown = opening->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QDate after = QDate::currentDate();
+    QVERIFY(COpeningWnd::titleSuffix() == Calendar::titleSuffix(before)
+            || COpeningWnd::titleSuffix() == Calendar::titleSuffix(after));
+
+    const QImage plain = plainPicture();
+    const QRect dateBox = ScreenScale::rect(104, 180, 704, 280);
+    const QRect besideIt = ScreenScale::rect(0, 300, 800, 600);
+    QVERIFY(shown.copy(dateBox) != plain.copy(dateBox));
+    QCOMPARE(shown.copy(besideIt), plain.copy(besideIt));
+}
+
+void TestOpeningWnd::animationMovesOnEachPaint()
+{
+    COpeningWnd* opening = COpeningWnd::showOpening(m_mainWindow);
+    QVERIFY(opening);
+    const QRect left = ScreenScale::rect(180, 174, 212, 206);
+    const QRect right = ScreenScale::rect(600, 174, 632, 206);
+    // One round of nine paints shows each of the five pictures of both animations.
+    QList<QImage> leftSeen;
+    QList<QImage> rightSeen;
+    for (int paint = 0; paint < 9; ++paint) {
+        const QImage shown = opening->grab().toImage();
+        if (!leftSeen.contains(shown.copy(left)))
+            leftSeen.append(shown.copy(left));
+        if (!rightSeen.contains(shown.copy(right)))
+            rightSeen.append(shown.copy(right));
+    }
+    QCOMPARE(leftSeen.size(), 5);
+    QCOMPARE(rightSeen.size(), 5);
+}
+
+QTEST_MAIN(TestOpeningWnd)
+#include "tst_openingwnd.moc"

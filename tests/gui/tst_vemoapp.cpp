@@ -1,0 +1,137 @@
+#include <QFile>
+#include <QProcess>
+#include <QSysInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "TestHistory.h"
+#include "app/CMainFrame.h"
+#include "app/COpeningWnd.h"
+#include "app/CVemoApp.h"
+#include "app/MessageService.h"
+#include "app/ScreenScale.h"
+
+using namespace std::chrono_literals;
+
+class TestVemoApp : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void secondInstanceEndsSilently();
+    void secondProgramExitsWithZero();
+    void lockOfEndedProgramIsCleaned();
+    void unreadableHistoryEndsWithOne();
+    void frameFillsTheScreen();
+
+private:
+    QStringList argumentsFor(const InstallPaths& paths) const;
+
+    QTemporaryDir m_runtime;
+    QList<UserMessage> m_shown;
+};
+
+void TestVemoApp::initTestCase()
+{
+    QVERIFY(m_runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    COpeningWnd::setDisplayTime(10ms);
+    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
+        m_shown.append(message);
+        return MessageService::Answer::Ok;
+    });
+}
+
+void TestVemoApp::cleanup()
+{
+    m_shown.clear();
+}
+
+QStringList TestVemoApp::argumentsFor(const InstallPaths& paths) const
+{
+    return {QStringLiteral("vemo"), QStringLiteral("--install-path"), paths.root()};
+}
+
+void TestVemoApp::secondInstanceEndsSilently()
+{
+    TestInstall install(TestHistory::randomLines(50, 1));
+    CVemoApp first(argumentsFor(install.paths()));
+    QVERIFY(first.initInstance());
+    CVemoApp second(argumentsFor(install.paths()));
+    QVERIFY(!second.initInstance());
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(!second.mainFrame());
+    QVERIFY(m_shown.isEmpty());
+    QVERIFY(first.mainFrame()->isVisible());
+}
+
+void TestVemoApp::secondProgramExitsWithZero()
+{
+    TestInstall install(TestHistory::randomLines(50, 2));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QStringList arguments{QStringLiteral("--install-path"), install.paths().root()};
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(VEMO_PROGRAM), arguments);
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(CVemoApp::instanceLockPath()), 20000);
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(VEMO_PROGRAM), arguments);
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.terminate();
+    QVERIFY(first.waitForFinished(20000));
+}
+
+void TestVemoApp::lockOfEndedProgramIsCleaned()
+{
+    TestInstall install(TestHistory::randomLines(50, 4));
+    // A lock left by a program that no longer runs: a process id that cannot be in use.
+    QFile lock(CVemoApp::instanceLockPath());
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write("2147483646\nvemo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    CVemoApp app(argumentsFor(install.paths()));
+    QVERIFY(app.initInstance());
+    QVERIFY(app.mainFrame());
+}
+
+void TestVemoApp::unreadableHistoryEndsWithOne()
+{
+    TestInstall install(QByteArray("d01*0101\r\nbroken"));
+    CVemoApp app(argumentsFor(install.paths()));
+    QVERIFY(!app.initInstance());
+    QCOMPARE(app.exitCode(), 1);
+    QCOMPARE(m_shown.size(), 1);
+    QVERIFY(m_shown.first().text.contains(QStringLiteral("KakoData.txt")));
+    QVERIFY(!app.mainFrame());
+}
+
+void TestVemoApp::frameFillsTheScreen()
+{
+    TestInstall install(TestHistory::randomLines(50, 3));
+    CVemoApp app(argumentsFor(install.paths()));
+    QVERIFY(app.initInstance());
+    CMainFrame* frame = app.mainFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QCOMPARE(frame->geometry(), QRect(0, 0, ScreenScale::width(), ScreenScale::height()));
+    QVERIFY(frame->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(frame->minimumSize(), frame->maximumSize());
+    frame->move(100, 50);
+    QTRY_COMPARE(frame->pos(), QPoint(0, 0));
+    QCOMPARE(CMainFrame::textFont().pixelSize(), ScreenScale::height() * 16 / 600);
+}
+
+QTEST_MAIN(TestVemoApp)
+#include "tst_vemoapp.moc"
