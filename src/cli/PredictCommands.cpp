@@ -83,9 +83,9 @@ int hitSummary(CliContext& context, CliArguments& args)
         else if (statistics.warning())
             status = context.refuse(*statistics.warning());
         QStringList words;
-        for (const int records : statistics.histogram())
+        for (const int records : statistics.hitHistogram())
             words.append(QString::number(records));
-        words << QString::number(statistics.recordCount()) << PredictText::hitAverage(statistics);
+        words << QString::number(statistics.hitRecordCount()) << PredictText::hitAverage(statistics);
         context.out() << words.join(QLatin1Char(' ')) << '\n';
     }
     return status;

@@ -27,9 +27,9 @@ QMap<QString, QByteArray> predictionFiles(const InstallPaths& paths)
 QString summaryLine(const HitStatistics& s)
 {
     QStringList figures;
-    for (const int records : s.histogram())
+    for (const int records : s.hitHistogram())
         figures.append(QString::number(records));
-    figures << QString::number(s.recordCount()) << PredictText::hitAverage(s);
+    figures << QString::number(s.hitRecordCount()) << PredictText::hitAverage(s);
     return figures.join(QLatin1Char(' '));
 }
 
@@ -73,7 +73,7 @@ void TestPredictCli::predictThenHitSummary()
         const auto& god = PredictText::dataGods()[slot - 1];
         QCOMPARE(TestHistory::readFile(install.paths().dataGodFile(god.prefix, 9)), engine.godFile(god.order));
         QVERIFY(slots[slot - 1].ok());
-        QCOMPARE(slots[slot - 1].value().recordCount(), 180 - 99);
+        QCOMPARE(slots[slot - 1].value().hitRecordCount(), 180 - 99);
         QCOMPARE(summary.outLines()[slot - 1], summaryLine(slots[slot - 1].value()));
     }
 }

@@ -144,7 +144,7 @@ void TestDataGodRecords::latestPopup()
     QFETCH(int, slot);
     QFETCH(PredictionRecord, record);
     QFETCH(QString, text);
-    QCOMPARE(PredictText::latestPrediction(slot, record), text);
+    QCOMPARE(PredictText::latestPopupText(slot, record), text);
 }
 
 QTEST_GUILESS_MAIN(TestDataGodRecords)

@@ -40,7 +40,7 @@ QByteArray fileOf(const QList<PredictionRecord>& records)
 
 QList<int> histogramOf(const HitStatistics& s)
 {
-    return QList<int>(s.histogram().begin(), s.histogram().end());
+    return QList<int>(s.hitHistogram().begin(), s.hitHistogram().end());
 }
 
 class HistoryFixture {
@@ -116,7 +116,7 @@ void TestHitStatistics::countsAndStops()
     const HitStatistics s = HitStatistics::count(records, fixture.history(), 1);
     QVERIFY(s.hasData());
     QCOMPARE(histogramOf(s), histogram);
-    QCOMPARE(s.recordCount(), recordCount);
+    QCOMPARE(s.hitRecordCount(), recordCount);
     QVERIFY(!s.warning());
 }
 
@@ -139,7 +139,7 @@ void TestHitStatistics::moreThanSixHitsStopsWithWarning()
                                           {2, 1, {2, 12, 22, 32, 41, 42, 43, 99}}};
     const HitStatistics s = HitStatistics::count(records, fixture.history(), slot);
     QCOMPARE(histogramOf(s), (QList<int>{0, 0, 0, 0, 0, 1}));
-    QCOMPARE(s.recordCount(), 1);
+    QCOMPARE(s.hitRecordCount(), 1);
     QVERIFY(s.warning());
     QCOMPARE(s.warning()->caption, caption);
     QCOMPARE(s.warning()->text, QStringLiteral("当予想プログラムに誤りがあると思われます。"
@@ -185,7 +185,7 @@ void TestHitStatistics::dataGodFiles()
     QVERIFY(slots[0].ok() && !slots[0].value().hasData()); // no file yet
     QVERIFY(slots[1].ok());
     QCOMPARE(histogramOf(slots[1].value()), (QList<int>{1, 1, 0, 0, 0, 0}));
-    QCOMPARE(slots[1].value().recordCount(), 2);
+    QCOMPARE(slots[1].value().hitRecordCount(), 2);
     QCOMPARE(PredictText::hitAverage(slots[1].value()), QStringLiteral("≪的中数の平均≫1.5個"));
     QVERIFY(slots[2].ok() && slots[2].value().hasData());
     QCOMPARE(PredictText::hitAverage(slots[2].value()), QStringLiteral("≪的中数の平均≫0.0個"));
@@ -212,7 +212,7 @@ void TestHitStatistics::registrantFiles()
         QVERIFY(slots[empty].ok() && !slots[empty].value().hasData());
     QVERIFY(slots[2].ok());
     QCOMPARE(histogramOf(slots[2].value()), (QList<int>{0, 1, 0, 0, 1, 0}));
-    QCOMPARE(slots[2].value().recordCount(), 3);
+    QCOMPARE(slots[2].value().hitRecordCount(), 3);
 }
 
 void TestHitStatistics::malformedFileReported()

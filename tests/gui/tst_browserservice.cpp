@@ -17,7 +17,6 @@ private Q_SLOTS:
     void startsWithAddressAndCloses_data();
     void startsWithAddressAndCloses();
     void missingBrowserFailsWithMessage();
-    void closingNothingIsHarmless();
     void shellOpenResults_data();
     void shellOpenResults();
     void shellOpenStartsAndClosesTestBrowser();
@@ -86,14 +85,6 @@ void TestBrowserService::missingBrowserFailsWithMessage()
     QVERIFY(!started.error().caption.isEmpty());
 }
 
-void TestBrowserService::closingNothingIsHarmless()
-{
-    BrowserService::Process none;
-    BrowserService::closeBrowser(none);
-    QVERIFY(none.isNull());
-    BrowserService::closeTestBrowser();
-}
-
 void TestBrowserService::shellOpenResults_data()
 {
     QTest::addColumn<QString>("relativePath");
@@ -143,8 +134,6 @@ void TestBrowserService::registrationMessageExplainsResult()
     QCOMPARE(browser.caption, QStringLiteral("ブラウザの設定に失敗しました！"));
     QCOMPARE(browser.text, QStringLiteral("ブラウザの登録に失敗しました。もう一度、最初から操作し直して下さい。\n\n"
                                           "\"The specified file was not found.\""));
-    QVERIFY(BrowserText::shellOpenExplanation(BrowserService::Opened).isEmpty());
-    QVERIFY(!BrowserText::shellOpenExplanation(BrowserService::NoAssociation).isEmpty());
 }
 
 QTEST_MAIN(TestBrowserService)

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 #include "app/ContextHelpPopup.h"
@@ -46,8 +45,6 @@ private Q_SLOTS:
     void showsBlueTextAtPoint();
     void closesOnNextClickOrKey_data();
     void closesOnNextClickOrKey();
-    void showsOneAtATime();
-    void staysOnScreen();
     void rightClickShowsControlText_data();
     void rightClickShowsControlText();
     void f1ShowsFocusedControlText();
@@ -91,26 +88,6 @@ void TestContextHelp::closesOnNextClickOrKey()
         QTest::keyClick(popup, Qt::Key_Space);
     QVERIFY(!QApplication::activePopupWidget());
     QTRY_VERIFY(popup.isNull());
-}
-
-void TestContextHelp::showsOneAtATime()
-{
-    ContextHelpPopup::show(QStringLiteral("IDOK"), QPoint(50, 50));
-    QPointer<QLabel> first = openPopup();
-    ContextHelpPopup::show(QStringLiteral("ダイアログを終了します。"), QPoint(60, 60));
-    QTRY_VERIFY(first.isNull());
-    QVERIFY(openPopup());
-    QCOMPARE(openPopup()->text(), QStringLiteral("ダイアログを終了します。"));
-}
-
-void TestContextHelp::staysOnScreen()
-{
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    ContextHelpPopup::show(QStringLiteral("このダイアログを閉じて”データ入力および平均値計算”ダイアログを表示します。"),
-                           screen.bottomRight());
-    QLabel* popup = openPopup();
-    QVERIFY(popup);
-    QVERIFY(screen.contains(popup->frameGeometry()));
 }
 
 void TestContextHelp::rightClickShowsControlText_data()

@@ -23,9 +23,7 @@ class TestPictures : public QObject {
 private Q_SLOTS:
     void bitmapHasItsSize_data();
     void bitmapHasItsSize();
-    void animationFramesDiffer();
     void handCursorPointsWithItsTip();
-    void windowIconHasSmallAndLargeSizes();
     void unknownIdGivesVisiblePlaceholder();
     void openingPictureKeepsDateReadable();
 };
@@ -60,16 +58,6 @@ void TestPictures::bitmapHasItsSize()
     QCOMPARE(Pictures::bitmap(id).cacheKey(), pixmap.cacheKey());
 }
 
-void TestPictures::animationFramesDiffer()
-{
-    QList<QImage> frames;
-    for (int id = 279; id <= 288; ++id) {
-        const QImage frame = Pictures::bitmap(id).toImage();
-        QVERIFY2(!frames.contains(frame), qPrintable(QString::number(id)));
-        frames.append(frame);
-    }
-}
-
 void TestPictures::handCursorPointsWithItsTip()
 {
     const QCursor hand = Pictures::cursor(324);
@@ -81,14 +69,6 @@ void TestPictures::handCursorPointsWithItsTip()
     while (top < image.height() && coverage(image.copy(0, top, image.width(), 1)) == 0)
         ++top;
     QVERIFY(hand.hotSpot().y() - top <= 1);
-}
-
-void TestPictures::windowIconHasSmallAndLargeSizes()
-{
-    const QIcon icon = Pictures::icon(200);
-    QVERIFY(!icon.isNull());
-    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
-    QVERIFY(icon.availableSizes().contains(QSize(64, 64)));
 }
 
 void TestPictures::unknownIdGivesVisiblePlaceholder()

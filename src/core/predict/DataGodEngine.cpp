@@ -20,7 +20,7 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
     const int requestCode = settings.requestCode();
     m_preferFrequent = requestCode < 200;
     m_candidateLimit = requestCode - (m_preferFrequent ? 100 : 200) + 14;
-    const auto counts = ::appearanceCounts(history, 0);
+    const auto counts = appearanceCounts(history, 0);
     std::copy(counts.begin(), counts.end(), m_appearanceCounts.begin());
     m_appearanceRanking = DataGodRanking::appearanceRanking(m_appearanceCounts, m_preferFrequent);
 }

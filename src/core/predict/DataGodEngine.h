@@ -38,9 +38,6 @@ public:
     /** The whole DataGodFile of god k: one record per draw 100 … draw count + 1. */
     QByteArray godFile(int order);
 
-    /** AppearanceCount: how often each number was drawn in the whole history. */
-    const NumberValues& appearanceCounts() const { return m_appearanceCounts; }
-
 private:
     int windowLength(int a) const;
 
@@ -49,7 +46,7 @@ private:
     int m_dataAmount;
     bool m_preferFrequent;
     int m_candidateLimit;
-    NumberValues m_appearanceCounts;
+    NumberValues m_appearanceCounts; // AppearanceCount over the whole history
     NumberList m_appearanceRanking;
     std::array<std::unique_ptr<DataGodWindow>, kHighestOrder - kLowestOrder + 1> m_windows;
 };

@@ -46,9 +46,9 @@ public:
 
     bool hasData() const { return m_hasData; }
     /** HitHistogram: records with exactly 1, 2, … 6 hits (index 0 … 5). */
-    const std::array<int, kNumbersPerDraw>& histogram() const { return m_histogram; }
+    const std::array<int, kNumbersPerDraw>& hitHistogram() const { return m_histogram; }
     /** HitRecordCount: records counted, those without hits included. */
-    int recordCount() const { return m_recordCount; }
+    int hitRecordCount() const { return m_recordCount; }
     /** Average hits per counted record in tenths, rounded half up from hundredths; 0 without records. */
     int averageTenths() const;
     /** Set when counting stopped at a record with more than six hits. */

@@ -6,26 +6,8 @@
 
 #include <algorithm>
 
+#include "entry/SixNumbers.h"
 #include "text/StoreText.h"
-
-namespace {
-
-Status checkNumbers(const DrawNumbers& numbers)
-{
-    if (numbers.size() != kNumbersPerDraw)
-        return StoreText::notSixNumbers();
-    std::array<bool, kNumberCount + 1> seen{};
-    for (const int n : numbers) {
-        if (n < 1 || n > kNumberCount)
-            return StoreText::numberOutOfRange(n);
-        if (seen[n])
-            return StoreText::repeatedNumber(n);
-        seen[n] = true;
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 DrawHistory::DrawHistory(QString path, std::unique_ptr<QLockFile> lock, FlagLines lines)
     : m_path(std::move(path)), m_lock(std::move(lock)), m_lines(std::move(lines))
@@ -76,7 +58,7 @@ char DrawHistory::flag(int number, int draw) const
 
 Status DrawHistory::appendDraw(const DrawNumbers& numbers)
 {
-    if (auto fault = checkNumbers(numbers))
+    if (auto fault = checkSixNumbers(numbers, StoreText::notSixNumbers()))
         return fault;
     if (drawCount() >= kMaxDraws)
         return StoreText::historyFull(kMaxDraws);
@@ -92,7 +74,7 @@ Status DrawHistory::modifyDraw(const QString& drawText, const DrawNumbers& numbe
     const int draw = drawText.trimmed().toInt(&isNumber);
     if (!isNumber || draw < 1 || draw > drawCount())
         return StoreText::noSuchDraw(drawText, drawCount());
-    if (auto fault = checkNumbers(numbers))
+    if (auto fault = checkSixNumbers(numbers, StoreText::notSixNumbers()))
         return fault;
     FlagLines lines = m_lines;
     for (int n = 1; n <= kNumberCount; ++n)

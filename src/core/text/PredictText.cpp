@@ -46,7 +46,7 @@ UserMessage registrantOffer()
                            "  今、登録しますか？")};
 }
 
-QString latestPrediction(int slot, const PredictionRecord& record)
+QString latestPopupText(int slot, const PredictionRecord& record)
 {
     QStringList numbers;
     for (const int n : record.numbers)

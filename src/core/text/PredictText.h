@@ -36,7 +36,7 @@ QString computeStatus(const DataGodSettings& settings);
 UserMessage registrantOffer();
 
 /** Text of a result window's latest-prediction popup for the newest record of its file. */
-QString latestPrediction(int slot, const PredictionRecord& record);
+QString latestPopupText(int slot, const PredictionRecord& record);
 
 /** "≪的中数の平均≫" + the average hits with one decimal + "個", or + "xx.xx" without data. */
 QString hitAverage(const HitStatistics& statistics);

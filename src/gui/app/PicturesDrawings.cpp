@@ -213,7 +213,7 @@ void drawPaperPanel(QPainter& p)
     p.drawLine(QPointF(96, 118.5), QPointF(190, 118.5));
     p.drawLine(QPointF(210, 116), QPointF(304, 116));
     p.drawLine(QPointF(210, 118.5), QPointF(304, 118.5));
-    p.setPen(QPen(kVermilion, 1.2));
+    p.setPen(QPen(QColor(0xe8, 0x8a, 0x8a), 1.2)); // light, so the date above stays the darkest ink
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(195, 117.2), 4.5, 3);
     p.drawEllipse(QPointF(205, 117.2), 4.5, 3);

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -16,17 +17,19 @@
 namespace {
 
 // A pidfd names one process for good, where a bare process id may be reused once it has ended.
+// Without pidfds (old kernels) the id itself is all there is.
 int openProcessHandle(qint64 pid)
 {
 #ifdef SYS_pidfd_open
     return int(::syscall(SYS_pidfd_open, pid_t(pid), 0));
 #else
     Q_UNUSED(pid);
+    errno = ENOSYS;
     return -1;
 #endif
 }
 
-void terminate(qint64 pid, int handle)
+void askToEnd(qint64 pid, int handle)
 {
 #ifdef SYS_pidfd_send_signal
     if (handle >= 0) {
@@ -99,7 +102,13 @@ int openWithDesktop(const QUrl& url)
 
 } // namespace
 
-BrowserService::Process::Process(qint64 pid) : m_pid(pid), m_handle(openProcessHandle(pid)) {}
+BrowserService::Process::Process(qint64 pid) : m_pid(pid), m_handle(openProcessHandle(pid))
+{
+    // A browser that has already ended (one that handed the address to a running copy of itself)
+    // leaves nothing to close, and its id may soon belong to another process.
+    if (m_handle < 0 && errno == ESRCH)
+        m_pid = 0;
+}
 
 BrowserService::Process::Process(Process&& other) noexcept : m_pid(other.m_pid), m_handle(other.m_handle)
 {
@@ -141,7 +150,7 @@ Result<BrowserService::Process> BrowserService::startBrowser(const QString& brow
 void BrowserService::closeBrowser(Process& process)
 {
     if (!process.isNull())
-        terminate(process.m_pid, process.m_handle);
+        askToEnd(process.m_pid, process.m_handle);
     process.reset();
 }
 
