@@ -195,7 +195,7 @@ void TestEntryCli::sampleFile()
     writeFile(paths.sampleFile(), "0011010506070809");
     const CliRun run = runCli(paths, words("prediction latest 0 11"));
     QCOMPARE(run.exitCode, 1);
-    QVERIFY(run.err.contains(QStringLiteral("予想データファイルが正しくありません")));
+    QVERIFY(run.err.contains(QStringLiteral("予想データファイルの形式が正しくありません")));
 }
 
 void TestEntryCli::oracle_data()

@@ -212,9 +212,9 @@ void TestPredictionFile::malformedFileIsRefusedByEveryOperation_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("short record") << QByteArray("00070103111927354") << QStringLiteral("17 バイト");
-    QTest::newRow("line end") << QByteArray("000701031119273542\r\n") << QStringLiteral("20 バイト");
-    QTest::newRow("letter") << QByteArray("000701031119273542" "0007020302x4050607") << QStringLiteral("2 件目");
+    QTest::newRow("short record") << QByteArray("00070103111927354") << QStringLiteral("18 バイトのレコードの倍数");
+    QTest::newRow("line end") << QByteArray("000701031119273542\r\n") << QStringLiteral("18 バイトのレコードの倍数");
+    QTest::newRow("letter") << QByteArray("000701031119273542" "0007020302x4050607") << QStringLiteral("第 2 レコード");
 }
 
 void TestPredictionFile::malformedFileIsRefusedByEveryOperation()

@@ -1,6 +1,5 @@
 #include "entry/PredictionFile.h"
 
-#include <QFile>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -8,27 +7,11 @@
 
 #include "entry/SixNumbers.h"
 #include "text/EntryText.h"
+#include "text/PredictText.h"
 
 Result<QList<PredictionRecord>> PredictionFile::records() const
 {
-    QFile file(m_path);
-    if (!file.exists())
-        return QList<PredictionRecord>();
-    if (!file.open(QIODevice::ReadOnly))
-        return EntryText::predictionFileUnreadable(m_path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return EntryText::predictionFileUnreadable(m_path, file.errorString());
-
-    int badRecord = 0;
-    auto records = PredictionRecord::decodeAll(bytes, kNumbers, &badRecord);
-    if (!records) {
-        const QString reason = badRecord < 0
-                                   ? EntryText::reasonRecordLength(bytes.size(), PredictionRecord::length(kNumbers))
-                                   : EntryText::reasonRecordCharacters(badRecord + 1);
-        return EntryText::predictionFileMalformed(m_path, reason);
-    }
-    return std::move(*records);
+    return PredictionRecord::readFile(m_path, kNumbers);
 }
 
 Result<PredictionRecord> PredictionFile::appendPrediction(int draw, QList<int> numbers, int drawCount)
@@ -143,6 +126,6 @@ Status PredictionFile::write(const QList<PredictionRecord>& records) const
         bytes += record.encode();
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return EntryText::predictionFileWriteFailed(m_path, file.errorString());
+        return PredictText::predictionFileWriteFailed(m_path, file.errorString());
     return std::nullopt;
 }

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "predict/DataGodRecords.h"
 #include "predict/DataGodSettings.h"
+#include "predict/PredictionRecord.h"
 #include "store/DrawHistory.h"
 #include "store/InstallPaths.h"
 #include "text/PredictText.h"
@@ -16,7 +16,7 @@ HitStatistics HitStatistics::count(const QList<PredictionRecord>& records, const
         if (record.draw > history.drawCount()
             || record.numbers.value(0, PredictionRecord::kEmptySlot) == PredictionRecord::kEmptySlot)
             break;
-        const int hits = *DataGodRecords::hits(record, history);
+        const int hits = *record.hits(history);
         if (hits > kNumbersPerDraw) {
             statistics.m_warning = PredictText::tooManyHits(slot);
             break;
@@ -31,9 +31,10 @@ HitStatistics HitStatistics::count(const QList<PredictionRecord>& records, const
 Result<HitStatistics> HitStatistics::ofFile(const QString& path, int numberCount, const DrawHistory& history,
                                             int slot)
 {
+    // A file that is not there is "no data"; an empty one is data without records.
     if (!QFileInfo::exists(path))
         return HitStatistics();
-    const auto records = DataGodRecords::read(path, numberCount);
+    const auto records = PredictionRecord::readFile(path, numberCount);
     if (!records.ok())
         return records.error();
     return count(records.value(), history, slot);

@@ -1,5 +1,10 @@
 #include "predict/PredictionRecord.h"
 
+#include <QFile>
+
+#include "store/DrawHistory.h"
+#include "text/PredictText.h"
+
 namespace {
 
 std::optional<int> digits(QByteArrayView bytes, qsizetype from, qsizetype count)
@@ -70,4 +75,44 @@ std::optional<QList<PredictionRecord>> PredictionRecord::decodeAll(const QByteAr
         records.append(std::move(*record));
     }
     return records;
+}
+
+Result<QList<PredictionRecord>> PredictionRecord::readFile(const QString& path, int numberCount)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QList<PredictionRecord>();
+    if (!file.open(QIODevice::ReadOnly))
+        return PredictText::predictionFileUnreadable(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return PredictText::predictionFileUnreadable(path, file.errorString());
+
+    int badRecord = -1;
+    auto records = decodeAll(bytes, numberCount, &badRecord);
+    if (!records) {
+        return PredictText::predictionFileMalformed(
+            path, badRecord < 0 ? PredictText::reasonRecordLength(length(numberCount))
+                                : PredictText::reasonNotDigits(badRecord + 1));
+    }
+    for (qsizetype r = 0; r < records->size(); ++r) {
+        for (const int n : records->at(r).numbers) {
+            if ((n < 1 || n > kNumberCount) && n != kEmptySlot)
+                return PredictText::predictionFileMalformed(path, PredictText::reasonNumber(int(r + 1), n));
+        }
+    }
+    return std::move(*records);
+}
+
+std::optional<int> PredictionRecord::hits(const DrawHistory& history) const
+{
+    const bool named = !numbers.isEmpty() && numbers.first() != kEmptySlot;
+    if (draw > history.drawCount())
+        return named ? std::nullopt : std::optional<int>(0);
+    int hits = 0;
+    for (const int n : numbers) {
+        if (n != kEmptySlot && history.isHit(n, draw))
+            ++hits;
+    }
+    return hits;
 }

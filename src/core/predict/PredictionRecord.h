@@ -5,6 +5,10 @@
 
 #include <optional>
 
+#include "UserMessage.h"
+
+class DrawHistory;
+
 /**
  * One fixed-length record of a prediction file: the draw it predicts (four digits), the prediction
  * number within that draw (two digits, "01" for a data god) and the predicted numbers, two digits
@@ -19,6 +23,12 @@ struct PredictionRecord {
     int index = 0;
     QList<int> numbers;
 
+    /**
+     * How many of the numbers were drawn in the draw the record predicts. Nothing while that draw
+     * is still to come and the record names a number; a record of empty slots has 0 hits.
+     */
+    std::optional<int> hits(const DrawHistory& history) const;
+
     /** Record length for a count of numbers. */
     static constexpr int length(int numberCount) { return 6 + 2 * numberCount; }
 
@@ -32,6 +42,13 @@ struct PredictionRecord {
      * Decodes a whole file. Nothing when its length is not a multiple of the record length or a
      * record does not decode; badRecord then tells which (0-based), or -1 for the length.
      */
+    /**
+     * Reads a whole prediction file of records with numberCount numbers each. A missing file holds
+     * no records; an unreadable one, or one that does not decode or names a number other than
+     * 1 … 43 and the empty slot, gives a message naming the file.
+     */
+    static Result<QList<PredictionRecord>> readFile(const QString& path, int numberCount);
+
     static std::optional<QList<PredictionRecord>> decodeAll(const QByteArray& bytes, int numberCount,
                                                             int* badRecord = nullptr);
 };

@@ -61,7 +61,8 @@ QString shellOpenExplanation(int result)
 UserMessage browserRegistrationFailed(int result)
 {
     return {QStringLiteral("ブラウザの設定に失敗しました！"),
-            withExplanation(QStringLiteral("ブラウザの登録に失敗しました。もう一度、最初から操作し直して下さい。"), result)};
+            withExplanation(QStringLiteral("ブラウザの登録に失敗しました。もう一度、最初から操作し直して下さい。"),
+                            result)};
 }
 
 UserMessage homePageRegistrationFailed(int result)

@@ -7,7 +7,6 @@ const QString kResultCaption = QStringLiteral("抽選結果（当選ナンバー
 const QString kAverageCaption = QStringLiteral("平均値・σ値の計算結果より");
 const QString kNotSixText = QStringLiteral("予想データ数が６個ではありません。６個の数字を選んで下さい。");
 const QString kDrawRangeCaption = QStringLiteral("回数が予想範囲にありません！！");
-const QString kPredictionFileCaption = QStringLiteral("予想データファイルのエラー");
 const QString kRegistrantCaption = QStringLiteral("登録者名の新規・更新");
 const QString kPathDataCaption = QStringLiteral("ブラウザ・ホームページの設定");
 
@@ -89,33 +88,6 @@ UserMessage noMatchingPrediction()
 {
     return {QStringLiteral("＊＊　消去できませんでした。＊＊"),
             QStringLiteral("該当するデータがありません！！消去するデータを確認してください。")};
-}
-
-UserMessage predictionFileUnreadable(const QString& path, const QString& reason)
-{
-    return {kPredictionFileCaption, QStringLiteral("予想データファイルを開けません。\n\n%1\n\n%2").arg(path, reason)};
-}
-
-UserMessage predictionFileMalformed(const QString& path, const QString& reason)
-{
-    return {kPredictionFileCaption,
-            QStringLiteral("予想データファイルが正しくありません。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
-}
-
-UserMessage predictionFileWriteFailed(const QString& path, const QString& reason)
-{
-    return {kPredictionFileCaption,
-            QStringLiteral("予想データファイルに書き込めませんでした。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
-}
-
-QString reasonRecordLength(qsizetype fileLength, int recordLength)
-{
-    return QStringLiteral("ファイルの長さ（%1 バイト）が %2 バイトの倍数ではありません。").arg(fileLength).arg(recordLength);
-}
-
-QString reasonRecordCharacters(int record)
-{
-    return QStringLiteral("%1 件目のデータに数字以外の文字があります。").arg(record);
 }
 
 QString registrantDialogTitle()

@@ -42,16 +42,6 @@ UserMessage nothingToDelete();
 /** No stored prediction has the draw and number to delete. */
 UserMessage noMatchingPrediction();
 
-/** A prediction file could not be read. */
-UserMessage predictionFileUnreadable(const QString& path, const QString& reason);
-/** A prediction file breaks its record layout. */
-UserMessage predictionFileMalformed(const QString& path, const QString& reason);
-/** Writing a prediction file failed; the old content is kept. */
-UserMessage predictionFileWriteFailed(const QString& path, const QString& reason);
-/** Reasons for a malformed prediction file. */
-QString reasonRecordLength(qsizetype fileLength, int recordLength);
-QString reasonRecordCharacters(int record);
-
 /** Title and instructions of the registrant dialog. */
 QString registrantDialogTitle();
 QString registrantDialogInstructions();

@@ -80,7 +80,7 @@ UserMessage predictionFolderMissing(const QString& folder)
 
 UserMessage predictionFileWriteFailed(const QString& path, const QString& reason)
 {
-    return {kFileCaption, QStringLiteral("予想データファイルに書き込めません。\n\n%1\n\n%2").arg(path, reason)};
+    return {kFileCaption, QStringLiteral("予想データファイルに書き込めませんでした。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
 }
 
 UserMessage predictionFileUnreadable(const QString& path, const QString& reason)

@@ -199,7 +199,8 @@ void drawPaperPanel(QPainter& p)
     // Small gold corner diamonds in the traditional manner.
     p.setPen(Qt::NoPen);
     p.setBrush(kGold);
-    for (const QPointF corner : {QPointF(48.5, 82.5), QPointF(351.5, 82.5), QPointF(48.5, 145.5), QPointF(351.5, 145.5)}) {
+    const std::array corners{QPointF(48.5, 82.5), QPointF(351.5, 82.5), QPointF(48.5, 145.5), QPointF(351.5, 145.5)};
+    for (const QPointF corner : corners) {
         QPainterPath diamond(corner + QPointF(0, -3));
         diamond.lineTo(corner + QPointF(3, 0));
         diamond.lineTo(corner + QPointF(0, 3));

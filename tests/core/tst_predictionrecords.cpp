@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "predict/DataGodRecords.h"
+#include "predict/PredictionRecord.h"
 #include "store/DrawHistory.h"
 #include "text/PredictText.h"
 
@@ -20,7 +20,7 @@ FlagLines threeDraws()
 
 } // namespace
 
-class TestDataGodRecords : public QObject {
+class TestPredictionRecords : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -28,14 +28,14 @@ private Q_SLOTS:
     void readsRecordsOfTheCount();
     void malformedFileNamed_data();
     void malformedFileNamed();
-    void missingFileNamed();
+    void missingFileHoldsNoRecords();
     void hits_data();
     void hits();
     void latestPopup_data();
     void latestPopup();
 };
 
-void TestDataGodRecords::readsRecordsOfTheCount_data()
+void TestPredictionRecords::readsRecordsOfTheCount_data()
 {
     QTest::addColumn<int>("count");
     QTest::newRow("6 numbers, 18 bytes") << 6;
@@ -43,7 +43,7 @@ void TestDataGodRecords::readsRecordsOfTheCount_data()
     QTest::newRow("13 numbers, 32 bytes") << 13;
 }
 
-void TestDataGodRecords::readsRecordsOfTheCount()
+void TestPredictionRecords::readsRecordsOfTheCount()
 {
     QFETCH(int, count);
     const TestInstall install(threeDraws());
@@ -54,14 +54,14 @@ void TestDataGodRecords::readsRecordsOfTheCount()
     QCOMPARE(bytes.size(), 2 * (2 * count + 6));
     const QString path = install.paths().dataGodFile(QStringLiteral("Go"), count);
     TestHistory::writeFile(path, bytes);
-    const auto records = DataGodRecords::read(path, count);
+    const auto records = PredictionRecord::readFile(path, count);
     QVERIFY(records.ok());
     QCOMPARE(records.value().size(), 2);
     QCOMPARE(records.value()[1].draw, 9999);
     QCOMPARE(records.value()[1].numbers, numbers);
 }
 
-void TestDataGodRecords::malformedFileNamed_data()
+void TestPredictionRecords::malformedFileNamed_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
@@ -75,28 +75,28 @@ void TestDataGodRecords::malformedFileNamed_data()
     QTest::newRow("number 0") << recordOf(100, {0, 2, 3, 4, 5, 6}) << PredictText::reasonNumber(1, 0);
 }
 
-void TestDataGodRecords::malformedFileNamed()
+void TestPredictionRecords::malformedFileNamed()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     const TestInstall install(threeDraws());
     const QString path = install.paths().dataGodFile(QStringLiteral("Yon"), 6);
     TestHistory::writeFile(path, bytes);
-    const auto records = DataGodRecords::read(path, 6);
+    const auto records = PredictionRecord::readFile(path, 6);
     QVERIFY(!records.ok());
     QCOMPARE(records.error().text, PredictText::predictionFileMalformed(path, reason).text);
 }
 
-void TestDataGodRecords::missingFileNamed()
+void TestPredictionRecords::missingFileHoldsNoRecords()
 {
     const TestInstall install(threeDraws());
     const QString path = install.paths().dataGodFile(QStringLiteral("Hati"), 8);
-    const auto records = DataGodRecords::read(path, 8);
-    QVERIFY(!records.ok());
-    QVERIFY(records.error().text.contains(path));
+    const auto records = PredictionRecord::readFile(path, 8);
+    QVERIFY(records.ok());
+    QVERIFY(records.value().isEmpty());
 }
 
-void TestDataGodRecords::hits_data()
+void TestPredictionRecords::hits_data()
 {
     QTest::addColumn<int>("draw");
     QTest::addColumn<QList<int>>("numbers");
@@ -110,7 +110,7 @@ void TestDataGodRecords::hits_data()
     QTest::newRow("draw 0") << 0 << QList<int>{1, 2, 3, 4, 5, 6} << 0;
 }
 
-void TestDataGodRecords::hits()
+void TestPredictionRecords::hits()
 {
     QFETCH(int, draw);
     QFETCH(QList<int>, numbers);
@@ -118,11 +118,11 @@ void TestDataGodRecords::hits()
     const TestInstall install(threeDraws());
     const auto history = DrawHistory::open(install.paths().historyFile());
     QVERIFY(history.ok());
-    const auto counted = DataGodRecords::hits(PredictionRecord{draw, 1, numbers}, *history.value());
+    const auto counted = PredictionRecord{draw, 1, numbers}.hits(*history.value());
     QCOMPARE(counted.value_or(-1), hits);
 }
 
-void TestDataGodRecords::latestPopup_data()
+void TestPredictionRecords::latestPopup_data()
 {
     QTest::addColumn<int>("slot");
     QTest::addColumn<PredictionRecord>("record");
@@ -139,7 +139,7 @@ void TestDataGodRecords::latestPopup_data()
                           "1.  2.  3.  4.  5.  6.  7.  8.  9.  10.  11.  12.  --");
 }
 
-void TestDataGodRecords::latestPopup()
+void TestPredictionRecords::latestPopup()
 {
     QFETCH(int, slot);
     QFETCH(PredictionRecord, record);
@@ -147,5 +147,5 @@ void TestDataGodRecords::latestPopup()
     QCOMPARE(PredictText::latestPopupText(slot, record), text);
 }
 
-QTEST_GUILESS_MAIN(TestDataGodRecords)
-#include "tst_datagodrecords.moc"
+QTEST_GUILESS_MAIN(TestPredictionRecords)
+#include "tst_predictionrecords.moc"
