@@ -53,7 +53,7 @@ void BenchHistory::currentPatternTables()
     auto history = std::move(DrawHistory::open(install.paths().historyFile())).value();
     CurrentPatternTables tables;
     QBENCHMARK {
-        tables.update(*history, 0, CurrentPatternTables::kNoNumber, weighting);
+        tables.updateCurrentPatternTables(*history, 0, CurrentPatternTables::kNoNumber, weighting);
     }
 }
 

@@ -76,11 +76,11 @@ void BenchScreens::patternGraph()
     CurrentPatternTables tables;
     PatternGraphPainter painter(kit, tables);
     QImage image(1920, 1080, QImage::Format_RGB32);
-    const int scale = PatternStats::computePatternScales(h.hitString(1), 1080).plain;
+    const int scale = PatternStats::computePatternScales(h.readHitString(1), 1080).plain;
     QBENCHMARK {
         image.fill(Qt::white);
         QPainter p(&image);
-        const QByteArray hits = h.hitString(7);
+        const QByteArray hits = h.readHitString(7);
         painter.paint(p, {hits, 7, page, scale, true, 0});
     }
 }
@@ -108,7 +108,7 @@ void BenchScreens::patternHover()
         slot = (slot + 1) % group.patternCount;
         QPainter p(&image);
         p.setClipRect(lower);
-        const QByteArray hits = h.hitString(7);
+        const QByteArray hits = h.readHitString(7);
         painter.paint(p, {hits, 7, page, 20, false, ScreenScale::x(group.slotX(slot))});
     }
 }

@@ -16,10 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const char* data, size_t size)
         std::abort();
     file.close();
 
-    const PathSettings loaded = PathSettings::load(path);
-    if (loaded.save(path))
+    const PathSettings loaded = PathSettings::loadPathSettings(path);
+    if (loaded.writePathData(path))
         std::abort();
-    const PathSettings again = PathSettings::load(path);
+    const PathSettings again = PathSettings::loadPathSettings(path);
     if (again.browserPath != loaded.browserPath || again.homePageUrl != loaded.homePageUrl)
         std::abort();
     return 0;

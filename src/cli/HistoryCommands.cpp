@@ -37,14 +37,14 @@ int info(CliContext& context, CliArguments&)
     return 0;
 }
 
-int hitString(CliContext& context, CliArguments& args)
+int readHitString(CliContext& context, CliArguments& args)
 {
     const auto number = args.number();
     if (!number || !args.atEnd())
         return context.usage(QStringLiteral("hitstring N"));
     if (!isNumber(*number))
         return context.refuse(StoreText::numberOutOfRange(*number));
-    context.out() << context.history().hitString(*number) << '\n';
+    context.out() << context.history().readHitString(*number) << '\n';
     return 0;
 }
 
@@ -56,7 +56,7 @@ int patterns(CliContext& context, CliArguments& args)
         return context.usage(QStringLiteral("patterns N K   (K = 2 … 9)"));
     if (!isNumber(*number))
         return context.refuse(StoreText::numberOutOfRange(*number));
-    const QByteArray hits = context.history().hitString(*number);
+    const QByteArray hits = context.history().readHitString(*number);
     context.printLine(PatternStats::countPatterns(hits, *order));
     context.out() << "distinct " << PatternStats::distinctPatternCount(hits, *order) << '\n'
                   << "current " << PatternStats::currentPattern(hits, *order) << '\n';
@@ -70,7 +70,7 @@ int latest(CliContext& context, CliArguments& args)
     if (!order || !args.atEnd() || !isOrder(*order))
         return context.usage(QStringLiteral("latest K [--weighted]   (K = 2 … 9)"));
     CurrentPatternTables tables;
-    tables.update(context.history(), 0, CurrentPatternTables::kNoNumber, weighted);
+    tables.updateCurrentPatternTables(context.history(), 0, CurrentPatternTables::kNoNumber, weighted);
     QList<int> counts;
     for (int n = 1; n <= kNumberCount; ++n)
         counts.append(tables.count(*order, n));
@@ -150,7 +150,7 @@ QList<CliCommand> historyCommands()
 {
     return {
         {QStringLiteral("info"), QStringLiteral("info"), info},
-        {QStringLiteral("hitstring"), QStringLiteral("hitstring N"), hitString},
+        {QStringLiteral("hitstring"), QStringLiteral("hitstring N"), readHitString},
         {QStringLiteral("patterns"), QStringLiteral("patterns N K"), patterns},
         {QStringLiteral("latest"), QStringLiteral("latest K [--weighted]"), latest},
         {QStringLiteral("draw-result"), QStringLiteral("draw-result K"), drawResult},

@@ -62,11 +62,11 @@ void TestDrawHistory::readsFlagsByDrawAndNewestFirst()
     auto history = openHistory(install);
     QVERIFY(history);
     QCOMPARE(history->drawCount(), 5);
-    QCOMPARE(history->hitString(1), QByteArray("01001"));
-    QCOMPARE(history->flag(1, 1), '1');
-    QCOMPARE(history->flag(1, 5), '0');
-    QCOMPARE(history->flag(1, 6), char(0));
-    QCOMPARE(history->flag(43, 5), lines[42][4]);
+    QCOMPARE(history->readHitString(1), QByteArray("01001"));
+    QCOMPARE(history->readFlag(1, 1), '1');
+    QCOMPARE(history->readFlag(1, 5), '0');
+    QCOMPARE(history->readFlag(1, 6), char(0));
+    QCOMPARE(history->readFlag(43, 5), lines[42][4]);
 }
 
 void TestDrawHistory::appendWritesTheInsertedFlags()
@@ -80,8 +80,8 @@ void TestDrawHistory::appendWritesTheInsertedFlags()
     const QByteArray after = install.historyBytes();
     QCOMPARE(after.size(), before.size() + 43);
     QCOMPARE(after, appendedInPlace(before, 7, numbers));
-    QCOMPARE(history->hitString(17).front(), '1');
-    QCOMPARE(history->hitString(18).front(), '0');
+    QCOMPARE(history->readHitString(17).front(), '1');
+    QCOMPARE(history->readHitString(18).front(), '0');
 }
 
 void TestDrawHistory::appendThenDeleteRestoresTheFile()

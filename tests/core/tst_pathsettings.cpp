@@ -60,7 +60,7 @@ void TestPathSettings::missingFileOrTagGivesEmptySettings()
     QFETCH(QByteArray, bytes);
     if (!bytes.isEmpty())
         writeFile(path(), bytes);
-    const PathSettings settings = PathSettings::load(path());
+    const PathSettings settings = PathSettings::loadPathSettings(path());
     QVERIFY(settings.browserPath.isEmpty());
     QVERIFY(settings.homePageUrl.isEmpty());
 }
@@ -85,14 +85,14 @@ void TestPathSettings::savesByteForByte()
     QFETCH(QString, url);
     QFETCH(int, length);
     const PathSettings settings{browser, url};
-    QVERIFY(!settings.save(path()));
+    QVERIFY(!settings.writePathData(path()));
 
     const QByteArray bytes = readFile(path());
     QCOMPARE(bytes, fileOf(browser.toUtf8(), url.toUtf8()));
     QCOMPARE(bytes.size(), length);
     QCOMPARE(bytes.indexOf(">URL["), 8 + browser.toUtf8().size());
 
-    const PathSettings loaded = PathSettings::load(path());
+    const PathSettings loaded = PathSettings::loadPathSettings(path());
     QCOMPARE(loaded.browserPath, browser);
     QCOMPARE(loaded.homePageUrl, url);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("PathData.txt")});
@@ -101,14 +101,14 @@ void TestPathSettings::savesByteForByte()
 void TestPathSettings::shorterPathReplacesTheWholeFile()
 {
     writeFile(path(), fileOf("/a/very/long/path/to/the/browser", kUrl40));
-    PathSettings settings = PathSettings::load(path());
+    PathSettings settings = PathSettings::loadPathSettings(path());
     settings.browserPath = QStringLiteral("/b");
-    QVERIFY(!settings.save(path()));
+    QVERIFY(!settings.writePathData(path()));
     QCOMPARE(readFile(path()), fileOf("/b", kUrl40));
 
     settings.homePageUrl = QStringLiteral("http://x");
-    QVERIFY(!settings.save(path()));
-    QCOMPARE(PathSettings::load(path()).browserPath, QStringLiteral("/b"));
+    QVERIFY(!settings.writePathData(path()));
+    QCOMPARE(PathSettings::loadPathSettings(path()).browserPath, QStringLiteral("/b"));
     QCOMPARE(readFile(path()), fileOf("/b", "http://x"));
 }
 
@@ -127,7 +127,7 @@ void TestPathSettings::unstorableSettingsAreRefused()
     QFETCH(QString, url);
     const QByteArray before = fileOf("/usr/bin/b", "http://a");
     writeFile(path(), before);
-    const Status fault = PathSettings{browser, url}.save(path());
+    const Status fault = PathSettings{browser, url}.writePathData(path());
     QVERIFY(fault);
     QVERIFY(!fault->text.isEmpty());
     QCOMPARE(readFile(path()), before);
@@ -136,7 +136,7 @@ void TestPathSettings::unstorableSettingsAreRefused()
 void TestPathSettings::failedWriteKeepsTheOldFile()
 {
     const QString missingFolder = m_dir->filePath(QStringLiteral("gone/PathData.txt"));
-    const Status fault = PathSettings{QStringLiteral("/b"), QStringLiteral("u")}.save(missingFolder);
+    const Status fault = PathSettings{QStringLiteral("/b"), QStringLiteral("u")}.writePathData(missingFolder);
     QVERIFY(fault);
     QVERIFY(fault->text.contains(missingFolder));
     QVERIFY(!QFile::exists(missingFolder));

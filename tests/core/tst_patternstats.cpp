@@ -104,9 +104,9 @@ void TestPatternStats::tablesHoldCurrentCounts()
     auto history = std::move(DrawHistory::open(install.paths().historyFile())).value();
     for (const bool weighting : {false, true}) {
         CurrentPatternTables tables;
-        tables.update(*history, 0, CurrentPatternTables::kNoNumber, weighting);
+        tables.updateCurrentPatternTables(*history, 0, CurrentPatternTables::kNoNumber, weighting);
         for (int n = 1; n <= kNumberCount; ++n) {
-            const QByteArray s = history->hitString(n);
+            const QByteArray s = history->readHitString(n);
             for (int k = kMinPatternOrder; k <= kMaxPatternOrder; ++k) {
                 const int count = countNaively(s, k)[currentPattern(s, k)];
                 QCOMPARE(tables.count(k, n), weighting ? count * distinctPatternCount(s, k) : count);
@@ -122,12 +122,12 @@ void TestPatternStats::bitsOfTheChosenNumber()
     TestInstall install(lines);
     auto history = std::move(DrawHistory::open(install.paths().historyFile())).value();
     CurrentPatternTables tables;
-    tables.update(*history, 1, 7, false); // order 3 of number 7: 0 1 1
+    tables.updateCurrentPatternTables(*history, 1, 7, false); // order 3 of number 7: 0 1 1
     QCOMPARE(tables.bits(), (std::array<int, 9>{0, 1, 1, 99, 99, 99, 99, 99, 99}));
     QCOMPARE(tables.count(2, 7), 2);
     QCOMPARE(tables.count(3, 7), 1);
     // No number chosen: the bits stay as they were.
-    tables.update(*history, 7, CurrentPatternTables::kNoNumber, false);
+    tables.updateCurrentPatternTables(*history, 7, CurrentPatternTables::kNoNumber, false);
     QCOMPARE(tables.bits()[3], 99);
 }
 

@@ -126,10 +126,10 @@ PatternScales computePatternScales(QByteArrayView hits, int screenHeight)
 
 } // namespace PatternStats
 
-void CurrentPatternTables::update(const DrawHistory& history, int orderIndex, int selectedNumber, bool weighting)
+void CurrentPatternTables::updateCurrentPatternTables(const DrawHistory& history, int orderIndex, int selectedNumber, bool weighting)
 {
     for (int number = 1; number <= kNumberCount; ++number) {
-        const QByteArray hits = history.hitString(number);
+        const QByteArray hits = history.readHitString(number);
         m_counts[number - 1] = PatternStats::currentPatternCounts(hits, weighting);
         if (number == selectedNumber) {
             const int k = orderIndex + kMinPatternOrder;

@@ -68,7 +68,7 @@ public:
      * Recomputes every entry. orderIndex 0 … 7 stands for orders 2 … 9; the bits are taken for
      * selectedNumber at that order, and left as they are when selectedNumber is kNoNumber.
      */
-    void update(const DrawHistory& history, int orderIndex, int selectedNumber, bool weighting);
+    void updateCurrentPatternTables(const DrawHistory& history, int orderIndex, int selectedNumber, bool weighting);
 
     /** Stores one entry, as the pattern graph does for the number it shows. */
     void setCount(int k, int number, int value) { m_counts[number - 1][k - kMinPatternOrder] = value; }

@@ -12,7 +12,7 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
 {
     Q_ASSERT(settings.isValid());
     for (int n = 1; n <= kNumberCount; ++n) {
-        QByteArray line = history.hitString(n);
+        QByteArray line = history.readHitString(n);
         std::reverse(line.begin(), line.end());
         m_lines[n - 1] = line;
     }

@@ -42,14 +42,14 @@ Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path)
         new DrawHistory(path, std::move(lock), std::move(std::get<FlagLines>(parsed))));
 }
 
-QByteArray DrawHistory::hitString(int number) const
+QByteArray DrawHistory::readHitString(int number) const
 {
     QByteArray s = m_lines[number - 1];
     std::reverse(s.begin(), s.end());
     return s;
 }
 
-char DrawHistory::flag(int number, int draw) const
+char DrawHistory::readFlag(int number, int draw) const
 {
     if (number < 1 || number > kNumberCount || draw < 1 || draw > drawCount())
         return 0;

@@ -31,13 +31,13 @@ public:
     int drawCount() const { return int(m_lines[0].size()); }
 
     /** The flags of a number (1 … 43), newest draw first. */
-    QByteArray hitString(int number) const;
+    QByteArray readHitString(int number) const;
 
     /** The flag of a number in draw k (1 = oldest): '0' or '1'; 0 outside 1 … drawCount(). */
-    char flag(int number, int draw) const;
+    char readFlag(int number, int draw) const;
 
     /** Whether a number was drawn in draw k; false outside 1 … drawCount(). */
-    bool isHit(int number, int draw) const { return flag(number, draw) == '1'; }
+    bool isHit(int number, int draw) const { return readFlag(number, draw) == '1'; }
 
     /** Adds a draw after the newest. */
     Status appendDraw(const DrawNumbers& numbers);

@@ -12,7 +12,7 @@ const QByteArray kUrlTag(">URL[");
 
 } // namespace
 
-PathSettings PathSettings::load(const QString& file)
+PathSettings PathSettings::loadPathSettings(const QString& file)
 {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
@@ -33,7 +33,7 @@ PathSettings PathSettings::load(const QString& file)
     return settings;
 }
 
-Status PathSettings::save(const QString& file) const
+Status PathSettings::writePathData(const QString& file) const
 {
     const QByteArray path = browserPath.toUtf8();
     const QByteArray url = homePageUrl.toUtf8();

@@ -13,12 +13,12 @@ struct PathSettings {
      * Reads the file "Browser<" path ">URL[" address "]" NUL. A missing file or one without
      * ">URL[" gives empty settings.
      */
-    static PathSettings load(const QString& file);
+    static PathSettings loadPathSettings(const QString& file);
 
     /**
      * Replaces the whole file, atomically, with "Browser<" path ">URL[" address "]" and one NUL
      * byte, so that load() gives back the same settings. A path holding ">URL[" or a NUL, or an
      * address holding a NUL, could not be read back and is refused; the file is then untouched.
      */
-    Status save(const QString& file) const;
+    Status writePathData(const QString& file) const;
 };

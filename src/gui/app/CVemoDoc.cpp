@@ -11,6 +11,6 @@ Result<std::unique_ptr<CVemoDoc>> CVemoDoc::open(const QString& installPathOptio
 CVemoDoc::CVemoDoc(Installation installation)
     : m_installation(std::move(installation)),
       m_registrants(scanRegistrants(m_installation.paths.predictionFolder())),
-      m_pathSettings(PathSettings::load(m_installation.paths.pathDataFile()))
+      m_pathSettings(PathSettings::loadPathSettings(m_installation.paths.pathDataFile()))
 {
 }

@@ -59,7 +59,7 @@ void CVemoView::initialUpdate()
 
     m_state.currentNumber = 1;
     const PatternStats::PatternScales scales =
-        PatternStats::computePatternScales(m_doc.history().hitString(1), ScreenScale::height());
+        PatternStats::computePatternScales(m_doc.history().readHitString(1), ScreenScale::height());
     m_state.patternScale = scales.plain;
     m_state.patternScaleWeighted = scales.weighted;
     m_state.patternScreenActive = true;
@@ -198,7 +198,7 @@ void CVemoView::onDraw(QPainter& painter)
 
 void CVemoView::paintPatternGraph(QPainter& painter, int hoverX)
 {
-    const QByteArray hits = m_doc.history().hitString(m_state.currentNumber);
+    const QByteArray hits = m_doc.history().readHitString(m_state.currentNumber);
     m_patternPainter.paint(painter, {hits, m_state.currentNumber, m_state.patternGraphMode,
                                      m_state.activePatternScale(), m_state.patternWeighting, hoverX});
 }

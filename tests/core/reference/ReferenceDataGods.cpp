@@ -34,7 +34,7 @@ Run makeRun(const DrawHistory& history, int dataAmount, int predictionCount, int
     run.requestCode = requestCode;
     for (int n = 1; n <= kNumberCount; ++n) {
         for (int d = 1; d <= history.drawCount(); ++d) {
-            const char flag = history.flag(n, d);
+            const char flag = history.readFlag(n, d);
             run.lines[n - 1].append(flag);
             if (flag == '1')
                 ++run.appearanceCounts[n - 1];
