@@ -9,10 +9,10 @@
 
 namespace TestHistory {
 
-FlagLines randomLines(int drawCount, unsigned seed)
+FlagLines randomLines(int drawCount, unsigned seed, int highest)
 {
     std::mt19937 engine(seed);
-    std::uniform_int_distribution<int> pick(1, kNumberCount);
+    std::uniform_int_distribution<int> pick(1, highest);
     QList<QList<int>> draws;
     for (int d = 0; d < drawCount; ++d) {
         QList<int> draw;

@@ -10,8 +10,11 @@
 /** Histories made up for tests. */
 namespace TestHistory {
 
-/** drawCount random draws of six distinct numbers, reproducible by seed. */
-FlagLines randomLines(int drawCount, unsigned seed);
+/**
+ * drawCount random draws of six distinct numbers, reproducible by seed; numbers from 1 … highest
+ * only, when asked, so that many counts come out equal.
+ */
+FlagLines randomLines(int drawCount, unsigned seed, int highest = kNumberCount);
 
 /** Lines from draws given as lists of numbers, oldest first. */
 FlagLines linesOf(const QList<QList<int>>& draws);
