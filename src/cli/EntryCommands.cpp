@@ -17,7 +17,7 @@ const QString kRegistrantSynopsis =
     QStringLiteral("registrant add SLOT NAME | registrant remove SLOT | registrant list");
 const QString kPredictionSynopsis =
     QStringLiteral("prediction add SLOT DRAW n1 … n6 | prediction latest SLOT DRAW | prediction get SLOT DRAW P"
-                   " | prediction delete SLOT DRAW P | prediction largest SLOT   (SLOT 0 = sample file)");
+                   " | prediction delete SLOT DRAW P | prediction largest SLOT   (SLOT 0 = sample file, read only)");
 const QString kOracleSynopsis =
     QStringLiteral("oracle --date YYYYMMDD (--time HHMMSS | --birthday M D | --colour I | --number NNN)");
 
@@ -135,8 +135,9 @@ int prediction(CliContext& context, CliArguments& args)
     const auto draw = args.number();
     if (!draw)
         return context.usage(kPredictionSynopsis);
+    // The sample file is only ever read: it stands in while nobody is registered.
     if (action == QStringLiteral("add"))
-        return addPrediction(context, file, *draw, args);
+        return *slot == 0 ? context.usage(kPredictionSynopsis) : addPrediction(context, file, *draw, args);
     if (action == QStringLiteral("latest"))
         return args.atEnd() ? printLatest(context, file, *draw) : context.usage(kPredictionSynopsis);
     const auto p = args.number();

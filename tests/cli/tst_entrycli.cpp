@@ -155,6 +155,7 @@ void TestEntryCli::predictionRefusals_data()
                                           << QStringLiteral("予想できる範囲は最終抽選ナンバーの次の回まで");
     QTest::newRow("free slot") << words("prediction add 3 7 1 2 3 4 5 6") << 1 << QStringLiteral("登録者 3 は登録されていません");
     QTest::newRow("no such prediction") << words("prediction delete 1 7 9") << 1 << QStringLiteral("該当するデータがありません");
+    QTest::newRow("add to the sample") << words("prediction add 0 7 1 2 3 4 5 6") << 2 << QStringLiteral("使い方");
     QTest::newRow("delete from the sample") << words("prediction delete 0 7 1") << 1
                                             << QStringLiteral("消去するデータがありません！！");
     QTest::newRow("slot 6") << words("prediction latest 6 7") << 2 << QStringLiteral("使い方");
@@ -185,12 +186,14 @@ void TestEntryCli::sampleFile()
 {
     const TestInstall install(TestHistory::randomLines(10, 3));
     const InstallPaths& paths = install.paths();
-    // With nobody registered, slot 0 reads and extends the sample file.
+    // Slot 0 reads the sample file but never writes it.
     QCOMPARE(outLines(paths, "prediction latest 0 11"), QStringList{kPlaceholder});
-    QCOMPARE(outLines(paths, "prediction add 0 11 5 6 7 8 9 10"),
-             QStringList{QStringLiteral("予想 1+5. 6. 7. 8. 9. 10")});
-    QCOMPARE(readFile(paths.sampleFile()), QByteArray("001101050607080910"));
+    QCOMPARE(runCli(paths, words("prediction add 0 11 5 6 7 8 9 10")).exitCode, 2);
+    QVERIFY(!QFile::exists(paths.sampleFile()));
+    writeFile(paths.sampleFile(), "001101050607080910");
+    QCOMPARE(outLines(paths, "prediction latest 0 11"), QStringList{QStringLiteral("予想 1+5. 6. 7. 8. 9. 10")});
     QCOMPARE(outLines(paths, "prediction get 0 11 1"), QStringList{QStringLiteral("5. 6. 7. 8. 9. 10")});
+    QCOMPARE(outLines(paths, "prediction largest 0"), QStringList{QStringLiteral("11")});
 
     writeFile(paths.sampleFile(), "0011010506070809");
     const CliRun run = runCli(paths, words("prediction latest 0 11"));

@@ -47,6 +47,11 @@ void TestAverageSigma::numberFormat_data()
     QTest::newRow("rounds up") << 22.10349 << QStringLiteral("22.103");
     QTest::newRow("rounds to integral") << 12.99996 << QStringLiteral("13.");
     QTest::newRow("below one") << 0.85391256 << QStringLiteral("0.85391");
+    QTest::newRow("0.1 stays fixed") << 0.1 << QStringLiteral("0.1");
+    // Below 0.1 the runtime switches to its exponent form with three exponent digits.
+    QTest::newRow("below 0.1") << 0.083333333 << QStringLiteral("8.3333e-002");
+    QTest::newRow("below 0.1, zeros dropped") << 0.05 << QStringLiteral("5.e-002");
+    QTest::newRow("rounds up to 0.1") << 0.099999999 << QStringLiteral("1.e-001");
 }
 
 void TestAverageSigma::numberFormat()
@@ -110,6 +115,10 @@ void TestAverageSigma::history_data()
     QTest::newRow("two draws") << QList<QList<int>>{{1, 2, 3, 4, 5, 6}, {2, 4, 6, 8, 10, 12}}
                                << QStringLiteral("≪平均≫ 5.25    ≪σ値≫ 1.75")
                                << QStringLiteral("≪平均≫ 2.5617    ≪σ値≫ 0.85391");
+    // Averages 3.5 and 3.6667 lie so close that their σ is written in the exponent form.
+    QTest::newRow("close draws") << QList<QList<int>>{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}}
+                                 << QStringLiteral("≪平均≫ 3.5833    ≪σ値≫ 8.3333e-002")
+                                 << QStringLiteral("≪平均≫ 1.8399    ≪σ値≫ 0.1321");
     QTest::newRow("one draw") << QList<QList<int>>{{1, 2, 3, 4, 5, 6}} << QStringLiteral("≪平均≫ 3.5    ≪σ値≫ 0.")
                               << QStringLiteral("≪平均≫ 1.7078    ≪σ値≫ 0.");
 }

@@ -17,6 +17,8 @@ private Q_SLOTS:
 
     void missingFileOrTagGivesEmptySettings_data();
     void missingFileOrTagGivesEmptySettings();
+    void addressEndsAtItsBracket_data();
+    void addressEndsAtItsBracket();
     void savesByteForByte_data();
     void savesByteForByte();
     void shorterPathReplacesTheWholeFile();
@@ -63,6 +65,24 @@ void TestPathSettings::missingFileOrTagGivesEmptySettings()
     const PathSettings settings = PathSettings::loadPathSettings(path());
     QVERIFY(settings.browserPath.isEmpty());
     QVERIFY(settings.homePageUrl.isEmpty());
+}
+
+void TestPathSettings::addressEndsAtItsBracket_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    // Taken by the file's length, each of these would lose the address's last character or keep the "]".
+    QTest::newRow("no closing NUL") << QByteArray("Browser</usr/bin/b>URL[http://a]");
+    QTest::newRow("bytes after the NUL") << fileOf("/usr/bin/b", "http://a") + "junk";
+    QTest::newRow("no closing bracket") << QByteArray("Browser</usr/bin/b>URL[http://a") + '\0';
+}
+
+void TestPathSettings::addressEndsAtItsBracket()
+{
+    QFETCH(QByteArray, bytes);
+    writeFile(path(), bytes);
+    const PathSettings settings = PathSettings::loadPathSettings(path());
+    QCOMPARE(settings.browserPath, QStringLiteral("/usr/bin/b"));
+    QCOMPARE(settings.homePageUrl, QStringLiteral("http://a"));
 }
 
 void TestPathSettings::savesByteForByte_data()

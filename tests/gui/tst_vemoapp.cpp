@@ -1,5 +1,8 @@
+#include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSysInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -9,8 +12,10 @@
 #include "app/CMainFrame.h"
 #include "app/COpeningWnd.h"
 #include "app/CVemoApp.h"
+#include "app/MainMenu.h"
 #include "app/MessageService.h"
 #include "app/ScreenScale.h"
+#include "text/ViewText.h"
 
 using namespace std::chrono_literals;
 
@@ -25,6 +30,7 @@ private Q_SLOTS:
     void lockOfEndedProgramIsCleaned();
     void unreadableHistoryEndsWithOne();
     void frameFillsTheScreen();
+    void firstTitleTellsTheWeighting();
 
 private:
     QStringList argumentsFor(const InstallPaths& paths) const;
@@ -131,6 +137,25 @@ void TestVemoApp::frameFillsTheScreen()
     frame->move(100, 50);
     QTRY_COMPARE(frame->pos(), QPoint(0, 0));
     QCOMPARE(CMainFrame::textFont().pixelSize(), ScreenScale::height() * 16 / 600);
+}
+
+void TestVemoApp::firstTitleTellsTheWeighting()
+{
+    TestInstall install(TestHistory::randomLines(50, 5));
+    CVemoApp app(argumentsFor(install.paths()));
+    QVERIFY(app.initInstance());
+    CMainFrame* frame = app.mainFrame();
+    QPointer<COpeningWnd> opening;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<COpeningWnd*>(window))
+            opening = found;
+    }
+    QVERIFY(opening);
+    QSignalSpy finished(opening.data(), &COpeningWnd::finished);
+    // Weighting switched on while the opening window is still up.
+    MainMenu::findCommand(frame, MenuCommand::kWeightingOn)->trigger();
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(frame->windowTitle(), ViewText::weightingTitle(true, COpeningWnd::titleSuffix()));
 }
 
 QTEST_MAIN(TestVemoApp)

@@ -201,11 +201,16 @@ void TestVemoView::menuCommandsAndChecks()
     for (const int id : {MenuCommand::kPatternGraph, MenuCommand::kAppearance, MenuCommand::kWeightingOn,
                          MenuCommand::kWeightingOff, MenuCommand::kExit, MenuCommand::kHelp})
         QVERIFY2(command(id)->isEnabled(), qPrintable(QString::number(id)));
+    // Commands whose windows are still to come are in the menu, but cannot be chosen.
     for (const int id : {MenuCommand::kDataEntry, MenuCommand::kPredictionFiles, MenuCommand::kHitCount,
                          MenuCommand::kDataGod, MenuCommand::kLatestPattern, MenuCommand::kNumberCard,
-                         MenuCommand::kRandomGod, MenuCommand::kHistoryGraph, MenuCommand::kDataUpdate,
-                         MenuCommand::kBrowserFromFile, MenuCommand::kHomePage})
+                         MenuCommand::kRandomGod, MenuCommand::kOracleTime, MenuCommand::kOracleBirthday,
+                         MenuCommand::kOracleColour, MenuCommand::kOracleNumber, MenuCommand::kHistoryGraph,
+                         MenuCommand::kDataUpdate, MenuCommand::kBrowserFromFile, MenuCommand::kBrowserFromClipboard,
+                         MenuCommand::kHomePage}) {
+        QVERIFY2(command(id), qPrintable(QString::number(id)));
         QVERIFY2(!command(id)->isEnabled(), qPrintable(QString::number(id)));
+    }
     QCOMPARE(command(MenuCommand::kPatternGraph)->text(), QStringLiteral("出現パターン(&P)"));
     QCOMPARE(command(MenuCommand::kPatternGraph)->property("controlId").toInt(), MenuCommand::kPatternGraph);
 
@@ -397,6 +402,15 @@ void TestVemoView::partnerClickMarksPartner()
     QTest::mouseClick(m_view, Qt::LeftButton, {}, at(400, 300));
     QCOMPARE(m_view->state().partnerNumber, 0);
     QCOMPARE(m_view->state().appearanceCount[11], draws12);
+
+    // Coming back to the screen counts all draws, so no partner may stay marked over those counts.
+    QTest::mouseClick(m_view, Qt::LeftButton, {}, at(AppearanceLayout::labelX(12) + 7, 534));
+    QCOMPARE(m_view->state().partnerNumber, 12);
+    command(MenuCommand::kAppearance)->trigger();
+    QCOMPARE(m_view->state().partnerNumber, 0);
+    QCOMPARE(m_view->state().appearanceCount[11], draws12);
+    image = shot();
+    QCOMPARE(image.pixel(ScreenScale::x(17 * 12 + 30 + 7), ScreenScale::y(524)) & 0xFFFFFF, QRgb(0x008080));
 }
 
 void TestVemoView::numberRowHighlightsUnderPointer()

@@ -25,7 +25,7 @@ struct PredictionRecord {
 
     /**
      * How many of the numbers were drawn in the draw the record predicts. Nothing while that draw
-     * is still to come and the record names a number; a record of empty slots has 0 hits.
+     * is still to come and the first slot names a number; with an empty first slot it has 0 hits.
      */
     std::optional<int> hits(const DrawHistory& history) const;
 
@@ -39,16 +39,16 @@ struct PredictionRecord {
     static std::optional<PredictionRecord> decode(QByteArrayView bytes, int numberCount);
 
     /**
-     * Decodes a whole file. Nothing when its length is not a multiple of the record length or a
-     * record does not decode; badRecord then tells which (0-based), or -1 for the length.
-     */
-    /**
      * Reads a whole prediction file of records with numberCount numbers each. A missing file holds
      * no records; an unreadable one, or one that does not decode or names a number other than
      * 1 … 43 and the empty slot, gives a message naming the file.
      */
     static Result<QList<PredictionRecord>> readFile(const QString& path, int numberCount);
 
+    /**
+     * Decodes a whole file. Nothing when its length is not a multiple of the record length or a
+     * record does not decode; badRecord then tells which (0-based), or -1 for the length.
+     */
     static std::optional<QList<PredictionRecord>> decodeAll(const QByteArray& bytes, int numberCount,
                                                             int* badRecord = nullptr);
 };

@@ -26,6 +26,8 @@ PathSettings PathSettings::loadPathSettings(const QString& file)
         return {};
     PathSettings settings;
     settings.browserPath = QString::fromUtf8(bytes.mid(kBrowserTag.size(), m - kBrowserTag.size()));
+    // The address runs to the closing "]" before the NUL rather than to the file's length less two,
+    // which would cut a character off a file without the NUL and keep the "]" when bytes follow it.
     QByteArray url = bytes.mid(m + kUrlTag.size());
     if (url.endsWith(']'))
         url.chop(1);

@@ -17,7 +17,7 @@ struct PathSettings {
 
     /**
      * Replaces the whole file, atomically, with "Browser<" path ">URL[" address "]" and one NUL
-     * byte, so that load() gives back the same settings. A path holding ">URL[" or a NUL, or an
+     * byte, so that loadPathSettings() gives back the same settings. A path holding ">URL[" or a NUL, or an
      * address holding a NUL, could not be read back and is refused; the file is then untouched.
      */
     Status writePathData(const QString& file) const;

@@ -1,5 +1,7 @@
 #include "text/EntryText.h"
 
+#include <cstdlib>
+
 namespace EntryText {
 namespace {
 
@@ -29,10 +31,26 @@ QString predictionLabel(int number)
 
 QString statistic(double value)
 {
-    QString text = QString::number(value, 'g', 5);
-    if (!text.contains(QLatin1Char('.')) && !text.contains(QLatin1Char('e')))
-        text += QLatin1Char('.');
-    return text;
+    // The runtime's _gcvt: the exponent form below 0.1 and from 10^5 on, with a three-digit
+    // exponent; otherwise the fixed form. Trailing zeros go, the decimal point stays.
+    constexpr int kDigits = 5;
+    const int magnitude = value == 0 ? -1 : QString::number(value, 'e', 16).section(QLatin1Char('e'), 1).toInt();
+    if (magnitude >= -1 && magnitude < kDigits) {
+        const int decimals = kDigits - 1 - magnitude;
+        QString text = QString::number(value, 'f', decimals);
+        if (decimals == 0)
+            return text + QLatin1Char('.');
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        return text;
+    }
+    const QString scientific = QString::number(value, 'e', kDigits - 1);
+    QString mantissa = scientific.section(QLatin1Char('e'), 0, 0);
+    while (mantissa.endsWith(QLatin1Char('0')))
+        mantissa.chop(1);
+    const int exponent = scientific.section(QLatin1Char('e'), 1).toInt();
+    return mantissa + (exponent < 0 ? QStringLiteral("e-") : QStringLiteral("e+"))
+           + QStringLiteral("%1").arg(std::abs(exponent), 3, 10, QLatin1Char('0'));
 }
 
 QString selectionStatistics(float average, double sigma)

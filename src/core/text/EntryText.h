@@ -17,7 +17,10 @@ QString missingPrediction();
 /** Label of a registrant's prediction within a draw: "予想 " + number. */
 QString predictionLabel(int number);
 
-/** A value of the average and σ texts: 5 significant digits, an integral value keeps its point ("7."). */
+/**
+ * A value of the average and σ texts: 5 significant digits, an integral value keeps its point ("7."),
+ * and a value below 0.1 takes the exponent form ("8.3333e-002").
+ */
 QString statistic(double value);
 /** The average and σ of the chosen six numbers. */
 QString selectionStatistics(float average, double sigma);

@@ -75,6 +75,7 @@ void CMainFrame::enableCommands()
 
 void CMainFrame::handleOpeningFinished()
 {
+    // The first title tells the weighting as it stands: the latest-pattern window reads it back from the title.
     setWindowTitle(m_view->weightingTitle());
     activateWindow();
 }
