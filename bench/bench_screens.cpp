@@ -62,6 +62,18 @@ const DrawHistory& BenchScreens::history(int draws)
     return *m_histories[slot];
 }
 
+namespace {
+
+// What both pattern-graph benchmarks paint with: a full-HD picture and the view's drawing kit.
+struct PatternCanvas {
+    ViewDrawingKit kit = ViewDrawingKit::forScreen();
+    CurrentPatternTables tables;
+    PatternGraphPainter painter{kit, tables};
+    QImage image{1920, 1080, QImage::Format_RGB32};
+};
+
+} // namespace
+
 void BenchScreens::patternGraph_data()
 {
     addDrawCounts();
@@ -72,16 +84,13 @@ void BenchScreens::patternGraph()
     QFETCH(int, draws);
     QFETCH(int, page);
     const DrawHistory& h = history(draws);
-    const ViewDrawingKit kit = ViewDrawingKit::forScreen();
-    CurrentPatternTables tables;
-    PatternGraphPainter painter(kit, tables);
-    QImage image(1920, 1080, QImage::Format_RGB32);
+    PatternCanvas canvas;
     const int scale = PatternStats::computePatternScales(h.readHitString(1), 1080).plain;
     QBENCHMARK {
-        image.fill(Qt::white);
-        QPainter p(&image);
+        canvas.image.fill(Qt::white);
+        QPainter p(&canvas.image);
         const QByteArray hits = h.readHitString(7);
-        painter.paint(p, {hits, 7, page, scale, true, 0});
+        canvas.painter.paint(p, {hits, 7, page, scale, true, 0});
     }
 }
 
@@ -95,21 +104,18 @@ void BenchScreens::patternHover()
     QFETCH(int, draws);
     QFETCH(int, page);
     const DrawHistory& h = history(draws);
-    const ViewDrawingKit kit = ViewDrawingKit::forScreen();
-    CurrentPatternTables tables;
-    PatternGraphPainter painter(kit, tables);
-    QImage image(1920, 1080, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    PatternCanvas canvas;
+    canvas.image.fill(Qt::white);
     const BarGroup& group = PatternGraphLayout::groups(page).back();
     int slot = 0;
     // What the view redraws when the pointer reaches a bar: the area below the heading, without erasing.
     const QRect lower(0, ScreenScale::y(23), 1920, 1080 - ScreenScale::y(23));
     QBENCHMARK {
         slot = (slot + 1) % group.patternCount;
-        QPainter p(&image);
+        QPainter p(&canvas.image);
         p.setClipRect(lower);
         const QByteArray hits = h.readHitString(7);
-        painter.paint(p, {hits, 7, page, 20, false, ScreenScale::x(group.slotX(slot))});
+        canvas.painter.paint(p, {hits, 7, page, 20, false, ScreenScale::x(group.slotX(slot))});
     }
 }
 
