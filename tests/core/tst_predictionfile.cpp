@@ -30,7 +30,7 @@ private Q_SLOTS:
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("YDF1テスト.txt")); }
-    PredictionFile file() const { return PredictionFile(path()); }
+    PredictionFile file() const { return PredictionFile(path(), BackupFolder(m_dir->filePath(QStringLiteral("Backup")))); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };

@@ -1,6 +1,7 @@
 #include "entry/PredictionFile.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -118,14 +119,50 @@ QString PredictionFile::latestText(const std::optional<PredictionRecord>& predic
     return EntryText::predictionLabel(prediction->index) + QLatin1Char('+') + numbersText(prediction);
 }
 
-Status PredictionFile::write(const QList<PredictionRecord>& records) const
+QString PredictionFile::backupBase() const
+{
+    return QFileInfo(m_path).completeBaseName();
+}
+
+Status PredictionFile::undoLastChange()
+{
+    const QList<BackupName> kept = m_backups.backups(backupBase());
+    if (kept.isEmpty())
+        return EntryText::nothingToUndo(QFileInfo(m_path).fileName());
+    const auto restored = PredictionRecord::readFile(m_backups.path(kept.first()), kNumbers);
+    if (!restored.ok())
+        return restored.error();
+    const auto present = records();
+    if (!present.ok())
+        return present.error();
+    if (auto fault = m_backups.restore(kept.first(), encode(restored.value()), m_path, encode(present.value()),
+                                       std::nullopt))
+        return PredictText::predictionFileWriteFailed(fault->path, fault->reason);
+    return std::nullopt;
+}
+
+QByteArray PredictionFile::encode(const QList<PredictionRecord>& records)
 {
     QByteArray bytes;
     bytes.reserve(records.size() * PredictionRecord::length(kNumbers));
     for (const PredictionRecord& record : records)
         bytes += record.encode();
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return PredictText::predictionFileWriteFailed(m_path, file.errorString());
+    return bytes;
+}
+
+Status PredictionFile::write(const QList<PredictionRecord>& records) const
+{
+    QList<FileChange> changes;
+    // A missing file has nothing to keep; an empty one is kept, so the first prediction can be undone.
+    if (QFileInfo::exists(m_path)) {
+        auto present = this->records();
+        if (!present.ok())
+            return present.error();
+        changes.append(m_backups.keep(backupBase(), encode(present.value()), std::nullopt));
+    }
+    changes.append(FileChange::write(m_path, encode(records)));
+    if (auto fault = AtomicWriter::commit(changes))
+        return PredictText::predictionFileWriteFailed(fault->path, fault->reason);
+    m_backups.prune(backupBase());
     return std::nullopt;
 }

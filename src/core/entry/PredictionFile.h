@@ -7,6 +7,7 @@
 
 #include "UserMessage.h"
 #include "predict/PredictionRecord.h"
+#include "store/BackupFolder.h"
 
 /**
  * A registrant's prediction file, or the sample file: 18-byte records of the draw (four digits),
@@ -14,8 +15,9 @@
  * ordered by draw.
  *
  * Every operation reads the file afresh; a missing file reads as empty. Changes rewrite the whole
- * file atomically; a refused or failed change leaves it as it was. A file that breaks the record
- * layout is refused by every operation with a message naming it.
+ * file atomically and keep the version they replace in the backup folder; a refused or failed
+ * change leaves it as it was. A file that breaks the record layout is refused by every operation
+ * with a message naming it.
  */
 class PredictionFile {
 public:
@@ -26,7 +28,7 @@ public:
     /** Largest draw a record can name: four digits. */
     static constexpr int kMaxDraw = 9999;
 
-    explicit PredictionFile(QString path) : m_path(std::move(path)) {}
+    PredictionFile(QString path, BackupFolder backups) : m_path(std::move(path)), m_backups(std::move(backups)) {}
 
     const QString& path() const { return m_path; }
 
@@ -52,6 +54,14 @@ public:
     /** Removes prediction p of a draw; the draw's later predictions move down by one number. */
     Status deletePrediction(int draw, int p);
 
+    /** The name that the kept versions of this file start with: its name without ".txt". */
+    QString backupBase() const;
+    /**
+     * Puts the newest kept version back; the present content is kept as an undone version. A kept
+     * version that breaks the record layout is refused.
+     */
+    Status undoLastChange();
+
     /** The numbers joined by ". " without leading zeros ("3. 11. 19"), or the missing-prediction text. */
     static QString numbersText(const std::optional<PredictionRecord>& prediction);
 
@@ -62,7 +72,9 @@ public:
     static QString latestText(const std::optional<PredictionRecord>& prediction);
 
 private:
+    static QByteArray encode(const QList<PredictionRecord>& records);
     Status write(const QList<PredictionRecord>& records) const;
 
     QString m_path;
+    BackupFolder m_backups;
 };

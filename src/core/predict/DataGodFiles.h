@@ -25,8 +25,7 @@ Status runDataGods(const InstallPaths& paths, const DrawHistory& history, const 
 
 /**
  * Replaces all forty files: the five of predictionCount get contents, the others become empty
- * (those already empty are left alone). Every file is written beside its old one first and put
- * in place only when all are written, so a missing or unwritable folder or file changes none.
+ * (those already empty are left alone). All of them change or, on any failure, none.
  */
 Status write(const InstallPaths& paths, int predictionCount, const GodContents& contents);
 

@@ -2,14 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
 #include "entry/SixNumbers.h"
 #include "text/StoreText.h"
 
-DrawHistory::DrawHistory(QString path, std::unique_ptr<QLockFile> lock, FlagLines lines)
+DrawHistory::DrawHistory(QString path, std::unique_ptr<FileLock> lock, FlagLines lines)
     : m_path(std::move(path)), m_lock(std::move(lock)), m_lines(std::move(lines))
 {
 }
@@ -19,13 +18,11 @@ Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path)
     if (!QFileInfo(path).isFile())
         return StoreText::historyUnreadable(path, QStringLiteral("ファイルが見つかりません。"));
 
-    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
-    // A lock is stale only when its owner has died, never by age: the program runs for hours.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        if (lock->error() == QLockFile::LockFailedError)
+    auto lock = std::make_unique<FileLock>(path + QStringLiteral(".lock"));
+    if (!lock->tryLock()) {
+        if (lock->heldElsewhere())
             return StoreText::historyLocked(path);
-        return StoreText::historyUnreadable(path, QStringLiteral("ロックファイルを作成できません。"));
+        return StoreText::historyUnreadable(path, QStringLiteral("ロックファイルを作成できません。") + lock->errorString());
     }
 
     QFile file(path);
@@ -118,14 +115,42 @@ Status DrawHistory::replaceAll(const FlagLines& lines)
     return write(lines);
 }
 
+BackupFolder DrawHistory::backupFolder() const
+{
+    return BackupFolder(QFileInfo(m_path).absolutePath() + QStringLiteral("/Backup"));
+}
+
+QList<BackupName> DrawHistory::backups() const
+{
+    return backupFolder().backups(backupBase());
+}
+
+Status DrawHistory::undoLastChange()
+{
+    const BackupFolder folder = backupFolder();
+    const QList<BackupName> kept = folder.backups(backupBase());
+    if (kept.isEmpty())
+        return StoreText::nothingToUndo();
+    const Result<QByteArray> content = folder.read(kept.first());
+    if (!content.ok())
+        return content.error();
+    auto parsed = HistoryFormat::parse(content.value());
+    if (const auto* fault = std::get_if<FormatFault>(&parsed))
+        return StoreText::historyMalformed(folder.path(kept.first()), fault->line, fault->reason);
+    if (auto fault = folder.restore(kept.first(), content.value(), m_path, HistoryFormat::serialize(m_lines),
+                                    drawCount()))
+        return StoreText::historyWriteFailed(fault->path, fault->reason);
+    m_lines = std::move(std::get<FlagLines>(parsed));
+    return std::nullopt;
+}
+
 Status DrawHistory::write(const FlagLines& lines)
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return StoreText::historyWriteFailed(m_path, file.errorString());
-    const QByteArray bytes = HistoryFormat::serialize(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return StoreText::historyWriteFailed(m_path, file.errorString());
+    const BackupFolder folder = backupFolder();
+    if (auto fault = AtomicWriter::commit({folder.keep(backupBase(), HistoryFormat::serialize(m_lines), drawCount()),
+                                           FileChange::write(m_path, HistoryFormat::serialize(lines))}))
+        return StoreText::historyWriteFailed(fault->path, fault->reason);
     m_lines = lines;
+    folder.prune(backupBase());
     return std::nullopt;
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLockFile>
 #include <QString>
 
 #include <array>
 #include <memory>
 
 #include "UserMessage.h"
+#include "store/BackupFolder.h"
+#include "store/FileLock.h"
 #include "store/HistoryFormat.h"
 
 /** The six numbers of a draw, as entered; checked by the edits. */
@@ -17,8 +18,9 @@ using DrawNumbers = QList<int>;
  * The draw history file KakoData.txt, opened for exclusive use.
  *
  * The file is locked for as long as the object lives, so its content is held in memory and
- * every read is served from there. Edits rewrite the whole file atomically and change the
- * memory copy only after the new file is in place.
+ * every read is served from there. Edits rewrite the whole file atomically, keep the version
+ * they replace in the backup folder beside it, and change the memory copy only after the new
+ * file is in place.
  */
 class DrawHistory {
 public:
@@ -60,12 +62,25 @@ public:
     /** Replaces the history by checked import lines. */
     Status replaceAll(const FlagLines& lines);
 
+    /** The folder "Backup" beside the file, where every change keeps the version it replaces. */
+    BackupFolder backupFolder() const;
+    /** The kept versions that undoLastChange() goes back to, newest first. */
+    QList<BackupName> backups() const;
+    /**
+     * Puts the newest kept version back; the present content is kept as an undone version, so
+     * nothing is lost. A kept version that breaks the layout is refused.
+     */
+    Status undoLastChange();
+
+    /** The name that the kept versions of the history start with. */
+    static QString backupBase() { return QStringLiteral("KakoData"); }
+
 private:
-    DrawHistory(QString path, std::unique_ptr<QLockFile> lock, FlagLines lines);
+    DrawHistory(QString path, std::unique_ptr<FileLock> lock, FlagLines lines);
 
     Status write(const FlagLines& lines);
 
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<FileLock> m_lock;
     FlagLines m_lines;
 };

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSettings>
 
+#include "store/AtomicWriter.h"
 #include "text/StoreText.h"
 
 namespace {
@@ -24,10 +25,10 @@ bool copyMissing(const QString& from, const QString& to)
             if (!QDir().mkpath(target))
                 return false;
         } else if (!QFile::exists(target)) {
-            if (!QFile::copy(sourcePath, target))
+            // A copy cut short by a full disk must not pass for a whole file at the next start.
+            QFile in(sourcePath);
+            if (!in.open(QIODevice::ReadOnly) || AtomicWriter::write(target, in.readAll()))
                 return false;
-            // An installed sample may be read-only; the user's copy must not be.
-            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
         }
     }
     return true;

@@ -11,6 +11,8 @@ public:
     QString dataFolder() const { return m_root + QStringLiteral("/Vemo6Data"); }
     QString historyFile() const { return dataFolder() + QStringLiteral("/KakoData.txt"); }
     QString pathDataFile() const { return dataFolder() + QStringLiteral("/PathData.txt"); }
+    /** Where every change of the history or a registrant's predictions keeps the version it replaces. */
+    QString backupFolder() const { return dataFolder() + QStringLiteral("/Backup"); }
     QString predictionFolder() const { return dataFolder() + QStringLiteral("/YosoData"); }
     /** A registrant's prediction file: "YDF" + slot (1 … 5) + name + ".txt". */
     QString registrantFile(int slot, const QString& name) const

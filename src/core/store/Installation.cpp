@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "store/AtomicWriter.h"
 #include "store/InstallLocator.h"
 
 Result<Installation> Installation::open(const QString& installPathOption)
@@ -17,5 +18,8 @@ Result<Installation> Installation::open(const QString& installPathOption)
     auto history = DrawHistory::open(paths.historyFile());
     if (!history.ok())
         return history.error();
+    // The history's lock keeps out every other user of the folder, so what a crash left can go.
+    for (const QString& folder : {paths.dataFolder(), paths.predictionFolder(), paths.backupFolder()})
+        AtomicWriter::removeInterruptedSaves(folder);
     return Installation{paths, std::move(history).value()};
 }

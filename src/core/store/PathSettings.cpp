@@ -1,8 +1,8 @@
 #include "store/PathSettings.h"
 
 #include <QFile>
-#include <QSaveFile>
 
+#include "store/AtomicWriter.h"
 #include "text/EntryText.h"
 
 namespace {
@@ -42,8 +42,7 @@ Status PathSettings::writePathData(const QString& file) const
     if (path.contains(kUrlTag) || path.contains('\0') || url.contains('\0'))
         return EntryText::pathDataUnstorable();
     const QByteArray bytes = kBrowserTag + path + kUrlTag + url + ']' + '\0';
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return EntryText::pathDataWriteFailed(file, out.errorString());
+    if (auto fault = AtomicWriter::write(file, bytes))
+        return EntryText::pathDataWriteFailed(fault->path, fault->reason);
     return std::nullopt;
 }

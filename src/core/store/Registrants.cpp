@@ -2,19 +2,27 @@
 
 #include <QDir>
 
+std::optional<RegistrantFileName> RegistrantFileName::parse(const QString& fileName)
+{
+    static const QString prefix = QStringLiteral("YDF");
+    static const QString extension = QStringLiteral(".txt");
+    if (!fileName.startsWith(prefix) || !fileName.endsWith(extension)
+        || fileName.size() < prefix.size() + 1 + extension.size())
+        return std::nullopt;
+    const int slot = fileName[prefix.size()].unicode() - u'0';
+    if (slot < 1 || slot > kRegistrantSlots)
+        return std::nullopt;
+    const qsizetype nameStart = prefix.size() + 1;
+    return RegistrantFileName{slot, fileName.mid(nameStart, fileName.size() - nameStart - extension.size())};
+}
+
 RegistrantNames scanRegistrants(const QString& predictionFolder)
 {
     RegistrantNames names;
     const QStringList entries = QDir(predictionFolder).entryList(QDir::Files, QDir::Name);
     for (const QString& entry : entries) {
-        if (!entry.startsWith(QStringLiteral("YDF")))
-            continue;
-        const QString shortened = entry.chopped(qMin<qsizetype>(4, entry.size()));
-        for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
-            // The slot digit counts only where it first appears, right after "YDF".
-            if (shortened.indexOf(QChar(u'0' + slot)) == 3)
-                names[slot - 1] = shortened.mid(4);
-        }
+        if (const auto file = RegistrantFileName::parse(entry))
+            names[file->slot - 1] = file->name;
     }
     return names;
 }

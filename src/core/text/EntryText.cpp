@@ -158,6 +158,11 @@ UserMessage registrantFileExists(const QString& path)
             QStringLiteral("同じ名前の予想データファイルが既にあります。登録者名は変更されていません。\n\n%1").arg(path)};
 }
 
+UserMessage nothingToUndo(const QString& fileName)
+{
+    return {kRegistrantCaption, QStringLiteral("%1 には元に戻せる変更がありません。").arg(fileName)};
+}
+
 UserMessage registrantFileFailed(const QString& path, const QString& reason)
 {
     return {kRegistrantCaption,

@@ -62,6 +62,8 @@ UserMessage registrantNotRegistered(int slot);
 UserMessage registrantFileExists(const QString& path);
 /** Creating, renaming or deleting a registrant's file failed. */
 UserMessage registrantFileFailed(const QString& path, const QString& reason);
+/** Undo asked for while no change of a prediction file is kept. */
+UserMessage nothingToUndo(const QString& fileName);
 
 /** A browser path or address that PathData.txt cannot hold. */
 UserMessage pathDataUnstorable();

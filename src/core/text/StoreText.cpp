@@ -1,5 +1,8 @@
 #include "text/StoreText.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace StoreText {
 namespace {
 
@@ -87,6 +90,44 @@ UserMessage historyWriteFailed(const QString& path, const QString& reason)
 {
     return {kHistoryCaption,
             QStringLiteral("過去データファイルに書き込めませんでした。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+QString systemReason(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("ディスクの空き容量が足りません。");
+    case EIO:
+        return QStringLiteral("ディスクの読み書き中にエラーが起きました。");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("書き込みが許可されていません。");
+    case ENOENT:
+        return QStringLiteral("フォルダが見つかりません。");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+UserMessage nothingToUndo()
+{
+    return {QStringLiteral("本数字データを元に戻す"), QStringLiteral("元に戻せる本数字データの変更はありません。")};
+}
+
+UserMessage backupUnreadable(const QString& path, const QString& reason)
+{
+    return {QStringLiteral("元に戻す"),
+            QStringLiteral("バックアップファイルを読み込めません。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+UserMessage confirmUndo(int drawCount, const QDateTime& savedAt)
+{
+    return {QStringLiteral("本数字データを元に戻す"),
+            QStringLiteral("本数字データを、%1 に保存した状態（第 %2 回まで）に戻します。よろしいですか？")
+                .arg(savedAt.toString(QStringLiteral("yyyy年M月d日 HH:mm:ss")))
+                .arg(drawCount)};
 }
 
 QString reasonLineCount(int lines)

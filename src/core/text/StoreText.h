@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include "UserMessage.h"
@@ -40,6 +41,16 @@ UserMessage historyLocked(const QString& path);
 UserMessage historyMalformed(const QString& path, int line, const QString& reason);
 /** Writing the history file failed; the old content is kept. */
 UserMessage historyWriteFailed(const QString& path, const QString& reason);
+
+/** The system's reason for a failed file operation, from its error number. */
+QString systemReason(int error);
+
+/** Undo asked for while no change of the history is kept. */
+UserMessage nothingToUndo();
+/** A kept version of a file could not be read or is broken. */
+UserMessage backupUnreadable(const QString& path, const QString& reason);
+/** Confirmation before the history goes back to a kept version of drawCount draws saved at that time. */
+UserMessage confirmUndo(int drawCount, const QDateTime& savedAt);
 
 /** Reasons for a malformed history, used in the messages above and in the import messages. */
 QString reasonLineCount(int lines);

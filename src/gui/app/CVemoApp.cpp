@@ -11,6 +11,7 @@
 #include "app/CVemoDoc.h"
 #include "app/JapaneseFonts.h"
 #include "app/MessageService.h"
+#include "store/FileLock.h"
 
 CVemoApp::CVemoApp(QStringList arguments) : m_arguments(std::move(arguments)) {}
 
@@ -57,10 +58,9 @@ bool CVemoApp::initInstance()
 
 bool CVemoApp::lockInstance()
 {
-    m_instanceLock = std::make_unique<QLockFile>(instanceLockPath());
-    // Only a lock whose program has ended is stale, however long the running one has held it.
-    m_instanceLock->setStaleLockTime(0);
-    if (m_instanceLock->tryLock(0))
+    // The lock goes with the program that holds it, however that program ends.
+    m_instanceLock = std::make_unique<FileLock>(instanceLockPath());
+    if (m_instanceLock->tryLock())
         return true;
     m_instanceLock.reset();
     return false;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLockFile>
 #include <QStringList>
 
 #include <memory>
 
 class CMainFrame;
 class CVemoDoc;
+class FileLock;
 
 /**
  * The program: one instance at a time, the document of the installation, and the main frame.
@@ -32,7 +32,7 @@ private:
 
     QStringList m_arguments;
     int m_exitCode = 0;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<FileLock> m_instanceLock;
     std::unique_ptr<CVemoDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
 };
