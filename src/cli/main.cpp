@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ApplicationInfo.h"
+#include "BackupCommands.h"
 #include "CalendarCommands.h"
 #include "CliArguments.h"
 #include "CliContext.h"
@@ -38,7 +39,8 @@ int main(int argc, char* argv[])
     }
 
     // Each group of commands adds its list here.
-    const QList<CliCommand> commands = historyCommands() + entryCommands() + calendarCommands() + predictCommands();
+    const QList<CliCommand> commands = historyCommands() + entryCommands() + backupCommands() + calendarCommands()
+                                      + predictCommands();
     const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
         return !words.isEmpty() && c.name == words.first();
     });

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "app/UpDownControl.h"
 #include "patterns/PatternBars.h"
 #include "patterns/PatternGraphLayout.h"
+#include "store/DrawHistory.h"
 #include "text/StoreText.h"
 #include "text/ViewText.h"
 
@@ -79,8 +81,10 @@ private Q_SLOTS:
     void numberRowHighlightsUnderPointer();
     void arrowKeysMovePointer();
     void viewSwitchMessages();
+    void undoGoesBackOneChangeAtATime();
 
 private:
+    void startProgram();
     QImage shot() const;
     QByteArray hitsOf(int number) const;
     QAction* command(int id) const;
@@ -111,6 +115,11 @@ void TestVemoView::initTestCase()
 void TestVemoView::init()
 {
     m_install = std::make_unique<TestInstall>(m_lines);
+    startProgram();
+}
+
+void TestVemoView::startProgram()
+{
     m_app = std::make_unique<CVemoApp>(
         QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), m_install->paths().root()});
     QVERIFY(m_app->initInstance());
@@ -448,6 +457,58 @@ void TestVemoView::viewSwitchMessages()
     m_view->viewSwitch(1, 0);
     QCOMPARE(m_view->state().displayMode, DisplayMode::Pattern);
     QCOMPARE(m_view->state().hoverX, 0);
+}
+
+void TestVemoView::undoGoesBackOneChangeAtATime()
+{
+    command(MenuCommand::kAppearance)->trigger();
+    const QImage original = shot();
+    const QByteArray originalBytes = m_install->historyBytes();
+    m_app.reset();
+    QByteArray afterFirst;
+    {
+        auto history = DrawHistory::open(m_install->paths().historyFile());
+        QVERIFY(history.ok());
+        QVERIFY(!history.value()->appendDraw({1, 2, 3, 4, 5, 6}));
+        afterFirst = m_install->historyBytes();
+        QVERIFY(!history.value()->appendDraw({1, 7, 13, 19, 25, 31}));
+    }
+    startProgram();
+    QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws + 2));
+    command(MenuCommand::kAppearance)->trigger();
+    QVERIFY(shot() != original);
+
+    QList<UserMessage> shown;
+    MessageService::Answer answer = MessageService::Answer::No;
+    MessageService::setAnswerer([&](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
+        shown.append(message);
+        return answer;
+    });
+    const QAction* undo = command(MenuCommand::kUndoHistory);
+    QVERIFY(undo && undo->isEnabled());
+
+    // Declined: nothing changes. The question names the draw count it goes back to.
+    command(MenuCommand::kUndoHistory)->trigger();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].text.contains(QStringLiteral("第 %1 回まで").arg(kDraws + 1)), qPrintable(shown[0].text));
+    QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws + 2));
+
+    answer = MessageService::Answer::Yes;
+    command(MenuCommand::kUndoHistory)->trigger();
+    QCOMPARE(m_install->historyBytes(), afterFirst);
+    QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws + 1));
+    command(MenuCommand::kUndoHistory)->trigger();
+    QCOMPARE(m_install->historyBytes(), originalBytes);
+    QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
+    // The counts on the screen are taken again from the history as it now is.
+    QCOMPARE(shot(), original);
+
+    // Nothing is left to undo, and both undone versions are kept.
+    command(MenuCommand::kUndoHistory)->trigger();
+    QCOMPARE(shown.last().text, StoreText::nothingToUndo().text);
+    QCOMPARE(m_install->historyBytes(), originalBytes);
+    const QStringList undone = QDir(m_install->paths().backupFolder()).entryList({QStringLiteral("*_undone.txt")});
+    QCOMPARE(undone.size(), 2);
 }
 
 QTEST_MAIN(TestVemoView)

@@ -34,6 +34,7 @@ const QHash<int, QString>& commandTexts()
         {32945, QStringLiteral("※ データ神を呼ぶ(&M)")},
         {32817, QStringLiteral("***")},
         {32953, QStringLiteral("本数字データの更新(&W)")},
+        {32960, QStringLiteral("本数字データを元に戻す(&U)")},
         {57671, QStringLiteral("ヘルプ(&H)")},
     };
     return texts;

@@ -10,6 +10,7 @@
 #include "app/CVemoDoc.h"
 #include "app/HelpWindow.h"
 #include "app/MainMenu.h"
+#include "app/MessageService.h"
 #include "app/Pictures.h"
 #include "app/ScreenScale.h"
 #include "app/SpinSteps.h"
@@ -92,6 +93,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kWeightingOn:
     case kWeightingOff:
     case kLastDraw:
+    case kUndoHistory:
     case kHelp:
         return true;
     default:
@@ -114,6 +116,9 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kWeightingOff:
         setWeighting(false);
+        break;
+    case kUndoHistory:
+        undoHistoryChange();
         break;
     case kHelp:
         HelpWindow::showContents(m_doc.paths().helpIndex(), this);
@@ -143,6 +148,30 @@ void CVemoView::updateLastDrawMenu()
 {
     if (QAction* item = MainMenu::findCommand(window(), MenuCommand::kLastDraw))
         item->setText(StoreText::lastDrawMenu(m_doc.history().drawCount()));
+}
+
+void CVemoView::refreshAfterHistoryEdit()
+{
+    updateLastDrawMenu();
+    if (m_state.displayMode == DisplayMode::Appearance)
+        m_state.appearanceCount = appearanceCounts(m_doc.history(), m_state.partnerNumber);
+    repaintAll();
+}
+
+void CVemoView::undoHistoryChange()
+{
+    const QList<BackupName> kept = m_doc.history().backups();
+    if (kept.isEmpty()) {
+        MessageService::show(StoreText::nothingToUndo(), MessageService::Buttons::Ok, MessageService::Icon::Information);
+        return;
+    }
+    if (!MessageService::confirm(StoreText::confirmUndo(kept.first().drawCount.value_or(0), kept.first().savedAt)))
+        return;
+    if (auto fault = m_doc.history().undoLastChange()) {
+        MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
+        return;
+    }
+    refreshAfterHistoryEdit();
 }
 
 void CVemoView::showAppearance(int partner)

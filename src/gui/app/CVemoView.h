@@ -43,6 +43,9 @@ public:
     /** Shows the draw count in the last-draw menu item. */
     void updateLastDrawMenu();
 
+    /** After a change of the history: the last-draw menu, and the screen drawn again from the new draws. */
+    void refreshAfterHistoryEdit();
+
     /** Counts how often each number was drawn, with a partner number or alone (0), and shows the counts. */
     void showAppearance(int partner);
 
@@ -66,6 +69,7 @@ private:
     void placePatternControls();
     void showZoomSpin();
 
+    void undoHistoryChange();
     void showPatternGraph();
     void showAppearanceScreen();
     void setWeighting(bool on);

@@ -31,6 +31,7 @@ inline constexpr int kOracleNumber = 32952;
 inline constexpr int kDataGod = 32945;
 inline constexpr int kLastDraw = 32817;
 inline constexpr int kDataUpdate = 32953;
+inline constexpr int kUndoHistory = 32960;
 inline constexpr int kHelp = 57671;
 } // namespace MenuCommand
 

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QList>
+
+#include "CliContext.h"
+
+/** Commands on the kept versions of the history and the prediction files: listing and undo. */
+QList<CliCommand> backupCommands();
