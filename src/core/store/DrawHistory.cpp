@@ -22,7 +22,7 @@ Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path)
     if (!lock->tryLock()) {
         if (lock->heldElsewhere())
             return StoreText::historyLocked(path);
-        return StoreText::historyUnreadable(path, QStringLiteral("ロックファイルを作成できません。") + lock->errorString());
+        return StoreText::historyUnreadable(path, StoreText::reasonLockFailed(lock->errorString()));
     }
 
     QFile file(path);

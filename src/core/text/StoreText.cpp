@@ -130,6 +130,11 @@ UserMessage confirmUndo(int drawCount, const QDateTime& savedAt)
                 .arg(drawCount)};
 }
 
+QString reasonLockFailed(const QString& systemReason)
+{
+    return QStringLiteral("ロックファイルを作成できません。") + systemReason;
+}
+
 QString reasonLineCount(int lines)
 {
     return QStringLiteral("行数が４３行ではありません（%1 行あります）。").arg(lines);

@@ -58,6 +58,7 @@ QString reasonTag(int line);
 QString reasonLength();
 QString reasonCharacters();
 QString reasonTooManyDraws(int maxDraws);
+QString reasonLockFailed(const QString& systemReason);
 
 /** Clipboard import. */
 UserMessage clipboardEmpty();

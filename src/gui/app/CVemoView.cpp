@@ -162,7 +162,8 @@ void CVemoView::undoHistoryChange()
 {
     const QList<BackupName> kept = m_doc.history().backups();
     if (kept.isEmpty()) {
-        MessageService::show(StoreText::nothingToUndo(), MessageService::Buttons::Ok, MessageService::Icon::Information);
+        MessageService::show(StoreText::nothingToUndo(), MessageService::Buttons::Ok,
+                             MessageService::Icon::Information);
         return;
     }
     if (!MessageService::confirm(StoreText::confirmUndo(kept.first().drawCount.value_or(0), kept.first().savedAt)))
