@@ -1,0 +1,388 @@
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <algorithm>
+#include <csignal>
+
+#include "TestHistory.h"
+
+using TestHistory::readFile;
+using TestHistory::writeFile;
+
+namespace {
+
+/** Every file under a folder by its path relative to it; lock files hold no data and are left out. */
+using Files = QMap<QString, QByteArray>;
+
+const QString kBackupFolder = QStringLiteral("Vemo6Data/Backup/");
+
+// Every scenario starts from a registrant with predictions, so that history changes meet them too.
+const QStringList kCommonSetup{
+    QStringLiteral("registrant add 1 太郎"),
+    QStringLiteral("prediction add 1 {draws} 3 11 20 28 35 42"),
+    QStringLiteral("prediction add 1 {draws} 1 2 3 4 5 6"),
+    QStringLiteral("prediction add 1 {next} 7 8 9 10 11 12"),
+};
+
+Files snapshot(const QString& root)
+{
+    Files files;
+    const QDir base(root);
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith(QStringLiteral(".lock")))
+            files.insert(base.relativeFilePath(path), readFile(path));
+    }
+    return files;
+}
+
+bool isBackup(const QString& path)
+{
+    return path.startsWith(kBackupFolder);
+}
+
+/** The backup files' names carry the time they were made, so only their contents are compared. */
+QList<QByteArray> backupContents(const Files& files)
+{
+    QList<QByteArray> contents;
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        if (isBackup(it.key()))
+            contents.append(it.value());
+    }
+    std::sort(contents.begin(), contents.end());
+    return contents;
+}
+
+/** What an interrupted save may leave beside its target: "<name>.txt.XXXXXX". */
+bool isLeftover(const QString& path)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\.txt\\.[A-Za-z0-9]{6}$"));
+    return pattern.match(path).hasMatch();
+}
+
+QString sizeText(const Files& files, const QString& path)
+{
+    return files.contains(path) ? QStringLiteral("%1 bytes").arg(files[path].size()) : QStringLiteral("none");
+}
+
+/** How a folder's files differ from what they were. */
+QStringList differences(const Files& was, const Files& is)
+{
+    QStringList found;
+    QStringList paths = was.keys() + is.keys();
+    paths.removeDuplicates();
+    for (const QString& path : std::as_const(paths)) {
+        if (isBackup(path) || (was.value(path) == is.value(path) && was.contains(path) == is.contains(path)))
+            continue;
+        if (!is.contains(path))
+            found << path + QStringLiteral(" was removed");
+        else if (!was.contains(path))
+            found << path + QStringLiteral(" was added (%1)").arg(sizeText(is, path));
+        else
+            found << path + QStringLiteral(" changed (%1, was %2)").arg(sizeText(is, path), sizeText(was, path));
+    }
+    if (backupContents(was) != backupContents(is))
+        found << QStringLiteral("the backup folder changed (%1 files, was %2)")
+                     .arg(backupContents(is).size())
+                     .arg(backupContents(was).size());
+    return found;
+}
+
+/**
+ * After a kill every file must be whole: its old or its new content. A backup made on the way
+ * holds a kept version or the old content of a data file.
+ */
+QStringList incompleteFiles(const Files& before, const Files& after, const Files& left)
+{
+    QList<QByteArray> keptVersions = backupContents(before) + backupContents(after);
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!isBackup(it.key()) && !it.value().isEmpty())
+            keptVersions.append(it.value());
+    }
+    QStringList found;
+    for (auto it = left.cbegin(); it != left.cend(); ++it) {
+        const QString& path = it.key();
+        if (isLeftover(path))
+            continue;
+        if (isBackup(path)) {
+            if (!keptVersions.contains(it.value()))
+                found << path + QStringLiteral(" is no kept version (%1 bytes)").arg(it.value().size());
+        } else if (!before.contains(path) && !after.contains(path)) {
+            found << path + QStringLiteral(" should not be there (%1 bytes)").arg(it.value().size());
+        } else if (!(before.contains(path) && before[path] == it.value())
+                   && !(after.contains(path) && after[path] == it.value())) {
+            found << path
+                         + QStringLiteral(" is neither old nor new (%1 bytes; old %2, new %3)")
+                               .arg(it.value().size())
+                               .arg(sizeText(before, path), sizeText(after, path));
+        }
+    }
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!isBackup(it.key()) && after.contains(it.key()) && !left.contains(it.key()))
+            found << it.key() + QStringLiteral(" is gone");
+    }
+    return found;
+}
+
+void copyFolder(const QString& from, const QString& to)
+{
+    QDir(to).removeRecursively();
+    QDir().mkpath(to);
+    const QDir source(from);
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + QLatin1Char('/') + source.relativeFilePath(path);
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else if (!path.endsWith(QStringLiteral(".lock")))
+            writeFile(target, readFile(path));
+    }
+}
+
+struct Outcome {
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    int code = -1;
+    QString out;
+    QString err;
+
+    bool exited(int expected) const { return status == QProcess::NormalExit && code == expected; }
+    QString describe() const
+    {
+        return status == QProcess::NormalExit ? QStringLiteral("exit code %1").arg(code)
+                                              : QStringLiteral("killed by signal %1").arg(code);
+    }
+};
+
+Outcome run(const QString& root, const QStringList& words, const QProcessEnvironment& env)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("VEMO_CLI"), QStringList{QStringLiteral("--install-path"), root} + words);
+    if (!process.waitForFinished(60000))
+        process.kill();
+    process.waitForFinished();
+    return {process.exitStatus(), process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+/** The environment of a run under the fault library, with these settings of it. */
+QProcessEnvironment faultEnvironment(QProcessEnvironment env, const QList<std::pair<QString, QString>>& settings)
+{
+    const QString preload = env.value(QStringLiteral("LD_PRELOAD"));
+    env.insert(QStringLiteral("LD_PRELOAD"),
+               preload.isEmpty() ? QStringLiteral(FAULT_LIBRARY) : preload + QStringLiteral(":" FAULT_LIBRARY));
+    // Under AddressSanitizer its runtime would insist on coming first.
+    const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
+    env.insert(QStringLiteral("ASAN_OPTIONS"), (asan.isEmpty() ? QString() : asan + QLatin1Char(':'))
+                                                   + QStringLiteral("verify_asan_link_order=0"));
+    for (const auto& [name, value] : settings)
+        env.insert(name, value);
+    return env;
+}
+
+/** What a user sees of a folder: the draw count and the registrants. */
+QStringList report(const QString& root, const QProcessEnvironment& env)
+{
+    const Outcome info = run(root, {QStringLiteral("info")}, env);
+    const Outcome list = run(root, {QStringLiteral("registrant"), QStringLiteral("list")}, env);
+    if (!info.exited(0) || !list.exited(0))
+        return {QStringLiteral("info: ") + info.describe() + QLatin1Char(' ') + info.err.trimmed(),
+                QStringLiteral("registrant list: ") + list.describe() + QLatin1Char(' ') + list.err.trimmed()};
+    return QStringList{info.out.section(QLatin1Char('\n'), 0, 0)} + list.out.split(QLatin1Char('\n'));
+}
+
+/** A run whose call failed must say so and leave every file as it was. */
+QStringList checkFailed(const Outcome& faulted, const Files& before, const Files& after, const Files& left)
+{
+    if (faulted.exited(0) && differences(after, left).isEmpty())
+        return {QStringLiteral("succeeded as if the call had not failed")};
+    QStringList found;
+    if (!faulted.exited(1))
+        found << faulted.describe() + QStringLiteral(", expected 1");
+    if (faulted.err.trimmed().isEmpty())
+        found << QStringLiteral("no message");
+    return found + differences(before, left);
+}
+
+/**
+ * A killed run must leave whole files, and the next run must read the folder as the old or the new
+ * one and clear what the killed one left.
+ */
+QStringList checkKilled(const Outcome& faulted, const Files& before, const Files& after, const Files& left,
+                        const QString& root, const QProcessEnvironment& env, const QStringList& oldReport,
+                        const QStringList& newReport)
+{
+    if (faulted.status != QProcess::CrashExit || faulted.code != SIGKILL)
+        return {faulted.describe() + QStringLiteral(": the call never came")};
+    QStringList found = incompleteFiles(before, after, left);
+    const QStringList seen = report(root, env);
+    if (seen != oldReport && seen != newReport)
+        found << QStringLiteral("the next run shows ") + seen.join(QStringLiteral(" | "));
+    // A slot with two files would bring the other name back once the registrant is removed.
+    static const QRegularExpression registrantFile(QStringLiteral("^Vemo6Data/YosoData/YDF([1-5]).*\\.txt$"));
+    QMultiMap<QString, QString> filesOfSlot;
+    const Files tidied = snapshot(root);
+    for (auto it = tidied.cbegin(); it != tidied.cend(); ++it) {
+        if (isLeftover(it.key()))
+            found << it.key() + QStringLiteral(" is still there after the next run");
+        else if (const QRegularExpressionMatch slot = registrantFile.match(it.key()); slot.hasMatch())
+            filesOfSlot.insert(slot.captured(1), it.key());
+    }
+    for (const QString& slot : filesOfSlot.uniqueKeys()) {
+        if (filesOfSlot.count(slot) > 1)
+            found << QStringLiteral("slot %1 has %2 files: ").arg(slot).arg(filesOfSlot.count(slot))
+                         + filesOfSlot.values(slot).join(QStringLiteral(", "));
+    }
+    return found;
+}
+
+} // namespace
+
+class TestFaultInjection : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void failingCallsLoseNothing_data();
+    void failingCallsLoseNothing();
+};
+
+void TestFaultInjection::failingCallsLoseNothing_data()
+{
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<QStringList>("setup");
+    QTest::addColumn<QString>("command");
+
+    // 350 draws make a history of 15,306 bytes, just under the 16 KB that once hid a lost write.
+    const QString append = QStringLiteral("append 1 5 17 22 40 43");
+    QTest::newRow("append") << 350 << QStringList() << append;
+    QTest::newRow("append over 16 KB") << 400 << QStringList() << append;
+    QTest::newRow("modify") << 350 << QStringList() << QStringLiteral("modify 12 3 11 20 28 35 42");
+    QTest::newRow("delete-last") << 350 << QStringList() << QStringLiteral("delete-last");
+    QTest::newRow("import") << 350 << QStringList() << QStringLiteral("import {import}");
+    // The first run leaves result files for the faulted one to replace.
+    const QString firstPredict = QStringLiteral("predict --count 6 --amount 50 --prefer frequent --weight 10");
+    QTest::newRow("predict") << 350 << QStringList{firstPredict}
+                             << QStringLiteral("predict --count 7 --amount 100 --prefer rare --weight 5");
+    QTest::newRow("prediction add") << 350 << QStringList()
+                                    << QStringLiteral("prediction add 1 {next} 13 14 15 16 17 18");
+    QTest::newRow("prediction delete") << 350 << QStringList() << QStringLiteral("prediction delete 1 {draws} 1");
+    QTest::newRow("registrant add") << 350 << QStringList() << QStringLiteral("registrant add 2 花子");
+    QTest::newRow("registrant rename") << 350 << QStringList() << QStringLiteral("registrant add 1 次郎");
+    QTest::newRow("registrant remove") << 350 << QStringList() << QStringLiteral("registrant remove 1");
+    QTest::newRow("undo") << 350 << QStringList{QStringLiteral("append 2 4 6 8 10 12")} << QStringLiteral("undo");
+    QTest::newRow("undo --slot")
+        << 350 << QStringList{QStringLiteral("prediction add 1 {next} 13 14 15 16 17 18")}
+        << QStringLiteral("undo --slot 1");
+}
+
+/**
+ * Makes every counted call of a command fail in turn (full disk, I/O error) or kills the command
+ * right before it. A failure must leave every file as it was, with a message; a kill must leave
+ * every file whole, old or new, and a folder that the next run reads and tidies.
+ */
+void TestFaultInjection::failingCallsLoseNothing()
+{
+    QFETCH(int, draws);
+    QFETCH(QStringList, setup);
+    QFETCH(QString, command);
+    QElapsedTimer timer;
+    timer.start();
+
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString importFile = work.filePath(QStringLiteral("paste.txt"));
+    writeFile(importFile, HistoryFormat::serialize(TestHistory::randomLines(draws + 1, 62)).replace("\r\n", "\n"));
+    const auto words = [&](const QString& line) {
+        return QString(line)
+            .replace(QStringLiteral("{draws}"), QString::number(draws))
+            .replace(QStringLiteral("{next}"), QString::number(draws + 1))
+            .replace(QStringLiteral("{import}"), importFile)
+            .split(QLatin1Char(' '));
+    };
+
+    // The user's settings stay out of it; a run without settings below passes nothing to the library.
+    QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();
+    plain.insert(QStringLiteral("XDG_CONFIG_HOME"), work.filePath(QStringLiteral("config")));
+    plain.insert(QStringLiteral("XDG_DATA_HOME"), work.filePath(QStringLiteral("data")));
+    for (const QString& name : {QStringLiteral("VEMO_FAULT"), QStringLiteral("VEMO_FAULT_AT"),
+                                QStringLiteral("VEMO_FAULT_COUNT"), QStringLiteral("VEMO_FAULT_TRACE")})
+        plain.remove(name);
+
+    const TestInstall install(TestHistory::randomLines(draws, 61));
+    const QString prepared = install.paths().root();
+    for (const QString& line : kCommonSetup + setup) {
+        const Outcome made = run(prepared, words(line), plain);
+        QVERIFY2(made.exited(0),
+                 qPrintable(line + QStringLiteral(": ") + made.describe() + QLatin1Char(' ') + made.err));
+    }
+    const Files before = snapshot(prepared);
+    const QStringList oldReport = report(prepared, plain);
+
+    // The expected new state, from a run without the library and one with it counting the calls.
+    const QString newFolder = work.filePath(QStringLiteral("new"));
+    copyFolder(prepared, newFolder);
+    const Outcome done = run(newFolder, words(command), plain);
+    QVERIFY2(done.exited(0),
+             qPrintable(command + QStringLiteral(": ") + done.describe() + QLatin1Char(' ') + done.err));
+    const Files after = snapshot(newFolder);
+    const QStringList newReport = report(newFolder, plain);
+
+    const QString countFolder = work.filePath(QStringLiteral("count"));
+    const QString countFile = work.filePath(QStringLiteral("count.txt"));
+    const QString traceFile = work.filePath(QStringLiteral("trace.txt"));
+    copyFolder(prepared, countFolder);
+    const Outcome counted =
+        run(countFolder, words(command),
+            faultEnvironment(plain, {{QStringLiteral("VEMO_FAULT_COUNT"), countFile},
+                                     {QStringLiteral("VEMO_FAULT_TRACE"), traceFile}}));
+    QVERIFY2(counted.exited(0), qPrintable(counted.describe() + QLatin1Char(' ') + counted.err));
+    QCOMPARE(counted.out, done.out);
+    QCOMPARE(differences(after, snapshot(countFolder)), QStringList());
+    const int calls = readFile(countFile).trimmed().toInt();
+    QVERIFY2(calls > 0, "no write, sync, rename or link: nothing makes this change last");
+    // Labels name each call for the messages, the folder's own path left out.
+    QStringList labels = QString::fromUtf8(readFile(traceFile))
+                             .replace(countFolder + QLatin1Char('/'), QString())
+                             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(labels.size(), calls);
+    for (QString& label : labels)
+        label = label.section(QLatin1Char(' '), 1);
+
+    // One line per faulted run that went wrong, with everything that went wrong in it.
+    QStringList problems;
+    const QString runFolder = work.filePath(QStringLiteral("run"));
+    for (int n = 1; n <= calls; ++n) {
+        for (const QString& mode : {QStringLiteral("enospc"), QStringLiteral("eio"), QStringLiteral("kill")}) {
+            copyFolder(prepared, runFolder);
+            const Outcome faulted = run(runFolder, words(command),
+                                        faultEnvironment(plain, {{QStringLiteral("VEMO_FAULT_AT"), QString::number(n)},
+                                                                 {QStringLiteral("VEMO_FAULT"), mode}}));
+            const Files left = snapshot(runFolder);
+            const QStringList found =
+                mode == QStringLiteral("kill")
+                    ? checkKilled(faulted, before, after, left, runFolder, plain, oldReport, newReport)
+                    : checkFailed(faulted, before, after, left);
+            if (!found.isEmpty())
+                problems << QStringLiteral("%1 at call %2 (%3): ").arg(mode).arg(n).arg(labels.value(n - 1))
+                                + found.join(QStringLiteral("; "));
+        }
+    }
+    qInfo("%s: %d calls, %lld ms", qPrintable(command), calls, timer.elapsed());
+    for (const QString& problem : problems.mid(0, 60))
+        qInfo("%s", qPrintable(problem));
+    if (problems.size() > 60)
+        qInfo("… and %lld more", qlonglong(problems.size() - 60));
+    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 of %2 faulted runs went wrong, listed above")
+                                                .arg(problems.size())
+                                                .arg(3 * calls)));
+}
+
+QTEST_GUILESS_MAIN(TestFaultInjection)
+#include "tst_faultinjection.moc"
