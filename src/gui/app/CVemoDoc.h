@@ -5,13 +5,16 @@
 #include "UserMessage.h"
 #include "patterns/PatternStats.h"
 #include "store/Installation.h"
+#include "entry/LastEnteredPrediction.h"
+#include "entry/RegistrantSlots.h"
+#include "entry/SelectionHandOver.h"
 #include "store/PathSettings.h"
-#include "store/Registrants.h"
 
 /**
  * The program's data for the whole run: the installation folder, its draw history (held locked
- * until the document goes), the registrant names, the browser settings and the current-pattern
- * tables that several windows share.
+ * until the document goes), the registrants and their prediction files, the browser settings, and
+ * what several windows share: the current-pattern tables, the ticks handed between the data-entry
+ * dialog and the number card, and the prediction entered last.
  */
 class CVemoDoc {
 public:
@@ -21,15 +24,20 @@ public:
     const InstallPaths& paths() const { return m_installation.paths; }
     DrawHistory& history() { return *m_installation.history; }
     const DrawHistory& history() const { return *m_installation.history; }
-    const RegistrantNames& registrantNames() const { return m_registrants; }
+    const RegistrantNames& registrantNames() const { return m_registrants.names(); }
+    RegistrantSlots& registrants() { return m_registrants; }
     const PathSettings& pathSettings() const { return m_pathSettings; }
     CurrentPatternTables& currentPatternTables() { return m_patternTables; }
+    SelectionHandOver& selectionHandOver() { return m_selectionHandOver; }
+    LastEnteredPrediction& lastEnteredPrediction() { return m_lastEnteredPrediction; }
 
 private:
     explicit CVemoDoc(Installation installation);
 
     Installation m_installation;
-    RegistrantNames m_registrants;
+    RegistrantSlots m_registrants;
     PathSettings m_pathSettings;
     CurrentPatternTables m_patternTables;
+    SelectionHandOver m_selectionHandOver;
+    LastEnteredPrediction m_lastEnteredPrediction;
 };
