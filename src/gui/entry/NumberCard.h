@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+
+#include "entry/SelectionHandOver.h"
+#include "store/HistoryFormat.h"
+
+class CVemoDoc;
+class QLabel;
+class NumberBox;
+
+/**
+ * The number card: a narrow, always-on-top, modeless card like the lottery's paper entry form, on
+ * which the user ticks candidate numbers while studying the analyses. It takes the ticks the
+ * data-entry dialog handed over and hands its own ticks back to that dialog. One card at a time.
+ */
+class NumberCard : public QDialog {
+    Q_OBJECT
+
+public:
+    /**
+     * Opens the card centred on the screen, or brings the open one to the front; either way it
+     * shows a hand-over in the document it has not shown yet. While the program runs the card
+     * belongs to the main window, so it outlives a dialog that opens it; parent stands in otherwise.
+     */
+    static NumberCard* open(CVemoDoc& doc, QWidget* parent);
+    /** Whether the card is open. */
+    static bool isShowing();
+
+    /** Control id of number n's box (n = 1 … 43): the ids run in blocks with gaps between them. */
+    static int boxId(int number);
+
+    ~NumberCard() override;
+
+Q_SIGNALS:
+    /** The ticks went to the document's hand-over; the card closes and the data-entry dialog follows. */
+    void handedOver();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    NumberCard(CVemoDoc& doc, QWidget* owner);
+
+    void createControls();
+    void installHelp();
+    void takeHandOver();
+    void untickAll();
+    void handOver();
+    void showCount();
+    std::array<bool, kNumberCount> ticks() const;
+
+    CVemoDoc& m_doc;
+    std::array<NumberBox*, kNumberCount> m_boxes{};
+    QLabel* m_count = nullptr;
+    /** The hand-over the card last showed, so that raising the card keeps the user's own ticks. */
+    SelectionHandOver m_shownHandOver;
+
+    static inline QPointer<NumberCard> s_card;
+};
