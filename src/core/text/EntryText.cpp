@@ -182,4 +182,30 @@ UserMessage pathDataWriteFailed(const QString& path, const QString& reason)
             QStringLiteral("設定ファイルに書き込めませんでした。設定は変更されていません。\n\n%1\n\n%2").arg(path, reason)};
 }
 
+QString numberCardTitle()
+{
+    return QStringLiteral("VEMO6");
+}
+
+QString numberCardCount(int ticked)
+{
+    return QStringLiteral("〔選択数〕 ") + QString::number(ticked);
+}
+
+QString numberCardHandOverHelp()
+{
+    return QStringLiteral("このダイアログを閉じて”データ入力および平均値計算”ダイアログを表示します。\n"
+                          "この時、本数字を ６個 選択していると”平均およびσ値”の計算をして表示します。");
+}
+
+QString numberCardClearHelp()
+{
+    return QStringLiteral("すべてのチェックを外します。");
+}
+
+QString numberCardBoxHelp(int number)
+{
+    return QStringLiteral("IDC_yosoNo") + QString::number(number);
+}
+
 } // namespace EntryText

@@ -70,4 +70,13 @@ UserMessage pathDataUnstorable();
 /** Writing PathData.txt failed; the old settings are kept. */
 UserMessage pathDataWriteFailed(const QString& path, const QString& reason);
 
+/** Title of the number card. */
+QString numberCardTitle();
+/** The number card's count of ticked numbers. */
+QString numberCardCount(int ticked);
+/** Help popups of the number card: the hand-over button, the clear button and number n's box. */
+QString numberCardHandOverHelp();
+QString numberCardClearHelp();
+QString numberCardBoxHelp(int number);
+
 } // namespace EntryText

@@ -22,6 +22,11 @@ QString forwardButton()
     return QStringLiteral("進む ▶");
 }
 
+QString cancelButtonPopup()
+{
+    return QStringLiteral("ダイアログを終了します。");
+}
+
 UserMessage manualMissing(const QString& path)
 {
     return {QStringLiteral("ヘルプを表示できません"),

@@ -12,6 +12,9 @@ QString contentsButton();
 QString backButton();
 QString forwardButton();
 
+/** The context-help popup of a dialog's Cancel (close) button. */
+QString cancelButtonPopup();
+
 /** The manual is not where the installation keeps it. */
 UserMessage manualMissing(const QString& path);
 

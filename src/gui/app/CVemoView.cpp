@@ -16,6 +16,7 @@
 #include "app/SpinSteps.h"
 #include "app/UpDownControl.h"
 #include "app/WeightingButton.h"
+#include "entry/NumberCard.h"
 #include "patterns/PatternGraphLayout.h"
 #include "text/StoreText.h"
 #include "text/ViewText.h"
@@ -94,6 +95,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kWeightingOff:
     case kLastDraw:
     case kUndoHistory:
+    case kNumberCard:
     case kHelp:
         return true;
     default:
@@ -119,6 +121,9 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kUndoHistory:
         undoHistoryChange();
+        break;
+    case kNumberCard:
+        NumberCard::open(m_doc, this);
         break;
     case kHelp:
         HelpWindow::showContents(m_doc.paths().helpIndex(), this);
@@ -330,6 +335,12 @@ void CVemoView::mouseMoveEvent(QMouseEvent* event)
         const QRect row(QPoint(0, ScreenScale::y(520)), QPoint(width(), ScreenScale::y(545)));
         drawNow(row, [&](QPainter& painter) { m_appearancePainter.hoverNumberRow(painter, point.x(), point.y()); });
     }
+}
+
+void CVemoView::dialogMoved(const QPoint& globalPos)
+{
+    if (m_state.patternScreenActive)
+        movePatternPointer(mapFromGlobal(globalPos));
 }
 
 void CVemoView::movePatternPointer(QPoint point)

@@ -32,6 +32,8 @@ public:
     void initialUpdate();
 
     const MainViewState& state() const { return m_state; }
+    /** The document the view shows; dialogs opened from the view work on it too. */
+    CVemoDoc& document() { return m_doc; }
 
     /** Whether the view carries out a menu command; the others stay disabled. */
     static bool handlesCommand(int commandId);
@@ -51,6 +53,9 @@ public:
 
     /** The main window's title for the present weighting. */
     QString weightingTitle() const;
+
+    /** A modeless dialog moved its client area to globalPos: on the pattern graph this counts as a mouse move. */
+    void dialogMoved(const QPoint& globalPos);
 
 Q_SIGNALS:
     void weightingChanged(bool on);

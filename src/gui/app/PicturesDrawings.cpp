@@ -11,6 +11,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "entry/NumberCardPictures.h"
+
 namespace PicturesDrawings {
 namespace {
 
@@ -470,6 +472,8 @@ const std::array kDrawings{
     Drawing{313, kColumnSize, drawNoHitColumn, {}},
     Drawing{315, kColumnSize, drawSixHitColumn, {}},
     Drawing{389, kColumnSize, drawEndMark, {}},
+    Drawing{340, NumberCardPictures::kClearSize, NumberCardPictures::drawClear, {}},
+    Drawing{153, NumberCardPictures::kHandOverSize, NumberCardPictures::drawHandOver, {}},
 };
 
 const Drawing kPlaceholder{0, QSize(32, 32), drawPlaceholder, {}};

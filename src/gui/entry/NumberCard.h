@@ -5,11 +5,11 @@
 
 #include <array>
 
-#include "entry/SelectionHandOver.h"
 #include "store/HistoryFormat.h"
 
 class CVemoDoc;
 class QLabel;
+class QPainter;
 class NumberBox;
 
 /**
@@ -22,9 +22,9 @@ class NumberCard : public QDialog {
 
 public:
     /**
-     * Opens the card centred on the screen, or brings the open one to the front; either way it
-     * shows a hand-over in the document it has not shown yet. While the program runs the card
-     * belongs to the main window, so it outlives a dialog that opens it; parent stands in otherwise.
+     * Opens the card centred on the screen, or brings the open one to the front; either way it shows
+     * the last hand-over of the document, if there was one. While the program runs the card belongs
+     * to the main window, so it outlives a dialog that opens it; parent stands in otherwise.
      */
     static NumberCard* open(CVemoDoc& doc, QWidget* parent);
     /** Whether the card is open. */
@@ -32,8 +32,6 @@ public:
 
     /** Control id of number n's box (n = 1 … 43): the ids run in blocks with gaps between them. */
     static int boxId(int number);
-
-    ~NumberCard() override;
 
 Q_SIGNALS:
     /** The ticks went to the document's hand-over; the card closes and the data-entry dialog follows. */
@@ -52,13 +50,12 @@ private:
     void untickAll();
     void handOver();
     void showCount();
+    void drawBlockFrames(QPainter& painter) const;
     std::array<bool, kNumberCount> ticks() const;
 
     CVemoDoc& m_doc;
     std::array<NumberBox*, kNumberCount> m_boxes{};
     QLabel* m_count = nullptr;
-    /** The hand-over the card last showed, so that raising the card keeps the user's own ticks. */
-    SelectionHandOver m_shownHandOver;
 
     static inline QPointer<NumberCard> s_card;
 };

@@ -1,0 +1,28 @@
+#include "app/BitmapButton.h"
+
+#include <QPainter>
+
+#include "app/CanvasText.h"
+#include "app/Pictures.h"
+
+BitmapButton::BitmapButton(int controlId, int pictureId, QWidget* parent) : QPushButton(parent), m_pictureId(pictureId)
+{
+    setObjectName(QStringLiteral("id%1").arg(controlId));
+    setProperty("controlId", controlId);
+}
+
+void BitmapButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // A pressed button shows its picture pushed in by a pixel inside a sunken frame.
+    const int shift = isDown() ? 1 : 0;
+    Pictures::paint(painter, QRectF(rect()).adjusted(shift, shift, shift, shift), m_pictureId);
+    CanvasText::drawEdge(painter, rect(), isDown());
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+    if (!isEnabled())
+        painter.fillRect(rect(), QColor(255, 255, 255, 140));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPushButton>
+
+/**
+ * A dialog button that shows one of the program's pictures over its whole face, drawn at the
+ * button's own size so that it stays sharp on every screen. It keeps QPushButton's default-button
+ * handling (Enter presses the default one).
+ */
+class BitmapButton : public QPushButton {
+    Q_OBJECT
+public:
+    /** A button with the control id (objectName "id" + number, property "controlId") and picture. */
+    BitmapButton(int controlId, int pictureId, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_pictureId;
+};

@@ -1,0 +1,59 @@
+#include "entry/NumberBox.h"
+
+#include <QPainter>
+
+namespace {
+
+const QColor kInk(0xc0, 0x30, 0x30);
+const QColor kMarkField(0xff, 0xff, 0xf0);
+const QColor kPencil(0x30, 0x30, 0x38);
+
+QString label(int number)
+{
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+NumberBox::NumberBox(int number, int controlId, QWidget* parent) : QAbstractButton(parent), m_number(number)
+{
+    setObjectName(QStringLiteral("id%1").arg(controlId));
+    setProperty("controlId", controlId);
+    setCheckable(true);
+    setText(label(number));
+    setFocusPolicy(Qt::TabFocus);
+}
+
+int NumberBox::boxSide() const
+{
+    return qMax(7, height() - 2);
+}
+
+QSize NumberBox::sizeHint() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    return QSize(metrics.height() + 2 + metrics.horizontalAdvance(text()) + 2, metrics.height() + 2);
+}
+
+void NumberBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const int side = boxSide();
+    const QRect box(0, (height() - side) / 2, side, side);
+    painter.fillRect(box, kMarkField);
+    painter.setPen(QPen(kInk, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    if (isChecked() || isDown()) {
+        // Filled in like a pencil mark; a press shows it before the release ticks the box.
+        const int inset = qMax(2, side / 5);
+        painter.fillRect(box.adjusted(inset, inset, -inset, -inset), isChecked() ? kPencil : kPencil.lighter(250));
+    }
+    const QRect labelArea(box.right() + 2, 1, width() - box.right() - 2, height() - 1);
+    painter.setPen(Qt::black);
+    painter.drawText(labelArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(labelArea.adjusted(-1, 0, -1, -1));
+    }
+}

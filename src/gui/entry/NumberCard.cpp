@@ -1,0 +1,225 @@
+#include "entry/NumberCard.h"
+
+#include <QLabel>
+#include <QMoveEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "app/BitmapButton.h"
+#include "app/CVemoDoc.h"
+#include "app/CVemoView.h"
+#include "app/ContextHelpPopupFilter.h"
+#include "app/JapaneseFonts.h"
+#include "app/MainMenu.h"
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "entry/NumberBox.h"
+#include "text/EntryText.h"
+#include "text/HelpText.h"
+
+namespace {
+
+constexpr int kIconId = 200;
+constexpr int kCountId = 1328;
+constexpr int kClearId = 1376;
+constexpr int kHandOverId = 1;
+constexpr int kCloseId = 2;
+constexpr int kClearPicture = 340;
+constexpr int kHandOverPicture = 153;
+constexpr int kClosePicture = 392;
+
+// Number n's box is kBoxIds[n − 1]. The blocks of ids leave gaps that belong to no box.
+constexpr std::array<int, kNumberCount> kBoxIds{
+    1215, 1216, 1217, 1218, 1219, 1220, 1221, 1222, 1223, 1224, // 1 … 10
+    1225, 1226, 1227, 1228, 1229, 1230, 1231, 1232, 1233, 1234, // 11 … 20
+    1235, 1236, 1237, 1248, 1249, 1250, 1251, 1252, 1253, 1257, // 21 … 30
+    1258, 1259, 1260, 1261, 1262, 1263, 1264, 1265, 1266, 1267, // 31 … 40
+    1268, 1269, 1270,                                           // 41 … 43
+};
+
+const QColor kCardColour(255, 255, 128);
+const QColor kFormInk(0xc0, 0x30, 0x30);
+
+// The card on the 800 × 600 design screen: two columns of ten numbers in two blocks, then 41 … 43.
+constexpr int kCardWidth = 108;
+constexpr int kCardHeight = 460;
+constexpr int kRowPitch = 15;
+constexpr int kBoxWidth = 38;
+constexpr int kBoxHeight = 14;
+constexpr std::array kColumnLeft{12, 60};
+constexpr std::array kBlockTop{10, 170, 330};
+constexpr int kNumbersPerColumn = 10;
+
+// A column of up to ten numbers: 1 … 10, 11 … 20, 21 … 30, 31 … 40, 41 … 43.
+struct ColumnPlace {
+    int left;
+    int top;
+    int rows;
+};
+
+ColumnPlace columnPlace(int column)
+{
+    return {kColumnLeft[std::size_t(column % 2)], kBlockTop[std::size_t(column / 2)],
+            qMin(kNumbersPerColumn, kNumberCount - column * kNumbersPerColumn)};
+}
+
+QRect boxRect(int number)
+{
+    const ColumnPlace place = columnPlace((number - 1) / kNumbersPerColumn);
+    const int top = place.top + (number - 1) % kNumbersPerColumn * kRowPitch;
+    return ScreenScale::rect(place.left, top, place.left + kBoxWidth, top + kBoxHeight);
+}
+
+} // namespace
+
+NumberCard* NumberCard::open(CVemoDoc& doc, QWidget* parent)
+{
+    if (!isShowing()) {
+        const CVemoView* view = CVemoView::mainViewWindow();
+        s_card = new NumberCard(doc, view ? view->window() : parent);
+        s_card->move((ScreenScale::width() - s_card->width()) / 2, (ScreenScale::height() - s_card->height()) / 2);
+    }
+    s_card->takeHandOver();
+    s_card->show();
+    s_card->raise();
+    s_card->activateWindow();
+    return s_card;
+}
+
+bool NumberCard::isShowing()
+{
+    // A closed card lingers until its deletion comes round; it no longer counts.
+    return s_card && s_card->isVisible();
+}
+
+int NumberCard::boxId(int number)
+{
+    return kBoxIds[std::size_t(number - 1)];
+}
+
+NumberCard::NumberCard(CVemoDoc& doc, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_doc(doc)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("NumberCard"));
+    setWindowTitle(EntryText::numberCardTitle());
+    setWindowIcon(Pictures::icon(kIconId));
+    setFont(JapaneseFonts::font(JapaneseFonts::kGothic, ScreenScale::y(12)));
+    QPalette card = palette();
+    card.setColor(QPalette::Window, kCardColour);
+    card.setColor(QPalette::WindowText, Qt::black);
+    setPalette(card);
+    setFixedSize(ScreenScale::x(kCardWidth), ScreenScale::y(kCardHeight));
+    createControls();
+    installHelp();
+    showCount();
+}
+
+void NumberCard::createControls()
+{
+    for (int number = 1; number <= kNumberCount; ++number) {
+        auto* box = new NumberBox(number, boxId(number), this);
+        box->setGeometry(boxRect(number));
+        connect(box, &NumberBox::toggled, this, &NumberCard::showCount);
+        m_boxes[std::size_t(number - 1)] = box;
+    }
+
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("id%1").arg(kCountId));
+    m_count->setProperty("controlId", kCountId);
+    m_count->setAlignment(Qt::AlignCenter);
+    m_count->setGeometry(ScreenScale::rect(4, 378, kCardWidth - 4, 394));
+
+    auto* clear = new BitmapButton(kClearId, kClearPicture, this);
+    clear->setGeometry(ScreenScale::rect(58, 330, 102, 374));
+    connect(clear, &BitmapButton::clicked, this, &NumberCard::untickAll);
+
+    auto* handOverButton = new BitmapButton(kHandOverId, kHandOverPicture, this);
+    handOverButton->setGeometry(ScreenScale::rect(6, 398, 102, 424));
+    handOverButton->setDefault(true);
+    connect(handOverButton, &BitmapButton::clicked, this, &NumberCard::handOver);
+
+    auto* closeButton = new BitmapButton(kCloseId, kClosePicture, this);
+    closeButton->setGeometry(ScreenScale::rect(6, 428, 102, 454));
+    connect(closeButton, &BitmapButton::clicked, this, &NumberCard::close);
+}
+
+void NumberCard::installHelp()
+{
+    auto* help = new ContextHelpPopupFilter(this);
+    help->setText(kHandOverId, EntryText::numberCardHandOverHelp());
+    help->setText(kCloseId, HelpText::cancelButtonPopup());
+    help->setText(kClearId, EntryText::numberCardClearHelp());
+    for (int number = 1; number <= kNumberCount; ++number)
+        help->setText(boxId(number), EntryText::numberCardBoxHelp(number));
+}
+
+void NumberCard::takeHandOver()
+{
+    // Only when the card opens: a repaint must not throw away ticks the user made since.
+    const SelectionHandOver& handOver = m_doc.selectionHandOver();
+    if (!handOver.handedOver)
+        return;
+    for (NumberBox* box : m_boxes)
+        box->setChecked(handOver.ticks[std::size_t(box->number() - 1)]);
+}
+
+void NumberCard::untickAll()
+{
+    for (NumberBox* box : m_boxes)
+        box->setChecked(false);
+}
+
+void NumberCard::handOver()
+{
+    SelectionHandOver& handOver = m_doc.selectionHandOver();
+    handOver.handedOver = true;
+    handOver.ticks = ticks();
+    Q_EMIT handedOver();
+    close();
+    // The data-entry dialog is modal: it opens once this click has been handled.
+    if (CVemoView* view = CVemoView::mainViewWindow())
+        QTimer::singleShot(0, view, [view] { view->handleCommand(MenuCommand::kDataEntry); });
+}
+
+void NumberCard::showCount()
+{
+    const std::array<bool, kNumberCount> ticked = ticks();
+    m_count->setText(EntryText::numberCardCount(int(std::count(ticked.begin(), ticked.end(), true))));
+}
+
+std::array<bool, kNumberCount> NumberCard::ticks() const
+{
+    std::array<bool, kNumberCount> ticked{};
+    for (const NumberBox* box : m_boxes)
+        ticked[std::size_t(box->number() - 1)] = box->isChecked();
+    return ticked;
+}
+
+void NumberCard::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kCardColour);
+    drawBlockFrames(painter);
+}
+
+void NumberCard::drawBlockFrames(QPainter& painter) const
+{
+    // Each column of numbers sits in a ruled frame, as on the paper form.
+    painter.setPen(QPen(kFormInk, 1));
+    painter.setBrush(Qt::NoBrush);
+    for (int column = 0; column * kNumbersPerColumn < kNumberCount; ++column) {
+        const ColumnPlace place = columnPlace(column);
+        painter.drawRect(ScreenScale::rect(place.left - 5, place.top - 4, place.left + kBoxWidth + 3,
+                                           place.top + place.rows * kRowPitch + 3));
+    }
+}
+
+void NumberCard::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    if (CVemoView* view = CVemoView::mainViewWindow())
+        view->dialogMoved(geometry().topLeft());
+}

@@ -1,0 +1,81 @@
+#include "entry/NumberCardPictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "app/JapaneseFonts.h"
+
+namespace NumberCardPictures {
+namespace {
+
+const QColor kCard(255, 255, 128);
+const QColor kCardLight(255, 255, 208);
+const QColor kInk(0xc0, 0x30, 0x30);
+const QColor kInkDark(0x8c, 0x18, 0x18);
+
+// A face like a cut-out of the form: light yellow, framed twice in the form's ink.
+void drawFormFace(QPainter& p, QSizeF size)
+{
+    QLinearGradient face(0, 0, 0, size.height());
+    face.setColorAt(0, kCardLight);
+    face.setColorAt(1, kCard);
+    p.fillRect(QRectF(QPointF(0, 0), size), face);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kInk, 1.4));
+    p.drawRect(QRectF(2.5, 2.5, size.width() - 5, size.height() - 5));
+    p.setPen(QPen(kInk, 0.6));
+    p.drawRect(QRectF(4.5, 4.5, size.width() - 9, size.height() - 9));
+}
+
+void writeText(QPainter& p, const QRectF& area, int pixelHeight, const QColor& colour, const QString& text)
+{
+    p.setFont(JapaneseFonts::font(JapaneseFonts::kGothic, pixelHeight, 700));
+    p.setPen(colour);
+    p.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
+}
+
+} // namespace
+
+void drawClear(QPainter& p)
+{
+    drawFormFace(p, kClearSize);
+    // An eraser lying at a slant, its sleeve in the form's ink.
+    p.save();
+    p.translate(22, 16);
+    p.rotate(-24);
+    p.setPen(QPen(kInkDark, 0.8));
+    p.setBrush(QColor(0xff, 0xf8, 0xf0));
+    p.drawRoundedRect(QRectF(-13, -6, 14, 12), 2, 2);
+    p.setBrush(kInk);
+    p.drawRoundedRect(QRectF(1, -6, 12, 12), 1.5, 1.5);
+    p.restore();
+    // Crumbs of a rubbed-out mark.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x80, 0x80, 0x88));
+    p.drawEllipse(QPointF(9, 25), 1, 1);
+    p.drawEllipse(QPointF(13, 27), 0.8, 0.8);
+    writeText(p, QRectF(4, 27, 36, 13), 11, kInkDark, QStringLiteral("クリア"));
+}
+
+void drawHandOver(QPainter& p)
+{
+    const QRectF face(QPointF(0, 0), QSizeF(kHandOverSize));
+    QLinearGradient ink(0, 0, 0, face.height());
+    ink.setColorAt(0, kInk.lighter(125));
+    ink.setColorAt(1, kInkDark);
+    p.fillRect(face, ink);
+    p.setPen(QPen(kCard, 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(face.adjusted(3.5, 3.5, -3.5, -3.5));
+    writeText(p, QRectF(6, 4, 70, 18), 12, Qt::white, QStringLiteral("データ入力へ"));
+    QPainterPath arrow(QPointF(78, 8));
+    arrow.lineTo(QPointF(88, 13));
+    arrow.lineTo(QPointF(78, 18));
+    arrow.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kCard);
+    p.drawPath(arrow);
+}
+
+} // namespace NumberCardPictures

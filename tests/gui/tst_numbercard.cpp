@@ -1,0 +1,305 @@
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+#include "TestHistory.h"
+#include "app/CMainFrame.h"
+#include "app/COpeningWnd.h"
+#include "app/CVemoApp.h"
+#include "app/CVemoDoc.h"
+#include "app/CVemoView.h"
+#include "app/MainMenu.h"
+#include "app/MessageService.h"
+#include "app/ScreenScale.h"
+#include "entry/NumberBox.h"
+#include "entry/NumberCard.h"
+#include "patterns/PatternGraphLayout.h"
+#include "text/ViewText.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QString countText(int ticked)
+{
+    return QStringLiteral("〔選択数〕 ") + QString::number(ticked);
+}
+
+// The ids as the resource numbers them: 1 … 23, then 24 … 29 after a gap, then 30 … 43 after another.
+int expectedBoxId(int number)
+{
+    if (number <= 23)
+        return 1214 + number;
+    if (number <= 29)
+        return 1224 + number;
+    return 1227 + number;
+}
+
+bool isPencilMark(QRgb pixel)
+{
+    return qGray(pixel) < 100;
+}
+
+} // namespace
+
+class TestNumberCard : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void ticksClearsAndHandsOverBothWays();
+    void helpPopupsAndMovesOverThePatternGraph();
+
+private:
+    NumberCard* openFromMenu() const;
+    QList<int> ticked(const NumberCard* card) const;
+    void click(NumberCard* card, int controlId) const;
+    QString countOn(const NumberCard* card) const;
+    QString helpTextOf(QWidget* control) const;
+
+    QTemporaryDir m_runtime;
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<CVemoApp> m_app;
+    CMainFrame* m_frame = nullptr;
+    CVemoView* m_view = nullptr;
+};
+
+void TestNumberCard::initTestCase()
+{
+    QVERIFY(m_runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    COpeningWnd::setDisplayTime(10ms);
+    MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
+        // The data-entry dialog that follows a hand-over may offer to register someone first.
+        if (buttons == MessageService::Buttons::YesNo)
+            return MessageService::Answer::No;
+        qWarning("unexpected message: %s", qPrintable(message.text));
+        return MessageService::Answer::Ok;
+    });
+}
+
+void TestNumberCard::init()
+{
+    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(300, 11));
+    m_app = std::make_unique<CVemoApp>(
+        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), m_install->paths().root()});
+    QVERIFY(m_app->initInstance());
+    m_frame = m_app->mainFrame();
+    m_view = m_frame->view();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    QTRY_VERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
+}
+
+void TestNumberCard::cleanup()
+{
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    m_app.reset();
+    m_install.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+NumberCard* TestNumberCard::openFromMenu() const
+{
+    QAction* command = MainMenu::findCommand(m_frame, MenuCommand::kNumberCard);
+    if (!command || !command->isEnabled())
+        return nullptr;
+    command->trigger();
+    const QList<NumberCard*> cards = m_frame->findChildren<NumberCard*>();
+    NumberCard* shown = nullptr;
+    for (NumberCard* card : cards) {
+        if (card->isVisible()) {
+            if (shown)
+                return nullptr;
+            shown = card;
+        }
+    }
+    return shown;
+}
+
+QList<int> TestNumberCard::ticked(const NumberCard* card) const
+{
+    QList<int> numbers;
+    for (const NumberBox* box : card->findChildren<NumberBox*>()) {
+        if (box->isChecked())
+            numbers.append(box->number());
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+void TestNumberCard::click(NumberCard* card, int controlId) const
+{
+    auto* control = card->findChild<QAbstractButton*>(QStringLiteral("id%1").arg(controlId));
+    QVERIFY2(control, qPrintable(QString::number(controlId)));
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(control->width() * 3 / 4, control->height() / 2));
+}
+
+QString TestNumberCard::countOn(const NumberCard* card) const
+{
+    const auto* count = card->findChild<QLabel*>(QStringLiteral("id1328"));
+    return count ? count->text() : QStringLiteral("(no count)");
+}
+
+QString TestNumberCard::helpTextOf(QWidget* control) const
+{
+    const QPoint at(2, 2);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &rightClick);
+    auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
+    if (!popup)
+        return QStringLiteral("(no popup)");
+    const QString text = popup->text();
+    popup->close();
+    return text;
+}
+
+void TestNumberCard::ticksClearsAndHandsOverBothWays()
+{
+    NumberCard* card = openFromMenu();
+    QVERIFY(card);
+    QVERIFY(NumberCard::isShowing());
+    QCOMPARE(card->windowTitle(), QStringLiteral("VEMO6"));
+    QVERIFY(card->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(!card->isModal());
+    QVERIFY(card->width() < card->height() / 2);
+    QCOMPARE(card->pos(), QPoint((ScreenScale::width() - card->width()) / 2,
+                                 (ScreenScale::height() - card->height()) / 2));
+    QCOMPARE(countOn(card), countText(0));
+
+    // Every number has its box under the resource's id; the ids between the blocks are no box's.
+    QCOMPARE(card->findChildren<NumberBox*>().size(), 43);
+    for (int number = 1; number <= 43; ++number) {
+        QCOMPARE(NumberCard::boxId(number), expectedBoxId(number));
+        auto* box = card->findChild<NumberBox*>(QStringLiteral("id%1").arg(expectedBoxId(number)));
+        QVERIFY2(box, qPrintable(QString::number(number)));
+        QCOMPARE(box->number(), number);
+        QCOMPARE(box->property("controlId").toInt(), expectedBoxId(number));
+    }
+    for (const int gap : {1238, 1247, 1254, 1256})
+        QVERIFY(!card->findChild<QWidget*>(QStringLiteral("id%1").arg(gap)));
+
+    for (const int id : {1215, 1236, 1257, 1270})
+        click(card, id);
+    QCOMPARE(ticked(card), (QList<int>{1, 22, 30, 43}));
+    QCOMPARE(countOn(card), countText(4));
+
+    // The light-yellow card, with a pencil mark in a ticked box only.
+    const QImage image = card->grab().toImage();
+    QCOMPARE(image.pixelColor(1, image.height() - 2), QColor(255, 255, 128));
+    const auto markCentre = [card](int id) {
+        const auto* box = card->findChild<NumberBox*>(QStringLiteral("id%1").arg(id));
+        return box->pos() + QPoint(box->boxSide() / 2, box->height() / 2);
+    };
+    QVERIFY(isPencilMark(image.pixel(markCentre(1236))));
+    QVERIFY(!isPencilMark(image.pixel(markCentre(1237))));
+
+    click(card, 1376);
+    QCOMPARE(ticked(card), QList<int>{});
+    QCOMPARE(countOn(card), countText(0));
+
+    const QList<int> six{3, 9, 17, 25, 38, 42};
+    for (const int number : six)
+        click(card, NumberCard::boxId(number));
+    QCOMPARE(countOn(card), countText(6));
+
+    // Whatever opens after the hand-over is answered by closing it.
+    QStringList modalsOpened;
+    QTimer modalCloser;
+    connect(&modalCloser, &QTimer::timeout, this, [&modalsOpened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modalsOpened.append(modal->windowTitle());
+            modal->close();
+        }
+    });
+    modalCloser.start(20);
+
+    QPointer<NumberCard> handingCard = card;
+    QSignalSpy handedOver(card, &NumberCard::handedOver);
+    click(card, 1);
+    QCOMPARE(handedOver.size(), 1);
+    const SelectionHandOver& handOver = m_view->document().selectionHandOver();
+    QVERIFY(handOver.handedOver);
+    for (int number = 1; number <= 43; ++number)
+        QCOMPARE(handOver.ticks[std::size_t(number - 1)], six.contains(number));
+    QVERIFY(!NumberCard::isShowing());
+    QTRY_VERIFY(handingCard.isNull());
+    // The view carries on with the data-entry dialog, once it has one.
+    if (CVemoView::handlesCommand(MenuCommand::kDataEntry))
+        QTRY_COMPARE(modalsOpened.size(), 1);
+    else
+        QTest::qWait(100);
+    modalCloser.stop();
+
+    // Opening the card again shows the hand-over; ticks made since survive a full repaint.
+    card = openFromMenu();
+    QVERIFY(card);
+    QCOMPARE(ticked(card), six);
+    QCOMPARE(countOn(card), countText(6));
+    click(card, NumberCard::boxId(5));
+    card->repaint();
+    QCOMPARE(ticked(card), (QList<int>{3, 5, 9, 17, 25, 38, 42}));
+    QCOMPARE(countOn(card), countText(7));
+
+    // A second opening raises the same card and keeps it the only one.
+    QCOMPARE(NumberCard::open(m_view->document(), nullptr), card);
+    QCOMPARE(openFromMenu(), card);
+
+    QPointer<NumberCard> closing = card;
+    click(card, 2);
+    QVERIFY(!NumberCard::isShowing());
+    QTRY_VERIFY(closing.isNull());
+    QCOMPARE(handOver.ticks[4], false);
+}
+
+void TestNumberCard::helpPopupsAndMovesOverThePatternGraph()
+{
+    NumberCard* card = openFromMenu();
+    QVERIFY(card);
+    const auto control = [card](int id) { return card->findChild<QWidget*>(QStringLiteral("id%1").arg(id)); };
+    QCOMPARE(helpTextOf(control(1)),
+             QStringLiteral("このダイアログを閉じて”データ入力および平均値計算”ダイアログを表示します。\n"
+                            "この時、本数字を ６個 選択していると”平均およびσ値”の計算をして表示します。"));
+    QCOMPARE(helpTextOf(control(2)), QStringLiteral("ダイアログを終了します。"));
+    QCOMPARE(helpTextOf(control(1376)), QStringLiteral("すべてのチェックを外します。"));
+    QCOMPARE(helpTextOf(control(1215)), QStringLiteral("IDC_yosoNo1"));
+    QCOMPARE(helpTextOf(control(1257)), QStringLiteral("IDC_yosoNo30"));
+    QCOMPARE(helpTextOf(control(1270)), QStringLiteral("IDC_yosoNo43"));
+    QCOMPARE(helpTextOf(control(1328)), QString());
+
+    // Dragging the card over a bar of the pattern graph points at the bar under its corner.
+    const QImage graph = m_view->grab().toImage();
+    const int y = ScreenScale::y(PatternGraphLayout::kBarBase);
+    QPoint bar;
+    for (int x = ScreenScale::x(200); x < graph.width() && bar.isNull(); ++x) {
+        const QRgb rgb = graph.pixel(x, y) & 0xFFFFFF;
+        if (rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00)
+            bar = QPoint(x, y);
+    }
+    QVERIFY(!bar.isNull());
+    const QPoint frameOffset = card->geometry().topLeft() - card->pos();
+    card->move(m_view->mapToGlobal(bar) - frameOffset);
+    QTRY_COMPARE(m_view->state().hoverX, bar.x());
+
+    // Off the pattern graph a move is only a move.
+    MainMenu::findCommand(m_frame, MenuCommand::kAppearance)->trigger();
+    card->move(card->pos() + QPoint(ScreenScale::x(40), 0));
+    QTRY_COMPARE(card->pos().x(), m_view->mapToGlobal(bar).x() - frameOffset.x() + ScreenScale::x(40));
+    QCOMPARE(m_view->state().hoverX, bar.x());
+}
+
+QTEST_MAIN(TestNumberCard)
+#include "tst_numbercard.moc"
