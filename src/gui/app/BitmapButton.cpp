@@ -18,7 +18,7 @@ void BitmapButton::paintEvent(QPaintEvent*)
     const int shift = isDown() ? 1 : 0;
     Pictures::paint(painter, QRectF(rect()).adjusted(shift, shift, shift, shift), m_pictureId);
     CanvasText::drawEdge(painter, rect(), isDown());
-    if (hasFocus()) {
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(3, 3, -4, -4));

@@ -52,7 +52,8 @@ void NumberBox::paintEvent(QPaintEvent*)
     const QRect labelArea(box.right() + 2, 1, width() - box.right() - 2, height() - 1);
     painter.setPen(Qt::black);
     painter.drawText(labelArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
-    if (hasFocus()) {
+    // As the desktop styles do: the focus shows once the keyboard has moved it.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(labelArea.adjusted(-1, 0, -1, -1));
     }

@@ -42,7 +42,7 @@ void drawClear(QPainter& p)
     drawFormFace(p, kClearSize);
     // An eraser lying at a slant, its sleeve in the form's ink.
     p.save();
-    p.translate(22, 16);
+    p.translate(22, 15);
     p.rotate(-24);
     p.setPen(QPen(kInkDark, 0.8));
     p.setBrush(QColor(0xff, 0xf8, 0xf0));
@@ -53,9 +53,9 @@ void drawClear(QPainter& p)
     // Crumbs of a rubbed-out mark.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x80, 0x80, 0x88));
-    p.drawEllipse(QPointF(9, 25), 1, 1);
-    p.drawEllipse(QPointF(13, 27), 0.8, 0.8);
-    writeText(p, QRectF(4, 27, 36, 13), 11, kInkDark, QStringLiteral("クリア"));
+    p.drawEllipse(QPointF(9, 24), 1, 1);
+    p.drawEllipse(QPointF(13, 26), 0.8, 0.8);
+    writeText(p, QRectF(5, 26, 34, 12), 10, kInkDark, QStringLiteral("クリア"));
 }
 
 void drawHandOver(QPainter& p)
@@ -68,10 +68,10 @@ void drawHandOver(QPainter& p)
     p.setPen(QPen(kCard, 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawRect(face.adjusted(3.5, 3.5, -3.5, -3.5));
-    writeText(p, QRectF(6, 4, 70, 18), 12, Qt::white, QStringLiteral("データ入力へ"));
-    QPainterPath arrow(QPointF(78, 8));
+    writeText(p, QRectF(7, 4, 66, 18), 11, Qt::white, QStringLiteral("データ入力へ"));
+    QPainterPath arrow(QPointF(79, 8));
     arrow.lineTo(QPointF(88, 13));
-    arrow.lineTo(QPointF(78, 18));
+    arrow.lineTo(QPointF(79, 18));
     arrow.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(kCard);
