@@ -54,7 +54,7 @@ public:
     /** The main window's title for the present weighting. */
     QString weightingTitle() const;
 
-    /** A modeless dialog moved its client area to globalPos: on the pattern graph this counts as a mouse move. */
+    /** A dialog moved its client area to globalPos: while the pattern graph shows, this counts as a mouse move. */
     void dialogMoved(const QPoint& globalPos);
 
 Q_SIGNALS:
