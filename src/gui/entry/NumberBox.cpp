@@ -2,9 +2,10 @@
 
 #include <QPainter>
 
+#include "entry/NumberCardPictures.h"
+
 namespace {
 
-const QColor kInk(0xc0, 0x30, 0x30);
 const QColor kMarkField(0xff, 0xff, 0xf0);
 const QColor kPencil(0x30, 0x30, 0x38);
 
@@ -29,19 +30,13 @@ int NumberBox::boxSide() const
     return qMax(7, height() - 2);
 }
 
-QSize NumberBox::sizeHint() const
-{
-    const QFontMetrics metrics = fontMetrics();
-    return QSize(metrics.height() + 2 + metrics.horizontalAdvance(text()) + 2, metrics.height() + 2);
-}
-
 void NumberBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int side = boxSide();
     const QRect box(0, (height() - side) / 2, side, side);
     painter.fillRect(box, kMarkField);
-    painter.setPen(QPen(kInk, 1));
+    painter.setPen(QPen(NumberCardPictures::kFormInk, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     if (isChecked() || isDown()) {

@@ -15,8 +15,6 @@ public:
     /** The side of the square box; the label starts a pixel right of it. */
     int boxSide() const;
 
-    QSize sizeHint() const override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

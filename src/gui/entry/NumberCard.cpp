@@ -16,6 +16,7 @@
 #include "app/Pictures.h"
 #include "app/ScreenScale.h"
 #include "entry/NumberBox.h"
+#include "entry/NumberCardPictures.h"
 #include "text/EntryText.h"
 #include "text/HelpText.h"
 
@@ -38,9 +39,6 @@ constexpr std::array<int, kNumberCount> kBoxIds{
     1258, 1259, 1260, 1261, 1262, 1263, 1264, 1265, 1266, 1267, // 31 … 40
     1268, 1269, 1270,                                           // 41 … 43
 };
-
-const QColor kCardColour(255, 255, 128);
-const QColor kFormInk(0xc0, 0x30, 0x30);
 
 // The card on the 800 × 600 design screen: two columns of ten numbers in two blocks, then 41 … 43.
 constexpr int kCardWidth = 108;
@@ -108,7 +106,7 @@ NumberCard::NumberCard(CVemoDoc& doc, QWidget* owner)
     setWindowIcon(Pictures::icon(kIconId));
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, ScreenScale::y(12)));
     QPalette card = palette();
-    card.setColor(QPalette::Window, kCardColour);
+    card.setColor(QPalette::Window, NumberCardPictures::kCardColour);
     card.setColor(QPalette::WindowText, Qt::black);
     setPalette(card);
     setFixedSize(ScreenScale::x(kCardWidth), ScreenScale::y(kCardHeight));
@@ -201,14 +199,14 @@ std::array<bool, kNumberCount> NumberCard::ticks() const
 void NumberCard::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kCardColour);
+    painter.fillRect(rect(), NumberCardPictures::kCardColour);
     drawBlockFrames(painter);
 }
 
 void NumberCard::drawBlockFrames(QPainter& painter) const
 {
     // Each column of numbers sits in a ruled frame, as on the paper form.
-    painter.setPen(QPen(kFormInk, 1));
+    painter.setPen(QPen(NumberCardPictures::kFormInk, 1));
     painter.setBrush(Qt::NoBrush);
     for (int column = 0; column * kNumbersPerColumn < kNumberCount; ++column) {
         const ColumnPlace place = columnPlace(column);

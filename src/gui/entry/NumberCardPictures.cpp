@@ -9,9 +9,7 @@
 namespace NumberCardPictures {
 namespace {
 
-const QColor kCard(255, 255, 128);
 const QColor kCardLight(255, 255, 208);
-const QColor kInk(0xc0, 0x30, 0x30);
 const QColor kInkDark(0x8c, 0x18, 0x18);
 
 // A face like a cut-out of the form: light yellow, framed twice in the form's ink.
@@ -19,12 +17,12 @@ void drawFormFace(QPainter& p, QSizeF size)
 {
     QLinearGradient face(0, 0, 0, size.height());
     face.setColorAt(0, kCardLight);
-    face.setColorAt(1, kCard);
+    face.setColorAt(1, kCardColour);
     p.fillRect(QRectF(QPointF(0, 0), size), face);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kInk, 1.4));
+    p.setPen(QPen(kFormInk, 1.4));
     p.drawRect(QRectF(2.5, 2.5, size.width() - 5, size.height() - 5));
-    p.setPen(QPen(kInk, 0.6));
+    p.setPen(QPen(kFormInk, 0.6));
     p.drawRect(QRectF(4.5, 4.5, size.width() - 9, size.height() - 9));
 }
 
@@ -47,7 +45,7 @@ void drawClear(QPainter& p)
     p.setPen(QPen(kInkDark, 0.8));
     p.setBrush(QColor(0xff, 0xf8, 0xf0));
     p.drawRoundedRect(QRectF(-13, -6, 14, 12), 2, 2);
-    p.setBrush(kInk);
+    p.setBrush(kFormInk);
     p.drawRoundedRect(QRectF(1, -6, 12, 12), 1.5, 1.5);
     p.restore();
     // Crumbs of a rubbed-out mark.
@@ -62,10 +60,10 @@ void drawHandOver(QPainter& p)
 {
     const QRectF face(QPointF(0, 0), QSizeF(kHandOverSize));
     QLinearGradient ink(0, 0, 0, face.height());
-    ink.setColorAt(0, kInk.lighter(125));
+    ink.setColorAt(0, kFormInk.lighter(125));
     ink.setColorAt(1, kInkDark);
     p.fillRect(face, ink);
-    p.setPen(QPen(kCard, 0.8));
+    p.setPen(QPen(kCardColour, 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawRect(face.adjusted(3.5, 3.5, -3.5, -3.5));
     writeText(p, QRectF(7, 4, 66, 18), 11, Qt::white, QStringLiteral("データ入力へ"));
@@ -74,7 +72,7 @@ void drawHandOver(QPainter& p)
     arrow.lineTo(QPointF(79, 18));
     arrow.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.setBrush(kCard);
+    p.setBrush(kCardColour);
     p.drawPath(arrow);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QSize>
 
 class QPainter;
@@ -9,6 +10,10 @@ class QPainter;
  * ink. Its close button shares the data-entry dialog's Cancel picture.
  */
 namespace NumberCardPictures {
+
+/** The card's light yellow and the vermilion ink its form is printed in. */
+inline const QColor kCardColour(255, 255, 128);
+inline const QColor kFormInk(0xc0, 0x30, 0x30);
 
 inline constexpr QSize kClearSize{44, 44};
 inline constexpr QSize kHandOverSize{96, 26};
