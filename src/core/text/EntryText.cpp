@@ -119,6 +119,16 @@ QString registrantDialogInstructions()
                           "最大５名まで登録できます。カラー枠に合わせて場所を選んで下さい。");
 }
 
+QString registrantOkButton()
+{
+    return QStringLiteral("O    K");
+}
+
+QString registrantCancelButton()
+{
+    return QStringLiteral("ｷ ｬ ﾝ ｾ ﾙ");
+}
+
 UserMessage confirmRemoveRegistrant()
 {
     return {QStringLiteral("  *** データ消去の確認  ***"),

@@ -48,6 +48,9 @@ UserMessage noMatchingPrediction();
 /** Title and instructions of the registrant dialog. */
 QString registrantDialogTitle();
 QString registrantDialogInstructions();
+/** Captions of the registrant dialog's OK and Cancel buttons. */
+QString registrantOkButton();
+QString registrantCancelButton();
 /** Confirmation before a registered slot and its predictions are removed. */
 UserMessage confirmRemoveRegistrant();
 /** A registrant name left empty. */

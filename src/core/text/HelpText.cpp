@@ -27,6 +27,11 @@ QString cancelButtonPopup()
     return QStringLiteral("ダイアログを終了します。");
 }
 
+QString okButtonPopup()
+{
+    return QStringLiteral("IDOK");
+}
+
 UserMessage manualMissing(const QString& path)
 {
     return {QStringLiteral("ヘルプを表示できません"),

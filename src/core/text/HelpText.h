@@ -15,6 +15,9 @@ QString forwardButton();
 /** The context-help popup of a dialog's Cancel (close) button. */
 QString cancelButtonPopup();
 
+/** The context-help popup of a dialog's OK button. */
+QString okButtonPopup();
+
 /** The manual is not where the installation keeps it. */
 UserMessage manualMissing(const QString& path);
 

@@ -55,6 +55,11 @@ QString weightingTitle(bool weighting, const QString& suffix)
         + suffix;
 }
 
+QString registrantsTitle(const QString& suffix)
+{
+    return kTitleHead + QString(16, QChar(0x3000)) + suffix;
+}
+
 QString dataMenu()
 {
     return QStringLiteral("データ(&D)");

@@ -16,6 +16,8 @@ QString applicationTitle();
  * @param suffix the date text of the opening window, empty before it has been shown
  */
 QString weightingTitle(bool weighting, const QString& suffix);
+/** Title of the hit-count screen while it shows the registrants' predictions, ending with the date text. */
+QString registrantsTitle(const QString& suffix);
 
 /** Titles of the menu bar's popups and top-level items. */
 QString dataMenu();

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "app/AppearanceCounts.h"
 #include "app/AppearanceLayout.h"
 #include "app/COpeningWnd.h"
@@ -17,7 +19,9 @@
 #include "app/UpDownControl.h"
 #include "app/WeightingButton.h"
 #include "entry/NumberCard.h"
+#include "entry/RegistrantDialog.h"
 #include "patterns/PatternGraphLayout.h"
+#include "text/PredictText.h"
 #include "text/StoreText.h"
 #include "text/ViewText.h"
 
@@ -94,6 +98,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kWeightingOn:
     case kWeightingOff:
     case kLastDraw:
+    case kPredictionFiles:
     case kUndoHistory:
     case kNumberCard:
     case kHelp:
@@ -122,6 +127,9 @@ void CVemoView::handleCommand(int commandId)
     case kUndoHistory:
         undoHistoryChange();
         break;
+    case kPredictionFiles:
+        openPredictionFiles();
+        break;
     case kNumberCard:
         NumberCard::open(m_doc, this);
         break;
@@ -147,6 +155,68 @@ void CVemoView::viewSwitch(int wParam, int)
         m_state.hitScreenActive = true;
         repaintAll();
     }
+}
+
+void CVemoView::dataGodRequest(int wParam, int)
+{
+    // The registrant check is the one request the view serves so far.
+    if (wParam != 0)
+        return;
+    showHitCountScreen();
+    offerRegistrant();
+}
+
+void CVemoView::offerRegistrant()
+{
+    if (m_state.registrantDialogShown || anyRegistrant())
+        return;
+    if (MessageService::show(PredictText::registrantOffer(), MessageService::Buttons::YesNo,
+                             MessageService::Icon::Warning)
+        != MessageService::Answer::Yes)
+        return;
+    m_state.registrantDialogShown = true;
+    if (!runRegistrantDialog())
+        m_state.registrantDialogShown = false;
+}
+
+void CVemoView::openPredictionFiles()
+{
+    hidePatternControls();
+    window()->setWindowTitle(ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
+    if (!m_state.hitScreenActive)
+        showHitCountScreen();
+    m_state.registrantDialogShown = true;
+    if (!runRegistrantDialog() && !anyRegistrant())
+        m_state.registrantDialogShown = false;
+}
+
+void CVemoView::showHitCountScreen()
+{
+    hidePatternControls();
+    m_state.displayMode = DisplayMode::HitCount;
+    m_state.appearanceScreenActive = false;
+    m_state.patternScreenActive = false;
+    m_state.hitScreenActive = true;
+    repaintAll();
+}
+
+void CVemoView::hidePatternControls()
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{m_numberSpin, m_weightingButton, m_zoomSpin})
+        control->hide();
+}
+
+bool CVemoView::runRegistrantDialog()
+{
+    RegistrantDialog dialog(m_doc.registrants(), this);
+    connect(&dialog, &RegistrantDialog::registrantCheckRequested, this, [this] { dataGodRequest(0, 0); });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CVemoView::anyRegistrant() const
+{
+    const RegistrantNames& names = m_doc.registrantNames();
+    return std::any_of(names.cbegin(), names.cend(), [](const QString& name) { return !name.isEmpty(); });
 }
 
 void CVemoView::updateLastDrawMenu()

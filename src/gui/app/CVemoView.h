@@ -42,6 +42,16 @@ public:
     /** WM_VIEW_SWITCH: 1 shows the pattern graph again, 2 the hit-count screen. */
     void viewSwitch(int wParam, int lParam);
 
+    /** WM_DATAGOD_REQUEST 0: the hit-count screen, then the registrant offer. */
+    void dataGodRequest(int wParam, int lParam);
+
+    /**
+     * While nobody is registered and the registrant dialog has not been offered in this run, asks
+     * whether to register someone now and runs the registrant dialog on Yes. The caller goes on
+     * afterwards whatever the answer.
+     */
+    void offerRegistrant();
+
     /** Shows the draw count in the last-draw menu item. */
     void updateLastDrawMenu();
 
@@ -77,6 +87,11 @@ private:
     void undoHistoryChange();
     void showPatternGraph();
     void showAppearanceScreen();
+    void openPredictionFiles();
+    void showHitCountScreen();
+    void hidePatternControls();
+    bool runRegistrantDialog();
+    bool anyRegistrant() const;
     void setWeighting(bool on);
     void onNumberSpin(int delta);
     void onZoomSpin(int delta);

@@ -35,6 +35,8 @@ struct MainViewState {
     bool patternWeighting = false;
     /** The number spin's own copy of the number: only the spin changes it. */
     int spinNumber = 1;
+    /** The registrant dialog has been offered in this run; nobody is asked again. */
+    bool registrantDialogShown = false;
 
     int activePatternScale() const { return patternWeighting ? patternScaleWeighted : patternScale; }
     int& activePatternScale() { return patternWeighting ? patternScaleWeighted : patternScale; }

@@ -12,6 +12,7 @@
 #include <numbers>
 
 #include "entry/NumberCardPictures.h"
+#include "entry/RegistrantPictures.h"
 
 namespace PicturesDrawings {
 namespace {
@@ -472,6 +473,15 @@ const std::array kDrawings{
     Drawing{313, kColumnSize, drawNoHitColumn, {}},
     Drawing{315, kColumnSize, drawSixHitColumn, {}},
     Drawing{389, kColumnSize, drawEndMark, {}},
+    Drawing{262, RegistrantPictures::kSlotStateSize, RegistrantPictures::drawFreeSlot, {}},
+    Drawing{268, RegistrantPictures::kSlotStateSize, RegistrantPictures::drawRegisteredSlot, {}},
+    Drawing{263, RegistrantPictures::kColourFrameSize, [](QPainter& p) { RegistrantPictures::drawColourFrame(p, 1); }, {}},
+    Drawing{264, RegistrantPictures::kColourFrameSize, [](QPainter& p) { RegistrantPictures::drawColourFrame(p, 2); }, {}},
+    Drawing{265, RegistrantPictures::kColourFrameSize, [](QPainter& p) { RegistrantPictures::drawColourFrame(p, 3); }, {}},
+    Drawing{266, RegistrantPictures::kColourFrameSize, [](QPainter& p) { RegistrantPictures::drawColourFrame(p, 4); }, {}},
+    Drawing{267, RegistrantPictures::kColourFrameSize, [](QPainter& p) { RegistrantPictures::drawColourFrame(p, 5); }, {}},
+    Drawing{387, RegistrantPictures::kButtonFaceSize, RegistrantPictures::drawOkFace, {}},
+    Drawing{386, RegistrantPictures::kButtonFaceSize, RegistrantPictures::drawCancelFace, {}},
     Drawing{340, NumberCardPictures::kClearSize, NumberCardPictures::drawClear, {}},
     Drawing{153, NumberCardPictures::kHandOverSize, NumberCardPictures::drawHandOver, {}},
 };

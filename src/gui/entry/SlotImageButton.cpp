@@ -1,0 +1,49 @@
+#include "entry/SlotImageButton.h"
+
+#include <QPainter>
+
+#include "app/CanvasText.h"
+#include "app/Pictures.h"
+#include "entry/RegistrantPictures.h"
+
+namespace {
+
+constexpr int kFirstControlId = 1314;
+constexpr int kFreePicture = 262;
+constexpr int kRegisteredPicture = 268;
+
+} // namespace
+
+SlotImageButton::SlotImageButton(int slot, QWidget* parent) : QAbstractButton(parent)
+{
+    setObjectName(QStringLiteral("RadioYDFile%1").arg(slot));
+    setProperty("controlId", kFirstControlId + slot - 1);
+    setAccessibleName(QStringLiteral("YDFileImage%1").arg(slot));
+    setCheckable(true);
+    setAutoExclusive(true);
+}
+
+void SlotImageButton::setRegistered(bool registered)
+{
+    m_registered = registered;
+    update();
+}
+
+QSize SlotImageButton::sizeHint() const
+{
+    return RegistrantPictures::kSlotStateSize;
+}
+
+void SlotImageButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const bool pushed = isDown() || isChecked();
+    const int shift = pushed ? 1 : 0;
+    Pictures::paint(painter, QRectF(rect()).translated(shift, shift), m_registered ? kRegisteredPicture : kFreePicture);
+    CanvasText::drawEdge(painter, rect(), pushed);
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
