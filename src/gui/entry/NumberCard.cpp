@@ -94,6 +94,7 @@ bool NumberCard::isShowing()
 
 int NumberCard::boxId(int number)
 {
+    Q_ASSERT(number >= 1 && number <= kNumberCount);
     return kBoxIds[std::size_t(number - 1)];
 }
 
