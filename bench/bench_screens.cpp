@@ -8,8 +8,10 @@
 #include "app/AppearanceCounts.h"
 #include "app/AppearanceScreenPainter.h"
 #include "app/JapaneseFonts.h"
+#include "app/KeptCanvas.h"
 #include "app/ScreenScale.h"
 #include "app/ViewDrawingKit.h"
+#include "patterns/HistoryGraphPainter.h"
 #include "patterns/PatternGraphLayout.h"
 #include "patterns/PatternGraphPainter.h"
 #include "patterns/PatternStats.h"
@@ -27,6 +29,8 @@ private Q_SLOTS:
     void patternHover();
     void appearanceScreen_data();
     void appearanceScreen();
+    void historyGraph_data();
+    void historyGraph();
 
 private:
     void addDrawCounts();
@@ -143,6 +147,37 @@ void BenchScreens::appearanceScreen()
         QPainter p(&image);
         painter.paint(p, {appearanceCounts(h, partner), partner, 1, 37});
         painter.hoverNumberRow(p, ScreenScale::x(240), ScreenScale::y(534));
+    }
+}
+
+void BenchScreens::historyGraph_data()
+{
+    QTest::addColumn<bool>("scroll");
+    QTest::addRow("9998 draws, full paint") << false;
+    QTest::addRow("9998 draws, page scroll") << true;
+}
+
+void BenchScreens::historyGraph()
+{
+    QFETCH(bool, scroll);
+    const DrawHistory& h = history(9998);
+    const HistoryGraphPainter painter;
+    // The graph lies over the view, below the menu bar; its last page holds the prediction for the coming draw.
+    const QSize window(1920, 1080 - ScreenScale::y(23));
+    const int last = HistoryGraphScroll::lastPosition(h.drawCount());
+    const HistoryGraphPreview preview{h.drawCount() + 1, {3, 11, 19, 27, 35, 42}};
+    KeptCanvas canvas;
+    canvas.resize(window);
+    int firstColumn = last;
+    QBENCHMARK {
+        // A page step moves ten columns; the window then redraws the plot right of the captions.
+        firstColumn = scroll && firstColumn == last ? last - 10 : last;
+        const HistoryGraphLayout layout = HistoryGraphLayout::forHeight(window.height(), firstColumn);
+        if (scroll)
+            canvas.invalidate(layout.scrolledArea(window.width()), true);
+        else
+            canvas.invalidateAll();
+        canvas.redraw([&](QPainter& p) { painter.paint(p, {h, layout, preview, window.width()}); });
     }
 }
 

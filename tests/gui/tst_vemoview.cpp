@@ -208,13 +208,14 @@ void TestVemoView::startsOnPatternGraphOfNumberOne()
 void TestVemoView::menuCommandsAndChecks()
 {
     for (const int id : {MenuCommand::kPatternGraph, MenuCommand::kAppearance, MenuCommand::kWeightingOn,
-                         MenuCommand::kWeightingOff, MenuCommand::kNumberCard, MenuCommand::kExit, MenuCommand::kHelp})
+                         MenuCommand::kWeightingOff, MenuCommand::kNumberCard, MenuCommand::kExit, MenuCommand::kHelp,
+                         MenuCommand::kHistoryGraph})
         QVERIFY2(command(id)->isEnabled(), qPrintable(QString::number(id)));
     // Commands whose windows are still to come are in the menu, but cannot be chosen.
     for (const int id : {MenuCommand::kDataEntry, MenuCommand::kPredictionFiles, MenuCommand::kHitCount,
                          MenuCommand::kDataGod, MenuCommand::kLatestPattern, MenuCommand::kRandomGod,
                          MenuCommand::kOracleTime, MenuCommand::kOracleBirthday,
-                         MenuCommand::kOracleColour, MenuCommand::kOracleNumber, MenuCommand::kHistoryGraph,
+                         MenuCommand::kOracleColour, MenuCommand::kOracleNumber,
                          MenuCommand::kDataUpdate, MenuCommand::kBrowserFromFile, MenuCommand::kBrowserFromClipboard,
                          MenuCommand::kHomePage}) {
         QVERIFY2(command(id), qPrintable(QString::number(id)));

@@ -9,6 +9,11 @@ Result<SelectionAverageSigma> SelectionAverageSigma::of(const QList<int>& number
 {
     if (auto fault = checkSixNumbers(numbers, EntryText::averageNotSixNumbers()))
         return *fault;
+    return ofAny(std::span<const int, 6>(numbers.constData(), 6));
+}
+
+SelectionAverageSigma SelectionAverageSigma::ofAny(std::span<const int, 6> numbers)
+{
     int sum = 0;
     for (const int n : numbers)
         sum += n;

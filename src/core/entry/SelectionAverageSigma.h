@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <span>
+
 #include "UserMessage.h"
 
 /** One sixth as the averages use it, in single precision. */
@@ -15,6 +17,8 @@ struct SelectionAverageSigma {
 
     /** Computes both for six different numbers 1 … 43; anything else is refused. */
     static Result<SelectionAverageSigma> of(const QList<int>& numbers);
+    /** Computes both for any six numbers, unchecked: a history column may repeat one. */
+    static SelectionAverageSigma ofAny(std::span<const int, 6> numbers);
 
     /** "【 平 均 】 " + average + "    【 σ 値 】 " + σ. */
     QString text() const;

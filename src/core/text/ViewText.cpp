@@ -172,4 +172,24 @@ QString weightingOff()
     return QStringLiteral("考慮なし");
 }
 
+QString spreadCaption()
+{
+    return QStringLiteral("バラツキ");
+}
+
+QString meanCaption()
+{
+    return QStringLiteral("平均");
+}
+
+QString numbersCaption()
+{
+    return QStringLiteral("本数字");
+}
+
+QString drawCaption()
+{
+    return QStringLiteral("回");
+}
+
 } // namespace ViewText

@@ -49,4 +49,10 @@ QString notDrawnMark();
 QString weightingOn();
 QString weightingOff();
 
+/** History graph: the side captions, written one character under another, and the caption of the draw labels. */
+QString spreadCaption();
+QString meanCaption();
+QString numbersCaption();
+QString drawCaption();
+
 } // namespace ViewText

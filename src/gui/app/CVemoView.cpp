@@ -20,6 +20,7 @@
 #include "app/WeightingButton.h"
 #include "entry/NumberCard.h"
 #include "entry/RegistrantDialog.h"
+#include "patterns/HistoryGraphWindow.h"
 #include "patterns/PatternGraphLayout.h"
 #include "text/PredictText.h"
 #include "text/StoreText.h"
@@ -62,6 +63,8 @@ void CVemoView::initialUpdate()
     m_state = MainViewState{};
 
     createControls();
+    m_historyGraph = new HistoryGraphWindow(m_doc.history(), m_doc.lastEnteredPrediction(), this);
+    m_historyGraph->hide();
 
     m_state.currentNumber = 1;
     const PatternStats::PatternScales scales =
@@ -95,6 +98,7 @@ bool CVemoView::handlesCommand(int commandId)
     switch (commandId) {
     case kPatternGraph:
     case kAppearance:
+    case kHistoryGraph:
     case kWeightingOn:
     case kWeightingOff:
     case kLastDraw:
@@ -117,6 +121,9 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kAppearance:
         showAppearanceScreen();
+        break;
+    case kHistoryGraph:
+        showHistoryGraph();
         break;
     case kWeightingOn:
         setWeighting(true);
@@ -142,7 +149,7 @@ void CVemoView::handleCommand(int commandId)
     }
 }
 
-void CVemoView::viewSwitch(int wParam, int)
+void CVemoView::viewSwitch(int wParam, int lParam)
 {
     if (wParam == 1) {
         m_state.displayMode = DisplayMode::Pattern;
@@ -154,6 +161,9 @@ void CVemoView::viewSwitch(int wParam, int)
         m_state.patternScreenActive = false;
         m_state.hitScreenActive = true;
         repaintAll();
+    } else if (wParam == 3) {
+        enterHistoryGraph();
+        m_historyGraph->showDraw(lParam);
     }
 }
 
@@ -182,6 +192,7 @@ void CVemoView::offerRegistrant()
 void CVemoView::openPredictionFiles()
 {
     hidePatternControls();
+    m_historyGraph->hide();
     window()->setWindowTitle(ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
     if (!m_state.hitScreenActive)
         showHitCountScreen();
@@ -230,6 +241,8 @@ void CVemoView::refreshAfterHistoryEdit()
     updateLastDrawMenu();
     if (m_state.displayMode == DisplayMode::Appearance)
         m_state.appearanceCount = appearanceCounts(m_doc.history(), m_state.partnerNumber);
+    if (m_historyGraph->isVisible())
+        m_historyGraph->showGraph();
     repaintAll();
 }
 
@@ -329,6 +342,7 @@ void CVemoView::showZoomSpin()
 
 void CVemoView::showPatternGraph()
 {
+    m_historyGraph->hide();
     window()->setWindowTitle(weightingTitle());
     m_state.patternScreenActive = true;
     m_state.appearanceScreenActive = false;
@@ -342,6 +356,7 @@ void CVemoView::showAppearanceScreen()
 {
     m_weightingButton->hide();
     m_numberSpin->hide();
+    m_historyGraph->hide();
     window()->setWindowTitle(weightingTitle());
     m_state.appearanceScale = 5;
     m_state.appearanceStep = 1;
@@ -352,6 +367,25 @@ void CVemoView::showAppearanceScreen()
     m_state.hitScreenActive = false;
     repaintAll();
     showAppearance(0);
+}
+
+void CVemoView::showHistoryGraph()
+{
+    enterHistoryGraph();
+    window()->setWindowTitle(weightingTitle());
+    m_doc.lastEnteredPrediction().entered = false;
+    m_historyGraph->showGraph();
+    repaintAll();
+}
+
+// What both ways onto the history graph share: the pattern controls go and no other screen is current.
+void CVemoView::enterHistoryGraph()
+{
+    hidePatternControls();
+    m_state.appearanceScreenActive = false;
+    m_state.patternScreenActive = false;
+    m_state.hitScreenActive = false;
+    m_state.displayMode = DisplayMode::HistoryGraph;
 }
 
 void CVemoView::setWeighting(bool on)

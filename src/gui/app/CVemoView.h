@@ -10,6 +10,7 @@
 #include "patterns/PatternGraphPainter.h"
 
 class CVemoDoc;
+class HistoryGraphWindow;
 class UpDownControl;
 class WeightingButton;
 
@@ -39,7 +40,7 @@ public:
     static bool handlesCommand(int commandId);
     void handleCommand(int commandId);
 
-    /** WM_VIEW_SWITCH: 1 shows the pattern graph again, 2 the hit-count screen. */
+    /** WM_VIEW_SWITCH: 1 shows the pattern graph again, 2 the hit-count screen, 3 the history graph at draw lParam. */
     void viewSwitch(int wParam, int lParam);
 
     /** WM_DATAGOD_REQUEST 0: the hit-count screen, then the registrant offer. */
@@ -87,6 +88,8 @@ private:
     void undoHistoryChange();
     void showPatternGraph();
     void showAppearanceScreen();
+    void showHistoryGraph();
+    void enterHistoryGraph();
     void openPredictionFiles();
     void showHitCountScreen();
     void hidePatternControls();
@@ -114,6 +117,7 @@ private:
     UpDownControl* m_numberSpin = nullptr;
     UpDownControl* m_zoomSpin = nullptr;
     WeightingButton* m_weightingButton = nullptr;
+    HistoryGraphWindow* m_historyGraph = nullptr;
 
     static inline CVemoView* s_mainViewWindow = nullptr;
 };
