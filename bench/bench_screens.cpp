@@ -7,10 +7,12 @@
 #include "TestHistory.h"
 #include "app/AppearanceCounts.h"
 #include "app/AppearanceScreenPainter.h"
+#include "app/CVemoDoc.h"
 #include "app/JapaneseFonts.h"
 #include "app/KeptCanvas.h"
 #include "app/ScreenScale.h"
 #include "app/ViewDrawingKit.h"
+#include "entry/DataEntryDialog.h"
 #include "patterns/HistoryGraphPainter.h"
 #include "patterns/PatternGraphLayout.h"
 #include "patterns/PatternGraphPainter.h"
@@ -29,6 +31,7 @@ private Q_SLOTS:
     void patternHover();
     void appearanceScreen_data();
     void appearanceScreen();
+    void dataEntryStart();
     void historyGraph_data();
     void historyGraph();
 
@@ -178,6 +181,23 @@ void BenchScreens::historyGraph()
         else
             canvas.invalidateAll();
         canvas.redraw([&](QPainter& p) { painter.paint(p, {h, layout, preview, window.width()}); });
+    }
+}
+
+void BenchScreens::dataEntryStart()
+{
+    // The largest history, and a registrant who predicted every draw of it.
+    constexpr int kDraws = 9998;
+    TestInstall install(TestHistory::randomLines(kDraws, 11));
+    QByteArray records;
+    for (int draw = 1; draw <= kDraws; ++draw)
+        records += QByteArray::number(draw).rightJustified(4, '0') + "01030511192742";
+    TestHistory::writeFile(install.paths().registrantFile(1, QStringLiteral("bench")), records);
+    auto doc = CVemoDoc::open(install.paths().root());
+    QVERIFY(doc.ok());
+    // Opening the dialog: its controls, then start-up steps 1 … 9 over the history and the file.
+    QBENCHMARK {
+        DataEntryDialog dialog(*doc.value());
     }
 }
 

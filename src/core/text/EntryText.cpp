@@ -218,4 +218,135 @@ QString numberCardBoxHelp(int number)
     return QStringLiteral("IDC_yosoNo") + QString::number(number);
 }
 
+QString dataEntryTitle()
+{
+    return QStringLiteral("          デ ー タ 入 力 お よ び 平 均 値 計 算");
+}
+
+QString dataEntryCaption(int controlId)
+{
+    constexpr int kFirstNumberBox = 1045;
+    constexpr int kLastNumberBox = 1087;
+    if (controlId >= kFirstNumberBox && controlId <= kLastNumberBox)
+        return QStringLiteral("%1").arg(controlId - kFirstNumberBox + 1, 2);
+    if (controlId >= 1316 && controlId <= 1320)
+        return QStringLiteral("r%1").arg(controlId - 1315);
+    switch (controlId) {
+    case 1:
+        return QStringLiteral("OK");
+    case 2:
+        return QStringLiteral("ｷｬﾝｾﾙ");
+    case 1088:
+        return QStringLiteral("データ入力");
+    case 1089:
+        return QStringLiteral("平均σ値");
+    case 1090:
+        return QStringLiteral("登録者名１");
+    case 1093:
+        return QStringLiteral("登録者名２");
+    case 1094:
+        return QStringLiteral("登録者名３");
+    case 1106:
+        return QStringLiteral("登録者名４");
+    case 1108:
+        return QStringLiteral("登録者名５");
+    case 1216:
+        return QStringLiteral("ヴェ モカード");
+    case 1329:
+        return QStringLiteral("宝くじHP");
+    default:
+        return {};
+    }
+}
+
+QString dataEntryPictureLabel(int pictureId)
+{
+    switch (pictureId) {
+    case 148:
+        return QStringLiteral("最終回消去");
+    case 149:
+        return QStringLiteral("データ修正");
+    case 335:
+        return QStringLiteral("予想消去");
+    default:
+        return {};
+    }
+}
+
+QString historyEditGroup()
+{
+    return QStringLiteral("本数字のデータ処理");
+}
+
+QString predictionEntryGroup()
+{
+    return QStringLiteral("予想データの入力");
+}
+
+QString resultsGroup()
+{
+    return QStringLiteral("結果と予想および予想データの消去");
+}
+
+QString historyStatisticsGroup()
+{
+    return QStringLiteral("過去データ集計");
+}
+
+QString selectionStatisticsGroup()
+{
+    return QStringLiteral("予想データ計算");
+}
+
+QString drawLabelBefore()
+{
+    return QStringLiteral("第");
+}
+
+QString drawLabelAfter()
+{
+    return QStringLiteral("回");
+}
+
+QString resultLabel()
+{
+    return QStringLiteral("結果");
+}
+
+QString averageLabel()
+{
+    return QStringLiteral("【 平 均 】");
+}
+
+QString sigmaLabel()
+{
+    return QStringLiteral("【 σ 値 】");
+}
+
+QString dataEntryHelp(int controlId)
+{
+    if (controlId >= 1316 && controlId <= 1320)
+        return QStringLiteral("radioYDH%1").arg(controlId - 1315);
+    switch (controlId) {
+    case 2:
+        return QStringLiteral("ダイアログを終了します。");
+    case 1088:
+        return QStringLiteral("BtnNyuryokuData");
+    case 1089:
+        return QStringLiteral("平均値を計算します。");
+    case 1090:
+        return QStringLiteral("BtnNyuryokuYoso1");
+    case 1101:
+        return QStringLiteral("SPINdataHyoji");
+    case 1214:
+        return QStringLiteral("dataSyokyo");
+    case 1215:
+        return QStringLiteral("dataSyusei");
+    case 1216:
+        return QStringLiteral("ヴェモカードを表示します。");
+    default:
+        return {};
+    }
+}
+
 } // namespace EntryText

@@ -82,4 +82,25 @@ QString numberCardHandOverHelp();
 QString numberCardClearHelp();
 QString numberCardBoxHelp(int number);
 
+/** Title of the data-entry dialog. */
+QString dataEntryTitle();
+/** Caption of a data-entry dialog control by id (buttons, number boxes, radio buttons); empty for others. */
+QString dataEntryCaption(int controlId);
+/** Words that a data-entry dialog picture without a caption shows on itself; empty for other pictures. */
+QString dataEntryPictureLabel(int pictureId);
+/** Group titles of the data-entry dialog. */
+QString historyEditGroup();
+QString predictionEntryGroup();
+QString resultsGroup();
+QString historyStatisticsGroup();
+QString selectionStatisticsGroup();
+/** Labels of the data-entry dialog: around a draw number, before a result, before the history statistics. */
+QString drawLabelBefore();
+QString drawLabelAfter();
+QString resultLabel();
+QString averageLabel();
+QString sigmaLabel();
+/** Help popup of a data-entry dialog control; empty for a control without one. */
+QString dataEntryHelp(int controlId);
+
 } // namespace EntryText

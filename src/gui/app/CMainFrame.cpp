@@ -55,12 +55,37 @@ void CMainFrame::start()
     m_view->setFocus();
 }
 
+void CMainFrame::makeWayForBrowser()
+{
+    m_madeWay = true;
+    lower();
+    showNormal();
+    setFixedSize(ScreenScale::x(200), menuBar()->sizeHint().height());
+    move(homePosition());
+}
+
+void CMainFrame::restoreFullScreen()
+{
+    if (!m_madeWay)
+        return;
+    m_madeWay = false;
+    setFixedSize(ScreenScale::width(), ScreenScale::height());
+    move(homePosition());
+    showFullScreen();
+    raise();
+}
+
+QPoint CMainFrame::homePosition() const
+{
+    return m_madeWay ? QPoint(ScreenScale::width() - width(), 0) : QPoint(0, 0);
+}
+
 void CMainFrame::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
     // The window stays where it is, whatever asks to move it.
-    if (pos() != QPoint(0, 0))
-        move(0, 0);
+    if (pos() != homePosition())
+        move(homePosition());
 }
 
 void CMainFrame::enableCommands()

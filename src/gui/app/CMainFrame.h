@@ -24,13 +24,21 @@ public:
     /** Shows the opening window, runs the view's initial update and shows the frame. */
     void start();
 
+    /** Makes way for a browser started from a dialog: lowered, as small as it gets, in the top-right corner. */
+    void makeWayForBrowser();
+    /** Puts the window back over the whole screen, on top, if it made way. */
+    void restoreFullScreen();
+    bool madeWayForBrowser() const { return m_madeWay; }
+
 protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
     void enableCommands();
     void handleOpeningFinished();
+    QPoint homePosition() const;
 
     CVemoView* m_view;
     MainMenu* m_menu;
+    bool m_madeWay = false;
 };

@@ -18,6 +18,7 @@
 #include "app/SpinSteps.h"
 #include "app/UpDownControl.h"
 #include "app/WeightingButton.h"
+#include "entry/DataEntryDialog.h"
 #include "entry/NumberCard.h"
 #include "entry/RegistrantDialog.h"
 #include "patterns/HistoryGraphWindow.h"
@@ -103,6 +104,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kWeightingOff:
     case kLastDraw:
     case kPredictionFiles:
+    case kDataEntry:
     case kUndoHistory:
     case kNumberCard:
     case kHelp:
@@ -136,6 +138,9 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kPredictionFiles:
         openPredictionFiles();
+        break;
+    case kDataEntry:
+        openDataEntry();
         break;
     case kNumberCard:
         NumberCard::open(m_doc, this);
@@ -187,6 +192,16 @@ void CVemoView::offerRegistrant()
     m_state.registrantDialogShown = true;
     if (!runRegistrantDialog())
         m_state.registrantDialogShown = false;
+}
+
+void CVemoView::openDataEntry()
+{
+    // Step A: the number card comes back in front of the dialog's owner.
+    if (NumberCard::isShowing())
+        NumberCard::open(m_doc, this);
+    offerRegistrant();
+    DataEntryDialog dialog(m_doc, this);
+    dialog.exec();
 }
 
 void CVemoView::openPredictionFiles()

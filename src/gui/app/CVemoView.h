@@ -91,6 +91,8 @@ private:
     void showHistoryGraph();
     void enterHistoryGraph();
     void openPredictionFiles();
+    /** Command 32814: the data-entry dialog, after the registrant offer. */
+    void openDataEntry();
     void showHitCountScreen();
     void hidePatternControls();
     bool runRegistrantDialog();

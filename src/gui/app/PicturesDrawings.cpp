@@ -11,6 +11,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "entry/DataEntryDrawings.h"
 #include "entry/NumberCardPictures.h"
 #include "entry/RegistrantPictures.h"
 
@@ -484,6 +485,19 @@ const std::array kDrawings{
     Drawing{386, RegistrantPictures::kButtonFaceSize, RegistrantPictures::drawCancelFace, {}},
     Drawing{340, NumberCardPictures::kClearSize, NumberCardPictures::drawClear, {}},
     Drawing{153, NumberCardPictures::kHandOverSize, NumberCardPictures::drawHandOver, {}},
+    Drawing{135, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawEntryButton, {}},
+    Drawing{137, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawAverageButton, {}},
+    Drawing{148, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawDeleteLastButton, {}},
+    Drawing{149, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawModifyButton, {}},
+    Drawing{152, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawCardButton, {}},
+    Drawing{330, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawHomePageButton, {}},
+    Drawing{335, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawDeletePredictionButton, {}},
+    Drawing{392, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawCancelButton, {}},
+    Drawing{270, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 1); }, {}},
+    Drawing{271, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 2); }, {}},
+    Drawing{272, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 3); }, {}},
+    Drawing{273, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 4); }, {}},
+    Drawing{274, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 5); }, {}},
 };
 
 const Drawing kPlaceholder{0, QSize(32, 32), drawPlaceholder, {}};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+#include "entry/BrowserService.h"
+#include "entry/DataEntryForm.h"
+#include "entry/EntryBrowsing.h"
+
+class CVemoDoc;
+class CMainFrame;
+
+/**
+ * The one place where draw results and predictions are typed: the 43 numbers as tick boxes, the
+ * history edits (append, modify, delete the last draw), the registrants' predictions, browsing the
+ * results next to a registrant's predictions, the average and σ, the hand-over to the number card
+ * and the lottery's home page in the registered browser. Modal; everything it shows is read from
+ * the document when it opens and after each action.
+ */
+class DataEntryDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit DataEntryDialog(CVemoDoc& doc, QWidget* parent = nullptr);
+
+    /** Puts the main window back if it made way for a browser, however the dialog ends. */
+    void done(int result) override;
+    /** Cancel: the browser started from here is asked to close too. */
+    void reject() override;
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void connectControls();
+    void installHelp();
+    void start();
+
+    void appendDraw();
+    void modifyDraw();
+    void deleteLastDraw();
+    void showDrawSelection();
+    void refreshAfterHistoryEdit();
+    void showHistoryStatistics();
+
+    void browseDraw(int delta);
+    void browsePredictions(int delta);
+    void showBrowsedDraw(int draw);
+    void showLatestPrediction();
+    /** The ticked radio button's slot, 0 for none. */
+    int tickedSlot() const;
+    /** Whose predictions are shown: the ticked slot, else the lowest registered one, else 0 (the sample file). */
+    int shownSlot() const;
+
+    void enterPrediction(int slot);
+    void deletePrediction();
+    void showLargestDraws();
+
+    void calculateAverage();
+    void handOverToCard();
+    void openHomePage();
+
+    QList<int> tickedNumbers() const;
+    void setTicks(const std::array<bool, kNumberCount>& ticks);
+    CMainFrame* mainFrame() const;
+
+    CVemoDoc& m_doc;
+    DataEntryForm m_form;
+    int m_browsedDraw = 0;
+    EntryBrowsing::PredictionSpin m_predictionSpin;
+    BrowserService::Process m_browser;
+};

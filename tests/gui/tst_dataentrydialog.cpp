@@ -1,0 +1,540 @@
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+#include "TestHistory.h"
+#include "app/CMainFrame.h"
+#include "app/COpeningWnd.h"
+#include "app/CVemoApp.h"
+#include "app/CVemoDoc.h"
+#include "app/CVemoView.h"
+#include "app/MainMenu.h"
+#include "app/MessageService.h"
+#include "app/ScreenScale.h"
+#include "app/UpDownControl.h"
+#include "entry/DataEntryDialog.h"
+#include "entry/DrawResultText.h"
+#include "entry/HistoryAverageSigma.h"
+#include "entry/NumberCard.h"
+#include "entry/RegistrantSlots.h"
+#include "store/DrawHistory.h"
+#include "store/PathSettings.h"
+#include "text/BrowserText.h"
+#include "text/EntryText.h"
+#include "text/PredictText.h"
+#include "text/StoreText.h"
+#include "text/ViewText.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int kDraws = 350;
+
+template <typename Control = QWidget>
+Control* control(const QWidget* dialog, int id)
+{
+    const QList<Control*> found = dialog->findChildren<Control*>();
+    for (Control* widget : found) {
+        if (widget->property("controlId").toInt() == id)
+            return widget;
+    }
+    return nullptr;
+}
+
+QString textOf(const QWidget* dialog, int id)
+{
+    QLineEdit* edit = control<QLineEdit>(dialog, id);
+    return edit ? edit->text() : QStringLiteral("<no edit %1>").arg(id);
+}
+
+void click(const QWidget* dialog, int id)
+{
+    QWidget* button = control(dialog, id);
+    QVERIFY2(button, qPrintable(QString::number(id)));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void type(const QWidget* dialog, int id, const QString& text)
+{
+    QLineEdit* edit = control<QLineEdit>(dialog, id);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+void spin(const QWidget* dialog, int id, int delta)
+{
+    auto* arrow = control<UpDownControl>(dialog, id)->findChild<QToolButton*>(
+        delta > 0 ? QStringLiteral("rightArrow") : QStringLiteral("leftArrow"));
+    QTest::mouseClick(arrow, Qt::LeftButton);
+}
+
+QList<int> ticked(const QWidget* dialog)
+{
+    QList<int> numbers;
+    for (int n = 1; n <= kNumberCount; ++n) {
+        if (control<QCheckBox>(dialog, 1044 + n)->isChecked())
+            numbers.append(n);
+    }
+    return numbers;
+}
+
+void tick(const QWidget* dialog, const QList<int>& numbers)
+{
+    for (int n = 1; n <= kNumberCount; ++n) {
+        QCheckBox* box = control<QCheckBox>(dialog, 1044 + n);
+        if (box->isChecked() != numbers.contains(n))
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+    }
+}
+
+QByteArray record(int draw, int index, const QList<int>& numbers)
+{
+    QByteArray bytes = QByteArray::number(draw).rightJustified(4, '0');
+    bytes += QByteArray::number(index).rightJustified(2, '0');
+    for (const int n : numbers)
+        bytes += QByteArray::number(n).rightJustified(2, '0');
+    return bytes;
+}
+
+bool hasColour(const QImage& image, QRgb colour)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if ((rgb.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestDataEntryDialog : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void historyEditsRoundTrip();
+    void modifyAsksFirstAndChangesOnlyThatDraw();
+    void registrantPredictionsAndBrowsing();
+    void handOverAverageAndCard();
+    void commandOffersRegistrantThenOpens();
+    void homePageMakesWayAndCancelClosesBrowser();
+
+private:
+    void startProgram(const QList<int>& registeredSlots = {}, const PathSettings& browser = {});
+    std::unique_ptr<DataEntryDialog> openDialog();
+    void expectMessage(const UserMessage& expected);
+    /** Answers the next boxes in turn (Yes or Ok once they run out) and records what they said. */
+    void answer(QList<MessageService::Answer> answers = {});
+
+    QTemporaryDir m_runtime;
+    FlagLines m_lines;
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<CVemoApp> m_app;
+    CVemoView* m_view = nullptr;
+    QList<UserMessage> m_messages;
+    QList<MessageService::Answer> m_answers;
+};
+
+void TestDataEntryDialog::initTestCase()
+{
+    QVERIFY(m_runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    COpeningWnd::setDisplayTime(10ms);
+    m_lines = TestHistory::randomLines(kDraws, 31);
+}
+
+void TestDataEntryDialog::cleanup()
+{
+    MessageService::setAnswerer({});
+    m_app.reset();
+    m_install.reset();
+    m_messages.clear();
+}
+
+void TestDataEntryDialog::answer(QList<MessageService::Answer> answers)
+{
+    m_answers = std::move(answers);
+    using Buttons = MessageService::Buttons;
+    MessageService::setAnswerer([this](const UserMessage& message, Buttons buttons, MessageService::Icon) {
+        m_messages.append(message);
+        if (!m_answers.isEmpty())
+            return m_answers.takeFirst();
+        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
+    });
+}
+
+void TestDataEntryDialog::expectMessage(const UserMessage& expected)
+{
+    QVERIFY(!m_messages.isEmpty());
+    const UserMessage shown = m_messages.takeFirst();
+    QCOMPARE(shown.caption, expected.caption);
+    QCOMPARE(shown.text, expected.text);
+}
+
+void TestDataEntryDialog::startProgram(const QList<int>& registeredSlots, const PathSettings& browser)
+{
+    m_install = std::make_unique<TestInstall>(m_lines);
+    RegistrantSlots slots(m_install->paths());
+    for (const int slot : registeredSlots)
+        QVERIFY(!slots.setName(slot, QStringLiteral("登録%1").arg(slot)));
+    QVERIFY(!browser.writePathData(m_install->paths().pathDataFile()));
+    answer();
+    m_app = std::make_unique<CVemoApp>(
+        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), m_install->paths().root()});
+    QVERIFY(m_app->initInstance());
+    m_view = m_app->mainFrame()->view();
+    QVERIFY(QTest::qWaitForWindowExposed(m_app->mainFrame()));
+    QTRY_VERIFY(m_app->mainFrame()->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
+}
+
+std::unique_ptr<DataEntryDialog> TestDataEntryDialog::openDialog()
+{
+    auto dialog = std::make_unique<DataEntryDialog>(m_view->document(), m_view);
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog.get()))
+        return nullptr;
+    return dialog;
+}
+
+void TestDataEntryDialog::historyEditsRoundTrip()
+{
+    startProgram();
+    const auto dialog = openDialog();
+    QVERIFY(dialog);
+    const DrawHistory& history = m_view->document().history();
+    const QByteArray original = m_install->historyBytes();
+
+    QCOMPARE(dialog->windowTitle(), EntryText::dataEntryTitle());
+    QVERIFY(control(dialog.get(), 1)->isHidden());
+    QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("350"));
+    QCOMPARE(textOf(dialog.get(), 1097), DrawResultText::of(history, kDraws).text);
+    const HistoryAverageSigma statistics = HistoryAverageSigma::of(history);
+    QCOMPARE(textOf(dialog.get(), 1091), statistics.averageText());
+    QCOMPARE(textOf(dialog.get(), 1098), statistics.sigmaText());
+    for (int id : {1102, 1103, 1104, 1105, 1107})
+        QCOMPARE(textOf(dialog.get(), id), QStringLiteral("---"));
+
+    // Five or seven ticks: the message, nothing written, the ticks kept.
+    for (const QList<int>& wrong : {QList<int>{1, 2, 3, 4, 5}, QList<int>{1, 2, 3, 4, 5, 6, 7}}) {
+        tick(dialog.get(), wrong);
+        click(dialog.get(), 1088);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.takeFirst().text, StoreText::notSixNumbers().text);
+        QCOMPARE(ticked(dialog.get()), wrong);
+        QCOMPARE(m_install->historyBytes(), original);
+    }
+
+    const QList<int> numbers{1, 5, 17, 22, 40, 43};
+    tick(dialog.get(), numbers);
+    click(dialog.get(), 1088);
+    QVERIFY(m_messages.isEmpty());
+    FlagLines appended = m_lines;
+    for (int n = 1; n <= kNumberCount; ++n)
+        appended[n - 1].append(numbers.contains(n) ? '1' : '0');
+    QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(appended));
+    QVERIFY(ticked(dialog.get()).isEmpty());
+    QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("352"));
+    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), 1097), QStringLiteral("1. 5. 17. 22. 40. 43"));
+    QCOMPARE(MainMenu::findCommand(m_app->mainFrame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+
+    // Declined, then confirmed: the confirmation names the newest draw.
+    answer({MessageService::Answer::No});
+    click(dialog.get(), 1214);
+    QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
+    QCOMPARE(history.drawCount(), 351);
+    click(dialog.get(), 1214);
+    QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
+    QCOMPARE(m_install->historyBytes(), original);
+    QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
+    QCOMPARE(MainMenu::findCommand(m_app->mainFrame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
+}
+
+void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
+{
+    startProgram();
+    const auto dialog = openDialog();
+    QVERIFY(dialog);
+    const QByteArray original = m_install->historyBytes();
+
+    // The field shows the typed draw's numbers; anything that names no draw shows none.
+    type(dialog.get(), 1100, QStringLiteral("3"));
+    QList<int> drawThree;
+    for (int n = 1; n <= kNumberCount; ++n)
+        if (m_lines[n - 1][2] == '1')
+            drawThree.append(n);
+    QCOMPARE(ticked(dialog.get()), drawThree);
+    for (const QString& nothing :
+         {QStringLiteral("0"), QStringLiteral("-2"), QStringLiteral("abc"), QStringLiteral("352")}) {
+        type(dialog.get(), 1100, nothing);
+        QVERIFY2(ticked(dialog.get()).isEmpty(), qPrintable(nothing));
+    }
+
+    // Not a stored draw: asked, then refused with the range.
+    tick(dialog.get(), {2, 4, 6, 8, 10, 12});
+    for (const QString& wrong : {QString(), QStringLiteral("abc"), QStringLiteral("351")}) {
+        type(dialog.get(), 1100, wrong);
+        tick(dialog.get(), {2, 4, 6, 8, 10, 12});
+        click(dialog.get(), 1215);
+        QCOMPARE(m_messages.size(), 2);
+        QCOMPARE(m_messages.takeFirst().text, StoreText::confirmModify(wrong).text);
+        QCOMPARE(m_messages.takeFirst().text, StoreText::noSuchDraw(wrong, kDraws).text);
+    }
+
+    type(dialog.get(), 1100, QStringLiteral("3"));
+    const QList<int> replacement{2, 4, 6, 8, 10, 12};
+    // Declined: nothing; five ticks: asked first, then refused.
+    tick(dialog.get(), replacement);
+    answer({MessageService::Answer::No});
+    click(dialog.get(), 1215);
+    expectMessage(StoreText::confirmModify(QStringLiteral("3")));
+    tick(dialog.get(), {2, 4, 6, 8, 10});
+    click(dialog.get(), 1215);
+    QCOMPARE(m_messages.takeFirst().caption, StoreText::confirmModify(QStringLiteral("3")).caption);
+    QCOMPARE(m_messages.takeFirst().text, StoreText::notSixNumbers().text);
+    QCOMPARE(m_install->historyBytes(), original);
+
+    tick(dialog.get(), replacement);
+    click(dialog.get(), 1215);
+    QCOMPARE(m_messages.size(), 1);
+    const QByteArray changed = m_install->historyBytes();
+    QCOMPARE(changed.size(), original.size());
+    int differing = 0;
+    for (qsizetype i = 0; i < changed.size(); ++i) {
+        if (changed[i] == original[i])
+            continue;
+        ++differing;
+        const int number = int(i / (kDraws + 6)) + 1;
+        QCOMPARE(i, qsizetype((number - 1) * (kDraws + 6) + 3 + 3));
+    }
+    QVERIFY(differing > 0);
+    std::array<bool, kNumberCount> replaced{};
+    for (const int n : replacement)
+        replaced[std::size_t(n - 1)] = true;
+    QCOMPARE(m_view->document().history().drawSelection(3), replaced);
+    QVERIFY(ticked(dialog.get()).isEmpty());
+    QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
+}
+
+void TestDataEntryDialog::registrantPredictionsAndBrowsing()
+{
+    startProgram({2, 4});
+    RegistrantSlots& slots = m_view->document().registrants();
+    const QString fileTwo = slots.predictionFile(2).path();
+    QVERIFY(slots.predictionFile(2).appendPrediction(350, {3, 11, 19, 27, 35, 42}, kDraws).ok());
+    QVERIFY(slots.predictionFile(2).appendPrediction(350, {1, 2, 3, 4, 5, 6}, kDraws).ok());
+    QVERIFY(slots.predictionFile(2).appendPrediction(351, {7, 8, 9, 10, 11, 12}, kDraws).ok());
+    const QByteArray before = TestHistory::readFile(fileTwo);
+
+    auto dialog = openDialog();
+    QVERIFY(dialog);
+    // The lowest registered registrant is ticked; free slots cannot be chosen or entered for.
+    auto* radios = control<QAbstractButton>(dialog.get(), 1317)->group();
+    QCOMPARE(radios->checkedId(), 2);
+    for (const int id : {1316, 1318, 1320})
+        QVERIFY(!control(dialog.get(), id)->isEnabled());
+    QVERIFY(!control(dialog.get(), 1090)->isEnabled());
+    QVERIFY(control(dialog.get(), 1093)->isEnabled());
+    QCOMPARE(textOf(dialog.get(), 1102), QStringLiteral("---"));
+    QCOMPARE(textOf(dialog.get(), 1103), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), 1105), QStringLiteral("0"));
+    // The registrant buttons in their slots' colours.
+    QVERIFY(hasColour(control(dialog.get(), 1093)->grab().toImage(), qRgb(0, 128, 0)));
+    QVERIFY(hasColour(control(dialog.get(), 1106)->grab().toImage(), qRgb(0, 0, 255)));
+
+    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
+    QCOMPARE(textOf(dialog.get(), 1096), QStringLiteral("1. 2. 3. 4. 5. 6"));
+    spin(dialog.get(), 1291, +1);
+    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
+    spin(dialog.get(), 1291, -1);
+    QCOMPARE(textOf(dialog.get(), 1096), QStringLiteral("3. 11. 19. 27. 35. 42"));
+    spin(dialog.get(), 1291, -1);
+    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(1));
+    spin(dialog.get(), 1291, +1);
+    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
+
+    // The draw spin goes on to the registrant's predicted draw 351, whose result is not known yet.
+    spin(dialog.get(), 1101, +1);
+    spin(dialog.get(), 1101, +1);
+    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), 1097), EntryText::missingResult());
+    QCOMPARE(textOf(dialog.get(), 1096), QStringLiteral("7. 8. 9. 10. 11. 12"));
+    // Registrant 4 has predicted nothing: the spin stops at the newest draw.
+    click(dialog.get(), 1319);
+    QCOMPARE(textOf(dialog.get(), 1096), EntryText::missingPrediction());
+    QVERIFY(!control(dialog.get(), 1291)->isEnabled());
+    spin(dialog.get(), 1101, -1);
+    spin(dialog.get(), 1101, +1);
+    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("350"));
+    for (int i = 0; i < 400; ++i)
+        spin(dialog.get(), 1101, -1);
+    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("1"));
+    QVERIFY(m_messages.isEmpty());
+
+    // Deleting registrant 2's shown prediction 2 of draw 350 leaves prediction 1 and draw 351.
+    click(dialog.get(), 1317);
+    for (int i = 0; i < 349; ++i)
+        spin(dialog.get(), 1101, +1);
+    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
+    click(dialog.get(), 1375);
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(TestHistory::readFile(fileTwo), before.left(18) + before.mid(36));
+    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(1));
+
+    // Predictions: the coming draw at most; text that is no draw number is refused with the range.
+    const QList<int> numbers{4, 9, 16, 25, 36, 41};
+    const QByteArray fileFour = TestHistory::readFile(slots.predictionFile(4).path());
+    for (const QString& wrong : {QStringLiteral("352"), QStringLiteral("abc"), QString()}) {
+        tick(dialog.get(), numbers);
+        type(dialog.get(), 1105, wrong);
+        click(dialog.get(), 1106);
+        QCOMPARE(m_messages.size(), 1);
+        const UserMessage expected = wrong == QStringLiteral("352") ? EntryText::predictionDrawTooLarge()
+                                                                   : EntryText::predictionDrawTooSmall(351);
+        expectMessage(expected);
+        QCOMPARE(TestHistory::readFile(slots.predictionFile(4).path()), fileFour);
+        QVERIFY(dialog->isVisible());
+    }
+    tick(dialog.get(), {1, 2, 3, 4, 5});
+    type(dialog.get(), 1105, QStringLiteral("351"));
+    click(dialog.get(), 1106);
+    QCOMPARE(m_messages.takeFirst().text, EntryText::predictionNotSixNumbers().text);
+
+    tick(dialog.get(), numbers);
+    click(dialog.get(), 1106);
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(TestHistory::readFile(slots.predictionFile(4).path()), record(351, 1, numbers));
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QVERIFY(!dialog->isVisible());
+    const LastEnteredPrediction& last = m_view->document().lastEnteredPrediction();
+    QVERIFY(last.entered);
+    QCOMPARE(last.draw, 351);
+    QCOMPARE(last.numbers, numbers);
+    QCOMPARE(m_view->state().displayMode, DisplayMode::HistoryGraph);
+
+    // Opened again, the radio buttons start from the lowest registrant once more.
+    dialog = openDialog();
+    QCOMPARE(control<QAbstractButton>(dialog.get(), 1317)->group()->checkedId(), 2);
+    QCOMPARE(textOf(dialog.get(), 1105), QStringLiteral("351"));
+}
+
+void TestDataEntryDialog::handOverAverageAndCard()
+{
+    startProgram();
+    SelectionHandOver& handOver = m_view->document().selectionHandOver();
+    handOver.handedOver = true;
+    handOver.ticks = {};
+    for (const int n : {1, 2, 3, 4, 5, 6})
+        handOver.ticks[std::size_t(n - 1)] = true;
+    const auto dialog = openDialog();
+    QVERIFY(dialog);
+    QCOMPARE(ticked(dialog.get()), (QList<int>{1, 2, 3, 4, 5, 6}));
+    QCOMPARE(textOf(dialog.get(), 1092), QStringLiteral("【 平 均 】 3.5    【 σ 値 】 1.7078"));
+
+    tick(dialog.get(), {2, 4, 6, 8, 10});
+    click(dialog.get(), 1089);
+    expectMessage(EntryText::averageNotSixNumbers());
+    QCOMPARE(textOf(dialog.get(), 1092), QStringLiteral("【 平 均 】 3.5    【 σ 値 】 1.7078"));
+    tick(dialog.get(), {2, 4, 6, 8, 10, 12});
+    click(dialog.get(), 1089);
+    QVERIFY(textOf(dialog.get(), 1092).startsWith(QStringLiteral("【 平 均 】 7.    【 σ 値 】 ")));
+
+    // The card button hands the ticks over, ends the dialog and opens the card.
+    tick(dialog.get(), {5, 15, 25, 35, 43});
+    click(dialog.get(), 1216);
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QVERIFY(handOver.handedOver);
+    std::array<bool, kNumberCount> expected{};
+    for (const int n : {5, 15, 25, 35, 43})
+        expected[std::size_t(n - 1)] = true;
+    QCOMPARE(handOver.ticks, expected);
+    QVERIFY(NumberCard::isShowing());
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestDataEntryDialog::commandOffersRegistrantThenOpens()
+{
+    startProgram();
+    answer({MessageService::Answer::No});
+    DataEntryDialog* shown = nullptr;
+    QString helpText;
+    QList<int> placeholders;
+    QTimer::singleShot(0, this, [&] {
+        shown = qobject_cast<DataEntryDialog*>(QApplication::activeModalWidget());
+        if (!shown)
+            return;
+        // Help popups by control id, at the pointer.
+        QWidget* cancel = control(shown, 2);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), cancel->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(cancel, &rightClick);
+        if (auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget())) {
+            helpText = popup->text();
+            popup->close();
+        }
+        // Every button shows its own picture, none the placeholder.
+        for (const int id : {1088, 1089, 1214, 1215, 1216, 1329, 2, 1375, 1316})
+            if (hasColour(control(shown, id)->grab().toImage(), qRgb(255, 0, 255)))
+                placeholders.append(id);
+        click(shown, 2);
+    });
+    m_view->handleCommand(MenuCommand::kDataEntry);
+    QVERIFY(shown);
+    QCOMPARE(helpText, EntryText::dataEntryHelp(2));
+    QCOMPARE(placeholders, QList<int>());
+    expectMessage(PredictText::registrantOffer());
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
+{
+    QTemporaryDir logDir;
+    const QString log = logDir.filePath(QStringLiteral("browser.log"));
+    qputenv("FAKE_BROWSER_LOG", QFile::encodeName(log));
+    startProgram({}, PathSettings{QStringLiteral(FAKE_BROWSER_PATH), QStringLiteral("https://example.com/vemo6")});
+    CMainFrame* frame = m_app->mainFrame();
+
+    auto dialog = openDialog();
+    QVERIFY(dialog);
+    click(dialog.get(), 1329);
+    QVERIFY(frame->madeWayForBrowser());
+    QCOMPARE(frame->pos(), QPoint(ScreenScale::width() - frame->width(), 0));
+    QTRY_VERIFY(TestHistory::readFile(log).contains("ready"));
+    QVERIFY(TestHistory::readFile(log).startsWith("https://example.com/vemo6\n"));
+    click(dialog.get(), 2);
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QVERIFY(!frame->madeWayForBrowser());
+    QCOMPARE(frame->pos(), QPoint(0, 0));
+    QTRY_VERIFY(TestHistory::readFile(log).contains("terminated"));
+
+    // Without a browser: the message, and the window comes back however the dialog ends.
+    dialog.reset();
+    cleanup();
+    startProgram();
+    frame = m_app->mainFrame();
+    dialog = openDialog();
+    click(dialog.get(), 1329);
+    expectMessage(BrowserText::notRegistered());
+    QVERIFY(frame->madeWayForBrowser());
+    QTest::keyClick(control(dialog.get(), 1045), Qt::Key_Return);
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QVERIFY(!frame->madeWayForBrowser());
+}
+
+QTEST_MAIN(TestDataEntryDialog)
+#include "tst_dataentrydialog.moc"
