@@ -17,7 +17,33 @@
 #include "app/ScreenScale.h"
 #include "text/ViewText.h"
 
+#include <sys/stat.h>
+
 using namespace std::chrono_literals;
+
+namespace {
+
+/** Whether the process holds a flock() on the file; Linux lists each such lock in /proc/locks. */
+bool holdsLock(qint64 pid, const QString& path)
+{
+    struct stat file {};
+    if (::stat(QFile::encodeName(path).constData(), &file) != 0)
+        return false;
+    QFile locks(QStringLiteral("/proc/locks"));
+    if (!locks.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray inode = ':' + QByteArray::number(quint64(file.st_ino));
+    for (const QByteArray& line : locks.readAll().split('\n')) {
+        // "1: FLOCK  ADVISORY  WRITE <pid> <major>:<minor>:<inode> 0 EOF"
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 6 && fields[1] == "FLOCK" && fields[4] == QByteArray::number(pid)
+            && fields[5].endsWith(inode))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 class TestVemoApp : public QObject {
     Q_OBJECT
@@ -86,7 +112,8 @@ void TestVemoApp::secondProgramExitsWithZero()
     first.setProcessEnvironment(environment);
     first.start(QStringLiteral(VEMO_PROGRAM), arguments);
     QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(CVemoApp::instanceLockPath()), 20000);
+    // The lock file outlives its holders: wait for the lock itself, or the second might take it first.
+    QTRY_VERIFY_WITH_TIMEOUT(holdsLock(first.processId(), CVemoApp::instanceLockPath()), 20000);
 
     QProcess second;
     second.setProcessEnvironment(environment);
