@@ -380,7 +380,10 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
     QCOMPARE(textOf(dialog.get(), 1096), EntryText::missingPrediction());
     QVERIFY(!control(dialog.get(), 1291)->isEnabled());
     spin(dialog.get(), 1101, -1);
-    spin(dialog.get(), 1101, +1);
+    QTest::keyClick(control(dialog.get(), 1095), Qt::Key_Down);
+    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("349"));
+    QTest::keyClick(control(dialog.get(), 1095), Qt::Key_Up);
+    QTest::keyClick(control(dialog.get(), 1095), Qt::Key_Up);
     QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("350"));
     for (int i = 0; i < 400; ++i)
         spin(dialog.get(), 1101, -1);

@@ -69,6 +69,7 @@ void DataEntryDialog::connectControls()
     connect(m_form.registrantRadios, &QButtonGroup::idClicked, this, &DataEntryDialog::showLatestPrediction);
     connect(m_form.deletePredictionButton, &QPushButton::clicked, this, &DataEntryDialog::deletePrediction);
     connect(m_form.drawSpin, &UpDownControl::stepped, this, &DataEntryDialog::browseDraw);
+    m_form.browsedDrawEdit->installEventFilter(this);
     connect(m_form.predictionSpin, &UpDownControl::stepped, this, &DataEntryDialog::browsePredictions);
     connect(m_form.averageButton, &QPushButton::clicked, this, &DataEntryDialog::calculateAverage);
     connect(m_form.cardButton, &QPushButton::clicked, this, &DataEntryDialog::handOverToCard);
@@ -134,6 +135,18 @@ void DataEntryDialog::keyPressEvent(QKeyEvent* event)
         m_form.okButton->click();
     else
         QDialog::keyPressEvent(event);
+}
+
+bool DataEntryDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_form.browsedDrawEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            browseDraw(key == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // --- the history ---

@@ -31,6 +31,8 @@ public:
 protected:
     void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    /** The arrow keys in the browsed draw's edit move the draw spin. */
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectControls();
