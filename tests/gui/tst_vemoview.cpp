@@ -209,10 +209,10 @@ void TestVemoView::menuCommandsAndChecks()
 {
     for (const int id : {MenuCommand::kPatternGraph, MenuCommand::kAppearance, MenuCommand::kWeightingOn,
                          MenuCommand::kWeightingOff, MenuCommand::kNumberCard, MenuCommand::kExit, MenuCommand::kHelp,
-                         MenuCommand::kHistoryGraph, MenuCommand::kDataEntry})
+                         MenuCommand::kHistoryGraph, MenuCommand::kDataEntry, MenuCommand::kPredictionFiles})
         QVERIFY2(command(id)->isEnabled(), qPrintable(QString::number(id)));
     // Commands whose windows are still to come are in the menu, but cannot be chosen.
-    for (const int id : {MenuCommand::kPredictionFiles, MenuCommand::kHitCount,
+    for (const int id : {MenuCommand::kHitCount,
                          MenuCommand::kDataGod, MenuCommand::kLatestPattern, MenuCommand::kRandomGod,
                          MenuCommand::kOracleTime, MenuCommand::kOracleBirthday,
                          MenuCommand::kOracleColour, MenuCommand::kOracleNumber,

@@ -74,11 +74,16 @@ RegistrantDialog::RegistrantDialog(RegistrantSlots& slots, QWidget* parent)
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
 
+    auto* centred = new QHBoxLayout;
+    centred->addStretch();
+    centred->addLayout(grid);
+    centred->addStretch();
+
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(unit * 3 / 2, unit, unit * 3 / 2, unit);
     column->setSpacing(unit * 3 / 2);
     column->addWidget(instructions);
-    column->addLayout(grid);
+    column->addLayout(centred);
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -82,7 +82,8 @@ void drawColourFrame(QPainter& p, int slot)
     p.drawRoundedRect(outer, 6, 6);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(5, 5, kColourFrameSize.width() - 10, kColourFrameSize.height() - 10));
+    // The edit covers the middle; the colour reaches in under its edge whatever the stretch.
+    p.drawRect(QRectF(12, 9, kColourFrameSize.width() - 24, kColourFrameSize.height() - 18));
 }
 
 void drawOkFace(QPainter& p)

@@ -1,0 +1,341 @@
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "TestHistory.h"
+#include "app/CMainFrame.h"
+#include "app/COpeningWnd.h"
+#include "app/CVemoApp.h"
+#include "app/CVemoView.h"
+#include "app/MainMenu.h"
+#include "app/MessageService.h"
+#include "entry/RegistrantDialog.h"
+#include "entry/RegistrantSlots.h"
+#include "entry/SlotImageButton.h"
+#include "text/EntryText.h"
+#include "text/PredictText.h"
+#include "text/ViewText.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QLineEdit* nameEdit(const QWidget& dialog, int slot)
+{
+    return dialog.findChild<QLineEdit*>(QStringLiteral("EditTorokuName%1").arg(slot));
+}
+
+SlotImageButton* slotButton(const QWidget& dialog, int slot)
+{
+    return dialog.findChild<SlotImageButton*>(QStringLiteral("RadioYDFile%1").arg(slot));
+}
+
+QPushButton* button(const QWidget& dialog, int id)
+{
+    return dialog.findChild<QPushButton*>(QStringLiteral("id%1").arg(id));
+}
+
+// Types as an input method commits text, so that full-width characters arrive as they are.
+void type(QLineEdit* edit, const QString& text)
+{
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Share of a widget's pixels in one colour.
+double share(QWidget* widget, QRgb colour)
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int found = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            found += (image.pixel(x, y) & 0xFFFFFF) == colour ? 1 : 0;
+    return double(found) / (image.width() * image.height());
+}
+
+constexpr QRgb kFreeBackground = 0xEEEEEE;
+constexpr QRgb kRegisteredBackground = 0xFFF3B0;
+
+// Runs work on the registrant dialog once it is up, while the command that opened it waits in exec().
+// A failed check inside work leaves the dialog open; it is cancelled so that the command returns.
+void onceShown(const std::function<void(RegistrantDialog&)>& work)
+{
+    QTimer::singleShot(10, qApp, [work] {
+        auto* dialog = qobject_cast<RegistrantDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) {
+            onceShown(work);
+            return;
+        }
+        dialog->activateWindow();
+        QTRY_VERIFY(QGuiApplication::focusWindow() == dialog->windowHandle());
+        work(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+} // namespace
+
+class TestRegistrantDialog : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void menuCommandRegistersTypedNames();
+    void refusedNameChangesNothing_data();
+    void refusedNameChangesNothing();
+    void removalAsksFirstAndKeepsABackup();
+    void renamingKeepsThePredictions();
+    void offerWhileNobodyIsRegistered();
+
+private:
+    void startProgram();
+    void answer(QList<MessageService::Answer> answers) { m_answers = std::move(answers); }
+    QStringList files() const;
+    PredictionFile slotFile(int slot) const { return RegistrantSlots(m_install->paths()).predictionFile(slot); }
+
+    QTemporaryDir m_runtime;
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<CVemoApp> m_app;
+    CVemoView* m_view = nullptr;
+    QList<UserMessage> m_messages;
+    QList<MessageService::Answer> m_answers;
+};
+
+void TestRegistrantDialog::initTestCase()
+{
+    QVERIFY(m_runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    COpeningWnd::setDisplayTime(10ms);
+    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons,
+                                       MessageService::Icon) {
+        m_messages.append(message);
+        if (!m_answers.isEmpty())
+            return m_answers.takeFirst();
+        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::No : MessageService::Answer::Ok;
+    });
+}
+
+void TestRegistrantDialog::init()
+{
+    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(120, 3));
+    m_messages.clear();
+    m_answers.clear();
+}
+
+void TestRegistrantDialog::cleanup()
+{
+    m_app.reset();
+    m_install.reset();
+}
+
+void TestRegistrantDialog::startProgram()
+{
+    m_app = std::make_unique<CVemoApp>(
+        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), m_install->paths().root()});
+    QVERIFY(m_app->initInstance());
+    m_view = m_app->mainFrame()->view();
+    QVERIFY(QTest::qWaitForWindowExposed(m_app->mainFrame()));
+    QTRY_VERIFY(m_app->mainFrame()->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
+}
+
+QStringList TestRegistrantDialog::files() const
+{
+    return QDir(m_install->paths().predictionFolder()).entryList(QDir::Files, QDir::Name);
+}
+
+void TestRegistrantDialog::menuCommandRegistersTypedNames()
+{
+    startProgram();
+    double freeShare = 0;
+    onceShown([&](RegistrantDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), EntryText::registrantDialogTitle());
+        QVERIFY(dialog.findChild<QLabel*>()->text() == EntryText::registrantDialogInstructions());
+        // Each name sits in its slot's colour frame.
+        const QImage shot = dialog.grab().toImage();
+        const QRect red = nameEdit(dialog, 1)->geometry();
+        const QColor frame = shot.pixelColor(red.left() - red.height() / 8, red.center().y() + red.height() / 8);
+        QVERIFY2(frame.red() > 200 && frame.green() < 80 && frame.blue() < 80, qPrintable(frame.name()));
+        const QRect green = nameEdit(dialog, 2)->geometry();
+        QVERIFY(shot.pixelColor(green.left() - green.height() / 8, green.center().y()).green() > 100);
+
+        freeShare = share(slotButton(dialog, 1), kFreeBackground);
+        QVERIFY(freeShare > 0.3);
+        type(nameEdit(dialog, 1), QStringLiteral("山田"));
+        QVERIFY(slotButton(dialog, 1)->isChecked());
+        type(nameEdit(dialog, 3), QStringLiteral("abc"));
+        QVERIFY(slotButton(dialog, 3)->isChecked() && !slotButton(dialog, 1)->isChecked());
+        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+    });
+    MainMenu::findCommand(m_app->mainFrame(), MenuCommand::kPredictionFiles)->trigger();
+
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(files(), (QStringList{QStringLiteral("YDF1山田.txt"), QStringLiteral("YDF3abc.txt")}));
+    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(m_view->state().hitScreenActive && m_view->state().registrantDialogShown);
+    QVERIFY(m_app->mainFrame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
+
+    // The dialog opened again shows the names the program now knows, and their slots as registered.
+    onceShown([&](RegistrantDialog& dialog) {
+        QCOMPARE(nameEdit(dialog, 1)->text(), QStringLiteral("山田"));
+        QCOMPARE(nameEdit(dialog, 2)->text(), QString());
+        QVERIFY(share(slotButton(dialog, 1), kRegisteredBackground) > 0.3);
+        QCOMPARE(share(slotButton(dialog, 1), kFreeBackground), 0.0);
+        QCOMPARE(share(slotButton(dialog, 2), kFreeBackground), freeShare);
+
+        // Help popups name the controls.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), nameEdit(dialog, 4)->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(nameEdit(dialog, 4), &click);
+        auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
+        QVERIFY(popup);
+        QCOMPARE(popup->text(), QStringLiteral("EditTorokuName4"));
+        popup->close();
+        QTest::mouseClick(button(dialog, 2), Qt::LeftButton);
+    });
+    MainMenu::findCommand(m_app->mainFrame(), MenuCommand::kPredictionFiles)->trigger();
+    QVERIFY(m_view->state().registrantDialogShown);
+    QCOMPARE(files().size(), 2);
+}
+
+void TestRegistrantDialog::refusedNameChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("slash") << QStringLiteral("a/b") << EntryText::registrantNameUnsafe(QStringLiteral("a/b")).text;
+    QTest::newRow("twelve Shift-JIS bytes") << QStringLiteral("山田太郎様方")
+                                            << EntryText::registrantNameTooLong(QStringLiteral("山田太郎様方")).text;
+}
+
+void TestRegistrantDialog::refusedNameChangesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, refusal);
+    RegistrantSlots slots(m_install->paths());
+    RegistrantDialog dialog(slots);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    type(nameEdit(dialog, 1), QStringLiteral("good"));
+    type(nameEdit(dialog, 2), name);
+    QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, refusal);
+    QCOMPARE(m_messages[0].caption, EntryText::registrantDialogTitle().trimmed());
+    QVERIFY(dialog.isVisible());
+    QVERIFY(nameEdit(dialog, 2)->hasFocus());
+    QVERIFY(files().isEmpty());
+    QVERIFY(!slots.isRegistered(1) && !slots.isRegistered(2));
+}
+
+void TestRegistrantDialog::removalAsksFirstAndKeepsABackup()
+{
+    RegistrantSlots slots(m_install->paths());
+    QVERIFY(!slots.setName(2, QStringLiteral("花子")));
+    QVERIFY(slots.predictionFile(2).appendPrediction(121, {3, 11, 19, 27, 35, 42}, 120).ok());
+    const QByteArray predictions = TestHistory::readFile(slots.predictionFile(2).path());
+    RegistrantDialog dialog(slots);
+    int checks = 0;
+    connect(&dialog, &RegistrantDialog::registrantCheckRequested, this, [&checks] { ++checks; });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+    answer({MessageService::Answer::No});
+    QTest::mouseClick(slotButton(dialog, 2), Qt::LeftButton);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, EntryText::confirmRemoveRegistrant().text);
+    QCOMPARE(files(), QStringList{QStringLiteral("YDF2花子.txt")});
+    QCOMPARE(nameEdit(dialog, 2)->text(), QStringLiteral("花子"));
+    QCOMPARE(checks, 1);
+    QVERIFY(nameEdit(dialog, 1)->hasFocus() && slotButton(dialog, 1)->isChecked());
+    QVERIFY(share(slotButton(dialog, 2), kRegisteredBackground) > 0.3);
+
+    const QDir backupFolder(m_install->paths().backupFolder());
+    const QStringList before = backupFolder.entryList(QDir::Files);
+    answer({MessageService::Answer::Yes});
+    QTest::mouseClick(slotButton(dialog, 2), Qt::LeftButton);
+    QCOMPARE(checks, 2);
+    QVERIFY(files().isEmpty());
+    QVERIFY(!slots.isRegistered(2));
+    QCOMPARE(nameEdit(dialog, 2)->text(), QString());
+    QVERIFY(share(slotButton(dialog, 2), kFreeBackground) > 0.3);
+    QStringList kept = backupFolder.entryList(QDir::Files);
+    for (const QString& earlier : before)
+        kept.removeOne(earlier);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(kept[0].startsWith(QStringLiteral("YDF2花子_")));
+    QCOMPARE(TestHistory::readFile(backupFolder.filePath(kept[0])), predictions);
+
+    // A free slot's button asks nothing.
+    QTest::mouseClick(slotButton(dialog, 4), Qt::LeftButton);
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(checks, 3);
+}
+
+void TestRegistrantDialog::renamingKeepsThePredictions()
+{
+    RegistrantSlots slots(m_install->paths());
+    QVERIFY(!slots.setName(4, QStringLiteral("old")));
+    QVERIFY(slots.predictionFile(4).appendPrediction(7, {3, 11, 19, 27, 35, 42}, 120).ok());
+    QVERIFY(slots.predictionFile(4).appendPrediction(7, {1, 2, 3, 4, 5, 6}, 120).ok());
+    const QByteArray predictions = TestHistory::readFile(slots.predictionFile(4).path());
+    RegistrantDialog dialog(slots);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    type(nameEdit(dialog, 4), QStringLiteral("新名"));
+    QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(files(), QStringList{QStringLiteral("YDF4新名.txt")});
+    QCOMPARE(slots.name(4), QStringLiteral("新名"));
+    QCOMPARE(TestHistory::readFile(slots.predictionFile(4).path()), predictions);
+}
+
+void TestRegistrantDialog::offerWhileNobodyIsRegistered()
+{
+    startProgram();
+    const QString offer = PredictText::registrantOffer().text;
+    m_view->offerRegistrant(); // answered No: nothing opens, and the next offer asks again
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, offer);
+    QVERIFY(!m_view->state().registrantDialogShown);
+
+    // Yes, then Cancel: the offer stays open for later.
+    answer({MessageService::Answer::Yes});
+    onceShown([](RegistrantDialog& dialog) { dialog.reject(); });
+    m_view->dataGodRequest(0, 0);
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(!m_view->state().registrantDialogShown);
+
+    // Yes, then a name and OK: the dialog's own check does not ask again, and neither does any later one.
+    answer({MessageService::Answer::Yes});
+    onceShown([](RegistrantDialog& dialog) {
+        type(nameEdit(dialog, 5), QStringLiteral("zz"));
+        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+    });
+    m_view->dataGodRequest(0, 0);
+    QCOMPARE(m_messages.size(), 3);
+    QCOMPARE(files(), QStringList{QStringLiteral("YDF5zz.txt")});
+    m_view->offerRegistrant();
+    m_view->dataGodRequest(0, 0);
+    QCOMPARE(m_messages.size(), 3);
+}
+
+QTEST_MAIN(TestRegistrantDialog)
+#include "tst_registrantdialog.moc"
