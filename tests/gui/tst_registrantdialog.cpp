@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 #include "TestHistory.h"

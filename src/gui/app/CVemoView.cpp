@@ -174,7 +174,6 @@ void CVemoView::viewSwitch(int wParam, int lParam)
 
 void CVemoView::dataGodRequest(int wParam, int)
 {
-    // The registrant check is the one request the view serves so far.
     if (wParam != 0)
         return;
     showHitCountScreen();

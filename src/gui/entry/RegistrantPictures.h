@@ -18,6 +18,11 @@ inline constexpr QSize kButtonFaceSize{96, 28};
 void drawFreeSlot(QPainter& p);
 void drawRegisteredSlot(QPainter& p);
 void drawColourFrame(QPainter& p, int slot);
+template <int Slot>
+void drawColourFrameOf(QPainter& p)
+{
+    drawColourFrame(p, Slot);
+}
 void drawOkFace(QPainter& p);
 void drawCancelFace(QPainter& p);
 
