@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "app/BitmapButton.h"
 #include "app/CanvasText.h"
@@ -19,25 +20,12 @@
 
 namespace {
 
-// Controls that the help texts know by their resource names.
+// A control whose help text is its resource name carries that name; the others are known by id.
 QString resourceName(int controlId)
 {
-    if (controlId >= DataEntryForm::kFirstRadioId && controlId < DataEntryForm::kFirstRadioId + kRegistrantSlots)
-        return QStringLiteral("radioYDH%1").arg(controlId - DataEntryForm::kFirstRadioId + 1);
-    switch (controlId) {
-    case 1088:
-        return QStringLiteral("BtnNyuryokuData");
-    case 1090:
-        return QStringLiteral("BtnNyuryokuYoso1");
-    case 1101:
-        return QStringLiteral("SPINdataHyoji");
-    case 1214:
-        return QStringLiteral("dataSyokyo");
-    case 1215:
-        return QStringLiteral("dataSyusei");
-    default:
-        return QStringLiteral("id%1").arg(controlId);
-    }
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
+    const QString help = EntryText::dataEntryHelp(controlId);
+    return identifier.match(help).hasMatch() ? help : QStringLiteral("id%1").arg(controlId);
 }
 
 template <typename Control>
