@@ -225,7 +225,10 @@ std::optional<WriteFault> commit(const QList<FileChange>& changes)
 
 bool isInterruptedSave(const QString& fileName)
 {
-    static const QRegularExpression leftover(QStringLiteral("^.+\\.txt\\.[A-Za-z0-9]{6}$"));
+    // Anchored as a whole, so that a name with a line break is judged by all of it.
+    static const QRegularExpression leftover(
+        QRegularExpression::anchoredPattern(QStringLiteral(".+\\.txt\\.[A-Za-z0-9]{6}")),
+        QRegularExpression::DotMatchesEverythingOption);
     return leftover.match(fileName).hasMatch();
 }
 
