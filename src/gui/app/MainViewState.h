@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "predict/DataGodSettings.h"
 #include "store/HistoryFormat.h"
 
 /** Which screen the next paint of the main view draws. */
@@ -37,6 +38,14 @@ struct MainViewState {
     int spinNumber = 1;
     /** The registrant dialog has been offered in this run; nobody is asked again. */
     bool registrantDialogShown = false;
+    /** ResultPopupsPending: the next hit-count paint recounts the hits and scrolls the result windows to the newest. */
+    bool resultPopupsPending = true;
+    /** DataGodMode: the hit-count screen and the result windows show the data gods' files, not the registrants'. */
+    bool dataGodMode = false;
+    /** PredictionCount of the data gods' files shown: 0 at start, DataGodSettings::kNothingComputed until computed. */
+    int predictionCount = 0;
+    /** The data-god settings dialog's choices, remembered for the run. */
+    DataGodSettings dataGodChoices{.predictionCount = DataGodSettings::kMinCount};
 
     int activePatternScale() const { return patternWeighting ? patternScaleWeighted : patternScale; }
     int& activePatternScale() { return patternWeighting ? patternScaleWeighted : patternScale; }
