@@ -71,6 +71,26 @@ UserMessage tooManyHits(int slot)
             QStringLiteral("当予想プログラムに誤りがあると思われます。申し訳ありませんがこのソフトメーカーにご連絡をお願いいたします。")};
 }
 
+QString unregisteredSlot()
+{
+    return QStringLiteral("-- 未登録 --");
+}
+
+QString hitCountLine(int count)
+{
+    return QString::number(count) + QStringLiteral(" 回");
+}
+
+QString hitCountUnknown()
+{
+    return QStringLiteral("xx");
+}
+
+QString hitRowCaption(int hits)
+{
+    return QStringLiteral("%1個的中").arg(QChar(u'０' + hits));
+}
+
 UserMessage predictionFolderMissing(const QString& folder)
 {
     return {kFileCaption,

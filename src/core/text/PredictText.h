@@ -44,6 +44,14 @@ QString hitAverage(const HitStatistics& statistics);
 /** A record with more hits than a draw has numbers; slot 1 … 5 names the god in the caption. */
 UserMessage tooManyHits(int slot);
 
+/** Hit-count screen: the title of a free registrant slot. */
+QString unregisteredSlot();
+/** Hit-count screen: a count of records followed by " 回", or "xx" without data. */
+QString hitCountLine(int count);
+QString hitCountUnknown();
+/** Caption of the hit-count screen's row of records with hits numbers (6 … 3), beside its count. */
+QString hitRowCaption(int hits);
+
 /** The folder of the prediction files is missing. */
 UserMessage predictionFolderMissing(const QString& folder);
 /** A prediction file could not be written; files not yet replaced keep their content. */

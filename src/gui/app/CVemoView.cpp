@@ -23,6 +23,7 @@
 #include "entry/RegistrantDialog.h"
 #include "patterns/HistoryGraphWindow.h"
 #include "patterns/PatternGraphLayout.h"
+#include "predict/HitCountScreen.h"
 #include "text/PredictText.h"
 #include "text/StoreText.h"
 #include "text/ViewText.h"
@@ -64,6 +65,7 @@ void CVemoView::initialUpdate()
     m_state = MainViewState{};
 
     createControls();
+    m_hitScreen = std::make_unique<HitCountScreen>(m_doc, m_kit, this);
     m_historyGraph = new HistoryGraphWindow(m_doc.history(), m_doc.lastEnteredPrediction(), this);
     m_historyGraph->hide();
 
@@ -107,6 +109,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kDataEntry:
     case kUndoHistory:
     case kNumberCard:
+    case kHitCount:
     case kHelp:
         return true;
     default:
@@ -145,6 +148,9 @@ void CVemoView::handleCommand(int commandId)
     case kNumberCard:
         NumberCard::open(m_doc, this);
         break;
+    case kHitCount:
+        showRegistrantHits();
+        break;
     case kHelp:
         HelpWindow::showContents(m_doc.paths().helpIndex(), this);
         break;
@@ -161,6 +167,7 @@ void CVemoView::viewSwitch(int wParam, int lParam)
         m_state.hoverX = 0;
         repaintAll();
     } else if (wParam == 2) {
+        m_state.dataGodMode = false;
         m_state.displayMode = DisplayMode::HitCount;
         m_state.appearanceScreenActive = false;
         m_state.patternScreenActive = false;
@@ -198,6 +205,7 @@ void CVemoView::openDataEntry()
     // Step A: the number card comes back in front of the dialog's owner.
     if (NumberCard::isShowing())
         NumberCard::open(m_doc, this);
+    destroyLatestPopups();
     offerRegistrant();
     DataEntryDialog dialog(m_doc, this);
     dialog.exec();
@@ -205,8 +213,10 @@ void CVemoView::openDataEntry()
 
 void CVemoView::openPredictionFiles()
 {
+    markResultPopupsPending();
     hidePatternControls();
     m_historyGraph->hide();
+    destroyLatestPopups();
     window()->setWindowTitle(ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
     if (!m_state.hitScreenActive)
         showHitCountScreen();
@@ -223,6 +233,40 @@ void CVemoView::showHitCountScreen()
     m_state.patternScreenActive = false;
     m_state.hitScreenActive = true;
     repaintAll();
+}
+
+void CVemoView::showRegistrantHits()
+{
+    markResultPopupsPending();
+    m_weightingButton->hide();
+    m_numberSpin->hide();
+    m_historyGraph->hide();
+    destroyLatestPopups();
+    m_state.dataGodMode = false;
+    showHitCountScreen();
+    offerRegistrant();
+}
+
+// Hides the result windows and closes their popups: the other screens have none.
+void CVemoView::leaveHitCountScreen()
+{
+    m_hitScreen->hideResultWindows();
+    destroyLatestPopups();
+}
+
+void CVemoView::markResultPopupsPending()
+{
+    m_state.resultPopupsPending = true;
+}
+
+void CVemoView::destroyLatestPopups()
+{
+    m_hitScreen->destroyLatestPopups();
+}
+
+void CVemoView::resetResultCharts()
+{
+    m_hitScreen->resetResultCharts();
 }
 
 void CVemoView::hidePatternControls()
@@ -314,8 +358,11 @@ void CVemoView::onDraw(QPainter& painter)
                                             m_state.appearanceStep});
         return;
     case DisplayMode::HitCount:
+        m_zoomSpin->hide();
+        m_hitScreen->paint(painter, m_state);
+        return;
     case DisplayMode::HistoryGraph:
-        // These screens come with the hit-count and history-graph windows.
+        // The history-graph window covers the view.
         return;
     case DisplayMode::PatternEntry:
         break;
@@ -356,11 +403,13 @@ void CVemoView::showZoomSpin()
 
 void CVemoView::showPatternGraph()
 {
+    leaveHitCountScreen();
     m_historyGraph->hide();
     window()->setWindowTitle(weightingTitle());
     m_state.patternScreenActive = true;
     m_state.appearanceScreenActive = false;
     m_state.hitScreenActive = false;
+    m_state.dataGodMode = false;
     m_state.currentNumber = 1;
     m_state.displayMode = DisplayMode::PatternEntry;
     repaintAll();
@@ -370,6 +419,7 @@ void CVemoView::showAppearanceScreen()
 {
     m_weightingButton->hide();
     m_numberSpin->hide();
+    leaveHitCountScreen();
     m_historyGraph->hide();
     window()->setWindowTitle(weightingTitle());
     m_state.appearanceScale = 5;
@@ -379,6 +429,7 @@ void CVemoView::showAppearanceScreen()
     m_state.appearanceScreenActive = true;
     m_state.patternScreenActive = false;
     m_state.hitScreenActive = false;
+    m_state.dataGodMode = false;
     repaintAll();
     showAppearance(0);
 }
@@ -386,6 +437,7 @@ void CVemoView::showAppearanceScreen()
 void CVemoView::showHistoryGraph()
 {
     enterHistoryGraph();
+    m_state.dataGodMode = false;
     window()->setWindowTitle(weightingTitle());
     m_doc.lastEnteredPrediction().entered = false;
     m_historyGraph->showGraph();
@@ -396,6 +448,7 @@ void CVemoView::showHistoryGraph()
 void CVemoView::enterHistoryGraph()
 {
     hidePatternControls();
+    leaveHitCountScreen();
     m_state.appearanceScreenActive = false;
     m_state.patternScreenActive = false;
     m_state.hitScreenActive = false;

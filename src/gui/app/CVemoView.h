@@ -3,6 +3,8 @@
 #include <QCursor>
 #include <QWidget>
 
+#include <memory>
+
 #include "app/AppearanceScreenPainter.h"
 #include "app/KeptCanvas.h"
 #include "app/MainViewState.h"
@@ -11,6 +13,7 @@
 
 class CVemoDoc;
 class HistoryGraphWindow;
+class HitCountScreen;
 class UpDownControl;
 class WeightingButton;
 
@@ -68,6 +71,15 @@ public:
     /** A dialog moved its client area to globalPos: while the pattern graph shows, this counts as a mouse move. */
     void dialogMoved(const QPoint& globalPos);
 
+    /** Step P: the next paint of the hit-count screen recounts the hits and shows the newest records. */
+    void markResultPopupsPending();
+    /** Step C: closes every latest-prediction popup. */
+    void destroyLatestPopups();
+    /** Sets the five result windows' ChartResetPending: their next paint shows the latest records. */
+    void resetResultCharts();
+    /** The hit-count screen with its five result windows. */
+    HitCountScreen& hitCountScreen() { return *m_hitScreen; }
+
 Q_SIGNALS:
     void weightingChanged(bool on);
 
@@ -94,6 +106,9 @@ private:
     /** Command 32814: the data-entry dialog, after the registrant offer. */
     void openDataEntry();
     void showHitCountScreen();
+    /** Command 32930: the registrants' hits, then the registrant offer. */
+    void showRegistrantHits();
+    void leaveHitCountScreen();
     void hidePatternControls();
     bool runRegistrantDialog();
     bool anyRegistrant() const;
@@ -120,6 +135,7 @@ private:
     UpDownControl* m_zoomSpin = nullptr;
     WeightingButton* m_weightingButton = nullptr;
     HistoryGraphWindow* m_historyGraph = nullptr;
+    std::unique_ptr<HitCountScreen> m_hitScreen;
 
     static inline CVemoView* s_mainViewWindow = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "entry/DataEntryDrawings.h"
 #include "entry/NumberCardPictures.h"
 #include "entry/RegistrantPictures.h"
+#include "predict/HitScreenPictures.h"
 
 namespace PicturesDrawings {
 namespace {
@@ -474,6 +475,7 @@ const std::array kDrawings{
     Drawing{313, kColumnSize, drawNoHitColumn, {}},
     Drawing{315, kColumnSize, drawSixHitColumn, {}},
     Drawing{389, kColumnSize, drawEndMark, {}},
+    Drawing{269, HitScreenPictures::kRowCaptionSize, HitScreenPictures::drawRowCaptions, {}},
     Drawing{262, RegistrantPictures::kSlotStateSize, RegistrantPictures::drawFreeSlot, {}},
     Drawing{268, RegistrantPictures::kSlotStateSize, RegistrantPictures::drawRegisteredSlot, {}},
     Drawing{263, RegistrantPictures::kColourFrameSize, RegistrantPictures::drawColourFrameOf<1>, {}},

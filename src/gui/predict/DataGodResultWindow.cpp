@@ -1,0 +1,179 @@
+#include "predict/DataGodResultWindow.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
+
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "predict/LatestPredictionPopup.h"
+#include "store/DrawHistory.h"
+#include "text/PredictText.h"
+
+namespace {
+
+// Dialog resources and scroll bars of windows 1 … 5.
+constexpr std::array kWindowIds{289, 291, 292, 293, 290};
+constexpr std::array kScrollBarIds{1320, 1321, 1322, 1323, 1324};
+
+constexpr int kNotYetDrawnCell = 312;
+constexpr int kFewHitsCell = 248;
+constexpr int kManyHitsCell = 314;
+constexpr int kNoHitColumn = 313;
+constexpr int kSixHitColumn = 315;
+constexpr int kEndMark = 389;
+
+constexpr int kColumnWidth = 15;
+constexpr int kCellHeight = 15;
+constexpr int kChartTop = 1;
+constexpr int kChartHeight = 90;
+constexpr int kLowestCellTop = 76;
+constexpr int kChartBand = 92;
+constexpr int kScrollBarTop = 91;
+constexpr int kScrollBarWidth = 624;
+constexpr int kScrollBarHeight = 12;
+constexpr int kPageScroll = 10;
+
+QRect designRect(int x, int y, int width, int height)
+{
+    const int left = ScreenScale::x(x);
+    const int top = ScreenScale::y(y);
+    return {left, top, ScreenScale::x(x + width) - left, ScreenScale::y(y + height) - top};
+}
+
+void drawColumn(QPainter& painter, int column, const PredictionRecord& record, const DrawHistory& history)
+{
+    const int x = column * kColumnWidth;
+    const QRect whole = designRect(x, kChartTop, kColumnWidth, kChartHeight);
+    const std::optional<int> hits = record.hits(history);
+    if (!hits) {
+        for (int row = 0; row < kNumbersPerDraw; ++row)
+            painter.drawPixmap(designRect(x, kLowestCellTop - row * kCellHeight, kColumnWidth, kCellHeight),
+                               Pictures::bitmap(kNotYetDrawnCell));
+    } else if (*hits == kNumbersPerDraw) {
+        painter.drawPixmap(whole, Pictures::bitmap(kSixHitColumn));
+    } else if (*hits == 0 || *hits > kNumbersPerDraw) {
+        painter.drawPixmap(whole, Pictures::bitmap(kNoHitColumn));
+    } else {
+        painter.fillRect(designRect(x, kChartTop, kColumnWidth, kLowestCellTop - kChartTop), Qt::white);
+        const QPixmap cell = Pictures::bitmap(*hits <= 2 ? kFewHitsCell : kManyHitsCell);
+        for (int row = 0; row < *hits; ++row)
+            painter.drawPixmap(designRect(x, kLowestCellTop - row * kCellHeight, kColumnWidth, kCellHeight), cell);
+    }
+}
+
+} // namespace
+
+DataGodResultWindow::DataGodResultWindow(int slot, const DrawHistory& history, QWidget* parent)
+    : QWidget(parent), m_slot(slot), m_history(history), m_scrollBar(new QScrollBar(Qt::Horizontal, this))
+{
+    const int id = kWindowIds[std::size_t(slot - 1)];
+    setObjectName(QStringLiteral("id%1").arg(id));
+    setProperty("controlId", id);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const int barId = kScrollBarIds[std::size_t(slot - 1)];
+    m_scrollBar->setObjectName(QStringLiteral("id%1").arg(barId));
+    m_scrollBar->setProperty("controlId", barId);
+    m_scrollBar->setPageStep(kColumns);
+    m_scrollBar->setRange(0, 0);
+    connect(m_scrollBar, &QScrollBar::actionTriggered, this, &DataGodResultWindow::onScrollAction);
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, &DataGodResultWindow::onScrolled);
+}
+
+DataGodResultWindow::~DataGodResultWindow()
+{
+    destroyLatestPopup();
+}
+
+void DataGodResultWindow::setChart(std::optional<QList<PredictionRecord>> records, bool dataGodMode)
+{
+    m_records = std::move(records);
+    m_dataGodMode = dataGodMode;
+    update();
+}
+
+void DataGodResultWindow::updateScrollRange(bool toNewest)
+{
+    // The bar stops where the last page shows the newest record, as a page of 41 does.
+    const QSignalBlocker quiet(m_scrollBar);
+    m_scrollBar->setRange(0, qMax(0, recordCount() - kColumns));
+    if (toNewest) {
+        m_scrollBar->setValue(m_scrollBar->maximum());
+        // The bar at the newest and the chart elsewhere would disagree.
+        chartStartRef() = kLatest;
+        update();
+    }
+}
+
+void DataGodResultWindow::onScrollAction(int action)
+{
+    // The bar has moved by its own steps but not yet taken the value: a page is ten records here.
+    const int position = m_scrollBar->value();
+    switch (action) {
+    case QAbstractSlider::SliderPageStepAdd:
+        m_scrollBar->setSliderPosition(qMin(position + kPageScroll, m_scrollBar->maximum()));
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        m_scrollBar->setSliderPosition(qMax(position - kPageScroll, m_scrollBar->minimum()));
+        break;
+    case QAbstractSlider::SliderToMinimum:
+    case QAbstractSlider::SliderToMaximum:
+        m_scrollBar->setSliderPosition(position);
+        break;
+    default:
+        break;
+    }
+}
+
+void DataGodResultWindow::onScrolled(int position)
+{
+    chartStartRef() = position;
+    update(designRect(0, 0, kColumns * kColumnWidth + kColumnWidth - 2, kChartBand));
+}
+
+QString DataGodResultWindow::latestPopupText() const
+{
+    if (!m_records || m_records->isEmpty())
+        return {};
+    return PredictText::latestPopupText(m_slot, m_records->last());
+}
+
+void DataGodResultWindow::buildLatestPopup()
+{
+    const QString text = latestPopupText();
+    if (m_popup || text.isEmpty())
+        return;
+    m_popup = new LatestPredictionPopup(m_slot, text, this);
+}
+
+void DataGodResultWindow::destroyLatestPopup()
+{
+    delete m_popup;
+}
+
+void DataGodResultWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
+    if (m_chartResetPending) {
+        m_godChartStart = kLatest;
+        m_registrantChartStart = kLatest;
+        m_chartResetPending = false;
+    }
+    if (!m_records)
+        return;
+    const QList<PredictionRecord>& records = *m_records;
+    const int start = chartStart();
+    const int first = start == kLatest ? qMax(0, int(records.size()) - kColumns) : start;
+    const int end = qMin(int(records.size()), first + kColumns);
+    for (int i = first; i < end; ++i)
+        drawColumn(painter, i - first, records[i], m_history);
+    if (start != kLatest)
+        painter.drawPixmap(designRect(kColumns * kColumnWidth, kChartTop, kColumnWidth, kChartHeight),
+                           Pictures::bitmap(kEndMark));
+}
+
+void DataGodResultWindow::resizeEvent(QResizeEvent*)
+{
+    m_scrollBar->setGeometry(designRect(0, kScrollBarTop, kScrollBarWidth, kScrollBarHeight));
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+
+#include <array>
+#include <optional>
+
+#include "predict/HitScreenPainter.h"
+#include "store/Registrants.h"
+
+class CVemoDoc;
+class DataGodResultWindow;
+class QPainter;
+class QWidget;
+struct MainViewState;
+struct UserMessage;
+
+/**
+ * The hit-count screen: the five panels with their hit figures, and the five result windows
+ * beside them, kept for the whole run. The files are read only when the screen is told to recount
+ * (ResultPopupsPending) or starts to show other files; other paints show what was read.
+ */
+class HitCountScreen {
+public:
+    HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view);
+
+    /**
+     * PaintHitScreen: recounts while state.resultPopupsPending is set (and clears it), paints the
+     * panels, places the result windows and then has them open their latest-prediction popups.
+     */
+    void paint(QPainter& painter, MainViewState& state);
+
+    void hideResultWindows();
+    /** Step C: closes every latest-prediction popup. */
+    void destroyLatestPopups();
+    /** Sets the five windows' ChartResetPending. */
+    void resetResultCharts();
+
+    /** Result window of slot 1 … 5. */
+    DataGodResultWindow* resultWindow(int slot) const { return m_windows.at(std::size_t(slot - 1)); }
+    const HitPanels& panels() const { return m_panels; }
+
+private:
+    /** Which files the screen shows. */
+    struct Source {
+        bool dataGodMode = false;
+        int predictionCount = 0;
+        RegistrantNames names;
+        bool operator==(const Source&) const = default;
+    };
+
+    Source sourceOf(const MainViewState& state) const;
+    void recount(const Source& source);
+    void recountSlot(int slot, const Source& source, QList<UserMessage>& messages);
+    void placeResultWindows(bool toNewest);
+
+    CVemoDoc& m_doc;
+    QWidget* m_view;
+    HitScreenPainter m_painter;
+    std::array<DataGodResultWindow*, PredictText::kDataGodCount> m_windows{};
+    HitPanels m_panels;
+    std::optional<Source> m_counted;
+};

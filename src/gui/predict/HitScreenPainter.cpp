@@ -1,0 +1,89 @@
+#include "predict/HitScreenPainter.h"
+
+#include <QPainter>
+
+#include "app/CMainFrame.h"
+#include "app/CanvasText.h"
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "app/ViewDrawingKit.h"
+
+namespace {
+
+constexpr int kRowCaptions = 269;
+constexpr int kPanelLeft = 15;
+constexpr int kPanelRight = 157;
+constexpr int kPanelHeight = 105;
+constexpr int kLowestPanelTop = 444;
+constexpr int kPanelSpacing = 110;
+constexpr int kCountLineSpacing = 14;
+
+struct SlotColours {
+    QColor text;
+    QColor pen;
+    QColor brush;
+};
+
+const SlotColours& coloursOf(int slot)
+{
+    static const std::array<SlotColours, PredictText::kDataGodCount> colours{{
+        {ViewColors::kRed, ViewColors::kRed, QColor(255, 230, 230)},
+        {ViewColors::kGreen, ViewColors::kGreen, QColor(230, 255, 230)},
+        {QColor(192, 128, 0), QColor(255, 192, 0), QColor(255, 255, 230)},
+        {ViewColors::kBlue, ViewColors::kBlue, QColor(240, 240, 255)},
+        {ViewColors::kMagenta, ViewColors::kMagenta, QColor(255, 240, 255)},
+    }};
+    return colours.at(std::size_t(slot - 1));
+}
+
+QPoint at(int x, int y)
+{
+    return {ScreenScale::x(x), ScreenScale::y(y)};
+}
+
+} // namespace
+
+HitScreenPainter::HitScreenPainter(const ViewDrawingKit& kit) : m_kit(kit) {}
+
+int HitScreenPainter::panelTop(int slot)
+{
+    return kLowestPanelTop - (slot - 1) * kPanelSpacing;
+}
+
+void HitScreenPainter::paint(QPainter& painter, const HitPanels& panels) const
+{
+    for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)
+        paintPanel(painter, slot, panels[std::size_t(slot - 1)]);
+}
+
+void HitScreenPainter::paintPanel(QPainter& painter, int slot, const HitPanel& panel) const
+{
+    const SlotColours& colours = coloursOf(slot);
+    const int top = panelTop(slot);
+    painter.setPen(QPen(colours.pen, 2));
+    painter.setBrush(colours.brush);
+    painter.drawRect(QRect(at(kPanelLeft, top), at(kPanelRight, top + kPanelHeight) - QPoint(1, 1)));
+
+    painter.setFont(CMainFrame::textFont());
+    painter.setPen(colours.text);
+    painter.drawText(QRect(at(kPanelLeft, top + 6), at(kPanelRight, top + 22)),
+                     Qt::AlignCenter | Qt::TextSingleLine, panel.title);
+
+    painter.setFont(m_kit.text);
+    CanvasText::draw(painter, at(20, top + 26), PredictText::hitAverage(panel.statistics), colours.text);
+
+    // The captions are dark on white: AND keeps the panel's colour around them.
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    Pictures::paint(painter, QRect(at(30, top + 42), at(80, top + 96)), kRowCaptions);
+    painter.restore();
+
+    painter.setFont(m_kit.text);
+    const auto& histogram = panel.statistics.hitHistogram();
+    for (int line = 0; line < 4; ++line) {
+        const int hits = 6 - line;
+        const QString count = panel.statistics.hasData() ? PredictText::hitCountLine(histogram[std::size_t(hits - 1)])
+                                                         : PredictText::hitCountUnknown();
+        CanvasText::draw(painter, at(88, top + 42 + line * kCountLineSpacing), count, colours.text);
+    }
+}
