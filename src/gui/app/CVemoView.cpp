@@ -1,8 +1,10 @@
 #include "app/CVemoView.h"
 
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -23,7 +25,12 @@
 #include "entry/RegistrantDialog.h"
 #include "patterns/HistoryGraphWindow.h"
 #include "patterns/PatternGraphLayout.h"
+#include "predict/DataGodFiles.h"
+#include "predict/DataGodRequest.h"
+#include "predict/DataGodSettingsDialog.h"
 #include "predict/HitCountScreen.h"
+#include "predict/PredictingWindow.h"
+#include "text/DataGodText.h"
 #include "text/PredictText.h"
 #include "text/StoreText.h"
 #include "text/ViewText.h"
@@ -110,6 +117,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kUndoHistory:
     case kNumberCard:
     case kHitCount:
+    case kDataGod:
     case kHelp:
         return true;
     default:
@@ -151,6 +159,9 @@ void CVemoView::handleCommand(int commandId)
     case kHitCount:
         showRegistrantHits();
         break;
+    case kDataGod:
+        callDataGods();
+        break;
     case kHelp:
         HelpWindow::showContents(m_doc.paths().helpIndex(), this);
         break;
@@ -179,12 +190,103 @@ void CVemoView::viewSwitch(int wParam, int lParam)
     }
 }
 
-void CVemoView::dataGodRequest(int wParam, int)
+void CVemoView::dataGodRequest(int wParam, int lParam)
 {
-    if (wParam != 0)
+    const DataGodRequest request = DataGodRequest::decode(wParam, lParam);
+    switch (request.kind) {
+    case DataGodRequest::Kind::RegistrantCheck:
+        showHitCountScreen();
+        offerRegistrant();
+        break;
+    case DataGodRequest::Kind::ClosePredicting:
+        closePredictingWindow();
+        break;
+    case DataGodRequest::Kind::Compute:
+        computeDataGods(request.settings);
+        break;
+    case DataGodRequest::Kind::Ignored:
+        break;
+    }
+}
+
+void CVemoView::callDataGods()
+{
+    markResultPopupsPending();
+    m_weightingButton->hide();
+    m_numberSpin->hide();
+    m_historyGraph->hide();
+    destroyLatestPopups();
+    window()->setWindowTitle(dataGodTitle());
+    resetResultCharts();
+    if (!m_state.hitScreenActive) {
+        m_state.dataGodMode = true;
+        m_state.predictionCount = DataGodSettings::kNothingComputed;
+        showHitCountScreen();
+    }
+    DataGodSettingsDialog dialog(m_state.dataGodChoices, this);
+    connect(&dialog, &DataGodSettingsDialog::dataGodRequested, this, [this](int wParam, int lParam) {
+        m_state.dataGodMode = true;
+        markResultPopupsPending();
+        dataGodRequest(wParam, lParam);
+    });
+    dialog.exec();
+}
+
+QString CVemoView::dataGodTitle() const
+{
+    const int count = m_state.predictionCount;
+    // Without computed files there is no count, weight or data amount to name.
+    if (!m_state.dataGodMode || count < DataGodSettings::kMinCount || count > DataGodSettings::kMaxCount)
+        return ViewText::registrantsTitle(COpeningWnd::titleSuffix());
+    const DataGodSettings& choices = m_state.dataGodChoices;
+    return DataGodText::resultsTitle(count, choices.appearanceWeight, PredictText::dataAmount(choices.dataAmount))
+           + COpeningWnd::titleSuffix();
+}
+
+void CVemoView::computeDataGods(const DataGodSettings& settings)
+{
+    const QString earlierTitle = window()->windowTitle();
+    window()->setWindowTitle(PredictText::computeStatus(settings) + COpeningWnd::titleSuffix());
+    if (settings.showPredicting)
+        waitWhilePredicting(settings);
+    const Status fault = DataGodFiles::runDataGods(m_doc.paths(), m_doc.history(), settings);
+    closePredictingWindow();
+    if (fault) {
+        // Every file is as it was, so the screen keeps showing what it showed.
+        window()->setWindowTitle(earlierTitle);
+        MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
         return;
-    showHitCountScreen();
-    offerRegistrant();
+    }
+    m_state.predictionCount = settings.predictionCount;
+    hidePatternControls();
+    m_state.displayMode = DisplayMode::HitCount;
+    m_state.appearanceScreenActive = false;
+    m_state.patternScreenActive = false;
+    m_state.hitScreenActive = false;
+    repaintAll();
+}
+
+// The animations play for the waiting time, or until Cancel closes the window; the window is
+// application-modal, so nothing else takes input meanwhile.
+void CVemoView::waitWhilePredicting(const DataGodSettings& settings)
+{
+    closePredictingWindow();
+    m_predictingWindow = new PredictingWindow(window());
+    m_predictingWindow->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_predictingWindow, &PredictingWindow::cancelRequested, this, [this] { dataGodRequest(100, 1); },
+            Qt::QueuedConnection);
+    QEventLoop wait;
+    connect(m_predictingWindow, &QObject::destroyed, &wait, &QEventLoop::quit);
+    QTimer::singleShot(PredictingWindow::displayTime(settings), &wait, &QEventLoop::quit);
+    m_predictingWindow->show();
+    wait.exec();
+}
+
+void CVemoView::closePredictingWindow()
+{
+    if (m_predictingWindow)
+        m_predictingWindow->close();
+    m_predictingWindow = nullptr;
 }
 
 void CVemoView::offerRegistrant()

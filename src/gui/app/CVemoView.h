@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -14,6 +15,7 @@
 class CVemoDoc;
 class HistoryGraphWindow;
 class HitCountScreen;
+class PredictingWindow;
 class UpDownControl;
 class WeightingButton;
 
@@ -46,7 +48,11 @@ public:
     /** WM_VIEW_SWITCH: 1 shows the pattern graph again, 2 the hit-count screen, 3 the history graph at draw lParam. */
     void viewSwitch(int wParam, int lParam);
 
-    /** WM_DATAGOD_REQUEST 0: the hit-count screen, then the registrant offer. */
+    /**
+     * WM_DATAGOD_REQUEST: 0 shows the hit-count screen, then the registrant offer; lParam 1 closes the
+     * predicting window; a compute request (wParam = display flag + priority + weight, lParam =
+     * DataAmount × 100 + PredictionCount) writes the data gods' files and shows the hit-count screen.
+     */
     void dataGodRequest(int wParam, int lParam);
 
     /**
@@ -108,6 +114,12 @@ private:
     void showHitCountScreen();
     /** Command 32930: the registrants' hits, then the registrant offer. */
     void showRegistrantHits();
+    /** Command 32945: data-god mode, then the settings dialog. */
+    void callDataGods();
+    QString dataGodTitle() const;
+    void computeDataGods(const DataGodSettings& settings);
+    void waitWhilePredicting(const DataGodSettings& settings);
+    void closePredictingWindow();
     void leaveHitCountScreen();
     void hidePatternControls();
     bool runRegistrantDialog();
@@ -136,6 +148,7 @@ private:
     WeightingButton* m_weightingButton = nullptr;
     HistoryGraphWindow* m_historyGraph = nullptr;
     std::unique_ptr<HitCountScreen> m_hitScreen;
+    QPointer<PredictingWindow> m_predictingWindow;
 
     static inline CVemoView* s_mainViewWindow = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "entry/DataEntryDrawings.h"
 #include "entry/NumberCardPictures.h"
 #include "entry/RegistrantPictures.h"
+#include "predict/DataGodPictures.h"
 #include "predict/HitScreenPictures.h"
 
 namespace PicturesDrawings {
@@ -476,6 +477,9 @@ const std::array kDrawings{
     Drawing{315, kColumnSize, drawSixHitColumn, {}},
     Drawing{389, kColumnSize, drawEndMark, {}},
     Drawing{269, HitScreenPictures::kRowCaptionSize, HitScreenPictures::drawRowCaptions, {}},
+    Drawing{385, DataGodPictures::kShowResultsSize, DataGodPictures::drawShowResults, {}},
+    Drawing{343, DataGodPictures::kBannerSize, DataGodPictures::drawBanner, {}},
+    Drawing{344, DataGodPictures::kPredictingCancelSize, DataGodPictures::drawPredictingCancel, {}},
     Drawing{262, RegistrantPictures::kSlotStateSize, RegistrantPictures::drawFreeSlot, {}},
     Drawing{268, RegistrantPictures::kSlotStateSize, RegistrantPictures::drawRegisteredSlot, {}},
     Drawing{263, RegistrantPictures::kColourFrameSize, RegistrantPictures::drawColourFrameOf<1>, {}},
