@@ -41,7 +41,6 @@ QString predictingCancel();
  * date text.
  * @param amountText the data amount as the titles show it ("50" … "全部")
  */
-QString resultsTitle(int predictionCount, int weight,
-                     const QString &amountText);
+QString resultsTitle(int predictionCount, int weight, const QString& amountText);
 
 } // namespace DataGodText

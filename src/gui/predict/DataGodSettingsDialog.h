@@ -18,38 +18,36 @@ class QRadioButton;
  * they were.
  */
 class DataGodSettingsDialog : public QDialog {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  explicit DataGodSettingsDialog(DataGodSettings &choices,
-                                 QWidget *parent = nullptr);
+    explicit DataGodSettingsDialog(DataGodSettings& choices, QWidget* parent = nullptr);
 
-  void accept() override;
+    void accept() override;
 
 Q_SIGNALS:
-  /** The compute request of the chosen settings, sent once the dialog has
-   * ended. */
-  void dataGodRequested(int wParam, int lParam);
+    /** The compute request of the chosen settings, sent once the dialog has
+     * ended. */
+    void dataGodRequested(int wParam, int lParam);
 
 protected:
-  void showEvent(QShowEvent *event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-  QGroupBox *countGroup();
-  QGroupBox *amountGroup();
-  QGroupBox *priorityGroup();
-  QGroupBox *predictingGroup();
-  QRadioButton *addChoice(QButtonGroup &group, int controlId,
-                          const QString &text, bool checked);
-  void stepWeight(int delta);
-  /** The settings of the checked buttons, or none after telling the user which
-   * group has no choice. */
-  std::optional<DataGodSettings> checkedSettings() const;
+    QGroupBox* countGroup();
+    QGroupBox* amountGroup();
+    QGroupBox* priorityGroup();
+    QGroupBox* predictingGroup();
+    QRadioButton* addChoice(QButtonGroup& group, int controlId, const QString& text, bool checked);
+    void stepWeight(int delta);
+    /** The settings of the checked buttons, or none after telling the user which
+     * group has no choice. */
+    std::optional<DataGodSettings> checkedSettings() const;
 
-  DataGodSettings &m_choices;
-  QButtonGroup m_countButtons;
-  QButtonGroup m_amountButtons;
-  QButtonGroup m_priorityButtons;
-  QButtonGroup m_predictingButtons;
-  QLabel *m_weightDisplay = nullptr;
-  int m_weight;
+    DataGodSettings& m_choices;
+    QButtonGroup m_countButtons;
+    QButtonGroup m_amountButtons;
+    QButtonGroup m_priorityButtons;
+    QButtonGroup m_predictingButtons;
+    QLabel* m_weightDisplay = nullptr;
+    int m_weight;
 };

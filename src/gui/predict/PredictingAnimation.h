@@ -6,17 +6,17 @@
 /** One of the predicting window's animations: a clip of drawn frames playing in
  * a loop from the start. */
 class PredictingAnimation : public QWidget {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  PredictingAnimation(int controlId, int clipId, QWidget *parent);
+    PredictingAnimation(int controlId, int clipId, QWidget* parent);
 
 protected:
-  void paintEvent(QPaintEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-  void nextFrame();
+    void nextFrame();
 
-  int m_clipId;
-  int m_frame = 0;
-  QTimer m_frameTimer;
+    int m_clipId;
+    int m_frame = 0;
+    QTimer m_frameTimer;
 };

@@ -28,66 +28,60 @@ constexpr std::array kClipIds{379, 380, 382, 383, 384};
 
 } // namespace
 
-PredictingWindow::PredictingWindow(QWidget *owner)
-    : QFrame(owner,
-             Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-  setObjectName(QStringLiteral("id%1").arg(kWindowId));
-  setProperty("controlId", kWindowId);
-  setWindowModality(Qt::ApplicationModal);
-  setFrameStyle(QFrame::WinPanel | QFrame::Raised);
-  setAutoFillBackground(true);
-  QFont windowFont(JapaneseFonts::kPGothic);
-  windowFont.setPointSize(kPointSize);
-  setFont(windowFont);
-  const DialogUnits units(fontMetrics());
-  const QSize banner = DataGodPictures::kBannerSize;
-  setFixedSize(qMax(units.x(253), banner.width() + units.x(20)), units.y(157));
+PredictingWindow::PredictingWindow(QWidget* owner)
+    : QFrame(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("id%1").arg(kWindowId));
+    setProperty("controlId", kWindowId);
+    setWindowModality(Qt::ApplicationModal);
+    setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    setAutoFillBackground(true);
+    QFont windowFont(JapaneseFonts::kPGothic);
+    windowFont.setPointSize(kPointSize);
+    setFont(windowFont);
+    const DialogUnits units(fontMetrics());
+    const QSize banner = DataGodPictures::kBannerSize;
+    setFixedSize(qMax(units.x(253), banner.width() + units.x(20)), units.y(157));
 
-  auto *bannerLabel = new QLabel(this);
-  bannerLabel->setObjectName(QStringLiteral("id%1").arg(kBannerId));
-  bannerLabel->setProperty("controlId", kBannerId);
-  bannerLabel->setPixmap(Pictures::bitmap(kBannerPicture));
-  bannerLabel->setGeometry((width() - banner.width()) / 2, units.y(21),
-                           banner.width(), banner.height());
+    auto* bannerLabel = new QLabel(this);
+    bannerLabel->setObjectName(QStringLiteral("id%1").arg(kBannerId));
+    bannerLabel->setProperty("controlId", kBannerId);
+    bannerLabel->setPixmap(Pictures::bitmap(kBannerPicture));
+    bannerLabel->setGeometry((width() - banner.width()) / 2, units.y(21), banner.width(), banner.height());
 
-  // Five controls 25 × 28 units, 48 units apart, in a row across the middle.
-  const int step =
-      (width() - units.x(20) - units.x(25)) / int(kAnimationIds.size() - 1);
-  for (std::size_t i = 0; i < kAnimationIds.size(); ++i) {
-    auto *animation =
-        new PredictingAnimation(kAnimationIds[i], kClipIds[i], this);
-    animation->setGeometry(units.x(10) + int(i) * step, units.y(51),
-                           units.x(25), units.y(28));
-  }
+    // Five controls 25 × 28 units, 48 units apart, in a row across the middle.
+    const int step = (width() - units.x(20) - units.x(25)) / int(kAnimationIds.size() - 1);
+    for (std::size_t i = 0; i < kAnimationIds.size(); ++i) {
+        auto* animation = new PredictingAnimation(kAnimationIds[i], kClipIds[i], this);
+        animation->setGeometry(units.x(10) + int(i) * step, units.y(51), units.x(25), units.y(28));
+    }
 
-  auto *cancelButton = new BitmapButton(2, kCancelPicture, this);
-  cancelButton->setAccessibleName(DataGodText::predictingCancel());
-  const QSize cancelSize(
-      qMax(units.x(40), DataGodPictures::kPredictingCancelSize.width()),
-      qMax(units.y(25), DataGodPictures::kPredictingCancelSize.height()));
-  cancelButton->setGeometry((width() - cancelSize.width()) / 2,
-                            height() - cancelSize.height() - units.y(4),
-                            cancelSize.width(), cancelSize.height());
-  connect(cancelButton, &QPushButton::clicked, this,
-          &PredictingWindow::cancelRequested);
+    auto* cancelButton = new BitmapButton(2, kCancelPicture, this);
+    cancelButton->setAccessibleName(DataGodText::predictingCancel());
+    const QSize cancelSize(qMax(units.x(40), DataGodPictures::kPredictingCancelSize.width()),
+                           qMax(units.y(25), DataGodPictures::kPredictingCancelSize.height()));
+    cancelButton->setGeometry((width() - cancelSize.width()) / 2, height() - cancelSize.height() - units.y(4),
+                              cancelSize.width(), cancelSize.height());
+    connect(cancelButton, &QPushButton::clicked, this, &PredictingWindow::cancelRequested);
 }
 
-std::chrono::milliseconds
-PredictingWindow::displayTime(const DataGodSettings &settings) {
-  return s_displayTime.value_or(
-      std::chrono::milliseconds(settings.waitMilliseconds()));
+std::chrono::milliseconds PredictingWindow::displayTime(const DataGodSettings& settings)
+{
+    return s_displayTime.value_or(std::chrono::milliseconds(settings.waitMilliseconds()));
 }
 
-void PredictingWindow::keyPressEvent(QKeyEvent *event) {
-  if (event->key() == Qt::Key_Escape) {
-    Q_EMIT cancelRequested();
-    return;
-  }
-  QFrame::keyPressEvent(event);
+void PredictingWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Q_EMIT cancelRequested();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
-void PredictingWindow::showEvent(QShowEvent *event) {
-  QFrame::showEvent(event);
-  if (const QScreen *shown = screen())
-    move(shown->geometry().center() - rect().center());
+void PredictingWindow::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    if (const QScreen* shown = screen())
+        move(shown->geometry().center() - rect().center());
 }
