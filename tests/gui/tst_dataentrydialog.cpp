@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -13,9 +12,8 @@
 #include <memory>
 
 #include "TestHistory.h"
+#include "TestProgram.h"
 #include "app/CMainFrame.h"
-#include "app/COpeningWnd.h"
-#include "app/CVemoApp.h"
 #include "app/CVemoDoc.h"
 #include "app/CVemoView.h"
 #include "app/MainMenu.h"
@@ -33,9 +31,7 @@
 #include "text/EntryText.h"
 #include "text/PredictText.h"
 #include "text/StoreText.h"
-#include "text/ViewText.h"
 
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -140,10 +136,9 @@ private:
     /** Answers the next boxes in turn (Yes or Ok once they run out) and records what they said. */
     void answer(QList<MessageService::Answer> answers = {});
 
-    QTemporaryDir m_runtime;
     FlagLines m_lines;
     std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<CVemoApp> m_app;
+    std::unique_ptr<TestProgram> m_program;
     CVemoView* m_view = nullptr;
     QList<UserMessage> m_messages;
     QList<MessageService::Answer> m_answers;
@@ -151,17 +146,14 @@ private:
 
 void TestDataEntryDialog::initTestCase()
 {
-    QVERIFY(m_runtime.isValid());
-    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
-    COpeningWnd::setDisplayTime(10ms);
+    TestProgram::prepareSuite();
     m_lines = TestHistory::randomLines(kDraws, 31);
 }
 
 void TestDataEntryDialog::cleanup()
 {
     MessageService::setAnswerer({});
-    m_app.reset();
+    m_program.reset();
     m_install.reset();
     m_messages.clear();
 }
@@ -194,12 +186,8 @@ void TestDataEntryDialog::startProgram(const QList<int>& registeredSlots, const 
         QVERIFY(!slots.setName(slot, QStringLiteral("登録%1").arg(slot)));
     QVERIFY(!browser.writePathData(m_install->paths().pathDataFile()));
     answer();
-    m_app = std::make_unique<CVemoApp>(
-        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), m_install->paths().root()});
-    QVERIFY(m_app->initInstance());
-    m_view = m_app->mainFrame()->view();
-    QVERIFY(QTest::qWaitForWindowExposed(m_app->mainFrame()));
-    QTRY_VERIFY(m_app->mainFrame()->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    m_view = m_program->frame()->view();
 }
 
 std::unique_ptr<DataEntryDialog> TestDataEntryDialog::openDialog()
@@ -252,7 +240,7 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("352"));
     QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
     QCOMPARE(textOf(dialog.get(), 1097), QStringLiteral("1. 5. 17. 22. 40. 43"));
-    QCOMPARE(MainMenu::findCommand(m_app->mainFrame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
 
     // Declined, then confirmed: the confirmation names the newest draw.
     answer({MessageService::Answer::No});
@@ -263,7 +251,7 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
     QCOMPARE(m_install->historyBytes(), original);
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
-    QCOMPARE(MainMenu::findCommand(m_app->mainFrame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
+    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
 }
 
 void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
@@ -510,7 +498,7 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     const QString log = logDir.filePath(QStringLiteral("browser.log"));
     qputenv("FAKE_BROWSER_LOG", QFile::encodeName(log));
     startProgram({}, PathSettings{QStringLiteral(FAKE_BROWSER_PATH), QStringLiteral("https://example.com/vemo6")});
-    CMainFrame* frame = m_app->mainFrame();
+    CMainFrame* frame = m_program->frame();
 
     auto dialog = openDialog();
     QVERIFY(dialog);
@@ -529,7 +517,7 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     dialog.reset();
     cleanup();
     startProgram();
-    frame = m_app->mainFrame();
+    frame = m_program->frame();
     dialog = openDialog();
     click(dialog.get(), 1329);
     expectMessage(BrowserText::notRegistered());

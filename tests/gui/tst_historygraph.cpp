@@ -1,16 +1,13 @@
 #include <QAction>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QStyleOptionSlider>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 #include "TestHistory.h"
+#include "TestProgram.h"
 #include "app/CMainFrame.h"
-#include "app/COpeningWnd.h"
-#include "app/CVemoApp.h"
 #include "app/CVemoDoc.h"
 #include "app/CVemoView.h"
 #include "app/MainMenu.h"
@@ -20,7 +17,6 @@
 #include "patterns/HistoryGraphWindow.h"
 #include "text/ViewText.h"
 
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -81,9 +77,8 @@ private:
     void clickBar(QStyle::SubControl part);
     QAction* command(int id) const;
 
-    QTemporaryDir m_runtime;
     std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<CVemoApp> m_app;
+    std::unique_ptr<TestProgram> m_program;
     CMainFrame* m_frame = nullptr;
     CVemoView* m_view = nullptr;
     HistoryGraphWindow* m_graph = nullptr;
@@ -92,10 +87,7 @@ private:
 
 void TestHistoryGraph::initTestCase()
 {
-    QVERIFY(m_runtime.isValid());
-    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
-    COpeningWnd::setDisplayTime(10ms);
+    TestProgram::prepareSuite();
     MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
         qWarning("unexpected message: %s", qPrintable(message.text));
         return MessageService::Answer::Ok;
@@ -105,12 +97,9 @@ void TestHistoryGraph::initTestCase()
 void TestHistoryGraph::init()
 {
     m_install = std::make_unique<TestInstall>(sampleLines());
-    m_app = std::make_unique<CVemoApp>(
-        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), m_install->paths().root()});
-    QVERIFY(m_app->initInstance());
-    m_frame = m_app->mainFrame();
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    m_frame = m_program->frame();
     m_view = m_frame->view();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
     m_graph = m_view->findChild<HistoryGraphWindow*>(QStringLiteral("id341"));
     QVERIFY(m_graph);
     m_bar = m_graph->findChild<QScrollBar*>(QStringLiteral("id1377"));
@@ -122,7 +111,7 @@ void TestHistoryGraph::init()
 
 void TestHistoryGraph::cleanup()
 {
-    m_app.reset();
+    m_program.reset();
     m_install.reset();
 }
 

@@ -4,17 +4,14 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
 
 #include "TestHistory.h"
+#include "TestProgram.h"
 #include "app/CMainFrame.h"
-#include "app/COpeningWnd.h"
-#include "app/CVemoApp.h"
 #include "app/CVemoDoc.h"
 #include "app/CVemoView.h"
 #include "app/MainMenu.h"
@@ -23,9 +20,7 @@
 #include "entry/NumberBox.h"
 #include "entry/NumberCard.h"
 #include "patterns/PatternGraphLayout.h"
-#include "text/ViewText.h"
 
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -68,19 +63,15 @@ private:
     QString countOn(const NumberCard* card) const;
     QString helpTextOf(QWidget* control) const;
 
-    QTemporaryDir m_runtime;
     std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<CVemoApp> m_app;
+    std::unique_ptr<TestProgram> m_program;
     CMainFrame* m_frame = nullptr;
     CVemoView* m_view = nullptr;
 };
 
 void TestNumberCard::initTestCase()
 {
-    QVERIFY(m_runtime.isValid());
-    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
-    COpeningWnd::setDisplayTime(10ms);
+    TestProgram::prepareSuite();
     MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
         // The data-entry dialog that follows a hand-over may offer to register someone first.
         if (buttons == MessageService::Buttons::YesNo)
@@ -93,20 +84,16 @@ void TestNumberCard::initTestCase()
 void TestNumberCard::init()
 {
     m_install = std::make_unique<TestInstall>(TestHistory::randomLines(300, 11));
-    m_app = std::make_unique<CVemoApp>(
-        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), m_install->paths().root()});
-    QVERIFY(m_app->initInstance());
-    m_frame = m_app->mainFrame();
-    m_view = m_frame->view();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
-    QTRY_VERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    m_frame = m_program->frame();
+    m_view = m_program->view();
 }
 
 void TestNumberCard::cleanup()
 {
     while (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
-    m_app.reset();
+    m_program.reset();
     m_install.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

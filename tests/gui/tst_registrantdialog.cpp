@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -14,9 +12,8 @@
 #include <memory>
 
 #include "TestHistory.h"
+#include "TestProgram.h"
 #include "app/CMainFrame.h"
-#include "app/COpeningWnd.h"
-#include "app/CVemoApp.h"
 #include "app/CVemoView.h"
 #include "app/MainMenu.h"
 #include "app/MessageService.h"
@@ -27,7 +24,6 @@
 #include "text/PredictText.h"
 #include "text/ViewText.h"
 
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -109,9 +105,8 @@ private:
     QStringList files() const;
     PredictionFile slotFile(int slot) const { return RegistrantSlots(m_install->paths()).predictionFile(slot); }
 
-    QTemporaryDir m_runtime;
     std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<CVemoApp> m_app;
+    std::unique_ptr<TestProgram> m_program;
     CVemoView* m_view = nullptr;
     QList<UserMessage> m_messages;
     QList<MessageService::Answer> m_answers;
@@ -119,10 +114,7 @@ private:
 
 void TestRegistrantDialog::initTestCase()
 {
-    QVERIFY(m_runtime.isValid());
-    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
-    COpeningWnd::setDisplayTime(10ms);
+    TestProgram::prepareSuite();
     MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons,
                                        MessageService::Icon) {
         m_messages.append(message);
@@ -141,18 +133,14 @@ void TestRegistrantDialog::init()
 
 void TestRegistrantDialog::cleanup()
 {
-    m_app.reset();
+    m_program.reset();
     m_install.reset();
 }
 
 void TestRegistrantDialog::startProgram()
 {
-    m_app = std::make_unique<CVemoApp>(
-        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), m_install->paths().root()});
-    QVERIFY(m_app->initInstance());
-    m_view = m_app->mainFrame()->view();
-    QVERIFY(QTest::qWaitForWindowExposed(m_app->mainFrame()));
-    QTRY_VERIFY(m_app->mainFrame()->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    m_view = m_program->frame()->view();
 }
 
 QStringList TestRegistrantDialog::files() const
@@ -183,13 +171,13 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
         QVERIFY(slotButton(dialog, 3)->isChecked() && !slotButton(dialog, 1)->isChecked());
         QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
     });
-    MainMenu::findCommand(m_app->mainFrame(), MenuCommand::kPredictionFiles)->trigger();
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kPredictionFiles)->trigger();
 
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(files(), (QStringList{QStringLiteral("YDF1山田.txt"), QStringLiteral("YDF3abc.txt")}));
     QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
     QVERIFY(m_view->state().hitScreenActive && m_view->state().registrantDialogShown);
-    QVERIFY(m_app->mainFrame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
+    QVERIFY(m_program->frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
 
     // The dialog opened again shows the names the program now knows, and their slots as registered.
     onceShown([&](RegistrantDialog& dialog) {
@@ -208,7 +196,7 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
         popup->close();
         QTest::mouseClick(button(dialog, 2), Qt::LeftButton);
     });
-    MainMenu::findCommand(m_app->mainFrame(), MenuCommand::kPredictionFiles)->trigger();
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kPredictionFiles)->trigger();
     QVERIFY(m_view->state().registrantDialogShown);
     QCOMPARE(files().size(), 2);
 }

@@ -1,7 +1,5 @@
 #include <QAction>
 #include <QDir>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -9,10 +7,10 @@
 #include <memory>
 
 #include "TestHistory.h"
+#include "TestProgram.h"
 #include "app/AppearanceLayout.h"
 #include "app/CMainFrame.h"
 #include "app/COpeningWnd.h"
-#include "app/CVemoApp.h"
 #include "app/CVemoView.h"
 #include "app/MainMenu.h"
 #include "app/MessageService.h"
@@ -22,9 +20,7 @@
 #include "patterns/PatternGraphLayout.h"
 #include "store/DrawHistory.h"
 #include "text/StoreText.h"
-#include "text/ViewText.h"
 
-using namespace std::chrono_literals;
 namespace Layout = PatternGraphLayout;
 
 namespace {
@@ -91,20 +87,16 @@ private:
     QToolButton* arrow(int spinId, const char* name) const;
     QPoint barPixel(const BarGroup& group, int minimumX) const;
 
-    QTemporaryDir m_runtime;
     FlagLines m_lines;
     std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<CVemoApp> m_app;
+    std::unique_ptr<TestProgram> m_program;
     CMainFrame* m_frame = nullptr;
     CVemoView* m_view = nullptr;
 };
 
 void TestVemoView::initTestCase()
 {
-    QVERIFY(m_runtime.isValid());
-    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
-    COpeningWnd::setDisplayTime(10ms);
+    TestProgram::prepareSuite();
     MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
         qWarning("unexpected message: %s", qPrintable(message.text));
         return MessageService::Answer::Ok;
@@ -120,19 +112,14 @@ void TestVemoView::init()
 
 void TestVemoView::startProgram()
 {
-    m_app = std::make_unique<CVemoApp>(
-        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), m_install->paths().root()});
-    QVERIFY(m_app->initInstance());
-    m_frame = m_app->mainFrame();
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    m_frame = m_program->frame();
     m_view = m_frame->view();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
-    // The opening window gives the first title when it has gone.
-    QTRY_VERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
 }
 
 void TestVemoView::cleanup()
 {
-    m_app.reset();
+    m_program.reset();
     m_install.reset();
 }
 
@@ -465,7 +452,7 @@ void TestVemoView::undoGoesBackOneChangeAtATime()
     command(MenuCommand::kAppearance)->trigger();
     const QImage original = shot();
     const QByteArray originalBytes = m_install->historyBytes();
-    m_app.reset();
+    m_program.reset();
     QByteArray afterFirst;
     {
         auto history = DrawHistory::open(m_install->paths().historyFile());

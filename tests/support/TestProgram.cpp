@@ -1,0 +1,45 @@
+#include "TestProgram.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/CMainFrame.h"
+#include "app/COpeningWnd.h"
+#include "app/CVemoApp.h"
+#include "text/ViewText.h"
+
+using namespace std::chrono_literals;
+
+void TestProgram::prepareSuite()
+{
+    static const QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    COpeningWnd::setDisplayTime(10ms);
+}
+
+std::unique_ptr<TestProgram> TestProgram::start(const InstallPaths& paths)
+{
+    std::unique_ptr<TestProgram> program(new TestProgram);
+    program->m_app = std::make_unique<CVemoApp>(
+        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), paths.root()});
+    if (!program->m_app->initInstance() || !QTest::qWaitForWindowExposed(program->frame()))
+        return nullptr;
+    // The opening window gives the first title when it has gone.
+    const bool opened = QTest::qWaitFor(
+        [&program] { return program->frame()->windowTitle().startsWith(ViewText::weightingTitle(false, QString())); });
+    return opened ? std::move(program) : nullptr;
+}
+
+TestProgram::~TestProgram() = default;
+
+CMainFrame* TestProgram::frame() const
+{
+    return m_app->mainFrame();
+}
+
+CVemoView* TestProgram::view() const
+{
+    return frame() ? frame()->view() : nullptr;
+}

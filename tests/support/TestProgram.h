@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+#include "store/InstallPaths.h"
+
+class CMainFrame;
+class CVemoApp;
+class CVemoView;
+
+/** The program as the user starts it, on a test installation, for the GUI suites. */
+class TestProgram {
+public:
+    /** Once per suite: the instance lock in a folder of the suite's own, test settings, a short opening window. */
+    static void prepareSuite();
+
+    /** Starts the program and waits until its window shows its first title; null when it does not start. */
+    static std::unique_ptr<TestProgram> start(const InstallPaths& paths);
+    ~TestProgram();
+
+    CVemoApp& app() const { return *m_app; }
+    CMainFrame* frame() const;
+    CVemoView* view() const;
+
+private:
+    TestProgram() = default;
+
+    std::unique_ptr<CVemoApp> m_app;
+};
