@@ -1,0 +1,411 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+#include "TestHistory.h"
+#include "TestProgram.h"
+#include "app/CMainFrame.h"
+#include "app/COpeningWnd.h"
+#include "app/CVemoView.h"
+#include "app/MainMenu.h"
+#include "app/MessageService.h"
+#include "predict/DataGodSettingsDialog.h"
+#include "predict/PredictingWindow.h"
+#include "store/DrawHistory.h"
+#include "text/DataGodText.h"
+#include "text/PredictText.h"
+#include "text/ViewText.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int kDraws = 150;
+// Records for draws 100 … 151.
+constexpr int kRecords = kDraws - 98;
+
+template <typename T = QAbstractButton> T* control(QWidget* parent, int id)
+{
+    return parent->findChild<T*>(QStringLiteral("id%1").arg(id));
+}
+
+void click(QWidget* parent, int id)
+{
+    QAbstractButton* button = control(parent, id);
+    QVERIFY2(button, qPrintable(QStringLiteral("no control %1").arg(id)));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+}
+
+// The ids of the checked buttons, group by group.
+QList<int> checkedIds(QWidget* dialog)
+{
+    QList<int> ids;
+    for (QRadioButton* button : dialog->findChildren<QRadioButton*>()) {
+        if (button->isChecked())
+            ids.append(button->property("controlId").toInt());
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+QString weightShown(QWidget* dialog)
+{
+    return control<QLabel>(dialog, 1391)->text();
+}
+
+// Runs work on the settings dialog once it is up, while the command that opened
+// it waits in exec().
+void onceShown(const std::function<void(DataGodSettingsDialog&)>& work)
+{
+    QTimer::singleShot(10, qApp, [work] {
+        auto* dialog = qobject_cast<DataGodSettingsDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) {
+            onceShown(work);
+            return;
+        }
+        work(*dialog);
+        // A failed check leaves the dialog open: it is cancelled so that the
+        // command returns.
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+// Runs work on the predicting window once it is up, while the view waits for
+// the animations.
+void oncePredicting(const std::function<void(PredictingWindow&)>& work)
+{
+    QTimer::singleShot(10, qApp, [work] {
+        auto* window = qobject_cast<PredictingWindow*>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible()) {
+            oncePredicting(work);
+            return;
+        }
+        work(*window);
+    });
+}
+
+QImage grabOf(QWidget* widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class TestDataGodSettings : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void firstOpeningAndCancelKeepChoices();
+    void okSendsTheRequestAndWritesTheFiles_data();
+    void okSendsTheRequestAndWritesTheFiles();
+    void predictingWindowAnimatesAndCancelEndsTheWait();
+    void failedWriteChangesNothing();
+    void groupWithoutChoiceKeepsTheDialogOpen();
+
+private:
+    void callDataGods() { MainMenu::findCommand(m_program->frame(), MenuCommand::kDataGod)->trigger(); }
+    QString godFile(int slot, int count) const
+    {
+        return m_install->paths().dataGodFile(PredictText::dataGods()[std::size_t(slot - 1)].prefix, count);
+    }
+    void verifyOnlyFilesOf(int count) const;
+
+    FlagLines m_lines;
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<TestProgram> m_program;
+    CVemoView* m_view = nullptr;
+    QList<UserMessage> m_messages;
+};
+
+void TestDataGodSettings::initTestCase()
+{
+    TestProgram::prepareSuite();
+    m_lines = TestHistory::randomLines(kDraws, 19);
+}
+
+void TestDataGodSettings::init()
+{
+    m_messages.clear();
+    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
+        m_messages.append(message);
+        return MessageService::Answer::No;
+    });
+    PredictingWindow::setDisplayTime(50ms);
+    m_install = std::make_unique<TestInstall>(m_lines);
+    m_program = TestProgram::start(m_install->paths());
+    QVERIFY(m_program);
+    m_view = m_program->view();
+}
+
+void TestDataGodSettings::cleanup()
+{
+    m_program.reset();
+    m_install.reset();
+    PredictingWindow::setDisplayTime(std::nullopt);
+    MessageService::setAnswerer({});
+}
+
+void TestDataGodSettings::verifyOnlyFilesOf(int count) const
+{
+    for (int c = DataGodSettings::kMinCount; c <= DataGodSettings::kMaxCount; ++c) {
+        for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot) {
+            const QByteArray bytes = TestHistory::readFile(godFile(slot, c));
+            QVERIFY(QFileInfo::exists(godFile(slot, c)));
+            if (c != count) {
+                QCOMPARE(bytes.size(), 0);
+                continue;
+            }
+            QCOMPARE(bytes.size(), kRecords * (2 * count + 6));
+            QVERIFY(bytes.startsWith("010001"));
+            QVERIFY(bytes.mid((kRecords - 1) * (2 * count + 6))
+                        .startsWith(QByteArray::number(kDraws + 1).rightJustified(4, '0')));
+        }
+    }
+}
+
+void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
+{
+    const QList<int> initial{1385, 1400, 1409, 1411};
+    onceShown([&](DataGodSettingsDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), DataGodText::settingsTitle());
+        QCOMPARE(checkedIds(&dialog), initial);
+        QCOMPARE(weightShown(&dialog), QStringLiteral("10"));
+        QCOMPARE(control(&dialog, 1404)->text(), QStringLiteral("全部"));
+        QCOMPARE(control(&dialog, 1410)->text(), DataGodText::preferRare());
+        QCOMPARE(control(&dialog, 1412)->text(), DataGodText::hidePredicting());
+        // Every choice fits its button: no text is cut off.
+        for (QRadioButton* button : dialog.findChildren<QRadioButton*>())
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+
+        // The help popups: the OK button's name, the Cancel button's sentence,
+        // nothing for the others.
+        const auto popupOver = [](QWidget* widget) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(widget, &event);
+            auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
+            const QString text = popup ? popup->text() : QStringLiteral("<none>");
+            if (popup)
+                popup->close();
+            return text;
+        };
+        QCOMPARE(popupOver(control(&dialog, 1)), QStringLiteral("IDOK"));
+        QCOMPARE(popupOver(control(&dialog, 2)), QStringLiteral("ダイアログを終了します。"));
+        QCOMPARE(popupOver(control(&dialog, 1397)), QString());
+
+        click(&dialog, 1394);
+        click(&dialog, 1403);
+        click(&dialog, 1410);
+        click(&dialog, 1412);
+        auto* spin = control<QWidget>(&dialog, 1399);
+        QToolButton* left = spin->findChildren<QToolButton*>().value(0);
+        for (int i = 0; i < 15; ++i)
+            QTest::mouseClick(left, Qt::LeftButton);
+        QCOMPARE(weightShown(&dialog), QStringLiteral("0"));
+        QCOMPARE(checkedIds(&dialog), (QList<int>{1394, 1403, 1410, 1412}));
+        click(&dialog, 2);
+    });
+    callDataGods();
+
+    // The command switched to the data-god screen with nothing computed, and
+    // cancelling wrote nothing.
+    QVERIFY(m_view->state().dataGodMode);
+    QVERIFY(m_view->state().hitScreenActive);
+    QCOMPARE(m_view->state().predictionCount, DataGodSettings::kNothingComputed);
+    QVERIFY(m_program->frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
+    QVERIFY(!QFileInfo::exists(godFile(1, 6)));
+    QVERIFY(m_messages.isEmpty());
+
+    onceShown([&](DataGodSettingsDialog& dialog) {
+        QCOMPARE(checkedIds(&dialog), initial);
+        QCOMPARE(weightShown(&dialog), QStringLiteral("10"));
+        click(&dialog, 2);
+    });
+    callDataGods();
+}
+
+void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles_data()
+{
+    QTest::addColumn<int>("countId");
+    QTest::addColumn<int>("amountId");
+    QTest::addColumn<int>("priorityId");
+    QTest::addColumn<int>("weightSteps");
+    QTest::addColumn<int>("windowId");
+    QTest::addColumn<int>("wParam");
+    QTest::addColumn<int>("lParam");
+    QTest::addColumn<int>("count");
+    QTest::newRow("9, 200, rare, 5, shown") << 1394 << 1403 << 1410 << -5 << 1411 << 1205 << 20009 << 9;
+    QTest::newRow("6, 50, frequent, 0, hidden") << 1385 << 1400 << 1409 << -12 << 1412 << 2100 << 5006 << 6;
+    QTest::newRow("13, all, rare, 20, shown") << 1398 << 1404 << 1410 << 12 << 1411 << 1220 << 90013 << 13;
+}
+
+void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
+{
+    QFETCH(int, countId);
+    QFETCH(int, amountId);
+    QFETCH(int, priorityId);
+    QFETCH(int, weightSteps);
+    QFETCH(int, windowId);
+    QFETCH(int, wParam);
+    QFETCH(int, lParam);
+    QFETCH(int, count);
+
+    // A result of another count, left from an earlier run, is emptied.
+    TestHistory::writeFile(godFile(3, count == 6 ? 7 : 6), QByteArray("0100010102030405060708"));
+    std::unique_ptr<QSignalSpy> requests;
+    onceShown([&](DataGodSettingsDialog& dialog) {
+        requests = std::make_unique<QSignalSpy>(&dialog, &DataGodSettingsDialog::dataGodRequested);
+        click(&dialog, countId);
+        click(&dialog, amountId);
+        click(&dialog, priorityId);
+        click(&dialog, windowId);
+        const QList<QToolButton*> arrows = control<QWidget>(&dialog, 1399)->findChildren<QToolButton*>();
+        for (int i = 0; i < qAbs(weightSteps); ++i)
+            QTest::mouseClick(arrows.value(weightSteps < 0 ? 0 : 1), Qt::LeftButton);
+        click(&dialog, 1);
+    });
+    callDataGods();
+
+    QVERIFY(requests);
+    QCOMPARE(requests->count(), 1);
+    QCOMPARE(requests->first().at(0).toInt(), wParam);
+    QCOMPARE(requests->first().at(1).toInt(), lParam);
+    verifyOnlyFilesOf(count);
+    QVERIFY(m_messages.isEmpty());
+
+    const MainViewState& state = m_view->state();
+    QCOMPARE(state.predictionCount, count);
+    QVERIFY(state.dataGodMode);
+    QCOMPARE(state.displayMode, DisplayMode::HitCount);
+    QCOMPARE(m_program->frame()->windowTitle(),
+             PredictText::computeStatus(state.dataGodChoices) + COpeningWnd::titleSuffix());
+
+    // The choices are remembered for the next opening.
+    onceShown([&](DataGodSettingsDialog& dialog) {
+        QCOMPARE(checkedIds(&dialog), (QList<int>{countId, amountId, priorityId, windowId}));
+        QCOMPARE(weightShown(&dialog), QString::number(wParam % 100));
+        click(&dialog, 2);
+    });
+    callDataGods();
+    QVERIFY(m_program->frame()->windowTitle().startsWith(
+        QStringLiteral("＊＊ ヌルガタ ＊＊        （ データ神の予想数は %1個").arg(count)));
+}
+
+void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
+{
+    // Far longer than the test may take: only Cancel can end the wait in time.
+    PredictingWindow::setDisplayTime(60s);
+    bool checked = false;
+    onceShown([&](DataGodSettingsDialog& dialog) {
+        oncePredicting([&](PredictingWindow& window) {
+            // Centred, in front of everything, and the only window that takes input.
+            QCOMPARE(QApplication::activeModalWidget(), &window);
+            QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+            QCOMPARE(window.frameGeometry().center(), window.screen()->geometry().center());
+            QVERIFY(!control<QLabel>(&window, 1383)->pixmap().isNull());
+            for (const int id : {1382, 1384, 1385, 1386, 1387}) {
+                QWidget* animation = control<QWidget>(&window, id);
+                QVERIFY(animation && animation->isVisible());
+                const QImage before = grabOf(animation);
+                QTest::qWait(250);
+                QVERIFY2(grabOf(animation) != before, qPrintable(QStringLiteral("still: %1").arg(id)));
+            }
+            checked = true;
+            click(&window, 2);
+        });
+        click(&dialog, 1394);
+        click(&dialog, 1);
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    callDataGods();
+
+    QVERIFY(checked);
+    QVERIFY(elapsed.elapsed() < 20000);
+    verifyOnlyFilesOf(9);
+    QTRY_VERIFY(!m_program->frame()->findChild<PredictingWindow*>());
+    QCOMPARE(m_view->state().predictionCount, 9);
+
+    // With "表示しない" there is no window and no wait.
+    bool appeared = false;
+    oncePredicting([&](PredictingWindow&) { appeared = true; });
+    onceShown([&](DataGodSettingsDialog& dialog) {
+        click(&dialog, 1396);
+        click(&dialog, 1412);
+        click(&dialog, 1);
+    });
+    elapsed.restart();
+    callDataGods();
+    QVERIFY(elapsed.elapsed() < 20000);
+    QVERIFY(!appeared);
+    verifyOnlyFilesOf(11);
+}
+
+void TestDataGodSettings::failedWriteChangesNothing()
+{
+    // A folder where a result file belongs: the write fails before any file
+    // changes.
+    TestHistory::writeFile(godFile(1, 8), QByteArray("0100010102030405060708091011"));
+    QVERIFY(QDir().mkpath(godFile(2, 12)));
+    onceShown([&](DataGodSettingsDialog& dialog) {
+        click(&dialog, 1412);
+        click(&dialog, 1);
+    });
+    callDataGods();
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.first().caption, PredictText::predictionFileWriteFailed(QString(), QString()).caption);
+    QCOMPARE(TestHistory::readFile(godFile(1, 8)), QByteArray("0100010102030405060708091011"));
+    QVERIFY(!QFileInfo::exists(godFile(1, 6)));
+    QCOMPARE(m_view->state().predictionCount, DataGodSettings::kNothingComputed);
+    QCOMPARE(m_program->frame()->windowTitle(), ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
+}
+
+void TestDataGodSettings::groupWithoutChoiceKeepsTheDialogOpen()
+{
+    // Remembered choices that match no button leave their groups unchecked.
+    DataGodSettings choices;
+    choices.predictionCount = 0;
+    choices.dataAmount = 75;
+    DataGodSettingsDialog dialog(choices);
+    QSignalSpy requests(&dialog, &DataGodSettingsDialog::dataGodRequested);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    click(&dialog, 1);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.last().text, DataGodText::chooseCount().text);
+    QCOMPARE(m_messages.last().caption, QStringLiteral("データ神より"));
+    click(&dialog, 1397);
+    click(&dialog, 1);
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_messages.last().text, DataGodText::chooseAmount().text);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(requests.count(), 0);
+    QCOMPARE(choices.predictionCount, 0);
+
+    click(&dialog, 1402);
+    click(&dialog, 1);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(requests.first().at(0).toInt(), 1110);
+    QCOMPARE(requests.first().at(1).toInt(), 15012);
+    QCOMPARE(choices.predictionCount, 12);
+}
+
+QTEST_MAIN(TestDataGodSettings)
+#include "tst_datagodsettings.moc"
