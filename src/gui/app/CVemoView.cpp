@@ -258,7 +258,6 @@ void CVemoView::computeDataGods(const DataGodSettings& settings)
         return;
     }
     m_state.predictionCount = settings.predictionCount;
-    hidePatternControls();
     m_state.displayMode = DisplayMode::HitCount;
     m_state.appearanceScreenActive = false;
     m_state.patternScreenActive = false;
