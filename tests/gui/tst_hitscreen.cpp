@@ -1,0 +1,326 @@
+#include <QAction>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTest>
+
+#include <memory>
+
+#include "TestHistory.h"
+#include "TestProgram.h"
+#include "app/CMainFrame.h"
+#include "app/CVemoView.h"
+#include "app/MainMenu.h"
+#include "app/MessageService.h"
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "predict/DataGodResultWindow.h"
+#include "predict/HitCountScreen.h"
+#include "predict/LatestPredictionPopup.h"
+#include "predict/PredictionRecord.h"
+#include "text/PredictText.h"
+
+namespace {
+
+// Every draw of the test history is 1 … 6, so a record's hits are its numbers up to 6.
+constexpr int kDraws = 60;
+
+// A prediction for a draw that hits the given count: 1 … hits, then numbers never drawn.
+PredictionRecord recordHitting(int draw, int hits, int index = 1)
+{
+    PredictionRecord record{draw, index, {}};
+    for (int n = 1; n <= hits; ++n)
+        record.numbers.append(n);
+    for (int n = 0; record.numbers.size() < kNumbersPerDraw; ++n)
+        record.numbers.append(20 + n);
+    return record;
+}
+
+QByteArray fileOf(const QList<int>& hitsPerRecord, int firstDraw = 1)
+{
+    QByteArray bytes;
+    int draw = firstDraw;
+    for (const int hits : hitsPerRecord)
+        bytes += recordHitting(draw++, hits).encode();
+    return bytes;
+}
+
+// A picture drawn into a rectangle the way the result windows draw it.
+QImage pictureAt(int id, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.drawPixmap(QRect(QPoint(0, 0), size), Pictures::bitmap(id));
+    return image;
+}
+
+bool allWhite(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                return false;
+    return true;
+}
+
+QRect designRect(int x, int y, int width, int height)
+{
+    const int left = ScreenScale::x(x);
+    const int top = ScreenScale::y(y);
+    return {left, top, ScreenScale::x(x + width) - left, ScreenScale::y(y + height) - top};
+}
+
+} // namespace
+
+class TestHitScreen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void hitCountCommandShowsRegistrantFigures();
+    void chartCellsShowEachRecordsHits();
+    void scrollingStopsAtTheEnds();
+    void popupsShowTheNewestPredictionAndComeBack();
+    void nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration();
+
+private:
+    void startProgram();
+    void showHits();
+    void writeRegistrant(int slot, const QString& name, const QByteArray& bytes);
+    DataGodResultWindow* window(int slot) const { return m_view->hitCountScreen().resultWindow(slot); }
+    QImage shotOf(QWidget* widget) const { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<TestProgram> m_program;
+    CVemoView* m_view = nullptr;
+    QList<UserMessage> m_messages;
+};
+
+void TestHitScreen::initTestCase()
+{
+    TestProgram::prepareSuite();
+    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
+        m_messages.append(message);
+        return MessageService::Answer::No;
+    });
+}
+
+void TestHitScreen::init()
+{
+    QList<QList<int>> draws;
+    for (int i = 0; i < kDraws; ++i)
+        draws.append({1, 2, 3, 4, 5, 6});
+    m_install = std::make_unique<TestInstall>(TestHistory::linesOf(draws));
+    m_messages.clear();
+}
+
+void TestHitScreen::cleanup()
+{
+    m_program.reset();
+    m_install.reset();
+}
+
+void TestHitScreen::startProgram()
+{
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    m_view = m_program->view();
+}
+
+void TestHitScreen::showHits()
+{
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kHitCount)->trigger();
+    QTRY_VERIFY(window(1)->isVisible());
+}
+
+void TestHitScreen::writeRegistrant(int slot, const QString& name, const QByteArray& bytes)
+{
+    TestHistory::writeFile(m_install->paths().registrantFile(slot, name), bytes);
+}
+
+void TestHitScreen::hitCountCommandShowsRegistrantFigures()
+{
+    writeRegistrant(1, QStringLiteral("一郎"), fileOf({1, 1, 1, 2, 2, 3, 0, 0, 0, 0}));
+    writeRegistrant(2, QStringLiteral("二郎"), fileOf({3, 2, 2}));
+    writeRegistrant(3, QStringLiteral("三郎"), fileOf({1, 1, 0}));
+    writeRegistrant(5, QStringLiteral("五郎"), fileOf({6, 5, 4, 4, 3, 3, 3}));
+    startProgram();
+    showHits();
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(!m_view->state().resultPopupsPending);
+
+    const HitPanels& panels = m_view->hitCountScreen().panels();
+    const QStringList averages{QStringLiteral("≪的中数の平均≫1.0個"), QStringLiteral("≪的中数の平均≫2.3個"),
+                               QStringLiteral("≪的中数の平均≫0.7個"), QStringLiteral("≪的中数の平均≫xx.xx"),
+                               QStringLiteral("≪的中数の平均≫4.0個")};
+    for (int slot = 1; slot <= 5; ++slot)
+        QCOMPARE(PredictText::hitAverage(panels[std::size_t(slot - 1)].statistics), averages[slot - 1]);
+    QCOMPARE(panels[0].title, QStringLiteral("一郎"));
+    QCOMPARE(panels[3].title, PredictText::unregisteredSlot());
+    QCOMPARE(panels[0].statistics.hitHistogram(), (std::array<int, 6>{3, 2, 1, 0, 0, 0}));
+    QCOMPARE(panels[4].statistics.hitHistogram(), (std::array<int, 6>{0, 0, 3, 2, 1, 1}));
+
+    // Each panel in its colours, the 8-data god's slot at the top; its window beside it.
+    const QImage screen = shotOf(m_view);
+    const QList<QColor> brushes{QColor(255, 230, 230), QColor(230, 255, 230), QColor(255, 255, 230),
+                                QColor(240, 240, 255), QColor(255, 240, 255)};
+    const QList<int> tops{444, 334, 224, 114, 4};
+    for (int slot = 1; slot <= 5; ++slot) {
+        const int top = tops[slot - 1];
+        QCOMPARE(screen.pixelColor(ScreenScale::x(150), ScreenScale::y(top + 100)), brushes[slot - 1]);
+        QCOMPARE(window(slot)->geometry(), designRect(160, top - 1, 628, 107));
+        QCOMPARE(window(slot)->scrollBar()->geometry(), designRect(0, 91, 624, 12));
+    }
+    // Titles in the slot colour: red over slot 1, magenta over slot 5.
+    const auto hasInk = [&](int top, QRgb ink) {
+        const QRect title(QPoint(ScreenScale::x(15), ScreenScale::y(top + 6)),
+                          QPoint(ScreenScale::x(157), ScreenScale::y(top + 22)));
+        for (int y = title.top(); y <= title.bottom(); ++y)
+            for (int x = title.left(); x <= title.right(); ++x)
+                if ((screen.pixel(x, y) & 0xFFFFFF) == ink)
+                    return true;
+        return false;
+    };
+    QVERIFY(hasInk(444, 0xFF0000));
+    QVERIFY(hasInk(4, 0xFF00FF));
+
+    // Figures stay until a command asks for a recount, even when a file changes.
+    writeRegistrant(1, QStringLiteral("一郎"), fileOf({6}));
+    m_view->viewSwitch(2, 0);
+    m_view->grab();
+    QCOMPARE(panels[0].statistics.hitRecordCount(), 10);
+    showHits();
+    m_view->grab();
+    QCOMPARE(panels[0].statistics.hitRecordCount(), 1);
+    QCOMPARE(panels[0].statistics.hitHistogram()[5], 1);
+}
+
+void TestHitScreen::chartCellsShowEachRecordsHits()
+{
+    // Hits 0, 2, 4, 6; a record for the coming draw; a coming draw whose first slot is empty.
+    QByteArray bytes = fileOf({0, 2, 4, 6}, kDraws - 3);
+    bytes += recordHitting(kDraws + 1, 3).encode();
+    bytes += PredictionRecord{kDraws + 1, 2, {99, 99, 99, 99, 99, 99}}.encode();
+    writeRegistrant(2, QStringLiteral("花子"), bytes);
+    startProgram();
+    showHits();
+    DataGodResultWindow* chart = window(2);
+    QCOMPARE(chart->recordCount(), 6);
+    QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
+    const QImage image = shotOf(chart);
+    const auto cell = [&](int column, int row) { return designRect(column * 15, 76 - row * 15, 15, 15); };
+    const auto matches = [&](const QRect& area, int id) { return image.copy(area) == pictureAt(id, area.size()); };
+
+    QVERIFY(matches(designRect(0, 1, 15, 90), 313));
+    QVERIFY(matches(cell(1, 0), 248) && matches(cell(1, 1), 248));
+    QCOMPARE(image.pixel(cell(1, 2).center()) & 0xFFFFFF, QRgb(0xFFFFFF));
+    for (int row = 0; row < 4; ++row)
+        QVERIFY(matches(cell(2, row), 314));
+    QCOMPARE(image.pixel(cell(2, 4).center()) & 0xFFFFFF, QRgb(0xFFFFFF));
+    QVERIFY(matches(designRect(45, 1, 15, 90), 315));
+    for (int row = 0; row < 6; ++row)
+        QVERIFY(matches(cell(4, row), 312));
+    QVERIFY(matches(designRect(75, 1, 15, 90), 313));
+    // The rest of the latest view is white, without an end mark.
+    QVERIFY(allWhite(image.copy(designRect(90, 1, 538, 90))));
+}
+
+void TestHitScreen::scrollingStopsAtTheEnds()
+{
+    QList<int> hits;
+    for (int i = 0; i < kDraws; ++i)
+        hits.append(i % 7);
+    writeRegistrant(1, QStringLiteral("一郎"), fileOf(hits));
+    startProgram();
+    showHits();
+    DataGodResultWindow* chart = window(1);
+    QScrollBar* bar = chart->scrollBar();
+    QCOMPARE(bar->objectName(), QStringLiteral("id1320"));
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), kDraws - 41);
+    QCOMPARE(bar->value(), kDraws - 41);
+    const QImage latest = shotOf(chart);
+
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(chart->chartStart(), kDraws - 42);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(chart->chartStart(), kDraws - 41);
+    // The last page scrolled there: the latest records, then the end mark.
+    const QImage scrolled = shotOf(chart);
+    const QRect columns = designRect(0, 1, 615, 90);
+    QCOMPARE(scrolled.copy(columns), latest.copy(columns));
+    const QRect endMark = designRect(615, 1, 15, 90) & chart->rect();
+    QCOMPARE(scrolled.copy(endMark), pictureAt(389, designRect(615, 1, 15, 90).size()).copy(QRect(QPoint(0, 0), endMark.size())));
+
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(chart->chartStart(), kDraws - 51);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(chart->chartStart(), 0);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(bar->value(), 0);
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    QCOMPARE(bar->value(), 0);
+
+    // A recount scrolls back to the newest.
+    showHits();
+    m_view->grab();
+    QCOMPARE(bar->value(), kDraws - 41);
+    QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
+    // The data-god command's reset brings the latest view back at the next paint.
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    m_view->resetResultCharts();
+    chart->grab();
+    QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
+}
+
+void TestHitScreen::popupsShowTheNewestPredictionAndComeBack()
+{
+    QByteArray bytes = fileOf({1, 2});
+    bytes += PredictionRecord{350, 1, {3, 11, 17, 25, 38, 42}}.encode();
+    writeRegistrant(5, QStringLiteral("五郎"), bytes);
+    writeRegistrant(1, QStringLiteral("一郎"), PredictionRecord{61, 1, {99, 99, 99, 99, 99, 99}}.encode());
+    startProgram();
+    showHits();
+    QTRY_VERIFY(window(5)->latestPopup());
+    LatestPredictionPopup* popup = window(5)->latestPopup();
+    QCOMPARE(popup->text(), QStringLiteral("< ハチデータ神の第 350 回の抽選に対する予想 >\n\n3.  11.  17.  25.  38.  42"));
+    QCOMPARE(popup->pos(), window(5)->mapToGlobal(QPoint(0, 0)) + QPoint(3, 3));
+    QCOMPARE(popup->objectName(), QStringLiteral("id413"));
+    QTRY_VERIFY(window(1)->latestPopup());
+    QCOMPARE(window(1)->latestPopup()->text(),
+             QStringLiteral("< ヨンデータ神の第 61 回の抽選に対する予想 >\n\n--.  --.  --.  --.  --.  --"));
+    QVERIFY(!window(2)->latestPopup());
+
+    QTest::keyClick(popup, Qt::Key_Return);
+    QTRY_VERIFY(!window(5)->latestPopup());
+    m_view->viewSwitch(2, 0);
+    m_view->grab();
+    QTRY_VERIFY(window(5)->latestPopup());
+
+    // Another screen closes the popups and hides the windows.
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kPatternGraph)->trigger();
+    QTRY_VERIFY(!window(5)->latestPopup() && !window(1)->latestPopup());
+    QVERIFY(!window(5)->isVisible());
+}
+
+void TestHitScreen::nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration()
+{
+    startProgram();
+    showHits();
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, PredictText::registrantOffer().text);
+    for (int slot = 1; slot <= 5; ++slot) {
+        QCOMPARE(m_view->hitCountScreen().panels()[std::size_t(slot - 1)].title, PredictText::unregisteredSlot());
+        QCOMPARE(window(slot)->scrollBar()->maximum(), 0);
+        QVERIFY(allWhite(shotOf(window(slot)).copy(designRect(0, 0, 628, 91))));
+    }
+    QTest::qWait(20);
+    QVERIFY(!window(1)->latestPopup());
+}
+
+QTEST_MAIN(TestHitScreen)
+#include "tst_hitscreen.moc"
