@@ -1,4 +1,8 @@
 #include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
@@ -22,7 +26,7 @@
 namespace {
 
 // Every draw of the test history is 1 … 6, so a record's hits are its numbers up to 6.
-constexpr int kDraws = 60;
+constexpr int kDraws = 120;
 
 // A prediction for a draw that hits the given count: 1 … hits, then numbers never drawn.
 PredictionRecord recordHitting(int draw, int hits, int index = 1)
@@ -84,6 +88,7 @@ private Q_SLOTS:
     void scrollingStopsAtTheEnds();
     void popupsShowTheNewestPredictionAndComeBack();
     void nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration();
+    void dataGodsShowTheirFilesAndTheComingDraw();
 
 private:
     void startProgram();
@@ -258,7 +263,8 @@ void TestHitScreen::scrollingStopsAtTheEnds()
 
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
     QCOMPARE(chart->chartStart(), kDraws - 51);
-    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    for (int page = 0; page < kDraws / 10; ++page)
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
     QCOMPARE(chart->chartStart(), 0);
     bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QCOMPARE(bar->value(), 0);
@@ -287,12 +293,12 @@ void TestHitScreen::popupsShowTheNewestPredictionAndComeBack()
     showHits();
     QTRY_VERIFY(window(5)->latestPopup());
     LatestPredictionPopup* popup = window(5)->latestPopup();
-    QCOMPARE(popup->text(), QStringLiteral("< ハチデータ神の第 350 回の抽選に対する予想 >\n\n3.  11.  17.  25.  38.  42"));
+    QCOMPARE(popup->text(), QStringLiteral("< 五郎の第 350 回の抽選に対する予想 >\n\n3.  11.  17.  25.  38.  42"));
     QCOMPARE(popup->pos(), window(5)->mapToGlobal(QPoint(0, 0)) + QPoint(3, 3));
     QCOMPARE(popup->objectName(), QStringLiteral("id413"));
     QTRY_VERIFY(window(1)->latestPopup());
     QCOMPARE(window(1)->latestPopup()->text(),
-             QStringLiteral("< ヨンデータ神の第 61 回の抽選に対する予想 >\n\n--.  --.  --.  --.  --.  --"));
+             QStringLiteral("< 一郎の第 61 回の抽選に対する予想 >\n\n--.  --.  --.  --.  --.  --"));
     QVERIFY(!window(2)->latestPopup());
 
     QTest::keyClick(popup, Qt::Key_Return);
@@ -320,6 +326,43 @@ void TestHitScreen::nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration()
     }
     QTest::qWait(20);
     QVERIFY(!window(1)->latestPopup());
+}
+
+void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
+{
+    writeRegistrant(1, QStringLiteral("一郎"), fileOf({1}));
+    startProgram();
+    showHits();
+    // The settings dialog: 13 numbers, no predicting window, OK.
+    QTimer::singleShot(0, qApp, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        dialog->findChild<QRadioButton*>(QStringLiteral("id1398"))->click();
+        dialog->findChild<QRadioButton*>(QStringLiteral("id1412"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    });
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataGod)->trigger();
+    m_view->grab();
+    QVERIFY(m_view->state().dataGodMode);
+    QCOMPARE(m_view->hitCountScreen().panels()[4].title, QStringLiteral("ハチデータ神"));
+    // One record per draw from 100 to the coming draw, the newest drawn as not yet drawn.
+    DataGodResultWindow* chart = window(1);
+    QCOMPARE(chart->recordCount(), kDraws + 2 - 100);
+    const QRect newest = designRect((chart->recordCount() - 1) * 15, 76, 15, 15);
+    QCOMPARE(shotOf(chart).copy(newest), pictureAt(312, newest.size()));
+    QTRY_VERIFY(window(1)->latestPopup());
+    QVERIFY2(window(1)->latestPopup()->text().startsWith(
+                 QStringLiteral("< ヨンデータ神の第 %1 回の抽選に対する予想 >\n\n").arg(kDraws + 1)),
+             qPrintable(window(1)->latestPopup()->text()));
+    QCOMPARE(window(1)->latestPopup()->text().count(QStringLiteral(".  ")), 12);
+
+    // Back to the registrants: their own figures and popups.
+    showHits();
+    m_view->grab();
+    QCOMPARE(m_view->hitCountScreen().panels()[0].title, QStringLiteral("一郎"));
+    QCOMPARE(window(1)->recordCount(), 1);
+    QTRY_VERIFY(window(1)->latestPopup());
+    QVERIFY(window(1)->latestPopup()->text().startsWith(QStringLiteral("< 一郎の第 1 回")));
 }
 
 QTEST_MAIN(TestHitScreen)

@@ -48,10 +48,15 @@ UserMessage registrantOffer()
 
 QString latestPopupText(int slot, const PredictionRecord& record)
 {
+    return latestPopupText(dataGods()[slot - 1].caption, record);
+}
+
+QString latestPopupText(const QString& owner, const PredictionRecord& record)
+{
     QStringList numbers;
     for (const int n : record.numbers)
         numbers.append(n == PredictionRecord::kEmptySlot ? QStringLiteral("--") : QString::number(n));
-    return QStringLiteral("< ") + dataGods()[slot - 1].caption + QStringLiteral("の第 ") + QString::number(record.draw)
+    return QStringLiteral("< ") + owner + QStringLiteral("の第 ") + QString::number(record.draw)
            + QStringLiteral(" 回の抽選に対する予想 >\n\n") + numbers.join(QStringLiteral(".  "));
 }
 

@@ -37,6 +37,8 @@ UserMessage registrantOffer();
 
 /** Text of a result window's latest-prediction popup for the newest record of its file. */
 QString latestPopupText(int slot, const PredictionRecord& record);
+/** The same for the prediction of a registrant (or a god) by name. */
+QString latestPopupText(const QString& owner, const PredictionRecord& record);
 
 /** "≪的中数の平均≫" + the average hits with one decimal + "個", or + "xx.xx" without data. */
 QString hitAverage(const HitStatistics& statistics);

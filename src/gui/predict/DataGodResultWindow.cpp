@@ -85,10 +85,12 @@ DataGodResultWindow::~DataGodResultWindow()
     destroyLatestPopup();
 }
 
-void DataGodResultWindow::setChart(std::optional<QList<PredictionRecord>> records, bool dataGodMode)
+void DataGodResultWindow::setChart(std::optional<QList<PredictionRecord>> records, bool dataGodMode,
+                                   const QString& owner)
 {
     m_records = std::move(records);
     m_dataGodMode = dataGodMode;
+    m_owner = owner;
     update();
 }
 
@@ -135,7 +137,7 @@ QString DataGodResultWindow::latestPopupText() const
 {
     if (!m_records || m_records->isEmpty())
         return {};
-    return PredictText::latestPopupText(m_slot, m_records->last());
+    return PredictText::latestPopupText(m_owner, m_records->last());
 }
 
 void DataGodResultWindow::buildLatestPopup()

@@ -32,10 +32,11 @@ public:
     int slot() const { return m_slot; }
 
     /**
-     * What the window charts: the records of its file with numberCount numbers each, or nothing
-     * (no file, an empty registrant slot), which leaves it white. The mode picks the start in use.
+     * What the window charts: the records of its file, or nothing (no file, an empty registrant
+     * slot), which leaves it white. The mode picks the start in use; owner names the predictions
+     * in the popup.
      */
-    void setChart(std::optional<QList<PredictionRecord>> records, bool dataGodMode);
+    void setChart(std::optional<QList<PredictionRecord>> records, bool dataGodMode, const QString& owner);
     /** Whether a file is charted. */
     bool hasChart() const { return m_records.has_value(); }
     int recordCount() const { return m_records ? int(m_records->size()) : 0; }
@@ -71,6 +72,7 @@ private:
     QScrollBar* m_scrollBar;
     std::optional<QList<PredictionRecord>> m_records;
     bool m_dataGodMode = false;
+    QString m_owner;
     int m_godChartStart = kLatest;
     int m_registrantChartStart = kLatest;
     bool m_chartResetPending = false;

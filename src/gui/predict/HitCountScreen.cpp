@@ -45,12 +45,10 @@ void HitCountScreen::paint(QPainter& painter, MainViewState& state)
     placeResultWindows(recounting);
     state.resultPopupsPending = false;
     // Windows are not opened from within a paint.
-    QTimer::singleShot(0, m_view, [this] {
-        for (DataGodResultWindow* window : m_windows) {
-            if (window->isVisible())
-                window->buildLatestPopup();
-        }
-    });
+    if (!m_popupsDue) {
+        m_popupsDue = true;
+        QTimer::singleShot(0, m_view, [this] { buildLatestPopups(); });
+    }
 }
 
 HitCountScreen::Source HitCountScreen::sourceOf(const MainViewState& state) const
@@ -101,19 +99,20 @@ void HitCountScreen::recountSlot(int slot, const Source& source, QList<UserMessa
     panel.statistics = HitStatistics();
     // A file that is not there, or cannot be read, leaves the window white and the figures "xx".
     if (path.isEmpty() || !QFileInfo::exists(path)) {
-        window->setChart(std::nullopt, source.dataGodMode);
+        window->setChart(std::nullopt, source.dataGodMode, panel.title);
         return;
     }
     const auto records = PredictionRecord::readFile(path, numberCount);
     if (!records.ok()) {
         messages.append(records.error());
-        window->setChart(std::nullopt, source.dataGodMode);
+        window->setChart(std::nullopt, source.dataGodMode, panel.title);
         return;
     }
     panel.statistics = HitStatistics::count(records.value(), m_doc.history(), slot);
     if (panel.statistics.warning())
         messages.append(*panel.statistics.warning());
-    window->setChart(records.value(), source.dataGodMode);
+    // A registrant's predictions carry the registrant's name, not the god's of the same slot.
+    window->setChart(records.value(), source.dataGodMode, panel.title);
 }
 
 void HitCountScreen::placeResultWindows(bool toNewest)
@@ -135,8 +134,20 @@ void HitCountScreen::hideResultWindows()
         window->hide();
 }
 
+void HitCountScreen::buildLatestPopups()
+{
+    if (!m_popupsDue)
+        return;
+    m_popupsDue = false;
+    for (DataGodResultWindow* window : m_windows) {
+        if (window->isVisible())
+            window->buildLatestPopup();
+    }
+}
+
 void HitCountScreen::destroyLatestPopups()
 {
+    m_popupsDue = false;
     for (DataGodResultWindow* window : m_windows)
         window->destroyLatestPopup();
 }

@@ -53,6 +53,7 @@ private:
     void recount(const Source& source);
     void recountSlot(int slot, const Source& source, QList<UserMessage>& messages);
     void placeResultWindows(bool toNewest);
+    void buildLatestPopups();
 
     CVemoDoc& m_doc;
     QWidget* m_view;
@@ -60,4 +61,6 @@ private:
     std::array<DataGodResultWindow*, PredictText::kDataGodCount> m_windows{};
     HitPanels m_panels;
     std::optional<Source> m_counted;
+    /** The popups are to be opened once the paint is over, unless step C comes first. */
+    bool m_popupsDue = false;
 };
