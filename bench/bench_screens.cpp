@@ -1,7 +1,9 @@
 #include <QImage>
+#include <QScrollBar>
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 #include "TestHistory.h"
@@ -10,6 +12,7 @@
 #include "app/CVemoDoc.h"
 #include "app/JapaneseFonts.h"
 #include "app/KeptCanvas.h"
+#include "app/MainViewState.h"
 #include "app/ScreenScale.h"
 #include "app/ViewDrawingKit.h"
 #include "entry/DataEntryDialog.h"
@@ -17,6 +20,10 @@
 #include "patterns/PatternGraphLayout.h"
 #include "patterns/PatternGraphPainter.h"
 #include "patterns/PatternStats.h"
+#include "predict/DataGodFiles.h"
+#include "predict/DataGodResultWindow.h"
+#include "predict/HitCountScreen.h"
+#include "predict/PredictionRecord.h"
 #include "store/DrawHistory.h"
 
 // The main view's screens painted as the view paints them, at 1920 × 1080, from the history in memory.
@@ -34,6 +41,8 @@ private Q_SLOTS:
     void dataEntryStart();
     void historyGraph_data();
     void historyGraph();
+    void hitCountScreen_data();
+    void hitCountScreen();
 
 private:
     void addDrawCounts();
@@ -198,6 +207,69 @@ void BenchScreens::dataEntryStart()
     // Opening the dialog: its controls, then start-up steps 1 … 9 over the history and the file.
     QBENCHMARK {
         DataEntryDialog dialog(*doc.value());
+    }
+}
+
+void BenchScreens::hitCountScreen_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addRow("9998 draws, 13 numbers, recount") << QStringLiteral("recount");
+    QTest::addRow("9998 draws, 13 numbers, repaint") << QStringLiteral("repaint");
+    QTest::addRow("9998 draws, 13 numbers, chart scroll") << QStringLiteral("scroll");
+}
+
+void BenchScreens::hitCountScreen()
+{
+    QFETCH(QString, what);
+    // The five gods' files of 13 numbers for every draw from 100 to the coming one.
+    constexpr int kDraws = 9998;
+    constexpr int kCount = 13;
+    TestInstall install(TestHistory::randomLines(kDraws, 11));
+    DataGodFiles::GodContents contents;
+    for (std::size_t god = 0; god < contents.size(); ++god) {
+        for (int draw = 100; draw <= kDraws + 1; ++draw) {
+            PredictionRecord record{draw, 1, {}};
+            for (int i = 0; i < kCount; ++i)
+                record.numbers.append(1 + (draw * 7 + i * 3 + int(god)) % 43);
+            std::sort(record.numbers.begin(), record.numbers.end());
+            record.numbers.erase(std::unique(record.numbers.begin(), record.numbers.end()), record.numbers.end());
+            while (record.numbers.size() < kCount)
+                record.numbers.append(PredictionRecord::kEmptySlot);
+            contents[god] += record.encode();
+        }
+    }
+    QVERIFY(!DataGodFiles::write(install.paths(), kCount, contents));
+    auto doc = CVemoDoc::open(install.paths().root());
+    QVERIFY(doc.ok());
+    const ViewDrawingKit kit = ViewDrawingKit::forScreen();
+    QWidget view;
+    view.resize(1920, 1080);
+    HitCountScreen screen(*doc.value(), kit, &view);
+    MainViewState state;
+    state.dataGodMode = true;
+    state.predictionCount = kCount;
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    const auto paintScreen = [&] {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        screen.paint(p, state);
+    };
+    paintScreen();
+    DataGodResultWindow* chart = screen.resultWindow(5);
+    QImage chartImage(chart->size(), QImage::Format_RGB32);
+    QBENCHMARK {
+        if (what == QStringLiteral("scroll")) {
+            // A page to the left and back, each drawn as the window draws it.
+            chart->scrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+            chart->render(&chartImage);
+            chart->scrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            chart->render(&chartImage);
+        } else {
+            state.resultPopupsPending = what == QStringLiteral("recount");
+            paintScreen();
+            for (int slot = 1; slot <= 5; ++slot)
+                screen.resultWindow(slot)->render(&chartImage);
+        }
     }
 }
 

@@ -43,7 +43,13 @@ QPoint at(int x, int y)
 
 } // namespace
 
-HitScreenPainter::HitScreenPainter(const ViewDrawingKit& kit) : m_kit(kit) {}
+HitScreenPainter::HitScreenPainter(const ViewDrawingKit& kit)
+    : m_kit(kit), m_rowCaptions(QRect(at(30, 42), at(80, 96)).size(), QImage::Format_RGB32)
+{
+    m_rowCaptions.fill(Qt::white);
+    QPainter painter(&m_rowCaptions);
+    Pictures::paint(painter, m_rowCaptions.rect(), kRowCaptions);
+}
 
 int HitScreenPainter::panelTop(int slot)
 {
@@ -75,7 +81,7 @@ void HitScreenPainter::paintPanel(QPainter& painter, int slot, const HitPanel& p
     // The captions are dark on white: AND keeps the panel's colour around them.
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    Pictures::paint(painter, QRect(at(30, top + 42), at(80, top + 96)), kRowCaptions);
+    painter.drawImage(at(30, top + 42), m_rowCaptions);
     painter.restore();
 
     painter.setFont(m_kit.text);

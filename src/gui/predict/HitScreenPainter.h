@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include <array>
@@ -36,4 +37,6 @@ private:
     void paintPanel(QPainter& painter, int slot, const HitPanel& panel) const;
 
     const ViewDrawingKit& m_kit;
+    /** Picture 269 at its size on this screen, drawn once. */
+    QImage m_rowCaptions;
 };
