@@ -89,10 +89,12 @@ private Q_SLOTS:
     void popupsShowTheNewestPredictionAndComeBack();
     void nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration();
     void dataGodsShowTheirFilesAndTheComingDraw();
+    void moreThanSixHitsStopsTheCountWithAMessage();
 
 private:
     void startProgram();
     void showHits();
+    void callDataGods();
     void writeRegistrant(int slot, const QString& name, const QByteArray& bytes);
     DataGodResultWindow* window(int slot) const { return m_view->hitCountScreen().resultWindow(slot); }
     QImage shotOf(QWidget* widget) const { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -137,6 +139,20 @@ void TestHitScreen::showHits()
 {
     MainMenu::findCommand(m_program->frame(), MenuCommand::kHitCount)->trigger();
     QTRY_VERIFY(window(1)->isVisible());
+}
+
+void TestHitScreen::callDataGods()
+{
+    // The settings dialog: 13 numbers, no predicting window, OK.
+    QTimer::singleShot(0, qApp, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        dialog->findChild<QRadioButton*>(QStringLiteral("id1398"))->click();
+        dialog->findChild<QRadioButton*>(QStringLiteral("id1412"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    });
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataGod)->trigger();
+    m_view->grab();
 }
 
 void TestHitScreen::writeRegistrant(int slot, const QString& name, const QByteArray& bytes)
@@ -258,8 +274,10 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     const QImage scrolled = shotOf(chart);
     const QRect columns = designRect(0, 1, 615, 90);
     QCOMPARE(scrolled.copy(columns), latest.copy(columns));
-    const QRect endMark = designRect(615, 1, 15, 90) & chart->rect();
-    QCOMPARE(scrolled.copy(endMark), pictureAt(389, designRect(615, 1, 15, 90).size()).copy(QRect(QPoint(0, 0), endMark.size())));
+    // The end mark stands right of the 41 columns, cut by the window's edge.
+    const QRect endMark = designRect(615, 1, 15, 90);
+    const QRect shown = endMark & chart->rect();
+    QCOMPARE(scrolled.copy(shown), pictureAt(389, endMark.size()).copy(QRect(QPoint(0, 0), shown.size())));
 
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
     QCOMPARE(chart->chartStart(), kDraws - 51);
@@ -333,16 +351,7 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
     writeRegistrant(1, QStringLiteral("一郎"), fileOf({1}));
     startProgram();
     showHits();
-    // The settings dialog: 13 numbers, no predicting window, OK.
-    QTimer::singleShot(0, qApp, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        dialog->findChild<QRadioButton*>(QStringLiteral("id1398"))->click();
-        dialog->findChild<QRadioButton*>(QStringLiteral("id1412"))->click();
-        dialog->findChild<QPushButton*>(QStringLiteral("id1"))->click();
-    });
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataGod)->trigger();
-    m_view->grab();
+    callDataGods();
     QVERIFY(m_view->state().dataGodMode);
     QCOMPARE(m_view->hitCountScreen().panels()[4].title, QStringLiteral("ハチデータ神"));
     // One record per draw from 100 to the coming draw, the newest drawn as not yet drawn.
@@ -363,6 +372,24 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
     QCOMPARE(window(1)->recordCount(), 1);
     QTRY_VERIFY(window(1)->latestPopup());
     QVERIFY(window(1)->latestPopup()->text().startsWith(QStringLiteral("< 一郎の第 1 回")));
+}
+
+void TestHitScreen::moreThanSixHitsStopsTheCountWithAMessage()
+{
+    // A hand-made history whose draws hold eight numbers: the gods' 13 numbers hit all eight.
+    QList<QList<int>> draws;
+    for (int i = 0; i < kDraws; ++i)
+        draws.append({1, 2, 3, 4, 5, 6, 7, 8});
+    m_install = std::make_unique<TestInstall>(TestHistory::linesOf(draws));
+    writeRegistrant(1, QStringLiteral("一郎"), fileOf({1}));
+    startProgram();
+    callDataGods();
+    QTRY_COMPARE(m_messages.size(), 5);
+    for (int slot = 1; slot <= 5; ++slot) {
+        QCOMPARE(m_messages[slot - 1].caption, PredictText::tooManyHits(slot).caption);
+        QCOMPARE(m_messages[slot - 1].text, PredictText::tooManyHits(slot).text);
+        QCOMPARE(m_view->hitCountScreen().panels()[std::size_t(slot - 1)].statistics.hitRecordCount(), 0);
+    }
 }
 
 QTEST_MAIN(TestHitScreen)
