@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -364,6 +365,9 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
                  QStringLiteral("< ヨンデータ神の第 %1 回の抽選に対する予想 >\n\n").arg(kDraws + 1)),
              qPrintable(window(1)->latestPopup()->text()));
     QCOMPARE(window(1)->latestPopup()->text().count(QStringLiteral(".  ")), 12);
+    // Thirteen numbers fit on their line.
+    const auto* text = window(1)->latestPopup()->findChild<QLabel*>();
+    QVERIFY(text->sizeHint().width() <= text->width());
 
     // Back to the registrants: their own figures and popups.
     showHits();

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "app/JapaneseFonts.h"
+#include "predict/DialogUnits.h"
 
 namespace {
 
@@ -40,15 +41,14 @@ LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWid
     label->setFrameStyle(QFrame::Panel | QFrame::Raised);
     label->setLineWidth(2);
 
-    // Dialog units: an average character is four across, a line eight down; thirteen numbers need more.
-    const int unitX = fontMetrics().averageCharWidth();
-    const int unitY = fontMetrics().height();
+    // Thirteen numbers need more room than the template's width.
+    const DialogUnits units(fontMetrics());
     const QSize textSize = label->sizeHint();
-    const int width = qMax(kWidth * unitX / 4, textSize.width() + 2 * unitX);
-    const int textHeight = qMax(kTextHeight * unitY / 8, textSize.height());
-    setFixedSize(width, qMax(kHeight * unitY / 8, textHeight + (kHeight - kTextHeight) * unitY / 8));
+    const int width = qMax(units.x(kWidth), textSize.width() + units.x(8));
+    const int textHeight = qMax(units.y(kTextHeight), textSize.height());
+    setFixedSize(width, qMax(units.y(kHeight), textHeight + units.y(kHeight - kTextHeight)));
     label->setGeometry(0, 0, width, height());
-    label->setContentsMargins(0, kTextTop * unitY / 8, 0, 0);
+    label->setContentsMargins(0, units.y(kTextTop), 0, 0);
 
     move(resultWindow->mapToGlobal(QPoint(0, 0)) + QPoint(kCornerOffset, kCornerOffset));
     show();
