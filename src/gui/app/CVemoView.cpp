@@ -178,6 +178,8 @@ void CVemoView::viewSwitch(int wParam, int lParam)
         m_state.hoverX = 0;
         repaintAll();
     } else if (wParam == 2) {
+        // Sent after predictions were deleted: the figures are to count the file as it is now.
+        markResultPopupsPending();
         m_state.dataGodMode = false;
         m_state.displayMode = DisplayMode::HitCount;
         m_state.appearanceScreenActive = false;
@@ -402,6 +404,8 @@ void CVemoView::refreshAfterHistoryEdit()
         m_state.appearanceCount = appearanceCounts(m_doc.history(), m_state.partnerNumber);
     if (m_historyGraph->isVisible())
         m_historyGraph->showGraph();
+    // Hits are counted against the history that just changed.
+    markResultPopupsPending();
     repaintAll();
 }
 
