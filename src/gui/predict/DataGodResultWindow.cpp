@@ -23,6 +23,7 @@ constexpr int kNoHitColumn = 313;
 constexpr int kSixHitColumn = 315;
 constexpr int kEndMark = 389;
 
+constexpr int kWindowWidth = 628;
 constexpr int kColumnWidth = 15;
 constexpr int kCellHeight = 15;
 constexpr int kChartTop = 1;
@@ -130,7 +131,7 @@ void DataGodResultWindow::onScrollAction(int action)
 void DataGodResultWindow::onScrolled(int position)
 {
     chartStartRef() = position;
-    update(designRect(0, 0, kColumns * kColumnWidth + kColumnWidth - 2, kChartBand));
+    update(designRect(0, 0, kWindowWidth, kChartBand));
 }
 
 QString DataGodResultWindow::latestPopupText() const

@@ -29,16 +29,12 @@ public:
     DataGodResultWindow(int slot, const DrawHistory& history, QWidget* parent);
     ~DataGodResultWindow() override;
 
-    int slot() const { return m_slot; }
-
     /**
      * What the window charts: the records of its file, or nothing (no file, an empty registrant
      * slot), which leaves it white. The mode picks the start in use; owner names the predictions
      * in the popup.
      */
     void setChart(std::optional<QList<PredictionRecord>> records, bool dataGodMode, const QString& owner);
-    /** Whether a file is charted. */
-    bool hasChart() const { return m_records.has_value(); }
     int recordCount() const { return m_records ? int(m_records->size()) : 0; }
 
     /** Scroll range for the records charted; to the newest also brings the chart back to its latest view. */
@@ -49,8 +45,6 @@ public:
     /** GodChartStart or RegistrantChartStart, whichever the mode uses: a record index or kLatest. */
     int chartStart() const { return m_dataGodMode ? m_godChartStart : m_registrantChartStart; }
 
-    /** LatestPopupText of the newest record; empty without one. */
-    QString latestPopupText() const;
     /** BuildLatestPopup: opens the latest-prediction popup over the window unless one is open. */
     void buildLatestPopup();
     void destroyLatestPopup();
@@ -66,6 +60,8 @@ private:
     void onScrollAction(int action);
     void onScrolled(int position);
     int& chartStartRef() { return m_dataGodMode ? m_godChartStart : m_registrantChartStart; }
+    /** LatestPopupText of the newest record; empty without one. */
+    QString latestPopupText() const;
 
     int m_slot;
     const DrawHistory& m_history;
