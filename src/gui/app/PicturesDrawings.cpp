@@ -11,6 +11,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/PictureArt.h"
 #include "entry/DataEntryDrawings.h"
 #include "entry/NumberCardPictures.h"
 #include "entry/RegistrantPictures.h"
@@ -20,29 +21,7 @@
 namespace PicturesDrawings {
 namespace {
 
-// Colours shared by several pictures.
-const QColor kGoldLight(0xff, 0xf3, 0xb0);
-const QColor kGold(0xe8, 0xb0, 0x28);
-const QColor kGoldDark(0x9a, 0x66, 0x08);
-const QColor kVermilion(0xc8, 0x28, 0x2d);
-const QColor kPaper(0xff, 0xf8, 0xe8);
-const QColor kNavy(0x1c, 0x2a, 0x5a);
-
-QPainterPath star(QPointF centre, qreal outer, qreal inner)
-{
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const qreal radius = i % 2 == 0 ? outer : inner;
-        const qreal angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
-        const QPointF point = centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    path.closeSubpath();
-    return path;
-}
+using namespace PictureArt;
 
 void drawBlossom(QPainter& p, QPointF centre, qreal radius, const QColor& petal)
 {

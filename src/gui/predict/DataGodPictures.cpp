@@ -10,35 +10,16 @@
 #include <numbers>
 
 #include "app/JapaneseFonts.h"
+#include "app/PictureArt.h"
 #include "text/DataGodText.h"
 
 namespace DataGodPictures {
 namespace {
 
-const QColor kGoldLight(0xff, 0xf3, 0xb0);
-const QColor kGold(0xe8, 0xb0, 0x28);
-const QColor kGoldDark(0x9a, 0x66, 0x08);
-const QColor kVermilion(0xc8, 0x28, 0x2d);
-const QColor kNavy(0x1c, 0x2a, 0x5a);
+using namespace PictureArt;
 const std::array kBallColours{QColor(0xe0, 0x30, 0x30), QColor(0xf0, 0x80, 0x20), QColor(0xe8, 0xc0, 0x20),
                               QColor(0x30, 0xa0, 0x40), QColor(0x30, 0x60, 0xd0), QColor(0x90, 0x40, 0xc0)};
 constexpr qreal kTau = 2 * std::numbers::pi;
-
-QPainterPath star(QPointF centre, qreal outer, qreal inner)
-{
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const qreal radius = i % 2 == 0 ? outer : inner;
-        const qreal angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
-        const QPointF point = centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    path.closeSubpath();
-    return path;
-}
 
 void drawFace(QPainter& p, QSize size, const QColor& top, const QColor& bottom, const QString& caption, int pixels)
 {

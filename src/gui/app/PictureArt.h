@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QPainterPath>
+#include <QPointF>
+
+/** What the program's drawn pictures share: their colours and shapes. */
+namespace PictureArt {
+
+inline const QColor kGoldLight(0xff, 0xf3, 0xb0);
+inline const QColor kGold(0xe8, 0xb0, 0x28);
+inline const QColor kGoldDark(0x9a, 0x66, 0x08);
+inline const QColor kVermilion(0xc8, 0x28, 0x2d);
+inline const QColor kPaper(0xff, 0xf8, 0xe8);
+inline const QColor kNavy(0x1c, 0x2a, 0x5a);
+
+/** A five-pointed star, point up, between the two radii. */
+QPainterPath star(QPointF centre, qreal outer, qreal inner);
+
+} // namespace PictureArt
