@@ -72,4 +72,58 @@ UserMessage homePageRegistrationFailed(int result)
                             result)};
 }
 
+QString browserDialogTitle()
+{
+    return QStringLiteral("ブラウザの設定");
+}
+
+QString browserDialogFilter()
+{
+    return QStringLiteral("実行ファイル (*)");
+}
+
+QString browserDialogAccept()
+{
+    return QStringLiteral("決　　定");
+}
+
+QString browserDialogReject()
+{
+    return QStringLiteral("キャンセル");
+}
+
+UserMessage confirmBrowser(const QString& path)
+{
+    return {QStringLiteral("ブラウザの登録の確認"),
+            QStringLiteral("新たに登録するブラウザのパスは\n") + path
+                + QStringLiteral("\nです。\n\n  このブラウザでよろしいですか？")};
+}
+
+UserMessage confirmHomePage()
+{
+    return {QStringLiteral("ホームページアドレスの登録の確認"),
+            QStringLiteral("登録するホームページが今開いているページでよければ \" O K ボタン \"を押して下さい。\n\n"
+                           "やり直しする場合は\" キャンセルボタン \"を押して最初から操作し直して下さい。")};
+}
+
+UserMessage noBrowserPathCopied()
+{
+    return {QStringLiteral("クリップボードにデータが入っていません。"),
+            QStringLiteral("クリップボードにブラウザのパスがコピーがされていません。"
+                           "登録するブラウザのパスをコピー＆貼り付けして下さい。")};
+}
+
+UserMessage noHomePageCopied()
+{
+    return {QStringLiteral("クリップボードにデータが入っていません。"),
+            QStringLiteral("クリップボードにURLのコピーがされていません。"
+                           "登録するホームページのURLをコピー＆貼り付けして下さい。")};
+}
+
+UserMessage clipboardNotOneLine()
+{
+    return {QStringLiteral("クリップボードのデータが正しくありません。"),
+            QStringLiteral("クリップボードには1行のパスかURLだけをコピーして下さい。\n\n設定は変更されていません。")};
+}
+
 } // namespace BrowserText

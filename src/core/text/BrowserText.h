@@ -29,4 +29,25 @@ UserMessage browserRegistrationFailed(int result);
 /** Trying out a home-page address to register failed with the given shell result. */
 UserMessage homePageRegistrationFailed(int result);
 
+/** The file dialog that chooses the browser program: its title, its filter and its two buttons. */
+QString browserDialogTitle();
+QString browserDialogFilter();
+QString browserDialogAccept();
+QString browserDialogReject();
+
+/** Whether the tried-out program is the browser to register. */
+UserMessage confirmBrowser(const QString& path);
+
+/** Whether the page just opened is the home page to register. */
+UserMessage confirmHomePage();
+
+/** The clipboard holds no browser path to register. */
+UserMessage noBrowserPathCopied();
+
+/** The clipboard holds no home-page address to register. */
+UserMessage noHomePageCopied();
+
+/** The clipboard holds more than one line, which is no path or address. */
+UserMessage clipboardNotOneLine();
+
 } // namespace BrowserText

@@ -36,6 +36,7 @@ const QHash<int, QString>& commandTexts()
         {32953, QStringLiteral("本数字データの更新(&W)")},
         {32960, QStringLiteral("本数字データを元に戻す(&U)")},
         {57671, QStringLiteral("ヘルプ(&H)")},
+        {57664, QStringLiteral("バージョン情報(&A)...")},
     };
     return texts;
 }
@@ -88,6 +89,21 @@ QString browserMenu()
 QString lastDrawPopup()
 {
     return QStringLiteral("最終No(&L)");
+}
+
+QString helpMenu()
+{
+    return QStringLiteral("ヘルプ(&H)");
+}
+
+QString versionCaption()
+{
+    return QStringLiteral("Vemoのﾊﾞｰｼﾞｮﾝ情報");
+}
+
+QString versionText()
+{
+    return QStringLiteral("Vemo Version 1.1");
 }
 
 QString commandText(int commandId)

@@ -26,6 +26,12 @@ QString godMenu();
 QString settingsMenu();
 QString browserMenu();
 QString lastDrawPopup();
+QString helpMenu();
+
+/** The version dialog: its caption and its one line. */
+QString versionCaption();
+QString versionText();
+
 /** Text of a menu command by its id; empty for an id the menu does not have. */
 QString commandText(int commandId);
 

@@ -9,6 +9,7 @@
 #include "app/MainMenu.h"
 #include "app/Pictures.h"
 #include "app/ScreenScale.h"
+#include "app/VersionDialog.h"
 #include "text/ViewText.h"
 
 namespace {
@@ -30,6 +31,8 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     connect(m_menu, &MainMenu::commandChosen, this, [this](int id) {
         if (id == MenuCommand::kExit)
             close();
+        else if (id == MenuCommand::kAbout)
+            VersionDialog(this).exec();
         else
             m_view->handleCommand(id);
     });
@@ -94,7 +97,8 @@ void CMainFrame::enableCommands()
     for (QAction* action : actions) {
         const QVariant id = action->property("controlId");
         if (id.isValid())
-            action->setEnabled(id.toInt() == MenuCommand::kExit || CVemoView::handlesCommand(id.toInt()));
+            action->setEnabled(id.toInt() == MenuCommand::kExit || id.toInt() == MenuCommand::kAbout
+                               || CVemoView::handlesCommand(id.toInt()));
     }
 }
 

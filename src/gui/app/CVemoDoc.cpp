@@ -14,3 +14,12 @@ CVemoDoc::CVemoDoc(Installation installation)
       m_pathSettings(PathSettings::loadPathSettings(m_installation.paths.pathDataFile()))
 {
 }
+
+Status CVemoDoc::storePathSettings(const PathSettings& settings)
+{
+    const QString file = m_installation.paths.pathDataFile();
+    if (Status fault = settings.writePathData(file))
+        return fault;
+    m_pathSettings = PathSettings::loadPathSettings(file);
+    return std::nullopt;
+}

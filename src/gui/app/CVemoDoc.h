@@ -27,6 +27,8 @@ public:
     const RegistrantNames& registrantNames() const { return m_registrants.names(); }
     RegistrantSlots& registrants() { return m_registrants; }
     const PathSettings& pathSettings() const { return m_pathSettings; }
+    /** Writes PathData.txt and takes the settings as read back from it; a failed write changes nothing. */
+    Status storePathSettings(const PathSettings& settings);
     CurrentPatternTables& currentPatternTables() { return m_patternTables; }
     SelectionHandOver& selectionHandOver() { return m_selectionHandOver; }
     LastEnteredPrediction& lastEnteredPrediction() { return m_lastEnteredPrediction; }

@@ -20,6 +20,7 @@
 #include "app/SpinSteps.h"
 #include "app/UpDownControl.h"
 #include "app/WeightingButton.h"
+#include "entry/BrowserSettings.h"
 #include "entry/DataEntryDialog.h"
 #include "entry/NumberCard.h"
 #include "entry/RegistrantDialog.h"
@@ -119,6 +120,9 @@ bool CVemoView::handlesCommand(int commandId)
     case kHitCount:
     case kDataGod:
     case kHelp:
+    case kBrowserFromFile:
+    case kBrowserFromClipboard:
+    case kHomePage:
         return true;
     default:
         return false;
@@ -164,6 +168,15 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kHelp:
         HelpWindow::showContents(m_doc.paths().helpIndex(), this);
+        break;
+    case kBrowserFromFile:
+        BrowserSettings(m_doc, this).chooseBrowserByDialog();
+        break;
+    case kBrowserFromClipboard:
+        BrowserSettings(m_doc, this).chooseBrowserFromClipboard();
+        break;
+    case kHomePage:
+        BrowserSettings(m_doc, this).setHomePageFromClipboard();
         break;
     default:
         // The last-draw item only shows the draw count.

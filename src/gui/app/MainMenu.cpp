@@ -20,7 +20,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar), m_bar(bar)
     addCommands(settings->addMenu(ViewText::browserMenu()), {kBrowserFromFile, kBrowserFromClipboard});
     addCommands(settings, {kHomePage});
     addCommands(bar->addMenu(ViewText::lastDrawPopup()), {kLastDraw});
-    addCommand(bar, kHelp);
+    addCommands(bar->addMenu(ViewText::helpMenu()), {kHelp, kAbout});
     command(kWeightingOn)->setCheckable(true);
     command(kWeightingOff)->setCheckable(true);
 }

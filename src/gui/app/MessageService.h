@@ -10,9 +10,9 @@
  */
 class MessageService {
 public:
-    enum class Buttons { Ok, YesNo };
-    enum class Icon { None, Information, Exclamation, Warning, Critical };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, OkCancel };
+    enum class Icon { None, Information, Exclamation, Warning, Critical, Question };
+    enum class Answer { Ok, Yes, No, Cancel };
     using Answerer = std::function<Answer(const UserMessage& message, Buttons buttons, Icon icon)>;
 
     static Answer show(const UserMessage& message, Buttons buttons = Buttons::Ok, Icon icon = Icon::None);

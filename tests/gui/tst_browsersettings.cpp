@@ -1,0 +1,357 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+#include "TestHistory.h"
+#include "TestProgram.h"
+#include "app/CMainFrame.h"
+#include "app/CVemoDoc.h"
+#include "app/CVemoView.h"
+#include "app/MainMenu.h"
+#include "app/MessageService.h"
+#include "app/VersionDialog.h"
+#include "entry/BrowserService.h"
+#include "store/PathSettings.h"
+#include "text/BrowserText.h"
+#include "text/EntryText.h"
+
+namespace {
+
+const QString kFakeBrowser = QStringLiteral(FAKE_BROWSER_PATH);
+const QString kOldBrowser = QStringLiteral("/opt/vemo/browsers/a-browser-path-much-longer-than-the-fake-one/bin/browser");
+const QString kOldAddress = QStringLiteral("https://vemo6.example/kekka/index.html");
+const QString kNewAddress = QStringLiteral("https://vemo6.example/toban");
+
+QByteArray pathDataBytes(const QString& browser, const QString& address)
+{
+    return "Browser<" + browser.toUtf8() + ">URL[" + address.toUtf8() + "]" + '\0';
+}
+
+// Stands in for the desktop's browser when an address is opened.
+class AddressCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+    Q_INVOKABLE void openUrl(const QUrl& url) { opened.append(url); }
+};
+
+// Runs check on the modal window once it is up, while the command that opened it waits for it.
+void whenModalShows(std::function<void(QWidget*)> check)
+{
+    QTimer::singleShot(0, qApp, [check = std::move(check)] {
+        QWidget* modal = nullptr;
+        QTRY_VERIFY((modal = QApplication::activeModalWidget()));
+        check(modal);
+    });
+}
+
+} // namespace
+
+class TestBrowserSettings : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void browserFromClipboardTriesConfirmsAndStores();
+    void unstorablePathChangesNothing();
+    void browserFromFileDialog();
+    void homePageFromClipboard();
+    void versionDialogUnderHelp();
+
+private:
+    void startProgram();
+    void choose(int commandId);
+    void answer(QList<MessageService::Answer> answers = {});
+    void expectMessage(const UserMessage& expected);
+    void expectUnchanged();
+    QStringList logLines() const;
+    CVemoDoc& doc() const { return m_program->frame()->view()->document(); }
+
+    QTemporaryDir m_logDir;
+    QString m_log;
+    FlagLines m_lines;
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<TestProgram> m_program;
+    QList<UserMessage> m_messages;
+    QList<MessageService::Answer> m_answers;
+};
+
+void TestBrowserSettings::initTestCase()
+{
+    TestProgram::prepareSuite();
+    m_lines = TestHistory::randomLines(120, 5);
+    m_log = m_logDir.filePath(QStringLiteral("browser.log"));
+    qputenv("FAKE_BROWSER_LOG", QFile::encodeName(m_log));
+}
+
+void TestBrowserSettings::cleanup()
+{
+    BrowserService::closeTestBrowser();
+    MessageService::setAnswerer({});
+    m_program.reset();
+    m_install.reset();
+    m_messages.clear();
+    QFile::remove(m_log);
+}
+
+void TestBrowserSettings::startProgram()
+{
+    m_install = std::make_unique<TestInstall>(m_lines);
+    const PathSettings old{kOldBrowser, kOldAddress};
+    QVERIFY(!old.writePathData(m_install->paths().pathDataFile()));
+    answer();
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QCOMPARE(doc().pathSettings().browserPath, kOldBrowser);
+}
+
+void TestBrowserSettings::choose(int commandId)
+{
+    QAction* item = MainMenu::findCommand(m_program->frame(), commandId);
+    QVERIFY(item && item->isEnabled());
+    item->trigger();
+}
+
+void TestBrowserSettings::answer(QList<MessageService::Answer> answers)
+{
+    m_answers = std::move(answers);
+    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
+        m_messages.append(message);
+        if (!m_answers.isEmpty())
+            return m_answers.takeFirst();
+        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
+    });
+}
+
+void TestBrowserSettings::expectMessage(const UserMessage& expected)
+{
+    QVERIFY(!m_messages.isEmpty());
+    const UserMessage shown = m_messages.takeFirst();
+    QCOMPARE(shown.caption, expected.caption);
+    QCOMPARE(shown.text, expected.text);
+}
+
+void TestBrowserSettings::expectUnchanged()
+{
+    QCOMPARE(TestHistory::readFile(m_install->paths().pathDataFile()), pathDataBytes(kOldBrowser, kOldAddress));
+    QCOMPARE(doc().pathSettings().browserPath, kOldBrowser);
+    QCOMPARE(doc().pathSettings().homePageUrl, kOldAddress);
+}
+
+QStringList TestBrowserSettings::logLines() const
+{
+    QFile file(m_log);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
+{
+    startProgram();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    clipboard->clear();
+    choose(MenuCommand::kBrowserFromClipboard);
+    expectMessage({QStringLiteral("クリップボードにデータが入っていません。"),
+                   QStringLiteral("クリップボードにブラウザのパスがコピーがされていません。"
+                                  "登録するブラウザのパスをコピー＆貼り付けして下さい。")});
+    expectUnchanged();
+
+    // A browser that is not there: the shell's "file not found", the clipboard emptied, nothing stored.
+    clipboard->setText(m_logDir.filePath(QStringLiteral("no-such-browser")));
+    choose(MenuCommand::kBrowserFromClipboard);
+    expectMessage({QStringLiteral("ブラウザの設定に失敗しました！"),
+                   QStringLiteral("ブラウザの登録に失敗しました。もう一度、最初から操作し直して下さい。\n\n"
+                                  "\"The specified file was not found.\"")});
+    QVERIFY(clipboard->text().isEmpty());
+    expectUnchanged();
+
+    // Declined: the browser tried out stays open and nothing is stored.
+    clipboard->setText(kFakeBrowser + QLatin1Char('\n'));
+    answer({MessageService::Answer::No});
+    choose(MenuCommand::kBrowserFromClipboard);
+    expectMessage(BrowserText::confirmBrowser(kFakeBrowser));
+    QVERIFY(m_messages.isEmpty());
+    QTRY_COMPARE(logLines(), QStringList{QStringLiteral("ready")});
+    QTest::qWait(100);
+    QCOMPARE(logLines(), QStringList{QStringLiteral("ready")});
+    expectUnchanged();
+    BrowserService::closeTestBrowser();
+    QTRY_VERIFY(logLines().contains(QStringLiteral("terminated")));
+    QFile::remove(m_log);
+
+    // Confirmed: a shorter path than before replaces the whole file, the address kept; the test browser closes.
+    clipboard->setText(kFakeBrowser);
+    answer({MessageService::Answer::Yes});
+    choose(MenuCommand::kBrowserFromClipboard);
+    expectMessage(BrowserText::confirmBrowser(kFakeBrowser));
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(TestHistory::readFile(m_install->paths().pathDataFile()), pathDataBytes(kFakeBrowser, kOldAddress));
+    QCOMPARE(doc().pathSettings().browserPath, kFakeBrowser);
+    QCOMPARE(doc().pathSettings().homePageUrl, kOldAddress);
+    QTRY_COMPARE(logLines(), (QStringList{QStringLiteral("ready"), QStringLiteral("terminated")}));
+}
+
+void TestBrowserSettings::unstorablePathChangesNothing()
+{
+    startProgram();
+    // A real program, in a folder whose name the settings file cannot hold.
+    const QString folder = m_logDir.filePath(QStringLiteral("a>URL[b"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString browser = folder + QStringLiteral("/browser");
+    QVERIFY(QFile::link(kFakeBrowser, browser));
+    QGuiApplication::clipboard()->setText(browser);
+    choose(MenuCommand::kBrowserFromClipboard);
+    expectMessage(BrowserText::confirmBrowser(browser));
+    expectMessage(EntryText::pathDataUnstorable());
+    expectUnchanged();
+    QTRY_COMPARE(logLines(), QStringList{QStringLiteral("ready")});
+}
+
+void TestBrowserSettings::browserFromFileDialog()
+{
+    startProgram();
+    whenModalShows([](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        dialog->reject();
+    });
+    choose(MenuCommand::kBrowserFromFile);
+    QVERIFY(m_messages.isEmpty());
+    expectUnchanged();
+
+    QRect shownAt;
+    whenModalShows([&shownAt](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("ブラウザの設定"));
+        QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("決　　定"));
+        QCOMPARE(dialog->labelText(QFileDialog::Reject), QStringLiteral("キャンセル"));
+        QVERIFY(dialog->filter().testFlag(QDir::Executable));
+        shownAt = dialog->frameGeometry();
+        dialog->selectFile(kFakeBrowser);
+        QPushButton* decide = nullptr;
+        for (QPushButton* button : dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("決　　定"))
+                decide = button;
+        QVERIFY(decide && decide->isEnabled());
+        QTest::mouseClick(decide, Qt::LeftButton);
+    });
+    choose(MenuCommand::kBrowserFromFile);
+    const QRect screen = m_program->frame()->screen()->geometry();
+    QVERIFY2(qAbs(shownAt.center().x() - screen.center().x()) <= 8, qPrintable(QString::number(shownAt.x())));
+    QVERIFY2(qAbs(shownAt.center().y() - screen.center().y()) <= 40, qPrintable(QString::number(shownAt.y())));
+    expectMessage(BrowserText::confirmBrowser(kFakeBrowser));
+    QCOMPARE(TestHistory::readFile(m_install->paths().pathDataFile()), pathDataBytes(kFakeBrowser, kOldAddress));
+    QCOMPARE(doc().pathSettings().browserPath, kFakeBrowser);
+    QTRY_COMPARE(logLines(), (QStringList{QStringLiteral("ready"), QStringLiteral("terminated")}));
+}
+
+void TestBrowserSettings::homePageFromClipboard()
+{
+    startProgram();
+    AddressCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "openUrl");
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    clipboard->clear();
+    choose(MenuCommand::kHomePage);
+    expectMessage({QStringLiteral("クリップボードにデータが入っていません。"),
+                   QStringLiteral("クリップボードにURLのコピーがされていません。"
+                                  "登録するホームページのURLをコピー＆貼り付けして下さい。")});
+
+    // A copied paragraph is refused before anything is opened.
+    clipboard->setText(kNewAddress + QStringLiteral("\nVEMO6 当せん番号"));
+    choose(MenuCommand::kHomePage);
+    expectMessage(BrowserText::clipboardNotOneLine());
+    QVERIFY(clipboard->text().isEmpty());
+
+    clipboard->setText(QStringLiteral("/no/such/folder/page.html"));
+    choose(MenuCommand::kHomePage);
+    expectMessage(BrowserText::homePageRegistrationFailed(BrowserService::PathNotFound));
+    QVERIFY(catcher.opened.isEmpty());
+    expectUnchanged();
+
+    clipboard->setText(kNewAddress);
+    answer({MessageService::Answer::Cancel});
+    choose(MenuCommand::kHomePage);
+    expectMessage({QStringLiteral("ホームページアドレスの登録の確認"),
+                   QStringLiteral("登録するホームページが今開いているページでよければ \" O K ボタン \"を押して下さい。\n\n"
+                                  "やり直しする場合は\" キャンセルボタン \"を押して最初から操作し直して下さい。")});
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(kNewAddress)});
+    expectUnchanged();
+
+    clipboard->setText(kNewAddress);
+    answer({MessageService::Answer::Ok});
+    choose(MenuCommand::kHomePage);
+    expectMessage(BrowserText::confirmHomePage());
+    QCOMPARE(catcher.opened.size(), 2);
+    QCOMPARE(TestHistory::readFile(m_install->paths().pathDataFile()), pathDataBytes(kOldBrowser, kNewAddress));
+    QCOMPARE(doc().pathSettings().browserPath, kOldBrowser);
+    QCOMPARE(doc().pathSettings().homePageUrl, kNewAddress);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void TestBrowserSettings::versionDialogUnderHelp()
+{
+    startProgram();
+    QAction* about = MainMenu::findCommand(m_program->frame(), MenuCommand::kAbout);
+    QVERIFY(about);
+    auto* helpMenu = qobject_cast<QMenu*>(about->parent());
+    QVERIFY(helpMenu);
+    QCOMPARE(helpMenu->title(), QStringLiteral("ヘルプ(&H)"));
+    QVERIFY(helpMenu->actions().contains(MainMenu::findCommand(m_program->frame(), MenuCommand::kHelp)));
+
+    bool shown = false;
+    whenModalShows([&shown](QWidget* modal) {
+        auto* dialog = qobject_cast<VersionDialog*>(modal);
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Vemoのﾊﾞｰｼﾞｮﾝ情報"));
+        QLabel* version = nullptr;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            if (label->text() == QStringLiteral("Vemo Version 1.1"))
+                version = label;
+        QVERIFY(version);
+        // The line is drawn in full: dark text pixels at both of its ends.
+        const QImage image = version->grab().toImage();
+        int left = image.width();
+        int right = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 96) {
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                }
+        QVERIFY(right > left);
+        QVERIFY(right - left >= version->fontMetrics().horizontalAdvance(version->text()) * 9 / 10);
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("id1"));
+        QVERIFY(ok);
+        QCOMPARE(ok->property("controlId").toInt(), 1);
+        QVERIFY(!ok->geometry().intersects(version->geometry()));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        shown = true;
+    });
+    about->trigger();
+    QVERIFY(shown);
+    QVERIFY(!m_program->frame()->findChild<VersionDialog*>());
+}
+
+QTEST_MAIN(TestBrowserSettings)
+#include "tst_browsersettings.moc"
