@@ -73,6 +73,10 @@ public:
 
     /** The main window's title for the present weighting. */
     QString weightingTitle() const;
+    /** Switches the pattern weighting: the main title, the button, the pattern graph and the latest-pattern dialog. */
+    void setWeighting(bool on);
+    /** The weighting for every window that shows it, the main title left as it is. */
+    void applyWeighting(bool on);
 
     /** A dialog moved its client area to globalPos: while the pattern graph shows, this counts as a mouse move. */
     void dialogMoved(const QPoint& globalPos);
@@ -124,7 +128,10 @@ private:
     void hidePatternControls();
     bool runRegistrantDialog();
     bool anyRegistrant() const;
-    void setWeighting(bool on);
+    /** Step A: the number card comes back in front. */
+    void reopenModelessWindows();
+    /** Command 32818. */
+    void openLatestPattern();
     void onNumberSpin(int delta);
     void onZoomSpin(int delta);
     void movePatternPointer(QPoint point);

@@ -15,6 +15,7 @@
 #include "entry/DataEntryDrawings.h"
 #include "entry/NumberCardPictures.h"
 #include "entry/RegistrantPictures.h"
+#include "patterns/LatestPatternPictures.h"
 #include "predict/DataGodPictures.h"
 #include "predict/HitScreenPictures.h"
 
@@ -478,6 +479,7 @@ const std::array kDrawings{
     Drawing{330, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawHomePageButton, {}},
     Drawing{335, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawDeletePredictionButton, {}},
     Drawing{392, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawCancelButton, {}},
+    Drawing{147, LatestPatternPictures::kTabStripSize, LatestPatternPictures::drawTabStrip, {}},
     Drawing{270, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 1); }, {}},
     Drawing{271, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 2); }, {}},
     Drawing{272, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 3); }, {}},

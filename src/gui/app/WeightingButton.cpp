@@ -5,10 +5,14 @@
 #include "app/CanvasText.h"
 #include "text/ViewText.h"
 
-WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : QAbstractButton(parent)
+WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : WeightingButton(1373, font, parent)
 {
-    setObjectName(QStringLiteral("id1373"));
-    setProperty("controlId", 1373);
+}
+
+WeightingButton::WeightingButton(int controlId, const QFont& font, QWidget* parent) : QAbstractButton(parent)
+{
+    setObjectName(QStringLiteral("id%1").arg(controlId));
+    setProperty("controlId", controlId);
     setFont(font);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -25,6 +29,11 @@ void WeightingButton::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), m_weighting ? QColor(255, 0, 255) : QColor(128, 50, 255));
     CanvasText::drawEdge(painter, rect(), isDown());
     painter.setPen(m_weighting ? QColor(255, 255, 255) : QColor(255, 255, 128));
+    drawCaption(painter);
+}
+
+void WeightingButton::drawCaption(QPainter& painter)
+{
     painter.drawText(rect().translated(2, 1), Qt::AlignCenter | Qt::TextSingleLine,
                      m_weighting ? ViewText::weightingOn() : ViewText::weightingOff());
 }

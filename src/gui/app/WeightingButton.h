@@ -9,9 +9,15 @@ public:
     WeightingButton(const QFont& font, QWidget* parent);
 
     void setWeighting(bool on);
+    bool weighting() const { return m_weighting; }
 
 protected:
+    /** A weighting button of another window, with its own control id. */
+    WeightingButton(int controlId, const QFont& font, QWidget* parent);
+
     void paintEvent(QPaintEvent* event) override;
+    /** Writes the state's text over the filled and framed face. */
+    virtual void drawCaption(QPainter& painter);
 
 private:
     bool m_weighting = false;

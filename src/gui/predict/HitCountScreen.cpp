@@ -7,6 +7,7 @@
 #include "app/MainViewState.h"
 #include "app/MessageService.h"
 #include "app/ScreenScale.h"
+#include "patterns/LatestPatternDialog.h"
 #include "predict/DataGodResultWindow.h"
 #include "predict/DataGodSettings.h"
 #include "store/DrawHistory.h"
@@ -44,6 +45,7 @@ void HitCountScreen::paint(QPainter& painter, MainViewState& state)
     m_painter.paint(painter, m_panels);
     placeResultWindows(recounting);
     state.resultPopupsPending = false;
+    LatestPatternDialog::raiseIfOpen();
     // Windows are not opened from within a paint.
     if (!m_popupsDue) {
         m_popupsDue = true;

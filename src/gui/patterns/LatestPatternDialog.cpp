@@ -1,0 +1,287 @@
+#include "patterns/LatestPatternDialog.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTabBar>
+
+#include "app/BitmapButton.h"
+#include "app/CVemoDoc.h"
+#include "app/CVemoView.h"
+#include "app/CanvasText.h"
+#include "app/ContextHelpPopupFilter.h"
+#include "app/JapaneseFonts.h"
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "patterns/LatestPatternPictures.h"
+#include "patterns/PatternWeightingToggle.h"
+#include "text/HelpText.h"
+#include "text/LatestPatternText.h"
+
+namespace {
+
+constexpr int kIconId = 200;
+constexpr int kTabStripPicture = 147;
+constexpr int kOkPicture = 392;
+constexpr int kOkId = 1;
+constexpr int kCloseId = 2;
+constexpr int kTabsId = 1121;
+constexpr int kPatternLineId = 1325;
+constexpr int kCaptionId = 1326;
+constexpr int kFirstLabelId = 1168; // + number
+constexpr int kFirstValueId = 1326; // + number
+constexpr int kToggleId = 1374;
+constexpr std::array kFrameIds{1163, 1165, 1166, 1167, 1168};
+
+// COLORREF 0xFFE6E6.
+const QColor kBackground(0xe6, 0xe6, 0xff);
+
+// The dialog is laid out in plain pixels: pointing at a label is tested against fixed pixel boxes.
+constexpr QSize kClientSize{640, 372};
+constexpr std::array kColumnLeft{25, 150, 275, 400, 520};
+constexpr int kNumbersPerColumn = 10;
+constexpr int kFirstRowTop = 90;
+constexpr int kRowPitch = 21;
+constexpr int kHitWidth = 20;
+constexpr int kHitHeight = 10;
+
+int columnOf(int number)
+{
+    return (number - 1) / kNumbersPerColumn;
+}
+
+int rowOf(int number)
+{
+    return (number - 1) % kNumbersPerColumn;
+}
+
+// The number whose box holds the point, open intervals on every side; 0 between and outside the boxes.
+int numberAt(QPoint point)
+{
+    for (int column = 0; column < int(kColumnLeft.size()); ++column) {
+        const int left = kColumnLeft[std::size_t(column)];
+        if (point.x() <= left || point.x() >= left + kHitWidth)
+            continue;
+        for (int row = 0; row < kNumbersPerColumn; ++row) {
+            const int number = column * kNumbersPerColumn + row + 1;
+            const int top = kFirstRowTop + row * kRowPitch;
+            if (number <= kNumberCount && point.y() > top && point.y() < top + kHitHeight)
+                return number;
+        }
+    }
+    return 0;
+}
+
+// A label covers its box with a pixel to spare around it, and room for the font's descent.
+QRect labelRect(int number)
+{
+    const QPoint box(kColumnLeft[std::size_t(columnOf(number))], kFirstRowTop + rowOf(number) * kRowPitch);
+    return {box - QPoint(1, 2), QSize(kHitWidth + 2, kHitHeight + 4)};
+}
+
+void markControl(QWidget* control, int id)
+{
+    control->setObjectName(QStringLiteral("id%1").arg(id));
+    control->setProperty("controlId", id);
+}
+
+} // namespace
+
+LatestPatternDialog* LatestPatternDialog::open(CVemoView& view)
+{
+    if (s_dialog) {
+        s_dialog->raise();
+        return s_dialog;
+    }
+    // The weighting is the one the main window's title tells.
+    const bool weightingOn = view.window()->windowTitle().contains(QStringLiteral("する"));
+    s_dialog = new LatestPatternDialog(view);
+    view.applyWeighting(weightingOn);
+    s_dialog->move((ScreenScale::width() - s_dialog->frameGeometry().width()) / 2,
+                   (ScreenScale::height() - s_dialog->frameGeometry().height()) / 2);
+    s_dialog->show();
+    s_dialog->raise();
+    s_dialog->activateWindow();
+    return s_dialog;
+}
+
+LatestPatternDialog* LatestPatternDialog::openDialog()
+{
+    return s_dialog;
+}
+
+void LatestPatternDialog::raiseIfOpen()
+{
+    if (s_dialog)
+        s_dialog->raise();
+}
+
+QPoint LatestPatternDialog::labelPosition(int number)
+{
+    return labelRect(number).topLeft();
+}
+
+LatestPatternDialog::LatestPatternDialog(CVemoView& view)
+    : QDialog(view.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_view(view)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("LatestPatternDialog"));
+    setWindowIcon(Pictures::icon(kIconId));
+    setFont(JapaneseFonts::font(JapaneseFonts::kPGothic, 12));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, kBackground);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
+    setFixedSize(kClientSize);
+    setMouseTracking(true);
+    createControls();
+    installHelp();
+}
+
+void LatestPatternDialog::createControls()
+{
+    m_tabs = new QTabBar(this);
+    markControl(m_tabs, kTabsId);
+    m_tabs->setExpanding(false);
+    m_tabs->setDrawBase(false);
+    // Padding 1 × 2 around each picture, so that the eight tabs fit side by side.
+    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: 70px; height: 17px; padding: 2px 1px; margin-right: 2px;"
+                                         " border: 1px solid #8c8cb4; border-bottom: none; border-top-left-radius: 3px;"
+                                         " border-top-right-radius: 3px; background: #d2d2f0; }"
+                                         "QTabBar::tab:selected { background: #ffffff; }"));
+    m_tabs->setIconSize(LatestPatternPictures::kTabSize);
+    const QPixmap strip = Pictures::bitmap(kTabStripPicture);
+    for (int tab = 0; tab < LatestPatternPictures::kTabCount; ++tab)
+        m_tabs->addTab(QIcon(strip.copy(QRect(QPoint(tab * LatestPatternPictures::kTabSize.width(), 0),
+                                               LatestPatternPictures::kTabSize))),
+                       QString());
+    m_tabs->setGeometry(11, 14, 612, 27);
+    connect(m_tabs, &QTabBar::currentChanged, this, &LatestPatternDialog::latestPatternRefresh);
+
+    m_caption = new QLabel(this);
+    markControl(m_caption, kCaptionId);
+    m_caption->setGeometry(24, 48, 310, 16);
+    m_patternLine = new QLabel(this);
+    markControl(m_patternLine, kPatternLineId);
+    m_patternLine->setGeometry(340, 48, 280, 16);
+
+    createNumberColumns();
+
+    m_toggle = new PatternWeightingToggle(font(), this);
+    m_toggle->setGeometry(388, 314, 110, 44);
+    connect(m_toggle, &PatternWeightingToggle::clicked, this, [this] { m_view.setWeighting(!weighting()); });
+
+    auto* ok = new BitmapButton(kOkId, kOkPicture, this);
+    ok->setGeometry(506, 320, 120, 32);
+    ok->setDefault(true);
+    connect(ok, &BitmapButton::clicked, this, &LatestPatternDialog::close);
+}
+
+void LatestPatternDialog::createNumberColumns()
+{
+    for (int column = 0; column < int(kFrameIds.size()); ++column) {
+        // An etched frame only: a styled group box would wash over the label frames drawn beneath it.
+        auto* frame = new QFrame(this);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        markControl(frame, kFrameIds[std::size_t(column)]);
+        frame->setGeometry(kColumnLeft[std::size_t(column)] - 12, 74, 116, 228);
+    }
+    for (int number = 1; number <= kNumberCount; ++number) {
+        auto* label = new QLabel(LatestPatternText::numberLabel(number), this);
+        markControl(label, kFirstLabelId + number);
+        label->setGeometry(labelRect(number));
+        label->setAlignment(Qt::AlignCenter);
+        // A label passes the pointer's moves on to the dialog, which tests them against the boxes.
+        label->setMouseTracking(true);
+        m_labels[std::size_t(number - 1)] = label;
+
+        auto* value = new QLabel(this);
+        markControl(value, kFirstValueId + number);
+        value->setGeometry(labelRect(number).translated(kHitWidth + 6, 0).adjusted(0, 0, 56, 0));
+        m_values[std::size_t(number - 1)] = value;
+    }
+}
+
+void LatestPatternDialog::installHelp()
+{
+    auto* help = new ContextHelpPopupFilter(this);
+    help->setText(kOkId, LatestPatternText::okHelp());
+    help->setText(kCloseId, HelpText::cancelButtonPopup());
+    help->setText(kTabsId, LatestPatternText::tabHelp());
+    help->setText(kPatternLineId, LatestPatternText::patternLineHelp());
+    help->setText(kCaptionId, LatestPatternText::captionHelp());
+    for (int number = 1; number <= kNumberCount; ++number)
+        help->setText(kFirstLabelId + number, LatestPatternText::numberLabelHelp(number));
+}
+
+void LatestPatternDialog::showWeighting(bool on)
+{
+    setWindowTitle(LatestPatternText::title(on));
+    m_toggle->setWeighting(on);
+    latestPatternRefresh();
+}
+
+void LatestPatternDialog::latestPatternRefresh()
+{
+    CVemoDoc& doc = m_view.document();
+    CurrentPatternTables& tables = doc.currentPatternTables();
+    tables.updateCurrentPatternTables(doc.history(), m_tabs->currentIndex(), CurrentPatternTables::kNoNumber,
+                                      weighting());
+    for (int number = 1; number <= kNumberCount; ++number)
+        m_values[std::size_t(number - 1)]->setText(QString::number(tables.count(order(), number)));
+    m_caption->setText(LatestPatternText::idleCaption());
+    m_patternLine->setText(LatestPatternText::idlePatternLine());
+    m_highlightedNumber = 0;
+    update();
+}
+
+void LatestPatternDialog::pointAt(int number)
+{
+    m_highlightedNumber = number;
+    update();
+    CVemoDoc& doc = m_view.document();
+    CurrentPatternTables& tables = doc.currentPatternTables();
+    // The count as it stands; the tables are computed again only for the pattern line.
+    m_caption->setText(LatestPatternText::caption(number, tables.count(order(), number)));
+    tables.updateCurrentPatternTables(doc.history(), m_tabs->currentIndex(), number, weighting());
+    m_patternLine->setText(LatestPatternText::patternLine(tables.bits()));
+}
+
+int LatestPatternDialog::order() const
+{
+    return m_tabs->currentIndex() + kMinPatternOrder;
+}
+
+bool LatestPatternDialog::weighting() const
+{
+    return m_view.state().patternWeighting;
+}
+
+void LatestPatternDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    latestPatternRefresh();
+}
+
+void LatestPatternDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackground);
+    if (m_highlightedNumber != 0)
+        CanvasText::drawEdge(painter, labelRect(m_highlightedNumber).adjusted(-1, -1, 1, 1), false);
+}
+
+void LatestPatternDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    const int number = numberAt(event->position().toPoint());
+    if (number != 0)
+        pointAt(number);
+    QDialog::mouseMoveEvent(event);
+}
+
+void LatestPatternDialog::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    m_view.dialogMoved(geometry().topLeft());
+}

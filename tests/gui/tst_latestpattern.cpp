@@ -1,0 +1,269 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTabBar>
+#include <QTest>
+
+#include <memory>
+
+#include "TestHistory.h"
+#include "TestProgram.h"
+#include "app/CMainFrame.h"
+#include "app/CVemoDoc.h"
+#include "app/CVemoView.h"
+#include "app/MainMenu.h"
+#include "app/MessageService.h"
+#include "app/ScreenScale.h"
+#include "patterns/LatestPatternDialog.h"
+#include "patterns/PatternGraphLayout.h"
+#include "store/DrawHistory.h"
+#include "text/ViewText.h"
+
+namespace {
+
+const QColor kBackground(0xe6, 0xe6, 0xff);
+
+QString idleCaption()
+{
+    return QStringLiteral("【 **_ の内容 】      ≪出現回数≫    ");
+}
+
+} // namespace
+
+class TestLatestPattern : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void hoverShowsCountPatternAndFrameOnEveryTab();
+    void weightingToggleFollowsEverywhereAndOneDialogAtATime();
+
+private:
+    LatestPatternDialog* openFromMenu() const;
+    QString text(const LatestPatternDialog* dialog, int id) const;
+    QString helpTextOf(QWidget* control) const;
+    void pointAt(LatestPatternDialog* dialog, QPoint point) const;
+    QByteArray hitString(int number) const;
+
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<TestProgram> m_program;
+    CMainFrame* m_frame = nullptr;
+    CVemoView* m_view = nullptr;
+};
+
+void TestLatestPattern::initTestCase()
+{
+    TestProgram::prepareSuite();
+    MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
+        qWarning("unexpected message: %s", qPrintable(message.text));
+        return MessageService::Answer::Ok;
+    });
+}
+
+void TestLatestPattern::init()
+{
+    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(400, 23));
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    m_frame = m_program->frame();
+    m_view = m_program->view();
+}
+
+void TestLatestPattern::cleanup()
+{
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    m_program.reset();
+    m_install.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+LatestPatternDialog* TestLatestPattern::openFromMenu() const
+{
+    QAction* command = MainMenu::findCommand(m_frame, MenuCommand::kLatestPattern);
+    if (!command || !command->isEnabled())
+        return nullptr;
+    command->trigger();
+    const QList<LatestPatternDialog*> dialogs = m_frame->findChildren<LatestPatternDialog*>();
+    return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
+}
+
+QString TestLatestPattern::text(const LatestPatternDialog* dialog, int id) const
+{
+    const auto* label = dialog->findChild<QLabel*>(QStringLiteral("id%1").arg(id));
+    return label ? label->text() : QStringLiteral("(no label %1)").arg(id);
+}
+
+QString TestLatestPattern::helpTextOf(QWidget* control) const
+{
+    const QPoint at(2, 2);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &rightClick);
+    auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
+    if (!popup)
+        return QStringLiteral("(no popup)");
+    const QString shown = popup->text();
+    popup->close();
+    return shown;
+}
+
+void TestLatestPattern::pointAt(LatestPatternDialog* dialog, QPoint point) const
+{
+    // The move goes to the control under the pointer, as the window system would send it.
+    QWidget* target = dialog->childAt(point);
+    if (!target)
+        target = dialog;
+    const QPoint local = target->mapFrom(dialog, point);
+    QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+QByteArray TestLatestPattern::hitString(int number) const
+{
+    return m_view->document().history().readHitString(number);
+}
+
+void TestLatestPattern::hoverShowsCountPatternAndFrameOnEveryTab()
+{
+    LatestPatternDialog* dialog = openFromMenu();
+    QVERIFY(dialog);
+    QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(!dialog->isModal());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
+    QCOMPARE(text(dialog, 1169), QStringLiteral("01_"));
+    QCOMPARE(text(dialog, 1211), QStringLiteral("43_"));
+    QCOMPARE(text(dialog, 1326), idleCaption());
+    QCOMPARE(text(dialog, 1325), QStringLiteral("≪パターン≫"));
+    auto* tabs = dialog->findChild<QTabBar*>(QStringLiteral("id1121"));
+    QVERIFY(tabs);
+    QCOMPARE(tabs->count(), 8);
+
+    const int number = 17;
+    const QPoint onLabel = LatestPatternDialog::labelPosition(number) + QPoint(3, 4);
+    const QPoint betweenRows = onLabel + QPoint(0, 12);
+    for (int k = 2; k <= 9; ++k) {
+        tabs->setCurrentIndex(k - 2);
+        for (int n = 1; n <= 43; ++n)
+            QCOMPARE(text(dialog, 1326 + n),
+                     QString::number(PatternStats::currentPatternCount(hitString(n), k, false)));
+        QCOMPARE(text(dialog, 1326), idleCaption());
+
+        pointAt(dialog, onLabel);
+        const int count = PatternStats::currentPatternCount(hitString(number), k, false);
+        QCOMPARE(text(dialog, 1326),
+                 QStringLiteral("【 17_ の内容 】      ≪出現回数≫ ") + QString::number(count) + QStringLiteral("   "));
+        QString symbols;
+        for (int i = 0; i < k; ++i)
+            symbols += hitString(number)[i] == '1' ? QStringLiteral("〇") : QStringLiteral("Χ");
+        QCOMPARE(text(dialog, 1325), QStringLiteral("≪パターン≫ ") + symbols);
+        QCOMPARE(text(dialog, 1325).size(), 7 + k);
+
+        // Between two rows and on the edge of a box (the boxes are open) nothing changes.
+        pointAt(dialog, betweenRows);
+        pointAt(dialog, QPoint(onLabel.x(), 100));
+        pointAt(dialog, QPoint(45, onLabel.y()));
+        QCOMPARE(text(dialog, 1326).left(9), QStringLiteral("【 17_ の内容"));
+        QCOMPARE(text(dialog, 1325), QStringLiteral("≪パターン≫ ") + symbols);
+    }
+
+    // The pointed label carries a raised frame a pixel outside it: light above and left, dark below and right.
+    QWidget* label17 = dialog->findChild<QWidget*>(QStringLiteral("id1185"));
+    QWidget* label18 = dialog->findChild<QWidget*>(QStringLiteral("id1186"));
+    const QRect frame17 = label17->geometry().adjusted(-1, -1, 1, 1);
+    const QRect frame18 = label18->geometry().adjusted(-1, -1, 1, 1);
+    QImage image = dialog->grab().toImage();
+    QCOMPARE(image.pixelColor(frame17.left(), frame17.center().y()), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(frame17.center().x(), frame17.top()), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(frame17.right(), frame17.center().y()), QColor(105, 105, 105));
+    QCOMPARE(image.pixelColor(frame17.center().x(), frame17.bottom()), QColor(105, 105, 105));
+    QCOMPARE(image.pixelColor(frame18.left(), frame18.center().y()), kBackground);
+
+    // Pointing at the next number moves the frame; a tab change takes it away.
+    pointAt(dialog, LatestPatternDialog::labelPosition(number + 1) + QPoint(3, 4));
+    image = dialog->grab().toImage();
+    QCOMPARE(image.pixelColor(frame17.left(), frame17.center().y()), kBackground);
+    QCOMPARE(image.pixelColor(frame18.left(), frame18.center().y()), QColor(Qt::white));
+    tabs->setCurrentIndex(0);
+    image = dialog->grab().toImage();
+    QCOMPARE(image.pixelColor(frame18.left(), frame18.center().y()), kBackground);
+    QCOMPARE(text(dialog, 1326), idleCaption());
+    QCOMPARE(text(dialog, 1325), QStringLiteral("≪パターン≫"));
+
+    // Every label readable inside its own frame, and the values beside it.
+    for (int n = 1; n <= 43; ++n) {
+        auto* label = dialog->findChild<QLabel*>(QStringLiteral("id%1").arg(1168 + n));
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+    }
+
+    QCOMPARE(helpTextOf(tabs), QStringLiteral("タブ"));
+    QCOMPARE(helpTextOf(label17), QStringLiteral("STATIC17"));
+    QCOMPARE(helpTextOf(dialog->findChild<QWidget*>(QStringLiteral("id1325"))), QStringLiteral("STATICnaiyo"));
+    QCOMPARE(helpTextOf(dialog->findChild<QWidget*>(QStringLiteral("id1326"))), QStringLiteral("抽せん数字"));
+    QCOMPARE(helpTextOf(dialog->findChild<QWidget*>(QStringLiteral("id1"))), QStringLiteral("ok"));
+}
+
+void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
+{
+    LatestPatternDialog* dialog = openFromMenu();
+    QVERIFY(dialog);
+    QCOMPARE(openFromMenu(), dialog);
+    QCOMPARE(m_frame->findChildren<LatestPatternDialog*>().size(), 1);
+
+    auto* tabs = dialog->findChild<QTabBar*>(QStringLiteral("id1121"));
+    tabs->setCurrentIndex(3);
+    auto* toggle = dialog->findChild<QAbstractButton*>(QStringLiteral("id1374"));
+    QVERIFY(toggle);
+    QCOMPARE(toggle->grab().toImage().pixelColor(toggle->width() / 2, toggle->height() - 4), QColor(128, 50, 255));
+    QTest::mouseClick(toggle, Qt::LeftButton);
+
+    QVERIFY(m_view->state().patternWeighting);
+    QVERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(true, {})));
+    QVERIFY(MainMenu::findCommand(m_frame, MenuCommand::kWeightingOn)->isChecked());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮する。）"));
+    QCOMPARE(toggle->grab().toImage().pixelColor(toggle->width() / 2, toggle->height() - 4), QColor(255, 0, 255));
+    for (int n = 1; n <= 43; ++n) {
+        const QByteArray hits = hitString(n);
+        QCOMPARE(text(dialog, 1326 + n), QString::number(PatternStats::currentPatternCount(hits, 5, false)
+                                                         * PatternStats::distinctPatternCount(hits, 5)));
+    }
+
+    // The menu switches it back, and the dialog follows.
+    MainMenu::findCommand(m_frame, MenuCommand::kWeightingOff)->trigger();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
+    QCOMPARE(text(dialog, 1327), QString::number(PatternStats::currentPatternCount(hitString(1), 5, false)));
+
+    // Moving the dialog over a bar of the pattern graph points at that bar.
+    const QImage graph = m_view->grab().toImage();
+    const int y = ScreenScale::y(PatternGraphLayout::kBarBase);
+    QPoint bar;
+    for (int x = ScreenScale::x(200); x < graph.width() && bar.isNull(); ++x) {
+        const QRgb rgb = graph.pixel(x, y) & 0xFFFFFF;
+        if (rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00)
+            bar = QPoint(x, y);
+    }
+    QVERIFY(!bar.isNull());
+    dialog->move(m_view->mapToGlobal(bar) - (dialog->geometry().topLeft() - dialog->pos()));
+    QTRY_COMPARE(m_view->state().hoverX, bar.x());
+
+    QPointer<LatestPatternDialog> closing = dialog;
+    QTest::mouseClick(dialog->findChild<QAbstractButton*>(QStringLiteral("id1")), Qt::LeftButton);
+    QTRY_VERIFY(closing.isNull());
+    QVERIFY(!LatestPatternDialog::openDialog());
+
+    // The weighting the dialog opens with is the one the main title tells.
+    MainMenu::findCommand(m_frame, MenuCommand::kWeightingOn)->trigger();
+    m_frame->setWindowTitle(ViewText::registrantsTitle({}));
+    dialog = openFromMenu();
+    QVERIFY(dialog);
+    QVERIFY(!m_view->state().patternWeighting);
+    QVERIFY(!MainMenu::findCommand(m_frame, MenuCommand::kWeightingOn)->isChecked());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
+}
+
+QTEST_MAIN(TestLatestPattern)
+#include "tst_latestpattern.moc"
