@@ -25,6 +25,7 @@
 #include "entry/NumberCard.h"
 #include "entry/RegistrantDialog.h"
 #include "patterns/HistoryGraphWindow.h"
+#include "patterns/LatestPatternDialog.h"
 #include "patterns/PatternGraphLayout.h"
 #include "predict/DataGodFiles.h"
 #include "predict/DataGodRequest.h"
@@ -117,6 +118,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kDataEntry:
     case kUndoHistory:
     case kNumberCard:
+    case kLatestPattern:
     case kHitCount:
     case kDataGod:
     case kHelp:
@@ -159,6 +161,9 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kNumberCard:
         NumberCard::open(m_doc, this);
+        break;
+    case kLatestPattern:
+        openLatestPattern();
         break;
     case kHitCount:
         showRegistrantHits();
@@ -316,11 +321,16 @@ void CVemoView::offerRegistrant()
         m_state.registrantDialogShown = false;
 }
 
-void CVemoView::openDataEntry()
+void CVemoView::reopenModelessWindows()
 {
-    // Step A: the number card comes back in front of the dialog's owner.
     if (NumberCard::isShowing())
         NumberCard::open(m_doc, this);
+}
+
+void CVemoView::openDataEntry()
+{
+    // The number card comes back in front of the dialog's owner.
+    reopenModelessWindows();
     destroyLatestPopups();
     offerRegistrant();
     DataEntryDialog dialog(m_doc, this);
@@ -573,12 +583,26 @@ void CVemoView::enterHistoryGraph()
     m_state.displayMode = DisplayMode::HistoryGraph;
 }
 
-void CVemoView::setWeighting(bool on)
+void CVemoView::openLatestPattern()
+{
+    reopenModelessWindows();
+    destroyLatestPopups();
+    LatestPatternDialog::open(*this);
+}
+
+void CVemoView::applyWeighting(bool on)
 {
     m_state.patternWeighting = on;
-    window()->setWindowTitle(weightingTitle());
     m_weightingButton->setWeighting(on);
     Q_EMIT weightingChanged(on);
+    if (LatestPatternDialog* dialog = LatestPatternDialog::openDialog())
+        dialog->showWeighting(on);
+}
+
+void CVemoView::setWeighting(bool on)
+{
+    applyWeighting(on);
+    window()->setWindowTitle(weightingTitle());
     if (m_state.patternScreenActive) {
         m_state.displayMode = DisplayMode::Pattern;
         m_state.hoverX = 0;
