@@ -132,6 +132,10 @@ void TestBrowserSettings::answer(QList<MessageService::Answer> answers)
     m_answers = std::move(answers);
     MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
         m_messages.append(message);
+        // The user looks at the browser tried out before answering; a quicker answer would end it unborn.
+        if (message.text == BrowserText::confirmBrowser(kFakeBrowser).text
+            && !QTest::qWaitFor([this] { return logLines().contains(QStringLiteral("ready")); }))
+            qWarning("the browser tried out did not start");
         if (!m_answers.isEmpty())
             return m_answers.takeFirst();
         return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
