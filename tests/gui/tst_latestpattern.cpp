@@ -76,11 +76,8 @@ void TestLatestPattern::init()
 
 void TestLatestPattern::cleanup()
 {
-    while (QWidget* popup = QApplication::activePopupWidget())
-        popup->close();
     m_program.reset();
     m_install.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 LatestPatternDialog* TestLatestPattern::openFromMenu() const

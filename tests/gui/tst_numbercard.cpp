@@ -91,11 +91,8 @@ void TestNumberCard::init()
 
 void TestNumberCard::cleanup()
 {
-    while (QWidget* popup = QApplication::activePopupWidget())
-        popup->close();
     m_program.reset();
     m_install.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 NumberCard* TestNumberCard::openFromMenu() const

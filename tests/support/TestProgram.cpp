@@ -1,5 +1,6 @@
 #include "TestProgram.h"
 
+#include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,7 +33,14 @@ std::unique_ptr<TestProgram> TestProgram::start(const InstallPaths& paths)
     return opened ? std::move(program) : nullptr;
 }
 
-TestProgram::~TestProgram() = default;
+TestProgram::~TestProgram()
+{
+    // A help popup left open would outlive the windows it belongs to.
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    m_app.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 CMainFrame* TestProgram::frame() const
 {
