@@ -9,6 +9,7 @@
 #include "CliArguments.h"
 #include "CliContext.h"
 #include "EntryCommands.h"
+#include "ExchangeCommands.h"
 #include "HistoryCommands.h"
 #include "PredictCommands.h"
 
@@ -40,7 +41,7 @@ int main(int argc, char* argv[])
 
     // Each group of commands adds its list here.
     const QList<CliCommand> commands = historyCommands() + entryCommands() + backupCommands() + calendarCommands()
-                                      + predictCommands();
+                                      + predictCommands() + exchangeCommands();
     const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
         return !words.isEmpty() && c.name == words.first();
     });

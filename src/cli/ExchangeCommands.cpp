@@ -1,0 +1,93 @@
+#include "ExchangeCommands.h"
+
+#include <QFile>
+
+#include "CliArguments.h"
+#include "entry/RegistrantSlots.h"
+#include "exchange/HistoryCsv.h"
+#include "exchange/PredictionCsv.h"
+#include "predict/DataGodSettings.h"
+#include "text/EntryText.h"
+#include "text/ExchangeText.h"
+
+namespace {
+
+const QString kExportSynopsis =
+    QStringLiteral("export-csv FILE | export-csv --slot S FILE | export-csv --gods C FILE   (S = 0 … 5, C = 6 … 13)");
+const QString kImportSynopsis = QStringLiteral("import-csv FILE");
+
+int writeCsv(CliContext& context, const QString& path, const Result<QByteArray>& csv, const QString& countWord)
+{
+    if (!csv.ok())
+        return context.refuse(csv.error());
+    if (const auto fault = AtomicWriter::write(path, csv.value()))
+        return context.refuse(ExchangeText::csvWriteFailed(fault->path, fault->reason));
+    // The header line is no record.
+    context.out() << countWord << ' ' << csv.value().count('\n') - 1 << '\n';
+    return 0;
+}
+
+Result<QByteArray> registrantCsv(CliContext& context, int slot)
+{
+    const RegistrantSlots slots(context.installation().paths);
+    if (slot > 0 && !slots.isRegistered(slot))
+        return EntryText::registrantNotRegistered(slot);
+    const auto records = slots.predictionFile(slot).records();
+    if (!records.ok())
+        return records.error();
+    return PredictionCsv::registrant(records.value(), context.history());
+}
+
+int exportCsv(CliContext& context, CliArguments& args)
+{
+    const QString first = args.word().value_or(QString());
+    if (first == QStringLiteral("--slot") || first == QStringLiteral("--gods")) {
+        const auto value = args.number();
+        const auto path = args.word();
+        if (!value || !path || !args.atEnd())
+            return context.usage(kExportSynopsis);
+        if (first == QStringLiteral("--slot")) {
+            if (*value < 0 || *value > kRegistrantSlots)
+                return context.usage(kExportSynopsis);
+            return writeCsv(context, *path, registrantCsv(context, *value), QStringLiteral("predictions"));
+        }
+        if (*value < DataGodSettings::kMinCount || *value > DataGodSettings::kMaxCount)
+            return context.usage(kExportSynopsis);
+        return writeCsv(context, *path,
+                        PredictionCsv::dataGods(context.installation().paths, *value, context.history()),
+                        QStringLiteral("records"));
+    }
+    if (first.isEmpty() || first.startsWith(QStringLiteral("--")) || !args.atEnd())
+        return context.usage(kExportSynopsis);
+    return writeCsv(context, first, HistoryCsv::encode(context.history()), QStringLiteral("draws"));
+}
+
+int importCsv(CliContext& context, CliArguments& args)
+{
+    const auto path = args.word();
+    if (!path || !args.atEnd())
+        return context.usage(kImportSynopsis);
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly))
+        return context.refuse(ExchangeText::csvUnreadable(*path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return context.refuse(ExchangeText::csvUnreadable(*path, file.errorString()));
+    const Result<FlagLines> lines = HistoryCsv::decode(bytes);
+    if (!lines.ok())
+        return context.refuse(lines.error());
+    if (const Status fault = context.history().replaceAll(lines.value()))
+        return context.refuse(*fault);
+    context.out() << "draws " << context.history().drawCount() << '\n';
+    return 0;
+}
+
+} // namespace
+
+QList<CliCommand> exchangeCommands()
+{
+    return {
+        {QStringLiteral("export-csv"), kExportSynopsis, exportCsv},
+        {QStringLiteral("import-csv"), kImportSynopsis, importCsv},
+    };
+}

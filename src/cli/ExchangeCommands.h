@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QList>
+
+#include "CliContext.h"
+
+/** Commands that exchange the history and the predictions with other programs as CSV files. */
+QList<CliCommand> exchangeCommands();

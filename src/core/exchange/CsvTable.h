@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+/** One line of a CSV file: its line number (1-based) and its cells, trimmed of blanks and quotes. */
+struct CsvRow {
+    int line = 0;
+    QStringList cells;
+};
+
+/** The plain CSV that spreadsheets read and write: no cell holds a separator or a line break. */
+namespace CsvTable {
+
+/**
+ * Reads UTF-8 text with or without a byte-order mark, lines ending in LF or CR LF. Cells are
+ * separated by tabs when the first line holds one, otherwise by commas. Empty lines at the end
+ * are left out; an empty line inside is a row of one empty cell.
+ */
+QList<CsvRow> read(const QByteArray& bytes);
+
+/** Comma-separated lines, each ending in LF. */
+QByteArray write(const QList<QStringList>& rows);
+
+} // namespace CsvTable
