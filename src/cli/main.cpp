@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ApplicationInfo.h"
+#include "BacktestCommands.h"
 #include "BackupCommands.h"
 #include "CalendarCommands.h"
 #include "CliArguments.h"
@@ -41,7 +42,7 @@ int main(int argc, char* argv[])
 
     // Each group of commands adds its list here.
     const QList<CliCommand> commands = historyCommands() + entryCommands() + backupCommands() + calendarCommands()
-                                      + predictCommands() + exchangeCommands();
+                                      + predictCommands() + exchangeCommands() + backtestCommands();
     const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
         return !words.isEmpty() && c.name == words.first();
     });

@@ -23,6 +23,7 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
     const auto counts = appearanceCounts(history, 0);
     std::copy(counts.begin(), counts.end(), m_appearanceCounts.begin());
     m_appearanceRanking = DataGodRanking::appearanceRanking(m_appearanceCounts, m_preferFrequent);
+    m_rankValues = DataGodRanking::rankValues(m_appearanceCounts, m_preferFrequent);
 }
 
 DataGodEngine::~DataGodEngine() = default;
@@ -33,14 +34,13 @@ NumberList DataGodEngine::godPrediction(int order, int a)
     std::unique_ptr<DataGodWindow>& window = m_windows[order - kLowestOrder];
     if (!window)
         window = std::make_unique<DataGodWindow>(m_lines, order);
-    window->moveTo(a - windowLength(a) + 1, a);
+    window->moveTo(a - windowLength(m_dataAmount, a) + 1, a);
 
     NumberValues scores;
     for (int n = 1; n <= kNumberCount; ++n)
         scores[n - 1] = window->score(n);
-    NumberList candidates = DataGodRanking::candidateList(scores, m_candidateLimit);
-    DataGodRanking::rerank(candidates, m_appearanceCounts, m_preferFrequent);
-    return DataGodRanking::fillSlots(candidates, m_appearanceRanking, m_predictionCount);
+    const NumberList chosen = DataGodRanking::chosenCandidates(scores, m_rankValues, m_candidateLimit, m_predictionCount);
+    return DataGodRanking::fillSlots(chosen, m_appearanceRanking, m_predictionCount);
 }
 
 QByteArray DataGodEngine::godFile(int order)
@@ -64,7 +64,7 @@ QByteArray DataGodEngine::godFile(int order)
     return file;
 }
 
-int DataGodEngine::windowLength(int a) const
+int DataGodEngine::windowLength(int dataAmount, int a)
 {
-    return m_dataAmount == DataGodSettings::kAllDraws || m_dataAmount > a ? a : m_dataAmount;
+    return dataAmount == DataGodSettings::kAllDraws || dataAmount > a ? a : dataAmount;
 }

@@ -38,8 +38,10 @@ public:
     /** The whole DataGodFile of god k: one record per draw 100 … draw count + 1. */
     QByteArray godFile(int order);
 
+    /** Draws up to a that a god with this DataAmount looks at. */
+    static int windowLength(int dataAmount, int a);
+
 private:
-    int windowLength(int a) const;
 
     FlagLines m_lines;
     int m_predictionCount;
@@ -48,5 +50,6 @@ private:
     int m_candidateLimit;
     NumberValues m_appearanceCounts; // AppearanceCount over the whole history
     NumberList m_appearanceRanking;
+    NumberValues m_rankValues;
     std::array<std::unique_ptr<DataGodWindow>, kHighestOrder - kLowestOrder + 1> m_windows;
 };

@@ -29,6 +29,34 @@ void sortDescending(QVarLengthArray<int, kNumberCount>& keys)
     }
 }
 
+// Moves the k largest to the front, in no order: a plain quickselect, cheaper than
+// std::nth_element on lists this short.
+template <typename Key>
+void selectLargest(Key* keys, qsizetype size, qsizetype k)
+{
+    qsizetype low = 0;
+    qsizetype high = size - 1;
+    while (low < high) {
+        const Key pivot = keys[(low + high) / 2];
+        qsizetype i = low;
+        qsizetype j = high;
+        while (i <= j) {
+            while (keys[i] > pivot)
+                ++i;
+            while (keys[j] < pivot)
+                --j;
+            if (i <= j)
+                std::swap(keys[i++], keys[j--]);
+        }
+        if (k - 1 <= j)
+            high = j;
+        else if (k - 1 >= i)
+            low = i;
+        else
+            return;
+    }
+}
+
 } // namespace
 
 NumberList candidateList(const NumberValues& scores, int limit)
@@ -55,14 +83,58 @@ NumberList candidateList(const NumberValues& scores, int limit)
     return list;
 }
 
+NumberValues rankValues(const NumberValues& appearanceCounts, bool preferFrequent)
+{
+    // Counts are at most the number of draws; rare numbers rank by the complement.
+    NumberValues values = appearanceCounts;
+    if (!preferFrequent) {
+        for (int& value : values)
+            value = kMaxDraws - value;
+    }
+    return values;
+}
+
+NumberList chosenCandidates(const NumberValues& scores, const NumberValues& values, int limit, int count)
+{
+    std::array<int, kNumberCount> keys;
+    qsizetype size = 0;
+    for (int n = 1; n <= kNumberCount; ++n) {
+        if (scores[n - 1] > 0)
+            keys[size++] = scores[n - 1] << kTieBits | (kTieMask - n);
+    }
+    if (size > limit) {
+        selectLargest(keys.data(), size, limit);
+        size = limit;
+    }
+    // The re-ranking takes the second candidate ahead of the first unless the first ranks strictly
+    // higher: their places swap before the values decide, and on equal values the earlier place wins.
+    if (size >= 2) {
+        std::swap(*std::max_element(keys.begin(), keys.begin() + size), keys[0]);
+        std::swap(*std::max_element(keys.begin() + 1, keys.begin() + size), keys[1]);
+    }
+    std::array<qint64, kNumberCount> ranked;
+    for (qsizetype i = 0; i < size; ++i) {
+        const int n = kTieMask - (keys[i] & kTieMask);
+        const int place = i < 2 && size >= 2 ? keys[1 - i] : keys[i];
+        // value, place and number in one key: a place fits 8 + 14 + 6 bits.
+        ranked[i] = qint64(values[n - 1]) << 40 | qint64(place) << kTieBits | n;
+    }
+    if (size > count) {
+        selectLargest(ranked.data(), size, count);
+        size = count;
+    }
+    NumberList chosen;
+    for (qsizetype i = 0; i < size; ++i)
+        chosen.append(int(ranked[i] & kTieMask));
+    return chosen;
+}
+
 void rerank(NumberList& numbers, const NumberValues& appearanceCounts, bool preferFrequent)
 {
     if (numbers.size() < 2)
         return;
-    // Counts are at most the number of draws; rare numbers rank by the complement.
-    const auto value = [&appearanceCounts, preferFrequent](int n) {
-        return preferFrequent ? appearanceCounts[n - 1] : kMaxDraws - appearanceCounts[n - 1];
-    };
+    const NumberValues values = rankValues(appearanceCounts, preferFrequent);
+    const auto value = [&values](int n) { return values[n - 1]; };
     if (value(numbers[0]) <= value(numbers[1]))
         std::swap(numbers[0], numbers[1]);
     // Equal values keep the earlier place ahead: it gets the larger tie-break.
@@ -103,8 +175,15 @@ NumberList fillSlots(const NumberList& candidates, const NumberList& ranking, in
             slots.append(PredictionRecord::kEmptySlot);
         }
     }
-    std::sort(slots.begin(), slots.end());
-    return slots;
+    // Ascending by the marks of the numbers named, empty slots last.
+    NumberList sorted;
+    for (int n = 1; n <= kNumberCount; ++n) {
+        if (named[n])
+            sorted.append(n);
+    }
+    while (sorted.size() < slots.size())
+        sorted.append(PredictionRecord::kEmptySlot);
+    return sorted;
 }
 
 } // namespace DataGodRanking

@@ -30,6 +30,15 @@ NumberList candidateList(const NumberValues& scores, int limit);
  */
 void rerank(NumberList& numbers, const NumberValues& appearanceCounts, bool preferFrequent);
 
+/** What the re-ranking orders by, highest first: the appearance count, or its complement for rare numbers. */
+NumberValues rankValues(const NumberValues& appearanceCounts, bool preferFrequent);
+
+/**
+ * The first count numbers of candidateList(scores, limit) after the re-ranking by values
+ * (rankValues), in no particular order. Selects them without sorting either list.
+ */
+NumberList chosenCandidates(const NumberValues& scores, const NumberValues& values, int limit, int count);
+
 /** AppearanceRanking: 1 … 43 re-ranked as above. */
 NumberList appearanceRanking(const NumberValues& appearanceCounts, bool preferFrequent);
 

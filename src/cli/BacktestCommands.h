@@ -1,0 +1,6 @@
+#pragma once
+
+#include "CliContext.h"
+
+/** The command that scores every data-god setting against the history. */
+QList<CliCommand> backtestCommands();
