@@ -11,13 +11,20 @@ BitmapButton::BitmapButton(int controlId, int pictureId, QWidget* parent) : QPus
     setProperty("controlId", controlId);
 }
 
+void BitmapButton::setPicture(int pictureId)
+{
+    m_pictureId = pictureId;
+    update();
+}
+
 void BitmapButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     // A pressed button shows its picture pushed in by a pixel inside a sunken frame.
-    const int shift = isDown() ? 1 : 0;
+    const bool pushed = isDown() || isChecked();
+    const int shift = pushed ? 1 : 0;
     Pictures::paint(painter, QRectF(rect()).adjusted(shift, shift, shift, shift), m_pictureId);
-    CanvasText::drawEdge(painter, rect(), isDown());
+    CanvasText::drawEdge(painter, rect(), pushed);
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);

@@ -24,6 +24,7 @@
 #include "entry/DataEntryDialog.h"
 #include "entry/NumberCard.h"
 #include "entry/RegistrantDialog.h"
+#include "oracle/RandomGodDialog.h"
 #include "patterns/HistoryGraphWindow.h"
 #include "patterns/LatestPatternDialog.h"
 #include "patterns/PatternGraphLayout.h"
@@ -119,6 +120,11 @@ bool CVemoView::handlesCommand(int commandId)
     case kUndoHistory:
     case kNumberCard:
     case kLatestPattern:
+    case kRandomGod:
+    case kOracleTime:
+    case kOracleBirthday:
+    case kOracleColour:
+    case kOracleNumber:
     case kHitCount:
     case kDataGod:
     case kHelp:
@@ -164,6 +170,15 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kLatestPattern:
         openLatestPattern();
+        break;
+    case kRandomGod:
+        RandomGodDialog::open(*this);
+        break;
+    case kOracleTime:
+    case kOracleBirthday:
+    case kOracleColour:
+    case kOracleNumber:
+        RandomGodDialog::open(*this)->selectMode(commandId - kOracleTime + 1);
         break;
     case kHitCount:
         showRegistrantHits();

@@ -15,6 +15,7 @@
 #include "entry/DataEntryDrawings.h"
 #include "entry/NumberCardPictures.h"
 #include "entry/RegistrantPictures.h"
+#include "oracle/RandomGodPictures.h"
 #include "patterns/LatestPatternPictures.h"
 #include "predict/DataGodPictures.h"
 #include "predict/HitScreenPictures.h"
@@ -485,6 +486,44 @@ const std::array kDrawings{
     Drawing{272, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 3); }, {}},
     Drawing{273, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 4); }, {}},
     Drawing{274, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 5); }, {}},
+    Drawing{155, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<155>, {}},
+    Drawing{159, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<159>, {}},
+    Drawing{170, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<170>, {}},
+    Drawing{173, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<173>, {}},
+    Drawing{197, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<197>, {}},
+    Drawing{166, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<166>, {}},
+    Drawing{194, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<194>, {}},
+    Drawing{195, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<195>, {}},
+    Drawing{196, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<196>, {}},
+    Drawing{157, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<157>, {}},
+    Drawing{158, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<158>, {}},
+    Drawing{160, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<160>, {}},
+    Drawing{161, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<161>, {}},
+    Drawing{162, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<162>, {}},
+    Drawing{163, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<163>, {}},
+    Drawing{164, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<164>, {}},
+    Drawing{165, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<165>, {}},
+    Drawing{172, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<172>, {}},
+    Drawing{174, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<174>, {}},
+    Drawing{175, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<175>, {}},
+    Drawing{176, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<176>, {}},
+    Drawing{177, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<177>, {}},
+    Drawing{178, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<178>, {}},
+    Drawing{179, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<179>, {}},
+    Drawing{180, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<180>, {}},
+    Drawing{181, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<181>, {}},
+    Drawing{182, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<182>, {}},
+    Drawing{183, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<183>, {}},
+    Drawing{184, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<184>, {}},
+    Drawing{185, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<185>, {}},
+    Drawing{186, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<186>, {}},
+    Drawing{187, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<187>, {}},
+    Drawing{188, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<188>, {}},
+    Drawing{189, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<189>, {}},
+    Drawing{190, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<190>, {}},
+    Drawing{191, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<191>, {}},
+    Drawing{192, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<192>, {}},
+    Drawing{193, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<193>, {}},
 };
 
 const Drawing kPlaceholder{0, QSize(32, 32), drawPlaceholder, {}};

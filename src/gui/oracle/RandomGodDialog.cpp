@@ -1,0 +1,404 @@
+#include "oracle/RandomGodDialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMoveEvent>
+#include <QPainter>
+
+#include "app/BitmapButton.h"
+#include "app/CVemoView.h"
+#include "app/ContextHelpPopupFilter.h"
+#include "app/JapaneseFonts.h"
+#include "app/MessageService.h"
+#include "app/PictureArt.h"
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "app/UpDownControl.h"
+#include "oracle/RandomGodPictures.h"
+#include "text/HelpText.h"
+#include "text/OracleText.h"
+
+namespace {
+
+constexpr int kDialogId = 154;
+constexpr int kIconId = 200;
+constexpr int kPointSize = 9;
+constexpr int kCancelId = 2;
+constexpr int kBackgroundId = 1219;
+constexpr int kFirstAnswerId = 1230;
+constexpr int kFirstColourId = 1250;
+constexpr int kLuckyNumberId = 1276;
+constexpr std::array kModeIds{1223, 1226, 1227, 1228};
+constexpr std::array kDigitIds{1275, 1277, 1279};
+constexpr std::array kSpinIds{1274, 1278, 1280};
+constexpr std::array kDigitLefts{48, 141, 235};
+constexpr int kMonths = 12;
+constexpr int kDays = 31;
+
+// Pictures of the screens and of their buttons; the first mode button's picture is 160, the next ones follow.
+constexpr int kGreetingPicture = 155;
+constexpr int kModeChoicePicture = 159;
+constexpr std::array kInputPictures{0, 170, 173, 197};
+constexpr std::array kAnswerPictures{166, 194, 195, 196};
+constexpr int kFirstModePicture = 160;
+constexpr int kCancelPicture = 164;
+constexpr int kThanksPicture = 165;
+
+// Sizes and places in dialog units.
+constexpr QSize kClientUnits{355, 129};
+constexpr QSize kButtonUnits{58, 30};
+constexpr QPoint kAskUnits{207, 80};
+constexpr QPoint kCancelUnits{280, 80};
+
+const QColor kDigitRed(255, 0, 0);
+
+QFont dialogFont()
+{
+    QFont font(JapaneseFonts::kPGothic);
+    font.setPointSize(kPointSize);
+    return font;
+}
+
+void nameControl(QWidget* control, int id, const QString& name)
+{
+    control->setObjectName(name);
+    control->setProperty("controlId", id);
+}
+
+QLabel* addLabel(QWidget* dialog, int id, const QString& name, const QRect& place, const QColor& ink)
+{
+    auto* label = new QLabel(dialog);
+    nameControl(label, id, name);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, ink);
+    label->setPalette(colours);
+    return label;
+}
+
+QComboBox* addList(QWidget* dialog, int id, const QString& name, const QStringList& items)
+{
+    auto* list = new QComboBox(dialog);
+    nameControl(list, id, name);
+    list->addItems(items);
+    list->setMaxVisibleItems(10);
+    return list;
+}
+
+} // namespace
+
+void RandomGodDialog::setClock(Clock clock)
+{
+    s_clock = std::move(clock);
+}
+
+RandomGodDialog* RandomGodDialog::open(CVemoView& view)
+{
+    if (!s_dialog) {
+        s_dialog = new RandomGodDialog(view);
+        s_dialog->move((ScreenScale::width() - s_dialog->frameGeometry().width()) / 2,
+                       (ScreenScale::height() - s_dialog->frameGeometry().height()) / 2);
+        s_dialog->show();
+    }
+    s_dialog->raise();
+    s_dialog->activateWindow();
+    return s_dialog;
+}
+
+RandomGodDialog* RandomGodDialog::openDialog()
+{
+    return s_dialog;
+}
+
+RandomGodDialog::RandomGodDialog(CVemoView& view)
+    : QDialog(view.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_view(view),
+      m_units(QFontMetrics(dialogFont()))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    nameControl(this, kDialogId, QStringLiteral("RandomGodDialog"));
+    setWindowTitle(OracleText::title());
+    setWindowIcon(Pictures::icon(kIconId));
+    setFont(dialogFont());
+    setFixedSize(m_units.x(kClientUnits.width()), m_units.y(kClientUnits.height()));
+    createControls();
+    installHelp();
+    showScreen(Screen::Greeting, kGreetingPicture);
+}
+
+BitmapButton* RandomGodDialog::addButton(int controlId, const QString& name, int pictureId, QPoint placeUnits)
+{
+    auto* button = new BitmapButton(controlId, pictureId, this);
+    nameControl(button, controlId, name);
+    button->setGeometry(m_units.rect(placeUnits.x(), placeUnits.y(), kButtonUnits.width(), kButtonUnits.height()));
+    return button;
+}
+
+void RandomGodDialog::createControls()
+{
+    m_background = new QLabel(this);
+    nameControl(m_background, kBackgroundId, QStringLiteral("IDC_STATICokotoba"));
+    m_background->setGeometry(m_units.rect(-2, 0, 365, 133));
+
+    m_pleaseHelp = addButton(1218, QStringLiteral("IDC_otasuke"), 158, {290, 95});
+    m_pleaseHelp->setAccessibleName(OracleText::pleaseHelpButton());
+    connect(m_pleaseHelp, &BitmapButton::clicked, this, &RandomGodDialog::askForHelp);
+    m_understood = addButton(1229, QStringLiteral("IDC_wakari"), 157, {226, 95});
+    m_understood->setAccessibleName(OracleText::understoodButton());
+    connect(m_understood, &BitmapButton::clicked, this, &RandomGodDialog::close);
+
+    const std::array modeNames{QStringLiteral("IDC_all"), QStringLiteral("IDC_tanjobi"), QStringLiteral("IDC_color"),
+                               QStringLiteral("IDC_number")};
+    for (std::size_t i = 0; i < m_modeButtons.size(); ++i) {
+        m_modeButtons[i] = addButton(kModeIds[i], modeNames[i], kFirstModePicture + int(i), {16 + 66 * int(i), 80});
+        connect(m_modeButtons[i], &BitmapButton::clicked, this, [this, i] { startMode(Mode(int(i))); });
+    }
+    m_ask = addButton(1244, QStringLiteral("IDC_onegai"), 172, kAskUnits);
+    m_ask->setAccessibleName(OracleText::askButton());
+    connect(m_ask, &BitmapButton::clicked, this, &RandomGodDialog::askTheGod);
+    m_cancel = addButton(kCancelId, QStringLiteral("id2"), kCancelPicture, kCancelUnits);
+    m_cancel->setAccessibleName(OracleText::cancelButton());
+    connect(m_cancel, &BitmapButton::clicked, this, &RandomGodDialog::close);
+
+    const QFont answerFont = JapaneseFonts::font(JapaneseFonts::kGothic, m_units.y(19) * 3 / 5, 700);
+    for (std::size_t i = 0; i < m_answer.size(); ++i) {
+        m_answer[i] = addLabel(this, kFirstAnswerId + int(i), QStringLiteral("IDC_otugeNo%1").arg(i + 1),
+                               m_units.rect(43 + 40 * int(i), 65, 29, 19), PictureArt::kNavy);
+        m_answer[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_answer[i]->setFont(answerFont);
+    }
+    createBirthdayLists();
+    createColourButtons();
+    createLuckyNumber();
+}
+
+void RandomGodDialog::createBirthdayLists()
+{
+    QStringList months;
+    for (int month = 1; month <= kMonths; ++month)
+        months.append(OracleText::monthItem(month));
+    QStringList days;
+    for (int day = 1; day <= kDays; ++day)
+        days.append(OracleText::dayItem(day));
+    m_month = addList(this, 1242, QStringLiteral("IDC_COMBOmon"), months);
+    m_day = addList(this, 1243, QStringLiteral("IDC_COMBOday"), days);
+    // The lists keep their places; one too narrow for its longest item grows to the right.
+    const int height = m_month->sizeHint().height();
+    const int monthWidth = qMax(m_units.x(32), m_month->sizeHint().width());
+    m_month->setGeometry(m_units.x(85), m_units.y(81), monthWidth, height);
+    m_day->setGeometry(qMax(m_units.x(116), m_month->geometry().right() + 2), m_units.y(81),
+                       qMax(m_units.x(32), m_day->sizeHint().width()), height);
+}
+
+void RandomGodDialog::createColourButtons()
+{
+    const std::array names{QStringLiteral("IDC_colCha"),    QStringLiteral("IDC_colAka"),
+                           QStringLiteral("IDC_colPinku"),  QStringLiteral("IDC_colDaidai"),
+                           QStringLiteral("IDC_colKi"),     QStringLiteral("IDC_colMidori"),
+                           QStringLiteral("IDC_colAo"),     QStringLiteral("IDC_colMurasaki"),
+                           QStringLiteral("IDC_colSiro"),   QStringLiteral("IDC_colKuro")};
+    for (std::size_t i = 0; i < m_colours.size(); ++i) {
+        const int colour = int(i) + 1;
+        auto* button = new BitmapButton(kFirstColourId + int(i), RandomGodPictures::normalColourPicture(colour), this);
+        nameControl(button, kFirstColourId + int(i), names[i]);
+        button->setAccessibleName(OracleText::colourName(colour));
+        button->setGeometry(m_units.rect(23 + 23 * int(i), 20, 15, 35));
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        connect(button, &BitmapButton::clicked, this, [this, colour] { chooseColour(colour); });
+        m_colours[i] = button;
+    }
+}
+
+void RandomGodDialog::createLuckyNumber()
+{
+    const std::array digitNames{QStringLiteral("IDC_LukkyNum100"), QStringLiteral("IDC_LukkyNum10"),
+                                QStringLiteral("IDC_LukkyNum1")};
+    const std::array spinNames{QStringLiteral("IDC_SPIN100"), QStringLiteral("IDC_SPIN10"),
+                               QStringLiteral("IDC_SPIN1")};
+    m_luckyNumber = addLabel(this, kLuckyNumberId, QStringLiteral("IDC_STATICLukkyNum"), m_units.rect(305, 26, 25, 16),
+                             kDigitRed);
+    // The digit font fills the lucky number's box: its height less a pixel, a third of its width a character.
+    QFont digitFont = JapaneseFonts::font(JapaneseFonts::kGothic, m_luckyNumber->height() - 1);
+    const int naturalWidth = QFontMetrics(digitFont).horizontalAdvance(QLatin1Char('0'));
+    if (naturalWidth > 0)
+        digitFont.setStretch(qBound(50, 100 * (m_luckyNumber->width() / 3) / naturalWidth, 200));
+    m_luckyNumber->setFont(digitFont);
+    for (std::size_t place = 0; place < m_digitLabels.size(); ++place) {
+        m_digitLabels[place] = addLabel(this, kDigitIds[place], digitNames[place],
+                                        m_units.rect(kDigitLefts[place], 32, 8, 16), kDigitRed);
+        m_digitLabels[place]->setFont(digitFont);
+        auto* spin = new UpDownControl(Qt::Horizontal, kSpinIds[place], this);
+        nameControl(spin, kSpinIds[place], spinNames[place]);
+        spin->setGeometry(m_units.rect(kDigitLefts[place] - 4, 110, 15, 11));
+        connect(spin, &UpDownControl::stepped, this, [this, place](int delta) { stepDigit(place, delta); });
+        m_spins[place] = spin;
+    }
+}
+
+void RandomGodDialog::installHelp()
+{
+    // Each control's help is its name; Cancel says what it does.
+    auto* help = new ContextHelpPopupFilter(this);
+    for (const QWidget* control : findChildren<QWidget*>()) {
+        const QVariant id = control->property("controlId");
+        if (id.isValid())
+            help->setText(id.toInt(), control->objectName());
+    }
+    help->setText(kCancelId, HelpText::cancelButtonPopup());
+}
+
+void RandomGodDialog::askForHelp()
+{
+    showScreen(Screen::ModeChoice, kModeChoicePicture);
+}
+
+void RandomGodDialog::selectMode(int oracle)
+{
+    if (oracle >= 1 && oracle <= int(kModeIds.size()))
+        startMode(Mode(oracle - 1));
+}
+
+void RandomGodDialog::startMode(Mode mode)
+{
+    m_mode = mode;
+    switch (mode) {
+    case Mode::Moment:
+        askTheGod();
+        return;
+    case Mode::Colour:
+        chooseColour(0);
+        break;
+    case Mode::Number:
+        m_digits = {};
+        showLuckyNumber();
+        break;
+    case Mode::Birthday:
+        break;
+    }
+    showScreen(Screen::Input, kInputPictures[std::size_t(mode)]);
+}
+
+void RandomGodDialog::chooseColour(int colour)
+{
+    m_colour = colour;
+    for (std::size_t i = 0; i < m_colours.size(); ++i) {
+        const int buttonColour = int(i) + 1;
+        const bool chosen = buttonColour == colour;
+        // Unchecking one of an exclusive group takes leaving the group for a moment.
+        m_colours[i]->setAutoExclusive(chosen);
+        m_colours[i]->setChecked(chosen);
+        m_colours[i]->setAutoExclusive(true);
+        m_colours[i]->setPicture(chosen ? RandomGodPictures::chosenColourPicture(buttonColour)
+                                        : RandomGodPictures::normalColourPicture(buttonColour));
+    }
+}
+
+void RandomGodDialog::stepDigit(std::size_t place, int delta)
+{
+    // The spins wrap: up from 9 gives 0, down from 0 gives 9.
+    m_digits[place] = ((m_digits[place] + delta) % 10 + 10) % 10;
+    showLuckyNumber();
+}
+
+void RandomGodDialog::showLuckyNumber()
+{
+    QString number;
+    for (std::size_t place = 0; place < m_digits.size(); ++place) {
+        m_digitLabels[place]->setText(QString::number(m_digits[place]));
+        number += QString::number(m_digits[place]);
+    }
+    m_luckyNumber->setText(number);
+}
+
+void RandomGodDialog::askTheGod()
+{
+    const QDateTime now = s_clock ? s_clock() : QDateTime::currentDateTime();
+    const QDate today = now.date();
+    switch (m_mode) {
+    case Mode::Moment:
+        showAnswer(Oracle::momentSeed(now));
+        break;
+    case Mode::Birthday:
+        showAnswer(Oracle::birthdaySeed(today, m_month->currentIndex() + 1, m_day->currentIndex() + 1));
+        break;
+    case Mode::Colour:
+        if (const Result<std::uint32_t> seed = Oracle::colourSeed(today, m_colour); seed.ok())
+            showAnswer(seed.value());
+        else
+            MessageService::show(seed.error());
+        break;
+    case Mode::Number:
+        showAnswer(Oracle::numberSeed(today, m_luckyNumber->text().toInt()));
+        break;
+    }
+}
+
+void RandomGodDialog::showAnswer(std::uint32_t seed)
+{
+    const QList<int> numbers = Oracle::answer(seed);
+    for (std::size_t i = 0; i < m_answer.size(); ++i)
+        m_answer[i]->setText(QString::number(numbers.at(qsizetype(i))));
+    showScreen(Screen::Answer, kAnswerPictures[std::size_t(m_mode)]);
+}
+
+void RandomGodDialog::showScreen(Screen screen, int backgroundPicture)
+{
+    QPixmap background(m_background->size() * devicePixelRatioF());
+    background.setDevicePixelRatio(devicePixelRatioF());
+    QPainter painter(&background);
+    Pictures::paint(painter, QRectF(m_background->rect()), backgroundPicture);
+    painter.end();
+    m_background->setPixmap(background);
+
+    // Each screen shows its own controls and none of another's.
+    const bool input = screen == Screen::Input;
+    m_understood->setVisible(screen == Screen::Greeting);
+    m_pleaseHelp->setVisible(screen == Screen::Greeting);
+    for (BitmapButton* button : m_modeButtons)
+        button->setVisible(screen == Screen::ModeChoice);
+    for (QLabel* number : m_answer)
+        number->setVisible(screen == Screen::Answer);
+    m_month->setVisible(input && m_mode == Mode::Birthday);
+    m_day->setVisible(input && m_mode == Mode::Birthday);
+    for (BitmapButton* button : m_colours)
+        button->setVisible(input && m_mode == Mode::Colour);
+    const bool number = input && m_mode == Mode::Number;
+    for (std::size_t place = 0; place < m_digitLabels.size(); ++place) {
+        m_digitLabels[place]->setVisible(number);
+        m_spins[place]->setVisible(number);
+    }
+    m_luckyNumber->setVisible(number);
+
+    // The buttons move to the places the screens' pictures keep free for them.
+    QPoint ask = m_units.rect(kAskUnits.x(), kAskUnits.y(), 0, 0).topLeft();
+    QPoint cancel = m_units.rect(kCancelUnits.x(), kCancelUnits.y(), 0, 0).topLeft();
+    if (input && m_mode == Mode::Colour) {
+        ask = scaledPixels(490, 60);
+    } else if (number) {
+        ask = scaledPixels(505, 90);
+        cancel = scaledPixels(505, 140);
+    } else if (screen == Screen::Answer) {
+        cancel = scaledPixels(260, 140);
+    }
+    m_ask->move(ask);
+    m_ask->setVisible(input);
+    m_cancel->move(cancel);
+    m_cancel->setPicture(screen == Screen::Answer ? kThanksPicture : kCancelPicture);
+    m_cancel->setVisible(screen != Screen::Greeting);
+}
+
+QPoint RandomGodDialog::scaledPixels(int x, int y) const
+{
+    // The screens' pixel places were laid out on a dialog font of 7 × 12 pixels to 4 × 8 units.
+    return {x * m_units.x(4) / 7, y * m_units.y(8) / 12};
+}
+
+void RandomGodDialog::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    m_view.dialogMoved(geometry().topLeft());
+}
