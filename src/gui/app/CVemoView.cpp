@@ -30,6 +30,7 @@
 #include "patterns/PatternGraphLayout.h"
 #include "predict/DataGodFiles.h"
 #include "predict/DataGodRequest.h"
+#include "predict/BacktestWindow.h"
 #include "predict/DataGodSettingsDialog.h"
 #include "predict/HitCountScreen.h"
 #include "predict/PredictingWindow.h"
@@ -127,6 +128,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kOracleNumber:
     case kHitCount:
     case kDataGod:
+    case kBacktest:
     case kHelp:
     case kBrowserFromFile:
     case kBrowserFromClipboard:
@@ -185,6 +187,9 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kDataGod:
         callDataGods();
+        break;
+    case kBacktest:
+        openBacktest();
         break;
     case kHelp:
         HelpWindow::showContents(m_doc.paths().helpIndex(), this);
@@ -251,6 +256,14 @@ void CVemoView::callDataGods()
     m_numberSpin->hide();
     m_historyGraph->hide();
     destroyLatestPopups();
+    enterDataGodMode();
+    DataGodSettingsDialog dialog(m_state.dataGodChoices, this);
+    connect(&dialog, &DataGodSettingsDialog::dataGodRequested, this, &CVemoView::requestDataGods);
+    dialog.exec();
+}
+
+void CVemoView::enterDataGodMode()
+{
     window()->setWindowTitle(dataGodTitle());
     resetResultCharts();
     if (!m_state.hitScreenActive) {
@@ -258,13 +271,31 @@ void CVemoView::callDataGods()
         m_state.predictionCount = DataGodSettings::kNothingComputed;
         showHitCountScreen();
     }
-    DataGodSettingsDialog dialog(m_state.dataGodChoices, this);
-    connect(&dialog, &DataGodSettingsDialog::dataGodRequested, this, [this](int wParam, int lParam) {
-        m_state.dataGodMode = true;
-        markResultPopupsPending();
-        dataGodRequest(wParam, lParam);
-    });
-    dialog.exec();
+}
+
+void CVemoView::requestDataGods(int wParam, int lParam)
+{
+    m_state.dataGodMode = true;
+    markResultPopupsPending();
+    dataGodRequest(wParam, lParam);
+}
+
+void CVemoView::runDataGodsWith(const DataGodSettings& settings)
+{
+    // As if chosen in the settings dialog, which keeps its choice of showing the predicting window.
+    DataGodSettings chosen = settings;
+    chosen.showPredicting = m_state.dataGodChoices.showPredicting;
+    m_state.dataGodChoices = chosen;
+    markResultPopupsPending();
+    destroyLatestPopups();
+    enterDataGodMode();
+    requestDataGods(chosen.wParam(), chosen.lParam());
+}
+
+void CVemoView::openBacktest()
+{
+    BacktestWindow* backtest = BacktestWindow::open(*this);
+    connect(backtest, &BacktestWindow::dataGodsRequested, this, &CVemoView::runDataGodsWith, Qt::UniqueConnection);
 }
 
 QString CVemoView::dataGodTitle() const

@@ -121,6 +121,11 @@ private:
     /** Command 32945: data-god mode, then the settings dialog. */
     void callDataGods();
     QString dataGodTitle() const;
+    void enterDataGodMode();
+    void requestDataGods(int wParam, int lParam);
+    /** The backtest window's request: the gods run with settings as the settings dialog runs them. */
+    void runDataGodsWith(const DataGodSettings& settings);
+    void openBacktest();
     void computeDataGods(const DataGodSettings& settings);
     void waitWhilePredicting(const DataGodSettings& settings);
     void closePredictingWindow();

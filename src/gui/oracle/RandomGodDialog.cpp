@@ -99,8 +99,7 @@ RandomGodDialog* RandomGodDialog::open(CVemoView& view)
 {
     if (!s_dialog) {
         s_dialog = new RandomGodDialog(view);
-        s_dialog->move((ScreenScale::width() - s_dialog->frameGeometry().width()) / 2,
-                       (ScreenScale::height() - s_dialog->frameGeometry().height()) / 2);
+        s_dialog->move(QRect(0, 0, ScreenScale::width(), ScreenScale::height()).center() - s_dialog->rect().center());
         s_dialog->show();
     }
     s_dialog->raise();

@@ -148,7 +148,8 @@ void drawGod(QPainter& p, const QRectF& target)
 
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 240));
-    for (const QPointF centre : {QPointF(22, 106), QPointF(50, 110), QPointF(78, 106), QPointF(36, 100), QPointF(64, 100)})
+    for (const QPointF centre :
+         {QPointF(22, 106), QPointF(50, 110), QPointF(78, 106), QPointF(36, 100), QPointF(64, 100)})
         p.drawEllipse(centre, 20, 10);
     p.restore();
 }
@@ -222,7 +223,7 @@ void drawNumberInput(QPainter& p)
         p.drawRoundedRect(units(left - 14, 26, 36, 28), 10, 10);
         drawLabel(p, units(left - 20, 56, 48, 12), OracleText::digitPlace(int(place)), Qt::AlignHCenter);
     }
-    drawLabel(p, units(280, 8, 76, 14), OracleText::luckyNumberLabel(), Qt::AlignHCenter);
+    drawLabel(p, units(284, 9, 66, 13), OracleText::luckyNumberLabel(), Qt::AlignHCenter);
     p.setPen(QPen(kVermilion, 2));
     p.setBrush(Qt::white);
     p.drawRoundedRect(units(301, 23, 33, 22), 6, 6);
@@ -323,7 +324,8 @@ void draw(QPainter& p, int id)
     case 157:
         return drawButton(p, OracleText::understoodButton(), QColor(0x8c, 0xd0, 0x80));
     case 158:
-        return drawButton(p, OracleText::pleaseHelpButton(), QColor(0xff, 0xb0, 0x50));
+        // The template's words on two lines, so that they stay as large as the other captions.
+        return drawButton(p, OracleText::pleaseHelpButton().insert(3, QLatin1Char('\n')), QColor(0xff, 0xb0, 0x50));
     case 160:
         return drawButton(p, OracleText::momentButton(), QColor(0x50, 0x9c, 0xe8));
     case 161:

@@ -1,0 +1,105 @@
+// The whole backtest (8,400 lines) as one vemo-cli process, beside the plain step-by-step gods for
+// one setting (13 numbers, all draws) over the same history, as the result files have them and
+// walk-forward. The peak memory of the largest backtest process is printed at the end.
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include "TestHistory.h"
+#include "predict/DataGodEngine.h"
+#include "reference/ReferenceDataGods.h"
+#include "store/DrawHistory.h"
+
+class BenchBacktest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void wholeBacktest_data();
+    void wholeBacktest();
+    void plainOneSetting_data();
+    void plainOneSetting();
+    void cleanupTestCase();
+};
+
+namespace {
+
+void modes(const QList<int>& sizes)
+{
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<bool>("walkForward");
+    for (const int draws : sizes) {
+        QTest::addRow("%d draws as written", draws) << draws << false;
+        QTest::addRow("%d draws walk-forward", draws) << draws << true;
+    }
+}
+
+} // namespace
+
+void BenchBacktest::wholeBacktest_data()
+{
+    modes({2000, 9998});
+}
+
+void BenchBacktest::wholeBacktest()
+{
+    QFETCH(int, draws);
+    QFETCH(bool, walkForward);
+    const TestInstall install(TestHistory::randomLines(draws, 1));
+    QStringList words{QStringLiteral("--install-path"), install.paths().root(), QStringLiteral("backtest")};
+    if (walkForward)
+        words.append(QStringLiteral("--walk-forward"));
+    const QString cli = QCoreApplication::applicationDirPath() + QStringLiteral("/vemo-cli");
+    QByteArray out;
+    QBENCHMARK {
+        QProcess process;
+        process.start(cli, words);
+        QVERIFY(process.waitForFinished(120000));
+        out = process.readAllStandardOutput();
+    }
+    QCOMPARE(out.count('\n'), 8400);
+}
+
+void BenchBacktest::plainOneSetting_data()
+{
+    modes({2000});
+}
+
+void BenchBacktest::plainOneSetting()
+{
+    QFETCH(int, draws);
+    QFETCH(bool, walkForward);
+    const TestInstall install(TestHistory::randomLines(draws, 1));
+    const auto history = DrawHistory::open(install.paths().historyFile());
+    QVERIFY(history.ok());
+    ReferenceDataGods::Run run = ReferenceDataGods::makeRun(*history.value(), DataGodSettings::kAllDraws, 13, 110);
+    qsizetype bytes = 0;
+    QBENCHMARK {
+        for (int order = DataGodEngine::kLowestOrder; order <= DataGodEngine::kHighestOrder; ++order) {
+            if (!walkForward) {
+                bytes += ReferenceDataGods::godFile(run, order).size();
+                continue;
+            }
+            // Walk-forward: the appearance counts of the draws before each predicted one.
+            for (int n = 0; n < kNumberCount; ++n)
+                run.appearanceCounts[n] = int(run.lines[n].left(DataGodEngine::kFirstPredictedDraw - 1).count('1'));
+            for (int draw = DataGodEngine::kFirstPredictedDraw; draw <= draws; ++draw) {
+                bytes += ReferenceDataGods::godPrediction(run, order, draw - 1).size();
+                for (int n = 0; n < kNumberCount; ++n)
+                    run.appearanceCounts[n] += run.lines[n][draw - 1] == '1' ? 1 : 0;
+            }
+        }
+    }
+    QVERIFY(bytes > 0);
+}
+
+void BenchBacktest::cleanupTestCase()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    qInfo("peak memory of the largest backtest process: %ld KB", usage.ru_maxrss);
+}
+
+QTEST_GUILESS_MAIN(BenchBacktest)
+#include "bench_backtest.moc"
