@@ -251,11 +251,6 @@ void CVemoView::dataGodRequest(int wParam, int lParam)
 
 void CVemoView::callDataGods()
 {
-    markResultPopupsPending();
-    m_weightingButton->hide();
-    m_numberSpin->hide();
-    m_historyGraph->hide();
-    destroyLatestPopups();
     enterDataGodMode();
     DataGodSettingsDialog dialog(m_state.dataGodChoices, this);
     connect(&dialog, &DataGodSettingsDialog::dataGodRequested, this, &CVemoView::requestDataGods);
@@ -264,6 +259,11 @@ void CVemoView::callDataGods()
 
 void CVemoView::enterDataGodMode()
 {
+    markResultPopupsPending();
+    m_weightingButton->hide();
+    m_numberSpin->hide();
+    m_historyGraph->hide();
+    destroyLatestPopups();
     window()->setWindowTitle(dataGodTitle());
     resetResultCharts();
     if (!m_state.hitScreenActive) {
@@ -286,8 +286,6 @@ void CVemoView::runDataGodsWith(const DataGodSettings& settings)
     DataGodSettings chosen = settings;
     chosen.showPredicting = m_state.dataGodChoices.showPredicting;
     m_state.dataGodChoices = chosen;
-    markResultPopupsPending();
-    destroyLatestPopups();
     enterDataGodMode();
     requestDataGods(chosen.wParam(), chosen.lParam());
 }
