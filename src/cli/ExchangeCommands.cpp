@@ -1,14 +1,12 @@
 #include "ExchangeCommands.h"
 
-#include <QFile>
-
 #include "CliArguments.h"
 #include "entry/RegistrantSlots.h"
+#include "exchange/CsvTable.h"
 #include "exchange/HistoryCsv.h"
 #include "exchange/PredictionCsv.h"
 #include "predict/DataGodSettings.h"
 #include "text/EntryText.h"
-#include "text/ExchangeText.h"
 
 namespace {
 
@@ -20,8 +18,8 @@ int writeCsv(CliContext& context, const QString& path, const Result<QByteArray>&
 {
     if (!csv.ok())
         return context.refuse(csv.error());
-    if (const auto fault = AtomicWriter::write(path, csv.value()))
-        return context.refuse(ExchangeText::csvWriteFailed(fault->path, fault->reason));
+    if (const Status fault = CsvTable::save(path, csv.value()))
+        return context.refuse(*fault);
     // The header line is no record.
     context.out() << countWord << ' ' << csv.value().count('\n') - 1 << '\n';
     return 0;
@@ -67,13 +65,10 @@ int importCsv(CliContext& context, CliArguments& args)
     const auto path = args.word();
     if (!path || !args.atEnd())
         return context.usage(kImportSynopsis);
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly))
-        return context.refuse(ExchangeText::csvUnreadable(*path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return context.refuse(ExchangeText::csvUnreadable(*path, file.errorString()));
-    const Result<FlagLines> lines = HistoryCsv::decode(bytes);
+    const Result<QByteArray> bytes = CsvTable::load(*path);
+    if (!bytes.ok())
+        return context.refuse(bytes.error());
+    const Result<FlagLines> lines = HistoryCsv::decode(bytes.value());
     if (!lines.ok())
         return context.refuse(lines.error());
     if (const Status fault = context.history().replaceAll(lines.value()))

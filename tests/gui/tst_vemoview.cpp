@@ -200,8 +200,9 @@ void TestVemoView::menuCommandsAndChecks()
                          MenuCommand::kRandomGod, MenuCommand::kOracleTime, MenuCommand::kOracleBirthday,
                          MenuCommand::kOracleColour, MenuCommand::kOracleNumber,
                          MenuCommand::kHistoryGraph, MenuCommand::kDataEntry, MenuCommand::kPredictionFiles,
-                         MenuCommand::kHitCount, MenuCommand::kDataGod, MenuCommand::kBrowserFromFile,
-                         MenuCommand::kBrowserFromClipboard, MenuCommand::kHomePage, MenuCommand::kAbout})
+                         MenuCommand::kHitCount, MenuCommand::kDataGod, MenuCommand::kBacktest, MenuCommand::kBrowserFromFile,
+                         MenuCommand::kBrowserFromClipboard, MenuCommand::kHomePage, MenuCommand::kAbout,
+                         MenuCommand::kExportCsv, MenuCommand::kImportCsv})
         QVERIFY2(command(id)->isEnabled(), qPrintable(QString::number(id)));
     // Commands whose windows are still to come are in the menu, but cannot be chosen.
     for (const int id : {MenuCommand::kDataUpdate}) {

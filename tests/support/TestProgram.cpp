@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/CMainFrame.h"
 #include "app/COpeningWnd.h"
@@ -18,6 +20,17 @@ void TestProgram::prepareSuite()
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     COpeningWnd::setDisplayTime(10ms);
+}
+
+void TestProgram::whenModalShows(std::function<void(QWidget* modal)> work)
+{
+    QTimer::singleShot(0, qApp, [work = std::move(work)] {
+        QWidget* modal = nullptr;
+        QTRY_VERIFY((modal = QApplication::activeModalWidget()) && modal->isVisible());
+        work(modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible())
+            dialog->reject();
+    });
 }
 
 std::unique_ptr<TestProgram> TestProgram::start(const InstallPaths& paths)

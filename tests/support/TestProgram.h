@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "store/InstallPaths.h"
@@ -7,12 +8,19 @@
 class CMainFrame;
 class CVemoApp;
 class CVemoView;
+class QWidget;
 
 /** The program as the user starts it, on a test installation, for the GUI suites. */
 class TestProgram {
 public:
     /** Once per suite: the instance lock in a folder of the suite's own, test settings, a short opening window. */
     static void prepareSuite();
+
+    /**
+     * Runs work on the next modal window once it is up, while the command that opened it waits for it;
+     * a window that work leaves open (a failed check) is closed, so that the command returns.
+     */
+    static void whenModalShows(std::function<void(QWidget* modal)> work);
 
     /** Starts the program and waits until its window shows its first title; null when it does not start. */
     static std::unique_ptr<TestProgram> start(const InstallPaths& paths);

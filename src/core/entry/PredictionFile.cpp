@@ -1,12 +1,12 @@
 #include "entry/PredictionFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
 
 #include "entry/SixNumbers.h"
+#include "store/FileNameBytes.h"
 #include "text/EntryText.h"
 #include "text/PredictText.h"
 
@@ -121,14 +121,15 @@ QString PredictionFile::latestText(const std::optional<PredictionRecord>& predic
 
 QString PredictionFile::backupBase() const
 {
-    return QFileInfo(m_path).completeBaseName();
+    // Kept versions are the program's own files: named in UTF-8 whatever the file's name is.
+    return QFileInfo(FileNameBytes::readable(m_path)).completeBaseName();
 }
 
 Status PredictionFile::undoLastChange()
 {
     const QList<BackupName> kept = m_backups.backups(backupBase());
     if (kept.isEmpty())
-        return EntryText::nothingToUndo(QFileInfo(m_path).fileName());
+        return EntryText::nothingToUndo(backupBase() + QStringLiteral(".txt"));
     const auto restored = PredictionRecord::readFile(m_backups.path(kept.first()), kNumbers);
     if (!restored.ok())
         return restored.error();
@@ -154,7 +155,7 @@ Status PredictionFile::write(const QList<PredictionRecord>& records) const
 {
     QList<FileChange> changes;
     // A missing file has nothing to keep; an empty one is kept, so the first prediction can be undone.
-    if (QFileInfo::exists(m_path)) {
+    if (FileNameBytes::exists(m_path)) {
         auto present = this->records();
         if (!present.ok())
             return present.error();
@@ -162,7 +163,7 @@ Status PredictionFile::write(const QList<PredictionRecord>& records) const
     }
     changes.append(FileChange::write(m_path, encode(records)));
     if (auto fault = AtomicWriter::commit(changes))
-        return PredictText::predictionFileWriteFailed(fault->path, fault->reason);
+        return PredictText::predictionFileWriteFailed(FileNameBytes::readable(fault->path), fault->reason);
     m_backups.prune(backupBase());
     return std::nullopt;
 }

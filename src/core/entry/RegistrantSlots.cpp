@@ -1,10 +1,10 @@
 #include "entry/RegistrantSlots.h"
 
-#include <QFile>
 #include <QStringEncoder>
 
 #include <algorithm>
 
+#include "store/FileNameBytes.h"
 #include "text/EntryText.h"
 
 namespace {
@@ -12,13 +12,10 @@ namespace {
 // The file as it is, broken or not: it moves or goes to the backups whole.
 Result<QByteArray> readBytes(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return EntryText::registrantFileFailed(path, file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return EntryText::registrantFileFailed(path, file.errorString());
-    return bytes;
+    FileNameBytes::Content content = FileNameBytes::read(path);
+    if (!content.bytes)
+        return EntryText::registrantFileFailed(FileNameBytes::readable(path), content.reason);
+    return std::move(*content.bytes);
 }
 
 } // namespace
@@ -38,7 +35,7 @@ PredictionFile RegistrantSlots::predictionFile(int slot) const
     const BackupFolder backups(m_paths.backupFolder());
     if (!isRegistered(slot))
         return PredictionFile(m_paths.sampleFile(), backups);
-    return PredictionFile(m_paths.registrantFile(slot, name(slot)), backups);
+    return PredictionFile(findRegistrantFile(m_paths, slot, name(slot)), backups);
 }
 
 Status RegistrantSlots::checkName(const QString& name)
@@ -64,22 +61,24 @@ Status RegistrantSlots::setName(int slot, const QString& name)
         return EntryText::registrantNotRegistered(slot);
     if (auto fault = checkName(name))
         return fault;
-    const QString target = m_paths.registrantFile(slot, name);
-    const QString current = m_paths.registrantFile(slot, m_names[slot - 1]);
+    const QString current = findRegistrantFile(m_paths, slot, m_names[slot - 1]);
+    // The same name keeps its file, even one named in Shift-JIS; a new name is written in UTF-8.
+    const QString target =
+        isRegistered(slot) && name == m_names[slot - 1] ? current : m_paths.registrantFile(slot, name);
     QList<FileChange> changes;
-    if (isRegistered(slot) && target != current && QFile::exists(current)) {
-        if (QFile::exists(target))
+    if (isRegistered(slot) && target != current && FileNameBytes::exists(current)) {
+        if (FileNameBytes::exists(target))
             return EntryText::registrantFileExists(target);
         // The predictions move to the new name in one change: both names never hold them at once.
         const Result<QByteArray> bytes = readBytes(current);
         if (!bytes.ok())
             return bytes.error();
         changes = {FileChange::write(target, bytes.value()), FileChange::remove(current)};
-    } else if (!QFile::exists(target)) {
+    } else if (!FileNameBytes::exists(target)) {
         changes = {FileChange::write(target, QByteArray())};
     }
     if (auto fault = AtomicWriter::commit(changes))
-        return EntryText::registrantFileFailed(fault->path, fault->reason);
+        return EntryText::registrantFileFailed(FileNameBytes::readable(fault->path), fault->reason);
     m_names[slot - 1] = name;
     return std::nullopt;
 }
@@ -93,14 +92,14 @@ Status RegistrantSlots::remove(int slot)
     QList<FileChange> changes;
     // The predictions stay in the backup folder. A file already deleted by someone else frees the
     // slot just the same.
-    if (QFile::exists(file.path())) {
+    if (FileNameBytes::exists(file.path())) {
         const Result<QByteArray> bytes = readBytes(file.path());
         if (!bytes.ok())
             return bytes.error();
         changes = {backups.keep(file.backupBase(), bytes.value(), std::nullopt), FileChange::remove(file.path())};
     }
     if (auto fault = AtomicWriter::commit(changes))
-        return EntryText::registrantFileFailed(fault->path, fault->reason);
+        return EntryText::registrantFileFailed(FileNameBytes::readable(fault->path), fault->reason);
     backups.prune(file.backupBase());
     m_names[slot - 1].clear();
     return std::nullopt;

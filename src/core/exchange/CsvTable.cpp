@@ -1,5 +1,10 @@
 #include "exchange/CsvTable.h"
 
+#include <QFile>
+
+#include "store/AtomicWriter.h"
+#include "text/ExchangeText.h"
+
 namespace CsvTable {
 namespace {
 
@@ -44,6 +49,24 @@ QByteArray write(const QList<QStringList>& rows)
     for (const QStringList& row : rows)
         bytes += row.join(QLatin1Char(',')).toUtf8() + '\n';
     return bytes;
+}
+
+Result<QByteArray> load(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ExchangeText::csvUnreadable(path, file.errorString());
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return ExchangeText::csvUnreadable(path, file.errorString());
+    return bytes;
+}
+
+Status save(const QString& path, const QByteArray& csv)
+{
+    if (const auto fault = AtomicWriter::write(path, csv))
+        return ExchangeText::csvWriteFailed(fault->path, fault->reason);
+    return std::nullopt;
 }
 
 } // namespace CsvTable

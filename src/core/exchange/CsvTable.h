@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+#include "UserMessage.h"
+
 /** One line of a CSV file: its line number (1-based) and its cells, trimmed of blanks and quotes. */
 struct CsvRow {
     int line = 0;
@@ -22,5 +24,11 @@ QList<CsvRow> read(const QByteArray& bytes);
 
 /** Comma-separated lines, each ending in LF. */
 QByteArray write(const QList<QStringList>& rows);
+
+/** The bytes of a CSV file, or the message naming it. */
+Result<QByteArray> load(const QString& path);
+
+/** Writes a CSV file through the atomic writer; a failure leaves the file as it was. */
+Status save(const QString& path, const QByteArray& csv);
 
 } // namespace CsvTable

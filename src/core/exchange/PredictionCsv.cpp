@@ -48,7 +48,8 @@ Result<QByteArray> dataGods(const InstallPaths& paths, int predictionCount, cons
     QList<QStringList> rows{QStringList{QStringLiteral("god"), QStringLiteral("draw")} + numberHeader(predictionCount)
                             + QStringList{QStringLiteral("hits")}};
     for (const PredictText::DataGodName& god : PredictText::dataGods()) {
-        const auto records = PredictionRecord::readFile(paths.dataGodFile(god.prefix, predictionCount), predictionCount);
+        const QString file = paths.dataGodFile(god.prefix, predictionCount);
+        const auto records = PredictionRecord::readFile(file, predictionCount);
         if (!records.ok())
             return records.error();
         for (const PredictionRecord& record : records.value())

@@ -1,10 +1,10 @@
 #include "predict/HitStatistics.h"
 
-#include <QFileInfo>
 
 #include "predict/DataGodSettings.h"
 #include "predict/PredictionRecord.h"
 #include "store/DrawHistory.h"
+#include "store/FileNameBytes.h"
 #include "store/InstallPaths.h"
 #include "text/PredictText.h"
 
@@ -32,7 +32,7 @@ Result<HitStatistics> HitStatistics::ofFile(const QString& path, int numberCount
                                             int slot)
 {
     // A file that is not there is "no data"; an empty one is data without records.
-    if (!QFileInfo::exists(path))
+    if (!FileNameBytes::exists(path))
         return HitStatistics();
     const auto records = PredictionRecord::readFile(path, numberCount);
     if (!records.ok())
@@ -66,7 +66,7 @@ QList<Result<HitStatistics>> HitStatistics::ofRegistrants(const InstallPaths& pa
         if (name.isEmpty())
             slots.append(HitStatistics());
         else
-            slots.append(ofFile(paths.registrantFile(slot, name), kNumbersPerDraw, history, slot));
+            slots.append(ofFile(findRegistrantFile(paths, slot, name), kNumbersPerDraw, history, slot));
     }
     return slots;
 }

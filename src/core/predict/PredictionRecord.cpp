@@ -1,8 +1,7 @@
 #include "predict/PredictionRecord.h"
 
-#include <QFile>
-
 #include "store/DrawHistory.h"
+#include "store/FileNameBytes.h"
 #include "text/PredictText.h"
 
 namespace {
@@ -79,26 +78,25 @@ std::optional<QList<PredictionRecord>> PredictionRecord::decodeAll(const QByteAr
 
 Result<QList<PredictionRecord>> PredictionRecord::readFile(const QString& path, int numberCount)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!FileNameBytes::exists(path))
         return QList<PredictionRecord>();
-    if (!file.open(QIODevice::ReadOnly))
-        return PredictText::predictionFileUnreadable(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return PredictText::predictionFileUnreadable(path, file.errorString());
+    const FileNameBytes::Content content = FileNameBytes::read(path);
+    if (!content.bytes)
+        return PredictText::predictionFileUnreadable(FileNameBytes::readable(path), content.reason);
+    const QByteArray& bytes = *content.bytes;
 
     int badRecord = -1;
     auto records = decodeAll(bytes, numberCount, &badRecord);
     if (!records) {
         return PredictText::predictionFileMalformed(
-            path, badRecord < 0 ? PredictText::reasonRecordLength(length(numberCount))
+            FileNameBytes::readable(path), badRecord < 0 ? PredictText::reasonRecordLength(length(numberCount))
                                 : PredictText::reasonNotDigits(badRecord + 1));
     }
     for (qsizetype r = 0; r < records->size(); ++r) {
         for (const int n : records->at(r).numbers) {
             if ((n < 1 || n > kNumberCount) && n != kEmptySlot)
-                return PredictText::predictionFileMalformed(path, PredictText::reasonNumber(int(r + 1), n));
+                return PredictText::predictionFileMalformed(FileNameBytes::readable(path),
+                                                            PredictText::reasonNumber(int(r + 1), n));
         }
     }
     return std::move(*records);

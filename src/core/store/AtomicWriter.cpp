@@ -1,8 +1,5 @@
 #include "store/AtomicWriter.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -13,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "store/FileNameBytes.h"
 #include "text/StoreText.h"
 
 namespace AtomicWriter {
@@ -29,7 +27,7 @@ struct Step {
 
 class Failure {
 public:
-    Failure(const QByteArray& path, int error) : m_fault{QFile::decodeName(path), StoreText::systemReason(error)} {}
+    Failure(const QByteArray& path, int error) : m_fault{FileNameBytes::decode(path), StoreText::systemReason(error)} {}
     const WriteFault& fault() const { return m_fault; }
 
 private:
@@ -38,7 +36,10 @@ private:
 
 QByteArray folderOf(const QByteArray& path)
 {
-    return QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
 // Tries fresh names "<target>.XXXXXX" until make() does not find one taken.
@@ -98,20 +99,19 @@ void writeTemporary(Step& step)
 // Where the file system has no hard links, the old content is copied instead.
 bool copyFile(const QByteArray& from, const QByteArray& to)
 {
-    QFile in(QFile::decodeName(from));
-    if (!in.open(QIODevice::ReadOnly))
+    const FileNameBytes::Content in = FileNameBytes::read(FileNameBytes::decode(from));
+    if (!in.bytes)
         return false;
-    const QByteArray bytes = in.readAll();
     const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     bool written = true;
     try {
-        writeAll(fd, bytes, to);
+        writeAll(fd, *in.bytes, to);
     } catch (const Failure&) {
         written = false;
     }
-    return ::close(fd) == 0 && written && in.error() == QFile::NoError;
+    return ::close(fd) == 0 && written;
 }
 
 void keepOld(Step& step)
@@ -199,7 +199,7 @@ std::optional<WriteFault> commit(const QList<FileChange>& changes)
 {
     QList<Step> steps;
     for (const FileChange& change : changes)
-        steps.append(Step{change, QFile::encodeName(change.path), {}, {}, false});
+        steps.append(Step{change, FileNameBytes::encode(change.path), {}, {}, false});
     std::optional<WriteFault> fault;
     try {
         for (Step& step : steps) {
@@ -234,10 +234,9 @@ bool isInterruptedSave(const QString& fileName)
 
 void removeInterruptedSaves(const QString& folder)
 {
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (isInterruptedSave(name))
-            QFile::remove(dir.filePath(name));
+    for (const QString& name : FileNameBytes::fileNames(folder)) {
+        if (isInterruptedSave(FileNameBytes::readable(name)))
+            FileNameBytes::remove(folder + QLatin1Char('/') + name);
     }
 }
 

@@ -1,11 +1,11 @@
 #include "store/BackupFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
 
+#include "store/FileNameBytes.h"
 #include "text/StoreText.h"
 
 namespace {
@@ -50,7 +50,7 @@ std::optional<BackupName> BackupName::parse(const QString& fileName)
 QList<BackupName> BackupFolder::all(const QString& base) const
 {
     QList<BackupName> names;
-    for (const QString& entry : QDir(m_folder).entryList(QDir::Files)) {
+    for (const QString& entry : FileNameBytes::fileNames(m_folder)) {
         if (auto name = BackupName::parse(entry); name && name->base == base)
             names.append(*name);
     }
@@ -95,17 +95,14 @@ void BackupFolder::prune(const QString& base) const
     int undone = 0;
     for (const BackupName& name : all(base)) {
         if (++(name.undone ? undone : kept) > kKept)
-            QFile::remove(path(name));
+            FileNameBytes::remove(path(name));
     }
 }
 
 Result<QByteArray> BackupFolder::read(const BackupName& name) const
 {
-    QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return StoreText::backupUnreadable(file.fileName(), file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return StoreText::backupUnreadable(file.fileName(), file.errorString());
-    return bytes;
+    FileNameBytes::Content content = FileNameBytes::read(path(name));
+    if (!content.bytes)
+        return StoreText::backupUnreadable(FileNameBytes::readable(path(name)), content.reason);
+    return std::move(*content.bytes);
 }

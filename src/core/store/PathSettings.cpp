@@ -35,6 +35,14 @@ PathSettings PathSettings::loadPathSettings(const QString& file)
     return settings;
 }
 
+bool PathSettings::isWindowsPath(const QString& browserPath)
+{
+    const QString path = browserPath.trimmed();
+    const bool driveLetter =
+        path.size() >= 2 && path[0].unicode() < 0x80 && path[0].isLetter() && path[1] == QLatin1Char(':');
+    return driveLetter || path.contains(QLatin1Char('\\'));
+}
+
 Status PathSettings::writePathData(const QString& file) const
 {
     const QByteArray path = browserPath.toUtf8();

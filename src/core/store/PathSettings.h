@@ -21,4 +21,10 @@ struct PathSettings {
      * address holding a NUL, could not be read back and is refused; the file is then untouched.
      */
     Status writePathData(const QString& file) const;
+
+    /**
+     * Whether a browser path is a Windows program's ("C:\…", "\\server\…" or any path with
+     * a backslash), as a data folder brought from Windows has it: no program here answers to it.
+     */
+    static bool isWindowsPath(const QString& browserPath);
 };

@@ -1,6 +1,7 @@
 #include "store/Registrants.h"
 
-#include <QDir>
+#include "store/FileNameBytes.h"
+#include "store/InstallPaths.h"
 
 std::optional<RegistrantFileName> RegistrantFileName::parse(const QString& fileName)
 {
@@ -19,10 +20,22 @@ std::optional<RegistrantFileName> RegistrantFileName::parse(const QString& fileN
 RegistrantNames scanRegistrants(const QString& predictionFolder)
 {
     RegistrantNames names;
-    const QStringList entries = QDir(predictionFolder).entryList(QDir::Files, QDir::Name);
-    for (const QString& entry : entries) {
-        if (const auto file = RegistrantFileName::parse(entry))
+    for (const QString& entry : FileNameBytes::fileNames(predictionFolder)) {
+        if (const auto file = RegistrantFileName::parse(FileNameBytes::readable(entry)))
             names[file->slot - 1] = file->name;
     }
     return names;
+}
+
+QString findRegistrantFile(const InstallPaths& paths, int slot, const QString& name)
+{
+    const QString utf8 = paths.registrantFile(slot, name);
+    if (FileNameBytes::exists(utf8))
+        return utf8;
+    for (const QString& entry : FileNameBytes::fileNames(paths.predictionFolder())) {
+        const auto file = RegistrantFileName::parse(FileNameBytes::readable(entry));
+        if (file && file->slot == slot && file->name == name)
+            return paths.predictionFolder() + QLatin1Char('/') + entry;
+    }
+    return utf8;
 }

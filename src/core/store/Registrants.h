@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 
+class InstallPaths;
+
 /** Number of registrant slots. */
 inline constexpr int kRegistrantSlots = 5;
 
@@ -26,6 +28,13 @@ struct RegistrantFileName {
 
 /**
  * Recovers the registrant names from the prediction files "YDF<slot><name>.txt" in a folder.
- * Files are taken in name order; a later file for the same slot wins.
+ * Files are taken in name order; a later file for the same slot wins. A name that is not UTF-8
+ * (a folder from the Windows program) is read as Shift-JIS.
  */
 RegistrantNames scanRegistrants(const QString& predictionFolder);
+
+/**
+ * The prediction file of a registrant: "YDF<slot><name>.txt" in UTF-8, or, where the folder has
+ * none, the file whose name reads as that slot and name (a Shift-JIS name keeps its bytes).
+ */
+QString findRegistrantFile(const InstallPaths& paths, int slot, const QString& name);

@@ -23,6 +23,15 @@ UserMessage notRegistered()
                            "インターネット接続のためのブラウザを登録してください。")};
 }
 
+UserMessage windowsBrowser(const QString& browserPath)
+{
+    return {QStringLiteral("ブラウザを登録し直して下さい。"),
+            QStringLiteral("登録されているブラウザはWindowsのプログラムです。このパソコンでは起動できません。\n\n%1\n\n"
+                           "メニューの\"設定\"から\"ブラウザの設定\"を選んで、\n"
+                           "このパソコンのブラウザを登録して下さい。")
+                .arg(browserPath)};
+}
+
 QString shellOpenExplanation(int result)
 {
     switch (result) {

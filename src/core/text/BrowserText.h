@@ -17,6 +17,9 @@ UserMessage startFailed(const QString& description);
 /** A web page was asked for while no browser is registered. */
 UserMessage notRegistered();
 
+/** The registered browser is a Windows program's path (a data folder brought from Windows). */
+UserMessage windowsBrowser(const QString& browserPath);
+
 /**
  * Explanation of a result of the shell's "open": one of the fixed English sentences for the
  * failures 0 … 32, empty for a success (any other value).

@@ -8,16 +8,6 @@ const QString kUnchanged = QStringLiteral("＊＊＊　データは変更され�
 
 } // namespace
 
-QString exportCommand()
-{
-    return QStringLiteral("本数字データをCSV形式で書き出す(&E)...");
-}
-
-QString importCommand()
-{
-    return QStringLiteral("本数字データをCSV形式から読み込む(&R)...");
-}
-
 QString exportDialogTitle()
 {
     return QStringLiteral("本数字データをCSV形式で書き出す");
@@ -41,6 +31,26 @@ QString dialogAccept()
 QString dialogReject()
 {
     return QStringLiteral("キャンセル");
+}
+
+QString dialogLookIn()
+{
+    return QStringLiteral("場所:");
+}
+
+QString dialogFileName()
+{
+    return QStringLiteral("ファイル名:");
+}
+
+QString dialogFileType()
+{
+    return QStringLiteral("ファイルの種類:");
+}
+
+UserMessage confirmReplaceFile(const QString& path)
+{
+    return {QStringLiteral("CSV形式で書き出す"), QStringLiteral("%1 はすでにあります。\n\n置き換えてもよろしいですか？").arg(path)};
 }
 
 UserMessage csvUnreadable(const QString& path, const QString& reason)

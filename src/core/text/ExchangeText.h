@@ -7,14 +7,17 @@
 /** Texts of the exchange with other programs: CSV files of the history and of the predictions. */
 namespace ExchangeText {
 
-/** The data menu's two commands and the titles of their file dialogs. */
-QString exportCommand();
-QString importCommand();
+/** The file dialogs of the data menu's two CSV commands: titles, filter, labels and buttons. */
 QString exportDialogTitle();
 QString importDialogTitle();
 QString fileFilter();
 QString dialogAccept();
 QString dialogReject();
+QString dialogLookIn();
+QString dialogFileName();
+QString dialogFileType();
+/** The file chosen to write to is there already. */
+UserMessage confirmReplaceFile(const QString& path);
 
 /** A CSV file could not be read. */
 UserMessage csvUnreadable(const QString& path, const QString& reason);

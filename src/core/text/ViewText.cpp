@@ -36,6 +36,8 @@ const QHash<int, QString>& commandTexts()
         {32817, QStringLiteral("***")},
         {32953, QStringLiteral("本数字データの更新(&W)")},
         {32960, QStringLiteral("本数字データを元に戻す(&U)")},
+        {32964, QStringLiteral("本数字データをCSV形式で書き出す(&O)...")},
+        {32965, QStringLiteral("本数字データをCSV形式から読み込む(&R)...")},
         {57671, QStringLiteral("ヘルプ(&H)")},
         {57664, QStringLiteral("バージョン情報(&A)...")},
     };

@@ -21,6 +21,7 @@
 #include "app/UpDownControl.h"
 #include "app/WeightingButton.h"
 #include "entry/BrowserSettings.h"
+#include "entry/CsvExchange.h"
 #include "entry/DataEntryDialog.h"
 #include "entry/NumberCard.h"
 #include "entry/RegistrantDialog.h"
@@ -133,6 +134,8 @@ bool CVemoView::handlesCommand(int commandId)
     case kBrowserFromFile:
     case kBrowserFromClipboard:
     case kHomePage:
+    case kExportCsv:
+    case kImportCsv:
         return true;
     default:
         return false;
@@ -202,6 +205,13 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kHomePage:
         BrowserSettings(m_doc, this).setHomePageFromClipboard();
+        break;
+    case kExportCsv:
+        CsvExchange(m_doc, this).exportHistory();
+        break;
+    case kImportCsv:
+        if (CsvExchange(m_doc, this).importHistory())
+            refreshAfterHistoryEdit();
         break;
     default:
         // The last-draw item only shows the draw count.

@@ -9,7 +9,8 @@ using namespace MenuCommand;
 
 MainMenu::MainMenu(QMenuBar* bar) : QObject(bar), m_bar(bar)
 {
-    addCommands(bar->addMenu(ViewText::dataMenu()), {kDataEntry, kPredictionFiles, kDataUpdate, 0, kUndoHistory, 0, kExit});
+    addCommands(bar->addMenu(ViewText::dataMenu()),
+                {kDataEntry, kPredictionFiles, kDataUpdate, 0, kUndoHistory, 0, kExportCsv, kImportCsv, 0, kExit});
     addCommands(bar->addMenu(ViewText::graphMenu()),
                 {kPatternGraph, kAppearance, kHistoryGraph, kHitCount, 0, kWeightingOn, kWeightingOff});
     addCommand(bar, kLatestPattern);

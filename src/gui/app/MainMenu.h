@@ -33,6 +33,8 @@ inline constexpr int kBacktest = 32947;
 inline constexpr int kLastDraw = 32817;
 inline constexpr int kDataUpdate = 32953;
 inline constexpr int kUndoHistory = 32960;
+inline constexpr int kExportCsv = 32964;
+inline constexpr int kImportCsv = 32965;
 inline constexpr int kHelp = 57671;
 inline constexpr int kAbout = 57664;
 } // namespace MenuCommand

@@ -12,6 +12,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include "store/PathSettings.h"
 #include "text/BrowserText.h"
 
 namespace {
@@ -141,6 +142,8 @@ void BrowserService::Process::reset()
 
 Result<BrowserService::Process> BrowserService::startBrowser(const QString& browserPath, const QString& address)
 {
+    if (PathSettings::isWindowsPath(browserPath))
+        return BrowserText::windowsBrowser(browserPath);
     const Started started = startDetached(commandOf(browserPath, address));
     if (started.pid <= 0)
         return BrowserText::startFailed(started.description);

@@ -1,6 +1,5 @@
 #include "predict/HitCountScreen.h"
 
-#include <QFileInfo>
 #include <QTimer>
 
 #include "app/CVemoDoc.h"
@@ -11,6 +10,8 @@
 #include "predict/DataGodResultWindow.h"
 #include "predict/DataGodSettings.h"
 #include "store/DrawHistory.h"
+#include "store/FileNameBytes.h"
+#include "store/Registrants.h"
 
 namespace {
 
@@ -96,11 +97,11 @@ void HitCountScreen::recountSlot(int slot, const Source& source, QList<UserMessa
         const QString& name = source.names[std::size_t(slot - 1)];
         panel.title = name.isEmpty() ? PredictText::unregisteredSlot() : name;
         if (!name.isEmpty())
-            path = m_doc.paths().registrantFile(slot, name);
+            path = findRegistrantFile(m_doc.paths(), slot, name);
     }
     panel.statistics = HitStatistics();
     // A file that is not there, or cannot be read, leaves the window white and the figures "xx".
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
+    if (path.isEmpty() || !FileNameBytes::exists(path)) {
         window->setChart(std::nullopt, source.dataGodMode, panel.title);
         return;
     }

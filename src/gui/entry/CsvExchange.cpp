@@ -1,0 +1,92 @@
+#include "entry/CsvExchange.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/CVemoDoc.h"
+#include "app/MessageService.h"
+#include "exchange/CsvTable.h"
+#include "exchange/HistoryCsv.h"
+#include "store/DrawHistory.h"
+#include "text/ExchangeText.h"
+
+namespace {
+
+const QString kDefaultName = QStringLiteral("KakoData.csv");
+
+void showFault(const UserMessage& fault)
+{
+    MessageService::show(fault, MessageService::Buttons::Ok, MessageService::Icon::Exclamation);
+}
+
+} // namespace
+
+CsvExchange::CsvExchange(CVemoDoc& doc, QWidget* owner) : m_doc(doc), m_owner(owner)
+{
+}
+
+void CsvExchange::exportHistory()
+{
+    const Result<QByteArray> csv = HistoryCsv::encode(m_doc.history());
+    if (!csv.ok()) {
+        showFault(csv.error());
+        return;
+    }
+    const std::optional<QString> path = chooseFile(Purpose::Export);
+    if (!path || (QFileInfo::exists(*path) && !MessageService::confirm(ExchangeText::confirmReplaceFile(*path))))
+        return;
+    if (const Status fault = CsvTable::save(*path, csv.value())) {
+        showFault(*fault);
+        return;
+    }
+    MessageService::show(ExchangeText::exportDone(*path, m_doc.history().drawCount()), MessageService::Buttons::Ok,
+                         MessageService::Icon::Information);
+}
+
+bool CsvExchange::importHistory()
+{
+    const std::optional<QString> path = chooseFile(Purpose::Import);
+    if (!path)
+        return false;
+    const Result<QByteArray> bytes = CsvTable::load(*path);
+    const Result<FlagLines> lines = bytes.ok() ? HistoryCsv::decode(bytes.value()) : Result<FlagLines>(bytes.error());
+    if (!lines.ok()) {
+        showFault(lines.error());
+        return false;
+    }
+    DrawHistory& history = m_doc.history();
+    if (!MessageService::confirm(ExchangeText::confirmImport(*path, int(lines.value()[0].size()), history.drawCount())))
+        return false;
+    // The replaced history goes to the backups, so the menu's undo brings it back.
+    if (const Status fault = history.replaceAll(lines.value())) {
+        MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
+        return false;
+    }
+    MessageService::show(ExchangeText::importDone(history.drawCount()), MessageService::Buttons::Ok,
+                         MessageService::Icon::Information);
+    return true;
+}
+
+std::optional<QString> CsvExchange::chooseFile(Purpose purpose) const
+{
+    const bool exporting = purpose == Purpose::Export;
+    QFileDialog dialog(m_owner, exporting ? ExchangeText::exportDialogTitle() : ExchangeText::importDialogTitle());
+    // Qt's own dialog takes the Japanese labels; the replace question comes from the program's messages.
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(exporting ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(exporting ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(ExchangeText::fileFilter());
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDirectory(QDir::homePath());
+    if (exporting)
+        dialog.selectFile(kDefaultName);
+    dialog.setLabelText(QFileDialog::LookIn, ExchangeText::dialogLookIn());
+    dialog.setLabelText(QFileDialog::FileName, ExchangeText::dialogFileName());
+    dialog.setLabelText(QFileDialog::FileType, ExchangeText::dialogFileType());
+    dialog.setLabelText(QFileDialog::Accept, ExchangeText::dialogAccept());
+    dialog.setLabelText(QFileDialog::Reject, ExchangeText::dialogReject());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

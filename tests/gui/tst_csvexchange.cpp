@@ -1,0 +1,147 @@
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "TestHistory.h"
+#include "TestProgram.h"
+#include "app/CMainFrame.h"
+#include "app/CVemoView.h"
+#include "app/MainMenu.h"
+#include "app/MessageService.h"
+#include "text/ExchangeText.h"
+#include "text/StoreText.h"
+
+namespace {
+
+// Chooses a file in the command's file dialog once it is up, as the user does: the name, then 決定.
+void chooseInFileDialog(const QString& expectedTitle, const QString& file)
+{
+    TestProgram::whenModalShows([expectedTitle, file](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), expectedTitle);
+        QCOMPARE(dialog->labelText(QFileDialog::FileName), ExchangeText::dialogFileName());
+        dialog->selectFile(file);
+        QPushButton* decide = nullptr;
+        for (QPushButton* button : dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
+            if (button->text() == ExchangeText::dialogAccept())
+                decide = button;
+        QVERIFY(decide && decide->isEnabled());
+        QTest::mouseClick(decide, Qt::LeftButton);
+    });
+}
+
+} // namespace
+
+class TestCsvExchange : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void exportThenImportThroughTheMenu();
+
+private:
+    void choose(int commandId);
+    QImage viewShot() const { return m_program->frame()->view()->grab().toImage(); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<TestProgram> m_program;
+    QList<UserMessage> m_messages;
+    QList<MessageService::Answer> m_answers;
+};
+
+void TestCsvExchange::initTestCase()
+{
+    TestProgram::prepareSuite();
+    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
+        m_messages.append(message);
+        return m_answers.isEmpty() ? MessageService::Answer::Ok : m_answers.takeFirst();
+    });
+}
+
+void TestCsvExchange::cleanup()
+{
+    m_program.reset();
+    m_install.reset();
+}
+
+void TestCsvExchange::choose(int commandId)
+{
+    QAction* item = MainMenu::findCommand(m_program->frame(), commandId);
+    QVERIFY(item && item->isEnabled());
+    item->trigger();
+}
+
+void TestCsvExchange::exportThenImportThroughTheMenu()
+{
+    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(150, 9));
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    const QByteArray original = m_install->historyBytes();
+
+    // Export over a file that is there: the program asks first.
+    const QString exported = m_dir.filePath(QStringLiteral("書き出し.csv"));
+    TestHistory::writeFile(exported, "old");
+    m_answers = {MessageService::Answer::Yes};
+    chooseInFileDialog(ExchangeText::exportDialogTitle(), exported);
+    choose(MenuCommand::kExportCsv);
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_messages[0].text, ExchangeText::confirmReplaceFile(exported).text);
+    QCOMPARE(m_messages[1].text, ExchangeText::exportDone(exported, 150).text);
+    const QByteArray csv = TestHistory::readFile(exported);
+    QVERIFY(csv.startsWith("draw,n1,n2,n3,n4,n5,n6\n1,"));
+    QCOMPARE(csv.count('\n'), 151);
+
+    // A broken line: its message, no question, nothing changed.
+    const QString broken = m_dir.filePath(QStringLiteral("broken.csv"));
+    TestHistory::writeFile(broken, QByteArray(csv).replace("\n3,", "\n4,"));
+    m_messages.clear();
+    chooseInFileDialog(ExchangeText::importDialogTitle(), broken);
+    choose(MenuCommand::kImportCsv);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].text.startsWith(QStringLiteral("CSVファイルの 4 行目が正しくありません。")),
+             qPrintable(m_messages[0].text));
+    QCOMPARE(m_install->historyBytes(), original);
+
+    // Another history, written as a spreadsheet would: declined first, then taken.
+    const FlagLines newer = TestHistory::randomLines(160, 4);
+    const TestInstall other(newer);
+    const QString newerCsv = m_dir.filePath(QStringLiteral("newer.csv"));
+    QCOMPARE(runCli(other.paths(), {QStringLiteral("export-csv"), newerCsv}).exitCode, 0);
+    TestHistory::writeFile(newerCsv, TestHistory::readFile(newerCsv).replace(',', '\t').replace("\n", "\r\n"));
+    const QImage before = viewShot();
+    m_messages.clear();
+    m_answers = {MessageService::Answer::No};
+    chooseInFileDialog(ExchangeText::importDialogTitle(), newerCsv);
+    choose(MenuCommand::kImportCsv);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, ExchangeText::confirmImport(newerCsv, 160, 150).text);
+    QCOMPARE(m_install->historyBytes(), original);
+
+    m_messages.clear();
+    m_answers = {MessageService::Answer::Yes};
+    chooseInFileDialog(ExchangeText::importDialogTitle(), newerCsv);
+    choose(MenuCommand::kImportCsv);
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_messages[1].text, ExchangeText::importDone(160).text);
+    QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(newer));
+    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(160));
+    // The pattern graph is drawn again from the new draws.
+    QTRY_VERIFY(viewShot() != before);
+
+    // The replaced history is the one undo brings back.
+    m_messages.clear();
+    m_answers = {MessageService::Answer::Yes};
+    choose(MenuCommand::kUndoHistory);
+    QCOMPARE(m_install->historyBytes(), original);
+}
+
+QTEST_MAIN(TestCsvExchange)
+#include "tst_csvexchange.moc"
