@@ -202,7 +202,7 @@ void TestVemoView::menuCommandsAndChecks()
                          MenuCommand::kHistoryGraph, MenuCommand::kDataEntry, MenuCommand::kPredictionFiles,
                          MenuCommand::kHitCount, MenuCommand::kDataGod, MenuCommand::kBacktest, MenuCommand::kBrowserFromFile,
                          MenuCommand::kBrowserFromClipboard, MenuCommand::kHomePage, MenuCommand::kAbout,
-                         MenuCommand::kExportCsv, MenuCommand::kImportCsv})
+                         MenuCommand::kExportCsv, MenuCommand::kImportCsv, MenuCommand::kBacktest})
         QVERIFY2(command(id)->isEnabled(), qPrintable(QString::number(id)));
     // Commands whose windows are still to come are in the menu, but cannot be chosen.
     for (const int id : {MenuCommand::kDataUpdate}) {

@@ -26,6 +26,7 @@ constexpr double kSmallestLimit = 3.0;
 BacktestHeatMap::BacktestHeatMap(QWidget* parent) : QWidget(parent)
 {
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 12));
+    setMinimumSize(sizeHint());
 }
 
 void BacktestHeatMap::showScores(const QList<BacktestScore>& scores, int amount, bool preferFrequent)
