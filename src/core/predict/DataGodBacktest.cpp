@@ -139,8 +139,7 @@ public:
             const int a = draw - 1;
             window.moveTo(a - DataGodEngine::windowLength(unit.amount, a) + 1, a);
             NumberValues scores;
-            for (int n = 1; n <= kNumberCount; ++n)
-                scores[n - 1] = window.score(n);
+            window.scores(scores);
             const NumberList candidates = DataGodRanking::candidateList(scores, kMostCandidates);
             for (int n = 1; n <= kNumberCount; ++n)
                 drawn[n] = m_lines[n - 1][a] == '1' ? 1 : 0;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/AppearanceCounts.h"
 #include "predict/DataGodWindow.h"
 #include "predict/PredictionRecord.h"
 #include "store/DrawHistory.h"
@@ -18,12 +17,13 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
     }
     // The gods receive priority and weight as one RequestCode and read them back from it.
     const int requestCode = settings.requestCode();
-    m_preferFrequent = requestCode < 200;
-    m_candidateLimit = requestCode - (m_preferFrequent ? 100 : 200) + 14;
-    const auto counts = appearanceCounts(history, 0);
-    std::copy(counts.begin(), counts.end(), m_appearanceCounts.begin());
-    m_appearanceRanking = DataGodRanking::appearanceRanking(m_appearanceCounts, m_preferFrequent);
-    m_rankValues = DataGodRanking::rankValues(m_appearanceCounts, m_preferFrequent);
+    const bool preferFrequent = requestCode < 200;
+    const int candidateLimit = requestCode - (preferFrequent ? 100 : 200) + 14;
+    // AppearanceCount over the whole history.
+    NumberValues counts;
+    for (int n = 0; n < kNumberCount; ++n)
+        counts[n] = int(m_lines[n].count('1'));
+    m_chooser = std::make_unique<CandidateChooser>(counts, preferFrequent, candidateLimit, m_predictionCount);
 }
 
 DataGodEngine::~DataGodEngine() = default;
@@ -37,10 +37,8 @@ NumberList DataGodEngine::godPrediction(int order, int a)
     window->moveTo(a - windowLength(m_dataAmount, a) + 1, a);
 
     NumberValues scores;
-    for (int n = 1; n <= kNumberCount; ++n)
-        scores[n - 1] = window->score(n);
-    const NumberList chosen = DataGodRanking::chosenCandidates(scores, m_rankValues, m_candidateLimit, m_predictionCount);
-    return DataGodRanking::fillSlots(chosen, m_appearanceRanking, m_predictionCount);
+    window->scores(scores);
+    return m_chooser->choose(scores);
 }
 
 QByteArray DataGodEngine::godFile(int order)

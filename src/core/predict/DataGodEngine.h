@@ -42,14 +42,9 @@ public:
     static int windowLength(int dataAmount, int a);
 
 private:
-
     FlagLines m_lines;
     int m_predictionCount;
     int m_dataAmount;
-    bool m_preferFrequent;
-    int m_candidateLimit;
-    NumberValues m_appearanceCounts; // AppearanceCount over the whole history
-    NumberList m_appearanceRanking;
-    NumberValues m_rankValues;
+    std::unique_ptr<CandidateChooser> m_chooser;
     std::array<std::unique_ptr<DataGodWindow>, kHighestOrder - kLowestOrder + 1> m_windows;
 };

@@ -94,41 +94,6 @@ NumberValues rankValues(const NumberValues& appearanceCounts, bool preferFrequen
     return values;
 }
 
-NumberList chosenCandidates(const NumberValues& scores, const NumberValues& values, int limit, int count)
-{
-    std::array<int, kNumberCount> keys;
-    qsizetype size = 0;
-    for (int n = 1; n <= kNumberCount; ++n) {
-        if (scores[n - 1] > 0)
-            keys[size++] = scores[n - 1] << kTieBits | (kTieMask - n);
-    }
-    if (size > limit) {
-        selectLargest(keys.data(), size, limit);
-        size = limit;
-    }
-    // The re-ranking takes the second candidate ahead of the first unless the first ranks strictly
-    // higher: their places swap before the values decide, and on equal values the earlier place wins.
-    if (size >= 2) {
-        std::swap(*std::max_element(keys.begin(), keys.begin() + size), keys[0]);
-        std::swap(*std::max_element(keys.begin() + 1, keys.begin() + size), keys[1]);
-    }
-    std::array<qint64, kNumberCount> ranked;
-    for (qsizetype i = 0; i < size; ++i) {
-        const int n = kTieMask - (keys[i] & kTieMask);
-        const int place = i < 2 && size >= 2 ? keys[1 - i] : keys[i];
-        // value, place and number in one key: a place fits 8 + 14 + 6 bits.
-        ranked[i] = qint64(values[n - 1]) << 40 | qint64(place) << kTieBits | n;
-    }
-    if (size > count) {
-        selectLargest(ranked.data(), size, count);
-        size = count;
-    }
-    NumberList chosen;
-    for (qsizetype i = 0; i < size; ++i)
-        chosen.append(int(ranked[i] & kTieMask));
-    return chosen;
-}
-
 void rerank(NumberList& numbers, const NumberValues& appearanceCounts, bool preferFrequent)
 {
     if (numbers.size() < 2)
@@ -187,3 +152,84 @@ NumberList fillSlots(const NumberList& candidates, const NumberList& ranking, in
 }
 
 } // namespace DataGodRanking
+
+CandidateChooser::CandidateChooser(const NumberValues& appearanceCounts, bool preferFrequent, int limit, int count)
+    : m_values(DataGodRanking::rankValues(appearanceCounts, preferFrequent)),
+      m_ranking(DataGodRanking::appearanceRanking(appearanceCounts, preferFrequent)),
+      m_limit(limit),
+      m_count(count)
+{
+    for (int n = 1; n <= kNumberCount; ++n)
+        m_byValue[std::size_t(n - 1)] = n;
+    std::stable_sort(m_byValue.begin(), m_byValue.end(),
+                     [this](int a, int b) { return m_values[a - 1] > m_values[b - 1]; });
+    for (int end = kNumberCount, i = kNumberCount - 1; i >= 0; --i) {
+        if (i + 1 < kNumberCount && m_values[m_byValue[i] - 1] != m_values[m_byValue[i + 1] - 1])
+            end = i + 1;
+        m_groupEnd[std::size_t(i)] = end;
+    }
+}
+
+NumberList CandidateChooser::choose(const NumberValues& scores) const
+{
+    using namespace DataGodRanking;
+    // Score keys as in candidateList; a number is a candidate when its key reaches the limit-th largest.
+    std::array<int, kNumberCount + 1> keyOf{};
+    std::array<int, kNumberCount> positive;
+    qsizetype candidates = 0;
+    int best = 0;
+    int second = 0;
+    for (int n = 1; n <= kNumberCount; ++n) {
+        if (scores[n - 1] <= 0)
+            continue;
+        const int key = scores[n - 1] << kTieBits | (kTieMask - n);
+        keyOf[n] = key;
+        positive[candidates++] = key;
+        if (key > best) {
+            second = best;
+            best = key;
+        } else if (key > second) {
+            second = key;
+        }
+    }
+    int threshold = 1;
+    if (candidates > m_limit) {
+        selectLargest(positive.data(), candidates, m_limit);
+        threshold = *std::min_element(positive.begin(), positive.begin() + m_limit);
+        candidates = m_limit;
+    }
+    // The re-ranking's first two change places before the values decide (see rerank).
+    const auto place = [&keyOf, best, second](int n) {
+        return keyOf[n] == best ? second : keyOf[n] == second ? best : keyOf[n];
+    };
+
+    std::array<bool, kNumberCount + 1> taken{};
+    int count = 0;
+    for (int i = 0; i < kNumberCount && count < m_count && count < candidates;) {
+        const int end = m_groupEnd[std::size_t(i)];
+        QVarLengthArray<int, kNumberCount> group;
+        for (; i < end; ++i) {
+            if (keyOf[m_byValue[std::size_t(i)]] >= threshold)
+                group.append(m_byValue[std::size_t(i)]);
+        }
+        // Equal values go by their place, earlier first; only the group at the cut needs it.
+        if (count + group.size() > m_count)
+            std::sort(group.begin(), group.end(), [&place](int a, int b) { return place(a) > place(b); });
+        for (qsizetype g = 0; g < group.size() && count < m_count; ++g, ++count)
+            taken[group[g]] = true;
+    }
+    if (count < m_count) {
+        NumberList chosen;
+        for (int n = 1; n <= kNumberCount; ++n) {
+            if (taken[n])
+                chosen.append(n);
+        }
+        return fillSlots(chosen, m_ranking, m_count);
+    }
+    NumberList slots;
+    for (int n = 1; n <= kNumberCount; ++n) {
+        if (taken[n])
+            slots.append(n);
+    }
+    return slots;
+}

@@ -33,12 +33,6 @@ void rerank(NumberList& numbers, const NumberValues& appearanceCounts, bool pref
 /** What the re-ranking orders by, highest first: the appearance count, or its complement for rare numbers. */
 NumberValues rankValues(const NumberValues& appearanceCounts, bool preferFrequent);
 
-/**
- * The first count numbers of candidateList(scores, limit) after the re-ranking by values
- * (rankValues), in no particular order. Selects them without sorting either list.
- */
-NumberList chosenCandidates(const NumberValues& scores, const NumberValues& values, int limit, int count);
-
 /** AppearanceRanking: 1 … 43 re-ranked as above. */
 NumberList appearanceRanking(const NumberValues& appearanceCounts, bool preferFrequent);
 
@@ -49,3 +43,24 @@ NumberList appearanceRanking(const NumberValues& appearanceCounts, bool preferFr
 NumberList fillSlots(const NumberList& candidates, const NumberList& ranking, int count);
 
 } // namespace DataGodRanking
+
+/**
+ * One setting's choice of numbers from a god's pattern scores, for appearance counts that stay the
+ * same from draw to draw: what candidateList, rerank and fillSlots give, found without sorting.
+ * The numbers are kept in re-ranking order once, so a draw only walks them until count are taken.
+ */
+class CandidateChooser {
+public:
+    CandidateChooser(const NumberValues& appearanceCounts, bool preferFrequent, int limit, int count);
+
+    /** The result slots in ascending order. */
+    NumberList choose(const NumberValues& scores) const;
+
+private:
+    NumberValues m_values;
+    NumberList m_ranking; // AppearanceRanking
+    std::array<int, kNumberCount> m_byValue{}; // numbers, highest value first
+    std::array<int, kNumberCount> m_groupEnd{}; // for each place in m_byValue, the end of its equal values
+    int m_limit;
+    int m_count;
+};

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <array>
 
 DataGodWindow::DataGodWindow(const FlagLines& lines, int order)
     : m_order(order),
@@ -13,15 +14,15 @@ DataGodWindow::DataGodWindow(const FlagLines& lines, int order)
       m_distinct(kNumberCount, 0)
 {
     Q_ASSERT(order >= 1 && order <= kMaxOrder);
-    for (int n = 0; n < kNumberCount; ++n) {
-        const QByteArray& line = lines[n];
-        int before = 0; // draws before the first one read as misses
-        for (int draw = 1; draw <= m_drawCount + 1; ++draw) {
-            const std::size_t at = std::size_t(draw) * kNumberCount + n;
-            m_before[at] = std::uint8_t(before);
-            const int hit = draw <= m_drawCount && line[draw - 1] == '1' ? 1 : 0;
-            m_hit[at] = std::uint8_t(hit);
-            before = (hit << (order - 1)) | (before >> 1);
+    // Draw by draw, so that the rows are written in order; draws before the first read as misses.
+    std::array<std::uint8_t, kNumberCount> before{};
+    for (int draw = 1; draw <= m_drawCount + 1; ++draw) {
+        const std::size_t row = std::size_t(draw) * kNumberCount;
+        for (int n = 0; n < kNumberCount; ++n) {
+            const int hit = draw <= m_drawCount && lines[n].constData()[draw - 1] == '1' ? 1 : 0;
+            m_before[row + n] = before[n];
+            m_hit[row + n] = std::uint8_t(hit);
+            before[n] = std::uint8_t((hit << (order - 1)) | (before[n] >> 1));
         }
     }
 }
@@ -44,6 +45,13 @@ void DataGodWindow::moveTo(int first, int last)
     m_low = low;
     m_high = std::max(high, low - 1);
     m_last = last;
+}
+
+void DataGodWindow::scores(std::array<int, kNumberCount>& scores) const
+{
+    const std::uint8_t* current = &m_before[std::size_t(m_last + 1) * kNumberCount];
+    for (int n = 0; n < kNumberCount; ++n)
+        scores[std::size_t(n)] = m_counts[(std::size_t(n) << m_order) + current[n]] * m_distinct[std::size_t(n)];
 }
 
 int DataGodWindow::score(int number) const

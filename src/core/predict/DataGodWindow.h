@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
      * window's last draw) preceded a hit in the window, times how many different patterns did.
      */
     int score(int number) const;
+    /** The scores of all 43 numbers, index 0 for number 1. */
+    void scores(std::array<int, kNumberCount>& scores) const;
 
 private:
     void clear();
