@@ -1,7 +1,8 @@
 // Any text given as a file name in the prediction folder is a registrant's file or none, never a
 // crash: a registrant's file name is "YDF" + slot + name + ".txt" exactly, and the leftover of an
 // interrupted save is none. A name the registration accepts makes a file name that reads back as
-// that slot and name and is never taken for a leftover, which the next start would delete.
+// that slot and name and is never taken for a leftover, which the next start would delete. Any bytes
+// of a name in the folder come back as the same bytes from the path the program keeps for them.
 #include <QByteArray>
 #include <QFileInfo>
 #include <QString>
@@ -10,6 +11,7 @@
 
 #include "entry/RegistrantSlots.h"
 #include "store/AtomicWriter.h"
+#include "store/FileNameBytes.h"
 #include "store/InstallPaths.h"
 #include "store/Registrants.h"
 
@@ -58,6 +60,10 @@ void check(const QString& text)
 extern "C" int LLVMFuzzerTestOneInput(const char* data, size_t size)
 {
     const QByteArrayView bytes(data, qsizetype(size));
+    const QString kept = FileNameBytes::decode(bytes.toByteArray());
+    if (FileNameBytes::encode(kept) != bytes)
+        std::abort();
+    check(FileNameBytes::readable(kept));
     check(QString::fromUtf8(bytes));
     check(QString::fromLatin1(bytes));
     return 0;
