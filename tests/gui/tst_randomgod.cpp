@@ -178,7 +178,9 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
         QVERIFY2(!shows(hidden), hidden);
     QCOMPARE(helpTextOf("IDC_otasuke"), QStringLiteral("IDC_otasuke"));
 
+    const QImage greeting = control("IDC_STATICokotoba")->grab().toImage();
     click("IDC_otasuke");
+    QVERIFY(control("IDC_STATICokotoba")->grab().toImage() != greeting);
     QVERIFY(!shows("IDC_otasuke") && !shows("IDC_wakari"));
     QVERIFY(shows("IDC_all") && shows("IDC_tanjobi") && shows("IDC_color") && shows("IDC_number") && shows("id2"));
     QCOMPARE(helpTextOf("id2"), QStringLiteral("ダイアログを終了します。"));
@@ -203,10 +205,13 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     QCOMPARE(birthdayAnswer, Oracle::answer(262437));
     QVERIFY(std::is_sorted(birthdayAnswer.cbegin(), birthdayAnswer.cend()));
     QVERIFY(!month->isVisible() && !shows("IDC_onegai") && shows("id2"));
+    // On the answer the closing button wears its golden thanks.
+    QVERIFY(countPixels(control("id2"), isGold) > 100);
 
     // Asked again the same day, the same seven; the next day others.
     command(MenuCommand::kOracleBirthday);
     QVERIFY(month->isVisible() && answer().isEmpty());
+    QCOMPARE(countPixels(control("id2"), isGold), 0);
     QCOMPARE(month->currentIndex(), 11);
     click("IDC_onegai");
     QCOMPARE(answer(), birthdayAnswer);
