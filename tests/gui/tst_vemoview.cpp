@@ -200,7 +200,7 @@ void TestVemoView::menuCommandsAndChecks()
                          MenuCommand::kRandomGod, MenuCommand::kOracleTime, MenuCommand::kOracleBirthday,
                          MenuCommand::kOracleColour, MenuCommand::kOracleNumber,
                          MenuCommand::kHistoryGraph, MenuCommand::kDataEntry, MenuCommand::kPredictionFiles,
-                         MenuCommand::kHitCount, MenuCommand::kDataGod, MenuCommand::kBacktest, MenuCommand::kBrowserFromFile,
+                         MenuCommand::kHitCount, MenuCommand::kDataGod, MenuCommand::kBrowserFromFile,
                          MenuCommand::kBrowserFromClipboard, MenuCommand::kHomePage, MenuCommand::kAbout,
                          MenuCommand::kExportCsv, MenuCommand::kImportCsv, MenuCommand::kBacktest})
         QVERIFY2(command(id)->isEnabled(), qPrintable(QString::number(id)));
