@@ -16,12 +16,16 @@
 
 namespace {
 
-void printUsage(QTextStream& err, const QList<CliCommand>& commands)
+void printUsage(QTextStream& stream, const QList<CliCommand>& commands)
 {
-    err << QStringLiteral("使い方: vemo-cli [--install-path DIR] COMMAND [ARGS]\n\nCOMMAND:\n");
+    stream << QStringLiteral("使い方: vemo-cli [--install-path DIR] COMMAND [ARGS]\n"
+                             "       vemo-cli --help | --version\n\n"
+                             "--install-path DIR  このフォルダのデータを使います\n"
+                             "--help              この説明を表示します\n"
+                             "--version           バージョンを表示します\n\nCOMMAND:\n");
     for (const CliCommand& command : commands)
-        err << "  " << command.synopsis << '\n';
-    err.flush();
+        stream << "  " << command.synopsis << '\n';
+    stream.flush();
 }
 
 } // namespace
@@ -46,6 +50,15 @@ int main(int argc, char* argv[])
     const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
         return !words.isEmpty() && c.name == words.first();
     });
+    // Neither needs the data folder, so they work before any is made.
+    if (words == QStringList{QStringLiteral("--help")}) {
+        printUsage(out, commands);
+        return 0;
+    }
+    if (words == QStringList{QStringLiteral("--version")}) {
+        out << QStringLiteral("vemo-cli (ヌルガタ) ") << applicationVersion() << '\n';
+        return 0;
+    }
     if (command == commands.end()) {
         printUsage(err, commands);
         return 2;

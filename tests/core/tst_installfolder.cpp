@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void firstStartCopiesTheSample();
     void laterStartsUseTheRecordedFolder();
     void missingSampleIsReported();
+    void olderFolderGetsWhatItLacks();
+    void folderThatCannotTakeTheSampleIsReported();
     void registrantsFromFileNames();
 
 private:
@@ -74,6 +77,60 @@ void TestInstallFolder::missingSampleIsReported()
     QVERIFY(!path.ok());
     QVERIFY(path.error().text.contains(dir.filePath(QStringLiteral("user"))));
     QVERIFY(!settings.contains(InstallLocator::settingsKey()));
+}
+
+void TestInstallFolder::olderFolderGetsWhatItLacks()
+{
+    // A folder of years of use, from before the manual had most of its pages and before sample.txt.
+    QTemporaryDir dir;
+    const QString user = dir.filePath(QStringLiteral("user"));
+    const InstallPaths paths(user);
+    QDir().mkpath(paths.predictionFolder());
+    QDir().mkpath(user + QStringLiteral("/Help"));
+    const QByteArray history = HistoryFormat::serialize(TestHistory::randomLines(40, 3));
+    TestHistory::writeFile(paths.historyFile(), history);
+    TestHistory::writeFile(paths.pathDataFile(), QByteArrayLiteral("Browser</usr/bin/true>URL[]\0"));
+    TestHistory::writeFile(paths.helpIndex(), "old manual");
+    TestHistory::writeFile(paths.registrantFile(2, QStringLiteral("花子")), "mine");
+
+    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    const InstallLocator locator(settings, user, sampleFolder());
+    QVERIFY(!locator.addMissingSampleFiles(user));
+
+    QCOMPARE(TestHistory::readFile(paths.historyFile()), history);
+    QCOMPARE(TestHistory::readFile(paths.pathDataFile()), QByteArrayLiteral("Browser</usr/bin/true>URL[]\0"));
+    QCOMPARE(TestHistory::readFile(paths.helpIndex()), QByteArray("old manual"));
+    QCOMPARE(TestHistory::readFile(paths.registrantFile(2, QStringLiteral("花子"))), QByteArray("mine"));
+    // Everything else of the sample is there, byte for byte, and nothing more.
+    int copied = 0;
+    QDirIterator it(sampleFolder(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString relative = QDir(sampleFolder()).relativeFilePath(it.next());
+        const QString target = user + QLatin1Char('/') + relative;
+        if (target == paths.historyFile() || target == paths.pathDataFile() || target == paths.helpIndex())
+            continue;
+        QCOMPARE(TestHistory::readFile(target), TestHistory::readFile(it.filePath()));
+        ++copied;
+    }
+    QVERIFY(copied >= 3);
+    QVERIFY(QFile::exists(paths.sampleFile()));
+    QCOMPARE(QDir(paths.predictionFolder()).entryList(QDir::Files).size(), 2);
+    // Nothing is left to add a second time.
+    QVERIFY(!locator.addMissingSampleFiles(user));
+    QCOMPARE(TestHistory::readFile(paths.helpIndex()), QByteArray("old manual"));
+}
+
+void TestInstallFolder::folderThatCannotTakeTheSampleIsReported()
+{
+    QTemporaryDir dir;
+    const QString user = dir.filePath(QStringLiteral("user"));
+    QDir().mkpath(user);
+    TestHistory::writeFile(user + QStringLiteral("/Help"), "a file where the manual's folder goes");
+    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    const Status fault = InstallLocator(settings, user, sampleFolder()).addMissingSampleFiles(user);
+    QVERIFY(fault);
+    QVERIFY(fault->text.contains(user));
+    QCOMPARE(TestHistory::readFile(user + QStringLiteral("/Help")), QByteArray("a file where the manual's folder goes"));
 }
 
 void TestInstallFolder::registrantsFromFileNames()

@@ -55,9 +55,18 @@ Result<QString> InstallLocator::readInstallPath(const QString& option)
     return m_userDataFolder;
 }
 
+Status InstallLocator::addMissingSampleFiles(const QString& folder) const
+{
+    if (!copyMissing(m_sampleFolder, folder))
+        return StoreText::installFolderFailed(folder);
+    return std::nullopt;
+}
+
 QString InstallLocator::bundledSampleFolder()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/nurugata/sample"));
+    // The build puts the sample where the installation does, relative to the binaries.
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                           + QStringLiteral(VEMO_SAMPLE_FROM_BIN));
 }
 
 QString InstallLocator::settingsKey()

@@ -18,6 +18,12 @@ public:
     /** The installation folder; option is the --install-path value, empty when not given. */
     Result<QString> readInstallPath(const QString& option);
 
+    /**
+     * Copies in every file of the sample that the folder lacks (a folder made by an older version
+     * lacks the newer help pages); files already there stay as they are.
+     */
+    Status addMissingSampleFiles(const QString& folder) const;
+
     /** Where the sample installation is bundled, beside the program's binaries. */
     static QString bundledSampleFolder();
     /** The settings of the installed program. */

@@ -21,5 +21,11 @@ Result<Installation> Installation::open(const QString& installPathOption)
     // The history's lock keeps out every other user of the folder, so what a crash left can go.
     for (const QString& folder : {paths.dataFolder(), paths.predictionFolder(), paths.backupFolder()})
         AtomicWriter::removeInterruptedSaves(folder);
+    // The user's own folder gets what a newer version added to the sample; a folder named on the
+    // command line is used exactly as it is.
+    if (installPathOption.isEmpty()) {
+        if (Status fault = locator.addMissingSampleFiles(paths.root()))
+            return *fault;
+    }
     return Installation{paths, std::move(history).value()};
 }
