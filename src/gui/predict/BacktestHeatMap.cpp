@@ -12,7 +12,9 @@
 
 namespace {
 
-constexpr int kCell = 9;
+// Cells are narrower than tall, so that five maps fit a 1024-pixel screen.
+constexpr int kCellWidth = 6;
+constexpr int kCellHeight = 9;
 constexpr int kTitleHeight = 18;
 constexpr int kRowLabelWidth = 22;
 constexpr int kMapGap = 14;
@@ -53,15 +55,15 @@ QColor BacktestHeatMap::colourOf(double z, double limit)
 
 QRect BacktestHeatMap::mapRect(int god) const
 {
-    const int width = kColumns * kCell;
-    return {kRowLabelWidth + god * (width + kMapGap + kRowLabelWidth), kTitleHeight, width, kRows * kCell};
+    const int width = kColumns * kCellWidth;
+    return {kRowLabelWidth + god * (width + kMapGap + kRowLabelWidth), kTitleHeight, width, kRows * kCellHeight};
 }
 
 QPoint BacktestHeatMap::cellCentre(int order, int count, int weight) const
 {
     const QRect map = mapRect(order - DataGodEngine::kLowestOrder);
-    return {map.left() + weight * kCell + kCell / 2,
-            map.top() + (count - DataGodSettings::kMinCount) * kCell + kCell / 2};
+    return {map.left() + weight * kCellWidth + kCellWidth / 2,
+            map.top() + (count - DataGodSettings::kMinCount) * kCellHeight + kCellHeight / 2};
 }
 
 QSize BacktestHeatMap::sizeHint() const
@@ -81,12 +83,12 @@ void BacktestHeatMap::paintEvent(QPaintEvent*)
                          BacktestText::heatMapTitle(PredictText::dataGods()[std::size_t(god)].caption));
         for (int row = 0; row < kRows; ++row) {
             if (row % 7 == 0) // 6 and 13 mark the ends of the count axis
-                painter.drawText(QRect(map.left() - kRowLabelWidth, map.top() + row * kCell - 4, kRowLabelWidth - 3,
-                                       kCell + 8),
+                painter.drawText(QRect(map.left() - kRowLabelWidth, map.top() + row * kCellHeight - 4,
+                                       kRowLabelWidth - 3, kCellHeight + 8),
                                  Qt::AlignRight | Qt::AlignVCenter, QString::number(row + DataGodSettings::kMinCount));
             for (int column = 0; column < kColumns; ++column) {
                 const double z = m_z[std::size_t(god)][std::size_t(row)][std::size_t(column)];
-                painter.fillRect(map.left() + column * kCell, map.top() + row * kCell, kCell, kCell,
+                painter.fillRect(map.left() + column * kCellWidth, map.top() + row * kCellHeight, kCellWidth, kCellHeight,
                                  m_shown ? colourOf(z, m_limit) : palette().base().color());
             }
         }

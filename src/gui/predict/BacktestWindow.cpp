@@ -282,6 +282,7 @@ void BacktestWindow::fillTable()
         put(7, score.z(), 2);
     }
     m_table->setSortingEnabled(true);
+    m_table->sortItems(int(BacktestText::tableHeaders().size()) - 1, Qt::DescendingOrder);
 }
 
 void BacktestWindow::requestSelected()
