@@ -9,13 +9,14 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/res/sample/ DESTINATION ${CMAKE_INSTALL_DA
 install(FILES ${VEMO_LINUX_DIR}/${VEMO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VEMO_LINUX_DIR}/${VEMO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 set(VEMO_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-install(FILES ${VEMO_LINUX_DIR}/icons/nurugata.svg DESTINATION ${VEMO_ICON_DIR}/scalable/apps RENAME ${VEMO_APP_ID}.svg)
+install(FILES ${VEMO_LINUX_DIR}/icons/nurugata.svg DESTINATION ${VEMO_ICON_DIR}/scalable/apps
+        RENAME ${VEMO_APP_ID}.svg)
 foreach(size 48 256)
     install(FILES ${VEMO_LINUX_DIR}/icons/nurugata-${size}.png DESTINATION ${VEMO_ICON_DIR}/${size}x${size}/apps
             RENAME ${VEMO_APP_ID}.png)
 endforeach()
-install(FILES ${VEMO_LINUX_DIR}/vemo-cli.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
-        RENAME vemo-cli)
+install(FILES ${VEMO_LINUX_DIR}/vemo-cli.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME vemo-cli)
 
 # Manual pages are installed compressed, as Debian keeps them.
 find_program(VEMO_GZIP gzip)

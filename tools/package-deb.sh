@@ -21,7 +21,8 @@ share=./usr/share
 for file in ./usr/bin/vemo ./usr/bin/vemo-cli $share/nurugata/sample/Vemo6Data/KakoData.txt \
     $share/nurugata/sample/Help/index.html $share/applications/com.quorvanex.nurugata.desktop \
     $share/metainfo/com.quorvanex.nurugata.metainfo.xml $share/icons/hicolor/scalable/apps/com.quorvanex.nurugata.svg \
-    $share/icons/hicolor/48x48/apps/com.quorvanex.nurugata.png $share/icons/hicolor/256x256/apps/com.quorvanex.nurugata.png \
+    $share/icons/hicolor/48x48/apps/com.quorvanex.nurugata.png \
+    $share/icons/hicolor/256x256/apps/com.quorvanex.nurugata.png \
     $share/man/man1/vemo.1.gz $share/man/man1/vemo-cli.1.gz $share/bash-completion/completions/vemo-cli; do
     echo "$contents" | grep -qx "$file" || fail "$file is missing"
 done

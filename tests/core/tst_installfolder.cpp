@@ -125,12 +125,13 @@ void TestInstallFolder::folderThatCannotTakeTheSampleIsReported()
     QTemporaryDir dir;
     const QString user = dir.filePath(QStringLiteral("user"));
     QDir().mkpath(user);
-    TestHistory::writeFile(user + QStringLiteral("/Help"), "a file where the manual's folder goes");
+    const QByteArray inTheWay("a file where the manual's folder goes");
+    TestHistory::writeFile(user + QStringLiteral("/Help"), inTheWay);
     QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     const Status fault = InstallLocator(settings, user, sampleFolder()).addMissingSampleFiles(user);
     QVERIFY(fault);
     QVERIFY(fault->text.contains(user));
-    QCOMPARE(TestHistory::readFile(user + QStringLiteral("/Help")), QByteArray("a file where the manual's folder goes"));
+    QCOMPARE(TestHistory::readFile(user + QStringLiteral("/Help")), inTheWay);
 }
 
 void TestInstallFolder::registrantsFromFileNames()

@@ -153,7 +153,8 @@ void TestInstalledProgram::helpVersionAndManualAgree()
         if (line.isEmpty())
             continue;
         const QString command = line.simplified().section(QLatin1Char(' '), 0, 0);
-        // Commands are entries ".B name", ".BI name", ".BR name" or "\fBname" in the troff source, dashes escaped.
+        // Commands are entries ".B name", ".BI name", ".BR name" or "\fBname" in the troff source, with their
+        // dashes escaped.
         QString escaped = command;
         escaped.replace(QStringLiteral("-"), QStringLiteral("\\-"));
         QVERIFY2(QRegularExpression(QStringLiteral("(^\\.B[IR]? \"?|\\\\fB)") + QRegularExpression::escape(escaped)
@@ -178,11 +179,12 @@ void TestInstalledProgram::desktopEntryAndMetainfoValidate()
     QVERIFY(entry.contains(QStringLiteral("\nExec=vemo\n")));
     QVERIFY(entry.contains(QStringLiteral("\nIcon=com.quorvanex.nurugata\n")));
     // The icon in each size it is installed in; a PNG gives its size at bytes 16 … 23.
-    QVERIFY(TestHistory::readFile(installed(QStringLiteral("share/icons/hicolor/scalable/apps/com.quorvanex.nurugata.svg")))
-                .contains("<svg"));
+    const QString icons = installed(QStringLiteral("share/icons/hicolor"));
+    const QString svg = icons + QStringLiteral("/scalable/apps/com.quorvanex.nurugata.svg");
+    QVERIFY(TestHistory::readFile(svg).contains("<svg"));
     for (int size : {48, 256}) {
-        const QByteArray png = TestHistory::readFile(
-            installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/com.quorvanex.nurugata.png").arg(size)));
+        const QByteArray png =
+            TestHistory::readFile(icons + QStringLiteral("/%1x%1/apps/com.quorvanex.nurugata.png").arg(size));
         QVERIFY(png.startsWith("\x89PNG"));
         QCOMPARE(qFromBigEndian<quint32>(png.constData() + 16), quint32(size));
         QCOMPARE(qFromBigEndian<quint32>(png.constData() + 20), quint32(size));
@@ -194,7 +196,8 @@ void TestInstalledProgram::desktopEntryAndMetainfoValidate()
         QSKIP("desktop-file-validate or appstreamcli is not installed (desktop-file-utils, appstream)");
     const Run entryCheck = run(desktopValidate, {desktop}, m_user);
     QVERIFY2(entryCheck.exitCode == 0 && entryCheck.out.isEmpty(), qPrintable(entryCheck.out + entryCheck.err));
-    const Run metainfoCheck = run(appstreamcli, {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo}, m_user);
+    const Run metainfoCheck =
+        run(appstreamcli, {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo}, m_user);
     QVERIFY2(metainfoCheck.exitCode == 0, qPrintable(metainfoCheck.out + metainfoCheck.err));
 }
 
@@ -211,6 +214,8 @@ void TestInstalledProgram::bashCompletionFollowsTheUsage()
         "complete_words vemo-cli registrant ''\n"
         "complete_words vemo-cli predict --count 6 --pre\n"
         "complete_words vemo-cli predict --prefer ''\n"
+        "complete_words vemo-cli export-csv ''\n"
+        "complete_words vemo-cli export-csv --\n"
         "complete -p vemo-cli\n");
     const Run completion =
         run(bash,
@@ -220,7 +225,8 @@ void TestInstalledProgram::bashCompletionFollowsTheUsage()
     QVERIFY2(completion.exitCode == 0, qPrintable(completion.err));
     QCOMPARE(completion.out.split(QLatin1Char('\n')),
              QStringList({QStringLiteral("registrant"), QStringLiteral("import import-csv"),
-                          QStringLiteral("add remove list"), QStringLiteral("--prefer"), QStringLiteral("frequent rare"),
+                          QStringLiteral("add remove list"), QStringLiteral("--prefer"),
+                          QStringLiteral("frequent rare"), QString(), QStringLiteral("--slot --gods"),
                           QStringLiteral("complete -o default -F _vemo_cli vemo-cli"), QString()}));
 }
 
