@@ -16,12 +16,17 @@ DataGodWindow::DataGodWindow(const FlagLines& lines, int order)
     Q_ASSERT(order >= 1 && order <= kMaxOrder);
     // Draw by draw, so that the rows are written in order; draws before the first read as misses.
     std::array<std::uint8_t, kNumberCount> before{};
+    std::array<const char*, kNumberCount> flags;
+    for (int n = 0; n < kNumberCount; ++n)
+        flags[std::size_t(n)] = lines[std::size_t(n)].constData();
     for (int draw = 1; draw <= m_drawCount + 1; ++draw) {
         const std::size_t row = std::size_t(draw) * kNumberCount;
-        for (int n = 0; n < kNumberCount; ++n) {
-            const int hit = draw <= m_drawCount && lines[n].constData()[draw - 1] == '1' ? 1 : 0;
-            m_before[row + n] = before[n];
-            m_hit[row + n] = std::uint8_t(hit);
+        std::copy(before.begin(), before.end(), m_before.begin() + std::ptrdiff_t(row));
+        if (draw > m_drawCount)
+            break; // the row after the last draw holds only the latest patterns
+        for (std::size_t n = 0; n < kNumberCount; ++n) {
+            const std::uint8_t hit = flags[n][draw - 1] == '1' ? 1 : 0;
+            m_hit[row + n] = hit;
             before[n] = std::uint8_t((hit << (order - 1)) | (before[n] >> 1));
         }
     }
