@@ -68,6 +68,15 @@ private:
     double m_value;
 };
 
+// A caption and its drop-down list.
+QComboBox* addChoice(QHBoxLayout* layout, const QString& caption, int id)
+{
+    layout->addWidget(new QLabel(caption));
+    auto* choice = identified(new QComboBox, id);
+    layout->addWidget(choice);
+    return choice;
+}
+
 } // namespace
 
 BacktestWindow* BacktestWindow::open(CVemoView& view)
@@ -130,11 +139,9 @@ QWidget* BacktestWindow::controlRow()
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(BacktestText::drawsCaption()));
-    m_draws = identified(new QComboBox, kDrawsId);
+    m_draws = addChoice(layout, BacktestText::drawsCaption(), kDrawsId);
     m_draws->addItems(BacktestText::drawsChoices());
     m_draws->setCurrentIndex(int(std::size(kDrawChoices)) - 1);
-    layout->addWidget(m_draws);
     m_walkForward = identified(new QCheckBox(BacktestText::walkForward()), kWalkForwardId);
     layout->addWidget(m_walkForward);
     layout->addStretch();
@@ -153,15 +160,11 @@ QWidget* BacktestWindow::mapChoiceRow()
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(BacktestText::amountCaption()));
-    m_amount = identified(new QComboBox, kAmountId);
+    m_amount = addChoice(layout, BacktestText::amountCaption(), kAmountId);
     for (const int amount : kAmounts)
         m_amount->addItem(PredictText::dataAmount(amount), amount);
-    layout->addWidget(m_amount);
-    layout->addWidget(new QLabel(BacktestText::preferenceCaption()));
-    m_preference = identified(new QComboBox, kPreferenceId);
+    m_preference = addChoice(layout, BacktestText::preferenceCaption(), kPreferenceId);
     m_preference->addItems(BacktestText::preferenceChoices());
-    layout->addWidget(m_preference);
     layout->addStretch();
     connect(m_amount, &QComboBox::currentIndexChanged, this, &BacktestWindow::showMaps);
     connect(m_preference, &QComboBox::currentIndexChanged, this, &BacktestWindow::showMaps);
