@@ -205,15 +205,17 @@ void BacktestWindow::startRun()
     const auto progress = [this](int done, int total) {
         QMetaObject::invokeMethod(this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
     };
-    m_worker = std::make_unique<std::thread>([this, backtest, choice, progress, cancelled = m_cancelled] {
+    const int run = ++m_run;
+    m_worker = std::make_unique<std::thread>([this, backtest, choice, progress, run, cancelled = m_cancelled] {
         QList<BacktestScore> scores = backtest->run(choice, progress, cancelled.get());
         if (!cancelled->load())
-            QMetaObject::invokeMethod(this, [this, scores] { takeScores(scores); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this, run, scores] { takeScores(run, scores); }, Qt::QueuedConnection);
     });
 }
 
 void BacktestWindow::cancelRun()
 {
+    ++m_run;
     stopWorker();
     m_progress->setValue(0);
     m_start->setEnabled(true);
@@ -237,8 +239,11 @@ void BacktestWindow::showProgress(int done, int total)
     m_progress->setValue(std::max(m_progress->value(), done));
 }
 
-void BacktestWindow::takeScores(const QList<BacktestScore>& scores)
+void BacktestWindow::takeScores(int run, const QList<BacktestScore>& scores)
 {
+    // The scores of a run cancelled or replaced after it ended are not shown.
+    if (run != m_run)
+        return;
     if (m_worker) {
         m_worker->join();
         m_worker.reset();

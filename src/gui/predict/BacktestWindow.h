@@ -50,7 +50,7 @@ private:
     void cancelRun();
     void stopWorker();
     void showProgress(int done, int total);
-    void takeScores(const QList<BacktestScore>& scores);
+    void takeScores(int run, const QList<BacktestScore>& scores);
     void showMaps();
     void fillTable();
     void requestSelected();
@@ -71,5 +71,6 @@ private:
     QList<BacktestScore> m_scores;
     std::unique_ptr<std::thread> m_worker;
     std::shared_ptr<std::atomic_bool> m_cancelled;
+    int m_run = 0; // the run whose scores are awaited
     static inline QPointer<BacktestWindow> s_window;
 };
