@@ -1,3 +1,4 @@
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -228,6 +229,11 @@ void TestBacktestCli::wholeRunOrderTopAndJobs()
                      [](const QString& a, const QString& b) { return words(a)[15].toDouble() > words(b)[15].toDouble(); });
     QCOMPARE(top.outLines(), narrowedByZ.mid(0, 12));
     QCOMPARE(words(top.outLines()[0])[5], QStringLiteral("31"));
+    // A value named twice is scored once.
+    const CliRun twice = runCli(install.paths(), words(QStringLiteral("backtest --prefer rare,rare --count 7,7 --amount "
+                                                                    "100,100 --weight 3,2-4")));
+    QCOMPARE(twice.outLines().size(), 3 * 5);
+    QCOMPARE(twice.outLines(), lines.filter(QRegularExpression(QStringLiteral("^7 100 rare [234] "))));
     QVERIFY(narrowedByZ != byZ);
 }
 

@@ -143,7 +143,9 @@ public:
             const NumberList candidates = DataGodRanking::candidateList(scores, kMostCandidates);
             for (int n = 1; n <= kNumberCount; ++n)
                 drawn[n] = m_lines[n - 1][a] == '1' ? 1 : 0;
-            for (const bool frequent : m_choice.preferences) {
+            for (const bool frequent : {true, false}) {
+                if (!m_choice.preferences.contains(frequent))
+                    continue;
                 const int p = preferenceIndex(frequent);
                 if (m_choice.walkForward || draw == m_choice.firstDraw) {
                     values[p] = DataGodRanking::rankValues(counts, frequent);
