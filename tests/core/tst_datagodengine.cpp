@@ -157,7 +157,8 @@ void TestDataGodEngine::scoreOfWorkedExample()
         line = QByteArray(newestFirst.size(), '0');
     lines[0] = newestFirst;
     std::reverse(lines[0].begin(), lines[0].end());
-    DataGodWindow window(lines, 4);
+    const DataGodPatterns patterns(lines);
+    DataGodWindow window(patterns, 4);
     window.moveTo(1, 12);
     QCOMPARE(window.score(1), 2);
     QCOMPARE(window.score(2), 0);
@@ -174,7 +175,8 @@ void TestDataGodEngine::windowMovesMatchFreshCounts()
 {
     QFETCH(int, order);
     const FlagLines lines = TestHistory::randomLines(160, 7u + unsigned(order));
-    DataGodWindow window(lines, order);
+    const DataGodPatterns patterns(lines);
+    DataGodWindow window(patterns, order);
     // Growing, sliding, jumping back, jumping past, windows shorter than the order, empty windows.
     const QList<std::pair<int, int>> moves = {{1, 20},  {1, 21},   {1, 60},   {2, 61},   {30, 90}, {31, 92},
                                               {10, 40}, {100, 110}, {105, 109}, {106, 106}, {1, 0},   {1, 160},

@@ -79,7 +79,7 @@ void tallyDraw(const NumberList& candidates, const NumberValues& values, const N
 {
     NumberList placed = candidates;
     if (placed.size() >= 2)
-        std::swap(placed[0], placed[1]); // the re-ranking's first pair, see DataGodRanking::chosenCandidates
+        std::swap(placed[0], placed[1]); // the re-ranking's first pair, see DataGodRanking::rerank
 
     // Fewer candidates than numbers: all of them are named and the ranking fills the rest, the
     // same numbers for every weight.
@@ -115,8 +115,9 @@ void tallyDraw(const NumberList& candidates, const NumberValues& values, const N
 
 class Walker {
 public:
-    Walker(const FlagLines& lines, const BacktestChoice& choice, const std::atomic_bool* cancel)
-        : m_lines(lines), m_choice(choice), m_cancel(cancel)
+    Walker(const FlagLines& lines, const DataGodPatterns& patterns, const BacktestChoice& choice,
+           const std::atomic_bool* cancel)
+        : m_lines(lines), m_patterns(patterns), m_choice(choice), m_cancel(cancel)
     {
     }
 
@@ -124,7 +125,7 @@ public:
     template <typename Step>
     bool walk(Unit& unit, const Step& step) const
     {
-        DataGodWindow window(m_lines, unit.order);
+        DataGodWindow window(m_patterns, unit.order);
         const int drawCount = int(m_lines[0].size());
         NumberValues counts = countsOf(m_lines, m_choice.walkForward ? m_choice.firstDraw - 1 : drawCount);
         std::array<NumberValues, 2> values;
@@ -163,6 +164,7 @@ public:
 
 private:
     const FlagLines& m_lines;
+    const DataGodPatterns& m_patterns;
     const BacktestChoice& m_choice;
     const std::atomic_bool* m_cancel;
 };
@@ -235,7 +237,8 @@ QList<BacktestScore> DataGodBacktest::run(const BacktestChoice& choice, const Pr
     std::atomic_int nextUnit = 0;
     std::atomic_int done = 0;
     std::atomic_bool stopped = false;
-    const Walker walker(m_lines, choice, cancel);
+    const DataGodPatterns patterns(m_lines);
+    const Walker walker(m_lines, patterns, choice, cancel);
     const auto report = [&progress, &done, total] {
         const int now = ++done;
         if (progress)

@@ -10,11 +10,12 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
     : m_predictionCount(settings.predictionCount), m_dataAmount(settings.dataAmount)
 {
     Q_ASSERT(settings.isValid());
+    FlagLines lines;
     for (int n = 1; n <= kNumberCount; ++n) {
-        QByteArray line = history.readHitString(n);
-        std::reverse(line.begin(), line.end());
-        m_lines[n - 1] = line;
+        lines[n - 1] = history.readHitString(n);
+        std::reverse(lines[n - 1].begin(), lines[n - 1].end());
     }
+    m_patterns = std::make_unique<const DataGodPatterns>(lines);
     // The gods receive priority and weight as one RequestCode and read them back from it.
     const int requestCode = settings.requestCode();
     const bool preferFrequent = requestCode < 200;
@@ -22,8 +23,9 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
     // AppearanceCount over the whole history.
     NumberValues counts;
     for (int n = 0; n < kNumberCount; ++n)
-        counts[n] = int(m_lines[n].count('1'));
-    m_chooser = std::make_unique<CandidateChooser>(counts, preferFrequent, candidateLimit, m_predictionCount);
+        counts[n] = int(lines[n].count('1'));
+    for (std::unique_ptr<CandidateChooser>& chooser : m_choosers)
+        chooser = std::make_unique<CandidateChooser>(counts, preferFrequent, candidateLimit, m_predictionCount);
 }
 
 DataGodEngine::~DataGodEngine() = default;
@@ -33,31 +35,30 @@ NumberList DataGodEngine::godPrediction(int order, int a)
     Q_ASSERT(order >= kLowestOrder && order <= kHighestOrder);
     std::unique_ptr<DataGodWindow>& window = m_windows[order - kLowestOrder];
     if (!window)
-        window = std::make_unique<DataGodWindow>(m_lines, order);
+        window = std::make_unique<DataGodWindow>(*m_patterns, order);
     window->moveTo(a - windowLength(m_dataAmount, a) + 1, a);
-
-    NumberValues scores;
-    window->scores(scores);
-    return m_chooser->choose(scores);
+    return m_choosers[order - kLowestOrder]->choose(*window);
 }
 
 QByteArray DataGodEngine::godFile(int order)
 {
-    const int last = int(m_lines[0].size()) + 1;
+    const int last = m_patterns->drawCount() + 1;
     const int recordLength = PredictionRecord::length(m_predictionCount);
     // Digits are written in place: a record of its own per draw would cost more than the gods.
     QByteArray file(std::max(0, last - kFirstPredictedDraw + 1) * recordLength, '0');
     char* at = file.data();
-    const auto put = [&at](int value, int width) {
-        for (int i = width - 1; i >= 0; --i, value /= 10)
-            at[i] = char('0' + value % 10);
-        at += width;
+    // Every field is one or two pairs of digits.
+    const auto put = [&at](int pair) {
+        at[0] = char('0' + pair / 10);
+        at[1] = char('0' + pair % 10);
+        at += 2;
     };
     for (int draw = kFirstPredictedDraw; draw <= last; ++draw) {
-        put(draw, 4);
-        put(1, 2);
+        put(draw / 100);
+        put(draw % 100);
+        put(1);
         for (const int n : godPrediction(order, draw - 1))
-            put(n, 2);
+            put(n);
     }
     return file;
 }

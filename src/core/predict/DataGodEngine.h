@@ -9,6 +9,7 @@
 #include "predict/DataGodSettings.h"
 #include "store/HistoryFormat.h"
 
+class DataGodPatterns;
 class DataGodWindow;
 class DrawHistory;
 
@@ -42,9 +43,12 @@ public:
     static int windowLength(int dataAmount, int a);
 
 private:
-    FlagLines m_lines;
+    static constexpr int kGodCount = kHighestOrder - kLowestOrder + 1;
+
     int m_predictionCount;
     int m_dataAmount;
-    std::unique_ptr<CandidateChooser> m_chooser;
-    std::array<std::unique_ptr<DataGodWindow>, kHighestOrder - kLowestOrder + 1> m_windows;
+    std::unique_ptr<const DataGodPatterns> m_patterns;
+    // A god's own chooser keeps the score order of its previous draw.
+    std::array<std::unique_ptr<CandidateChooser>, kGodCount> m_choosers;
+    std::array<std::unique_ptr<DataGodWindow>, kGodCount> m_windows;
 };

@@ -1,9 +1,12 @@
 #include "predict/DataGodRanking.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <functional>
 #include <limits>
 
+#include "predict/DataGodWindow.h"
 #include "predict/PredictionRecord.h"
 
 namespace DataGodRanking {
@@ -18,42 +21,14 @@ constexpr int kTieMask = (1 << kTieBits) - 1;
 static_assert((qint64(kMaxDraws) << (8 + kTieBits)) < std::numeric_limits<int>::max());
 
 // Insertion sort: the lists are at most 43 long.
-void sortDescending(QVarLengthArray<int, kNumberCount>& keys)
+void sortDescending(int* keys, qsizetype size)
 {
-    for (qsizetype i = 1; i < keys.size(); ++i) {
+    for (qsizetype i = 1; i < size; ++i) {
         const int key = keys[i];
         qsizetype j = i;
         for (; j > 0 && keys[j - 1] < key; --j)
             keys[j] = keys[j - 1];
         keys[j] = key;
-    }
-}
-
-// Moves the k largest to the front, in no order: a plain quickselect, cheaper than
-// std::nth_element on lists this short.
-template <typename Key>
-void selectLargest(Key* keys, qsizetype size, qsizetype k)
-{
-    qsizetype low = 0;
-    qsizetype high = size - 1;
-    while (low < high) {
-        const Key pivot = keys[(low + high) / 2];
-        qsizetype i = low;
-        qsizetype j = high;
-        while (i <= j) {
-            while (keys[i] > pivot)
-                ++i;
-            while (keys[j] < pivot)
-                --j;
-            if (i <= j)
-                std::swap(keys[i++], keys[j--]);
-        }
-        if (k - 1 <= j)
-            high = j;
-        else if (k - 1 >= i)
-            low = i;
-        else
-            return;
     }
 }
 
@@ -106,7 +81,7 @@ void rerank(NumberList& numbers, const NumberValues& appearanceCounts, bool pref
     QVarLengthArray<int, kNumberCount> keys;
     for (qsizetype i = 0; i < numbers.size(); ++i)
         keys.append(value(numbers[i]) << kTieBits | (kTieMask - int(i)));
-    sortDescending(keys);
+    sortDescending(keys.data(), keys.size());
     const NumberList placed = numbers;
     for (qsizetype i = 0; i < keys.size(); ++i)
         numbers[i] = placed[kTieMask - (keys[i] & kTieMask)];
@@ -157,79 +132,122 @@ CandidateChooser::CandidateChooser(const NumberValues& appearanceCounts, bool pr
     : m_values(DataGodRanking::rankValues(appearanceCounts, preferFrequent)),
       m_ranking(DataGodRanking::appearanceRanking(appearanceCounts, preferFrequent)),
       m_limit(limit),
-      m_count(count)
+      m_count(count),
+      m_cut(DataGodRanking::kTieMask + 1)
 {
     for (int n = 1; n <= kNumberCount; ++n)
         m_byValue[std::size_t(n - 1)] = n;
     std::stable_sort(m_byValue.begin(), m_byValue.end(),
                      [this](int a, int b) { return m_values[a - 1] > m_values[b - 1]; });
+    for (int start = 0, i = 0; i < kNumberCount; ++i) {
+        if (i > 0 && m_values[m_byValue[i] - 1] != m_values[m_byValue[i - 1] - 1])
+            start = i;
+        m_groupStart[std::size_t(i)] = start;
+    }
     for (int end = kNumberCount, i = kNumberCount - 1; i >= 0; --i) {
-        if (i + 1 < kNumberCount && m_values[m_byValue[i] - 1] != m_values[m_byValue[i + 1] - 1])
+        if (i + 1 < kNumberCount && m_groupStart[std::size_t(i + 1)] == i + 1)
             end = i + 1;
         m_groupEnd[std::size_t(i)] = end;
     }
 }
 
-NumberList CandidateChooser::choose(const NumberValues& scores) const
+NumberList CandidateChooser::choose(const DataGodWindow& window)
 {
     using namespace DataGodRanking;
-    // Score keys as in candidateList; a number is a candidate when its key reaches the limit-th largest.
-    std::array<int, kNumberCount + 1> keyOf{};
-    std::array<int, kNumberCount> positive;
-    qsizetype candidates = 0;
+    // Score keys as in candidateList, by place in the value order; a candidate's key is positive
+    // and among the limit largest. The scores are read here, in the one pass over all numbers.
+    Keys keyAt;
+    Places above = 0; // keys at or above the last cut, all positive as the cut is
+    int aboveCount = 0;
+    const int cut = m_cut;
+    for (int i = 0; i < kNumberCount; ++i) {
+        const int n = m_byValue[std::size_t(i)];
+        const int key = window.score(n) << kTieBits | (kTieMask - n);
+        keyAt[std::size_t(i)] = key;
+        above |= Places(key >= cut) << i;
+        aboveCount += key >= cut;
+    }
+    const Places candidates = candidatesFrom(above, m_limit - aboveCount, keyAt);
+
+    Places chosen = candidates;
+    if (std::popcount(candidates) > m_count) {
+        Places rest = candidates;
+        for (int i = 1; i < m_count; ++i)
+            rest &= rest - 1;
+        // Everything before the group of the count-th candidate is named; equal values go by their
+        // place in the re-ranking, which only the group at the cut needs.
+        const int last = std::countr_zero(rest);
+        const Places before = candidates & placesBelow(m_groupStart[std::size_t(last)]);
+        const Places group = candidates & placesBelow(m_groupEnd[std::size_t(last)]) & ~before;
+        const int needed = m_count - std::popcount(before);
+        chosen = before | (std::popcount(group) == needed ? group : earliestInRanking(group, needed, keyAt));
+    }
+    quint64 numbers = 0; // bit n for number n
+    for (; chosen; chosen &= chosen - 1)
+        numbers |= quint64(1) << m_byValue[std::size_t(std::countr_zero(chosen))];
+    NumberList slots;
+    for (; numbers; numbers &= numbers - 1)
+        slots.append(std::countr_zero(numbers));
+    return slots.size() < m_count ? fillSlots(slots, m_ranking, m_count) : slots;
+}
+
+CandidateChooser::Places CandidateChooser::candidatesFrom(Places above, int missing, const Keys& keyAt)
+{
+    // The cut moves little from one draw to the next: the keys above the last one miss or exceed the
+    // limit by a few, which are found one at a time. The cut stays between the candidates and the rest.
+    Places candidates = above;
+    for (; missing < 0; ++missing) {
+        const int at = extremePlace(candidates, keyAt, std::less<int>());
+        candidates &= ~(Places(1) << at);
+        m_cut = keyAt[std::size_t(at)] + 1;
+    }
+    if (missing == 0)
+        return candidates;
+    Places below = 0; // positive keys below the cut
+    for (int i = 0; i < kNumberCount; ++i)
+        below |= Places(keyAt[std::size_t(i)] > DataGodRanking::kTieMask && !(above >> i & 1)) << i;
+    if (missing > std::popcount(below)) {
+        m_cut = DataGodRanking::kTieMask + 1;
+        return candidates | below;
+    }
+    for (; missing > 0; --missing) {
+        const int at = extremePlace(below, keyAt, std::greater<int>());
+        below &= ~(Places(1) << at);
+        candidates |= Places(1) << at;
+        m_cut = keyAt[std::size_t(at)];
+    }
+    return candidates;
+}
+
+template <typename Better>
+int CandidateChooser::extremePlace(Places places, const Keys& keyAt, Better better)
+{
+    int found = std::countr_zero(places);
+    for (places &= places - 1; places; places &= places - 1) {
+        const int at = std::countr_zero(places);
+        found = better(keyAt[std::size_t(at)], keyAt[std::size_t(found)]) ? at : found;
+    }
+    return found;
+}
+
+CandidateChooser::Places CandidateChooser::earliestInRanking(Places group, int needed, const Keys& keyAt)
+{
+    // The re-ranking's first two change places before the values decide (see rerank).
     int best = 0;
     int second = 0;
-    for (int n = 1; n <= kNumberCount; ++n) {
-        if (scores[n - 1] <= 0)
-            continue;
-        const int key = scores[n - 1] << kTieBits | (kTieMask - n);
-        keyOf[n] = key;
-        positive[candidates++] = key;
-        if (key > best) {
-            second = best;
-            best = key;
-        } else if (key > second) {
-            second = key;
-        }
+    for (const int key : keyAt) {
+        second = std::max(second, std::min(key, best));
+        best = std::max(best, key);
     }
-    int threshold = 1;
-    if (candidates > m_limit) {
-        selectLargest(positive.data(), candidates, m_limit);
-        threshold = *std::min_element(positive.begin(), positive.begin() + m_limit);
-        candidates = m_limit;
-    }
-    // The re-ranking's first two change places before the values decide (see rerank).
-    const auto place = [&keyOf, best, second](int n) {
-        return keyOf[n] == best ? second : keyOf[n] == second ? best : keyOf[n];
-    };
-
-    std::array<bool, kNumberCount + 1> taken{};
-    int count = 0;
-    for (int i = 0; i < kNumberCount && count < m_count && count < candidates;) {
-        const int end = m_groupEnd[std::size_t(i)];
-        QVarLengthArray<int, kNumberCount> group;
-        for (; i < end; ++i) {
-            if (keyOf[m_byValue[std::size_t(i)]] >= threshold)
-                group.append(m_byValue[std::size_t(i)]);
-        }
-        // Equal values go by their place, earlier first; only the group at the cut needs it.
-        if (count + group.size() > m_count)
-            std::sort(group.begin(), group.end(), [&place](int a, int b) { return place(a) > place(b); });
-        for (qsizetype g = 0; g < group.size() && count < m_count; ++g, ++count)
-            taken[group[g]] = true;
-    }
-    if (count < m_count) {
-        NumberList chosen;
-        for (int n = 1; n <= kNumberCount; ++n) {
-            if (taken[n])
-                chosen.append(n);
-        }
-        return fillSlots(chosen, m_ranking, m_count);
-    }
-    NumberList slots;
-    for (int n = 1; n <= kNumberCount; ++n) {
-        if (taken[n])
-            slots.append(n);
-    }
-    return slots;
+    const auto rank = [best, second](int key) { return key == best ? second : key == second ? best : key; };
+    std::array<int, kNumberCount> places;
+    int size = 0;
+    for (; group; group &= group - 1)
+        places[std::size_t(size++)] = std::countr_zero(group);
+    std::sort(places.begin(), places.begin() + size,
+              [&](int a, int b) { return rank(keyAt[std::size_t(a)]) > rank(keyAt[std::size_t(b)]); });
+    Places earliest = 0;
+    for (int i = 0; i < needed; ++i)
+        earliest |= Places(1) << places[std::size_t(i)];
+    return earliest;
 }

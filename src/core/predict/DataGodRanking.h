@@ -6,6 +6,8 @@
 
 #include "store/HistoryFormat.h"
 
+class DataGodWindow;
+
 /** Numbers 1 … 43 in some order, kept on the stack. */
 using NumberList = QVarLengthArray<int, kNumberCount>;
 /** A value per number, index 0 for number 1. */
@@ -46,21 +48,39 @@ NumberList fillSlots(const NumberList& candidates, const NumberList& ranking, in
 
 /**
  * One setting's choice of numbers from a god's pattern scores, for appearance counts that stay the
- * same from draw to draw: what candidateList, rerank and fillSlots give, found without sorting.
- * The numbers are kept in re-ranking order once, so a draw only walks them until count are taken.
+ * same from draw to draw: what candidateList, rerank and fillSlots give, found without sorting. The
+ * numbers are kept in re-ranking order once, and a draw's candidates are a set of places in it; the
+ * candidates' cut is searched from where the last choice left it, so that one god's draws in turn
+ * only move the few keys that crossed it.
  */
 class CandidateChooser {
 public:
     CandidateChooser(const NumberValues& appearanceCounts, bool preferFrequent, int limit, int count);
 
-    /** The result slots in ascending order. */
-    NumberList choose(const NumberValues& scores) const;
+    /** The result slots in ascending order for the window's scores. */
+    NumberList choose(const DataGodWindow& window);
 
 private:
+    /** Score keys by place in m_byValue. */
+    using Keys = std::array<int, kNumberCount>;
+    /** A set of places in m_byValue, bit i for place i. */
+    using Places = quint64;
+
+    static Places placesBelow(int end) { return (Places(1) << end) - 1; }
+    /** The limit largest of the positive keys, or all of them when they are fewer. */
+    Places candidatesFrom(Places above, int missing, const Keys& keyAt);
+    /** The place of the best key by better among places (not empty). */
+    template <typename Better>
+    static int extremePlace(Places places, const Keys& keyAt, Better better);
+    /** The needed places of group that come first in the re-ranking. */
+    static Places earliestInRanking(Places group, int needed, const Keys& keyAt);
+
     NumberValues m_values;
     NumberList m_ranking; // AppearanceRanking
     std::array<int, kNumberCount> m_byValue{}; // numbers, highest value first
-    std::array<int, kNumberCount> m_groupEnd{}; // for each place in m_byValue, the end of its equal values
+    std::array<int, kNumberCount> m_groupStart{}; // for each place in m_byValue, where its equal values start
+    std::array<int, kNumberCount> m_groupEnd{}; // and where they end
     int m_limit;
     int m_count;
+    int m_cut; // a key that parts the last choice's candidates from the rest
 };

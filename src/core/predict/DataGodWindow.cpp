@@ -3,38 +3,46 @@
 #include <QtGlobal>
 
 #include <algorithm>
-#include <array>
 
-DataGodWindow::DataGodWindow(const FlagLines& lines, int order)
-    : m_order(order),
-      m_drawCount(int(lines[0].size())),
-      m_hit(std::size_t(m_drawCount + 2) * kNumberCount, 0),
+DataGodPatterns::DataGodPatterns(const FlagLines& lines)
+    : m_drawCount(int(lines[0].size())),
       m_before(std::size_t(m_drawCount + 2) * kNumberCount, 0),
-      m_counts(std::size_t(kNumberCount) << order, 0),
-      m_distinct(kNumberCount, 0)
+      m_drawnStart(std::size_t(m_drawCount + 2), 0)
 {
-    Q_ASSERT(order >= 1 && order <= kMaxOrder);
-    // Draw by draw, so that the rows are written in order; draws before the first read as misses.
+    m_drawn.reserve(std::size_t(m_drawCount) * 6);
+    // Draw by draw, so that the rows are written in order.
     std::array<std::uint8_t, kNumberCount> before{};
     std::array<const char*, kNumberCount> flags;
     for (int n = 0; n < kNumberCount; ++n)
         flags[std::size_t(n)] = lines[std::size_t(n)].constData();
     for (int draw = 1; draw <= m_drawCount + 1; ++draw) {
-        const std::size_t row = std::size_t(draw) * kNumberCount;
-        std::copy(before.begin(), before.end(), m_before.begin() + std::ptrdiff_t(row));
+        std::copy(before.begin(), before.end(), m_before.begin() + std::ptrdiff_t(draw) * kNumberCount);
+        m_drawnStart[std::size_t(draw)] = int(m_drawn.size());
         if (draw > m_drawCount)
             break; // the row after the last draw holds only the latest patterns
         for (std::size_t n = 0; n < kNumberCount; ++n) {
-            const std::uint8_t hit = flags[n][draw - 1] == '1' ? 1 : 0;
-            m_hit[row + n] = hit;
-            before[n] = std::uint8_t((hit << (order - 1)) | (before[n] >> 1));
+            const int hit = flags[n][draw - 1] == '1' ? 1 : 0;
+            if (hit)
+                m_drawn.push_back(std::uint8_t(n));
+            before[n] = std::uint8_t((hit << (kMaxOrder - 1)) | (before[n] >> 1));
         }
     }
 }
 
+DataGodWindow::DataGodWindow(const DataGodPatterns& patterns, int order)
+    : m_patterns(patterns),
+      m_order(order),
+      m_shift(DataGodPatterns::kMaxOrder - order),
+      m_counts(kNumberCount * kPatterns, 0),
+      m_distinct(kNumberCount, 0),
+      m_current(patterns.before(1))
+{
+    Q_ASSERT(order >= 1 && order <= DataGodPatterns::kMaxOrder);
+}
+
 void DataGodWindow::moveTo(int first, int last)
 {
-    Q_ASSERT(last <= m_drawCount);
+    Q_ASSERT(last <= m_patterns.drawCount());
     const int low = first + m_order;
     const int high = last;
     // Forward moves that overlap the counted draws only add and remove the draws at the ends.
@@ -49,21 +57,13 @@ void DataGodWindow::moveTo(int first, int last)
         count(draw, -1);
     m_low = low;
     m_high = std::max(high, low - 1);
-    m_last = last;
+    m_current = m_patterns.before(last + 1);
 }
 
 void DataGodWindow::scores(std::array<int, kNumberCount>& scores) const
 {
-    const std::uint8_t* current = &m_before[std::size_t(m_last + 1) * kNumberCount];
-    for (int n = 0; n < kNumberCount; ++n)
-        scores[std::size_t(n)] = m_counts[(std::size_t(n) << m_order) + current[n]] * m_distinct[std::size_t(n)];
-}
-
-int DataGodWindow::score(int number) const
-{
-    const int n = number - 1;
-    const int current = m_before[std::size_t(m_last + 1) * kNumberCount + n];
-    return m_counts[(std::size_t(n) << m_order) + current] * m_distinct[n];
+    for (int n = 1; n <= kNumberCount; ++n)
+        scores[std::size_t(n - 1)] = score(n);
 }
 
 void DataGodWindow::clear()
@@ -74,14 +74,13 @@ void DataGodWindow::clear()
 
 void DataGodWindow::count(int draw, int step)
 {
-    const std::size_t row = std::size_t(draw) * kNumberCount;
-    for (int n = 0; n < kNumberCount; ++n) {
-        if (!m_hit[row + n])
-            continue;
-        int& c = m_counts[(std::size_t(n) << m_order) + m_before[row + n]];
-        if (step > 0 && c++ == 0)
-            ++m_distinct[n];
-        else if (step < 0 && --c == 0)
-            --m_distinct[n];
+    const std::uint8_t* before = m_patterns.before(draw);
+    const std::ptrdiff_t repeats = std::ptrdiff_t(1) << m_shift;
+    for (const std::uint8_t* n = m_patterns.drawnBegin(draw); n != m_patterns.drawnEnd(draw); ++n) {
+        int* counts = &m_counts[*n * kPatterns + (before[*n] >> m_shift << m_shift)];
+        const int c = counts[0] + step;
+        if (c == 0 || (c == 1 && step > 0))
+            m_distinct[*n] += step;
+        std::fill_n(counts, repeats, c);
     }
 }

@@ -7,6 +7,37 @@
 #include "store/HistoryFormat.h"
 
 /**
+ * What the five data gods read of a history, taken once for all of them: for every draw, each
+ * number's flags of the eight draws before it, and the numbers drawn.
+ */
+class DataGodPatterns {
+public:
+    /** Largest pattern order of a data god. */
+    static constexpr int kMaxOrder = 8;
+
+    /** lines: the history's flag lines, oldest draw first. */
+    explicit DataGodPatterns(const FlagLines& lines);
+
+    int drawCount() const { return m_drawCount; }
+
+    /**
+     * The 43 patterns before draw (1 … draw count + 1), index 0 for number 1: the draw just before
+     * is bit 7, and a god of order k reads the top k bits. Draws before the first read as misses.
+     */
+    const std::uint8_t* before(int draw) const { return &m_before[std::size_t(draw) * kNumberCount]; }
+
+    /** The numbers drawn in draw (1 … draw count), 0 … 42 for 1 … 43. */
+    const std::uint8_t* drawnBegin(int draw) const { return m_drawn.data() + m_drawnStart[std::size_t(draw)]; }
+    const std::uint8_t* drawnEnd(int draw) const { return m_drawn.data() + m_drawnStart[std::size_t(draw) + 1]; }
+
+private:
+    int m_drawCount;
+    std::vector<std::uint8_t> m_before; // [draw × 43 + number − 1]
+    std::vector<std::uint8_t> m_drawn; // the numbers of draw 1, then of draw 2, …
+    std::vector<int> m_drawnStart; // where each draw's numbers start in m_drawn
+};
+
+/**
  * The pattern counts of one data god over a window of draws, for all 43 numbers at once.
  *
  * Moving the window forward counts only the draws that enter and leave it, so a god's walk over
@@ -14,11 +45,8 @@
  */
 class DataGodWindow {
 public:
-    /** Largest pattern order of a data god. */
-    static constexpr int kMaxOrder = 8;
-
-    /** lines: the history's flag lines, oldest draw first; order: the god's PatternOrder k (1 … 8). */
-    DataGodWindow(const FlagLines& lines, int order);
+    /** order: the god's PatternOrder k (1 … 8). The patterns must outlive the window. */
+    DataGodWindow(const DataGodPatterns& patterns, int order);
 
     /**
      * Takes the window of draws first … last (1 = oldest, last ≤ draw count). A hit counts when its
@@ -30,23 +58,28 @@ public:
      * C[p0] × D of a number (1 … 43): how often its current pattern (the latest k draws up to the
      * window's last draw) preceded a hit in the window, times how many different patterns did.
      */
-    int score(int number) const;
+    int score(int number) const
+    {
+        const std::size_t n = std::size_t(number - 1);
+        return m_counts[n * kPatterns + m_current[n]] * m_distinct[n];
+    }
     /** The scores of all 43 numbers, index 0 for number 1. */
     void scores(std::array<int, kNumberCount>& scores) const;
 
 private:
+    static constexpr std::size_t kPatterns = 1 << DataGodPatterns::kMaxOrder;
+
     void clear();
     void count(int draw, int step);
 
+    const DataGodPatterns& m_patterns;
     int m_order;
-    int m_drawCount;
-    // Indexed [draw × 43 + number − 1]: whether the number was drawn, and the pattern of its k earlier draws.
-    std::vector<std::uint8_t> m_hit;
-    std::vector<std::uint8_t> m_before;
-    // Indexed [(number − 1) × 2^k + pattern].
+    int m_shift; // a pattern of order k is the top k of the eight bits
+    // Indexed [(number − 1) × 2^8 + eight-bit pattern]: the count of its top k bits, repeated for
+    // every lower eight bits, so that reading a score needs no shifts.
     std::vector<int> m_counts;
     std::vector<int> m_distinct;
     int m_low = 1; // hits counted: draws m_low … m_high
     int m_high = 0;
-    int m_last = 0;
+    const std::uint8_t* m_current; // the patterns before the draw after the window
 };
