@@ -1,6 +1,7 @@
 #include "predict/DataGodEngine.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "predict/DataGodWindow.h"
 #include "predict/PredictionRecord.h"
@@ -45,12 +46,19 @@ QByteArray DataGodEngine::godFile(int order)
     const int last = m_patterns->drawCount() + 1;
     const int recordLength = PredictionRecord::length(m_predictionCount);
     // Digits are written in place: a record of its own per draw would cost more than the gods.
-    QByteArray file(std::max(0, last - kFirstPredictedDraw + 1) * recordLength, '0');
+    QByteArray file(std::max(0, last - kFirstPredictedDraw + 1) * recordLength, Qt::Uninitialized);
     char* at = file.data();
     // Every field is one or two pairs of digits.
+    static constexpr auto kPairs = [] {
+        std::array<char, 200> pairs{};
+        for (int i = 0; i < 100; ++i) {
+            pairs[std::size_t(2 * i)] = char('0' + i / 10);
+            pairs[std::size_t(2 * i + 1)] = char('0' + i % 10);
+        }
+        return pairs;
+    }();
     const auto put = [&at](int pair) {
-        at[0] = char('0' + pair / 10);
-        at[1] = char('0' + pair % 10);
+        std::memcpy(at, &kPairs[std::size_t(2 * pair)], 2);
         at += 2;
     };
     for (int draw = kFirstPredictedDraw; draw <= last; ++draw) {

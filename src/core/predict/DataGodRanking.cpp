@@ -143,6 +143,8 @@ CandidateChooser::CandidateChooser(const NumberValues& appearanceCounts, bool pr
         if (i > 0 && m_values[m_byValue[i] - 1] != m_values[m_byValue[i - 1] - 1])
             start = i;
         m_groupStart[std::size_t(i)] = start;
+        m_tieAt[std::size_t(i)] = DataGodRanking::kTieMask - m_byValue[std::size_t(i)];
+        m_placeOf[std::size_t(m_byValue[std::size_t(i)])] = i;
     }
     for (int end = kNumberCount, i = kNumberCount - 1; i >= 0; --i) {
         if (i + 1 < kNumberCount && m_groupStart[std::size_t(i + 1)] == i + 1)
@@ -158,16 +160,13 @@ NumberList CandidateChooser::choose(const DataGodWindow& window)
     // and among the limit largest. The scores are read here, in the one pass over all numbers.
     Keys keyAt;
     Places above = 0; // keys at or above the last cut, all positive as the cut is
-    int aboveCount = 0;
     const int cut = m_cut;
     for (int i = 0; i < kNumberCount; ++i) {
-        const int n = m_byValue[std::size_t(i)];
-        const int key = window.score(n) << kTieBits | (kTieMask - n);
+        const int key = window.score(m_byValue[std::size_t(i)]) << kTieBits | m_tieAt[std::size_t(i)];
         keyAt[std::size_t(i)] = key;
         above |= Places(key >= cut) << i;
-        aboveCount += key >= cut;
     }
-    const Places candidates = candidatesFrom(above, m_limit - aboveCount, keyAt);
+    const Places candidates = candidatesFrom(above, keyAt);
 
     Places chosen = candidates;
     if (std::popcount(candidates) > m_count) {
@@ -180,66 +179,78 @@ NumberList CandidateChooser::choose(const DataGodWindow& window)
         const Places before = candidates & placesBelow(m_groupStart[std::size_t(last)]);
         const Places group = candidates & placesBelow(m_groupEnd[std::size_t(last)]) & ~before;
         const int needed = m_count - std::popcount(before);
-        chosen = before | (std::popcount(group) == needed ? group : earliestInRanking(group, needed, keyAt));
+        chosen = before | (std::popcount(group) == needed ? group : earliestInRanking(candidates, group, needed, keyAt));
     }
     quint64 numbers = 0; // bit n for number n
     for (; chosen; chosen &= chosen - 1)
         numbers |= quint64(1) << m_byValue[std::size_t(std::countr_zero(chosen))];
-    NumberList slots;
-    for (; numbers; numbers &= numbers - 1)
-        slots.append(std::countr_zero(numbers));
+    NumberList slots(std::popcount(numbers));
+    for (int& slot : slots) {
+        slot = std::countr_zero(numbers);
+        numbers &= numbers - 1;
+    }
     return slots.size() < m_count ? fillSlots(slots, m_ranking, m_count) : slots;
 }
 
-CandidateChooser::Places CandidateChooser::candidatesFrom(Places above, int missing, const Keys& keyAt)
+CandidateChooser::Places CandidateChooser::candidatesFrom(Places above, const Keys& keyAt)
 {
     // The cut moves little from one draw to the next: the keys above the last one miss or exceed the
-    // limit by a few, which are found one at a time. The cut stays between the candidates and the rest.
-    Places candidates = above;
-    for (; missing < 0; ++missing) {
-        const int at = extremePlace(candidates, keyAt, std::less<int>());
-        candidates &= ~(Places(1) << at);
-        m_cut = keyAt[std::size_t(at)] + 1;
-    }
+    // limit by a few, which one pass over one side finds. The cut stays between the candidates and the rest.
+    const int missing = m_limit - std::popcount(above);
     if (missing == 0)
+        return above;
+    std::array<int, kNumberCount> crossed;
+    Places candidates = above;
+    if (missing < 0) {
+        const int size =
+            bestKeys(above, keyAt, -missing, crossed.data(), std::numeric_limits<int>::max(), std::less<int>());
+        for (int i = 0; i < size; ++i)
+            candidates &= ~placeOf(crossed[std::size_t(i)]);
+        m_cut = crossed[std::size_t(size - 1)] + 1;
         return candidates;
-    Places below = 0; // positive keys below the cut
-    for (int i = 0; i < kNumberCount; ++i)
-        below |= Places(keyAt[std::size_t(i)] > DataGodRanking::kTieMask && !(above >> i & 1)) << i;
-    if (missing > std::popcount(below)) {
-        m_cut = DataGodRanking::kTieMask + 1;
-        return candidates | below;
     }
-    for (; missing > 0; --missing) {
-        const int at = extremePlace(below, keyAt, std::greater<int>());
-        below &= ~(Places(1) << at);
-        candidates |= Places(1) << at;
-        m_cut = keyAt[std::size_t(at)];
-    }
+    // Only positive keys can be candidates.
+    const int size = bestKeys(placesBelow(kNumberCount) & ~above, keyAt, missing, crossed.data(),
+                              DataGodRanking::kTieMask, std::greater<int>());
+    for (int i = 0; i < size; ++i)
+        candidates |= placeOf(crossed[std::size_t(i)]);
+    // Fewer positive keys than the limit: all of them are candidates.
+    m_cut = size == missing ? crossed[std::size_t(size - 1)] : DataGodRanking::kTieMask + 1;
     return candidates;
 }
 
 template <typename Better>
-int CandidateChooser::extremePlace(Places places, const Keys& keyAt, Better better)
+int CandidateChooser::bestKeys(Places places, const Keys& keyAt, int wanted, int* best, int bar, Better better)
 {
-    int found = std::countr_zero(places);
-    for (places &= places - 1; places; places &= places - 1) {
-        const int at = std::countr_zero(places);
-        found = better(keyAt[std::size_t(at)], keyAt[std::size_t(found)]) ? at : found;
+    // Kept in order, best first; once wanted are kept, the last of them is the bar. Most keys do not
+    // beat it and cost one comparison.
+    int size = 0;
+    for (; places; places &= places - 1) {
+        const int key = keyAt[std::size_t(std::countr_zero(places))];
+        if (!better(key, bar))
+            continue;
+        int at = size < wanted ? size++ : size - 1;
+        for (; at > 0 && better(key, best[at - 1]); --at)
+            best[at] = best[at - 1];
+        best[at] = key;
+        if (size == wanted)
+            bar = best[size - 1];
     }
-    return found;
+    return size;
 }
 
-CandidateChooser::Places CandidateChooser::earliestInRanking(Places group, int needed, const Keys& keyAt)
+CandidateChooser::Places CandidateChooser::placeOf(int key) const
+{
+    return Places(1) << m_placeOf[std::size_t(DataGodRanking::kTieMask - (key & DataGodRanking::kTieMask))];
+}
+
+CandidateChooser::Places CandidateChooser::earliestInRanking(Places candidates, Places group, int needed,
+                                                             const Keys& keyAt)
 {
     // The re-ranking's first two change places before the values decide (see rerank).
-    int best = 0;
-    int second = 0;
-    for (const int key : keyAt) {
-        second = std::max(second, std::min(key, best));
-        best = std::max(best, key);
-    }
-    const auto rank = [best, second](int key) { return key == best ? second : key == second ? best : key; };
+    std::array<int, 2> top{};
+    bestKeys(candidates, keyAt, 2, top.data(), 0, std::greater<int>());
+    const auto rank = [&top](int key) { return key == top[0] ? top[1] : key == top[1] ? top[0] : key; };
     std::array<int, kNumberCount> places;
     int size = 0;
     for (; group; group &= group - 1)

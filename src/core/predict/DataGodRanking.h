@@ -68,18 +68,22 @@ private:
 
     static Places placesBelow(int end) { return (Places(1) << end) - 1; }
     /** The limit largest of the positive keys, or all of them when they are fewer. */
-    Places candidatesFrom(Places above, int missing, const Keys& keyAt);
-    /** The place of the best key by better among places (not empty). */
+    Places candidatesFrom(Places above, const Keys& keyAt);
+    /** Up to wanted of the keys at places that beat bar, the best by better first; returns how many. */
     template <typename Better>
-    static int extremePlace(Places places, const Keys& keyAt, Better better);
-    /** The needed places of group that come first in the re-ranking. */
-    static Places earliestInRanking(Places group, int needed, const Keys& keyAt);
+    static int bestKeys(Places places, const Keys& keyAt, int wanted, int* best, int bar, Better better);
+    /** The place of a key's number. */
+    Places placeOf(int key) const;
+    /** The needed places of group that come first in the re-ranking of the candidates. */
+    static Places earliestInRanking(Places candidates, Places group, int needed, const Keys& keyAt);
 
     NumberValues m_values;
     NumberList m_ranking; // AppearanceRanking
     std::array<int, kNumberCount> m_byValue{}; // numbers, highest value first
     std::array<int, kNumberCount> m_groupStart{}; // for each place in m_byValue, where its equal values start
     std::array<int, kNumberCount> m_groupEnd{}; // and where they end
+    std::array<int, kNumberCount> m_tieAt{}; // the tie-break of a key, by place
+    std::array<int, kNumberCount + 1> m_placeOf{}; // by number
     int m_limit;
     int m_count;
     int m_cut; // a key that parts the last choice's candidates from the rest

@@ -33,9 +33,9 @@ DataGodWindow::DataGodWindow(const DataGodPatterns& patterns, int order)
     : m_patterns(patterns),
       m_order(order),
       m_shift(DataGodPatterns::kMaxOrder - order),
-      m_counts(kNumberCount * kPatterns, 0),
-      m_distinct(kNumberCount, 0),
-      m_current(patterns.before(1))
+      m_counts((kNumberCount + 1) * kPatterns, 0),
+      m_distinct(kNumberCount + 1, 0),
+      m_current(patterns.before(1) - 1)
 {
     Q_ASSERT(order >= 1 && order <= DataGodPatterns::kMaxOrder);
 }
@@ -57,7 +57,7 @@ void DataGodWindow::moveTo(int first, int last)
         count(draw, -1);
     m_low = low;
     m_high = std::max(high, low - 1);
-    m_current = m_patterns.before(last + 1);
+    m_current = m_patterns.before(last + 1) - 1;
 }
 
 void DataGodWindow::scores(std::array<int, kNumberCount>& scores) const
@@ -77,10 +77,10 @@ void DataGodWindow::count(int draw, int step)
     const std::uint8_t* before = m_patterns.before(draw);
     const std::ptrdiff_t repeats = std::ptrdiff_t(1) << m_shift;
     for (const std::uint8_t* n = m_patterns.drawnBegin(draw); n != m_patterns.drawnEnd(draw); ++n) {
-        int* counts = &m_counts[*n * kPatterns + (before[*n] >> m_shift << m_shift)];
+        int* counts = &m_counts[(*n + 1u) * kPatterns + (before[*n] >> m_shift << m_shift)];
         const int c = counts[0] + step;
         if (c == 0 || (c == 1 && step > 0))
-            m_distinct[*n] += step;
+            m_distinct[*n + 1u] += step;
         std::fill_n(counts, repeats, c);
     }
 }

@@ -60,7 +60,7 @@ public:
      */
     int score(int number) const
     {
-        const std::size_t n = std::size_t(number - 1);
+        const std::size_t n = std::size_t(number);
         return m_counts[n * kPatterns + m_current[n]] * m_distinct[n];
     }
     /** The scores of all 43 numbers, index 0 for number 1. */
@@ -75,11 +75,11 @@ private:
     const DataGodPatterns& m_patterns;
     int m_order;
     int m_shift; // a pattern of order k is the top k of the eight bits
-    // Indexed [(number − 1) × 2^8 + eight-bit pattern]: the count of its top k bits, repeated for
-    // every lower eight bits, so that reading a score needs no shifts.
+    // Indexed [number × 2^8 + eight-bit pattern], number 0 unused: the count of its top k bits,
+    // repeated for every lower eight bits, so that reading a score needs no shifts.
     std::vector<int> m_counts;
-    std::vector<int> m_distinct;
+    std::vector<int> m_distinct; // by number, 0 unused
     int m_low = 1; // hits counted: draws m_low … m_high
     int m_high = 0;
-    const std::uint8_t* m_current; // the patterns before the draw after the window
+    const std::uint8_t* m_current; // by number: the patterns before the draw after the window
 };
