@@ -1,6 +1,7 @@
 #include "predict/DataGodEngine.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "predict/DataGodWindow.h"
@@ -21,10 +22,7 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
     const int requestCode = settings.requestCode();
     const bool preferFrequent = requestCode < 200;
     const int candidateLimit = requestCode - (preferFrequent ? 100 : 200) + 14;
-    // AppearanceCount over the whole history.
-    NumberValues counts;
-    for (int n = 0; n < kNumberCount; ++n)
-        counts[n] = int(lines[n].count('1'));
+    const NumberValues counts = m_patterns->appearanceCounts();
     for (std::unique_ptr<CandidateChooser>& chooser : m_choosers)
         chooser = std::make_unique<CandidateChooser>(counts, preferFrequent, candidateLimit, m_predictionCount);
 }
@@ -32,6 +30,14 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
 DataGodEngine::~DataGodEngine() = default;
 
 NumberList DataGodEngine::godPrediction(int order, int a)
+{
+    NumberList numbers;
+    for (quint64 named = namedNumbers(order, a); named; named &= named - 1)
+        numbers.append(std::countr_zero(named));
+    return numbers;
+}
+
+quint64 DataGodEngine::namedNumbers(int order, int a)
 {
     Q_ASSERT(order >= kLowestOrder && order <= kHighestOrder);
     std::unique_ptr<DataGodWindow>& window = m_windows[order - kLowestOrder];
@@ -65,8 +71,8 @@ QByteArray DataGodEngine::godFile(int order)
         put(draw / 100);
         put(draw % 100);
         put(1);
-        for (const int n : godPrediction(order, draw - 1))
-            put(n);
+        for (quint64 named = namedNumbers(order, draw - 1); named; named &= named - 1)
+            put(std::countr_zero(named));
     }
     return file;
 }

@@ -43,6 +43,9 @@ public:
     static int windowLength(int dataAmount, int a);
 
 private:
+    /** godPrediction as a set: bit n for number n. */
+    quint64 namedNumbers(int order, int a);
+
     static constexpr int kGodCount = kHighestOrder - kLowestOrder + 1;
 
     int m_predictionCount;

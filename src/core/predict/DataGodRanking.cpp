@@ -128,6 +128,19 @@ NumberList fillSlots(const NumberList& candidates, const NumberList& ranking, in
 
 } // namespace DataGodRanking
 
+namespace {
+
+// std::popcount is a library call on x86-64 builds that do not assume the POPCNT instruction.
+int bitCount(quint64 bits)
+{
+    bits -= bits >> 1 & 0x5555555555555555u;
+    bits = (bits & 0x3333333333333333u) + (bits >> 2 & 0x3333333333333333u);
+    bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return int(bits * 0x0101010101010101u >> 56);
+}
+
+} // namespace
+
 CandidateChooser::CandidateChooser(const NumberValues& appearanceCounts, bool preferFrequent, int limit, int count)
     : m_values(DataGodRanking::rankValues(appearanceCounts, preferFrequent)),
       m_ranking(DataGodRanking::appearanceRanking(appearanceCounts, preferFrequent)),
@@ -153,7 +166,7 @@ CandidateChooser::CandidateChooser(const NumberValues& appearanceCounts, bool pr
     }
 }
 
-NumberList CandidateChooser::choose(const DataGodWindow& window)
+quint64 CandidateChooser::choose(const DataGodWindow& window)
 {
     using namespace DataGodRanking;
     // Score keys as in candidateList, by place in the value order; a candidate's key is positive
@@ -161,15 +174,16 @@ NumberList CandidateChooser::choose(const DataGodWindow& window)
     Keys keyAt;
     Places above = 0; // keys at or above the last cut, all positive as the cut is
     const int cut = m_cut;
-    for (int i = 0; i < kNumberCount; ++i) {
+    Places place = 1;
+    for (int i = 0; i < kNumberCount; ++i, place <<= 1) {
         const int key = window.score(m_byValue[std::size_t(i)]) << kTieBits | m_tieAt[std::size_t(i)];
         keyAt[std::size_t(i)] = key;
-        above |= Places(key >= cut) << i;
+        above |= key >= cut ? place : 0;
     }
     const Places candidates = candidatesFrom(above, keyAt);
 
     Places chosen = candidates;
-    if (std::popcount(candidates) > m_count) {
+    if (bitCount(candidates) > m_count) {
         Places rest = candidates;
         for (int i = 1; i < m_count; ++i)
             rest &= rest - 1;
@@ -178,25 +192,28 @@ NumberList CandidateChooser::choose(const DataGodWindow& window)
         const int last = std::countr_zero(rest);
         const Places before = candidates & placesBelow(m_groupStart[std::size_t(last)]);
         const Places group = candidates & placesBelow(m_groupEnd[std::size_t(last)]) & ~before;
-        const int needed = m_count - std::popcount(before);
-        chosen = before | (std::popcount(group) == needed ? group : earliestInRanking(candidates, group, needed, keyAt));
+        const int needed = m_count - bitCount(before);
+        chosen = before | (bitCount(group) == needed ? group : earliestInRanking(group, needed, keyAt));
     }
-    quint64 numbers = 0; // bit n for number n
+    quint64 numbers = 0;
     for (; chosen; chosen &= chosen - 1)
         numbers |= quint64(1) << m_byValue[std::size_t(std::countr_zero(chosen))];
-    NumberList slots(std::popcount(numbers));
-    for (int& slot : slots) {
-        slot = std::countr_zero(numbers);
-        numbers &= numbers - 1;
-    }
-    return slots.size() < m_count ? fillSlots(slots, m_ranking, m_count) : slots;
+    if (bitCount(numbers) == m_count)
+        return numbers;
+    // Fewer candidates than slots: the ranking fills the rest.
+    NumberList named;
+    for (; numbers; numbers &= numbers - 1)
+        named.append(std::countr_zero(numbers));
+    for (const int n : fillSlots(named, m_ranking, m_count))
+        numbers |= quint64(1) << n;
+    return numbers;
 }
 
 CandidateChooser::Places CandidateChooser::candidatesFrom(Places above, const Keys& keyAt)
 {
     // The cut moves little from one draw to the next: the keys above the last one miss or exceed the
     // limit by a few, which one pass over one side finds. The cut stays between the candidates and the rest.
-    const int missing = m_limit - std::popcount(above);
+    const int missing = m_limit - bitCount(above);
     if (missing == 0)
         return above;
     std::array<int, kNumberCount> crossed;
@@ -244,13 +261,19 @@ CandidateChooser::Places CandidateChooser::placeOf(int key) const
     return Places(1) << m_placeOf[std::size_t(DataGodRanking::kTieMask - (key & DataGodRanking::kTieMask))];
 }
 
-CandidateChooser::Places CandidateChooser::earliestInRanking(Places candidates, Places group, int needed,
-                                                             const Keys& keyAt)
+CandidateChooser::Places CandidateChooser::earliestInRanking(Places group, int needed, const Keys& keyAt)
 {
-    // The re-ranking's first two change places before the values decide (see rerank).
-    std::array<int, 2> top{};
-    bestKeys(candidates, keyAt, 2, top.data(), 0, std::greater<int>());
-    const auto rank = [&top](int key) { return key == top[0] ? top[1] : key == top[1] ? top[0] : key; };
+    // The re-ranking's first two change places before the values decide (see rerank): the two best
+    // keys, which are candidates.
+    int best = 0;
+    int second = 0;
+    for (const int key : keyAt) {
+        if (key > second) {
+            second = std::min(key, best);
+            best = std::max(key, best);
+        }
+    }
+    const auto rank = [best, second](int key) { return key == best ? second : key == second ? best : key; };
     std::array<int, kNumberCount> places;
     int size = 0;
     for (; group; group &= group - 1)

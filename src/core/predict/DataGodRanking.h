@@ -57,8 +57,8 @@ class CandidateChooser {
 public:
     CandidateChooser(const NumberValues& appearanceCounts, bool preferFrequent, int limit, int count);
 
-    /** The result slots in ascending order for the window's scores. */
-    NumberList choose(const DataGodWindow& window);
+    /** The numbers named for the window's scores, count of them: bit n for number n. */
+    quint64 choose(const DataGodWindow& window);
 
 private:
     /** Score keys by place in m_byValue. */
@@ -75,7 +75,7 @@ private:
     /** The place of a key's number. */
     Places placeOf(int key) const;
     /** The needed places of group that come first in the re-ranking of the candidates. */
-    static Places earliestInRanking(Places candidates, Places group, int needed, const Keys& keyAt);
+    static Places earliestInRanking(Places group, int needed, const Keys& keyAt);
 
     NumberValues m_values;
     NumberList m_ranking; // AppearanceRanking

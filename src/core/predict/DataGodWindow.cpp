@@ -22,8 +22,10 @@ DataGodPatterns::DataGodPatterns(const FlagLines& lines)
             break; // the row after the last draw holds only the latest patterns
         for (std::size_t n = 0; n < kNumberCount; ++n) {
             const int hit = flags[n][draw - 1] == '1' ? 1 : 0;
-            if (hit)
+            if (hit) {
                 m_drawn.push_back(std::uint8_t(n));
+                ++m_appearanceCounts[n];
+            }
             before[n] = std::uint8_t((hit << (kMaxOrder - 1)) | (before[n] >> 1));
         }
     }
@@ -47,7 +49,8 @@ void DataGodWindow::moveTo(int first, int last)
     const int high = last;
     // Forward moves that overlap the counted draws only add and remove the draws at the ends.
     if (low < m_low || high < m_high || low > m_high + 1) {
-        clear();
+        if (m_high >= m_low)
+            clear();
         m_low = low;
         m_high = low - 1;
     }
@@ -75,12 +78,10 @@ void DataGodWindow::clear()
 void DataGodWindow::count(int draw, int step)
 {
     const std::uint8_t* before = m_patterns.before(draw);
-    const std::ptrdiff_t repeats = std::ptrdiff_t(1) << m_shift;
     for (const std::uint8_t* n = m_patterns.drawnBegin(draw); n != m_patterns.drawnEnd(draw); ++n) {
-        int* counts = &m_counts[(*n + 1u) * kPatterns + (before[*n] >> m_shift << m_shift)];
-        const int c = counts[0] + step;
+        int& c = m_counts[(*n + 1u) * kPatterns + (before[*n] >> m_shift)];
+        c += step;
         if (c == 0 || (c == 1 && step > 0))
             m_distinct[*n + 1u] += step;
-        std::fill_n(counts, repeats, c);
     }
 }

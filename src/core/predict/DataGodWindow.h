@@ -19,6 +19,8 @@ public:
     explicit DataGodPatterns(const FlagLines& lines);
 
     int drawCount() const { return m_drawCount; }
+    /** AppearanceCount over the whole history, index 0 for number 1. */
+    const std::array<int, kNumberCount>& appearanceCounts() const { return m_appearanceCounts; }
 
     /**
      * The 43 patterns before draw (1 … draw count + 1), index 0 for number 1: the draw just before
@@ -32,6 +34,7 @@ public:
 
 private:
     int m_drawCount;
+    std::array<int, kNumberCount> m_appearanceCounts{};
     std::vector<std::uint8_t> m_before; // [draw × 43 + number − 1]
     std::vector<std::uint8_t> m_drawn; // the numbers of draw 1, then of draw 2, …
     std::vector<int> m_drawnStart; // where each draw's numbers start in m_drawn
@@ -61,7 +64,7 @@ public:
     int score(int number) const
     {
         const std::size_t n = std::size_t(number);
-        return m_counts[n * kPatterns + m_current[n]] * m_distinct[n];
+        return m_counts[n * kPatterns + (m_current[n] >> m_shift)] * m_distinct[n];
     }
     /** The scores of all 43 numbers, index 0 for number 1. */
     void scores(std::array<int, kNumberCount>& scores) const;
@@ -75,8 +78,7 @@ private:
     const DataGodPatterns& m_patterns;
     int m_order;
     int m_shift; // a pattern of order k is the top k of the eight bits
-    // Indexed [number × 2^8 + eight-bit pattern], number 0 unused: the count of its top k bits,
-    // repeated for every lower eight bits, so that reading a score needs no shifts.
+    // Indexed [number × 2^8 + pattern], number 0 unused.
     std::vector<int> m_counts;
     std::vector<int> m_distinct; // by number, 0 unused
     int m_low = 1; // hits counted: draws m_low … m_high
