@@ -17,14 +17,18 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
         lines[n - 1] = history.readHitString(n);
         std::reverse(lines[n - 1].begin(), lines[n - 1].end());
     }
-    m_patterns = std::make_unique<const DataGodPatterns>(lines);
     // The gods receive priority and weight as one RequestCode and read them back from it.
     const int requestCode = settings.requestCode();
     const bool preferFrequent = requestCode < 200;
     const int candidateLimit = requestCode - (preferFrequent ? 100 : 200) + 14;
-    const NumberValues counts = m_patterns->appearanceCounts();
+    // AppearanceCount over the whole history.
+    NumberValues counts;
+    for (int n = 0; n < kNumberCount; ++n)
+        counts[n] = int(lines[n].count('1'));
     for (std::unique_ptr<CandidateChooser>& chooser : m_choosers)
         chooser = std::make_unique<CandidateChooser>(counts, preferFrequent, candidateLimit, m_predictionCount);
+    // The choosers read the scores in their value order.
+    m_patterns = std::make_unique<const DataGodPatterns>(lines, m_choosers[0]->columns());
 }
 
 DataGodEngine::~DataGodEngine() = default;

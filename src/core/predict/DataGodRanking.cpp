@@ -170,15 +170,17 @@ quint64 CandidateChooser::choose(const DataGodWindow& window)
 {
     using namespace DataGodRanking;
     // Score keys as in candidateList, by place in the value order; a candidate's key is positive
-    // and among the limit largest. The scores are read here, in the one pass over all numbers.
+    // and among the limit largest. The scores are read here, in the one pass over all numbers, which
+    // the window keeps in this order.
     Keys keyAt;
     Places above = 0; // keys at or above the last cut, all positive as the cut is
     const int cut = m_cut;
-    Places place = 1;
-    for (int i = 0; i < kNumberCount; ++i, place <<= 1) {
-        const int key = window.score(m_byValue[std::size_t(i)]) << kTieBits | m_tieAt[std::size_t(i)];
+    // Unrolled: the loop would cost a fifth of the pass.
+#pragma GCC unroll 43
+    for (int i = 0; i < kNumberCount; ++i) {
+        const int key = window.score(i + 1) << kTieBits | m_tieAt[std::size_t(i)];
         keyAt[std::size_t(i)] = key;
-        above |= key >= cut ? place : 0;
+        above |= Places(key >= cut) << i;
     }
     const Places candidates = candidatesFrom(above, keyAt);
 

@@ -57,7 +57,10 @@ class CandidateChooser {
 public:
     CandidateChooser(const NumberValues& appearanceCounts, bool preferFrequent, int limit, int count);
 
-    /** The numbers named for the window's scores, count of them: bit n for number n. */
+    /** The order in which choose reads a window's columns: the numbers by value, highest first. */
+    const std::array<int, kNumberCount>& columns() const { return m_byValue; }
+
+    /** The numbers named for the scores of a window in that order, count of them: bit n for number n. */
     quint64 choose(const DataGodWindow& window);
 
 private:

@@ -4,7 +4,15 @@
 
 #include <algorithm>
 
-DataGodPatterns::DataGodPatterns(const FlagLines& lines)
+DataGodPatterns::Columns DataGodPatterns::inNumberOrder()
+{
+    Columns columns;
+    for (int n = 1; n <= kNumberCount; ++n)
+        columns[std::size_t(n - 1)] = n;
+    return columns;
+}
+
+DataGodPatterns::DataGodPatterns(const FlagLines& lines, const Columns& columns)
     : m_drawCount(int(lines[0].size())),
       m_before(std::size_t(m_drawCount + 2) * kNumberCount, 0),
       m_drawnStart(std::size_t(m_drawCount + 2), 0)
@@ -13,8 +21,8 @@ DataGodPatterns::DataGodPatterns(const FlagLines& lines)
     // Draw by draw, so that the rows are written in order.
     std::array<std::uint8_t, kNumberCount> before{};
     std::array<const char*, kNumberCount> flags;
-    for (int n = 0; n < kNumberCount; ++n)
-        flags[std::size_t(n)] = lines[std::size_t(n)].constData();
+    for (std::size_t c = 0; c < kNumberCount; ++c)
+        flags[c] = lines[std::size_t(columns[c] - 1)].constData();
     for (int draw = 1; draw <= m_drawCount + 1; ++draw) {
         std::copy(before.begin(), before.end(), m_before.begin() + std::ptrdiff_t(draw) * kNumberCount);
         m_drawnStart[std::size_t(draw)] = int(m_drawn.size());
@@ -22,10 +30,8 @@ DataGodPatterns::DataGodPatterns(const FlagLines& lines)
             break; // the row after the last draw holds only the latest patterns
         for (std::size_t n = 0; n < kNumberCount; ++n) {
             const int hit = flags[n][draw - 1] == '1' ? 1 : 0;
-            if (hit) {
+            if (hit)
                 m_drawn.push_back(std::uint8_t(n));
-                ++m_appearanceCounts[n];
-            }
             before[n] = std::uint8_t((hit << (kMaxOrder - 1)) | (before[n] >> 1));
         }
     }
