@@ -1,5 +1,7 @@
 // Writes the bundled sample installation's data: synthetic draws from a fixed seed, a few sample
-// predictions and the browser settings. Usage: make-sample DIR  (DIR becomes the sample folder).
+// predictions, the browser settings, and a local update page whose main-number table holds a few
+// draws more than the history, so that the update from the clipboard works offline.
+// Usage: make-sample DIR  (DIR becomes the sample folder).
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,8 @@ namespace {
 
 constexpr int kSampleDraws = 2000;
 constexpr std::uint32_t kSeed = 20260101;
+// The update page is this many draws ahead of the sample history.
+constexpr int kPageExtraDraws = 10;
 
 QList<int> drawSix(ClassicRandom& random)
 {
@@ -33,10 +37,41 @@ QByteArray predictionRecord(int draw, int index, const QList<int>& numbers)
     return record;
 }
 
+void appendDraw(FlagLines& lines, const QList<int>& numbers)
+{
+    for (int n = 1; n <= kNumberCount; ++n)
+        lines[n - 1].append(numbers.contains(n) ? '1' : '0');
+}
+
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray htmlPage(const QByteArray& title, const QByteArray& body)
+{
+    return "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title
+           + "</title>\n</head>\n" + body + "</html>\n";
+}
+
+// The update page: the link to the table in a left frame, the table alone in the right one, so
+// that "select all" there copies exactly the history text.
+bool writeUpdatePage(const QString& folder, const FlagLines& lines)
+{
+    QDir().mkpath(folder);
+    const QByteArray title = "VEMO6 本数字データ";
+    const QByteArray frames = "<frameset cols=\"220,*\">\n<frame name=\"menu\" src=\"menu.html\">\n"
+                              "<frame name=\"data\" src=\"welcome.html\">\n</frameset>\n";
+    const QByteArray menu = "<body style=\"background:#fff8e8\">\n<p>VEMO6</p>\n<p><a href=\"honsuuji.html\" "
+                            "target=\"data\">本数字データ　第"
+                            + QByteArray::number(lines[0].size()) + "回まで</a></p>\n</body>\n";
+    const QByteArray welcome = "<body>\n<p>左の「本数字データ」をクリックすると、本数字データが表示されます。</p>\n</body>\n";
+    const QByteArray table = "<body>\n<pre>" + HistoryFormat::serialize(lines) + "</pre>\n</body>\n";
+    return writeFile(folder + QStringLiteral("/index.html"), htmlPage(title, frames))
+           && writeFile(folder + QStringLiteral("/menu.html"), htmlPage(title, menu))
+           && writeFile(folder + QStringLiteral("/welcome.html"), htmlPage(title, welcome))
+           && writeFile(folder + QStringLiteral("/honsuuji.html"), htmlPage(title, table));
 }
 
 } // namespace
@@ -53,11 +88,8 @@ int main(int argc, char* argv[])
 
     ClassicRandom random(kSeed);
     FlagLines lines;
-    for (int draw = 1; draw <= kSampleDraws; ++draw) {
-        const QList<int> numbers = drawSix(random);
-        for (int n = 1; n <= kNumberCount; ++n)
-            lines[n - 1].append(numbers.contains(n) ? '1' : '0');
-    }
+    for (int draw = 1; draw <= kSampleDraws; ++draw)
+        appendDraw(lines, drawSix(random));
 
     QByteArray predictions;
     for (int draw = kSampleDraws - 2; draw <= kSampleDraws + 1; ++draw) {
@@ -68,8 +100,14 @@ int main(int argc, char* argv[])
     const QByteArray pathData =
         QByteArray("Browser</usr/bin/x-www-browser>URL[https://www.example.jp/vemo6/]") + '\0';
 
+    FlagLines pageLines = lines;
+    for (int draw = 1; draw <= kPageExtraDraws; ++draw)
+        appendDraw(pageLines, drawSix(random));
+
     const bool written = writeFile(paths.historyFile(), HistoryFormat::serialize(lines))
                          && writeFile(paths.predictionFolder() + QStringLiteral("/sample.txt"), predictions)
-                         && writeFile(paths.pathDataFile(), pathData);
+                         && writeFile(paths.pathDataFile(), pathData)
+                         && writeFile(paths.updatePageFile(), "HomePage/index.html\n")
+                         && writeUpdatePage(paths.root() + QStringLiteral("/HomePage"), pageLines);
     return written ? 0 : 1;
 }

@@ -101,10 +101,20 @@ Result<FlagLines> DrawHistory::checkImport(const QByteArray& text) const
 {
     if (!text.startsWith(HistoryFormat::tag(1)))
         return StoreText::clipboardWrongTag();
+    // Twice the largest history leaves room for the blanks a page may add, and stops a stray huge paste early.
+    if (text.size() > 2 * kNumberCount * (kMaxDraws + 6))
+        return StoreText::clipboardTooLarge(kMaxDraws);
     auto parsed = HistoryFormat::parseLenient(text);
     if (const auto* fault = std::get_if<FormatFault>(&parsed))
         return StoreText::clipboardMalformed(fault->line, fault->reason);
     FlagLines lines = std::move(std::get<FlagLines>(parsed));
+    // Every draw on the page is a whole result; a cut or doubled column would spoil every count.
+    for (int draw = 1; draw <= int(lines[0].size()); ++draw) {
+        const int found = int(std::count_if(lines.cbegin(), lines.cend(),
+                                            [draw](const QByteArray& line) { return line[draw - 1] == '1'; }));
+        if (found != kNumbersPerDraw)
+            return StoreText::clipboardDrawNotSixNumbers(draw, found);
+    }
     if (lines[0].size() <= drawCount())
         return StoreText::clipboardOlder();
     return lines;

@@ -55,7 +55,8 @@ public:
 
     /**
      * Checks pasted history text as the import does, without writing: the tag of line 1, the
-     * layout, a draw count larger than the present one and within the limit.
+     * size, the layout, six numbers in every draw, a draw count larger than the present one and
+     * within the limit.
      */
     Result<FlagLines> checkImport(const QByteArray& text) const;
 

@@ -209,6 +209,47 @@ UserMessage importDone()
                            "現在の画面を表示しなおしてください。")};
 }
 
+UserMessage clipboardTooLarge(int maxDraws)
+{
+    return {QStringLiteral("クリップボードに正しいデータがありません！！"),
+            QStringLiteral("クリップボードのデータが大きすぎます。過去データは第 %1 回までしか登録できません。\n\n"
+                           "ホームページから\"本数字データ\"のコピーをして下さい。")
+                .arg(maxDraws)};
+}
+
+UserMessage clipboardDrawNotSixNumbers(int draw, int found)
+{
+    return {QStringLiteral("クリップボードに正しいデータがありません！！"),
+            QStringLiteral("\"本数字データ\"の第 %1 回の本数字が６個ではありません（%2 個あります）。\n\n"
+                           "ホームページから\"本数字データ\"のコピーをして下さい。")
+                .arg(draw)
+                .arg(found)};
+}
+
+QStringList updateGuideLines()
+{
+    return {
+        QStringLiteral("１．表示されたホームページの左フレーム内にある ”本数字データ　第***回まで” をクリックする。"),
+        QStringLiteral("２．データ表示画面の任意の場所を右クリックしてポップアップ画面を表示する。"),
+        QStringLiteral("３．ポップアップ画面で ”すべて選択” をクリックする。"),
+        QStringLiteral("（２．３．はブラウザのメニューから\"編集\"⇒\"すべて選択\"でも可）"),
+        QStringLiteral("４．データ表示画面が反転したら任意の場所を右クリックしてポップアップ画面を表示する。"),
+        QStringLiteral("５．ポップアップ画面で ”コピー” をクリックする。"),
+        QStringLiteral("（４．５．はブラウザのメニューから\"編集\"⇒\"コピー\"でも可）"),
+        QStringLiteral("６．このダイアログの \"データ更新\"ボタン をクリックする。"),
+    };
+}
+
+QString updateGuideImportButton()
+{
+    return QStringLiteral("データ 更 新");
+}
+
+QString updateGuideCancelButton()
+{
+    return QStringLiteral("中　　止");
+}
+
 UserMessage importFileUnreadable(const QString& path, const QString& reason)
 {
     return {QStringLiteral("ファイルを開けません。"), QStringLiteral("%1\n\n%2").arg(path, reason)};

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include "UserMessage.h"
 
@@ -68,6 +69,15 @@ UserMessage clipboardOlder();
 UserMessage clipboardMalformed(int line, const QString& reason);
 UserMessage confirmImport();
 UserMessage importDone();
+/** Pasted text longer than any history of the largest size could be. */
+UserMessage clipboardTooLarge(int maxDraws);
+/** A pasted draw (1 = oldest) that does not hold six numbers. */
+UserMessage clipboardDrawNotSixNumbers(int draw, int found);
+
+/** The main-number update guide: its six steps and two notes, top to bottom, and its two buttons. */
+QStringList updateGuideLines();
+QString updateGuideImportButton();
+QString updateGuideCancelButton();
 
 /** A file given for import could not be read. */
 UserMessage importFileUnreadable(const QString& path, const QString& reason);

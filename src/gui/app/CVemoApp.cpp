@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QPalette>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include "ApplicationInfo.h"
 #include "app/CMainFrame.h"
@@ -39,6 +41,7 @@ bool CVemoApp::initInstance()
         return false;
     }
     JapaneseFonts::installSubstitutions();
+    installQtTranslation();
     QPalette dialogColours = QApplication::palette();
     dialogColours.setColor(QPalette::Window, QColor(0xE6, 0xE6, 0xFF));
     dialogColours.setColor(QPalette::WindowText, Qt::black);
@@ -54,6 +57,18 @@ bool CVemoApp::initInstance()
     m_frame = std::make_unique<CMainFrame>(*m_doc);
     m_frame->start();
     return true;
+}
+
+void CVemoApp::installQtTranslation()
+{
+    // Qt's own dialogs (the file dialog of the browser settings) speak Japanese like the rest, whatever
+    // the desktop's language; without the translation they stay in English.
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    m_qtTranslation = std::move(translator);
 }
 
 bool CVemoApp::lockInstance()

@@ -7,6 +7,7 @@
 class CMainFrame;
 class CVemoDoc;
 class FileLock;
+class QTranslator;
 
 /**
  * The program: one instance at a time, the document of the installation, and the main frame.
@@ -28,11 +29,13 @@ public:
 
 private:
     bool lockInstance();
+    void installQtTranslation();
     QString installPathOption() const;
 
     QStringList m_arguments;
     int m_exitCode = 0;
     std::unique_ptr<FileLock> m_instanceLock;
+    std::unique_ptr<QTranslator> m_qtTranslation;
     std::unique_ptr<CVemoDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
 };

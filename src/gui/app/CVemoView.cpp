@@ -23,6 +23,7 @@
 #include "entry/BrowserSettings.h"
 #include "entry/CsvExchange.h"
 #include "entry/DataEntryDialog.h"
+#include "entry/DataUpdateGuide.h"
 #include "entry/NumberCard.h"
 #include "entry/RegistrantDialog.h"
 #include "oracle/RandomGodDialog.h"
@@ -136,6 +137,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kHomePage:
     case kExportCsv:
     case kImportCsv:
+    case kDataUpdate:
         return true;
     default:
         return false;
@@ -212,6 +214,10 @@ void CVemoView::handleCommand(int commandId)
     case kImportCsv:
         if (CsvExchange(m_doc, this).importHistory())
             refreshAfterHistoryEdit();
+        break;
+    case kDataUpdate:
+        destroyLatestPopups();
+        DataUpdateGuide::showGuide(m_doc);
         break;
     default:
         // The last-draw item only shows the draw count.
@@ -379,6 +385,7 @@ void CVemoView::reopenModelessWindows()
 {
     if (NumberCard::isShowing())
         NumberCard::open(m_doc, this);
+    DataUpdateGuide::bringToFront();
 }
 
 void CVemoView::openDataEntry()

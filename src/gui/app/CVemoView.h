@@ -133,7 +133,7 @@ private:
     void hidePatternControls();
     bool runRegistrantDialog();
     bool anyRegistrant() const;
-    /** Step A: the number card comes back in front. */
+    /** Step A: the number card and the update guide come back in front. */
     void reopenModelessWindows();
     /** Command 32818. */
     void openLatestPattern();

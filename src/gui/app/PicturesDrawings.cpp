@@ -13,6 +13,7 @@
 
 #include "app/PictureArt.h"
 #include "entry/DataEntryDrawings.h"
+#include "entry/DataUpdatePictures.h"
 #include "entry/NumberCardPictures.h"
 #include "entry/RegistrantPictures.h"
 #include "oracle/RandomGodPictures.h"
@@ -480,6 +481,9 @@ const std::array kDrawings{
     Drawing{330, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawHomePageButton, {}},
     Drawing{335, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawDeletePredictionButton, {}},
     Drawing{392, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawCancelButton, {}},
+    Drawing{401, DataEntryDrawings::kButtonSize, DataUpdatePictures::drawCancelButton, {}},
+    Drawing{402, DataEntryDrawings::kButtonSize, DataUpdatePictures::drawImportButton, {}},
+    Drawing{403, DataUpdatePictures::kGuidePictureSize, DataUpdatePictures::drawGuidePicture, {}},
     Drawing{147, LatestPatternPictures::kTabStripSize, LatestPatternPictures::drawTabStrip, {}},
     Drawing{270, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 1); }, {}},
     Drawing{271, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 2); }, {}},

@@ -1,14 +1,13 @@
 #include "entry/BrowserSettings.h"
 
-#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QScreen>
 
 #include "app/CVemoDoc.h"
 #include "app/MessageService.h"
+#include "entry/ClipboardText.h"
 #include "entry/BrowserService.h"
 #include "store/PathSettings.h"
 #include "text/BrowserText.h"
@@ -72,14 +71,10 @@ std::optional<QString> BrowserSettings::browserPathFromDialog() const
 
 std::optional<QString> BrowserSettings::takeClipboardLine(const UserMessage& whenEmpty)
 {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    const QMimeData* data = clipboard->mimeData();
-    const QString text = data && data->hasText() ? data->text().trimmed() : QString();
-    if (text.isEmpty()) {
-        MessageService::show(whenEmpty, MessageService::Buttons::Ok, MessageService::Icon::Exclamation);
+    const std::optional<QString> taken = ClipboardText::take(whenEmpty);
+    if (!taken)
         return std::nullopt;
-    }
-    clipboard->clear();
+    const QString text = taken->trimmed();
     // A copied paragraph is no path or address, and a line break could not be stored.
     if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
         MessageService::show(BrowserText::clipboardNotOneLine(), MessageService::Buttons::Ok,

@@ -18,35 +18,6 @@ const QRectF kFace(0, 0, kButtonSize.width(), kButtonSize.height());
 const QRectF kIconBox(4, 4, 24, 24);
 const QRectF kTextBox(30, 0, kButtonSize.width() - 33, kButtonSize.height());
 
-struct Face {
-    QColor light;
-    QColor dark;
-    QColor ink;
-};
-
-void drawFace(QPainter& p, const Face& face, const QString& words, const std::function<void(QPainter&)>& icon)
-{
-    QLinearGradient shade(0, 0, 0, kFace.height());
-    shade.setColorAt(0, face.light);
-    shade.setColorAt(1, face.dark);
-    p.setPen(QPen(face.dark.darker(150), 1));
-    p.setBrush(shade);
-    p.drawRoundedRect(kFace.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
-    p.save();
-    p.translate(kIconBox.topLeft());
-    icon(p);
-    p.restore();
-    QFont font = JapaneseFonts::font(JapaneseFonts::kPGothic, 14, 700);
-    p.setFont(font);
-    // Long words shrink rather than lose their ends.
-    while (font.pixelSize() > 8 && p.fontMetrics().horizontalAdvance(words) > kTextBox.width()) {
-        font.setPixelSize(font.pixelSize() - 1);
-        p.setFont(font);
-    }
-    p.setPen(face.ink);
-    p.drawText(kTextBox, Qt::AlignCenter | Qt::TextSingleLine, words);
-}
-
 QString caption(int controlId)
 {
     return EntryText::dataEntryCaption(controlId);
@@ -95,6 +66,29 @@ void drawBall(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
 }
 
 } // namespace
+
+void drawFace(QPainter& p, const Face& face, const QString& words, const std::function<void(QPainter&)>& icon)
+{
+    QLinearGradient shade(0, 0, 0, kFace.height());
+    shade.setColorAt(0, face.light);
+    shade.setColorAt(1, face.dark);
+    p.setPen(QPen(face.dark.darker(150), 1));
+    p.setBrush(shade);
+    p.drawRoundedRect(kFace.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    p.save();
+    p.translate(kIconBox.topLeft());
+    icon(p);
+    p.restore();
+    QFont font = JapaneseFonts::font(JapaneseFonts::kPGothic, 14, 700);
+    p.setFont(font);
+    // Long words shrink rather than lose their ends.
+    while (font.pixelSize() > 8 && p.fontMetrics().horizontalAdvance(words) > kTextBox.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+        p.setFont(font);
+    }
+    p.setPen(face.ink);
+    p.drawText(kTextBox, Qt::AlignCenter | Qt::TextSingleLine, words);
+}
 
 void drawEntryButton(QPainter& p)
 {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QSize>
+#include <QString>
+
+#include <functional>
 
 class QPainter;
 
@@ -11,6 +15,16 @@ namespace DataEntryDrawings {
 inline constexpr QSize kButtonSize(120, 32);
 /** Size of the registrant chips 270 … 274 of the radio buttons. */
 inline constexpr QSize kChipSize(36, 28);
+
+/** The colours of a captioned button face: its shade from light to dark, and its words. */
+struct Face {
+    QColor light;
+    QColor dark;
+    QColor ink;
+};
+/** A captioned button face of kButtonSize: the icon, drawn in a 24 × 24 square at the left, and the words. */
+void drawFace(QPainter& painter, const Face& face, const QString& words,
+              const std::function<void(QPainter&)>& icon);
 
 void drawEntryButton(QPainter& painter);        // 135 "データ入力"
 void drawAverageButton(QPainter& painter);      // 137 "平均σ値"

@@ -1,0 +1,35 @@
+#include "entry/ClipboardImport.h"
+
+#include "app/CVemoDoc.h"
+#include "app/CVemoView.h"
+#include "app/MessageService.h"
+#include "entry/ClipboardText.h"
+#include "store/DrawHistory.h"
+#include "text/StoreText.h"
+
+namespace ClipboardImport {
+
+bool importFromClipboard(CVemoDoc& doc)
+{
+    const std::optional<QString> text = ClipboardText::take(StoreText::clipboardEmpty());
+    if (!text)
+        return false;
+    // The core checks the whole table, not only its tag and its length, before anything is written.
+    const Result<FlagLines> lines = doc.history().checkImport(text->toUtf8());
+    if (!lines.ok()) {
+        MessageService::show(lines.error(), MessageService::Buttons::Ok, MessageService::Icon::Exclamation);
+        return false;
+    }
+    if (!MessageService::confirm(StoreText::confirmImport()))
+        return false;
+    if (const Status fault = doc.history().replaceAll(lines.value())) {
+        MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
+        return false;
+    }
+    if (CVemoView* view = CVemoView::mainViewWindow())
+        view->refreshAfterHistoryEdit();
+    MessageService::show(StoreText::importDone(), MessageService::Buttons::Ok, MessageService::Icon::Information);
+    return true;
+}
+
+} // namespace ClipboardImport

@@ -1,0 +1,177 @@
+#include "entry/DataUpdateGuide.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+#include "app/BitmapButton.h"
+#include "app/CMainFrame.h"
+#include "app/CVemoDoc.h"
+#include "app/CVemoView.h"
+#include "app/ContextHelpPopupFilter.h"
+#include "app/JapaneseFonts.h"
+#include "app/MessageService.h"
+#include "app/Pictures.h"
+#include "app/ScreenScale.h"
+#include "entry/ClipboardImport.h"
+#include "entry/DataEntryDrawings.h"
+#include "store/UpdatePage.h"
+#include "text/BrowserText.h"
+#include "text/HelpText.h"
+#include "text/StoreText.h"
+
+namespace {
+
+constexpr int kImportId = 1;
+constexpr int kCancelId = 2;
+constexpr int kCancelPicture = 401;
+constexpr int kImportPicture = 402;
+constexpr int kGuidePicture = 403;
+// The guide's width and its picture's side on the 800 × 600 design screen; the steps wrap to fit.
+constexpr int kGuideWidth = 236;
+constexpr int kPictureSide = 52;
+
+CMainFrame* mainFrame()
+{
+    const CVemoView* view = CVemoView::mainViewWindow();
+    return view ? qobject_cast<CMainFrame*>(view->window()) : nullptr;
+}
+
+void restoreMainWindow()
+{
+    if (CMainFrame* frame = mainFrame())
+        frame->restoreFullScreen();
+}
+
+// Drawn at the size it is shown, so that it stays sharp on every screen.
+QPixmap pictureAt(int id, const QSize& size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    Pictures::paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), id);
+    return pixmap;
+}
+
+} // namespace
+
+void DataUpdateGuide::showGuide(CVemoDoc& doc)
+{
+    // An open guide goes with its browser; the new one starts its own.
+    if (s_guide)
+        s_guide->end();
+    if (CMainFrame* frame = mainFrame())
+        frame->makeWayForBrowser();
+    const QString browserPath = doc.pathSettings().browserPath;
+    if (browserPath.isEmpty()) {
+        MessageService::show(BrowserText::notRegistered(), MessageService::Buttons::Ok,
+                             MessageService::Icon::Exclamation);
+        restoreMainWindow();
+        return;
+    }
+    Result<BrowserService::Process> started = BrowserService::startBrowser(browserPath, UpdatePage::address(doc.paths()));
+    if (!started.ok()) {
+        MessageService::show(started.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
+        restoreMainWindow();
+        return;
+    }
+    s_guide = new DataUpdateGuide(doc, std::move(started).value(), mainFrame());
+    s_guide->show();
+    s_guide->move(ScreenScale::width() - s_guide->frameGeometry().width(), 0);
+}
+
+bool DataUpdateGuide::isShowing()
+{
+    return s_guide && s_guide->isVisible();
+}
+
+void DataUpdateGuide::bringToFront()
+{
+    if (!isShowing())
+        return;
+    s_guide->raise();
+    s_guide->activateWindow();
+}
+
+DataUpdateGuide::DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_doc(doc),
+      m_browser(std::move(browser))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("DataUpdateGuide"));
+    setProperty("controlId", 400);
+    setWindowTitle(QString());
+    setFont(JapaneseFonts::font(JapaneseFonts::kPGothic, ScreenScale::y(12)));
+    createControls();
+    installHelp();
+}
+
+DataUpdateGuide::~DataUpdateGuide()
+{
+    // Whatever ends the guide, even the end of the program, ends the browser it started.
+    BrowserService::closeBrowser(m_browser);
+}
+
+void DataUpdateGuide::createControls()
+{
+    auto* picture = new QLabel(this);
+    picture->setPixmap(pictureAt(kGuidePicture, QSize(ScreenScale::y(kPictureSide), ScreenScale::y(kPictureSide))));
+
+    const QSize buttonSize(ScreenScale::x(DataEntryDrawings::kButtonSize.width()),
+                           ScreenScale::y(DataEntryDrawings::kButtonSize.height()));
+    auto* importButton = new BitmapButton(kImportId, kImportPicture, this);
+    importButton->setAccessibleName(StoreText::updateGuideImportButton());
+    importButton->setFixedSize(buttonSize);
+    importButton->setDefault(true);
+    connect(importButton, &BitmapButton::clicked, this, &DataUpdateGuide::importFromClipboard);
+    auto* cancelButton = new BitmapButton(kCancelId, kCancelPicture, this);
+    cancelButton->setAccessibleName(StoreText::updateGuideCancelButton());
+    cancelButton->setFixedSize(buttonSize);
+    connect(cancelButton, &BitmapButton::clicked, this, &DataUpdateGuide::reject);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(importButton);
+    buttons->addWidget(cancelButton);
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addStretch();
+    top->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(ScreenScale::y(4));
+    for (const QString& line : StoreText::updateGuideLines()) {
+        auto* step = new QLabel(line, this);
+        step->setWordWrap(true);
+        layout->addWidget(step);
+    }
+    const int width = ScreenScale::x(kGuideWidth);
+    setFixedSize(width, layout->heightForWidth(width));
+}
+
+void DataUpdateGuide::installHelp()
+{
+    auto* help = new ContextHelpPopupFilter(this);
+    help->setText(kImportId, HelpText::okButtonPopup());
+    help->setText(kCancelId, HelpText::cancelButtonPopup());
+}
+
+void DataUpdateGuide::importFromClipboard()
+{
+    CVemoDoc& doc = m_doc;
+    end();
+    ClipboardImport::importFromClipboard(doc);
+}
+
+void DataUpdateGuide::reject()
+{
+    end();
+}
+
+void DataUpdateGuide::end()
+{
+    restoreMainWindow();
+    BrowserService::closeBrowser(m_browser);
+    QDialog::reject();
+}

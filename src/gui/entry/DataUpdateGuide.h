@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include "entry/BrowserService.h"
+
+class CMainFrame;
+class CVemoDoc;
+
+/**
+ * The main-number update guide: a small always-on-top window in the top-right corner that tells,
+ * step by step, how to copy the whole main-number table from the update page in the browser. While
+ * it is open the main window makes way for the browser; either button puts the main window back and
+ * closes the browser, "データ 更 新" then imports the copied table. One guide at a time.
+ */
+class DataUpdateGuide : public QDialog {
+    Q_OBJECT
+
+public:
+    /**
+     * ShowDataUpdateGuide: the main window makes way, the registered browser starts on the update page
+     * and a new guide opens (an open one goes first, with its browser). Without a browser, or when it
+     * does not start, a message says so and the main window comes back.
+     */
+    static void showGuide(CVemoDoc& doc);
+    /** Whether the guide is open. */
+    static bool isShowing();
+    /** Brings the open guide in front again. */
+    static void bringToFront();
+    ~DataUpdateGuide() override;
+
+public Q_SLOTS:
+    /** Cancel, the close box and Escape: the main window and the history as they were. */
+    void reject() override;
+
+private:
+    DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget* owner);
+
+    void createControls();
+    void installHelp();
+    void importFromClipboard();
+    /** Puts the main window back, closes the browser and the guide. */
+    void end();
+
+    CVemoDoc& m_doc;
+    BrowserService::Process m_browser;
+
+    static inline QPointer<DataUpdateGuide> s_guide;
+};

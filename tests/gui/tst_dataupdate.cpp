@@ -1,0 +1,296 @@
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+#include "TestHistory.h"
+#include "TestProgram.h"
+#include "app/CMainFrame.h"
+#include "app/CVemoDoc.h"
+#include "app/CVemoView.h"
+#include "app/MainMenu.h"
+#include "app/MessageService.h"
+#include "app/ScreenScale.h"
+#include "entry/DataUpdateGuide.h"
+#include "store/DrawHistory.h"
+#include "store/PathSettings.h"
+#include "text/BrowserText.h"
+#include "text/StoreText.h"
+
+namespace {
+
+constexpr int kDraws = 350;
+const QString kFakeBrowser = QStringLiteral(FAKE_BROWSER_PATH);
+
+// A table as a browser copies it: LF line ends and a final line end.
+QString copiedTable(const FlagLines& lines)
+{
+    return QString::fromLatin1(HistoryFormat::serialize(lines).replace("\r\n", "\n") + "\n");
+}
+
+} // namespace
+
+class TestDataUpdate : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void importReplacesHistoryOnlyWhenNewer();
+    void refusedTablesChangeNothing();
+    void cancelPutsEverythingBack();
+    void noBrowserRegistered();
+
+private:
+    void startProgram(const QString& browserPath);
+    DataUpdateGuide* openGuide();
+    QPushButton* button(int id) const;
+    void expectMessage(const UserMessage& expected);
+    void expectFullScreen() const;
+    QStringList browserLog() const;
+
+    FlagLines m_lines;
+    QTemporaryDir m_logDir;
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<TestProgram> m_program;
+    QPointer<DataUpdateGuide> m_guide;
+    QList<UserMessage> m_messages;
+    QList<MessageService::Answer> m_answers;
+};
+
+void TestDataUpdate::initTestCase()
+{
+    TestProgram::prepareSuite();
+    m_lines = TestHistory::randomLines(kDraws, 41);
+    qputenv("FAKE_BROWSER_LOG", QFile::encodeName(m_logDir.filePath(QStringLiteral("browser.log"))));
+}
+
+void TestDataUpdate::init()
+{
+    QFile::remove(m_logDir.filePath(QStringLiteral("browser.log")));
+    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
+        m_messages.append(message);
+        if (!m_answers.isEmpty())
+            return m_answers.takeFirst();
+        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
+    });
+}
+
+void TestDataUpdate::cleanup()
+{
+    MessageService::setAnswerer({});
+    m_program.reset();
+    m_install.reset();
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.isEmpty() ? QString() : m_messages.first().text));
+    m_answers.clear();
+}
+
+void TestDataUpdate::startProgram(const QString& browserPath)
+{
+    m_install = std::make_unique<TestInstall>(m_lines);
+    const PathSettings settings{browserPath, QStringLiteral("https://example.com/lottery")};
+    QVERIFY(!settings.writePathData(m_install->paths().pathDataFile()));
+    // The installation's own page, named relative to the folder.
+    TestHistory::writeFile(m_install->paths().updatePageFile(), "HomePage/index.html\n");
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+}
+
+DataUpdateGuide* TestDataUpdate::openGuide()
+{
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    // A guide that was replaced lingers, closed, until its deletion comes round.
+    m_guide = nullptr;
+    for (DataUpdateGuide* guide : m_program->frame()->findChildren<DataUpdateGuide*>())
+        if (guide->isVisible())
+            m_guide = guide;
+    return m_guide && QTest::qWaitForWindowExposed(m_guide) ? m_guide.data() : nullptr;
+}
+
+QPushButton* TestDataUpdate::button(int id) const
+{
+    return m_guide->findChild<QPushButton*>(QStringLiteral("id%1").arg(id));
+}
+
+void TestDataUpdate::expectMessage(const UserMessage& expected)
+{
+    QVERIFY2(!m_messages.isEmpty(), qPrintable(expected.text));
+    const UserMessage shown = m_messages.takeFirst();
+    QCOMPARE(shown.caption, expected.caption);
+    QCOMPARE(shown.text, expected.text);
+}
+
+void TestDataUpdate::expectFullScreen() const
+{
+    const CMainFrame* frame = m_program->frame();
+    QVERIFY(!frame->madeWayForBrowser());
+    QCOMPARE(frame->geometry(), QRect(0, 0, ScreenScale::width(), ScreenScale::height()));
+}
+
+QStringList TestDataUpdate::browserLog() const
+{
+    return QString::fromUtf8(TestHistory::readFile(m_logDir.filePath(QStringLiteral("browser.log"))))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
+{
+    startProgram(kFakeBrowser);
+    const QByteArray original = m_install->historyBytes();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    // The guide: top right, no caption, the steps as the user reads them, beside the browser on the page.
+    QVERIFY(openGuide());
+    QVERIFY(m_program->frame()->madeWayForBrowser());
+    QVERIFY(m_program->frame()->width() < ScreenScale::width() / 2);
+    QCOMPARE(m_guide->frameGeometry().topRight(), QPoint(ScreenScale::width() - 1, 0));
+    QVERIFY(m_guide->windowTitle().isEmpty());
+    QVERIFY(m_guide->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QStringList shownLines;
+    for (const QLabel* label : m_guide->findChildren<QLabel*>())
+        if (!label->text().isEmpty())
+            shownLines.append(label->text());
+    QCOMPARE(shownLines, StoreText::updateGuideLines());
+    QVERIFY(button(1)->isDefault());
+    const QUrl page = QUrl::fromLocalFile(m_install->paths().root() + QStringLiteral("/HomePage/index.html"));
+    QTRY_COMPARE(browserLog(), (QStringList{page.toString(QUrl::FullyEncoded), QStringLiteral("ready")}));
+    // Every label fits: the last step ends above the guide's bottom edge and inside its width.
+    const QLabel* lastStep = m_guide->findChildren<QLabel*>().constLast();
+    QVERIFY(m_guide->rect().contains(lastStep->geometry()));
+    const QImage face = m_guide->grab().toImage();
+    const QRect importFace = button(1)->geometry();
+    QVERIFY(face.pixelColor(importFace.center()) != m_guide->palette().color(QPalette::Window));
+
+    // The same draw count as the history: refused, the copy gone all the same.
+    clipboard->setText(copiedTable(TestHistory::randomLines(kDraws, 42)));
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    expectMessage(StoreText::clipboardOlder());
+    QVERIFY(clipboard->text().isEmpty());
+    QCOMPARE(m_install->historyBytes(), original);
+    expectFullScreen();
+    QTRY_VERIFY(!m_guide);
+    QTRY_COMPARE(browserLog().constLast(), QStringLiteral("terminated"));
+
+    // One draw more: written after the Yes, with the replaced history kept for undo.
+    FlagLines newer = m_lines;
+    const QList<int> newest{3, 11, 20, 28, 35, 42};
+    for (int n = 1; n <= kNumberCount; ++n)
+        newer[n - 1].append(newest.contains(n) ? '1' : '0');
+    QVERIFY(openGuide());
+    clipboard->setText(copiedTable(newer));
+    QTest::keyClick(m_guide, Qt::Key_Return);
+    expectMessage(StoreText::confirmImport());
+    expectMessage(StoreText::importDone());
+    QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(newer));
+    QVERIFY(clipboard->text().isEmpty());
+    const DrawHistory& history = m_program->view()->document().history();
+    QCOMPARE(history.drawCount(), kDraws + 1);
+    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+    QCOMPARE(history.backups().size(), 1);
+    QCOMPARE(history.backups().first().drawCount, std::optional<int>(kDraws));
+    expectFullScreen();
+
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kUndoHistory)->trigger();
+    QVERIFY(!m_messages.isEmpty());
+    m_messages.takeFirst();
+    QCOMPARE(m_install->historyBytes(), original);
+    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
+}
+
+void TestDataUpdate::refusedTablesChangeNothing()
+{
+    startProgram(kFakeBrowser);
+    const QByteArray original = m_install->historyBytes();
+    FlagLines sevenInADraw = TestHistory::randomLines(kDraws + 5, 43);
+    // Draw 351 gets a seventh number.
+    for (QByteArray& line : sevenInADraw) {
+        if (line[kDraws] == '0') {
+            line[kDraws] = '1';
+            break;
+        }
+    }
+    const QString newer = copiedTable(TestHistory::randomLines(kDraws + 5, 44));
+    const QList<std::pair<QString, UserMessage>> refused{
+        {QString(), StoreText::clipboardEmpty()},
+        {QStringLiteral("VEMO6 本数字データ\n") + newer, StoreText::clipboardWrongTag()},
+        {copiedTable(sevenInADraw), StoreText::clipboardDrawNotSixNumbers(kDraws + 1, 7)},
+        {newer.left(newer.indexOf(QLatin1Char('\n'))), StoreText::clipboardMalformed(1, StoreText::reasonLineCount(1))},
+        {QString(newer).replace(QStringLiteral("d12*"), QStringLiteral("d12*0")),
+         StoreText::clipboardMalformed(12, StoreText::reasonLength())},
+        {QStringLiteral("d01*") + QString(2 * kNumberCount * (kMaxDraws + 6), QLatin1Char('0')),
+         StoreText::clipboardTooLarge(kMaxDraws)},
+    };
+    for (const auto& [text, message] : refused) {
+        QVERIFY(openGuide());
+        QGuiApplication::clipboard()->setText(text);
+        QTest::mouseClick(button(1), Qt::LeftButton);
+        expectMessage(message);
+        QVERIFY(m_messages.isEmpty());
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QCOMPARE(m_install->historyBytes(), original);
+        QCOMPARE(m_program->view()->document().history().drawCount(), kDraws);
+        expectFullScreen();
+        QTRY_VERIFY(!m_guide);
+    }
+
+    // A newer table declined at the question: nothing written either.
+    m_answers = {MessageService::Answer::No};
+    QVERIFY(openGuide());
+    QGuiApplication::clipboard()->setText(newer);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    expectMessage(StoreText::confirmImport());
+    QCOMPARE(m_install->historyBytes(), original);
+    QVERIFY(m_program->view()->document().history().backups().isEmpty());
+}
+
+void TestDataUpdate::cancelPutsEverythingBack()
+{
+    startProgram(kFakeBrowser);
+    const QByteArray original = m_install->historyBytes();
+    QVERIFY(openGuide());
+    QTRY_COMPARE(browserLog().size(), 2);
+
+    // Asked again while it is open: one guide, the first browser gone, a new one on the page.
+    const QPointer<DataUpdateGuide> first = m_guide;
+    QVERIFY(openGuide());
+    QVERIFY(m_guide != first);
+    QTRY_VERIFY(!first);
+    QCOMPARE(m_program->frame()->findChildren<DataUpdateGuide*>().size(), 1);
+    QTRY_COMPARE(browserLog().mid(2, 2), (QStringList{QStringLiteral("terminated"), browserLog().first()}));
+    QVERIFY(m_program->frame()->madeWayForBrowser());
+
+    QGuiApplication::clipboard()->setText(copiedTable(TestHistory::randomLines(kDraws + 1, 45)));
+    QTest::mouseClick(button(2), Qt::LeftButton);
+    QTRY_VERIFY(!m_guide);
+    expectFullScreen();
+    QTRY_COMPARE(browserLog().constLast(), QStringLiteral("terminated"));
+    QCOMPARE(browserLog().count(QStringLiteral("terminated")), 2);
+    QCOMPARE(m_install->historyBytes(), original);
+    QVERIFY(!QGuiApplication::clipboard()->text().isEmpty());
+}
+
+void TestDataUpdate::noBrowserRegistered()
+{
+    startProgram(QString());
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    expectMessage(BrowserText::notRegistered());
+    QVERIFY(!DataUpdateGuide::isShowing());
+    expectFullScreen();
+
+    // A browser that cannot start: the system's reason, the main window back.
+    QVERIFY(!m_program->view()->document().storePathSettings({QStringLiteral("/no/such/browser"), QString()}));
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    QVERIFY(!m_messages.isEmpty());
+    QCOMPARE(m_messages.takeFirst().text, BrowserText::startFailed(QString()).text);
+    QVERIFY(!DataUpdateGuide::isShowing());
+    expectFullScreen();
+}
+
+QTEST_MAIN(TestDataUpdate)
+#include "tst_dataupdate.moc"
