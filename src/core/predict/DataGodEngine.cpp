@@ -8,6 +8,33 @@
 #include "predict/PredictionRecord.h"
 #include "store/DrawHistory.h"
 
+namespace {
+
+// AppearanceCount of one number. The flags are '0' and '1', whose low bits are the flags: eight
+// are added at a time, at most 31 words to a sum so that no byte of it overflows.
+int appearanceCount(const QByteArray& line)
+{
+    constexpr quint64 kLowBits = 0x0101010101010101u;
+    const char* flags = line.constData();
+    const qsizetype size = line.size();
+    int count = 0;
+    qsizetype at = 0;
+    while (at + 8 <= size) {
+        quint64 sums = 0;
+        for (int words = 0; words < 31 && at + 8 <= size; ++words, at += 8) {
+            quint64 word;
+            std::memcpy(&word, flags + at, sizeof word);
+            sums += word & kLowBits;
+        }
+        count += int(sums * kLowBits >> 56);
+    }
+    for (; at < size; ++at)
+        count += flags[at] & 1;
+    return count;
+}
+
+} // namespace
+
 DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& settings)
     : m_predictionCount(settings.predictionCount), m_dataAmount(settings.dataAmount)
 {
@@ -24,7 +51,7 @@ DataGodEngine::DataGodEngine(const DrawHistory& history, const DataGodSettings& 
     // AppearanceCount over the whole history.
     NumberValues counts;
     for (int n = 0; n < kNumberCount; ++n)
-        counts[n] = int(lines[n].count('1'));
+        counts[n] = appearanceCount(lines[n]);
     for (std::unique_ptr<CandidateChooser>& chooser : m_choosers)
         chooser = std::make_unique<CandidateChooser>(counts, preferFrequent, candidateLimit, m_predictionCount);
     // The choosers read the scores in their value order.

@@ -265,21 +265,30 @@ CandidateChooser::Places CandidateChooser::placeOf(int key) const
 
 CandidateChooser::Places CandidateChooser::earliestInRanking(Places group, int needed, const Keys& keyAt)
 {
-    // The re-ranking's first two change places before the values decide (see rerank): the two best
-    // keys, which are candidates.
-    int best = 0;
-    int second = 0;
-    for (const int key : keyAt) {
-        if (key > second) {
-            second = std::min(key, best);
-            best = std::max(key, best);
-        }
-    }
-    const auto rank = [best, second](int key) { return key == best ? second : key == second ? best : key; };
     std::array<int, kNumberCount> places;
     int size = 0;
     for (; group; group &= group - 1)
         places[std::size_t(size++)] = std::countr_zero(group);
+    // The re-ranking's first two change places before the values decide (see rerank), which only
+    // matters when the group holds one of the two best keys.
+    const auto amongBestTwo = [&keyAt](int key) {
+        int higher = 0;
+        for (const int other : keyAt) {
+            if (other > key && ++higher == 2)
+                return false;
+        }
+        return true;
+    };
+    int best = 0;
+    int second = 0;
+    if (std::any_of(places.begin(), places.begin() + size,
+                    [&](int place) { return amongBestTwo(keyAt[std::size_t(place)]); })) {
+        for (const int key : keyAt) {
+            second = std::max(second, std::min(key, best));
+            best = std::max(best, key);
+        }
+    }
+    const auto rank = [best, second](int key) { return key == best ? second : key == second ? best : key; };
     std::sort(places.begin(), places.begin() + size,
               [&](int a, int b) { return rank(keyAt[std::size_t(a)]) > rank(keyAt[std::size_t(b)]); });
     Places earliest = 0;
