@@ -5,21 +5,15 @@
 #include <QMimeData>
 
 #include "app/MessageService.h"
-#include "text/StoreText.h"
 
 namespace ClipboardText {
 
 std::optional<QString> take(const UserMessage& whenEmpty)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    // A platform without a clipboard gives no data at all, where an empty clipboard gives empty data.
+    // A cleared clipboard gives no data at all.
     const QMimeData* data = clipboard->mimeData();
-    if (!data) {
-        MessageService::show(StoreText::clipboardOpenFailed(), MessageService::Buttons::Ok,
-                             MessageService::Icon::Exclamation);
-        return std::nullopt;
-    }
-    const QString text = data->hasText() ? data->text() : QString();
+    const QString text = data && data->hasText() ? data->text() : QString();
     if (text.trimmed().isEmpty()) {
         MessageService::show(whenEmpty, MessageService::Buttons::Ok, MessageService::Icon::Exclamation);
         return std::nullopt;
