@@ -40,7 +40,7 @@ private:
     int m_drawCount;
     std::vector<std::uint8_t> m_before; // [draw × 43 + column − 1]
     std::vector<std::uint8_t> m_drawn; // the columns of draw 1, then of draw 2, …
-    std::vector<int> m_drawnStart; // where each draw's numbers start in m_drawn
+    std::vector<int> m_drawnStart; // where each draw's columns start in m_drawn
 };
 
 /**
