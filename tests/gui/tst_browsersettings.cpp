@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -231,9 +232,27 @@ void TestBrowserSettings::unstorablePathChangesNothing()
 void TestBrowserSettings::browserFromFileDialog()
 {
     startProgram();
-    whenModalShows([](QWidget* modal) {
+    // The dialog lists folders and programs, in Japanese, and nothing else.
+    const QString folder = m_logDir.filePath(QStringLiteral("programs"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/sub")));
+    QVERIFY(QFile::copy(kFakeBrowser, folder + QStringLiteral("/browser")));
+    TestHistory::writeFile(folder + QStringLiteral("/readme.txt"), "not a program");
+    whenModalShows([&folder](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
+        dialog->setDirectory(folder);
+        auto* list = dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        QVERIFY(list);
+        const auto shown = [list] {
+            QStringList names;
+            for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+                names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+            return names;
+        };
+        QTRY_COMPARE(shown().join(u','), QStringLiteral("..,browser,sub"));
+        auto* typeLabel = dialog->findChild<QLabel*>(QStringLiteral("fileTypeLabel"));
+        QVERIFY(typeLabel);
+        QCOMPARE(typeLabel->text(), QStringLiteral("ファイルの種類:"));
         dialog->reject();
     });
     choose(MenuCommand::kBrowserFromFile);
@@ -247,7 +266,6 @@ void TestBrowserSettings::browserFromFileDialog()
         QCOMPARE(dialog->windowTitle(), QStringLiteral("ブラウザの設定"));
         QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("決　　定"));
         QCOMPARE(dialog->labelText(QFileDialog::Reject), QStringLiteral("キャンセル"));
-        QVERIFY(dialog->filter().testFlag(QDir::Executable));
         shownAt = dialog->frameGeometry();
         dialog->selectFile(kFakeBrowser);
         QPushButton* decide = nullptr;

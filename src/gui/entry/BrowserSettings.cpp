@@ -3,7 +3,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QFileSystemModel>
 #include <QScreen>
+#include <QSortFilterProxyModel>
 
 #include "app/CVemoDoc.h"
 #include "app/MessageService.h"
@@ -15,6 +17,22 @@
 namespace {
 
 const QString kProgramFolder = QStringLiteral("/usr/bin");
+
+// Folders and programs only. QDir::Executable would do it, but Qt's file model then lists nothing at all.
+class ProgramsOnly : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable();
+    }
+};
 
 } // namespace
 
@@ -56,7 +74,8 @@ std::optional<QString> BrowserSettings::browserPathFromDialog() const
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(BrowserText::browserDialogFilter());
-    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDot);
+    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::NoDot);
+    dialog.setProxyModel(new ProgramsOnly(&dialog));
     dialog.setLabelText(QFileDialog::Accept, BrowserText::browserDialogAccept());
     dialog.setLabelText(QFileDialog::Reject, BrowserText::browserDialogReject());
     const QFileInfo registered(m_doc.pathSettings().browserPath);
