@@ -167,12 +167,6 @@ UserMessage clipboardEmpty()
                            "ホームページから\"本数字データ\"のコピーをして下さい。")};
 }
 
-UserMessage clipboardOpenFailed()
-{
-    return {QStringLiteral("クリップボードのオープンに失敗しました。"),
-            QStringLiteral("クリップボードのオープンに失敗しました。もう一度、最初から操作し直して下さい。")};
-}
-
 UserMessage clipboardWrongTag()
 {
     return {QStringLiteral("クリップボードに正しいデータがありません！！"),

@@ -63,7 +63,6 @@ QString reasonLockFailed(const QString& systemReason);
 
 /** Clipboard import. */
 UserMessage clipboardEmpty();
-UserMessage clipboardOpenFailed();
 UserMessage clipboardWrongTag();
 UserMessage clipboardOlder();
 UserMessage clipboardMalformed(int line, const QString& reason);

@@ -29,6 +29,8 @@ BacktestHeatMap::BacktestHeatMap(QWidget* parent) : QWidget(parent)
 {
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 12));
     setMinimumSize(sizeHint());
+    // The maps have room to number the count axis at its ends only, so its name is told on pointing.
+    setToolTip(QStringLiteral("%1 6 … 13 ／ %2").arg(BacktestText::countAxis(), BacktestText::weightAxis()));
 }
 
 void BacktestHeatMap::showScores(const QList<BacktestScore>& scores, int amount, bool preferFrequent)
