@@ -36,6 +36,8 @@ QString CVemoApp::instanceLockPath()
 bool CVemoApp::initInstance()
 {
     setApplicationIdentity();
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvanex.nurugata"));
     if (!lockInstance()) {
         m_exitCode = 0;
         return false;
