@@ -123,9 +123,7 @@ void TestBrowserSettings::startProgram()
 
 void TestBrowserSettings::choose(int commandId)
 {
-    QAction* item = MainMenu::findCommand(m_program->frame(), commandId);
-    QVERIFY(item && item->isEnabled());
-    item->trigger();
+    QVERIFY(m_program->choose(commandId));
 }
 
 void TestBrowserSettings::answer(QList<MessageService::Answer> answers)

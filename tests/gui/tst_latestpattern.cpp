@@ -82,10 +82,8 @@ void TestLatestPattern::cleanup()
 
 LatestPatternDialog* TestLatestPattern::openFromMenu() const
 {
-    QAction* command = MainMenu::findCommand(m_frame, MenuCommand::kLatestPattern);
-    if (!command || !command->isEnabled())
+    if (!m_program->choose(MenuCommand::kLatestPattern))
         return nullptr;
-    command->trigger();
     const QList<LatestPatternDialog*> dialogs = m_frame->findChildren<LatestPatternDialog*>();
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
 }

@@ -97,10 +97,8 @@ void TestNumberCard::cleanup()
 
 NumberCard* TestNumberCard::openFromMenu() const
 {
-    QAction* command = MainMenu::findCommand(m_frame, MenuCommand::kNumberCard);
-    if (!command || !command->isEnabled())
+    if (!m_program->choose(MenuCommand::kNumberCard))
         return nullptr;
-    command->trigger();
     const QList<NumberCard*> cards = m_frame->findChildren<NumberCard*>();
     NumberCard* shown = nullptr;
     for (NumberCard* card : cards) {

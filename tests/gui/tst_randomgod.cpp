@@ -100,10 +100,8 @@ void TestRandomGod::cleanup()
 
 RandomGodDialog* TestRandomGod::command(int id) const
 {
-    QAction* action = MainMenu::findCommand(m_program->frame(), id);
-    if (!action || !action->isEnabled())
+    if (!m_program->choose(id))
         return nullptr;
-    action->trigger();
     const QList<RandomGodDialog*> dialogs = m_program->frame()->findChildren<RandomGodDialog*>();
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
 }

@@ -1,5 +1,6 @@
 #include "TestProgram.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QStandardPaths>
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include "app/CMainFrame.h"
 #include "app/COpeningWnd.h"
 #include "app/CVemoApp.h"
+#include "app/MainMenu.h"
 #include "text/ViewText.h"
 
 using namespace std::chrono_literals;
@@ -58,6 +60,15 @@ TestProgram::~TestProgram()
 CMainFrame* TestProgram::frame() const
 {
     return m_app->mainFrame();
+}
+
+bool TestProgram::choose(int commandId) const
+{
+    QAction* item = MainMenu::findCommand(frame(), commandId);
+    if (!item || !item->isEnabled())
+        return false;
+    item->trigger();
+    return true;
 }
 
 CVemoView* TestProgram::view() const

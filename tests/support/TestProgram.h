@@ -29,6 +29,8 @@ public:
     CVemoApp& app() const { return *m_app; }
     CMainFrame* frame() const;
     CVemoView* view() const;
+    /** Chooses the menu command as the user would; false when the menu has no such item or it is disabled. */
+    bool choose(int commandId) const;
 
 private:
     TestProgram() = default;

@@ -1,7 +1,12 @@
 #include "app/PictureArt.h"
 
+#include <QLinearGradient>
+#include <QPainter>
+
 #include <cmath>
 #include <numbers>
+
+#include "app/JapaneseFonts.h"
 
 namespace PictureArt {
 
@@ -19,6 +24,21 @@ QPainterPath star(QPointF centre, qreal outer, qreal inner)
     }
     path.closeSubpath();
     return path;
+}
+
+void drawCaptionedFace(QPainter& p, QSize size, const QColor& top, const QColor& bottom, const QString& caption,
+                       int pixels, qreal corner)
+{
+    const QRectF face(0.5, 0.5, size.width() - 1, size.height() - 1);
+    QLinearGradient shade(0, 0, 0, size.height());
+    shade.setColorAt(0, top);
+    shade.setColorAt(1, bottom);
+    p.setPen(QPen(bottom.darker(150), 1));
+    p.setBrush(shade);
+    p.drawRoundedRect(face, corner, corner);
+    p.setFont(JapaneseFonts::font(JapaneseFonts::kPGothic, pixels, 700));
+    p.setPen(kNavy);
+    p.drawText(face, Qt::AlignCenter, caption);
 }
 
 } // namespace PictureArt

@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QPainterPath>
 #include <QPointF>
+#include <QSize>
+
+class QPainter;
 
 /** What the program's drawn pictures share: their colours and shapes. */
 namespace PictureArt {
@@ -16,5 +19,9 @@ inline const QColor kNavy(0x1c, 0x2a, 0x5a);
 
 /** A five-pointed star, point up, between the two radii. */
 QPainterPath star(QPointF centre, qreal outer, qreal inner);
+
+/** A plain button face of the given size: a rounded rectangle shaded top to bottom, the caption centred in navy. */
+void drawCaptionedFace(QPainter& p, QSize size, const QColor& top, const QColor& bottom, const QString& caption,
+                       int pixels, qreal corner);
 
 } // namespace PictureArt

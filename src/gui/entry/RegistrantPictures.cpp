@@ -4,14 +4,14 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/JapaneseFonts.h"
+#include "app/PictureArt.h"
 #include "entry/RegistrantColours.h"
 #include "text/EntryText.h"
 
 namespace RegistrantPictures {
 namespace {
 
-const QColor kNavy(0x1c, 0x2a, 0x5a);
+using PictureArt::kNavy;
 
 QPainterPath sheet()
 {
@@ -26,16 +26,7 @@ QPainterPath sheet()
 
 void drawButtonFace(QPainter& p, const QColor& top, const QColor& bottom, const QString& caption)
 {
-    const QRectF face(0.5, 0.5, kButtonFaceSize.width() - 1, kButtonFaceSize.height() - 1);
-    QLinearGradient shade(0, 0, 0, kButtonFaceSize.height());
-    shade.setColorAt(0, top);
-    shade.setColorAt(1, bottom);
-    p.setPen(QPen(bottom.darker(150), 1));
-    p.setBrush(shade);
-    p.drawRoundedRect(face, 5, 5);
-    p.setFont(JapaneseFonts::font(JapaneseFonts::kPGothic, 15, 700));
-    p.setPen(kNavy);
-    p.drawText(face, Qt::AlignCenter, caption);
+    PictureArt::drawCaptionedFace(p, kButtonFaceSize, top, bottom, caption, 15, 5);
 }
 
 } // namespace

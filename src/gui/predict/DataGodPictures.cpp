@@ -23,16 +23,7 @@ constexpr qreal kTau = 2 * std::numbers::pi;
 
 void drawFace(QPainter& p, QSize size, const QColor& top, const QColor& bottom, const QString& caption, int pixels)
 {
-    const QRectF face(0.5, 0.5, size.width() - 1, size.height() - 1);
-    QLinearGradient shade(0, 0, 0, size.height());
-    shade.setColorAt(0, top);
-    shade.setColorAt(1, bottom);
-    p.setPen(QPen(bottom.darker(150), 1));
-    p.setBrush(shade);
-    p.drawRoundedRect(face, 6, 6);
-    p.setFont(JapaneseFonts::font(JapaneseFonts::kPGothic, pixels, 700));
-    p.setPen(kNavy);
-    p.drawText(face, Qt::AlignCenter, caption);
+    drawCaptionedFace(p, size, top, bottom, caption, pixels, 6);
 }
 
 void drawBall(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
