@@ -149,5 +149,5 @@ int backtest(CliContext& context, CliArguments& args)
 
 QList<CliCommand> backtestCommands()
 {
-    return {{QStringLiteral("backtest"), kBacktestSynopsis, backtest}};
+    return {{QStringLiteral("backtest"), kBacktestSynopsis, backtest, reads}};
 }

@@ -50,7 +50,7 @@ int undo(CliContext& context, CliArguments& args)
 QList<CliCommand> backupCommands()
 {
     return {
-        {QStringLiteral("backups"), QStringLiteral("backups"), backups},
+        {QStringLiteral("backups"), QStringLiteral("backups"), backups, reads},
         {QStringLiteral("undo"), kUndoSynopsis, undo},
     };
 }

@@ -47,7 +47,7 @@ int titleSuffix(CliContext& context, CliArguments& args)
 QList<CliCommand> calendarCommands()
 {
     return {
-        {QStringLiteral("rokuyo"), QStringLiteral("rokuyo FROM TO"), rokuyo},
-        {QStringLiteral("title-suffix"), QStringLiteral("title-suffix YYYYMMDD"), titleSuffix},
+        {QStringLiteral("rokuyo"), QStringLiteral("rokuyo FROM TO"), rokuyo, reads},
+        {QStringLiteral("title-suffix"), QStringLiteral("title-suffix YYYYMMDD"), titleSuffix, reads},
     };
 }

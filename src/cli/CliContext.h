@@ -43,9 +43,23 @@ private:
     QTextStream& m_err;
 };
 
+/** For a command that only reads the data folder: it runs beside other readers and while the program is open. */
+inline DrawHistory::Access reads(const QStringList&)
+{
+    return DrawHistory::Access::Read;
+}
+
+/** For a command that changes the data folder: it waits for another writer, and is kept out while the program is open. */
+inline DrawHistory::Access writes(const QStringList&)
+{
+    return DrawHistory::Access::Write;
+}
+
 /** One command of vemo-cli. */
 struct CliCommand {
     QString name;
     QString synopsis;
     int (*run)(CliContext& context, CliArguments& args);
+    /** How the command uses the data folder, given its arguments. */
+    DrawHistory::Access (*access)(const QStringList& args) = writes;
 };

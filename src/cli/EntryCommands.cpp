@@ -214,10 +214,15 @@ int oracle(CliContext& context, CliArguments& args)
 QList<CliCommand> entryCommands()
 {
     return {
-        {QStringLiteral("stats"), QStringLiteral("stats"), stats},
-        {QStringLiteral("average"), QStringLiteral("average n1 … n6"), average},
-        {QStringLiteral("registrant"), kRegistrantSynopsis, registrant},
-        {QStringLiteral("prediction"), kPredictionSynopsis, prediction},
-        {QStringLiteral("oracle"), kOracleSynopsis, oracle},
+        {QStringLiteral("stats"), QStringLiteral("stats"), stats, reads},
+        {QStringLiteral("average"), QStringLiteral("average n1 … n6"), average, reads},
+        {QStringLiteral("registrant"), kRegistrantSynopsis, registrant,
+         [](const QStringList& args) { return args.value(0) == QStringLiteral("list") ? reads(args) : writes(args); }},
+        {QStringLiteral("prediction"), kPredictionSynopsis, prediction,
+         [](const QStringList& args) {
+             const bool changes = args.value(0) == QStringLiteral("add") || args.value(0) == QStringLiteral("delete");
+             return changes ? writes(args) : reads(args);
+         }},
+        {QStringLiteral("oracle"), kOracleSynopsis, oracle, reads},
     };
 }

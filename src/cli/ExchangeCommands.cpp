@@ -82,7 +82,7 @@ int importCsv(CliContext& context, CliArguments& args)
 QList<CliCommand> exchangeCommands()
 {
     return {
-        {QStringLiteral("export-csv"), kExportSynopsis, exportCsv},
+        {QStringLiteral("export-csv"), kExportSynopsis, exportCsv, reads},
         {QStringLiteral("import-csv"), kImportSynopsis, importCsv},
     };
 }

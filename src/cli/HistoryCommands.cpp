@@ -1,7 +1,5 @@
 #include "HistoryCommands.h"
 
-#include <QFile>
-
 #include "CliArguments.h"
 #include "app/AppearanceCounts.h"
 #include "entry/DrawResultText.h"
@@ -132,13 +130,7 @@ int import(CliContext& context, CliArguments& args)
     const auto path = args.word();
     if (!path || !args.atEnd())
         return context.usage(QStringLiteral("import FILE"));
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly))
-        return context.refuse(StoreText::importFileUnreadable(*path, file.errorString()));
-    const QByteArray text = file.readAll();
-    if (text.isEmpty())
-        return context.refuse(StoreText::clipboardEmpty());
-    const Result<FlagLines> lines = context.history().checkImport(text);
+    const Result<FlagLines> lines = context.history().checkImportFile(*path);
     if (!lines.ok())
         return context.refuse(lines.error());
     return reportEdit(context, context.history().replaceAll(lines.value()));
@@ -149,12 +141,12 @@ int import(CliContext& context, CliArguments& args)
 QList<CliCommand> historyCommands()
 {
     return {
-        {QStringLiteral("info"), QStringLiteral("info"), info},
-        {QStringLiteral("hitstring"), QStringLiteral("hitstring N"), readHitString},
-        {QStringLiteral("patterns"), QStringLiteral("patterns N K"), patterns},
-        {QStringLiteral("latest"), QStringLiteral("latest K [--weighted]"), latest},
-        {QStringLiteral("draw-result"), QStringLiteral("draw-result K"), drawResult},
-        {QStringLiteral("appearance"), QStringLiteral("appearance [PARTNER]"), appearance},
+        {QStringLiteral("info"), QStringLiteral("info"), info, reads},
+        {QStringLiteral("hitstring"), QStringLiteral("hitstring N"), readHitString, reads},
+        {QStringLiteral("patterns"), QStringLiteral("patterns N K"), patterns, reads},
+        {QStringLiteral("latest"), QStringLiteral("latest K [--weighted]"), latest, reads},
+        {QStringLiteral("draw-result"), QStringLiteral("draw-result K"), drawResult, reads},
+        {QStringLiteral("appearance"), QStringLiteral("appearance [PARTNER]"), appearance, reads},
         {QStringLiteral("append"), QStringLiteral("append n1 … n6"), append},
         {QStringLiteral("modify"), QStringLiteral("modify D n1 … n6"), modify},
         {QStringLiteral("delete-last"), QStringLiteral("delete-last"), deleteLast},

@@ -97,6 +97,6 @@ QList<CliCommand> predictCommands()
 {
     return {
         {QStringLiteral("predict"), kPredictSynopsis, predict},
-        {QStringLiteral("hit-summary"), kHitSummarySynopsis, hitSummary},
+        {QStringLiteral("hit-summary"), kHitSummarySynopsis, hitSummary, reads},
     };
 }

@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    Result<Installation> installation = Installation::open(installPath);
+    Result<Installation> installation = Installation::open(installPath, command->access(words.mid(1)));
     if (!installation.ok()) {
         err << installation.error().text << '\n';
         return 1;

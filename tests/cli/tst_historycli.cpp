@@ -85,7 +85,7 @@ void TestHistoryCli::importFromAFile()
     // The same text again is no longer newer.
     const CliRun again = runCli(install.paths(), {QStringLiteral("import"), file});
     QCOMPARE(again.exitCode, 1);
-    QVERIFY(again.err.contains(StoreText::clipboardOlder().text));
+    QVERIFY(again.err.contains(StoreText::importFileOlder(file).text));
 }
 
 void TestHistoryCli::wrongArgumentsChangeNothing_data()

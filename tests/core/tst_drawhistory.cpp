@@ -1,5 +1,10 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 #include "TestHistory.h"
 #include "app/AppearanceCounts.h"
@@ -16,6 +21,12 @@ std::unique_ptr<DrawHistory> openHistory(const TestInstall& install)
     if (!opened.ok())
         qWarning() << opened.error().text;
     return opened.ok() ? std::move(opened).value() : nullptr;
+}
+
+int modeOf(const QString& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
 }
 
 // The in-place insertion that appends a draw to the file bytes, one byte per line.
@@ -48,6 +59,9 @@ private Q_SLOTS:
     void openRefusesBadFiles_data();
     void openRefusesBadFiles();
     void secondOpenIsRefusedWhileLocked();
+    void onlyPlainFilesAreOpened();
+    void undoChecksTheKeptVersion();
+    void linksAndModesAreKept();
     void drawResultText_data();
     void drawResultText();
     void appearanceCounts();
@@ -264,11 +278,82 @@ void TestDrawHistory::secondOpenIsRefusedWhileLocked()
     {
         auto first = openHistory(install);
         QVERIFY(first);
-        auto second = DrawHistory::open(install.paths().historyFile());
+        auto second = DrawHistory::open(install.paths().historyFile(), DrawHistory::Access::Write,
+                                        std::chrono::milliseconds(50));
         QVERIFY(!second.ok());
         QCOMPARE(second.error().text, StoreText::historyLocked(install.paths().historyFile()).text);
+        // Readers are not writers: they open beside the writer and beside each other.
+        auto reader = DrawHistory::open(install.paths().historyFile(), DrawHistory::Access::Read);
+        auto otherReader = DrawHistory::open(install.paths().historyFile(), DrawHistory::Access::Read);
+        QVERIFY(reader.ok() && otherReader.ok());
+        QCOMPARE(reader.value()->drawCount(), 10);
     }
     QVERIFY(openHistory(install));
+}
+
+void TestDrawHistory::onlyPlainFilesAreOpened()
+{
+    TestInstall install(TestHistory::randomLines(10, 14));
+    const QString path = install.paths().historyFile();
+    QFile::remove(path);
+    QVERIFY(QDir().mkdir(path));
+    auto folder = DrawHistory::open(path);
+    QVERIFY(!folder.ok());
+    QVERIFY2(folder.error().text.contains(StoreText::systemReason(EISDIR)), qPrintable(folder.error().text));
+    QVERIFY(QDir().rmdir(path));
+    // A named pipe is refused at once instead of waited on.
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    auto pipe = DrawHistory::open(path);
+    QVERIFY(!pipe.ok());
+    QVERIFY2(pipe.error().text.contains(QStringLiteral("名前付きパイプ")), qPrintable(pipe.error().text));
+}
+
+void TestDrawHistory::undoChecksTheKeptVersion()
+{
+    TestInstall install(TestHistory::randomLines(30, 15));
+    auto history = openHistory(install);
+    QVERIFY(history->appendDraw({1, 2, 3, 4, 5, 6}) == std::nullopt);
+    const QByteArray present = install.historyBytes();
+    // A kept version whose content says 20 draws under a name that says 30.
+    const BackupName newest = history->backups().first();
+    TestHistory::writeFile(history->backupFolder().path(newest),
+                           HistoryFormat::serialize(TestHistory::randomLines(20, 16)));
+    const auto next = history->nextUndo();
+    QVERIFY(!next.ok());
+    QVERIFY(next.error().text.contains(newest.fileName()));
+    QVERIFY2(next.error().text.contains(StoreText::reasonBackupCount(30, 20)), qPrintable(next.error().text));
+    QCOMPARE(history->undoLastChange()->text, next.error().text);
+    QCOMPARE(install.historyBytes(), present);
+    QCOMPARE(history->drawCount(), 31);
+}
+
+void TestDrawHistory::linksAndModesAreKept()
+{
+    TestInstall install(TestHistory::randomLines(30, 17));
+    const QString path = install.paths().historyFile();
+    const QString real = install.paths().root() + QStringLiteral("/real-history.txt");
+    QVERIFY(QFile::rename(path, real));
+    QVERIFY(QFile::link(real, path));
+    QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
+    {
+        auto history = openHistory(install);
+        QVERIFY(history->appendDraw({1, 2, 3, 4, 5, 6}) == std::nullopt);
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(TestHistory::readFile(real), install.historyBytes());
+        QCOMPARE(history->drawCount(), 31);
+        QCOMPARE(modeOf(real), 0600);
+        QCOMPARE(modeOf(history->backupFolder().path(history->backups().first())), 0600);
+
+        // Made read-only, the history is not replaced, and the message says why.
+        QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::ReadUser));
+        const QByteArray before = TestHistory::readFile(real);
+        const Status refused = history->appendDraw({7, 8, 9, 10, 11, 12});
+        QVERIFY(refused);
+        QVERIFY2(refused->text.contains(QStringLiteral("読み取り専用")), qPrintable(refused->text));
+        QCOMPARE(TestHistory::readFile(real), before);
+        QCOMPARE(history->drawCount(), 31);
+        QCOMPARE(history->backups().size(), 1);
+    }
 }
 
 void TestDrawHistory::drawResultText_data()

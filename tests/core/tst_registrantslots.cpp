@@ -51,6 +51,7 @@ void TestRegistrantSlots::names_data()
     QTest::newRow("eleven half-width") << QStringLiteral("abcdefghijk") << QStringLiteral("長すぎます");
     QTest::newRow("six full-width") << QStringLiteral("山田太郎様方") << QStringLiteral("長すぎます");
     QTest::newRow("empty") << QString() << QStringLiteral("入力されていません");
+    QTest::newRow("blanks only") << QStringLiteral(" 　") << QStringLiteral("空白だけ");
     QTest::newRow("slash") << QStringLiteral("a/b") << QStringLiteral("使えない文字");
     QTest::newRow("climbs up") << QStringLiteral("../x") << QStringLiteral("使えない文字");
     QTest::newRow("dot") << QStringLiteral(".") << QStringLiteral("使えない文字");

@@ -59,10 +59,13 @@ QList<QByteArray> backupContents(const Files& files)
     return contents;
 }
 
-/** What an interrupted save may leave beside its target: "<name>.txt.XXXXXX". */
+/**
+ * What an interrupted save may leave beside its target, "<name>.txt.XXXXXX", and the journal of a change
+ * of several files that the next run finishes.
+ */
 bool isLeftover(const QString& path)
 {
-    static const QRegularExpression pattern(QStringLiteral("\\.txt\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression pattern(QStringLiteral("(\\.txt\\.[A-Za-z0-9]{6}|/\\.journal\\.txt)$"));
     return pattern.match(path).hasMatch();
 }
 
@@ -225,11 +228,14 @@ QStringList checkKilled(const Outcome& faulted, const Files& before, const Files
     const QStringList seen = report(root, env);
     if (seen != oldReport && seen != newReport)
         found << QStringLiteral("the next run shows ") + seen.join(QStringLiteral(" | "));
+    // The files that change together are, after the next run, all old or all new, backups included.
+    const Files opened = snapshot(root);
+    if (!differences(before, opened).isEmpty() && !differences(after, opened).isEmpty())
+        found << QStringLiteral("a mixed set: ") + differences(after, opened).join(QStringLiteral(", "));
     // A slot with two files would bring the other name back once the registrant is removed.
     static const QRegularExpression registrantFile(QStringLiteral("^Vemo6Data/YosoData/YDF([1-5]).*\\.txt$"));
     QMultiMap<QString, QString> filesOfSlot;
-    const Files tidied = snapshot(root);
-    for (auto it = tidied.cbegin(); it != tidied.cend(); ++it) {
+    for (auto it = opened.cbegin(); it != opened.cend(); ++it) {
         if (isLeftover(it.key()))
             found << it.key() + QStringLiteral(" is still there after the next run");
         else if (const QRegularExpressionMatch slot = registrantFile.match(it.key()); slot.hasMatch())

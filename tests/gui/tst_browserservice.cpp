@@ -16,6 +16,7 @@ private Q_SLOTS:
     void init();
     void startsWithAddressAndCloses_data();
     void startsWithAddressAndCloses();
+    void missingBrowserFailsWithMessage_data();
     void missingBrowserFailsWithMessage();
     void shellOpenResults_data();
     void shellOpenResults();
@@ -54,8 +55,6 @@ void TestBrowserService::startsWithAddressAndCloses_data()
     // The built-in address begins with a blank; the browser gets the address alone.
     QTest::newRow("address") << fake << QStringLiteral(" ") + url << QStringList{url};
     QTest::newRow("no address") << fake << QString() << QStringList{};
-    QTest::newRow("options in the path") << fake + QStringLiteral(" --new-window") << url
-                                         << QStringList{QStringLiteral("--new-window"), url};
 }
 
 void TestBrowserService::startsWithAddressAndCloses()
@@ -76,13 +75,27 @@ void TestBrowserService::startsWithAddressAndCloses()
     QTRY_VERIFY(logLines().contains(QStringLiteral("terminated")));
 }
 
+void TestBrowserService::missingBrowserFailsWithMessage_data()
+{
+    QTest::addColumn<QString>("browserPath");
+    const QString witness = m_dir.filePath(QStringLiteral("witness"));
+    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("no-such-browser"));
+    QTest::newRow("a folder") << m_dir.path();
+    // The field is one path: words after it are no options, and nothing is handed to a shell.
+    QTest::newRow("options") << QStringLiteral(FAKE_BROWSER_PATH " --new-window");
+    QTest::newRow("shell command") << QStringLiteral("/bin/sh -c \"touch %1\"").arg(witness);
+}
+
 void TestBrowserService::missingBrowserFailsWithMessage()
 {
-    const Result<BrowserService::Process> started =
-        BrowserService::startBrowser(m_dir.filePath(QStringLiteral("no-such-browser")), QStringLiteral("https://x"));
+    QFETCH(QString, browserPath);
+    const Result<BrowserService::Process> started = BrowserService::startBrowser(browserPath, QStringLiteral("https://x"));
     QVERIFY(!started.ok());
     QCOMPARE(started.error().text, QStringLiteral("・・・ ブラウザの起動に失敗しました！！ ・・・"));
-    QVERIFY(!started.error().caption.isEmpty());
+    QCOMPARE(started.error().caption, BrowserText::notExecutable(browserPath));
+    QTest::qWait(200);
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("witness"))));
+    QVERIFY(logLines().isEmpty());
 }
 
 void TestBrowserService::shellOpenResults_data()

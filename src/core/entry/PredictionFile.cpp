@@ -137,7 +137,7 @@ Status PredictionFile::undoLastChange()
     if (!present.ok())
         return present.error();
     if (auto fault = m_backups.restore(kept.first(), encode(restored.value()), m_path, encode(present.value()),
-                                       std::nullopt))
+                                       std::nullopt, AtomicWriter::permissionsOf(m_path)))
         return PredictText::predictionFileWriteFailed(fault->path, fault->reason);
     return std::nullopt;
 }
@@ -159,7 +159,8 @@ Status PredictionFile::write(const QList<PredictionRecord>& records) const
         auto present = this->records();
         if (!present.ok())
             return present.error();
-        changes.append(m_backups.keep(backupBase(), encode(present.value()), std::nullopt));
+        changes.append(m_backups.keep(backupBase(), encode(present.value()), std::nullopt)
+                           .withPermissions(AtomicWriter::permissionsOf(m_path)));
     }
     changes.append(FileChange::write(m_path, encode(records)));
     if (auto fault = AtomicWriter::commit(changes))

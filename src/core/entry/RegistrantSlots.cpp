@@ -42,6 +42,9 @@ Status RegistrantSlots::checkName(const QString& name)
 {
     if (name.isEmpty())
         return EntryText::registrantNameEmpty();
+    // Blanks alone make a name nobody can tell from an empty one, in the list or as a file.
+    if (name.trimmed().isEmpty())
+        return EntryText::registrantNameBlank();
     QStringEncoder encoder("Shift_JIS");
     const QByteArray bytes = encoder.encode(name);
     const bool unsafeCharacter = std::any_of(name.cbegin(), name.cend(), [](QChar c) {
@@ -69,11 +72,8 @@ Status RegistrantSlots::setName(int slot, const QString& name)
     if (isRegistered(slot) && target != current && FileNameBytes::exists(current)) {
         if (FileNameBytes::exists(target))
             return EntryText::registrantFileExists(target);
-        // The predictions move to the new name in one change: both names never hold them at once.
-        const Result<QByteArray> bytes = readBytes(current);
-        if (!bytes.ok())
-            return bytes.error();
-        changes = {FileChange::write(target, bytes.value()), FileChange::remove(current)};
+        // The file itself takes the new name, its mode with it, and a link stays a link.
+        changes = {FileChange::move(current, target)};
     } else if (!FileNameBytes::exists(target)) {
         changes = {FileChange::write(target, QByteArray())};
     }
@@ -96,7 +96,9 @@ Status RegistrantSlots::remove(int slot)
         const Result<QByteArray> bytes = readBytes(file.path());
         if (!bytes.ok())
             return bytes.error();
-        changes = {backups.keep(file.backupBase(), bytes.value(), std::nullopt), FileChange::remove(file.path())};
+        changes = {backups.keep(file.backupBase(), bytes.value(), std::nullopt)
+                       .withPermissions(AtomicWriter::permissionsOf(file.path())),
+                   FileChange::remove(file.path())};
     }
     if (auto fault = AtomicWriter::commit(changes))
         return EntryText::registrantFileFailed(FileNameBytes::readable(fault->path), fault->reason);

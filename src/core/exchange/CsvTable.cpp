@@ -1,8 +1,8 @@
 #include "exchange/CsvTable.h"
 
-#include <QFile>
 
 #include "store/AtomicWriter.h"
+#include "store/FileNameBytes.h"
 #include "text/ExchangeText.h"
 
 namespace CsvTable {
@@ -19,27 +19,35 @@ QString cellOf(const QString& text)
 
 } // namespace
 
-QList<CsvRow> read(const QByteArray& bytes)
+QList<CsvRow> read(const QByteArray& bytes, qsizetype maxRows)
 {
     QByteArrayView text(bytes);
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
-    QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-        lines.removeLast();
-    const QChar separator = !lines.isEmpty() && lines.first().contains(QLatin1Char('\t')) ? QLatin1Char('\t')
-                                                                                         : QLatin1Char(',');
+    // Line by line, so that a huge file costs no more than the rows it is read for.
     QList<CsvRow> rows;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        CsvRow row{int(i + 1), {}};
-        for (const QString& cell : lines[i].split(separator))
+    QChar separator;
+    int lineNumber = 0;
+    qsizetype blankRun = 0;
+    while (!text.isEmpty() && rows.size() < maxRows) {
+        const qsizetype end = text.indexOf('\n');
+        QByteArrayView line = end < 0 ? text : text.first(end);
+        text = end < 0 ? QByteArrayView() : text.sliced(end + 1);
+        ++lineNumber;
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QString decoded = QString::fromUtf8(line);
+        if (separator.isNull())
+            separator = decoded.contains(QLatin1Char('\t')) ? QLatin1Char('\t') : QLatin1Char(',');
+        CsvRow row{lineNumber, {}};
+        for (const QString& cell : decoded.split(separator))
             row.cells.append(cellOf(cell));
         rows.append(std::move(row));
+        blankRun = decoded.trimmed().isEmpty() ? blankRun + 1 : 0;
     }
+    // Blank lines at the end are no rows, but ones between rows are.
+    if (text.trimmed().isEmpty())
+        rows.resize(rows.size() - blankRun);
     return rows;
 }
 
@@ -53,13 +61,10 @@ QByteArray write(const QList<QStringList>& rows)
 
 Result<QByteArray> load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ExchangeText::csvUnreadable(path, file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return ExchangeText::csvUnreadable(path, file.errorString());
-    return bytes;
+    FileNameBytes::Content content = FileNameBytes::read(path);
+    if (!content.bytes)
+        return ExchangeText::csvUnreadable(path, content.reason);
+    return std::move(*content.bytes);
 }
 
 Status save(const QString& path, const QByteArray& csv)

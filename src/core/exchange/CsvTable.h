@@ -18,9 +18,9 @@ namespace CsvTable {
 /**
  * Reads UTF-8 text with or without a byte-order mark, lines ending in LF or CR LF. Cells are
  * separated by tabs when the first line holds one, otherwise by commas. Empty lines at the end
- * are left out; an empty line inside is a row of one empty cell.
+ * are left out; an empty line inside is a row of one empty cell. Reading stops after maxRows rows.
  */
-QList<CsvRow> read(const QByteArray& bytes);
+QList<CsvRow> read(const QByteArray& bytes, qsizetype maxRows);
 
 /** Comma-separated lines, each ending in LF. */
 QByteArray write(const QList<QStringList>& rows);

@@ -60,7 +60,8 @@ Result<QByteArray> encode(const DrawHistory& history)
 
 Result<FlagLines> decode(const QByteArray& bytes)
 {
-    QList<CsvRow> rows = CsvTable::read(bytes);
+    // The header and one draw past the largest history are enough to refuse a longer file.
+    QList<CsvRow> rows = CsvTable::read(bytes, kMaxDraws + 2);
     if (!rows.isEmpty() && rows.first().cells.first().compare(header().first(), Qt::CaseInsensitive) == 0) {
         if (rows.first().cells.join(QLatin1Char(',')).toLower() != header().join(QLatin1Char(',')))
             return ExchangeText::csvLineFault(rows.first().line, ExchangeText::reasonHeader());

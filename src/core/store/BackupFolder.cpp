@@ -80,10 +80,13 @@ FileChange BackupFolder::keep(const QString& base, const QByteArray& content, st
 
 std::optional<WriteFault> BackupFolder::restore(const BackupName& newest, const QByteArray& content,
                                                 const QString& file, const QByteArray& present,
-                                                std::optional<int> presentDrawCount) const
+                                                std::optional<int> presentDrawCount,
+                                                std::optional<unsigned> permissions) const
 {
-    auto fault = AtomicWriter::commit({keep(newest.base, present, presentDrawCount, true),
-                                       FileChange::write(file, content), FileChange::remove(path(newest))});
+    // The file keeps its own mode whatever the kept version's was, and the undone version takes it too.
+    auto fault = AtomicWriter::commit({keep(newest.base, present, presentDrawCount, true).withPermissions(permissions),
+                                       FileChange::write(file, content).withPermissions(permissions),
+                                       FileChange::remove(path(newest))});
     if (!fault)
         prune(newest.base);
     return fault;

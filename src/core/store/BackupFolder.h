@@ -56,7 +56,8 @@ public:
      * leaves the list and the file's present content is kept as an undone version.
      */
     std::optional<WriteFault> restore(const BackupName& newest, const QByteArray& content, const QString& file,
-                                      const QByteArray& present, std::optional<int> presentDrawCount) const;
+                                      const QByteArray& present, std::optional<int> presentDrawCount,
+                                      std::optional<unsigned> permissions) const;
 
     /** Removes all but the newest kKept versions of a base, and of its undone versions. */
     void prune(const QString& base) const;

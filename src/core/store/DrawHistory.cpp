@@ -1,42 +1,93 @@
 #include "store/DrawHistory.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "entry/SixNumbers.h"
+#include "store/FileNameBytes.h"
 #include "text/StoreText.h"
 
-DrawHistory::DrawHistory(QString path, std::unique_ptr<FileLock> lock, FlagLines lines)
-    : m_path(std::move(path)), m_lock(std::move(lock)), m_lines(std::move(lines))
+namespace {
+
+// Twice the largest history leaves room for the blanks a page may add, and stops a stray huge paste early.
+constexpr qsizetype kMaxImportBytes = 2 * kNumberCount * (kMaxDraws + 6);
+
+// Readers share this lock while they read; a change of files holds it alone.
+QString changeLockPath(const QString& historyPath)
 {
+    return historyPath + QStringLiteral(".readers.lock");
 }
 
-Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path)
+// A reader that finds what a crash left is the one to finish it, with the readers kept out.
+std::optional<WriteFault> finishInterruptedChanges(const QString& folder, FileLock& changeLock,
+                                                   std::chrono::milliseconds wait)
 {
-    if (!QFileInfo(path).isFile())
-        return StoreText::historyUnreadable(path, QStringLiteral("ファイルが見つかりません。"));
+    if (!AtomicWriter::hasInterruptedChanges(folder))
+        return std::nullopt;
+    if (!changeLock.lock(FileLock::Mode::Exclusive, wait))
+        return std::nullopt;
+    auto fault = AtomicWriter::finishInterruptedChanges(folder);
+    changeLock.lock(FileLock::Mode::Shared, wait);
+    return fault;
+}
 
-    auto lock = std::make_unique<FileLock>(path + QStringLiteral(".lock"));
-    if (!lock->tryLock()) {
-        if (lock->heldElsewhere())
-            return StoreText::historyLocked(path);
-        return StoreText::historyUnreadable(path, StoreText::reasonLockFailed(lock->errorString()));
+} // namespace
+
+DrawHistory::DrawHistory(QString path, std::unique_ptr<FileLock> writerLock, std::unique_ptr<FileLock> changeLock,
+                         FlagLines lines)
+    : m_path(std::move(path)), m_writerLock(std::move(writerLock)), m_changeLock(std::move(changeLock)),
+      m_lines(std::move(lines))
+{
+    if (m_writerLock)
+        AtomicWriter::setChangeLock(m_changeLock.get());
+}
+
+DrawHistory::~DrawHistory()
+{
+    if (m_writerLock)
+        AtomicWriter::setChangeLock(nullptr);
+}
+
+Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path, Access access,
+                                                       std::chrono::milliseconds lockWait)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return StoreText::historyUnreadable(path, StoreText::systemReason(ENOENT));
+    const auto lockFailed = [&path](const FileLock& lock) {
+        return lock.heldElsewhere() ? StoreText::historyLocked(path)
+                                    : StoreText::historyUnreadable(path, StoreText::reasonLockFailed(lock.errorString()));
+    };
+    std::unique_ptr<FileLock> writerLock;
+    if (access == Access::Write) {
+        writerLock = std::make_unique<FileLock>(path + QStringLiteral(".lock"));
+        if (!writerLock->lock(FileLock::Mode::Exclusive, lockWait))
+            return lockFailed(*writerLock);
     }
+    auto changeLock = std::make_unique<FileLock>(changeLockPath(path));
+    const auto firstMode = access == Access::Write ? FileLock::Mode::Exclusive : FileLock::Mode::Shared;
+    if (!changeLock->lock(firstMode, lockWait))
+        return lockFailed(*changeLock);
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return StoreText::historyUnreadable(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return StoreText::historyUnreadable(path, file.errorString());
+    // The folder is whole again before anybody reads it.
+    const auto fault = access == Access::Write ? AtomicWriter::finishInterruptedChanges(folder)
+                                               : finishInterruptedChanges(folder, *changeLock, lockWait);
+    if (fault)
+        return StoreText::interruptedChangeFailed(FileNameBytes::readable(fault->path), fault->reason);
 
-    auto parsed = HistoryFormat::parse(bytes);
+    const FileNameBytes::Content content = FileNameBytes::read(path);
+    if (!content.bytes)
+        return StoreText::historyUnreadable(path, content.reason);
+    auto parsed = HistoryFormat::parse(*content.bytes);
     if (const auto* fault = std::get_if<FormatFault>(&parsed))
         return StoreText::historyMalformed(path, fault->line, fault->reason);
-    return std::unique_ptr<DrawHistory>(
-        new DrawHistory(path, std::move(lock), std::move(std::get<FlagLines>(parsed))));
+    // A writer lets readers in between its changes.
+    if (access == Access::Write)
+        changeLock->unlock();
+    return std::unique_ptr<DrawHistory>(new DrawHistory(path, std::move(writerLock), std::move(changeLock),
+                                                        std::move(std::get<FlagLines>(parsed))));
 }
 
 QByteArray DrawHistory::readHitString(int number) const
@@ -99,24 +150,43 @@ std::array<bool, kNumberCount> DrawHistory::drawSelection(int draw) const
 
 Result<FlagLines> DrawHistory::checkImport(const QByteArray& text) const
 {
+    return checkImportText(text, QString());
+}
+
+Result<FlagLines> DrawHistory::checkImportFile(const QString& file) const
+{
+    const FileNameBytes::Content content = FileNameBytes::read(file, kMaxImportBytes);
+    if (!content.bytes)
+        return StoreText::importFileUnreadable(file, content.reason);
+    if (content.bytes->isEmpty())
+        return StoreText::importFileEmpty(file);
+    return checkImportText(*content.bytes, file);
+}
+
+Result<FlagLines> DrawHistory::checkImportText(const QByteArray& text, const QString& file) const
+{
+    const bool fromFile = !file.isEmpty();
     if (!text.startsWith(HistoryFormat::tag(1)))
-        return StoreText::clipboardWrongTag();
-    // Twice the largest history leaves room for the blanks a page may add, and stops a stray huge paste early.
-    if (text.size() > 2 * kNumberCount * (kMaxDraws + 6))
-        return StoreText::clipboardTooLarge(kMaxDraws);
+        return fromFile ? StoreText::importFileWrongTag(file) : StoreText::clipboardWrongTag();
+    if (text.size() > kMaxImportBytes)
+        return fromFile ? StoreText::importFileTooLarge(file, kMaxDraws) : StoreText::clipboardTooLarge(kMaxDraws);
     auto parsed = HistoryFormat::parseLenient(text);
-    if (const auto* fault = std::get_if<FormatFault>(&parsed))
-        return StoreText::clipboardMalformed(fault->line, fault->reason);
+    if (const auto* fault = std::get_if<FormatFault>(&parsed)) {
+        return fromFile ? StoreText::importFileMalformed(file, fault->line, fault->reason)
+                        : StoreText::clipboardMalformed(fault->line, fault->reason);
+    }
     FlagLines lines = std::move(std::get<FlagLines>(parsed));
     // Every draw on the page is a whole result; a cut or doubled column would spoil every count.
     for (int draw = 1; draw <= int(lines[0].size()); ++draw) {
         const int found = int(std::count_if(lines.cbegin(), lines.cend(),
                                             [draw](const QByteArray& line) { return line[draw - 1] == '1'; }));
-        if (found != kNumbersPerDraw)
-            return StoreText::clipboardDrawNotSixNumbers(draw, found);
+        if (found != kNumbersPerDraw) {
+            return fromFile ? StoreText::importFileDrawNotSixNumbers(file, draw, found)
+                            : StoreText::clipboardDrawNotSixNumbers(draw, found);
+        }
     }
     if (lines[0].size() <= drawCount())
-        return StoreText::clipboardOlder();
+        return fromFile ? StoreText::importFileOlder(file) : StoreText::clipboardOlder();
     return lines;
 }
 
@@ -135,30 +205,48 @@ QList<BackupName> DrawHistory::backups() const
     return backupFolder().backups(backupBase());
 }
 
-Status DrawHistory::undoLastChange()
+Result<DrawHistory::UndoStep> DrawHistory::nextUndo() const
 {
     const BackupFolder folder = backupFolder();
     const QList<BackupName> kept = folder.backups(backupBase());
     if (kept.isEmpty())
         return StoreText::nothingToUndo();
-    const Result<QByteArray> content = folder.read(kept.first());
+    const BackupName& newest = kept.first();
+    const Result<QByteArray> content = folder.read(newest);
     if (!content.ok())
         return content.error();
+    const QString shownPath = FileNameBytes::readable(folder.path(newest));
     auto parsed = HistoryFormat::parse(content.value());
     if (const auto* fault = std::get_if<FormatFault>(&parsed))
-        return StoreText::historyMalformed(folder.path(kept.first()), fault->line, fault->reason);
-    if (auto fault = folder.restore(kept.first(), content.value(), m_path, HistoryFormat::serialize(m_lines),
-                                    drawCount()))
+        return StoreText::backupUnreadable(shownPath, StoreText::reasonBackupLine(fault->line, fault->reason));
+    UndoStep step{newest, std::move(std::get<FlagLines>(parsed))};
+    // The name is what the confirmation shows; a file that says otherwise is not what the user agrees to.
+    if (!newest.drawCount || *newest.drawCount != step.drawCount())
+        return StoreText::backupUnreadable(shownPath,
+                                           StoreText::reasonBackupCount(newest.drawCount.value_or(0), step.drawCount()));
+    return step;
+}
+
+Status DrawHistory::undoLastChange()
+{
+    Result<UndoStep> step = nextUndo();
+    if (!step.ok())
+        return step.error();
+    const BackupFolder folder = backupFolder();
+    if (auto fault = folder.restore(step.value().name, HistoryFormat::serialize(step.value().lines), m_path,
+                                    HistoryFormat::serialize(m_lines), drawCount(), AtomicWriter::permissionsOf(m_path)))
         return StoreText::historyWriteFailed(fault->path, fault->reason);
-    m_lines = std::move(std::get<FlagLines>(parsed));
+    m_lines = std::move(step.value().lines);
     return std::nullopt;
 }
 
 Status DrawHistory::write(const FlagLines& lines)
 {
     const BackupFolder folder = backupFolder();
-    if (auto fault = AtomicWriter::commit({folder.keep(backupBase(), HistoryFormat::serialize(m_lines), drawCount()),
-                                           FileChange::write(m_path, HistoryFormat::serialize(lines))}))
+    // The kept version is as private as the history it keeps.
+    FileChange backup = folder.keep(backupBase(), HistoryFormat::serialize(m_lines), drawCount())
+                            .withPermissions(AtomicWriter::permissionsOf(m_path));
+    if (auto fault = AtomicWriter::commit({std::move(backup), FileChange::write(m_path, HistoryFormat::serialize(lines))}))
         return StoreText::historyWriteFailed(fault->path, fault->reason);
     m_lines = lines;
     folder.prune(backupBase());

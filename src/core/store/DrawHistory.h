@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <memory>
 
 #include "UserMessage.h"
@@ -15,17 +16,29 @@
 using DrawNumbers = QList<int>;
 
 /**
- * The draw history file KakoData.txt, opened for exclusive use.
+ * The draw history file KakoData.txt, opened for reading or for changing.
  *
- * The file is locked for as long as the object lives, so its content is held in memory and
- * every read is served from there. Edits rewrite the whole file atomically, keep the version
+ * Its folder is locked for as long as the object lives: readers side by side, one writer at a
+ * time, and every change of files made while no reader reads. So the content is held in memory
+ * and every read is served from there. Edits rewrite the whole file atomically, keep the version
  * they replace in the backup folder beside it, and change the memory copy only after the new
  * file is in place.
  */
 class DrawHistory {
 public:
-    /** Opens and checks the file; fails with a message naming the file (and the line) otherwise. */
-    static Result<std::unique_ptr<DrawHistory>> open(const QString& path);
+    enum class Access { Read, Write };
+    /** How long opening waits for another writer, or for a change being made, before it gives up. */
+    static constexpr std::chrono::milliseconds kLockWait{10000};
+
+    /**
+     * Opens and checks the file; fails with a message naming the file (and the line) otherwise.
+     * Opening finishes or undoes the changes of the folder that a crash interrupted.
+     */
+    static Result<std::unique_ptr<DrawHistory>> open(const QString& path, Access access = Access::Write,
+                                                     std::chrono::milliseconds lockWait = kLockWait);
+    ~DrawHistory();
+    DrawHistory(const DrawHistory&) = delete;
+    DrawHistory& operator=(const DrawHistory&) = delete;
 
     const QString& path() const { return m_path; }
 
@@ -59,6 +72,8 @@ public:
      * within the limit.
      */
     Result<FlagLines> checkImport(const QByteArray& text) const;
+    /** The same for the text of a file, with messages that name it. */
+    Result<FlagLines> checkImportFile(const QString& file) const;
 
     /** Replaces the history by checked import lines. */
     Status replaceAll(const FlagLines& lines);
@@ -67,9 +82,20 @@ public:
     BackupFolder backupFolder() const;
     /** The kept versions that undoLastChange() goes back to, newest first. */
     QList<BackupName> backups() const;
+    /** The kept version that an undo would put back, read and checked whole. */
+    struct UndoStep {
+        BackupName name;
+        FlagLines lines;
+        int drawCount() const { return int(lines[0].size()); }
+    };
     /**
-     * Puts the newest kept version back; the present content is kept as an undone version, so
-     * nothing is lost. A kept version that breaks the layout is refused.
+     * Reads the newest kept version and checks it: the history's layout, and as many draws as its
+     * name says. Fails with a message naming the file, or when nothing is kept.
+     */
+    Result<UndoStep> nextUndo() const;
+    /**
+     * Puts the newest kept version back, checked as nextUndo() does; the present content is kept as
+     * an undone version, so nothing is lost.
      */
     Status undoLastChange();
 
@@ -77,11 +103,16 @@ public:
     static QString backupBase() { return QStringLiteral("KakoData"); }
 
 private:
-    DrawHistory(QString path, std::unique_ptr<FileLock> lock, FlagLines lines);
+    /** Who is told what went wrong in an import: the clipboard (no file) or a file. */
+    Result<FlagLines> checkImportText(const QByteArray& text, const QString& file) const;
+
+    DrawHistory(QString path, std::unique_ptr<FileLock> writerLock, std::unique_ptr<FileLock> changeLock,
+                FlagLines lines);
 
     Status write(const FlagLines& lines);
 
     QString m_path;
-    std::unique_ptr<FileLock> m_lock;
+    std::unique_ptr<FileLock> m_writerLock; // none for a reader
+    std::unique_ptr<FileLock> m_changeLock;
     FlagLines m_lines;
 };

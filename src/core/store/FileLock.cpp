@@ -1,6 +1,7 @@
 #include "store/FileLock.h"
 
 #include <QFile>
+#include <QThread>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -15,22 +16,42 @@ FileLock::~FileLock()
         ::close(m_fd);
 }
 
-bool FileLock::tryLock()
+bool FileLock::lock(Mode mode, std::chrono::milliseconds wait)
 {
-    if (m_fd >= 0)
-        return true;
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        m_error = StoreText::systemReason(errno);
-        return false;
+    m_heldElsewhere = false;
+    if (m_fd < 0) {
+        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        // A reader may only be allowed to read the folder.
+        if (m_fd < 0 && (errno == EACCES || errno == EROFS))
+            m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+        if (m_fd < 0) {
+            m_error = StoreText::systemReason(errno);
+            return false;
+        }
     }
     // A lock belongs to its open file, so a second FileLock in the same process is kept out too.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        m_heldElsewhere = errno == EWOULDBLOCK;
-        m_error = StoreText::systemReason(errno);
-        ::close(fd);
-        return false;
+    const int operation = (mode == Mode::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(m_fd, operation) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK) {
+            m_error = StoreText::systemReason(errno);
+            return false;
+        }
+        // Polling keeps the wait bounded; the holders are short commands.
+        if (std::chrono::steady_clock::now() >= deadline) {
+            m_heldElsewhere = true;
+            m_error = StoreText::systemReason(EWOULDBLOCK);
+            return false;
+        }
+        QThread::msleep(10);
     }
-    m_fd = fd;
     return true;
+}
+
+void FileLock::unlock()
+{
+    if (m_fd >= 0)
+        ::flock(m_fd, LOCK_UN);
 }

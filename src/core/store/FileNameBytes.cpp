@@ -106,15 +106,20 @@ QString readable(const QString& path)
     return parts.join(QLatin1Char('/'));
 }
 
-QStringList fileNames(const QString& folder)
+namespace {
+
+QStringList entryNames(const QString& folder, bool folders)
 {
     QList<QByteArray> names;
     if (DIR* dir = ::opendir(encode(folder).constData())) {
         const QByteArray prefix = encode(folder) + '/';
         while (const dirent* entry = ::readdir(dir)) {
             struct stat status {};
-            if (::stat((prefix + entry->d_name).constData(), &status) == 0 && S_ISREG(status.st_mode))
-                names.append(QByteArray(entry->d_name));
+            const QByteArray name(entry->d_name);
+            if (name == "." || name == ".." || ::stat((prefix + name).constData(), &status) != 0)
+                continue;
+            if (folders ? S_ISDIR(status.st_mode) : S_ISREG(status.st_mode))
+                names.append(name);
         }
         ::closedir(dir);
     }
@@ -123,6 +128,18 @@ QStringList fileNames(const QString& folder)
     for (const QByteArray& name : names)
         decoded.append(decode(name));
     return decoded;
+}
+
+} // namespace
+
+QStringList fileNames(const QString& folder)
+{
+    return entryNames(folder, false);
+}
+
+QStringList folderNames(const QString& folder)
+{
+    return entryNames(folder, true);
 }
 
 bool exists(const QString& path)
@@ -136,12 +153,26 @@ bool remove(const QString& path)
     return ::unlink(encode(path).constData()) == 0 || errno == ENOENT;
 }
 
-Content read(const QString& path)
+Content read(const QString& path, qint64 maxBytes)
 {
-    const int fd = ::open(encode(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, so that a named pipe is refused instead of waited on.
+    const int fd = ::open(encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return {std::nullopt, StoreText::systemReason(errno)};
+    struct stat status {};
+    QString refusal;
+    if (::fstat(fd, &status) != 0)
+        refusal = StoreText::systemReason(errno);
+    else if (!S_ISREG(status.st_mode))
+        refusal = StoreText::reasonNotRegularFile(S_ISDIR(status.st_mode), S_ISFIFO(status.st_mode));
+    else if (status.st_size > maxBytes)
+        refusal = StoreText::reasonFileTooLarge(maxBytes);
+    if (!refusal.isEmpty()) {
+        ::close(fd);
+        return {std::nullopt, refusal};
+    }
     QByteArray bytes;
+    bytes.reserve(qsizetype(status.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -154,6 +185,11 @@ Content read(const QString& path)
         }
         if (got == 0)
             break;
+        // A file that grows while it is read is held to the same limit.
+        if (bytes.size() + got > maxBytes) {
+            ::close(fd);
+            return {std::nullopt, StoreText::reasonFileTooLarge(maxBytes)};
+        }
         bytes.append(buffer, got);
     }
     ::close(fd);

@@ -28,16 +28,25 @@ QString readable(const QString& path);
 
 /** The names of the files in a folder (no folders), in byte order. Empty when it cannot be read. */
 QStringList fileNames(const QString& folder);
+/** The names of the folders in a folder, in byte order. */
+QStringList folderNames(const QString& folder);
 
 bool exists(const QString& path);
 /** Removes a file; true when it is gone. */
 bool remove(const QString& path);
 
-/** A whole file, or the system's reason why it could not be read. */
+/** The largest file the program reads: far above the largest history or prediction file. */
+constexpr qint64 kMaxFileBytes = 8 * 1024 * 1024;
+
+/** A whole file, or the reason why it could not be read. */
 struct Content {
     std::optional<QByteArray> bytes;
     QString reason;
 };
-Content read(const QString& path);
+/**
+ * Reads a regular file of at most maxBytes. Anything else (a folder, a named pipe, a device) is
+ * refused at once, without waiting for it, and so is a larger file.
+ */
+Content read(const QString& path, qint64 maxBytes = kMaxFileBytes);
 
 } // namespace FileNameBytes

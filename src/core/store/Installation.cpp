@@ -3,10 +3,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "store/AtomicWriter.h"
 #include "store/InstallLocator.h"
 
-Result<Installation> Installation::open(const QString& installPathOption)
+Result<Installation> Installation::open(const QString& installPathOption, DrawHistory::Access access)
 {
     QSettings settings;
     InstallLocator locator(settings, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
@@ -15,12 +14,9 @@ Result<Installation> Installation::open(const QString& installPathOption)
     if (!root.ok())
         return root.error();
     InstallPaths paths(root.value());
-    auto history = DrawHistory::open(paths.historyFile());
+    auto history = DrawHistory::open(paths.historyFile(), access);
     if (!history.ok())
         return history.error();
-    // The history's lock keeps out every other user of the folder, so what a crash left can go.
-    for (const QString& folder : {paths.dataFolder(), paths.predictionFolder(), paths.backupFolder()})
-        AtomicWriter::removeInterruptedSaves(folder);
     // The user's own folder gets what a newer version added to the sample; a folder named on the
     // command line is used exactly as it is.
     if (installPathOption.isEmpty()) {

@@ -13,7 +13,8 @@ struct Installation {
 
     /**
      * Finds the folder as the installed program does (option, recorded setting, or a user data
-     * folder made from the sample on first start) and opens its history.
+     * folder made from the sample on first start) and opens its history, to read or to change.
      */
-    static Result<Installation> open(const QString& installPathOption);
+    static Result<Installation> open(const QString& installPathOption,
+                                     DrawHistory::Access access = DrawHistory::Access::Write);
 };

@@ -1,8 +1,7 @@
 #include "store/PathSettings.h"
 
-#include <QFile>
-
 #include "store/AtomicWriter.h"
+#include "store/FileNameBytes.h"
 #include "text/EntryText.h"
 
 namespace {
@@ -14,10 +13,10 @@ const QByteArray kUrlTag(">URL[");
 
 PathSettings PathSettings::loadPathSettings(const QString& file)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
+    FileNameBytes::Content content = FileNameBytes::read(file);
+    if (!content.bytes)
         return {};
-    QByteArray bytes = in.readAll();
+    QByteArray bytes = std::move(*content.bytes);
     // The text ends at the NUL byte that closes the file.
     if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
         bytes.truncate(nul);

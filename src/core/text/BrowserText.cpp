@@ -15,6 +15,11 @@ UserMessage startFailed(const QString& description)
     return {description, QStringLiteral("・・・ ブラウザの起動に失敗しました！！ ・・・")};
 }
 
+QString notExecutable(const QString& path)
+{
+    return QStringLiteral("ブラウザ「%1」を起動できません").arg(path);
+}
+
 UserMessage notRegistered()
 {
     return {QStringLiteral("ブラウザが登録されていません。！！"),

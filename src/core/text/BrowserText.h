@@ -13,6 +13,8 @@ namespace BrowserText {
  * @param description the system's description of the failure, shown as the caption
  */
 UserMessage startFailed(const QString& description);
+/** What the failure message says of a browser path that is not a program that can be started. */
+QString notExecutable(const QString& path);
 
 /** A web page was asked for while no browser is registered. */
 UserMessage notRegistered();

@@ -142,6 +142,11 @@ UserMessage registrantNameEmpty()
     return {kRegistrantCaption, QStringLiteral("登録者名が入力されていません。登録者名を入力して下さい。")};
 }
 
+UserMessage registrantNameBlank()
+{
+    return {kRegistrantCaption, QStringLiteral("登録者名が空白だけです。文字を入れた登録者名を入力して下さい。")};
+}
+
 UserMessage registrantNameTooLong(const QString& name)
 {
     return {kRegistrantCaption,

@@ -55,6 +55,8 @@ QString registrantCancelButton();
 UserMessage confirmRemoveRegistrant();
 /** A registrant name left empty. */
 UserMessage registrantNameEmpty();
+/** A name of blanks only. */
+UserMessage registrantNameBlank();
 /** A registrant name longer than 10 Shift-JIS bytes. */
 UserMessage registrantNameTooLong(const QString& name);
 /** A registrant name that cannot be part of a file name. */

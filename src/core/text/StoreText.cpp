@@ -10,6 +10,8 @@ const QString kResultCaption = QStringLiteral("抽選結果（当選ナンバー
 const QString kHistoryCaption = QStringLiteral("過去データファイルのエラー");
 // Boxes that the original program showed with the application's own title as caption.
 const QString kApplicationCaption = QStringLiteral("ヌルガタ");
+const QString kImportFileCaption = QStringLiteral("ファイルに正しいデータがありません！！");
+const QString kImportFileHint = QStringLiteral("過去データファイルと同じ形式の \"本数字データ\" のファイルを指定して下さい。");
 
 } // namespace
 
@@ -102,13 +104,44 @@ QString systemReason(int error)
         return QStringLiteral("ディスクの読み書き中にエラーが起きました。");
     case EACCES:
     case EPERM:
+        return QStringLiteral("書き込みが許可されていません（読み取り専用のファイルかフォルダです）。");
     case EROFS:
-        return QStringLiteral("書き込みが許可されていません。");
+        return QStringLiteral("読み取り専用のディスクなので書き込めません。");
     case ENOENT:
-        return QStringLiteral("フォルダが見つかりません。");
+        return QStringLiteral("ファイルまたはフォルダが見つかりません。");
+    case ENOTDIR:
+        return QStringLiteral("途中の名前がフォルダではなくファイルです。");
+    case EISDIR:
+        return QStringLiteral("ファイルではなくフォルダです。");
+    case ELOOP:
+        return QStringLiteral("シンボリックリンクが循環しているか、多すぎます。");
+    case ENAMETOOLONG:
+        return QStringLiteral("ファイル名が長すぎます。");
+    case EWOULDBLOCK:
+        return QStringLiteral("他のプログラムが使用中です。");
+    case EEXIST:
+        return QStringLiteral("同じ名前のファイルがすでにあります。");
+    case EMFILE:
+    case ENFILE:
+    case ENOMEM:
+        return QStringLiteral("メモリまたは開けるファイルの数が足りません。");
     default:
-        return QString::fromLocal8Bit(std::strerror(error));
+        return QStringLiteral("ファイルの操作に失敗しました（エラー番号 %1）。").arg(error);
     }
+}
+
+QString reasonNotRegularFile(bool isFolder, bool isPipe)
+{
+    if (isFolder)
+        return systemReason(EISDIR);
+    if (isPipe)
+        return QStringLiteral("ファイルではなく名前付きパイプ（FIFO）です。");
+    return QStringLiteral("普通のファイルではありません（デバイスやソケットなど）。");
+}
+
+QString reasonFileTooLarge(qint64 maxBytes)
+{
+    return QStringLiteral("ファイルが大きすぎます（%1 MB までしか読み込めません）。").arg(maxBytes / (1024 * 1024));
 }
 
 UserMessage nothingToUndo()
@@ -120,6 +153,16 @@ UserMessage backupUnreadable(const QString& path, const QString& reason)
 {
     return {QStringLiteral("元に戻す"),
             QStringLiteral("バックアップファイルを読み込めません。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+QString reasonBackupLine(int line, const QString& reason)
+{
+    return QStringLiteral("%1 行目が正しくありません。%2").arg(line).arg(reason);
+}
+
+QString reasonBackupCount(int named, int held)
+{
+    return QStringLiteral("ファイル名では第 %1 回までのデータですが、中身は第 %2 回までです。").arg(named).arg(held);
 }
 
 UserMessage confirmUndo(int drawCount, const QDateTime& savedAt)
@@ -249,10 +292,65 @@ UserMessage importFileUnreadable(const QString& path, const QString& reason)
     return {QStringLiteral("ファイルを開けません。"), QStringLiteral("%1\n\n%2").arg(path, reason)};
 }
 
-UserMessage installFolderFailed(const QString& path)
+UserMessage importFileEmpty(const QString& path)
+{
+    return {kImportFileCaption, QStringLiteral("ファイルが空です。\n\n%1\n\n%2").arg(path, kImportFileHint)};
+}
+
+UserMessage importFileWrongTag(const QString& path)
+{
+    return {kImportFileCaption,
+            QStringLiteral("ファイルが \"本数字データ\" の形式ではありません（１行目が \"d01*\" で始まっていません）。\n\n%1\n\n%2")
+                .arg(path, kImportFileHint)};
+}
+
+UserMessage importFileOlder(const QString& path)
+{
+    return {kApplicationCaption,
+            QStringLiteral("ファイルのデータは現在登録されている過去データファイルよりも古いと思われます。\n\n%1\n\n"
+                           "確認してください。\n\n＊＊＊　上書き処理はしません！！　＊＊＊")
+                .arg(path)};
+}
+
+UserMessage importFileMalformed(const QString& path, int line, const QString& reason)
+{
+    return {kImportFileCaption,
+            QStringLiteral("ファイルの %1 行目が正しくありません。\n\n%2\n\n%3\n\n%4").arg(line).arg(reason, path, kImportFileHint)};
+}
+
+UserMessage importFileTooLarge(const QString& path, int maxDraws)
+{
+    return {kImportFileCaption,
+            QStringLiteral("ファイルのデータが大きすぎます。過去データは第 %1 回までしか登録できません。\n\n%2\n\n%3")
+                .arg(maxDraws)
+                .arg(path, kImportFileHint)};
+}
+
+UserMessage importFileDrawNotSixNumbers(const QString& path, int draw, int found)
+{
+    return {kImportFileCaption,
+            QStringLiteral("ファイルの第 %1 回の本数字が６個ではありません（%2 個あります）。\n\n%3\n\n%4")
+                .arg(draw)
+                .arg(found)
+                .arg(path, kImportFileHint)};
+}
+
+UserMessage installFolderFailed(const QString& path, const QString& reason)
 {
     return {QStringLiteral("データフォルダの準備に失敗しました。"),
-            QStringLiteral("データフォルダを作成できませんでした。\n\n%1").arg(path)};
+            QStringLiteral("データフォルダを作成できませんでした。\n\n%1\n\n%2").arg(path, reason)};
+}
+
+QString reasonNoSample(const QString& sampleFolder)
+{
+    return QStringLiteral("同梱のサンプルデータが見つかりません。\n%1").arg(sampleFolder);
+}
+
+UserMessage interruptedChangeFailed(const QString& path, const QString& reason)
+{
+    return {kHistoryCaption,
+            QStringLiteral("前回中断したデータの変更を仕上げられませんでした。データフォルダを確かめて下さい。\n\n%1\n\n%2")
+                .arg(path, reason)};
 }
 
 } // namespace StoreText

@@ -45,11 +45,18 @@ UserMessage historyWriteFailed(const QString& path, const QString& reason);
 
 /** The system's reason for a failed file operation, from its error number. */
 QString systemReason(int error);
+/** Why something that is not a plain file was not read. */
+QString reasonNotRegularFile(bool isFolder, bool isPipe);
+/** Why a file larger than the program reads was not read. */
+QString reasonFileTooLarge(qint64 maxBytes);
 
 /** Undo asked for while no change of the history is kept. */
 UserMessage nothingToUndo();
 /** A kept version of a file could not be read or is broken. */
 UserMessage backupUnreadable(const QString& path, const QString& reason);
+/** Why a kept version of the history is not put back: a broken line, or a draw count its name does not say. */
+QString reasonBackupLine(int line, const QString& reason);
+QString reasonBackupCount(int named, int held);
 /** Confirmation before the history goes back to a kept version of drawCount draws saved at that time. */
 UserMessage confirmUndo(int drawCount, const QDateTime& savedAt);
 
@@ -80,8 +87,20 @@ QString updateGuideCancelButton();
 
 /** A file given for import could not be read. */
 UserMessage importFileUnreadable(const QString& path, const QString& reason);
+/** The import from a file: the same checks as the clipboard's, speaking of the file. */
+UserMessage importFileEmpty(const QString& path);
+UserMessage importFileWrongTag(const QString& path);
+UserMessage importFileOlder(const QString& path);
+UserMessage importFileMalformed(const QString& path, int line, const QString& reason);
+UserMessage importFileTooLarge(const QString& path, int maxDraws);
+UserMessage importFileDrawNotSixNumbers(const QString& path, int draw, int found);
 
-/** The installation folder could not be prepared. */
-UserMessage installFolderFailed(const QString& path);
+/** The installation folder could not be prepared, and the system's reason. */
+UserMessage installFolderFailed(const QString& path, const QString& reason);
+/** Why the folder could not be made: the bundled sample is missing. */
+QString reasonNoSample(const QString& sampleFolder);
+
+/** A change that a crash interrupted could not be finished. */
+UserMessage interruptedChangeFailed(const QString& path, const QString& reason);
 
 } // namespace StoreText

@@ -495,13 +495,18 @@ void CVemoView::refreshAfterHistoryEdit()
 
 void CVemoView::undoHistoryChange()
 {
-    const QList<BackupName> kept = m_doc.history().backups();
-    if (kept.isEmpty()) {
+    if (m_doc.history().backups().isEmpty()) {
         MessageService::show(StoreText::nothingToUndo(), MessageService::Buttons::Ok,
                              MessageService::Icon::Information);
         return;
     }
-    if (!MessageService::confirm(StoreText::confirmUndo(kept.first().drawCount.value_or(0), kept.first().savedAt)))
+    // The confirmation names what the kept version really holds, read and checked before anything changes.
+    const Result<DrawHistory::UndoStep> next = m_doc.history().nextUndo();
+    if (!next.ok()) {
+        MessageService::show(next.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
+        return;
+    }
+    if (!MessageService::confirm(StoreText::confirmUndo(next.value().drawCount(), next.value().name.savedAt)))
         return;
     if (auto fault = m_doc.history().undoLastChange()) {
         MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);

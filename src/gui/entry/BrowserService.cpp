@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <cerrno>
+#include <optional>
 #include <csignal>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -47,39 +48,27 @@ struct Command {
     QStringList arguments;
 };
 
-// The registered path is the program even when it holds blanks; otherwise it may carry options.
-Command commandOf(const QString& browserPath, const QString& address)
+// The registered path is one program, never split into words nor handed to a shell: a data folder
+// copied from someone else must not run what its PathData.txt says.
+std::optional<Command> commandOf(const QString& browserPath, const QString& address)
 {
-    Command command;
-    const QString path = browserPath.trimmed();
-    if (QFileInfo(path).isFile()) {
-        command.program = path;
-    } else {
-        command.arguments = QProcess::splitCommand(path);
-        if (!command.arguments.isEmpty())
-            command.program = command.arguments.takeFirst();
-    }
+    const QFileInfo program(browserPath.trimmed());
+    if (!program.isFile() || !program.isExecutable())
+        return std::nullopt;
+    Command command{program.absoluteFilePath(), {}};
     if (!address.trimmed().isEmpty())
         command.arguments.append(address.trimmed());
     return command;
 }
 
-struct Started {
-    qint64 pid = 0;
-    QString description;
-};
-
-Started startDetached(const Command& command)
+// The started process's id, 0 when it could not be started.
+qint64 startDetached(const Command& command)
 {
     QProcess process;
     process.setProgram(command.program);
     process.setArguments(command.arguments);
-    Started started;
-    if (!process.startDetached(&started.pid)) {
-        started.pid = 0;
-        started.description = process.errorString();
-    }
-    return started;
+    qint64 pid = 0;
+    return process.startDetached(&pid) ? pid : 0;
 }
 
 bool hasScheme(const QString& text)
@@ -144,10 +133,13 @@ Result<BrowserService::Process> BrowserService::startBrowser(const QString& brow
 {
     if (PathSettings::isWindowsPath(browserPath))
         return BrowserText::windowsBrowser(browserPath);
-    const Started started = startDetached(commandOf(browserPath, address));
-    if (started.pid <= 0)
-        return BrowserText::startFailed(started.description);
-    return Process(started.pid);
+    const std::optional<Command> command = commandOf(browserPath, address);
+    if (!command)
+        return BrowserText::startFailed(BrowserText::notExecutable(browserPath.trimmed()));
+    const qint64 pid = startDetached(*command);
+    if (pid <= 0)
+        return BrowserText::startFailed(BrowserText::notExecutable(command->program));
+    return Process(pid);
 }
 
 void BrowserService::closeBrowser(Process& process)
@@ -179,10 +171,10 @@ int BrowserService::shellOpen(const QString& text)
     if (!file.isExecutable())
         return openWithDesktop(QUrl::fromLocalFile(file.absoluteFilePath()));
 
-    const Started started = startDetached({file.absoluteFilePath(), {}});
-    if (started.pid <= 0)
+    const qint64 pid = startDetached({file.absoluteFilePath(), {}});
+    if (pid <= 0)
         return InvalidProgram;
-    testBrowser() = Process(started.pid);
+    testBrowser() = Process(pid);
     return Opened;
 }
 

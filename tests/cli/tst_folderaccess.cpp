@@ -1,0 +1,148 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+#include "TestHistory.h"
+#include "store/DrawHistory.h"
+#include "text/StoreText.h"
+
+namespace {
+
+/** A vemo-cli run started and not yet waited for. */
+std::unique_ptr<QProcess> startCli(const InstallPaths& paths, const QStringList& words)
+{
+    auto process = std::make_unique<QProcess>();
+    process->start(qEnvironmentVariable("VEMO_CLI"), QStringList{QStringLiteral("--install-path"), paths.root()} + words);
+    return process;
+}
+
+CliRun finish(QProcess& process)
+{
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+/** Runs vemo-cli through the shell under a limit of its address space, in kilobytes. */
+CliRun runLimited(const InstallPaths& paths, int kilobytes, const QStringList& words)
+{
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  QStringList{QStringLiteral("-c"), QStringLiteral("ulimit -v %1 && exec \"$0\" \"$@\"").arg(kilobytes),
+                              qEnvironmentVariable("VEMO_CLI"), QStringLiteral("--install-path"), paths.root()}
+                      + words);
+    return finish(process);
+}
+
+} // namespace
+
+class TestFolderAccess : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writersTakeTurns();
+    void readersRunBesideEachOtherAndTheProgram();
+    void whatIsNoFileIsRefusedAtOnce();
+    void hugeImportsAreRefusedWithinLimits();
+};
+
+// Two appends started together both land, two hundred times over.
+void TestFolderAccess::writersTakeTurns()
+{
+    TestInstall install(TestHistory::randomLines(100, 41));
+    const QStringList append{QStringLiteral("append"), QStringLiteral("1"),  QStringLiteral("2"), QStringLiteral("3"),
+                             QStringLiteral("4"),      QStringLiteral("5"), QStringLiteral("6")};
+    QStringList refusals;
+    for (int pair = 0; pair < 200; ++pair) {
+        auto first = startCli(install.paths(), append);
+        auto second = startCli(install.paths(), append);
+        for (QProcess* process : {first.get(), second.get()}) {
+            const CliRun run = finish(*process);
+            if (run.exitCode != 0)
+                refusals << run.err;
+        }
+    }
+    QVERIFY2(refusals.isEmpty(), qPrintable(refusals.value(0)));
+    QCOMPARE(runCli(install.paths(), {QStringLiteral("info")}).outLines().first(), QStringLiteral("draws 500"));
+}
+
+void TestFolderAccess::readersRunBesideEachOtherAndTheProgram()
+{
+    TestInstall install(TestHistory::randomLines(400, 42));
+    const QStringList backtest{QStringLiteral("backtest"), QStringLiteral("--count"), QStringLiteral("6-8"),
+                               QStringLiteral("--walk-forward")};
+    auto first = startCli(install.paths(), backtest);
+    auto second = startCli(install.paths(), backtest);
+    const CliRun one = finish(*first);
+    const CliRun other = finish(*second);
+    QVERIFY2(one.exitCode == 0 && other.exitCode == 0, qPrintable(one.err + other.err));
+    QCOMPARE(one.out, other.out);
+
+    // The program holds the history as a writer for as long as it is open.
+    auto program = DrawHistory::open(install.paths().historyFile());
+    QVERIFY(program.ok());
+    const CliRun info = runCli(install.paths(), {QStringLiteral("info")});
+    QCOMPARE(info.exitCode, 0);
+    QCOMPARE(info.outLines().first(), QStringLiteral("draws 400"));
+    const CliRun append = runCli(install.paths(), {QStringLiteral("append"), QStringLiteral("1"), QStringLiteral("2"),
+                                                   QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                                                   QStringLiteral("6")});
+    QCOMPARE(append.exitCode, 1);
+    QVERIFY(append.err.contains(StoreText::historyLocked(install.paths().historyFile()).text));
+    QCOMPARE(program.value()->drawCount(), 400);
+}
+
+void TestFolderAccess::whatIsNoFileIsRefusedAtOnce()
+{
+    TestInstall install(TestHistory::randomLines(100, 43));
+    const QByteArray before = install.historyBytes();
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    for (const QString& command : {QStringLiteral("import"), QStringLiteral("import-csv")}) {
+        for (const QString& path : {pipe, dir.path()}) {
+            const CliRun run = runCli(install.paths(), {command, path});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains(path), qPrintable(run.err));
+            QVERIFY2(run.err.contains(path == pipe ? QStringLiteral("名前付きパイプ") : StoreText::systemReason(EISDIR)),
+                     qPrintable(run.err));
+        }
+    }
+    // The lock is free again: nothing waited on the pipe.
+    QCOMPARE(runCli(install.paths(), {QStringLiteral("delete-last")}).exitCode, 0);
+    QCOMPARE(runCli(install.paths(), {QStringLiteral("undo")}).exitCode, 0);
+    QCOMPARE(install.historyBytes(), before);
+}
+
+void TestFolderAccess::hugeImportsAreRefusedWithinLimits()
+{
+#ifdef __SANITIZE_ADDRESS__
+    QSKIP("AddressSanitizer reserves more address space than the limit allows");
+#endif
+    TestInstall install(TestHistory::randomLines(100, 44));
+    const QByteArray before = install.historyBytes();
+    QTemporaryDir dir;
+    // A million lines (23 MB) is refused for its size; 12,000 lines that fit stop at the first draw too many.
+    const QString huge = dir.filePath(QStringLiteral("huge.csv"));
+    const QString long_ = dir.filePath(QStringLiteral("long.csv"));
+    QByteArray lines;
+    for (int draw = 1; draw <= 1000000; ++draw) {
+        lines += QByteArray::number(draw) + ",3,11,20,28,35,42\n";
+        if (draw == 12000)
+            TestHistory::writeFile(long_, lines);
+    }
+    TestHistory::writeFile(huge, lines);
+    const CliRun hugeRun = runLimited(install.paths(), 100 * 1024, {QStringLiteral("import-csv"), huge});
+    QCOMPARE(hugeRun.exitCode, 1);
+    QVERIFY2(hugeRun.err.contains(StoreText::reasonFileTooLarge(8 * 1024 * 1024)), qPrintable(hugeRun.err));
+    const CliRun longRun = runLimited(install.paths(), 100 * 1024, {QStringLiteral("import-csv"), long_});
+    QCOMPARE(longRun.exitCode, 1);
+    QVERIFY2(longRun.err.contains(StoreText::historyFull(kMaxDraws).text), qPrintable(longRun.err));
+    QCOMPARE(install.historyBytes(), before);
+}
+
+QTEST_GUILESS_MAIN(TestFolderAccess)
+#include "tst_folderaccess.moc"
