@@ -4,10 +4,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+
 #include "TestHistory.h"
 #include "store/InstallLocator.h"
 #include "store/InstallPaths.h"
 #include "store/Registrants.h"
+#include "text/StoreText.h"
 
 class TestInstallFolder : public QObject {
     Q_OBJECT
@@ -131,6 +134,8 @@ void TestInstallFolder::folderThatCannotTakeTheSampleIsReported()
     const Status fault = InstallLocator(settings, user, sampleFolder()).addMissingSampleFiles(user);
     QVERIFY(fault);
     QVERIFY(fault->text.contains(user));
+    // The message says why, in the program's words.
+    QVERIFY2(fault->text.contains(StoreText::systemReason(ENOTDIR)), qPrintable(fault->text));
     QCOMPARE(TestHistory::readFile(user + QStringLiteral("/Help")), inTheWay);
 }
 

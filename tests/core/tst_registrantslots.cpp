@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -118,6 +119,18 @@ void TestRegistrantSlots::renamingKeepsThePredictions()
     QCOMPARE(files(), QStringList{QStringLiteral("YDF2新しい名前.txt")});
     QCOMPARE(readFile(m_paths->registrantFile(2, QStringLiteral("新しい名前"))), QByteArray("000701031119273542"));
     QCOMPARE(RegistrantSlots(*m_paths).name(2), QStringLiteral("新しい名前"));
+
+    // A private file stays private, and a file that is a link stays a link to the same predictions.
+    const QString elsewhere = m_dir->filePath(QStringLiteral("kept-elsewhere.txt"));
+    writeFile(elsewhere, "000901031119273542");
+    QVERIFY(QFile::setPermissions(elsewhere, QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(QFile::remove(m_paths->registrantFile(2, QStringLiteral("新しい名前"))));
+    QVERIFY(QFile::link(elsewhere, m_paths->registrantFile(2, QStringLiteral("新しい名前"))));
+    QVERIFY(!slots.setName(2, QStringLiteral("三番目")));
+    const QFileInfo renamed(m_paths->registrantFile(2, QStringLiteral("三番目")));
+    QVERIFY(renamed.isSymLink());
+    QCOMPARE(renamed.symLinkTarget(), elsewhere);
+    QCOMPARE(QFile::permissions(elsewhere) & 0x0077, QFileDevice::Permissions());
 }
 
 void TestRegistrantSlots::renamingOntoAnotherFileIsRefused()
