@@ -6,6 +6,7 @@
 #include "predict/HitStatistics.h"
 #include "store/Registrants.h"
 #include "text/PredictText.h"
+#include "text/PredictValueText.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "predict/DataGodRequest.h"
 #include "text/PredictText.h"
+#include "text/PredictValueText.h"
 
 using Kind = DataGodRequest::Kind;
 

@@ -4,6 +4,7 @@
 #include "predict/HitStatistics.h"
 #include "store/DrawHistory.h"
 #include "text/PredictText.h"
+#include "text/PredictValueText.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "predict/PredictionRecord.h"
 #include "store/DrawHistory.h"
 #include "text/PredictText.h"
+#include "text/PredictValueText.h"
 
 namespace {
 

@@ -26,6 +26,7 @@
 #include "predict/PredictingWindow.h"
 #include "text/DataGodText.h"
 #include "text/PredictText.h"
+#include "text/PredictValueText.h"
 #include "text/ViewText.h"
 
 using namespace std::chrono_literals;

@@ -23,6 +23,7 @@
 #include "predict/LatestPredictionPopup.h"
 #include "predict/PredictionRecord.h"
 #include "text/PredictText.h"
+#include "text/PredictValueText.h"
 
 namespace {
 

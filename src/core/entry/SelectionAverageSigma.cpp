@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "entry/SixNumbers.h"
+#include "store/SixNumbers.h"
 #include "text/EntryText.h"
 
 Result<SelectionAverageSigma> SelectionAverageSigma::of(const QList<int>& numbers)

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "entry/SixNumbers.h"
+#include "store/SixNumbers.h"
 #include "store/FileNameBytes.h"
 #include "text/StoreText.h"
 

@@ -6,10 +6,6 @@
 
 #include "UserMessage.h"
 
-struct DataGodSettings;
-struct PredictionRecord;
-class HitStatistics;
-
 /** Texts of the data gods, their result files and the hit statistics. */
 namespace PredictText {
 
@@ -29,19 +25,8 @@ const std::array<DataGodName, kDataGodCount>& dataGods();
 /** A DataAmount as the titles show it: "50", "100", "150", "200" or "全部". */
 QString dataAmount(int amount);
 
-/** Window title of a compute request, before the date text. */
-QString computeStatus(const DataGodSettings& settings);
-
 /** Offer to create a registrant when nobody is registered. */
 UserMessage registrantOffer();
-
-/** Text of a result window's latest-prediction popup for the newest record of its file. */
-QString latestPopupText(int slot, const PredictionRecord& record);
-/** The same for the prediction of a registrant (or a god) by name. */
-QString latestPopupText(const QString& owner, const PredictionRecord& record);
-
-/** "≪的中数の平均≫" + the average hits with one decimal + "個", or + "xx.xx" without data. */
-QString hitAverage(const HitStatistics& statistics);
 
 /** A record with more hits than a draw has numbers; slot 1 … 5 names the god in the caption. */
 UserMessage tooManyHits(int slot);

@@ -38,6 +38,7 @@
 #include "predict/PredictingWindow.h"
 #include "text/DataGodText.h"
 #include "text/PredictText.h"
+#include "text/PredictValueText.h"
 #include "text/StoreText.h"
 #include "text/ViewText.h"
 

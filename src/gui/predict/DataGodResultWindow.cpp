@@ -9,6 +9,7 @@
 #include "predict/LatestPredictionPopup.h"
 #include "store/DrawHistory.h"
 #include "text/PredictText.h"
+#include "text/PredictValueText.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CanvasText.h"
+#include "text/PredictValueText.h"
 #include "app/Pictures.h"
 #include "app/ScreenScale.h"
 #include "app/ViewDrawingKit.h"

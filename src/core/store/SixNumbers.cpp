@@ -1,4 +1,4 @@
-#include "entry/SixNumbers.h"
+#include "store/SixNumbers.h"
 
 #include <array>
 

@@ -1,0 +1,44 @@
+#include "text/PredictValueText.h"
+
+#include <QStringList>
+
+#include "predict/DataGodSettings.h"
+#include "predict/HitStatistics.h"
+#include "predict/PredictionRecord.h"
+#include "text/PredictText.h"
+
+namespace PredictText {
+
+QString computeStatus(const DataGodSettings& settings)
+{
+    return QStringLiteral("＊ ヌルガタ ＊  データ神の予想数は ") + QString::number(settings.predictionCount)
+           + QStringLiteral("個、出現数考慮は ") + QString::number(settings.appearanceWeight)
+           + (settings.preferFrequent ? QStringLiteral(" で <多い数字優先>、") : QStringLiteral(" で <少ない数字優先>、"))
+           + QStringLiteral("作成のためのデータ数は ") + dataAmount(settings.dataAmount) + QStringLiteral(" です。　");
+}
+
+QString latestPopupText(int slot, const PredictionRecord& record)
+{
+    return latestPopupText(dataGods()[slot - 1].caption, record);
+}
+
+QString latestPopupText(const QString& owner, const PredictionRecord& record)
+{
+    QStringList numbers;
+    for (const int n : record.numbers)
+        numbers.append(n == PredictionRecord::kEmptySlot ? QStringLiteral("--") : QString::number(n));
+    return QStringLiteral("< ") + owner + QStringLiteral("の第 ") + QString::number(record.draw)
+           + QStringLiteral(" 回の抽選に対する予想 >\n\n") + numbers.join(QStringLiteral(".  "));
+}
+
+QString hitAverage(const HitStatistics& statistics)
+{
+    const QString prefix = QStringLiteral("≪的中数の平均≫");
+    if (!statistics.hasData())
+        return prefix + QStringLiteral("xx.xx");
+    const int tenths = statistics.averageTenths();
+    return prefix + QString::number(tenths / 10) + QLatin1Char('.') + QString::number(tenths % 10)
+           + QStringLiteral("個");
+}
+
+} // namespace PredictText
