@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <thread>
+
+#include "predict/Workers.h"
 
 namespace {
 
@@ -53,28 +54,18 @@ std::optional<BacktestLuck> BacktestLuck::measure(const BacktestChoice& choice, 
 {
     // One history per thread at a time, each on its own generator: the jobs change only the speed.
     std::vector<double> best(std::size_t(std::max(0, histories)));
-    std::atomic_int next = 0;
     std::atomic_int done = 0;
-    const auto cancelled = [cancel] { return cancel && cancel->load(); };
-    const auto work = [&] {
-        for (int at = next++; at < histories && !cancelled(); at = next++) {
-            const DataGodBacktest backtest(randomHistory(drawCount, seed, at));
-            const std::optional<double> z = backtest.bestZ(choice, cancel);
-            if (!z)
-                return;
-            best[std::size_t(at)] = *z;
-            const int now = ++done;
-            if (progress)
-                progress(now, histories);
-        }
-    };
-    std::vector<std::thread> workers;
-    for (int j = 1; j < std::min(choice.jobs, histories); ++j)
-        workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers)
-        worker.join();
-    if (cancelled())
+    const bool measured = workOnThreads(histories, choice.jobs, [&](int at) {
+        const std::optional<double> z = DataGodBacktest(randomHistory(drawCount, seed, at)).bestZ(choice, cancel);
+        if (!z || (cancel && cancel->load()))
+            return false;
+        best[std::size_t(at)] = *z;
+        const int now = ++done;
+        if (progress)
+            progress(now, histories);
+        return true;
+    });
+    if (!measured)
         return std::nullopt;
     return BacktestLuck(std::move(best));
 }

@@ -10,6 +10,7 @@
 #include "predict/DataGodEngine.h"
 #include "predict/DataGodRanking.h"
 #include "predict/DataGodWindow.h"
+#include "predict/Workers.h"
 #include "store/DrawHistory.h"
 
 namespace {
@@ -290,9 +291,7 @@ std::optional<std::vector<Unit>> tallyUnits(const FlagLines& lines, const Backte
 
     const int draws = std::max(0, choice.lastDraw - choice.firstDraw + 1);
     const int total = int(units.size()) * (draws / kReportEvery + 1);
-    std::atomic_int nextUnit = 0;
     std::atomic_int done = 0;
-    std::atomic_bool stopped = false;
     const DataGodPatterns patterns(lines);
     const Appearances appearances(lines, choice);
     const Walker walker(lines, patterns, appearances, choice, cancel);
@@ -301,21 +300,13 @@ std::optional<std::vector<Unit>> tallyUnits(const FlagLines& lines, const Backte
         if (progress)
             progress(now, total);
     };
-    const auto work = [&] {
-        for (int at = nextUnit++; at < int(units.size()) && !stopped; at = nextUnit++) {
-            if (!walker.walk(units[at], report))
-                stopped = true;
-            else
-                report();
-        }
-    };
-    std::vector<std::thread> workers;
-    for (int j = 1; j < std::min<int>(jobs, int(units.size())); ++j)
-        workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers)
-        worker.join();
-    if (stopped)
+    const bool walked = workOnThreads(int(units.size()), jobs, [&](int at) {
+        if (!walker.walk(units[std::size_t(at)], report))
+            return false;
+        report();
+        return true;
+    });
+    if (!walked)
         return std::nullopt;
     return units;
 }
