@@ -237,10 +237,16 @@ void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
         QCOMPARE(table->item(row, kCheckColumn)->text(), QString::number(secondHalf[index].z(), 'f', 2));
     }
 
-    // The random histories alone can be stopped; the scores stay.
+    // The random histories alone can be stopped, by their own キャンセル or by a new run; the scores stay.
     QSignalSpy again(window, &BacktestWindow::finished);
     histories->setValue(1000);
     click(window, 1604);
+    QVERIFY(again.wait(60000));
+    QVERIFY(control(window, 1624)->isEnabled());
+    QCOMPARE(luck->text(), BacktestText::luckMeasuring());
+    click(window, 1604);
+    QCOMPARE(luck->text(), BacktestText::luckCancelled());
+    QVERIFY(!control(window, 1624)->isEnabled());
     QVERIFY(again.wait(60000));
     click(window, 1624);
     QCOMPARE(luck->text(), BacktestText::luckCancelled());

@@ -251,6 +251,9 @@ void BacktestWindow::installHelp()
 
 void BacktestWindow::startRun()
 {
+    // A measurement still running belongs to the scores shown, which stay without it.
+    if (m_luckCancel->isEnabled())
+        cancelLuck();
     stopWorker();
     // The copy of the history is taken here, on this thread; the workers never see the document.
     auto backtest = std::make_shared<DataGodBacktest>(m_view.document().history());
