@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <numeric>
 
 #include "predict/DataGodWindow.h"
 #include "predict/PredictionRecord.h"
@@ -37,25 +38,30 @@ void sortDescending(int* keys, qsizetype size)
 NumberList candidateList(const NumberValues& scores, int limit)
 {
     // Keys are distinct, as the tie-break is the number, and equal scores keep the lower number
-    // ahead: it gets the larger tie-break. A key's place is the number of larger keys, counted for
-    // all keys without a branch (the compiler does four at once), which costs less than sorting.
-    constexpr int kPadded = kNumberCount + 1; // whole groups of four
-    std::array<int, kPadded> keys;
-    keys.fill(-1);
+    // ahead: it gets the larger tie-break. A key's place is the number of larger keys, counted
+    // without a branch four keys at a time (the compiler does them at once) over the positive keys
+    // only, which costs less than sorting.
+    constexpr int kGroup = 4;
+    std::array<int, kNumberCount + kGroup> keys;
     int positive = 0;
     for (int n = 1; n <= kNumberCount; ++n) {
         const int score = scores[std::size_t(n - 1)];
-        keys[std::size_t(n - 1)] = score > 0 ? score << kTieBits | (kTieMask - n) : -1;
+        keys[std::size_t(positive)] = score << kTieBits | (kTieMask - n);
         positive += score > 0 ? 1 : 0;
     }
+    const int padded = (positive + kGroup - 1) / kGroup * kGroup;
+    std::fill(keys.begin() + positive, keys.begin() + padded, -1);
     NumberList list(std::min(positive, limit));
-    for (int i = 0; i < kNumberCount; ++i) {
+    for (int i = 0; i < positive; ++i) {
         const int key = keys[std::size_t(i)];
-        int place = 0;
-        for (int j = 0; j < kPadded; ++j)
-            place += keys[std::size_t(j)] > key ? 1 : 0;
-        if (key > 0 && place < limit)
-            list[place] = i + 1;
+        std::array<int, kGroup> larger{};
+        for (int j = 0; j < padded; j += kGroup) {
+            for (int k = 0; k < kGroup; ++k)
+                larger[std::size_t(k)] += keys[std::size_t(j + k)] > key ? 1 : 0;
+        }
+        const int place = std::accumulate(larger.begin(), larger.end(), 0);
+        if (place < limit)
+            list[place] = kTieMask - (key & kTieMask);
     }
     return list;
 }
