@@ -418,8 +418,9 @@ void BacktestWindow::fillTable()
         m_table->setItem(row, 3, new QTableWidgetItem(BacktestText::preference(s.preferFrequent)));
         put(4, s.appearanceWeight, 0);
         put(5, score.mean(), 4);
-        m_table->setItem(row, 6, new NumberItem(score.mean(), BacktestText::meanInterval(score.mean() - score.meanMargin(),
-                                                                                        score.mean() + score.meanMargin())));
+        const QString interval =
+            BacktestText::meanInterval(score.mean() - score.meanMargin(), score.mean() + score.meanMargin());
+        m_table->setItem(row, 6, new NumberItem(score.mean(), interval));
         put(7, score.chance(), 4);
         put(kZColumn, score.z(), 2);
         if (checked)
