@@ -1,8 +1,10 @@
 #include "BacktestCommands.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "CliArguments.h"
+#include "predict/BacktestLuck.h"
 #include "predict/DataGodBacktest.h"
 #include "predict/DataGodEngine.h"
 
@@ -10,7 +12,7 @@ namespace {
 
 const QString kBacktestSynopsis = QStringLiteral(
     "backtest [--count L] [--amount L] [--prefer L] [--weight L] [--from D] [--to D] [--walk-forward] [--top N] "
-    "[--jobs J]   (L = 6,9-11 のような値と範囲の並び、D = 100 … 回数)");
+    "[--jobs J] [--null S [--seed N]] [--holdout D]   (L = 6,9-11 のような値と範囲の並び、D = 100 … 回数)");
 
 // A comma list of values and ranges "a-b", each within allowed; nothing when malformed or out of range.
 std::optional<QList<int>> valueList(const QString& text, const QList<int>& allowed)
@@ -52,6 +54,14 @@ QString fixed(double value, int decimals)
     return text;
 }
 
+// What the command line asks beside the choice.
+struct Options {
+    BacktestChoice choice;
+    std::optional<int> top;
+    int nullHistories = 0;
+    quint64 seed = 1;
+};
+
 QString lineOf(const BacktestScore& score)
 {
     QStringList words{QString::number(score.setting.predictionCount), QString::number(score.setting.dataAmount),
@@ -64,13 +74,15 @@ QString lineOf(const BacktestScore& score)
     return words.join(QLatin1Char(' '));
 }
 
-// Reads the options into choice; false on anything the synopsis does not allow.
-bool readOptions(CliArguments& args, int drawCount, BacktestChoice& choice, std::optional<int>& top)
+// Reads the options; false on anything the synopsis does not allow.
+bool readOptions(CliArguments& args, int drawCount, Options& options)
 {
     const BacktestChoice every = BacktestChoice::everySetting(drawCount);
+    BacktestChoice& choice = options.choice;
     QStringList seen;
     std::optional<int> from;
     std::optional<int> to;
+    std::optional<int> holdout;
     while (const auto option = args.word()) {
         if (seen.contains(*option))
             return false;
@@ -99,16 +111,22 @@ bool readOptions(CliArguments& args, int drawCount, BacktestChoice& choice, std:
             const auto list = preferenceList(*value);
             ok = list.has_value();
             choice.preferences = list.value_or(QList<bool>());
+        } else if (*option == QStringLiteral("--seed")) {
+            options.seed = value->toULongLong(&ok);
         } else {
             const int number = value->toInt(&ok);
             if (*option == QStringLiteral("--from"))
                 from = number;
             else if (*option == QStringLiteral("--to"))
                 to = number;
+            else if (*option == QStringLiteral("--holdout"))
+                holdout = number;
             else if (*option == QStringLiteral("--top"))
-                top = number;
+                options.top = number;
             else if (*option == QStringLiteral("--jobs"))
                 choice.jobs = number;
+            else if (*option == QStringLiteral("--null"))
+                options.nullHistories = number;
             else
                 return false;
         }
@@ -117,30 +135,54 @@ bool readOptions(CliArguments& args, int drawCount, BacktestChoice& choice, std:
     }
     choice.firstDraw = from.value_or(every.firstDraw);
     choice.lastDraw = to.value_or(every.lastDraw);
+    choice.holdoutDraw = holdout.value_or(0);
     const auto inHistory = [drawCount](const std::optional<int>& draw) {
         return !draw || (*draw >= DataGodEngine::kFirstPredictedDraw && *draw <= drawCount);
     };
     const bool ordered = (!from && !to) || choice.firstDraw <= choice.lastDraw;
-    return inHistory(from) && inHistory(to) && ordered && (!top || *top >= 1) && choice.jobs >= 1;
+    // Both parts of a holdout hold draws.
+    const bool split = !holdout || (*holdout > choice.firstDraw && *holdout <= choice.lastDraw);
+    const bool nullAsked = !seen.contains(QStringLiteral("--null")) || options.nullHistories >= 1;
+    const bool seeded = !seen.contains(QStringLiteral("--seed")) || seen.contains(QStringLiteral("--null"));
+    return inHistory(from) && inHistory(to) && ordered && split && nullAsked && seeded
+        && (!options.top || *options.top >= 1) && choice.jobs >= 1;
 }
 
 int backtest(CliContext& context, CliArguments& args)
 {
     const DataGodBacktest backtest(context.history());
-    BacktestChoice choice = BacktestChoice::everySetting(backtest.drawCount());
-    std::optional<int> top;
-    if (!readOptions(args, backtest.drawCount(), choice, top))
+    Options options;
+    options.choice = BacktestChoice::everySetting(backtest.drawCount());
+    if (!readOptions(args, backtest.drawCount(), options))
         return context.usage(kBacktestSynopsis);
 
-    QList<BacktestScore> scores = backtest.run(choice);
-    if (top) {
-        std::stable_sort(scores.begin(), scores.end(),
-                         [](const BacktestScore& a, const BacktestScore& b) { return a.z() > b.z(); });
-        scores.resize(std::min<qsizetype>(*top, scores.size()));
+    const BacktestResult result = *backtest.run(options.choice);
+    std::optional<BacktestLuck> luck;
+    if (options.nullHistories > 0)
+        luck = BacktestLuck::measure(options.choice, backtest.drawCount(), options.nullHistories, options.seed);
+
+    QList<qsizetype> shown(result.scores.size());
+    std::iota(shown.begin(), shown.end(), 0);
+    if (options.top) {
+        std::stable_sort(shown.begin(), shown.end(),
+                         [&result](qsizetype a, qsizetype b) { return result.scores[a].z() > result.scores[b].z(); });
+        shown.resize(std::min<qsizetype>(*options.top, shown.size()));
     }
     QString text;
-    for (const BacktestScore& score : scores)
-        text += lineOf(score) + QLatin1Char('\n');
+    for (const qsizetype at : shown) {
+        const BacktestScore& score = result.scores[at];
+        text += lineOf(score);
+        if (luck)
+            text += QLatin1Char(' ') + fixed(luck->pValue(score.z()), 4);
+        if (!result.checks.isEmpty())
+            text += QStringLiteral(" %1 %2").arg(fixed(result.checks[at].z(), 2)).arg(result.checks[at].records);
+        text += QLatin1Char('\n');
+    }
+    if (luck) {
+        text += QStringLiteral("null %1 %2 %3 %4\n")
+                    .arg(QString::number(luck->histories()), fixed(luck->quantile(0.5), 2),
+                         fixed(luck->quantile(0.95), 2), fixed(luck->quantile(0.99), 2));
+    }
     context.out() << text;
     return 0;
 }

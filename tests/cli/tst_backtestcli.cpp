@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "TestHistory.h"
+#include "predict/BacktestLuck.h"
 #include "predict/DataGodEngine.h"
 #include "predict/PredictionRecord.h"
 #include "reference/ReferenceDataGods.h"
@@ -120,6 +121,59 @@ Predictions truncatedPredictions(const Sample& sample, int order, const FlagLine
     return predictions;
 }
 
+// The ⌈q × S⌉-th lowest, as the null line promises.
+double quantileOf(QList<double> values, double q)
+{
+    std::sort(values.begin(), values.end());
+    return values[qsizetype(std::ceil(q * double(values.size()) - 1e-9)) - 1];
+}
+
+double pOf(const QList<double>& bestZ, double z)
+{
+    const auto reached = std::count_if(bestZ.begin(), bestZ.end(), [z](double best) { return best >= z; });
+    return double(1 + reached) / double(1 + bestZ.size());
+}
+
+double zOf(const QString& line)
+{
+    return words(line)[15].toDouble();
+}
+
+// The z of a line to the last digit, from its counts, for draws of six numbers each.
+double exactZOf(const QString& line)
+{
+    const QStringList fields = words(line);
+    const double count = fields[0].toDouble();
+    const double records = fields[5].toDouble();
+    double hits = 0;
+    for (int h = 0; h <= 6; ++h)
+        hits += h * fields[6 + h].toDouble();
+    const double chanceHits = count * 6 * records;
+    const double spread = count * (43 - count) * 6 * 37 * records;
+    return (43 * hits - chanceHits) * std::sqrt(42.0) / std::sqrt(spread);
+}
+
+double bestOf(const QStringList& lines)
+{
+    double best = -1e9;
+    for (const QString& line : lines)
+        best = std::max(best, exactZOf(line));
+    return best;
+}
+
+// The null line and the p fields of a run against the best z's of its random histories.
+void compareNull(const QStringList& lines, int pField, const QList<double>& bestZ)
+{
+    const QString null = QStringLiteral("null %1 %2 %3 %4")
+                             .arg(bestZ.size())
+                             .arg(QString::number(quantileOf(bestZ, 0.5), 'f', 2),
+                                  QString::number(quantileOf(bestZ, 0.95), 'f', 2),
+                                  QString::number(quantileOf(bestZ, 0.99), 'f', 2));
+    QCOMPARE(lines.last(), null);
+    for (const QString& line : lines.mid(0, lines.size() - 1))
+        QCOMPARE(words(line)[pField], QString::number(pOf(bestZ, exactZOf(line)), 'f', 4));
+}
+
 } // namespace
 
 class TestBacktestCli : public QObject {
@@ -131,6 +185,10 @@ private Q_SLOTS:
     void walkForwardPredictsFromEarlierDrawsOnly_data();
     void walkForwardPredictsFromEarlierDrawsOnly();
     void wholeRunOrderTopAndJobs();
+    void holdoutScoresBothPartsApart();
+    void nullWalkForwardAgainstThePlainGods();
+    void nullAsWrittenWithHoldoutAgainstRunsOnTheRandomHistories();
+    void nullLineOfAWholeRandomHistory();
     void wrongArgumentsPrintNothing();
 };
 
@@ -237,6 +295,101 @@ void TestBacktestCli::wholeRunOrderTopAndJobs()
     QVERIFY(narrowedByZ != byZ);
 }
 
+void TestBacktestCli::holdoutScoresBothPartsApart()
+{
+    const TestInstall install(TestHistory::randomLines(150, 13));
+    for (const QString& mode : {QString(), QStringLiteral(" --walk-forward")}) {
+        const CliRun split = runCli(install.paths(), words(QStringLiteral("backtest --holdout 125") + mode));
+        const CliRun before = runCli(install.paths(), words(QStringLiteral("backtest --to 124") + mode));
+        const CliRun after = runCli(install.paths(), words(QStringLiteral("backtest --from 125") + mode));
+        QCOMPARE(split.exitCode, 0);
+        QCOMPARE(split.outLines().size(), 8400);
+        for (qsizetype i = 0; i < split.outLines().size(); ++i) {
+            const QStringList fields = words(split.outLines()[i]);
+            const QStringList check = words(after.outLines()[i]);
+            QCOMPARE(fields.mid(0, 16), words(before.outLines()[i]));
+            QCOMPARE(fields.mid(16), (QStringList{check[15], check[5]}));
+        }
+        // Ranked by the first part.
+        const CliRun top = runCli(install.paths(), words(QStringLiteral("backtest --top 3 --holdout 125") + mode));
+        QStringList byZ = split.outLines();
+        std::stable_sort(byZ.begin(), byZ.end(), [](const QString& a, const QString& b) { return zOf(a) > zOf(b); });
+        QCOMPARE(top.outLines(), byZ.mid(0, 3));
+    }
+}
+
+void TestBacktestCli::nullWalkForwardAgainstThePlainGods()
+{
+    constexpr int kDraws = 130;
+    constexpr int kHistories = 8;
+    const TestInstall install(TestHistory::randomLines(kDraws, 17));
+    const Sample& sample = kSamples[1];
+    const QStringList asked = QStringList{QStringLiteral("backtest"), QStringLiteral("--walk-forward")}
+                              + sample.words() + words(QStringLiteral("--null 8 --seed 99"));
+    const CliRun run = runCli(install.paths(), asked + words(QStringLiteral("--jobs 1")));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.outLines().size(), 6);
+
+    QList<double> bestZ;
+    for (int history = 0; history < kHistories; ++history) {
+        const FlagLines lines = BacktestLuck::randomHistory(kDraws, 99, history);
+        for (const QByteArray& line : lines)
+            QCOMPARE(line.size(), kDraws);
+        for (int draw = 0; draw < kDraws; ++draw) {
+            int drawn = 0;
+            for (const QByteArray& line : lines)
+                drawn += line[draw] == '1' ? 1 : 0;
+            QCOMPARE(drawn, 6);
+        }
+        QStringList expected;
+        for (int order = 4; order <= 8; ++order) {
+            const Predictions predictions = truncatedPredictions(sample, order, lines);
+            expected.append(expectedFields(sample, order, predictions, lines).join(u' '));
+        }
+        bestZ.append(bestOf(expected));
+    }
+    compareNull(run.outLines(), 16, bestZ);
+
+    // The seed alone decides: the same bytes with more threads, others with another seed.
+    const CliRun again = runCli(install.paths(), asked + words(QStringLiteral("--jobs 3")));
+    QCOMPARE(again.out, run.out);
+    const QStringList reseeded = asked.mid(0, asked.size() - 1) + QStringList{QStringLiteral("98")};
+    QVERIFY(runCli(install.paths(), reseeded).out != run.out);
+}
+
+void TestBacktestCli::nullAsWrittenWithHoldoutAgainstRunsOnTheRandomHistories()
+{
+    constexpr int kDraws = 150;
+    const TestInstall install(TestHistory::randomLines(kDraws, 23));
+    const QStringList asked = words(QStringLiteral("backtest --count 6,13 --amount 50,900 --holdout 131 --null 6"));
+    const CliRun run = runCli(install.paths(), asked);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.outLines().size(), 2 * 2 * 2 * 21 * 5 + 1);
+    QCOMPARE(words(run.outLines().first()).size(), 19);
+
+    // Each random history scored as the result files have it, on the draws before the holdout; no
+    // seed means seed 1.
+    QList<double> bestZ;
+    for (int history = 0; history < 6; ++history) {
+        const TestInstall random(BacktestLuck::randomHistory(kDraws, 1, history));
+        const QStringList ranked = words(QStringLiteral("backtest --count 6,13 --amount 50,900 --to 130"));
+        bestZ.append(bestOf(runCli(random.paths(), ranked).outLines()));
+    }
+    compareNull(run.outLines(), 16, bestZ);
+}
+
+void TestBacktestCli::nullLineOfAWholeRandomHistory()
+{
+    // On random draws, what luck gives the best of the 8,400 walk-forward settings lies near 3.4.
+    const TestInstall install(TestHistory::randomLines(2000, 29));
+    const CliRun run = runCli(install.paths(), words(QStringLiteral("backtest --walk-forward --null 100")));
+    QCOMPARE(run.exitCode, 0);
+    const QStringList null = words(run.outLines().last());
+    QCOMPARE(null.mid(0, 2), (QStringList{QStringLiteral("null"), QStringLiteral("100")}));
+    QVERIFY2(null[3].toDouble() >= 3.0 && null[3].toDouble() <= 3.8, qPrintable(run.outLines().last()));
+    QVERIFY(null[2].toDouble() < null[3].toDouble() && null[3].toDouble() <= null[4].toDouble());
+}
+
 void TestBacktestCli::wrongArgumentsPrintNothing()
 {
     const TestInstall install(TestHistory::randomLines(150, 5));
@@ -248,6 +401,9 @@ void TestBacktestCli::wrongArgumentsPrintNothing()
         QStringLiteral("--from 120 --to 110"), QStringLiteral("--top 0"),        QStringLiteral("--jobs 0"),
         QStringLiteral("--top x"),           QStringLiteral("--walk-forward --walk-forward"),
         QStringLiteral("--count 6 --count 7"), QStringLiteral("--fast"),
+        QStringLiteral("--null 0"),          QStringLiteral("--null x"),         QStringLiteral("--seed 5"),
+        QStringLiteral("--null 3 --seed -1"), QStringLiteral("--holdout 100"),   QStringLiteral("--holdout 151"),
+        QStringLiteral("--from 120 --holdout 120"), QStringLiteral("--to 125 --holdout 130"),
     };
     for (const QString& arguments : wrong) {
         const CliRun run = runCli(install.paths(), QStringList{QStringLiteral("backtest")} + words(arguments));

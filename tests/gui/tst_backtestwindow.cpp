@@ -1,11 +1,15 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QCheckBox>
+#include <QHeaderView>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 #include "TestHistory.h"
@@ -15,6 +19,7 @@
 #include "app/CVemoView.h"
 #include "app/MainMenu.h"
 #include "predict/BacktestHeatMap.h"
+#include "predict/BacktestLuck.h"
 #include "predict/BacktestWindow.h"
 #include "predict/DataGodEngine.h"
 #include "store/InstallPaths.h"
@@ -23,7 +28,7 @@
 
 namespace {
 
-// Long enough for a run to be seen in progress and cancelled.
+// Long enough for the random histories of the luck line to be seen in progress and cancelled.
 constexpr int kDraws = 2000;
 
 template <typename T = QAbstractButton> T* control(QWidget* parent, int id)
@@ -38,6 +43,33 @@ void click(QWidget* parent, int id)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// Columns of the table.
+constexpr int kIntervalColumn = 6;
+constexpr int kZColumn = 8;
+constexpr int kPColumn = 9;
+constexpr int kCheckColumn = 10;
+
+// How much of a widget is painted in a strong red.
+int redPixels(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            red += colour.red() > 150 && colour.green() < 90 && colour.blue() < 90 ? 1 : 0;
+        }
+    }
+    return red;
+}
+
+BacktestWindow* openWindow(TestProgram& program)
+{
+    MainMenu::findCommand(program.frame(), MenuCommand::kBacktest)->trigger();
+    auto* window = program.view()->findChild<BacktestWindow*>();
+    return window;
+}
+
 } // namespace
 
 class TestBacktestWindow : public QObject {
@@ -46,6 +78,7 @@ class TestBacktestWindow : public QObject {
 private Q_SLOTS:
     void initTestCase() { TestProgram::prepareSuite(); }
     void runCancelRunAgainAndCallTheGods();
+    void walkForwardMeasuresLuckAndChecksTheSecondHalf();
 };
 
 void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
@@ -53,20 +86,21 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     const TestInstall install(TestHistory::randomLines(kDraws, 21));
     const auto program = TestProgram::start(install.paths());
     QVERIFY(program);
-    MainMenu::findCommand(program->frame(), MenuCommand::kBacktest)->trigger();
-    auto* window = program->view()->findChild<BacktestWindow*>();
+    BacktestWindow* window = openWindow(*program);
     QVERIFY(window);
     QTRY_VERIFY(window->isVisible());
     QVERIFY(!window->isModal());
     auto* progress = control<QProgressBar>(window, 1606);
     auto* luck = control<QLabel>(window, 1610);
+    auto* warning = control<QLabel>(window, 1621);
     QCOMPARE(luck->text(), BacktestText::notComputed());
+    QVERIFY(luck->isVisible());
+    QVERIFY(!warning->isVisible());
 
-    // All draws, walk-forward: the bar moves while the program answers, then Cancel stops it.
-    click(window, 1602);
+    // All draws, walk-forward from the start; Cancel, before the window has seen a result, stops it.
+    QVERIFY(control<QCheckBox>(window, 1602)->isChecked());
     click(window, 1604);
     QVERIFY(!control(window, 1604)->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 0, 20000);
     click(window, 1605);
     QVERIFY(control(window, 1604)->isEnabled());
     QVERIFY(!control(window, 1605)->isEnabled());
@@ -75,17 +109,34 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     QVERIFY(window->scores().isEmpty());
     QCOMPARE(luck->text(), BacktestText::notComputed());
 
-    // The last 100 draws as the result files have them.
+    // Again: the scores come, then the random histories' bar moves while the program answers, and
+    // their own Cancel stops them.
+    QSignalSpy finished(window, &BacktestWindow::finished);
+    click(window, 1604);
+    QVERIFY(finished.wait(60000));
+    auto* luckProgress = control<QProgressBar>(window, 1623);
+    QTRY_VERIFY_WITH_TIMEOUT(luckProgress->value() > 0, 20000);
+    QVERIFY(luckProgress->value() < luckProgress->maximum());
+    click(window, 1624);
+    QCOMPARE(luck->text(), BacktestText::luckCancelled());
+    QCOMPARE(luckProgress->value(), 0);
+    QCOMPARE(window->scores().size(), 8400);
+
+    // The last 100 draws as the result files have them: a red sentence above the maps says what
+    // such figures cannot tell, and no luck line or p is shown.
     click(window, 1602);
     control<QComboBox>(window, 1601)->setCurrentIndex(0);
-    QSignalSpy finished(window, &BacktestWindow::finished);
     click(window, 1604);
     QVERIFY(finished.wait(60000));
     QCOMPARE(progress->value(), progress->maximum());
     QCOMPARE(window->scores().size(), 8400);
     QCOMPARE(window->scores().first().records, 100);
-    QCOMPARE(luck->text(), BacktestText::luckLine(8400, DataGodBacktest::luckThreshold(8400)));
-    QVERIFY(luck->text().contains(QStringLiteral("8,400")));
+    QVERIFY(warning->isVisible());
+    QCOMPARE(warning->text(), BacktestText::asWrittenWarning());
+    QVERIFY(warning->mapTo(window, QPoint()).y() < control<QWidget>(window, 1609)->mapTo(window, QPoint()).y());
+    QVERIFY(redPixels(warning) > 50);
+    QVERIFY(!luck->isVisible());
+    QVERIFY(!control(window, 1624)->isEnabled());
 
     // Each cell of the chosen amount and preference has the colour of its z.
     control<QComboBox>(window, 1607)->setCurrentIndex(4);
@@ -107,9 +158,11 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     // The best 20, highest z first; a click on the z header sorts them the other way round.
     auto* table = control<QTableWidget>(window, 1611);
     QCOMPARE(table->rowCount(), 20);
-    const auto zAt = [table](int row) { return table->item(row, 7)->text().toDouble(); };
+    QVERIFY(table->isColumnHidden(kPColumn));
+    QVERIFY(table->isColumnHidden(kCheckColumn));
+    const auto zAt = [table](int row) { return table->item(row, kZColumn)->text().toDouble(); };
     QVERIFY(zAt(0) >= zAt(19));
-    table->sortItems(7, Qt::AscendingOrder);
+    table->sortItems(kZColumn, Qt::AscendingOrder);
     QVERIFY(zAt(0) <= zAt(19));
 
     // The selected row runs the gods as the settings dialog does: its files, its title.
@@ -125,6 +178,92 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
                                   engine.godFile(god.order), 20000);
     }
     QVERIFY(program->frame()->windowTitle().contains(PredictText::dataAmount(settings.dataAmount)));
+    window->close();
+}
+
+void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
+{
+    constexpr int kHistoryDraws = 300;
+    constexpr int kRandomHistories = 10;
+    const TestInstall install(TestHistory::randomLines(kHistoryDraws, 4));
+    const auto program = TestProgram::start(install.paths());
+    QVERIFY(program);
+    BacktestWindow* window = openWindow(*program);
+    QVERIFY(window);
+    QTRY_VERIFY(window->isVisible());
+    auto* luck = control<QLabel>(window, 1610);
+    auto* luckProgress = control<QProgressBar>(window, 1623);
+    auto* table = control<QTableWidget>(window, 1611);
+
+    // Walk-forward as the window opens, the last 100 draws, the first half ranks and the second checks.
+    control<QComboBox>(window, 1601)->setCurrentIndex(0);
+    click(window, 1620);
+    auto* histories = control<QSpinBox>(window, 1622);
+    QCOMPARE(histories->value(), 100);
+    histories->setValue(kRandomHistories);
+    QSignalSpy finished(window, &BacktestWindow::finished);
+    QSignalSpy measured(window, &BacktestWindow::luckMeasured);
+    click(window, 1604);
+    QVERIFY(finished.wait(60000));
+    QVERIFY(measured.count() > 0 || measured.wait(60000));
+    QVERIFY(!control<QLabel>(window, 1621)->isVisible());
+    QCOMPARE(luckProgress->value(), luckProgress->maximum());
+    QVERIFY(!control(window, 1624)->isEnabled());
+
+    // The same backtest by the core: the first half, the second half, and the random histories.
+    const DataGodBacktest backtest(program->view()->document().history());
+    BacktestChoice choice = BacktestChoice::everySetting(kHistoryDraws);
+    choice.firstDraw = kHistoryDraws - 99;
+    choice.walkForward = true;
+    choice.holdOutSecondHalf();
+    QCOMPARE(choice.holdoutDraw, kHistoryDraws - 49);
+    const QList<BacktestScore> firstHalf = backtest.run(choice)->scores;
+    BacktestChoice second = choice;
+    second.firstDraw = choice.holdoutDraw;
+    second.holdoutDraw = 0;
+    const QList<BacktestScore> secondHalf = backtest.run(second)->scores;
+    const BacktestLuck expected =
+        *BacktestLuck::measure(choice, kHistoryDraws, kRandomHistories, BacktestWindow::kLuckSeed);
+    QCOMPARE(window->scores().first().records, 50);
+    QCOMPARE(luck->text(), BacktestText::luckLine(8400, expected.quantile(0.95), expected.quantile(0.99),
+                                                  kRandomHistories));
+
+    // Each of the best 20: its interval, its p and its mark, and its z on the second half.
+    QCOMPARE(table->horizontalHeaderItem(kZColumn)->text(), BacktestText::tableHeaders(true)[kZColumn]);
+    QCOMPARE(table->horizontalHeaderItem(kCheckColumn)->text(), BacktestText::tableHeaders(true)[kCheckColumn]);
+    QVERIFY(!table->isColumnHidden(kPColumn));
+    QVERIFY(!table->isColumnHidden(kCheckColumn));
+    QCOMPARE(table->rowCount(), 20);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const int index = table->item(row, 0)->data(Qt::UserRole).toInt();
+        const BacktestScore& score = firstHalf[index];
+        QCOMPARE(table->item(row, kZColumn)->text(), QString::number(score.z(), 'f', 2));
+        const double margin = 1.96 * std::sqrt(double(score.spread) / 42.0) / (43.0 * score.records);
+        QCOMPARE(table->item(row, kIntervalColumn)->text(),
+                 BacktestText::meanInterval(score.mean() - margin, score.mean() + margin));
+        const double p = expected.pValue(score.z());
+        QCOMPARE(table->item(row, kPColumn)->text(), QString::number(p, 'f', 4));
+        QCOMPARE(table->item(row, kPColumn)->background().color() == QColor(255, 214, 214), p < 0.05);
+        QCOMPARE(table->item(row, kCheckColumn)->text(), QString::number(secondHalf[index].z(), 'f', 2));
+    }
+
+    // The random histories alone can be stopped, by their own キャンセル or by a new run; the scores stay.
+    QSignalSpy again(window, &BacktestWindow::finished);
+    histories->setValue(1000);
+    click(window, 1604);
+    QVERIFY(again.wait(60000));
+    QVERIFY(control(window, 1624)->isEnabled());
+    QCOMPARE(luck->text(), BacktestText::luckMeasuring());
+    click(window, 1604);
+    QCOMPARE(luck->text(), BacktestText::luckCancelled());
+    QVERIFY(!control(window, 1624)->isEnabled());
+    QVERIFY(again.wait(60000));
+    click(window, 1624);
+    QCOMPARE(luck->text(), BacktestText::luckCancelled());
+    QCOMPARE(luckProgress->value(), 0);
+    QCOMPARE(window->scores().size(), 8400);
+    QVERIFY(table->item(0, kPColumn) == nullptr);
+    QVERIFY(control(window, 1604)->isEnabled());
     window->close();
 }
 

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <thread>
 #include <vector>
 
 #include "predict/DataGodEngine.h"
 #include "predict/DataGodRanking.h"
 #include "predict/DataGodWindow.h"
+#include "predict/Workers.h"
 #include "store/DrawHistory.h"
 
 namespace {
@@ -23,26 +26,57 @@ constexpr int kReportEvery = 128;
 
 using DrawnFlags = std::array<int, kNumberCount + 1>;
 
-// The hits of every weight and count of one god, one DataAmount and one preference.
-struct Tally {
-    std::array<std::array<int, kTopHits + 1>, kWeightSpan * kCountSpan> histograms{};
-    std::array<qint64, kWeightSpan * kCountSpan> hits{};
-
-    static int index(int weight, int count) { return weight * kCountSpan + count - DataGodSettings::kMinCount; }
-
-    void add(int weight, int count, int h)
+// The hits of every weight and count of one god, one DataAmount and one preference. A draw's hits
+// change at few of the weights, so a draw adds a step where a run of equal hits starts and takes it
+// back where the run ends; settle() then sums the steps over the weights.
+class Tally {
+public:
+    // Draws with h hits at the weights first … last − 1 of one count.
+    void addRun(int first, int last, int count, int h)
     {
-        const int at = index(weight, count);
-        ++histograms[at][std::min(h, kTopHits)];
-        hits[at] += h;
+        const std::size_t c = std::size_t(count - DataGodSettings::kMinCount);
+        const std::size_t bucket = std::size_t(std::min(h, kTopHits));
+        ++m_histograms[std::size_t(first)][c][bucket];
+        m_hits[std::size_t(first)][c] += h;
+        if (last < kWeightSpan) {
+            --m_histograms[std::size_t(last)][c][bucket];
+            m_hits[std::size_t(last)][c] -= h;
+        }
     }
+
+    void settle()
+    {
+        for (std::size_t weight = 1; weight < kWeightSpan; ++weight) {
+            for (std::size_t c = 0; c < kCountSpan; ++c) {
+                m_hits[weight][c] += m_hits[weight - 1][c];
+                for (std::size_t bucket = 0; bucket <= kTopHits; ++bucket)
+                    m_histograms[weight][c][bucket] += m_histograms[weight - 1][c][bucket];
+            }
+        }
+    }
+
+    const std::array<int, kTopHits + 1>& histogram(int weight, int count) const
+    {
+        return m_histograms[std::size_t(weight)][std::size_t(count - DataGodSettings::kMinCount)];
+    }
+    qint64 hits(int weight, int count) const
+    {
+        return m_hits[std::size_t(weight)][std::size_t(count - DataGodSettings::kMinCount)];
+    }
+
+private:
+    std::array<std::array<std::array<int, kTopHits + 1>, kCountSpan>, kWeightSpan> m_histograms{};
+    std::array<std::array<qint64, kCountSpan>, kWeightSpan> m_hits{};
 };
+
+// The ranked draws and the holdout draws.
+constexpr int kParts = 2;
 
 // One god with one DataAmount: the work one thread takes at a time.
 struct Unit {
     int order = 0;
     int amount = 0;
-    std::array<Tally, 2> tallies; // prefer frequent, prefer rare
+    std::array<std::array<Tally, 2>, kParts> tallies; // [part][prefer frequent, prefer rare]
 };
 
 int preferenceIndex(bool preferFrequent)
@@ -58,66 +92,167 @@ NumberValues countsOf(const FlagLines& lines, int lastDraw)
     return counts;
 }
 
-// Inserts a candidate into the best kMaxCount by value; it goes behind equal values, which came earlier.
-void insertByValue(QVarLengthArray<int, kNumberCount>& top, int number, const NumberValues& values)
-{
-    const int value = values[number - 1];
-    qsizetype at = 0;
-    while (at < top.size() && values[top[at] - 1] >= value)
-        ++at;
-    if (at >= DataGodSettings::kMaxCount)
-        return;
-    top.insert(at, number);
-    if (top.size() > DataGodSettings::kMaxCount)
-        top.removeLast();
-}
+using Ranking = std::array<std::uint8_t, kNumberCount>;
+
+// What the re-ranking and the fill-up of a draw read, for both preferences. It is the same for every
+// god and amount, so it is taken once per run: once for the result files' counts, which stay the same,
+// or once per draw walk-forward.
+class Appearances {
+public:
+    struct Step {
+        std::array<NumberValues, 2> values;
+        std::array<Ranking, 2> rankings;
+    };
+
+    Appearances(const FlagLines& lines, const BacktestChoice& choice)
+        : m_firstDraw(choice.firstDraw), m_walkForward(choice.walkForward)
+    {
+        NumberValues counts = countsOf(lines, m_walkForward ? m_firstDraw - 1 : int(lines[0].size()));
+        m_steps.resize(m_walkForward ? std::size_t(std::max(0, choice.lastDraw - m_firstDraw + 1)) : 1);
+        for (std::size_t i = 0; i < m_steps.size(); ++i) {
+            for (const bool frequent : {true, false}) {
+                const int p = preferenceIndex(frequent);
+                m_steps[i].values[p] = DataGodRanking::rankValues(counts, frequent);
+                const NumberList ranking = DataGodRanking::appearanceRanking(counts, frequent);
+                std::copy(ranking.begin(), ranking.end(), m_steps[i].rankings[p].begin());
+            }
+            for (int n = 0; n < kNumberCount && m_walkForward; ++n)
+                counts[n] += lines[n][m_firstDraw - 1 + qsizetype(i)] == '1' ? 1 : 0;
+        }
+    }
+
+    const Step& at(int draw) const { return m_steps[m_walkForward ? std::size_t(draw - m_firstDraw) : 0]; }
+
+private:
+    int m_firstDraw;
+    bool m_walkForward;
+    std::vector<Step> m_steps;
+};
+
+// The values of the best kMaxCount of the candidates named so far, and how many of the first c
+// of them were drawn.
+class TopNumbers {
+public:
+    TopNumbers(const NumberValues& values, const DrawnFlags& drawn) : m_values(values), m_drawn(drawn) {}
+
+    int size() const { return m_size; }
+    int hitsOfFirst(int count) const { return m_hits[std::size_t(count)]; }
+
+    // Takes the first candidates, up to kFewestCandidates of them, in their order, all at once: a
+    // candidate's place is the number of those before it by value, or by order among equal values,
+    // counted without a branch, which costs less than inserting them one by one.
+    template <typename Candidate>
+    void start(int count, const Candidate& candidate)
+    {
+        constexpr int kPadded = 16; // whole groups of four
+        static_assert(kFewestCandidates <= kPadded && (kMaxDraws << 4) < std::numeric_limits<int>::max());
+        std::array<int, kPadded> keys;
+        keys.fill(-1);
+        for (int i = 0; i < count; ++i)
+            keys[std::size_t(i)] = m_values[std::size_t(candidate(i) - 1)] << 4 | (kPadded - 1 - i);
+        std::array<int, DataGodSettings::kMaxCount> drawnAt{};
+        for (int i = 0; i < count; ++i) {
+            int place = 0;
+            for (int j = 0; j < kPadded; ++j)
+                place += keys[std::size_t(j)] > keys[std::size_t(i)] ? 1 : 0;
+            if (place < DataGodSettings::kMaxCount) {
+                m_top[std::size_t(place)] = keys[std::size_t(i)] >> 4;
+                drawnAt[std::size_t(place)] = m_drawn[std::size_t(candidate(i))];
+            }
+        }
+        m_size = std::min(count, DataGodSettings::kMaxCount);
+        for (int c = 1; c <= m_size; ++c)
+            m_hits[std::size_t(c)] = m_hits[std::size_t(c - 1)] + drawnAt[std::size_t(c - 1)];
+    }
+
+    // Inserts a candidate behind the equal values, which came earlier; returns its place, or
+    // kMaxCount when it is not among the best.
+    int insert(int number)
+    {
+        const int value = m_values[std::size_t(number - 1)];
+        if (m_size == DataGodSettings::kMaxCount && m_top[std::size_t(m_size - 1)] >= value)
+            return DataGodSettings::kMaxCount;
+        const int drawn = m_drawn[std::size_t(number)];
+        // From the end: the last one drops out when all places are taken, and the first c hold one
+        // number more than the first c − 1 did before.
+        m_size = std::min(m_size + 1, DataGodSettings::kMaxCount);
+        std::size_t at = std::size_t(m_size - 1);
+        for (; at > 0 && m_top[at - 1] < value; --at) {
+            m_top[at] = m_top[at - 1];
+            m_hits[at + 1] = m_hits[at] + drawn;
+        }
+        m_top[at] = value;
+        m_hits[at + 1] = m_hits[at] + drawn;
+        return int(at);
+    }
+
+private:
+    const NumberValues& m_values;
+    const DrawnFlags& m_drawn;
+    std::array<int, DataGodSettings::kMaxCount> m_top{};
+    std::array<int, DataGodSettings::kMaxCount + 1> m_hits{};
+    int m_size = 0;
+};
 
 // Adds one draw's hits for every weight and count. candidates: the best-scoring numbers, highest
-// score first; every weight names a prefix of them.
-void tallyDraw(const NumberList& candidates, const NumberValues& values, const NumberList& ranking,
+// score first; weight w names the first 14 + w of them.
+void tallyDraw(const NumberList& candidates, const NumberValues& values, const Ranking& ranking,
                const DrawnFlags& drawn, Tally& tally)
 {
-    NumberList placed = candidates;
-    if (placed.size() >= 2)
-        std::swap(placed[0], placed[1]); // the re-ranking's first pair, see DataGodRanking::rerank
+    const int size = int(candidates.size());
+    // The re-ranking's first pair changes places, see DataGodRanking::rerank.
+    const auto placed = [&candidates, size](int i) { return candidates[size >= 2 && i < 2 ? 1 - i : i]; };
 
     // Fewer candidates than numbers: all of them are named and the ranking fills the rest, the
     // same numbers for every weight.
     std::array<int, DataGodSettings::kMaxCount + 1> fillHits{};
-    if (placed.size() < DataGodSettings::kMaxCount) {
+    if (size < DataGodSettings::kMaxCount) {
         std::array<bool, kNumberCount + 1> named{};
-        for (const int n : placed)
-            named[n] = true;
+        for (const int n : candidates)
+            named[std::size_t(n)] = true;
         int taken = 0;
-        for (qsizetype i = 0; i < ranking.size() && taken < DataGodSettings::kMaxCount - placed.size(); ++i) {
+        for (std::size_t i = 0; i < ranking.size() && taken < DataGodSettings::kMaxCount - size; ++i) {
             if (named[ranking[i]])
                 continue;
-            fillHits[taken + 1] = fillHits[taken] + drawn[ranking[i]];
+            fillHits[std::size_t(taken + 1)] = fillHits[std::size_t(taken)] + drawn[ranking[i]];
             ++taken;
         }
     }
 
-    QVarLengthArray<int, kNumberCount> top;
-    qsizetype next = 0;
-    for (int weight = 0; weight < kWeightSpan; ++weight) {
-        for (; next < std::min<qsizetype>(weight + kFewestCandidates, placed.size()); ++next)
-            insertByValue(top, placed[next], values);
-        const int named = int(next);
-        int hits = 0;
-        for (int count = 1; count <= DataGodSettings::kMaxCount; ++count) {
-            if (count <= top.size())
-                hits += drawn[top[count - 1]];
-            if (count >= DataGodSettings::kMinCount)
-                tally.add(weight, count, hits + (count > named ? fillHits[count - named] : 0));
+    TopNumbers top(values, drawn);
+    top.start(std::min(size, kFewestCandidates), placed);
+    const auto hitsOf = [&](int count) {
+        const int named = top.size();
+        return top.hitsOfFirst(std::min(count, named)) + (count > named ? fillHits[std::size_t(count - named)] : 0);
+    };
+    std::array<int, kCountSpan> hits;
+    std::array<int, kCountSpan> since{};
+    for (int count = DataGodSettings::kMinCount; count <= DataGodSettings::kMaxCount; ++count)
+        hits[std::size_t(count - DataGodSettings::kMinCount)] = hitsOf(count);
+    // Each later weight names one candidate more, which changes the counts behind its place.
+    for (int weight = 1; weight < kWeightSpan && weight + kFewestCandidates - 1 < size; ++weight) {
+        const int at = top.insert(placed(weight + kFewestCandidates - 1));
+        for (int count = std::max(at + 1, DataGodSettings::kMinCount); count <= DataGodSettings::kMaxCount; ++count) {
+            const std::size_t c = std::size_t(count - DataGodSettings::kMinCount);
+            const int now = top.hitsOfFirst(count);
+            if (now == hits[c])
+                continue;
+            tally.addRun(since[c], weight, count, hits[c]);
+            hits[c] = now;
+            since[c] = weight;
         }
+    }
+    for (int count = DataGodSettings::kMinCount; count <= DataGodSettings::kMaxCount; ++count) {
+        const std::size_t c = std::size_t(count - DataGodSettings::kMinCount);
+        tally.addRun(since[c], kWeightSpan, count, hits[c]);
     }
 }
 
 class Walker {
 public:
-    Walker(const FlagLines& lines, const DataGodPatterns& patterns, const BacktestChoice& choice,
-           const std::atomic_bool* cancel)
-        : m_lines(lines), m_patterns(patterns), m_choice(choice), m_cancel(cancel)
+    Walker(const FlagLines& lines, const DataGodPatterns& patterns, const Appearances& appearances,
+           const BacktestChoice& choice, const std::atomic_bool* cancel)
+        : m_lines(lines), m_patterns(patterns), m_appearances(appearances), m_choice(choice), m_cancel(cancel)
     {
     }
 
@@ -126,10 +261,6 @@ public:
     bool walk(Unit& unit, const Step& step) const
     {
         DataGodWindow window(m_patterns, unit.order);
-        const int drawCount = int(m_lines[0].size());
-        NumberValues counts = countsOf(m_lines, m_choice.walkForward ? m_choice.firstDraw - 1 : drawCount);
-        std::array<NumberValues, 2> values;
-        std::array<NumberList, 2> rankings;
         DrawnFlags drawn{};
         for (int draw = m_choice.firstDraw; draw <= m_choice.lastDraw; ++draw) {
             if ((draw - m_choice.firstDraw) % kReportEvery == kReportEvery - 1) {
@@ -144,20 +275,18 @@ public:
             const NumberList candidates = DataGodRanking::candidateList(scores, kMostCandidates);
             for (int n = 1; n <= kNumberCount; ++n)
                 drawn[n] = m_lines[n - 1][a] == '1' ? 1 : 0;
+            const Appearances::Step& appearance = m_appearances.at(draw);
+            auto& tallies = unit.tallies[m_choice.holdoutDraw > 0 && draw >= m_choice.holdoutDraw ? 1 : 0];
             for (const bool frequent : {true, false}) {
                 if (!m_choice.preferences.contains(frequent))
                     continue;
                 const int p = preferenceIndex(frequent);
-                if (m_choice.walkForward || draw == m_choice.firstDraw) {
-                    values[p] = DataGodRanking::rankValues(counts, frequent);
-                    rankings[p] = DataGodRanking::appearanceRanking(counts, frequent);
-                }
-                tallyDraw(candidates, values[p], rankings[p], drawn, unit.tallies[p]);
+                tallyDraw(candidates, appearance.values[p], appearance.rankings[p], drawn, tallies[p]);
             }
-            if (m_choice.walkForward) {
-                for (int n = 1; n <= kNumberCount; ++n)
-                    counts[n - 1] += drawn[n];
-            }
+        }
+        for (auto& part : unit.tallies) {
+            for (Tally& tally : part)
+                tally.settle();
         }
         return true;
     }
@@ -165,15 +294,107 @@ public:
 private:
     const FlagLines& m_lines;
     const DataGodPatterns& m_patterns;
+    const Appearances& m_appearances;
     const BacktestChoice& m_choice;
     const std::atomic_bool* m_cancel;
 };
+
+// The units of the choice's amounts, every god, tallied by jobs threads; nothing when cancelled.
+std::optional<std::vector<Unit>> tallyUnits(const FlagLines& lines, const BacktestChoice& choice, int jobs,
+                                            const DataGodBacktest::Progress& progress,
+                                            const std::atomic_bool* cancel)
+{
+    std::vector<Unit> units;
+    for (const int amount : kAmounts) {
+        if (!choice.amounts.contains(amount))
+            continue;
+        for (int order = DataGodEngine::kLowestOrder; order <= DataGodEngine::kHighestOrder; ++order) {
+            units.emplace_back();
+            units.back().order = order;
+            units.back().amount = amount;
+        }
+    }
+
+    const int draws = std::max(0, choice.lastDraw - choice.firstDraw + 1);
+    const int total = int(units.size()) * (draws / kReportEvery + 1);
+    std::atomic_int done = 0;
+    const DataGodPatterns patterns(lines);
+    const Appearances appearances(lines, choice);
+    const Walker walker(lines, patterns, appearances, choice, cancel);
+    const auto report = [&progress, &done, total] {
+        const int now = ++done;
+        if (progress)
+            progress(now, total);
+    };
+    const bool walked = workOnThreads(int(units.size()), jobs, [&](int at) {
+        if (!walker.walk(units[std::size_t(at)], report))
+            return false;
+        report();
+        return true;
+    });
+    if (!walked)
+        return std::nullopt;
+    return units;
+}
+
+// What A and B need of the draws of one part: only the numbers drawn.
+struct DrawSums {
+    int records = 0;
+    qint64 drawn = 0;
+    qint64 spread = 0;
+};
+
+DrawSums sumsOf(const FlagLines& lines, int firstDraw, int lastDraw)
+{
+    DrawSums sums;
+    for (int draw = firstDraw; draw <= lastDraw; ++draw) {
+        int k = 0;
+        for (int n = 0; n < kNumberCount; ++n)
+            k += lines[n][draw - 1] == '1' ? 1 : 0;
+        ++sums.records;
+        sums.drawn += k;
+        sums.spread += qint64(k) * (kNumberCount - k);
+    }
+    return sums;
+}
 
 QList<int> sortedUnique(QList<int> values)
 {
     std::sort(values.begin(), values.end());
     values.erase(std::unique(values.begin(), values.end()), values.end());
     return values;
+}
+
+// Calls visit with the score of every setting of the choice on one part's draws, in the order of the lines.
+template <typename Visit>
+void visitScores(const std::vector<Unit>& units, int part, const BacktestChoice& choice, const DrawSums& sums,
+                 const Visit& visit)
+{
+    constexpr int kGods = DataGodEngine::kHighestOrder - DataGodEngine::kLowestOrder + 1;
+    const QList<int> weights = sortedUnique(choice.weights);
+    for (const int count : sortedUnique(choice.counts)) {
+        for (std::size_t first = 0; first < units.size(); first += kGods) {
+            for (const bool frequent : {true, false}) {
+                if (!choice.preferences.contains(frequent))
+                    continue;
+                for (const int weight : weights) {
+                    for (int god = 0; god < kGods; ++god) {
+                        const Unit& unit = units[first + god];
+                        const Tally& tally = unit.tallies[part][preferenceIndex(frequent)];
+                        BacktestScore score;
+                        score.setting = DataGodSettings{count, unit.amount, frequent, weight, false};
+                        score.order = unit.order;
+                        score.records = sums.records;
+                        score.histogram = tally.histogram(weight, count);
+                        score.hits = tally.hits(weight, count);
+                        score.chanceHits = count * sums.drawn;
+                        score.spread = qint64(count) * (kNumberCount - count) * sums.spread;
+                        visit(score);
+                    }
+                }
+            }
+        }
+    }
 }
 
 } // namespace
@@ -203,6 +424,13 @@ double BacktestScore::chance() const
     return records > 0 && spread > 0 ? double(chanceHits) / (kNumberCount * double(records)) : 0.0;
 }
 
+double BacktestScore::meanMargin() const
+{
+    if (records == 0 || spread == 0)
+        return 0.0;
+    return 1.96 * std::sqrt(double(spread) / (kNumberCount - 1)) / (kNumberCount * double(records));
+}
+
 double BacktestScore::z() const
 {
     if (records == 0 || spread == 0)
@@ -218,97 +446,36 @@ DataGodBacktest::DataGodBacktest(const DrawHistory& history)
     }
 }
 
-QList<BacktestScore> DataGodBacktest::run(const BacktestChoice& choice, const Progress& progress,
-                                          const std::atomic_bool* cancel) const
+DataGodBacktest::DataGodBacktest(FlagLines lines) : m_lines(std::move(lines))
 {
-    std::vector<Unit> units;
-    for (const int amount : kAmounts) {
-        if (!choice.amounts.contains(amount))
-            continue;
-        for (int order = DataGodEngine::kLowestOrder; order <= DataGodEngine::kHighestOrder; ++order) {
-            units.emplace_back();
-            units.back().order = order;
-            units.back().amount = amount;
-        }
-    }
-
-    const int draws = std::max(0, choice.lastDraw - choice.firstDraw + 1);
-    const int total = int(units.size()) * (draws / kReportEvery + 1);
-    std::atomic_int nextUnit = 0;
-    std::atomic_int done = 0;
-    std::atomic_bool stopped = false;
-    const DataGodPatterns patterns(m_lines);
-    const Walker walker(m_lines, patterns, choice, cancel);
-    const auto report = [&progress, &done, total] {
-        const int now = ++done;
-        if (progress)
-            progress(now, total);
-    };
-    const auto work = [&] {
-        for (int at = nextUnit++; at < int(units.size()) && !stopped; at = nextUnit++) {
-            if (!walker.walk(units[at], report))
-                stopped = true;
-            else
-                report();
-        }
-    };
-    std::vector<std::thread> workers;
-    for (int j = 1; j < std::min<int>(choice.jobs, int(units.size())); ++j)
-        workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers)
-        worker.join();
-    if (stopped)
-        return {};
-
-    // A and B need only the numbers drawn in the draws scored.
-    qint64 drawnSum = 0;
-    qint64 drawnSpread = 0;
-    for (int draw = choice.firstDraw; draw <= choice.lastDraw; ++draw) {
-        int k = 0;
-        for (int n = 0; n < kNumberCount; ++n)
-            k += m_lines[n][draw - 1] == '1' ? 1 : 0;
-        drawnSum += k;
-        drawnSpread += qint64(k) * (kNumberCount - k);
-    }
-
-    QList<BacktestScore> scores;
-    constexpr int kGods = DataGodEngine::kHighestOrder - DataGodEngine::kLowestOrder + 1;
-    for (const int count : sortedUnique(choice.counts)) {
-        for (std::size_t first = 0; first < units.size(); first += kGods) {
-            for (const bool frequent : {true, false}) {
-                if (!choice.preferences.contains(frequent))
-                    continue;
-                for (const int weight : sortedUnique(choice.weights)) {
-                    for (int god = 0; god < kGods; ++god) {
-                        const Unit& unit = units[first + god];
-                        const Tally& tally = unit.tallies[preferenceIndex(frequent)];
-                        BacktestScore score;
-                        score.setting = DataGodSettings{count, unit.amount, frequent, weight, false};
-                        score.order = unit.order;
-                        score.records = draws;
-                        score.histogram = tally.histograms[Tally::index(weight, count)];
-                        score.hits = tally.hits[Tally::index(weight, count)];
-                        score.chanceHits = count * drawnSum;
-                        score.spread = qint64(count) * (kNumberCount - count) * drawnSpread;
-                        scores.append(score);
-                    }
-                }
-            }
-        }
-    }
-    return scores;
 }
 
-double DataGodBacktest::luckThreshold(int settings)
+std::optional<BacktestResult> DataGodBacktest::run(const BacktestChoice& choice, const Progress& progress,
+                                                   const std::atomic_bool* cancel) const
 {
-    // P(max of n standard normals > z) = 1 − Φ(z)^n = 5 %: the upper tail of one is 1 − 0.95^(1/n).
-    const double tail = -std::expm1(std::log(0.95) / std::max(1, settings));
-    double low = 0.0;
-    double high = 40.0;
-    for (int i = 0; i < 200; ++i) {
-        const double mid = (low + high) / 2;
-        (0.5 * std::erfc(mid / std::sqrt(2.0)) > tail ? low : high) = mid;
-    }
-    return (low + high) / 2;
+    const std::optional<std::vector<Unit>> units = tallyUnits(m_lines, choice, choice.jobs, progress, cancel);
+    if (!units)
+        return std::nullopt;
+    BacktestResult result;
+    const auto append = [](QList<BacktestScore>& scores) {
+        return [&scores](const BacktestScore& score) { scores.append(score); };
+    };
+    visitScores(*units, 0, choice, sumsOf(m_lines, choice.firstDraw, choice.rankedLastDraw()), append(result.scores));
+    if (choice.holdoutDraw > 0)
+        visitScores(*units, 1, choice, sumsOf(m_lines, choice.holdoutDraw, choice.lastDraw), append(result.checks));
+    return result;
+}
+
+std::optional<double> DataGodBacktest::bestZ(const BacktestChoice& choice, const std::atomic_bool* cancel) const
+{
+    BacktestChoice ranked = choice;
+    ranked.lastDraw = choice.rankedLastDraw();
+    ranked.holdoutDraw = 0;
+    const std::optional<std::vector<Unit>> units = tallyUnits(m_lines, ranked, 1, {}, cancel);
+    if (!units)
+        return std::nullopt;
+    double best = -std::numeric_limits<double>::infinity();
+    visitScores(*units, 0, ranked, sumsOf(m_lines, ranked.firstDraw, ranked.lastDraw),
+                [&best](const BacktestScore& score) { best = std::max(best, score.z()); });
+    return best;
 }

@@ -23,9 +23,19 @@ QString runSelected();
 QString heatMapTitle(const QString& godCaption);
 QString countAxis();
 QString weightAxis();
-/** The number of settings compared and the z the best of them reaches by luck. */
-QString luckLine(int settings, double threshold);
-QStringList tableHeaders();
+QString holdout();
+/** The one sentence, shown in red, that says what the figures of the result files' mode cannot tell. */
+QString asWrittenWarning();
+QString luckHistoriesCaption();
+QString luckHistoriesSuffix();
+QString luckMeasuring();
+QString luckCancelled();
+/** The measured luck line: the 95th and 99th percentile of the best z of so many random histories. */
+QString luckLine(int settings, double p95, double p99, int histories);
+/** With a holdout, z is that of the first half and a last column holds the second half's. */
+QStringList tableHeaders(bool holdout);
+/** The 95 % interval of a mean. */
+QString meanInterval(double low, double high);
 QString preference(bool frequent);
 QString notComputed();
 
@@ -36,6 +46,10 @@ QString cancelHelp();
 QString progressHelp();
 QString mapChoiceHelp();
 QString heatMapHelp();
+QString holdoutHelp();
+QString luckHistoriesHelp();
+QString luckProgressHelp();
+QString luckCancelHelp();
 QString luckHelp();
 QString tableHelp();
 QString runSelectedHelp();

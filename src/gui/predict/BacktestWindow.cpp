@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -37,10 +38,22 @@ constexpr int kHeatMapId = 1609;
 constexpr int kLuckId = 1610;
 constexpr int kTableId = 1611;
 constexpr int kRunSelectedId = 1612;
+constexpr int kHoldoutId = 1620;
+constexpr int kWarningId = 1621;
+constexpr int kLuckHistoriesId = 1622;
+constexpr int kLuckProgressId = 1623;
+constexpr int kLuckCancelId = 1624;
 
 constexpr int kDrawChoices[] = {100, 200, 500, 0}; // 0: all
 constexpr int kAmounts[] = {50, 100, 150, 200, DataGodSettings::kAllDraws};
 constexpr int kBestRows = 20;
+constexpr int kDefaultLuckHistories = 100;
+// The columns of the table that change with the run.
+constexpr int kZColumn = 8;
+constexpr int kPColumn = 9;
+constexpr int kCheckColumn = 10;
+const QColor kWarningColour(200, 0, 0);
+const QColor kLuckyColour(255, 214, 214); // rows whose p is below 0.05
 
 template <typename Control>
 Control* identified(Control* control, int id)
@@ -53,7 +66,8 @@ Control* identified(Control* control, int id)
 // Sorts by the value rather than by the text.
 class NumberItem : public QTableWidgetItem {
 public:
-    NumberItem(double value, int decimals) : QTableWidgetItem(QString::number(value, 'f', decimals)), m_value(value)
+    NumberItem(double value, int decimals) : NumberItem(value, QString::number(value, 'f', decimals)) {}
+    NumberItem(double value, const QString& text) : QTableWidgetItem(text), m_value(value)
     {
         setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -104,14 +118,19 @@ BacktestWindow::BacktestWindow(CVemoView& view)
     m_progress = identified(new QProgressBar, kProgressId);
     m_progress->setValue(0);
     layout->addWidget(m_progress);
+    m_warning = identified(new QLabel(BacktestText::asWrittenWarning()), kWarningId);
+    m_warning->setWordWrap(true);
+    QPalette warningPalette = m_warning->palette();
+    warningPalette.setColor(QPalette::WindowText, kWarningColour);
+    m_warning->setPalette(warningPalette);
+    layout->addWidget(m_warning);
     layout->addWidget(mapChoiceRow());
     m_heatMap = identified(new BacktestHeatMap, kHeatMapId);
     layout->addWidget(m_heatMap);
-    m_luck = identified(new QLabel(BacktestText::notComputed()), kLuckId);
-    layout->addWidget(m_luck);
+    layout->addWidget(luckRow());
 
-    m_table = identified(new QTableWidget(0, int(BacktestText::tableHeaders().size())), kTableId);
-    m_table->setHorizontalHeaderLabels(BacktestText::tableHeaders());
+    m_table = identified(new QTableWidget(0, int(BacktestText::tableHeaders(true).size())), kTableId);
+    m_table->setHorizontalHeaderLabels(BacktestText::tableHeaders(false));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -127,6 +146,8 @@ BacktestWindow::BacktestWindow(CVemoView& view)
     connect(m_runSelected, &QPushButton::clicked, this, &BacktestWindow::requestSelected);
     layout->addWidget(m_runSelected, 0, Qt::AlignRight);
     installHelp();
+    showMode(m_walkForward->isChecked());
+    m_table->setColumnHidden(kCheckColumn, true);
 }
 
 BacktestWindow::~BacktestWindow()
@@ -143,7 +164,15 @@ QWidget* BacktestWindow::controlRow()
     m_draws->addItems(BacktestText::drawsChoices());
     m_draws->setCurrentIndex(int(std::size(kDrawChoices)) - 1);
     m_walkForward = identified(new QCheckBox(BacktestText::walkForward()), kWalkForwardId);
+    m_walkForward->setChecked(true);
     layout->addWidget(m_walkForward);
+    // Before the first scores, the window says what the mode chosen will be able to tell.
+    connect(m_walkForward, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_result.scores.isEmpty())
+            showMode(on);
+    });
+    m_holdout = identified(new QCheckBox(BacktestText::holdout()), kHoldoutId);
+    layout->addWidget(m_holdout);
     layout->addStretch();
     m_start = identified(new QPushButton(BacktestText::start()), kStartId);
     m_cancel = identified(new QPushButton(BacktestText::cancel()), kCancelId);
@@ -171,6 +200,33 @@ QWidget* BacktestWindow::mapChoiceRow()
     return row;
 }
 
+QWidget* BacktestWindow::luckRow()
+{
+    m_luckRow = new QWidget;
+    auto* rows = new QVBoxLayout(m_luckRow);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(new QLabel(BacktestText::luckHistoriesCaption()));
+    m_luckHistories = identified(new QSpinBox, kLuckHistoriesId);
+    m_luckHistories->setRange(10, 1000);
+    m_luckHistories->setSingleStep(10);
+    m_luckHistories->setValue(kDefaultLuckHistories);
+    m_luckHistories->setSuffix(BacktestText::luckHistoriesSuffix());
+    controls->addWidget(m_luckHistories);
+    m_luckProgress = identified(new QProgressBar, kLuckProgressId);
+    m_luckProgress->setValue(0);
+    controls->addWidget(m_luckProgress, 1);
+    m_luckCancel = identified(new QPushButton(BacktestText::cancel()), kLuckCancelId);
+    m_luckCancel->setEnabled(false);
+    connect(m_luckCancel, &QPushButton::clicked, this, &BacktestWindow::cancelLuck);
+    controls->addWidget(m_luckCancel);
+    rows->addLayout(controls);
+    m_luck = identified(new QLabel(BacktestText::notComputed()), kLuckId);
+    m_luck->setWordWrap(true);
+    rows->addWidget(m_luck);
+    return m_luckRow;
+}
+
 void BacktestWindow::installHelp()
 {
     auto* help = new ContextHelpPopupFilter(this);
@@ -186,10 +242,18 @@ void BacktestWindow::installHelp()
     help->setText(kLuckId, BacktestText::luckHelp());
     help->setText(kTableId, BacktestText::tableHelp());
     help->setText(kRunSelectedId, BacktestText::runSelectedHelp());
+    help->setText(kHoldoutId, BacktestText::holdoutHelp());
+    help->setText(kWarningId, BacktestText::walkForwardHelp());
+    help->setText(kLuckHistoriesId, BacktestText::luckHistoriesHelp());
+    help->setText(kLuckProgressId, BacktestText::luckProgressHelp());
+    help->setText(kLuckCancelId, BacktestText::luckCancelHelp());
 }
 
 void BacktestWindow::startRun()
 {
+    // A measurement still running belongs to the scores shown, which stay without it.
+    if (m_luckCancel->isEnabled())
+        cancelLuck();
     stopWorker();
     // The copy of the history is taken here, on this thread; the workers never see the document.
     auto backtest = std::make_shared<DataGodBacktest>(m_view.document().history());
@@ -198,18 +262,37 @@ void BacktestWindow::startRun()
     if (last > 0)
         choice.firstDraw = std::max(DataGodEngine::kFirstPredictedDraw, choice.lastDraw - last + 1);
     choice.walkForward = m_walkForward->isChecked();
+    if (m_holdout->isChecked())
+        choice.holdOutSecondHalf();
+    const int histories = m_luckHistories->value();
     m_cancelled = std::make_shared<std::atomic_bool>(false);
+    m_luckCancelled = std::make_shared<std::atomic_bool>(false);
     m_start->setEnabled(false);
     m_cancel->setEnabled(true);
     m_progress->setValue(0);
     const auto progress = [this](int done, int total) {
         QMetaObject::invokeMethod(this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
     };
+    const auto luckProgress = [this](int done, int total) {
+        QMetaObject::invokeMethod(
+            this, [this, done, total] { showLuckProgress(done, total); }, Qt::QueuedConnection);
+    };
     const int run = ++m_run;
-    m_worker = std::make_unique<std::thread>([this, backtest, choice, progress, run, cancelled = m_cancelled] {
-        QList<BacktestScore> scores = backtest->run(choice, progress, cancelled.get());
-        if (!cancelled->load())
-            QMetaObject::invokeMethod(this, [this, run, scores] { takeScores(run, scores); }, Qt::QueuedConnection);
+    m_worker = std::make_unique<std::thread>([this, backtest, choice, histories, progress, luckProgress, run,
+                                              cancelled = m_cancelled, luckCancelled = m_luckCancelled] {
+        const std::optional<BacktestResult> result = backtest->run(choice, progress, cancelled.get());
+        if (!result)
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, run, result, choice] { takeScores(run, *result, choice.walkForward); },
+            Qt::QueuedConnection);
+        // The figures of the result files' mode cannot tell luck from a working setting anyway.
+        if (!choice.walkForward)
+            return;
+        const std::optional<BacktestLuck> luck = BacktestLuck::measure(choice, backtest->drawCount(), histories,
+                                                                       kLuckSeed, luckProgress, luckCancelled.get());
+        if (luck)
+            QMetaObject::invokeMethod(this, [this, run, luck] { takeLuck(run, *luck); }, Qt::QueuedConnection);
     });
 }
 
@@ -222,11 +305,21 @@ void BacktestWindow::cancelRun()
     m_cancel->setEnabled(false);
 }
 
+void BacktestWindow::cancelLuck()
+{
+    ++m_run;
+    stopWorker();
+    m_luckProgress->setValue(0);
+    m_luckCancel->setEnabled(false);
+    m_luck->setText(BacktestText::luckCancelled());
+}
+
 void BacktestWindow::stopWorker()
 {
     if (!m_worker)
         return;
     m_cancelled->store(true);
+    m_luckCancelled->store(true);
     m_worker->join();
     m_worker.reset();
 }
@@ -239,41 +332,80 @@ void BacktestWindow::showProgress(int done, int total)
     m_progress->setValue(std::max(m_progress->value(), done));
 }
 
-void BacktestWindow::takeScores(int run, const QList<BacktestScore>& scores)
+void BacktestWindow::showLuckProgress(int done, int total)
+{
+    if (!m_luckCancel->isEnabled())
+        return;
+    m_luckProgress->setMaximum(total);
+    m_luckProgress->setValue(std::max(m_luckProgress->value(), done));
+}
+
+void BacktestWindow::takeScores(int run, const BacktestResult& result, bool walkForward)
 {
     // The scores of a run cancelled or replaced after it ended are not shown.
     if (run != m_run)
         return;
-    if (m_worker) {
+    if (!walkForward) {
         m_worker->join();
         m_worker.reset();
     }
-    m_scores = scores;
+    m_result = result;
+    m_measuredLuck.reset();
     m_progress->setValue(m_progress->maximum());
     m_start->setEnabled(true);
     m_cancel->setEnabled(false);
+    m_luckProgress->setValue(0);
+    m_luckCancel->setEnabled(walkForward);
+    m_luck->setText(BacktestText::luckMeasuring());
+    showMode(walkForward);
     showMaps();
     fillTable();
-    m_luck->setText(BacktestText::luckLine(int(scores.size()), DataGodBacktest::luckThreshold(int(scores.size()))));
     Q_EMIT finished();
+}
+
+void BacktestWindow::takeLuck(int run, const BacktestLuck& luck)
+{
+    if (run != m_run)
+        return;
+    m_worker->join();
+    m_worker.reset();
+    m_measuredLuck = luck;
+    m_luckProgress->setValue(m_luckProgress->maximum());
+    m_luckCancel->setEnabled(false);
+    m_luck->setText(BacktestText::luckLine(int(m_result.scores.size()), luck.quantile(0.95), luck.quantile(0.99),
+                                           luck.histories()));
+    fillTable();
+    Q_EMIT luckMeasured();
+}
+
+void BacktestWindow::showMode(bool walkForward)
+{
+    m_warning->setVisible(!walkForward);
+    m_luckRow->setVisible(walkForward);
+    m_table->setColumnHidden(kPColumn, !walkForward);
 }
 
 void BacktestWindow::showMaps()
 {
-    m_heatMap->showScores(m_scores, m_amount->currentData().toInt(), m_preference->currentIndex() == 0);
+    m_heatMap->showScores(m_result.scores, m_amount->currentData().toInt(), m_preference->currentIndex() == 0);
 }
 
 void BacktestWindow::fillTable()
 {
-    QList<int> best(m_scores.size());
+    const QList<BacktestScore>& scores = m_result.scores;
+    QList<int> best(scores.size());
     std::iota(best.begin(), best.end(), 0);
-    std::stable_sort(best.begin(), best.end(), [this](int a, int b) { return m_scores[a].z() > m_scores[b].z(); });
+    std::stable_sort(best.begin(), best.end(), [&scores](int a, int b) { return scores[a].z() > scores[b].z(); });
     best.resize(std::min<qsizetype>(kBestRows, best.size()));
 
+    const bool checked = !m_result.checks.isEmpty();
+    m_table->setHorizontalHeaderLabels(BacktestText::tableHeaders(checked));
+    m_table->setColumnHidden(kCheckColumn, !checked);
     m_table->setSortingEnabled(false);
+    m_table->clearContents();
     m_table->setRowCount(int(best.size()));
     for (int row = 0; row < int(best.size()); ++row) {
-        const BacktestScore& score = m_scores[best[row]];
+        const BacktestScore& score = scores[best[row]];
         const DataGodSettings& s = score.setting;
         auto* god = new QTableWidgetItem(PredictText::dataGods()[std::size_t(score.order - DataGodEngine::kLowestOrder)].caption);
         god->setData(Qt::UserRole, best[row]);
@@ -286,11 +418,24 @@ void BacktestWindow::fillTable()
         m_table->setItem(row, 3, new QTableWidgetItem(BacktestText::preference(s.preferFrequent)));
         put(4, s.appearanceWeight, 0);
         put(5, score.mean(), 4);
-        put(6, score.chance(), 4);
-        put(7, score.z(), 2);
+        const QString interval =
+            BacktestText::meanInterval(score.mean() - score.meanMargin(), score.mean() + score.meanMargin());
+        m_table->setItem(row, 6, new NumberItem(score.mean(), interval));
+        put(7, score.chance(), 4);
+        put(kZColumn, score.z(), 2);
+        if (checked)
+            put(kCheckColumn, m_result.checks[best[row]].z(), 2);
+        if (!m_measuredLuck)
+            continue;
+        const double p = m_measuredLuck->pValue(score.z());
+        put(kPColumn, p, 4);
+        for (int column = 0; column < m_table->columnCount() && p < 0.05; ++column) {
+            if (QTableWidgetItem* item = m_table->item(row, column))
+                item->setBackground(kLuckyColour);
+        }
     }
     m_table->setSortingEnabled(true);
-    m_table->sortItems(int(BacktestText::tableHeaders().size()) - 1, Qt::DescendingOrder);
+    m_table->sortItems(kZColumn, Qt::DescendingOrder);
 }
 
 void BacktestWindow::requestSelected()
@@ -299,7 +444,7 @@ void BacktestWindow::requestSelected()
     if (selected.isEmpty())
         return;
     const int index = m_table->item(selected.first()->row(), 0)->data(Qt::UserRole).toInt();
-    Q_EMIT dataGodsRequested(m_scores[index].setting);
+    Q_EMIT dataGodsRequested(m_result.scores[index].setting);
 }
 
 void BacktestWindow::closeEvent(QCloseEvent* event)

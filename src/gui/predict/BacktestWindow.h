@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
+#include "predict/BacktestLuck.h"
 #include "predict/DataGodBacktest.h"
 
 class BacktestHeatMap;
@@ -16,11 +18,13 @@ class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 
 /**
  * The modeless window that scores every data-god setting on the history, off the user-interface
- * thread, and shows the heat maps of z, the best 20 settings and how high luck alone reaches.
+ * thread, and shows the heat maps of z and the best 20 settings. Walk-forward scores are followed by
+ * the same backtest on random histories, which measures how high luck alone takes the best z.
  */
 class BacktestWindow : public QWidget {
     Q_OBJECT
@@ -29,13 +33,18 @@ public:
     static BacktestWindow* open(CVemoView& view);
     ~BacktestWindow() override;
 
-    const QList<BacktestScore>& scores() const { return m_scores; }
+    /** The seed of the random histories: the same history gives the same luck line. */
+    static constexpr quint64 kLuckSeed = 1;
+
+    const QList<BacktestScore>& scores() const { return m_result.scores; }
 
 Q_SIGNALS:
     /** The settings of the selected row, to be run as the settings dialog runs them. */
     void dataGodsRequested(const DataGodSettings& settings);
     /** The scores of a finished run are shown. */
     void finished();
+    /** The luck line and the p's of the scores shown are in. */
+    void luckMeasured();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -45,12 +54,18 @@ private:
 
     QWidget* controlRow();
     QWidget* mapChoiceRow();
+    QWidget* luckRow();
     void installHelp();
     void startRun();
     void cancelRun();
+    void cancelLuck();
     void stopWorker();
     void showProgress(int done, int total);
-    void takeScores(int run, const QList<BacktestScore>& scores);
+    void showLuckProgress(int done, int total);
+    void takeScores(int run, const BacktestResult& result, bool walkForward);
+    void takeLuck(int run, const BacktestLuck& luck);
+    /** Shows what the figures of the mode can tell: the red warning, or the luck line and the p's. */
+    void showMode(bool walkForward);
     void showMaps();
     void fillTable();
     void requestSelected();
@@ -58,19 +73,27 @@ private:
     CVemoView& m_view;
     QComboBox* m_draws = nullptr;
     QCheckBox* m_walkForward = nullptr;
+    QCheckBox* m_holdout = nullptr;
     QPushButton* m_start = nullptr;
     QPushButton* m_cancel = nullptr;
     QProgressBar* m_progress = nullptr;
+    QLabel* m_warning = nullptr;
     QComboBox* m_amount = nullptr;
     QComboBox* m_preference = nullptr;
     BacktestHeatMap* m_heatMap = nullptr;
+    QWidget* m_luckRow = nullptr;
+    QSpinBox* m_luckHistories = nullptr;
+    QProgressBar* m_luckProgress = nullptr;
+    QPushButton* m_luckCancel = nullptr;
     QLabel* m_luck = nullptr;
     QTableWidget* m_table = nullptr;
     QPushButton* m_runSelected = nullptr;
 
-    QList<BacktestScore> m_scores;
+    BacktestResult m_result;
+    std::optional<BacktestLuck> m_measuredLuck;
     std::unique_ptr<std::thread> m_worker;
     std::shared_ptr<std::atomic_bool> m_cancelled;
+    std::shared_ptr<std::atomic_bool> m_luckCancelled; // stops only the random histories
     int m_run = 0; // the run whose scores are awaited
     static inline QPointer<BacktestWindow> s_window;
 };
