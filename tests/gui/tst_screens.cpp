@@ -36,7 +36,8 @@ const QSize kScreen(1024, 768);
 // What masked areas are painted with, in the baselines as in the grabs.
 const QColor kMaskColour(255, 0, 255);
 
-template <typename T = QWidget> T* control(QWidget* parent, int id)
+template <typename T = QWidget>
+T* control(QWidget* parent, int id)
 {
     return parent->findChild<T*>(QStringLiteral("id%1").arg(id));
 }
@@ -113,9 +114,8 @@ private:
 void TestScreens::initTestCase()
 {
     TestProgram::prepareSuite();
-    MessageService::setAnswerer([](const UserMessage&, MessageService::Buttons, MessageService::Icon) {
-        return MessageService::Answer::No;
-    });
+    MessageService::setAnswerer(
+        [](const UserMessage&, MessageService::Buttons, MessageService::Icon) { return MessageService::Answer::No; });
     // The random god answers by the date and time.
     RandomGodDialog::setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(21, 30, 15)); });
     // A steady text cursor: a blinking one would be caught at either phase.
