@@ -74,6 +74,11 @@ UserMessage wheelTooLarge(int lowerBound, int maxTickets)
                           .arg(maxTickets)};
 }
 
+UserMessage searchTimedOut(double seconds)
+{
+    return {QString(), QStringLiteral("%1 秒で探し終わりませんでした。それまでに見つかった買い目です。").arg(seconds)};
+}
+
 UserMessage guaranteeNotProven(const QString& missedNumbers)
 {
     return {kCaption, QStringLiteral("作った買い目では保証が守られていません（%1 が当たったとき）。\n\n"

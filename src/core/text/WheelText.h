@@ -21,6 +21,9 @@ UserMessage noTime();
 /** Even the lower bound on the tickets that keep the guarantee is more than a wheel may have. */
 UserMessage wheelTooLarge(int lowerBound, int maxTickets);
 
+/** The search ran out of time; the wheel is the smallest it found. */
+UserMessage searchTimedOut(double seconds);
+
 /** The check of every p-set found one that no ticket holds t of; the wheel is not given out. */
 UserMessage guaranteeNotProven(const QString& missedNumbers);
 

@@ -8,11 +8,12 @@
 
 namespace {
 
-// Target visits allowed for one ticket count, and for the whole of a budget search: about two and eight
-// seconds on one core, enough for every small design known to us, short enough to give up on one that
-// is not there.
+// Work allowed for one ticket count, and for the whole of a budget search, counted in sets visited, each
+// swap counting as kSwapWork besides: every small design known to us is reached in a fraction of a try,
+// and a count that is not there is given up after a few seconds.
 constexpr qint64 kTryWork = 1'500'000'000;
-constexpr qint64 kBudgetWork = 4 * kTryWork;
+constexpr qint64 kBudgetWork = kTryWork;
+constexpr qint64 kSwapWork = 250;
 // Annealing: the temperature falls by kCooling every kCoolingSteps swaps and starts again from the top
 // once it is below kColdest of it.
 constexpr int kCoolingSteps = 500;
@@ -182,16 +183,16 @@ qint64 CoverSearch::gainOf(quint32 ticket, int added) const
 
 bool CoverSearch::anneal(qint64 work)
 {
-    const qint64 end = m_work + work;
+    qint64 done = 0;
     std::vector<quint32> best = m_tickets;
     qint64 bestWeight = m_unhitWeight;
     double temperature = m_startTemperature;
-    for (qint64 step = 1; m_unhitWeight > 0 && m_work < end; ++step) {
+    for (qint64 step = 1; m_unhitWeight > 0 && done < work; ++step) {
         if (step % kStopCheckSteps == 0 && shouldStop())
             break;
         const Swap swap = aimedSwap();
-        m_work += qint64(m_tickets.size() + m_targets.holding[std::size_t(swap.out)].size()
-                         + m_targets.holding[std::size_t(swap.in)].size());
+        done += kSwapWork + qint64(m_tickets.size() + m_targets.holding[std::size_t(swap.out)].size()
+                                   + m_targets.holding[std::size_t(swap.in)].size());
         const qint64 change = costChange(swap);
         if (change <= 0 || std::ldexp(double(m_random()), -32) < std::exp(-double(change) / temperature)) {
             apply(swap);

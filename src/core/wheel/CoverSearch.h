@@ -13,8 +13,8 @@
  * Looks for few tickets that hit every target, or for a given number of tickets that leave the
  * least weight unhit: a greedy start, then simulated annealing over the tickets, one number
  * swapped at a time, each swap aimed at a set still unhit. Tickets are masks of free numbers.
- * Every step depends on the seed alone, each try is measured in work done rather than time, so
- * the time limit and the cancel flag can only end a search early, never change its course.
+ * Every step depends on the seed alone and each try is measured in work rather than time, so the
+ * time limit and the cancel flag can only end a search early, never change its course.
  */
 class CoverSearch {
 public:
@@ -72,8 +72,6 @@ private:
     std::vector<int> m_unhit;
     std::vector<int> m_unhitAt;
     qint64 m_unhitWeight = 0;
-    /** Target visits so far: the measure of a try's length. */
-    qint64 m_work = 0;
     double m_startTemperature = 1;
     int m_reportedTickets = 0;
 };
