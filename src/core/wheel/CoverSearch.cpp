@@ -9,9 +9,9 @@
 namespace {
 
 // Work allowed for one ticket count, and for the whole of a budget search, counted in sets visited, each
-// swap counting as kSwapWork besides: every small design known to us is reached in a fraction of a try,
-// and a count that is not there is given up after a few seconds.
-constexpr qint64 kTryWork = 1'500'000'000;
+// swap counting as kSwapWork besides: the small designs known to us are reached in a thirtieth of a try,
+// and a count that is not there is given up after a second or so.
+constexpr qint64 kTryWork = 400'000'000;
 constexpr qint64 kBudgetWork = kTryWork;
 constexpr qint64 kSwapWork = 250;
 // Annealing: the temperature falls by kCooling every kCoolingSteps swaps and starts again from the top
