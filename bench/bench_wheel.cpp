@@ -87,6 +87,7 @@ void BenchWheel::knownAnswers_data()
     QTest::newRow("12 numbers 4 if 6") << 12 << 4 << 6 << 6;
     QTest::newRow("12 numbers 3 if 5") << 12 << 3 << 5 << 2;
     QTest::newRow("16 numbers 3 if 6") << 16 << 3 << 6 << 6;
+    QTest::newRow("12 numbers 5 if 5") << 12 << 5 << 5 << 132;
 }
 
 void BenchWheel::knownAnswers()

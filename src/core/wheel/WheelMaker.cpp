@@ -6,6 +6,7 @@
 
 #include "text/WheelText.h"
 #include "wheel/CoverSearch.h"
+#include "wheel/KnownDesigns.h"
 #include "wheel/WheelBound.h"
 
 namespace WheelMaker {
@@ -32,8 +33,12 @@ Result<WheelResult> make(const WheelSettings& settings, const WheelControl& cont
             ? CoverTargets::forDraws(freeCount, fixedCount, settings.matched)
             : CoverTargets::forGuarantee(freeCount, fixedCount, settings.matched, settings.drawnInPool);
     CoverSearch search(targets, settings.seed, settings.seconds, control);
-    const std::vector<quint32> masks =
-        settings.budgetMode() ? search.bestOf(settings.ticketBudget) : search.smallestCover(result.lowerBound);
+    const auto design = settings.budgetMode() ? std::nullopt
+                                              : KnownDesigns::forGuarantee(freeCount, targets.ticketFreeCount,
+                                                                           settings.matched, settings.drawnInPool);
+    const std::vector<quint32> masks = design                  ? *design
+                                       : settings.budgetMode() ? search.bestOf(settings.ticketBudget)
+                                                               : search.smallestCover(result.lowerBound);
     result.timedOut = search.timedOut();
     result.cancelled = search.cancelled();
 
