@@ -14,6 +14,9 @@ namespace {
 constexpr qint64 kTryWork = 400'000'000;
 constexpr qint64 kBudgetWork = kTryWork;
 constexpr qint64 kSwapWork = 250;
+// A try that ends within this share of its work lets the next one drop more tickets, at most kMostDropped.
+constexpr qint64 kQuickShare = 64;
+constexpr int kMostDropped = 16;
 // Annealing: the temperature falls by kCooling every kCoolingSteps swaps and starts again from the top
 // once it is below kColdest of it.
 constexpr int kCoolingSteps = 500;
@@ -43,12 +46,24 @@ std::vector<quint32> CoverSearch::smallestCover(int lowerBound)
     greedy(INT_MAX);
     std::vector<quint32> best = m_tickets;
     report(int(best.size()));
-    while (m_stop == Stop::No && int(m_tickets.size()) > lowerBound) {
-        dropLeastUseful();
-        if (!anneal(kTryWork))
+    // A count mended in a small part of a try is taken as a sign that the wheel is far from its end: the
+    // next try drops twice as many tickets, and one that fails goes back to dropping one.
+    int drop = 1;
+    while (m_stop == Stop::No && int(best.size()) > lowerBound) {
+        const int count = std::max(lowerBound, int(best.size()) - drop);
+        while (int(m_tickets.size()) > count)
+            dropLeastUseful();
+        const qint64 workLeft = anneal(kTryWork);
+        if (m_unhitWeight == 0) {
+            best = m_tickets;
+            report(int(best.size()));
+            drop = workLeft > kTryWork - kTryWork / kQuickShare ? std::min(2 * drop, kMostDropped) : 1;
+        } else if (drop > 1) {
+            setTickets(best);
+            drop = 1;
+        } else {
             break;
-        best = m_tickets;
-        report(int(best.size()));
+        }
     }
     return best;
 }
@@ -181,7 +196,7 @@ qint64 CoverSearch::gainOf(quint32 ticket, int added) const
     return gain;
 }
 
-bool CoverSearch::anneal(qint64 work)
+qint64 CoverSearch::anneal(qint64 work)
 {
     qint64 done = 0;
     std::vector<quint32> best = m_tickets;
@@ -209,7 +224,7 @@ bool CoverSearch::anneal(qint64 work)
     }
     if (m_unhitWeight > bestWeight)
         setTickets(best);
-    return m_unhitWeight == 0;
+    return std::max<qint64>(0, work - done);
 }
 
 CoverSearch::Swap CoverSearch::aimedSwap()

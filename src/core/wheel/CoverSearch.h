@@ -47,7 +47,8 @@ private:
     quint32 greedyTicket(const CoverTarget& target);
     qint64 gainOf(quint32 ticket, int added) const;
 
-    bool anneal(qint64 work);
+    /** Anneals until every target is hit or the work is done, then keeps the best tickets; the work left. */
+    qint64 anneal(qint64 work);
     Swap aimedSwap();
     qint64 costChange(const Swap& swap) const;
     void apply(const Swap& swap);
