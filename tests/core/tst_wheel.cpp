@@ -18,6 +18,8 @@ private Q_SLOTS:
     void fixedNumbersInEveryTicket_data();
     void fixedNumbersInEveryTicket();
     void sameSeedSameTickets();
+    void stoppedSearchGivesAWholeWheel_data();
+    void stoppedSearchGivesAWholeWheel();
     void badSettingsRefused_data();
     void badSettingsRefused();
     void knownAnswersReached_data();
@@ -190,6 +192,36 @@ void TestWheel::sameSeedSameTickets()
     QCOMPARE(first.value().tickets, second.value().tickets);
     settings.ticketBudget = 3;
     QCOMPARE(WheelMaker::make(settings).value().tickets, WheelMaker::make(settings).value().tickets);
+}
+
+void TestWheel::stoppedSearchGivesAWholeWheel_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("cancelled") << true;
+    QTest::newRow("out of time") << false;
+}
+
+void TestWheel::stoppedSearchGivesAWholeWheel()
+{
+    QFETCH(bool, cancel);
+    WheelSettings settings = settingsOf(numbersFrom(1, 20), 4, 4);
+    settings.seconds = cancel ? 60 : 0.5;
+    std::atomic_bool cancelled = false;
+    QList<WheelProgress> reports;
+    WheelControl control;
+    control.cancel = &cancelled;
+    control.progress = [&](const WheelProgress& progress) {
+        reports.append(progress);
+        cancelled = cancel;
+    };
+    const Result<WheelResult> wheel = WheelMaker::make(settings, control);
+    QVERIFY(wheel.ok());
+    QCOMPARE(wheel.value().cancelled, cancel);
+    QCOMPARE(wheel.value().timedOut, !cancel);
+    QVERIFY(wheel.value().proof.kept());
+    QVERIFY(!reports.isEmpty());
+    QCOMPARE(qsizetype(reports.last().tickets), wheel.value().tickets.size());
+    QVERIFY(reports.last().elapsedSeconds < settings.seconds + 1);
 }
 
 void TestWheel::badSettingsRefused_data()
