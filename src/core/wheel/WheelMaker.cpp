@@ -10,6 +10,26 @@
 #include "wheel/WheelBound.h"
 
 namespace WheelMaker {
+namespace {
+
+// The tickets of masks over the free numbers, each with the fixed numbers, all ascending.
+QList<QList<int>> ticketsOf(const std::vector<quint32>& masks, const QList<int>& fixed, const QList<int>& freeNumbers)
+{
+    QList<QList<int>> tickets;
+    for (const quint32 mask : masks) {
+        QList<int> ticket = fixed;
+        for (qsizetype i = 0; i < freeNumbers.size(); ++i) {
+            if (mask & (quint32(1) << i))
+                ticket.append(freeNumbers[i]);
+        }
+        std::sort(ticket.begin(), ticket.end());
+        tickets.append(ticket);
+    }
+    std::sort(tickets.begin(), tickets.end());
+    return tickets;
+}
+
+} // namespace
 
 Result<WheelResult> make(const WheelSettings& settings, const WheelControl& control)
 {
@@ -17,8 +37,8 @@ Result<WheelResult> make(const WheelSettings& settings, const WheelControl& cont
         return *fault;
     WheelResult result;
     result.lowerBound = WheelBound::lowerBound(settings);
-    if (!settings.budgetMode() && result.lowerBound > kMaxTickets)
-        return WheelText::wheelTooLarge(result.lowerBound, kMaxTickets);
+    if (!settings.budgetMode() && result.lowerBound > WheelSettings::kMaxTickets)
+        return WheelText::wheelTooLarge(result.lowerBound, WheelSettings::kMaxTickets);
 
     QList<int> freeNumbers;
     for (const int n : settings.pool) {
@@ -33,25 +53,17 @@ Result<WheelResult> make(const WheelSettings& settings, const WheelControl& cont
             ? CoverTargets::forDraws(freeCount, fixedCount, settings.matched)
             : CoverTargets::forGuarantee(freeCount, fixedCount, settings.matched, settings.drawnInPool);
     CoverSearch search(targets, settings.seed, settings.seconds, control);
-    const auto design = settings.budgetMode() ? std::nullopt
-                                              : KnownDesigns::forGuarantee(freeCount, targets.ticketFreeCount,
-                                                                           settings.matched, settings.drawnInPool);
-    const std::vector<quint32> masks = design                  ? *design
-                                       : settings.budgetMode() ? search.bestOf(settings.ticketBudget)
-                                                               : search.smallestCover(result.lowerBound);
+    std::vector<quint32> masks;
+    if (settings.budgetMode())
+        masks = search.bestOf(settings.ticketBudget);
+    else if (auto design = KnownDesigns::forGuarantee(freeCount, targets.ticketFreeCount, settings.matched,
+                                                      settings.drawnInPool))
+        masks = std::move(*design);
+    else
+        masks = search.smallestCover(result.lowerBound);
     result.timedOut = search.timedOut();
     result.cancelled = search.cancelled();
-
-    for (const quint32 mask : masks) {
-        QList<int> ticket = settings.fixed;
-        for (int i = 0; i < freeCount; ++i) {
-            if (mask & (quint32(1) << i))
-                ticket.append(freeNumbers[i]);
-        }
-        std::sort(ticket.begin(), ticket.end());
-        result.tickets.append(ticket);
-    }
-    std::sort(result.tickets.begin(), result.tickets.end());
+    result.tickets = ticketsOf(masks, settings.fixed, freeNumbers);
 
     result.proof = WheelProof::check(settings.pool, result.tickets, settings.matched, settings.drawnInPool);
     if (!settings.budgetMode() && !result.proof.kept()) {

@@ -43,7 +43,7 @@ Status WheelSettings::check() const
     const int fewestFixedDrawn = std::max(0, drawnInPool - freeNumbers);
     if (matched - fewestFixedDrawn > kNumbersPerDraw - int(fixed.size()))
         return WheelText::fixedLeaveNoRoom(int(fixed.size()), matched);
-    if (ticketBudget < 0 || ticketBudget > kMaxTicketBudget)
+    if (ticketBudget < 0 || ticketBudget > kMaxTickets)
         return WheelText::ticketBudgetOutOfRange(ticketBudget);
     if (!(seconds > 0))
         return WheelText::noTime();

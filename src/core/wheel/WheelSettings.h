@@ -14,7 +14,8 @@ struct WheelSettings {
     static constexpr int kMaxPool = 30;
     static constexpr int kMinMatched = 2;
     static constexpr int kMaxFixed = 5;
-    static constexpr int kMaxTicketBudget = 1000;
+    /** The most tickets a wheel may have, asked for or needed. */
+    static constexpr int kMaxTickets = 1000;
 
     /** The candidates, each 1 … 43, in any order. */
     QList<int> pool;
