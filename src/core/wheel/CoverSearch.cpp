@@ -10,10 +10,12 @@ namespace {
 
 // Work allowed for one ticket count, and for the whole of a budget search, counted in sets visited, each
 // swap counting as kSwapWork besides: the small designs known to us are reached in a thirtieth of a try,
-// and a count that is not there is given up after a second or so.
+// and a count that is not there is given up after a second or so. Every try has kLeastSwaps at least,
+// however many sets a swap visits.
 constexpr qint64 kTryWork = 400'000'000;
 constexpr qint64 kBudgetWork = kTryWork;
 constexpr qint64 kSwapWork = 250;
+constexpr qint64 kLeastSwaps = 200'000;
 // A try that ends within this share of its work lets the next one drop more tickets, at most kMostDropped.
 constexpr qint64 kQuickShare = 64;
 constexpr int kMostDropped = 16;
@@ -202,7 +204,7 @@ qint64 CoverSearch::anneal(qint64 work)
     std::vector<quint32> best = m_tickets;
     qint64 bestWeight = m_unhitWeight;
     double temperature = m_startTemperature;
-    for (qint64 step = 1; m_unhitWeight > 0 && done < work; ++step) {
+    for (qint64 step = 1; m_unhitWeight > 0 && (done < work || step <= kLeastSwaps); ++step) {
         if (step % kStopCheckSteps == 0 && shouldStop())
             break;
         const Swap swap = aimedSwap();
