@@ -13,6 +13,7 @@
 #include "ExchangeCommands.h"
 #include "HistoryCommands.h"
 #include "PredictCommands.h"
+#include "WheelCommands.h"
 
 namespace {
 
@@ -46,7 +47,8 @@ int main(int argc, char* argv[])
 
     // Each group of commands adds its list here.
     const QList<CliCommand> commands = historyCommands() + entryCommands() + backupCommands() + calendarCommands()
-                                      + predictCommands() + exchangeCommands() + backtestCommands();
+                                      + predictCommands() + exchangeCommands() + backtestCommands()
+                                      + wheelCommands();
     const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
         return !words.isEmpty() && c.name == words.first();
     });

@@ -1,0 +1,105 @@
+#include "WheelCommands.h"
+
+#include <cmath>
+
+#include "CliArguments.h"
+#include "entry/PredictionFile.h"
+#include "exchange/CsvTable.h"
+#include "store/HistoryFormat.h"
+#include "text/WheelText.h"
+#include "wheel/WheelCsv.h"
+#include "wheel/WheelMaker.h"
+
+namespace {
+
+const QString kWheelSynopsis = QStringLiteral(
+    "wheel --pool LIST --guarantee T/P [--fixed LIST] [--tickets N] [--seed S] [--seconds X] [--csv FILE]   "
+    "(LIST = 3,11,20 のような数字の並び、T/P = P 個当たれば T 個)");
+
+std::optional<QList<int>> numberList(const QString& text)
+{
+    QList<int> numbers;
+    for (const QString& item : text.split(QLatin1Char(','))) {
+        bool ok = false;
+        numbers.append(item.toInt(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    return numbers;
+}
+
+// Reads the options into settings; false on anything the synopsis does not allow.
+bool readOptions(CliArguments& args, WheelSettings& settings, QString& csvPath)
+{
+    QStringList seen;
+    while (const auto option = args.word()) {
+        const auto value = args.word();
+        if (!value || seen.contains(*option))
+            return false;
+        seen.append(*option);
+        bool ok = true;
+        if (*option == QStringLiteral("--pool") || *option == QStringLiteral("--fixed")) {
+            const auto numbers = numberList(*value);
+            ok = numbers.has_value();
+            (*option == QStringLiteral("--pool") ? settings.pool : settings.fixed) = numbers.value_or(QList<int>());
+        } else if (*option == QStringLiteral("--guarantee")) {
+            const QStringList parts = value->split(QLatin1Char('/'));
+            bool drawnOk = false;
+            settings.matched = parts.first().toInt(&ok);
+            settings.drawnInPool = parts.last().toInt(&drawnOk);
+            ok = ok && drawnOk && parts.size() == 2;
+        } else if (*option == QStringLiteral("--tickets")) {
+            settings.ticketBudget = value->toInt(&ok);
+            ok = ok && settings.ticketBudget >= 1;
+        } else if (*option == QStringLiteral("--seed")) {
+            settings.seed = value->toUInt(&ok);
+        } else if (*option == QStringLiteral("--seconds")) {
+            settings.seconds = value->toDouble(&ok);
+            ok = ok && std::isfinite(settings.seconds) && settings.seconds > 0;
+        } else if (*option == QStringLiteral("--csv")) {
+            csvPath = *value;
+        } else {
+            return false;
+        }
+        if (!ok)
+            return false;
+    }
+    return seen.contains(QStringLiteral("--pool")) && seen.contains(QStringLiteral("--guarantee"));
+}
+
+int wheel(CliContext& context, CliArguments& args)
+{
+    WheelSettings settings;
+    QString csvPath;
+    if (!readOptions(args, settings, csvPath))
+        return context.usage(kWheelSynopsis);
+
+    const Result<WheelResult> made = WheelMaker::make(settings);
+    if (!made.ok())
+        return context.refuse(made.error());
+    const WheelResult& wheel = made.value();
+    if (!csvPath.isEmpty()) {
+        if (const Status fault = CsvTable::save(csvPath, WheelCsv::encode(wheel.tickets)))
+            return context.refuse(*fault);
+    }
+    if (wheel.timedOut)
+        context.warn(WheelText::searchTimedOut(settings.seconds));
+
+    QString text;
+    for (const QList<int>& ticket : wheel.tickets)
+        text += PredictionFile::numbersText(PredictionRecord{0, 0, ticket}) + QLatin1Char('\n');
+    text += QStringLiteral("tickets %1 bound %2\n").arg(wheel.tickets.size()).arg(wheel.lowerBound);
+    text += QStringLiteral("odds");
+    for (int k = 3; k <= kNumbersPerDraw; ++k)
+        text += QStringLiteral(" %1 %2").arg(k).arg(wheel.odds.bestProbability(k), 0, 'g', 6);
+    text += QStringLiteral("\nproof %1 %2\n").arg(wheel.proof.checked).arg(wheel.proof.missedCount);
+    context.out() << text;
+    return 0;
+}
+
+} // namespace
+
+QList<CliCommand> wheelCommands()
+{
+    return {{QStringLiteral("wheel"), kWheelSynopsis, wheel, reads}};
+}

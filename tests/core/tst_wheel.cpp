@@ -1,0 +1,313 @@
+#include <QTest>
+
+#include <bit>
+#include <numeric>
+
+#include "text/WheelText.h"
+#include "wheel/Binomial.h"
+#include "wheel/WheelMaker.h"
+
+class TestWheel : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void proofAgreesWithADirectCount_data();
+    void proofAgreesWithADirectCount();
+    void oddsAgreeWithEveryDraw_data();
+    void oddsAgreeWithEveryDraw();
+    void fixedNumbersInEveryTicket_data();
+    void fixedNumbersInEveryTicket();
+    void sameSeedSameTickets();
+    void stoppedSearchGivesAWholeWheel_data();
+    void stoppedSearchGivesAWholeWheel();
+    void badSettingsRefused_data();
+    void badSettingsRefused();
+    void knownAnswersReached_data();
+    void knownAnswersReached();
+};
+
+namespace {
+
+using Tickets = QList<QList<int>>;
+
+QList<int> numbersFrom(int first, int count)
+{
+    QList<int> numbers(count);
+    std::iota(numbers.begin(), numbers.end(), first);
+    return numbers;
+}
+
+quint64 maskOf(const QList<int>& numbers)
+{
+    quint64 mask = 0;
+    for (const int n : numbers)
+        mask |= quint64(1) << n;
+    return mask;
+}
+
+// Calls f with the mask of every k-set of the numbers, one set after another.
+template <typename F>
+void forEachSet(const QList<int>& numbers, int k, quint64 chosen, qsizetype from, const F& f)
+{
+    if (k == 0) {
+        f(chosen);
+        return;
+    }
+    for (qsizetype i = from; i + k <= numbers.size(); ++i)
+        forEachSet(numbers, k - 1, chosen | quint64(1) << numbers[i], i + 1, f);
+}
+
+WheelSettings settingsOf(QList<int> pool, int matched, int drawnInPool)
+{
+    WheelSettings settings;
+    settings.pool = std::move(pool);
+    settings.matched = matched;
+    settings.drawnInPool = drawnInPool;
+    settings.seconds = 30;
+    return settings;
+}
+
+} // namespace
+
+void TestWheel::proofAgreesWithADirectCount_data()
+{
+    QTest::addColumn<QList<int>>("pool");
+    QTest::addColumn<Tickets>("tickets");
+    QTest::addColumn<int>("matched");
+    QTest::addColumn<int>("drawnInPool");
+    // The six-number sets of 1 … 7 without 6 and without 7: only 1 … 5 lies in none of them.
+    Tickets fiveOfSeven;
+    for (int left = 1; left <= 5; ++left) {
+        QList<int> ticket = numbersFrom(1, 7);
+        ticket.removeOne(left);
+        fiveOfSeven.append(ticket);
+    }
+    QTest::newRow("misses one p-set") << numbersFrom(1, 7) << fiveOfSeven << 5 << 5;
+    QTest::newRow("lotto design 4 if 6") << numbersFrom(1, 9)
+                                         << Tickets{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {4, 5, 6, 7, 8, 9}} << 4 << 6;
+    QTest::newRow("two of three groups") << numbersFrom(1, 9)
+                                         << Tickets{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}} << 4 << 6;
+    QTest::newRow("pool of eleven, 3 if 4") << QList<int>{3, 8, 11, 17, 20, 24, 29, 33, 36, 40, 43}
+                                            << Tickets{{3, 8, 11, 17, 20, 24}, {24, 29, 33, 36, 40, 43},
+                                                       {3, 11, 20, 29, 36, 43}}
+                                            << 3 << 4;
+}
+
+void TestWheel::proofAgreesWithADirectCount()
+{
+    QFETCH(QList<int>, pool);
+    QFETCH(Tickets, tickets);
+    QFETCH(int, matched);
+    QFETCH(int, drawnInPool);
+    qint64 sets = 0;
+    qint64 missed = 0;
+    forEachSet(pool, drawnInPool, 0, 0, [&](quint64 set) {
+        ++sets;
+        bool held = false;
+        for (const QList<int>& ticket : tickets)
+            held = held || std::popcount(maskOf(ticket) & set) >= matched;
+        missed += held ? 0 : 1;
+    });
+    const WheelProof proof = WheelProof::check(pool, tickets, matched, drawnInPool);
+    QCOMPARE(proof.checked, sets);
+    QCOMPARE(proof.checked, binomial(int(pool.size()), drawnInPool));
+    QCOMPARE(proof.missedCount, missed);
+    QCOMPARE(proof.kept(), missed == 0);
+    QCOMPARE(proof.missed.size(), std::min<qsizetype>(missed, WheelProof::kShownMisses));
+    if (QByteArray(QTest::currentDataTag()) == "misses one p-set")
+        QCOMPARE(proof.missed, (Tickets{{1, 2, 3, 4, 5}}));
+    for (const QList<int>& set : proof.missed) {
+        for (const QList<int>& ticket : tickets)
+            QVERIFY(std::popcount(maskOf(ticket) & maskOf(set)) < matched);
+    }
+}
+
+void TestWheel::oddsAgreeWithEveryDraw_data()
+{
+    QTest::addColumn<Tickets>("tickets");
+    QTest::newRow("one ticket") << Tickets{{3, 11, 20, 28, 35, 42}};
+    QTest::newRow("two tickets sharing three") << Tickets{{1, 2, 3, 4, 5, 6}, {4, 5, 6, 7, 8, 9}};
+    QTest::newRow("three tickets") << Tickets{{1, 2, 3, 4, 5, 6}, {1, 7, 13, 19, 25, 31}, {38, 39, 40, 41, 42, 43}};
+}
+
+void TestWheel::oddsAgreeWithEveryDraw()
+{
+    QFETCH(Tickets, tickets);
+    std::array<qint64, 7> best{};
+    std::array<qint64, 7> ticketsHolding{};
+    forEachSet(numbersFrom(1, 43), 6, 0, 0, [&](quint64 draw) {
+        int most = 0;
+        for (const QList<int>& ticket : tickets) {
+            const int held = std::popcount(maskOf(ticket) & draw);
+            ++ticketsHolding[std::size_t(held)];
+            most = std::max(most, held);
+        }
+        ++best[std::size_t(most)];
+    });
+    const WheelOdds odds = WheelOdds::of(tickets);
+    QCOMPARE(odds.bestHolds, best);
+    for (int k = 0; k <= 6; ++k) {
+        QCOMPARE(odds.expectedTickets[std::size_t(k)], double(ticketsHolding[std::size_t(k)]) / WheelOdds::kDraws);
+        // One ticket follows the hypergeometric law.
+        if (tickets.size() == 1)
+            QCOMPARE(odds.bestHolds[std::size_t(k)], binomial(6, k) * binomial(37, 6 - k));
+    }
+}
+
+void TestWheel::fixedNumbersInEveryTicket_data()
+{
+    QTest::addColumn<int>("ticketBudget");
+    QTest::newRow("smallest wheel") << 0;
+    QTest::newRow("four tickets") << 4;
+}
+
+void TestWheel::fixedNumbersInEveryTicket()
+{
+    QFETCH(int, ticketBudget);
+    WheelSettings settings = settingsOf({2, 5, 9, 14, 17, 21, 26, 30, 33, 38, 41, 43}, 3, 4);
+    settings.fixed = {9, 33};
+    settings.ticketBudget = ticketBudget;
+    const Result<WheelResult> wheel = WheelMaker::make(settings);
+    QVERIFY(wheel.ok());
+    QVERIFY(!wheel.value().tickets.isEmpty());
+    for (const QList<int>& ticket : wheel.value().tickets) {
+        QCOMPARE(ticket.size(), 6);
+        QVERIFY(ticket.contains(9) && ticket.contains(33));
+        QVERIFY(std::all_of(ticket.begin(), ticket.end(), [&](int n) { return settings.pool.contains(n); }));
+    }
+    if (ticketBudget == 0)
+        QVERIFY(wheel.value().proof.kept());
+    else
+        QVERIFY(wheel.value().tickets.size() <= ticketBudget);
+}
+
+void TestWheel::sameSeedSameTickets()
+{
+    WheelSettings settings = settingsOf({1, 4, 7, 10, 13, 16, 19, 22, 25, 28}, 3, 4);
+    settings.seed = 20261207;
+    const Result<WheelResult> first = WheelMaker::make(settings);
+    const Result<WheelResult> second = WheelMaker::make(settings);
+    QVERIFY(first.ok() && second.ok());
+    QVERIFY(!first.value().timedOut);
+    QCOMPARE(first.value().tickets, second.value().tickets);
+    settings.ticketBudget = 3;
+    QCOMPARE(WheelMaker::make(settings).value().tickets, WheelMaker::make(settings).value().tickets);
+}
+
+void TestWheel::stoppedSearchGivesAWholeWheel_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("cancelled") << true;
+    QTest::newRow("out of time") << false;
+}
+
+void TestWheel::stoppedSearchGivesAWholeWheel()
+{
+    QFETCH(bool, cancel);
+    WheelSettings settings = settingsOf(numbersFrom(1, 20), 4, 4);
+    settings.seconds = cancel ? 60 : 0.5;
+    std::atomic_bool cancelled = false;
+    QList<WheelProgress> reports;
+    WheelControl control;
+    control.cancel = &cancelled;
+    control.progress = [&](const WheelProgress& progress) {
+        reports.append(progress);
+        cancelled = cancel;
+    };
+    const Result<WheelResult> wheel = WheelMaker::make(settings, control);
+    QVERIFY(wheel.ok());
+    QCOMPARE(wheel.value().cancelled, cancel);
+    QCOMPARE(wheel.value().timedOut, !cancel);
+    QVERIFY(wheel.value().proof.kept());
+    QVERIFY(!reports.isEmpty());
+    QCOMPARE(qsizetype(reports.last().tickets), wheel.value().tickets.size());
+    QVERIFY(reports.last().elapsedSeconds < settings.seconds + 1);
+}
+
+void TestWheel::badSettingsRefused_data()
+{
+    QTest::addColumn<WheelSettings>("settings");
+    QTest::addColumn<QString>("message");
+    const QList<int> twelve = numbersFrom(1, 12);
+    WheelSettings settings = settingsOf({1, 2, 3, 4, 5, 6, 7, 3}, 3, 3);
+    QTest::newRow("duplicate") << settings << WheelText::numberRepeated(3).text;
+    settings.pool = {1, 2, 3, 4, 5, 6, 44};
+    QTest::newRow("out of range") << settings << WheelText::numberOutOfRange(44).text;
+    settings.pool = {0, 2, 3, 4, 5, 6, 7};
+    QTest::newRow("zero") << settings << WheelText::numberOutOfRange(0).text;
+    settings.pool = {1, 2, 3, 4, 5, 6};
+    QTest::newRow("fewer than seven") << settings << WheelText::poolSize(6).text;
+    settings.pool = numbersFrom(1, 31);
+    QTest::newRow("more than thirty") << settings << WheelText::poolSize(31).text;
+    settings.pool = {1, 2, 3, 4, 5};
+    settings.drawnInPool = 6;
+    QTest::newRow("p beyond the pool") << settings << WheelText::guaranteeBeyondPool(6, 5).text;
+    settings = settingsOf(twelve, 4, 3);
+    QTest::newRow("t above p") << settings << WheelText::guaranteeOutOfRange(4, 3).text;
+    settings = settingsOf(twelve, 1, 3);
+    QTest::newRow("t below two") << settings << WheelText::guaranteeOutOfRange(1, 3).text;
+    settings = settingsOf(twelve, 3, 7);
+    QTest::newRow("p above six") << settings << WheelText::guaranteeOutOfRange(3, 7).text;
+    settings = settingsOf(twelve, 3, 3);
+    settings.fixed = {5, 13};
+    QTest::newRow("fixed outside the pool") << settings << WheelText::fixedOutsidePool(13).text;
+    settings.fixed = {1, 2, 3, 4, 5, 6};
+    QTest::newRow("six fixed") << settings << WheelText::tooManyFixed(6).text;
+    settings = settingsOf(twelve, 5, 5);
+    settings.fixed = {1, 2};
+    QTest::newRow("fixed leave no room") << settings << WheelText::fixedLeaveNoRoom(2, 5).text;
+    settings = settingsOf(twelve, 3, 3);
+    settings.ticketBudget = 1001;
+    QTest::newRow("budget too large") << settings << WheelText::ticketBudgetOutOfRange(1001).text;
+    settings = settingsOf(numbersFrom(1, 30), 5, 5);
+    QTest::newRow("too many tickets needed") << settings << WheelText::wheelTooLarge(23755, 1000).text;
+}
+
+void TestWheel::badSettingsRefused()
+{
+    QFETCH(WheelSettings, settings);
+    QFETCH(QString, message);
+    const Result<WheelResult> wheel = WheelMaker::make(settings);
+    QVERIFY(!wheel.ok());
+    QCOMPARE(wheel.error().text, message);
+}
+
+void TestWheel::knownAnswersReached_data()
+{
+    QTest::addColumn<int>("pool");
+    QTest::addColumn<int>("matched");
+    QTest::addColumn<int>("drawnInPool");
+    QTest::addColumn<int>("known");
+    QTest::addColumn<int>("bound");
+    QTest::newRow("12 numbers 3 if 3") << 12 << 3 << 3 << 15 << 14;
+    QTest::newRow("7 numbers 5 if 5") << 7 << 5 << 5 << 6 << 6;
+    QTest::newRow("8 numbers 5 if 5") << 8 << 5 << 5 << 12 << 12;
+    QTest::newRow("9 numbers 5 if 5") << 9 << 5 << 5 << 30 << 27;
+    QTest::newRow("10 numbers 5 if 5") << 10 << 5 << 5 << 50 << 44;
+    QTest::newRow("9 numbers 4 if 6") << 9 << 4 << 6 << 3 << 2;
+    QTest::newRow("12 numbers 4 if 6") << 12 << 4 << 6 << 6 << 4;
+    QTest::newRow("12 numbers 3 if 5") << 12 << 3 << 5 << 2 << 2;
+    QTest::newRow("16 numbers 3 if 6") << 16 << 3 << 6 << 6 << 3;
+    QTest::newRow("12 numbers 5 if 5, Steiner system") << 12 << 5 << 5 << 132 << 132;
+}
+
+void TestWheel::knownAnswersReached()
+{
+    QFETCH(int, pool);
+    QFETCH(int, matched);
+    QFETCH(int, drawnInPool);
+    QFETCH(int, known);
+    QFETCH(int, bound);
+    // A pool away from 1 so that the numbers, not their places, are checked.
+    const Result<WheelResult> wheel = WheelMaker::make(settingsOf(numbersFrom(20, pool), matched, drawnInPool));
+    QVERIFY(wheel.ok());
+    QCOMPARE(wheel.value().lowerBound, bound);
+    QVERIFY2(wheel.value().tickets.size() <= known, qPrintable(QString::number(wheel.value().tickets.size())));
+    QVERIFY(wheel.value().proof.kept());
+    QCOMPARE(wheel.value().proof.checked, binomial(pool, drawnInPool));
+    QCOMPARE(std::accumulate(wheel.value().odds.bestHolds.begin(), wheel.value().odds.bestHolds.end(), qint64(0)),
+             WheelOdds::kDraws);
+}
+
+QTEST_GUILESS_MAIN(TestWheel)
+#include "tst_wheel.moc"
