@@ -36,6 +36,8 @@ vemo_install_gzipped(${VEMO_LINUX_DIR}/vemo-cli.1 ${CMAKE_INSTALL_MANDIR}/man1)
 # What Debian asks of every package's documentation folder: the licence terms and the package's changelog.
 set(VEMO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/nurugata)
 install(FILES ${VEMO_LINUX_DIR}/debian/copyright DESTINATION ${VEMO_DOC_DIR})
+install(FILES ${VEMO_LINUX_DIR}/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME nurugata)
 configure_file(${VEMO_LINUX_DIR}/debian/changelog ${CMAKE_BINARY_DIR}/changelog.Debian COPYONLY)
 vemo_install_gzipped(${CMAKE_BINARY_DIR}/changelog.Debian ${VEMO_DOC_DIR})
 get_property(VEMO_GZIPPED_FILES GLOBAL PROPERTY VEMO_GZIPPED)
