@@ -50,12 +50,13 @@ QFont CMainFrame::textFont()
 
 void CMainFrame::start()
 {
-    if (COpeningWnd* opening = COpeningWnd::showOpening(this))
-        connect(opening, &COpeningWnd::finished, this, &CMainFrame::handleOpeningFinished);
     m_view->initialUpdate();
     move(0, 0);
     showFullScreen();
     m_view->setFocus();
+    // Opened after the frame as a window of it: a window manager keeps it above the full-screen frame.
+    if (COpeningWnd* opening = COpeningWnd::showOpening(this))
+        connect(opening, &COpeningWnd::finished, this, &CMainFrame::handleOpeningFinished);
 }
 
 void CMainFrame::makeWayForBrowser()

@@ -46,7 +46,8 @@ COpeningWnd* COpeningWnd::showOpening(QWidget* mainWindow)
 }
 
 COpeningWnd::COpeningWnd(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    // A splash window belongs to the main window, which a window manager stacks it above.
+    : QWidget(mainWindow, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_mainWindow(mainWindow),
       m_picture(ScreenScale::width(), ScreenScale::height()),
       m_headingFont(JapaneseFonts::font(JapaneseFonts::kMincho, ScreenScale::y(24), 900)),

@@ -190,3 +190,18 @@ void BrowserService::closeTestBrowser()
 {
     closeBrowser(testBrowser());
 }
+
+bool BrowserService::canStart(const QString& browserPath)
+{
+    if (PathSettings::isWindowsPath(browserPath))
+        return false;
+    const QString program = commandOf(browserPath, QString()).program;
+    // A name without a folder is looked up on the PATH, as starting it does.
+    const QFileInfo file(program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program));
+    return !program.isEmpty() && file.isFile() && file.isExecutable();
+}
+
+QString BrowserService::desktopBrowser()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+}

@@ -70,7 +70,6 @@ std::optional<QString> BrowserSettings::browserPathFromDialog() const
     QFileDialog dialog(m_owner, BrowserText::browserDialogTitle());
     // Qt's own dialog, since only it lists executables alone and takes the button captions.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(BrowserText::browserDialogFilter());
@@ -83,7 +82,7 @@ std::optional<QString> BrowserSettings::browserPathFromDialog() const
     dialog.resize(dialog.sizeHint());
     const QRect screen = (m_owner ? m_owner->screen() : QGuiApplication::primaryScreen())->geometry();
     dialog.move(screen.x() + (screen.width() - dialog.width()) / 2, screen.y() + (screen.height() - dialog.height()) / 2);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (MessageService::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

@@ -86,7 +86,7 @@ std::optional<QString> CsvExchange::chooseFile(Purpose purpose) const
     dialog.setLabelText(QFileDialog::FileType, ExchangeText::dialogFileType());
     dialog.setLabelText(QFileDialog::Accept, ExchangeText::dialogAccept());
     dialog.setLabelText(QFileDialog::Reject, ExchangeText::dialogReject());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (MessageService::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
