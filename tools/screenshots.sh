@@ -33,7 +33,7 @@ if [ "$1" = --session ]; then
     sleep 4
     shot main
     keys alt+d && shot data-menu 0.5 && keys Escape Escape
-    keys alt+d i && shot data-entry && keys Escape
+    keys alt+d i && shot registrant-offer && keys Escape && shot data-entry && keys Escape
     keys alt+d y && shot registrants && keys Escape
     keys alt+d u && shot undo-question && keys Escape
     keys alt+d o && shot csv-export && keys Escape
@@ -42,7 +42,7 @@ if [ "$1" = --session ]; then
     keys alt+g p && shot pattern-graph
     keys alt+g n && shot appearance-numbers
     keys alt+g q && shot history-graph
-    keys alt+g t && shot hit-count && keys Escape && shot hit-count-screen
+    keys alt+g t && shot hit-count-offer && keys Escape && shot hit-count
     keys alt+s && shot latest-pattern && keys ctrl+Tab && shot latest-pattern-next-tab && keys Escape
     keys alt+c && shot number-card && keys Escape
     keys alt+k r && shot random-god

@@ -493,6 +493,12 @@ void CVemoView::refreshAfterHistoryEdit()
     repaintAll();
 }
 
+void CVemoView::refreshAfterHistoryEdit(const QString& note)
+{
+    refreshAfterHistoryEdit();
+    Q_EMIT historyEditNoted(note);
+}
+
 void CVemoView::undoHistoryChange()
 {
     const QList<BackupName> kept = m_doc.history().backups();
@@ -507,7 +513,7 @@ void CVemoView::undoHistoryChange()
         MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
         return;
     }
-    refreshAfterHistoryEdit();
+    refreshAfterHistoryEdit(StoreText::undoneNote(m_doc.history().drawCount()));
 }
 
 void CVemoView::showAppearance(int partner)
