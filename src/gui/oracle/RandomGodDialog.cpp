@@ -119,7 +119,8 @@ RandomGodDialog::RandomGodDialog(CVemoView& view)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     nameControl(this, kDialogId, QStringLiteral("RandomGodDialog"));
-    setWindowTitle(OracleText::title());
+    // A window manager centres the title itself: the blanks that centred it on Windows would push it out of the bar.
+    setWindowTitle(OracleText::title().trimmed());
     setWindowIcon(Pictures::icon(kIconId));
     setFont(dialogFont());
     setFixedSize(m_units.x(kClientUnits.width()), m_units.y(kClientUnits.height()));
