@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
@@ -23,6 +24,7 @@
 #include "entry/NumberCard.h"
 #include "oracle/RandomGodDialog.h"
 #include "patterns/LatestPatternDialog.h"
+#include "predict/BacktestWindow.h"
 #include "store/PathSettings.h"
 
 using namespace std::chrono_literals;
@@ -106,7 +108,8 @@ void whenModalShows(QObject* owner, std::function<void(Window*)> work)
 /**
  * The program on an X screen with a window manager, as on a player's desktop: boxes open above the
  * dialog they come from and take the focus, the opening window is seen over the main window, which
- * then has the focus, and the menu bar's own mnemonics open their windows. Run under
+ * then has the focus, the menu bar's own mnemonics open their windows, and the backtest window stays
+ * above the main window. Run under
  * tools/under-window-manager.sh.
  */
 class TestDesktop : public QObject {
@@ -118,6 +121,7 @@ private Q_SLOTS:
     void openingWindowIsSeenAboveTheMainWindow();
     void boxesOpenAboveTheirDialogWithTheFocus();
     void menuMnemonicsOpenTheirWindows();
+    void backtestWindowStaysAboveTheMainWindow();
 
 private:
     void startProgram();
@@ -250,6 +254,31 @@ void TestDesktop::menuMnemonicsOpenTheirWindows()
         // The bar is left as it was, nothing highlighted.
         QTRY_VERIFY2(!frame->menuBar()->activeAction(), qPrintable(keys.join(QLatin1Char(' '))));
     }
+}
+
+void TestDesktop::backtestWindowStaysAboveTheMainWindow()
+{
+    startProgram();
+    CMainFrame* frame = m_program->frame();
+    QVERIFY(m_program->choose(MenuCommand::kBacktest));
+    const QPointer<BacktestWindow> backtest = frame->findChild<BacktestWindow*>();
+    QVERIFY(backtest && QTest::qWaitForWindowActive(backtest));
+    QTRY_COMPARE(focusedWindow(), backtest->winId());
+    const QPoint inside = backtest->mapToGlobal(backtest->rect().center());
+
+    // A click on the main window beside it takes the focus there, and the window stays in view above it.
+    const QPoint beside(2, ScreenScale::height() - 2);
+    QVERIFY(!backtest->frameGeometry().contains(beside));
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(beside.x()),
+             QString::number(beside.y()), QStringLiteral("click"), QStringLiteral("1")});
+    QTRY_COMPARE(focusedWindow(), frame->winId());
+    QVERIFY(onTopAt(backtest, inside));
+
+    // Chosen again, it has the focus; Escape closes it.
+    QVERIFY(m_program->choose(MenuCommand::kBacktest));
+    QTRY_COMPARE(focusedWindow(), backtest->winId());
+    pressKeys(QStringLiteral("Escape"));
+    QTRY_VERIFY(!backtest);
 }
 
 QTEST_MAIN(TestDesktop)

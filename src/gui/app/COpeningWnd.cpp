@@ -42,6 +42,8 @@ COpeningWnd* COpeningWnd::showOpening(QWidget* mainWindow)
     s_window->setGeometry(0, 0, ScreenScale::width(), ScreenScale::height());
     s_window->show();
     s_window->repaint();
+    // The time counts from when it is seen, and nothing can end it while it is being shown.
+    s_window->m_closeTimer.start(s_displayTime);
     return s_window;
 }
 
@@ -64,7 +66,6 @@ COpeningWnd::COpeningWnd(QWidget* mainWindow)
 
     m_closeTimer.setSingleShot(true);
     connect(&m_closeTimer, &QTimer::timeout, this, &COpeningWnd::handleDisplayTimeOver);
-    m_closeTimer.start(s_displayTime);
     connect(&m_animationTimer, &QTimer::timeout, this, [this] { repaint(m_animationRegion); });
     m_animationTimer.start(std::chrono::milliseconds(100));
     setEnabled(false);

@@ -20,7 +20,8 @@ class QTableWidget;
 
 /**
  * The modeless window that scores every data-god setting on the history, off the user-interface
- * thread, and shows the heat maps of z, the best 20 settings and how high luck alone reaches.
+ * thread, and shows the heat maps of z, the best 20 settings and how high luck alone reaches. A tool
+ * window of the main window that stays above it; 閉じる and Escape close it.
  */
 class BacktestWindow : public QWidget {
     Q_OBJECT
@@ -39,6 +40,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     explicit BacktestWindow(CVemoView& view);
@@ -54,6 +56,7 @@ private:
     void showMaps();
     void fillTable();
     void requestSelected();
+    void keepClearOfResults();
 
     CVemoView& m_view;
     QComboBox* m_draws = nullptr;
