@@ -45,8 +45,9 @@ if [ "$1" = --session ]; then
     keys alt+g t && shot hit-count-offer && keys Escape && shot hit-count
     keys alt+s && shot latest-pattern && keys ctrl+Tab && shot latest-pattern-next-tab && keys Escape
     keys alt+c && shot number-card && keys Escape
-    keys alt+k r && shot random-god
+    keys alt+k r && shot random-god && keys Escape
     keys alt+k Down Down Down Return && shot random-god-colour && keys Escape
+    keys alt+k Down Down Down Down Return && shot random-god-number && keys Escape
     keys alt+k m && shot data-god-settings && keys Escape
     keys alt+k b && shot backtest 3 && keys Escape
     keys alt+f b v && shot browser-file-dialog && keys Escape
