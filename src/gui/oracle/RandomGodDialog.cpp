@@ -233,8 +233,8 @@ void RandomGodDialog::createLuckyNumber()
         m_digitLabels[place]->setFont(digitFont);
         auto* spin = new UpDownControl(Qt::Horizontal, kSpinIds[place], this);
         nameControl(spin, kSpinIds[place], spinNames[place]);
-        // Right under its digit, so that it is plainly the digit's own.
-        spin->setGeometry(m_units.rect(kDigitLefts[place] - 4, 50, 15, 11));
+        // Beside its digit's box, level with the digit, so that it is plainly the digit's own.
+        spin->setGeometry(m_units.rect(kDigitLefts[place] + 21, 34, 15, 11));
         connect(spin, &UpDownControl::stepped, this, [this, place](int delta) { stepDigit(place, delta); });
         m_spins[place] = spin;
     }
