@@ -271,11 +271,12 @@ void TestDesktop::menuMnemonicsOpenTheirWindows()
         QTRY_COMPARE(focusedWindow(), frame->winId());
         for (const QString& key : keys)
             pressKeys(key);
-        QWidget* opened = nullptr;
+        QPointer<QWidget> opened;
         QTRY_VERIFY2((opened = shown(keys.last().back())), qPrintable(keys.join(QLatin1Char(' '))));
         QTRY_COMPARE(focusedWindow(), opened->winId());
         pressKeys(QStringLiteral("Escape"));
-        QTRY_VERIFY(!opened->isVisible());
+        // Closed, it may go at once.
+        QTRY_VERIFY(!opened || !opened->isVisible());
         // The bar is left as it was, nothing highlighted.
         QTRY_VERIFY2(!frame->menuBar()->activeAction(), qPrintable(keys.join(QLatin1Char(' '))));
     }
