@@ -20,8 +20,8 @@
 #include "TestHistory.h"
 #include "TestProgram.h"
 #include "app/CMainFrame.h"
-#include "app/CVemoView.h"
 #include "app/COpeningWnd.h"
+#include "app/CVemoView.h"
 #include "app/MainMenu.h"
 #include "app/ScreenScale.h"
 #include "entry/DataEntryDialog.h"
@@ -54,9 +54,9 @@ WId focusedWindow()
 // manager's frame there, which holds the program's window.
 bool onTopAt(const QWidget* window, QPoint global)
 {
-    const QString location = xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
-                                      QString::number(global.y()), QStringLiteral("getmouselocation"),
-                                      QStringLiteral("--shell")});
+    const QString location =
+        xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
+                 QString::number(global.y()), QStringLiteral("getmouselocation"), QStringLiteral("--shell")});
     const QStringList lines = location.split(QLatin1Char('\n'));
     const auto frameLine = std::find_if(lines.cbegin(), lines.cend(),
                                         [](const QString& line) { return line.startsWith(QStringLiteral("WINDOW=")); });
@@ -66,7 +66,8 @@ bool onTopAt(const QWidget* window, QPoint global)
     if (frame == window->winId())
         return true;
     QProcess children;
-    children.start(QStringLiteral("xwininfo"), {QStringLiteral("-children"), QStringLiteral("-id"), QString::number(frame)});
+    children.start(QStringLiteral("xwininfo"),
+                   {QStringLiteral("-children"), QStringLiteral("-id"), QString::number(frame)});
     if (!children.waitForFinished(10000))
         return false;
     const QString wanted = QStringLiteral("0x%1 ").arg(window->winId(), 0, 16);
@@ -78,8 +79,9 @@ template <typename Control>
 Control* control(const QWidget* dialog, int id)
 {
     const QList<Control*> found = dialog->findChildren<Control*>();
-    const auto match = std::find_if(found.cbegin(), found.cend(),
-                                    [id](const Control* widget) { return widget->property("controlId").toInt() == id; });
+    const auto match = std::find_if(found.cbegin(), found.cend(), [id](const Control* widget) {
+        return widget->property("controlId").toInt() == id;
+    });
     return match == found.cend() ? nullptr : *match;
 }
 
@@ -134,8 +136,7 @@ void whenModalShows(QObject* owner, std::function<void(Window*)> work)
  * The program on an X screen with a window manager, as on a player's desktop: boxes open above the
  * dialog they come from and take the focus, the opening window is seen over the main window, which
  * then has the focus, the menu bar's own mnemonics open their windows, and the backtest window stays
- * above the main window. Run under
- * tools/under-window-manager.sh.
+ * above the main window. Run under tools/under-window-manager.sh.
  */
 class TestDesktop : public QObject {
     Q_OBJECT

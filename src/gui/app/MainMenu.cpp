@@ -46,9 +46,10 @@ bool MainMenu::eventFilter(QObject* watched, QEvent* event)
 
 QAction* MainMenu::barCommandWithMnemonic(int key) const
 {
+    const QKeySequence typed(QKeyCombination(Qt::AltModifier, Qt::Key(key)));
     const QList<QAction*> items = m_bar->actions();
     for (QAction* item : items) {
-        if (!item->menu() && item->isEnabled() && QKeySequence::mnemonic(item->text()) == QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key))))
+        if (!item->menu() && item->isEnabled() && QKeySequence::mnemonic(item->text()) == typed)
             return item;
     }
     return nullptr;
