@@ -27,7 +27,7 @@ xvfb=$!
 tries=0
 until [ -s "$scratch/display" ]; do
     tries=$((tries + 1))
-    if [ $tries -gt 100 ] || ! kill -0 $xvfb 2>/dev/null; then
+    if [ $tries -gt 300 ] || ! kill -0 $xvfb 2>/dev/null; then
         cat "$scratch/xvfb.log" >&2
         echo "$0: Xvfb did not start" >&2
         exit 2
@@ -43,7 +43,7 @@ wm=$!
 tries=0
 until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
     tries=$((tries + 1))
-    if [ $tries -gt 100 ] || ! kill -0 $wm 2>/dev/null; then
+    if [ $tries -gt 300 ] || ! kill -0 $wm 2>/dev/null; then
         cat "$scratch/openbox.log" >&2
         echo "$0: openbox did not start" >&2
         exit 2
