@@ -18,34 +18,50 @@ endforeach()
 install(FILES ${VEMO_LINUX_DIR}/vemo-cli.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME vemo-cli)
 
-# Manual pages are installed compressed, as Debian keeps them.
-find_program(VEMO_GZIP gzip)
-foreach(page vemo.1 vemo-cli.1)
-    if(VEMO_GZIP)
-        add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man/${page}.gz
-                           COMMAND ${CMAKE_COMMAND} -E copy ${VEMO_LINUX_DIR}/${page} ${CMAKE_BINARY_DIR}/man/${page}
-                           COMMAND ${VEMO_GZIP} -9nf ${CMAKE_BINARY_DIR}/man/${page}
-                           DEPENDS ${VEMO_LINUX_DIR}/${page} VERBATIM)
-        list(APPEND VEMO_MAN_PAGES ${CMAKE_BINARY_DIR}/man/${page}.gz)
-    else()
-        list(APPEND VEMO_MAN_PAGES ${VEMO_LINUX_DIR}/${page})
-    endif()
-endforeach()
-add_custom_target(man_pages ALL DEPENDS ${VEMO_MAN_PAGES})
-install(FILES ${VEMO_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages and the changelog are installed compressed, as Debian keeps them.
+find_program(VEMO_GZIP gzip REQUIRED)
+function(vemo_install_gzipped source destination)
+    cmake_path(GET source FILENAME name)
+    set(gzipped ${CMAKE_BINARY_DIR}/gzipped/${name}.gz)
+    add_custom_command(OUTPUT ${gzipped}
+                       COMMAND ${CMAKE_COMMAND} -E copy ${source} ${CMAKE_BINARY_DIR}/gzipped/${name}
+                       COMMAND ${VEMO_GZIP} -9nf ${CMAKE_BINARY_DIR}/gzipped/${name}
+                       DEPENDS ${source} VERBATIM)
+    set_property(GLOBAL APPEND PROPERTY VEMO_GZIPPED ${gzipped})
+    install(FILES ${gzipped} DESTINATION ${destination})
+endfunction()
+vemo_install_gzipped(${VEMO_LINUX_DIR}/vemo.1 ${CMAKE_INSTALL_MANDIR}/man1)
+vemo_install_gzipped(${VEMO_LINUX_DIR}/vemo-cli.1 ${CMAKE_INSTALL_MANDIR}/man1)
+
+# What Debian asks of every package's documentation folder: the licence terms and the package's changelog.
+set(VEMO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/nurugata)
+install(FILES ${VEMO_LINUX_DIR}/debian/copyright DESTINATION ${VEMO_DOC_DIR})
+install(FILES ${VEMO_LINUX_DIR}/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME nurugata)
+configure_file(${VEMO_LINUX_DIR}/debian/changelog ${CMAKE_BINARY_DIR}/changelog.Debian COPYONLY)
+vemo_install_gzipped(${CMAKE_BINARY_DIR}/changelog.Debian ${VEMO_DOC_DIR})
+get_property(VEMO_GZIPPED_FILES GLOBAL PROPERTY VEMO_GZIPPED)
+add_custom_target(gzipped_docs ALL DEPENDS ${VEMO_GZIPPED_FILES})
 
 set(CPACK_PACKAGE_NAME nurugata)
 set(CPACK_PACKAGE_VENDOR Quorvanex)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "analysis and prediction for the VEMO6 number lottery (Japanese)")
+# Debian shows the description as it stands: lines under 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "ヌルガタ (Nurugata) keeps the history of the VEMO6 number lottery, in which each draw picks six main numbers
-out of 1 to 43, and shows how each number has appeared: hit and miss patterns, bar graphs, appearance counts
-and a graph of the main numbers draw by draw. Five data gods predict every draw and their hits are counted,
-five registrants keep their own predictions, and the random god gives lucky numbers. The program and its
-manual are in Japanese; vemo-cli works on the same data from the command line.")
+    "ヌルガタ (Nurugata) keeps the history of the VEMO6 number lottery, in which
+each draw picks six main numbers out of 1 to 43, and shows how each number
+has appeared: hit and miss patterns, bar graphs, appearance counts and a
+graph of the main numbers draw by draw. Five data gods predict every draw
+and their hits are counted, five registrants keep their own predictions,
+and the random god gives lucky numbers.
+
+The program and its manual are in Japanese; vemo-cli works on the same data
+from the command line.")
 set(CPACK_PACKAGE_CONTACT "Seed e6fa195e maintainers <maintainers@users.noreply.c-seed-e6fa195e.example>")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The first Debian revision of the upstream version: its changelog is changelog.Debian.gz.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from dpkg-shlibdeps; the fonts that the windows name, and the desktop's opener, are

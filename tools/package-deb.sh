@@ -1,7 +1,7 @@
 #!/bin/sh
-# Makes the Debian package from a built folder (default: build) and checks it: its dependencies, the program's
-# files, no maintainer scripts (removing the package never touches a user's data), and that the programs it
-# unpacks start and make a user's data folder from their own sample.
+# Makes the Debian package from a built folder (default: build) and checks it: lintian without an error or a
+# warning, its dependencies, the program's files, no maintainer scripts (removing the package never touches a
+# user's data), and that the programs it unpacks start and make a user's data folder from their own sample.
 set -e
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -12,6 +12,7 @@ dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb"
 
 fail() { echo "$deb: $*" >&2; exit 1; }
+lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 depends=$(dpkg-deb --field "$deb" Depends)
 for need in libc6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-ipafont-gothic fonts-ipafont-mincho; do
     echo ", $depends" | grep -Eq ", $need( |,|$)" || fail "no dependency on $need"
@@ -23,7 +24,8 @@ for file in ./usr/bin/vemo ./usr/bin/vemo-cli $share/nurugata/sample/Vemo6Data/K
     $share/metainfo/com.quorvanex.nurugata.metainfo.xml $share/icons/hicolor/scalable/apps/com.quorvanex.nurugata.svg \
     $share/icons/hicolor/48x48/apps/com.quorvanex.nurugata.png \
     $share/icons/hicolor/256x256/apps/com.quorvanex.nurugata.png \
-    $share/man/man1/vemo.1.gz $share/man/man1/vemo-cli.1.gz $share/bash-completion/completions/vemo-cli; do
+    $share/man/man1/vemo.1.gz $share/man/man1/vemo-cli.1.gz $share/bash-completion/completions/vemo-cli \
+    $share/doc/nurugata/copyright $share/doc/nurugata/changelog.Debian.gz; do
     echo "$contents" | grep -qx "$file" || fail "$file is missing"
 done
 scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -vxE '\./|\./control|\./md5sums' || true)

@@ -178,7 +178,18 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
                                   engine.godFile(god.order), 20000);
     }
     QVERIFY(program->frame()->windowTitle().contains(PredictText::dataAmount(settings.dataAmount)));
-    window->close();
+    // A tool window of the main window; Escape closes it, and so does 閉じる in the window opened again.
+    QCOMPARE(window->windowType(), Qt::Tool);
+    QCOMPARE(window->parentWidget()->window(), program->frame());
+    const QPointer<BacktestWindow> first = window;
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY(!first);
+    MainMenu::findCommand(program->frame(), MenuCommand::kBacktest)->trigger();
+    window = program->view()->findChild<BacktestWindow*>();
+    QVERIFY(window && window->isVisible());
+    const QPointer<BacktestWindow> second = window;
+    click(window, 1613);
+    QTRY_VERIFY(!second);
 }
 
 void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()

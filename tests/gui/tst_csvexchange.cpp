@@ -2,10 +2,14 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
+#include <algorithm>
 #include <memory>
 
 #include "TestHistory.h"
@@ -15,6 +19,7 @@
 #include "app/MainMenu.h"
 #include "app/MessageService.h"
 #include "text/ExchangeText.h"
+#include "text/FileListText.h"
 #include "text/StoreText.h"
 
 namespace {
@@ -46,6 +51,7 @@ private Q_SLOTS:
     void initTestCase();
     void cleanup();
     void exportThenImportThroughTheMenu();
+    void fileListSpeaksJapanese();
 
 private:
     void choose(int commandId);
@@ -139,6 +145,49 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     m_answers = {MessageService::Answer::Yes};
     choose(MenuCommand::kUndoHistory);
     QCOMPARE(m_install->historyBytes(), original);
+}
+
+void TestCsvExchange::fileListSpeaksJapanese()
+{
+    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(20, 3));
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("保存先")));
+    const QString file = folder.filePath(QStringLiteral("KakoData.csv"));
+    TestHistory::writeFile(file, "draw,n1,n2,n3,n4,n5,n6\n");
+
+    // Whatever the desktop's language: the headings, the types and the dates, each column as wide as its texts.
+    QStringList shown;
+    TestProgram::whenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        dialog->setDirectory(folder.path());
+        auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(details && details->isVisible());
+        const QAbstractItemModel* list = details->model();
+        QTRY_COMPARE(list->rowCount(details->rootIndex()), 2);
+        for (int column = 0; column < 4; ++column)
+            shown.append(list->headerData(column, Qt::Horizontal).toString());
+        for (int row = 0; row < 2; ++row) {
+            const QModelIndex name = list->index(row, 0, details->rootIndex());
+            shown.append(QStringList{name.data().toString(), name.siblingAtColumn(2).data().toString(),
+                                     name.siblingAtColumn(3).data().toString()}
+                             .join(QLatin1Char(' ')));
+        }
+        const QAbstractItemView* view = details;
+        for (int column = 1; column < 4; ++column)
+            QVERIFY2(details->header()->sectionSize(column) >= view->sizeHintForColumn(column),
+                     qPrintable(QString::number(column)));
+    });
+    choose(MenuCommand::kExportCsv);
+    const QString modified = FileListText::modifiedAt(QFileInfo(file).lastModified());
+    const QString folderModified =
+        FileListText::modifiedAt(QFileInfo(folder.filePath(QStringLiteral("保存先"))).lastModified());
+    std::sort(shown.begin() + 4, shown.end());
+    QCOMPARE(shown, (QStringList{QStringLiteral("名前"), QStringLiteral("サイズ"), QStringLiteral("種類"),
+                                 QStringLiteral("更新日時"), QStringLiteral("KakoData.csv CSV ファイル ") + modified,
+                                 QStringLiteral("保存先 フォルダー ") + folderModified}));
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d$")).match(modified).hasMatch());
 }
 
 QTEST_MAIN(TestCsvExchange)

@@ -241,6 +241,10 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
     QCOMPARE(textOf(dialog.get(), 1097), QStringLiteral("1. 5. 17. 22. 40. 43"));
     QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+    // A note beside the menu says what happened, and goes by itself.
+    const QLabel* note = m_program->frame()->findChild<QLabel*>(QStringLiteral("statusNote"));
+    QVERIFY(note && note->isVisible());
+    QCOMPARE(note->text(), StoreText::drawAppendedNote(351));
 
     // Declined, then confirmed: the confirmation names the newest draw.
     answer({MessageService::Answer::No});
@@ -252,6 +256,8 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(m_install->historyBytes(), original);
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
     QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
+    QCOMPARE(note->text(), StoreText::drawDeletedNote(351));
+    QTRY_VERIFY_WITH_TIMEOUT(note->text().isEmpty(), 10000);
 }
 
 void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()

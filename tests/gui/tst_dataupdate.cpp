@@ -46,7 +46,7 @@ private Q_SLOTS:
     void importReplacesHistoryOnlyWhenNewer();
     void refusedTablesChangeNothing();
     void cancelPutsEverythingBack();
-    void noBrowserRegistered();
+    void noBrowserToStart();
 
 private:
     void startProgram(const QString& browserPath);
@@ -63,6 +63,7 @@ private:
     QPointer<DataUpdateGuide> m_guide;
     QList<UserMessage> m_messages;
     QList<MessageService::Answer> m_answers;
+    QList<bool> m_madeWayWhenAsked;
 };
 
 void TestDataUpdate::initTestCase()
@@ -77,6 +78,7 @@ void TestDataUpdate::init()
     QFile::remove(m_logDir.filePath(QStringLiteral("browser.log")));
     MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
         m_messages.append(message);
+        m_madeWayWhenAsked.append(m_program && m_program->frame()->madeWayForBrowser());
         if (!m_answers.isEmpty())
             return m_answers.takeFirst();
         return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
@@ -90,6 +92,7 @@ void TestDataUpdate::cleanup()
     m_install.reset();
     QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.isEmpty() ? QString() : m_messages.first().text));
     m_answers.clear();
+    m_madeWayWhenAsked.clear();
 }
 
 void TestDataUpdate::startProgram(const QString& browserPath)
@@ -275,7 +278,7 @@ void TestDataUpdate::cancelPutsEverythingBack()
     QVERIFY(!QGuiApplication::clipboard()->text().isEmpty());
 }
 
-void TestDataUpdate::noBrowserRegistered()
+void TestDataUpdate::noBrowserToStart()
 {
     startProgram(QString());
     MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
@@ -283,13 +286,39 @@ void TestDataUpdate::noBrowserRegistered()
     QVERIFY(!DataUpdateGuide::isShowing());
     expectFullScreen();
 
-    // A browser that cannot start: the system's reason, the main window back.
-    QVERIFY(!m_program->view()->document().storePathSettings({QStringLiteral("/no/such/browser"), QString()}));
+    // A browser this machine lacks, as a desktop without one does. The desktop's opener stands in for this
+    // time: here the fake browser under that name, so that the test sees the page it is given.
+    const QString missing = QStringLiteral("/no/such/browser");
+    QVERIFY(!m_program->view()->document().storePathSettings({missing, QString()}));
+    QTemporaryDir desktop;
+    QVERIFY(QFile::link(kFakeBrowser, desktop.filePath(QStringLiteral("xdg-open"))));
+    const QByteArray searchPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(desktop.path()) + ':' + searchPath);
+    m_answers = {MessageService::Answer::No};
     MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
-    QVERIFY(!m_messages.isEmpty());
-    QCOMPARE(m_messages.takeFirst().text, BrowserText::startFailed(QString()).text);
+    expectMessage(BrowserText::offerDesktopBrowser(missing));
     QVERIFY(!DataUpdateGuide::isShowing());
     expectFullScreen();
+    QVERIFY(browserLog().isEmpty());
+
+    m_answers = {MessageService::Answer::Yes};
+    QVERIFY(openGuide());
+    expectMessage(BrowserText::offerDesktopBrowser(missing));
+    QVERIFY(m_program->frame()->madeWayForBrowser());
+    QTRY_COMPARE(browserLog().size(), 2);
+    QVERIFY(browserLog().first().endsWith(QStringLiteral("/HomePage/index.html")));
+    QTest::mouseClick(button(2), Qt::LeftButton);
+    QTRY_VERIFY(!m_guide);
+    expectFullScreen();
+
+    // Without a desktop opener either: the program's own message naming the path, and nothing moves.
+    qputenv("PATH", QFile::encodeName(m_logDir.path()));
+    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    qputenv("PATH", searchPath);
+    expectMessage(BrowserText::browserMissing(missing));
+    QVERIFY(!DataUpdateGuide::isShowing());
+    expectFullScreen();
+    QVERIFY(!m_madeWayWhenAsked.contains(true));
 }
 
 QTEST_MAIN(TestDataUpdate)

@@ -167,9 +167,8 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     QVERIFY(dialog);
     QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!dialog->isModal());
-    QCOMPARE(dialog->windowTitle(),
-             QString(32, QLatin1Char(' '))
-                 + QStringLiteral("　　～～～～～        神　　様　　の　　お　　言　　葉        ～～～～～"));
+    // Without the leading blanks, which would push the title out of a window manager's title bar.
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("～～～～～        神　　様　　の　　お　　言　　葉        ～～～～～"));
     // The greeting offers only "understood" and "please, somehow".
     QVERIFY(shows("IDC_wakari") && shows("IDC_otasuke") && shows("IDC_STATICokotoba"));
     for (const char* hidden : {"IDC_all", "IDC_onegai", "id2", "IDC_COMBOmon", "IDC_colAka", "IDC_otugeNo1"})

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
@@ -485,6 +486,7 @@ void TestVemoView::undoGoesBackOneChangeAtATime()
     command(MenuCommand::kUndoHistory)->trigger();
     QCOMPARE(m_install->historyBytes(), originalBytes);
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
+    QCOMPARE(m_view->window()->findChild<QLabel*>(QStringLiteral("statusNote"))->text(), StoreText::undoneNote(kDraws));
     // The counts on the screen are taken again from the history as it now is.
     QCOMPARE(shot(), original);
 

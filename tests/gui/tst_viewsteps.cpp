@@ -14,6 +14,8 @@ private Q_SLOTS:
     void patternZoomStops_data();
     void patternZoomStops();
     void appearanceZoomWalksBothStages();
+    void appearanceOpensWhereTheTallestBarFits_data();
+    void appearanceOpensWhereTheTallestBarFits();
     void partnerPick_data();
     void partnerPick();
     void appearanceHeights();
@@ -74,6 +76,26 @@ void TestViewSteps::appearanceZoomWalksBothStages()
     QCOMPARE(back.at(25), (AppearanceZoom{90, 1}));
     QCOMPARE(back.last(), (AppearanceZoom{90, 1}));
     QCOMPARE(SpinSteps::appearanceZoom({20, 1}, 1), (AppearanceZoom{10, 1}));
+}
+
+void TestViewSteps::appearanceOpensWhereTheTallestBarFits_data()
+{
+    QTest::addColumn<int>("tallest");
+    QTest::addColumn<AppearanceZoom>("expected");
+    // The chart is 502 high: 100 × 5 fits, 101 × 5 does not; 300 fits only at 10 × 300 / 10, 600 at 10 × 600 / 13.
+    QTest::newRow("empty history") << 0 << AppearanceZoom{5, 1};
+    QTest::newRow("fits at 5") << 100 << AppearanceZoom{5, 1};
+    QTest::newRow("one step out") << 101 << AppearanceZoom{4, 1};
+    QTest::newRow("2,000 draws") << 300 << AppearanceZoom{1, 10};
+    QTest::newRow("second stage") << 600 << AppearanceZoom{1, 13};
+    QTest::newRow("more than the last stage shows") << 9998 << AppearanceZoom{1, 37};
+}
+
+void TestViewSteps::appearanceOpensWhereTheTallestBarFits()
+{
+    QFETCH(int, tallest);
+    QFETCH(AppearanceZoom, expected);
+    QCOMPARE(SpinSteps::openingAppearanceZoom(tallest), expected);
 }
 
 void TestViewSteps::partnerPick_data()

@@ -60,6 +60,11 @@ QString runSelected()
     return QStringLiteral("選んだ設定でデータ神を呼ぶ");
 }
 
+QString closeButton()
+{
+    return QStringLiteral("閉じる");
+}
+
 QString heatMapTitle(const QString& godCaption)
 {
     return godCaption;

@@ -19,6 +19,8 @@ QString amountCaption();
 QString preferenceCaption();
 QStringList preferenceChoices();
 QString runSelected();
+/** The button that closes the window. */
+QString closeButton();
 /** Heading of one god's heat map. */
 QString heatMapTitle(const QString& godCaption);
 QString countAxis();

@@ -22,6 +22,12 @@ UserMessage notRegistered();
 /** The registered browser is a Windows program's path (a data folder brought from Windows). */
 UserMessage windowsBrowser(const QString& browserPath);
 
+/** The registered browser is no program of this machine that can be started, and the desktop has no browser. */
+UserMessage browserMissing(const QString& browserPath);
+
+/** The registered browser cannot be started: whether the desktop's default browser is to open the page this time. */
+UserMessage offerDesktopBrowser(const QString& browserPath);
+
 /**
  * Explanation of a result of the shell's "open": one of the fixed English sentences for the
  * failures 0 … 32, empty for a success (any other value).

@@ -20,6 +20,26 @@ QString lastDrawMenu(int drawCount)
     return QStringLiteral("【最終抽選ナンバー】 第 %1 回").arg(drawCount);
 }
 
+QString drawAppendedNote(int draw)
+{
+    return QStringLiteral("第%1回の当選番号を追加しました").arg(draw);
+}
+
+QString drawModifiedNote(int draw)
+{
+    return QStringLiteral("第%1回の当選番号を修正しました").arg(draw);
+}
+
+QString drawDeletedNote(int draw)
+{
+    return QStringLiteral("第%1回の当選番号を消去しました").arg(draw);
+}
+
+QString undoneNote(int drawCount)
+{
+    return QStringLiteral("本数字データを元に戻しました（第%1回まで）").arg(drawCount);
+}
+
 UserMessage notSixNumbers()
 {
     return {kResultCaption, QStringLiteral("データ数が６個ではありません。６個の数字を選んで下さい。")};

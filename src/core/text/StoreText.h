@@ -15,6 +15,12 @@ namespace StoreText {
 /** Menu text of the information item that shows the last draw number. */
 QString lastDrawMenu(int drawCount);
 
+/** The short notes after a change of the history: draw appended, draw modified, draw deleted, history undone. */
+QString drawAppendedNote(int draw);
+QString drawModifiedNote(int draw);
+QString drawDeletedNote(int draw);
+QString undoneNote(int drawCount);
+
 /** Fewer or more than six numbers chosen for a draw. */
 UserMessage notSixNumbers();
 /** A chosen number outside 1 … 43. */

@@ -9,6 +9,7 @@
 #include "app/MainMenu.h"
 #include "app/Pictures.h"
 #include "app/ScreenScale.h"
+#include "app/StatusNote.h"
 #include "app/VersionDialog.h"
 #include "text/ViewText.h"
 
@@ -25,6 +26,8 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     setWindowIcon(Pictures::icon(kWindowIcon));
     setFixedSize(ScreenScale::width(), ScreenScale::height());
     m_menu = new MainMenu(menuBar());
+    auto* note = new StatusNote(menuBar());
+    menuBar()->setCornerWidget(note, Qt::TopRightCorner);
     m_view = new CVemoView(doc, this);
     setCentralWidget(m_view);
     enableCommands();
@@ -36,6 +39,7 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
         else
             m_view->handleCommand(id);
     });
+    connect(m_view, &CVemoView::historyEditNoted, note, &StatusNote::showNote);
     connect(m_view, &CVemoView::weightingChanged, this, [this](bool on) {
         m_menu->command(MenuCommand::kWeightingOn)->setChecked(on);
         m_menu->command(MenuCommand::kWeightingOff)->setChecked(!on);
@@ -50,12 +54,13 @@ QFont CMainFrame::textFont()
 
 void CMainFrame::start()
 {
-    if (COpeningWnd* opening = COpeningWnd::showOpening(this))
-        connect(opening, &COpeningWnd::finished, this, &CMainFrame::handleOpeningFinished);
     m_view->initialUpdate();
     move(0, 0);
     showFullScreen();
     m_view->setFocus();
+    // Opened after the frame as a window of it: a window manager keeps it above the full-screen frame.
+    if (COpeningWnd* opening = COpeningWnd::showOpening(this))
+        connect(opening, &COpeningWnd::finished, this, &CMainFrame::handleOpeningFinished);
 }
 
 void CMainFrame::makeWayForBrowser()

@@ -21,7 +21,7 @@ public:
 
     CVemoView* view() const { return m_view; }
 
-    /** Shows the opening window, runs the view's initial update and shows the frame. */
+    /** Runs the view's initial update, shows the frame and the opening window over it. */
     void start();
 
     /** Makes way for a browser started from a dialog: lowered, as small as it gets, in the top-right corner. */

@@ -42,11 +42,14 @@ COpeningWnd* COpeningWnd::showOpening(QWidget* mainWindow)
     s_window->setGeometry(0, 0, ScreenScale::width(), ScreenScale::height());
     s_window->show();
     s_window->repaint();
+    // The time counts from when it is seen, and nothing can end it while it is being shown.
+    s_window->m_closeTimer.start(s_displayTime);
     return s_window;
 }
 
 COpeningWnd::COpeningWnd(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    // A splash window belongs to the main window, which a window manager stacks it above.
+    : QWidget(mainWindow, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_mainWindow(mainWindow),
       m_picture(ScreenScale::width(), ScreenScale::height()),
       m_headingFont(JapaneseFonts::font(JapaneseFonts::kMincho, ScreenScale::y(24), 900)),
@@ -63,7 +66,6 @@ COpeningWnd::COpeningWnd(QWidget* mainWindow)
 
     m_closeTimer.setSingleShot(true);
     connect(&m_closeTimer, &QTimer::timeout, this, &COpeningWnd::handleDisplayTimeOver);
-    m_closeTimer.start(s_displayTime);
     connect(&m_animationTimer, &QTimer::timeout, this, [this] { repaint(m_animationRegion); });
     m_animationTimer.start(std::chrono::milliseconds(100));
     setEnabled(false);

@@ -494,6 +494,12 @@ void CVemoView::refreshAfterHistoryEdit()
     repaintAll();
 }
 
+void CVemoView::refreshAfterHistoryEdit(const QString& note)
+{
+    refreshAfterHistoryEdit();
+    Q_EMIT historyEditNoted(note);
+}
+
 void CVemoView::undoHistoryChange()
 {
     if (m_doc.history().backups().isEmpty()) {
@@ -513,7 +519,7 @@ void CVemoView::undoHistoryChange()
         MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
         return;
     }
-    refreshAfterHistoryEdit();
+    refreshAfterHistoryEdit(StoreText::undoneNote(m_doc.history().drawCount()));
 }
 
 void CVemoView::showAppearance(int partner)
@@ -617,10 +623,13 @@ void CVemoView::showAppearanceScreen()
     leaveHitCountScreen();
     m_historyGraph->hide();
     window()->setWindowTitle(weightingTitle());
-    m_state.appearanceScale = 5;
-    m_state.appearanceStep = 1;
     // A partner left from an earlier visit would be marked over counts taken without it.
     m_state.partnerNumber = 0;
+    const std::array<int, kNumberCount> counts = appearanceCounts(m_doc.history(), 0);
+    const int tallest = *std::max_element(counts.cbegin(), counts.cend());
+    const SpinSteps::AppearanceZoom zoom = SpinSteps::openingAppearanceZoom(tallest);
+    m_state.appearanceScale = zoom.scale;
+    m_state.appearanceStep = zoom.step;
     m_state.appearanceScreenActive = true;
     m_state.patternScreenActive = false;
     m_state.hitScreenActive = false;

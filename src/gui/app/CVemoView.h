@@ -67,6 +67,8 @@ public:
 
     /** After a change of the history: the last-draw menu, and the screen drawn again from the new draws. */
     void refreshAfterHistoryEdit();
+    /** Refreshes as above and tells the player in a short note what the edit did. */
+    void refreshAfterHistoryEdit(const QString& note);
 
     /** Counts how often each number was drawn, with a partner number or alone (0), and shows the counts. */
     void showAppearance(int partner);
@@ -92,6 +94,8 @@ public:
 
 Q_SIGNALS:
     void weightingChanged(bool on);
+    /** The history was changed by an append, a modify, a delete or an undo; note says so in a few words. */
+    void historyEditNoted(const QString& note);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,7 @@
 #include "app/MainMenu.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -24,6 +26,33 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar), m_bar(bar)
     addCommands(bar->addMenu(ViewText::helpMenu()), {kHelp, kAbout});
     command(kWeightingOn)->setCheckable(true);
     command(kWeightingOff)->setCheckable(true);
+    bar->installEventFilter(this);
+}
+
+bool MainMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    // A tap of Alt puts the bar in keyboard mode, where Qt's bar only highlights a command of the bar itself
+    // (one without a menu) whose letter is typed. Its letter runs it there, as Alt with the letter does.
+    if (watched == m_bar && event->type() == QEvent::KeyPress && m_bar->activeAction()) {
+        if (QAction* item = barCommandWithMnemonic(static_cast<QKeyEvent*>(event)->key())) {
+            QKeyEvent leave(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_bar, &leave);
+            item->trigger();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QAction* MainMenu::barCommandWithMnemonic(int key) const
+{
+    const QKeySequence typed(QKeyCombination(Qt::AltModifier, Qt::Key(key)));
+    const QList<QAction*> items = m_bar->actions();
+    for (QAction* item : items) {
+        if (!item->menu() && item->isEnabled() && QKeySequence::mnemonic(item->text()) == typed)
+            return item;
+    }
+    return nullptr;
 }
 
 void MainMenu::addCommands(QMenu* menu, std::initializer_list<int> ids)

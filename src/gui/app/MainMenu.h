@@ -55,9 +55,13 @@ public:
 Q_SIGNALS:
     void commandChosen(int id);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void addCommands(QMenu* menu, std::initializer_list<int> ids);
     QAction* addCommand(QWidget* container, int id);
+    QAction* barCommandWithMnemonic(int key) const;
 
     QMenuBar* m_bar;
 };

@@ -1,6 +1,8 @@
 #include "app/MessageService.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace {
 
@@ -42,9 +44,7 @@ MessageService::Answer MessageService::show(const UserMessage& message, Buttons 
     if (s_answerer)
         return s_answerer(message, buttons, icon);
     QMessageBox box(boxIcon(icon), message.caption, message.text, boxButtons(buttons));
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.setWindowModality(Qt::ApplicationModal);
-    switch (box.exec()) {
+    switch (exec(box)) {
     case QMessageBox::Ok:
         return Answer::Ok;
     case QMessageBox::Yes:
@@ -57,6 +57,31 @@ MessageService::Answer MessageService::show(const UserMessage& message, Buttons 
         // A box closed without a choice declines.
         return buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
     }
+}
+
+int MessageService::exec(QDialog& dialog)
+{
+    // A window manager stacks a dialog above the window it belongs to and lets it take the focus from that
+    // window; a dialog of nobody's opens wherever new windows go, often under an always-on-top one. Only the
+    // window system learns whom it belongs to: the dialog is not handed to a window that could delete it.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (QWidget* from = openedFrom(); from && from != &dialog) {
+        dialog.winId();
+        dialog.windowHandle()->setTransientParent(from->windowHandle());
+    }
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+    return dialog.exec();
+}
+
+QWidget* MessageService::openedFrom()
+{
+    QWidget* from = QApplication::activeModalWidget();
+    if (!from)
+        from = QApplication::activeWindow();
+    return from && from->isVisible() ? from->window() : nullptr;
 }
 
 bool MessageService::confirm(const UserMessage& message)

@@ -4,9 +4,14 @@
 
 #include "UserMessage.h"
 
+class QDialog;
+class QWidget;
+
 /**
  * Shows every message box of the program: the given caption, text, buttons and icon, on top of
- * everything. Tests install an answerer that replies instead, without a box.
+ * everything. Tests install an answerer that replies instead, without a box. Boxes and the program's
+ * file dialogs open as windows of the window they are opened from, which a window manager keeps them
+ * above, and take the focus.
  */
 class MessageService {
 public:
@@ -19,9 +24,14 @@ public:
     /** A Yes/No question with the exclamation icon; true on Yes. */
     static bool confirm(const UserMessage& message);
 
+    /** Runs a dialog modally above the window it is opened from, with the focus; gives its result. */
+    static int exec(QDialog& dialog);
+
     /** Replaces the boxes by an answerer; an empty one brings the boxes back. */
     static void setAnswerer(Answerer answerer);
 
 private:
+    static QWidget* openedFrom();
+
     static inline Answerer s_answerer;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/AppearanceLayout.h"
 #include "store/HistoryFormat.h"
 
 namespace SpinSteps {
@@ -52,6 +53,18 @@ AppearanceZoom appearanceZoom(AppearanceZoom zoom, int delta)
             else if (zoom.step > 10)
                 zoom.step -= 3;
         }
+    }
+    return zoom;
+}
+
+AppearanceZoom openingAppearanceZoom(int tallestCount)
+{
+    AppearanceZoom zoom{5, 1};
+    while (AppearanceLayout::rawHeight(tallestCount, zoom.scale, zoom.step) >= AppearanceLayout::kFullHeight) {
+        const AppearanceZoom out = appearanceZoom(zoom, 1);
+        if (out == zoom)
+            break;
+        zoom = out;
     }
     return zoom;
 }

@@ -23,4 +23,7 @@ struct AppearanceZoom {
 /** The zoom spin on the appearance-number screen: 90 … 20, 10, 9 … 1, then the stages 10, 13 … 37; and back. */
 AppearanceZoom appearanceZoom(AppearanceZoom zoom, int delta);
 
+/** The zoom the appearance-number screen opens at: 5, or as many steps out as the tallest count's bar needs to fit. */
+AppearanceZoom openingAppearanceZoom(int tallestCount);
+
 } // namespace SpinSteps

@@ -182,3 +182,13 @@ void BrowserService::closeTestBrowser()
 {
     closeBrowser(testBrowser());
 }
+
+bool BrowserService::canStart(const QString& browserPath)
+{
+    return !PathSettings::isWindowsPath(browserPath) && commandOf(browserPath, QString()).has_value();
+}
+
+QString BrowserService::desktopBrowser()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+}

@@ -59,4 +59,9 @@ public:
     static int shellOpen(const QString& text);
     /** Closes the program that the last shellOpen started, if any. */
     static void closeTestBrowser();
+
+    /** Whether the registered browser is a program of this machine that can be started. */
+    static bool canStart(const QString& browserPath);
+    /** The opener of the desktop's default browser (xdg-open), to start as a browser; empty without one. */
+    static QString desktopBrowser();
 };

@@ -3,11 +3,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QFileSystemModel>
 #include <QScreen>
-#include <QSortFilterProxyModel>
 
 #include "app/CVemoDoc.h"
+#include "app/FileDialogs.h"
 #include "app/MessageService.h"
 #include "entry/ClipboardText.h"
 #include "entry/BrowserService.h"
@@ -17,22 +16,6 @@
 namespace {
 
 const QString kProgramFolder = QStringLiteral("/usr/bin");
-
-// Folders and programs only. QDir::Executable would do it, but Qt's file model then lists nothing at all.
-class ProgramsOnly : public QSortFilterProxyModel {
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
-    {
-        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-        if (!files)
-            return true;
-        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
-        return info.isDir() || info.isExecutable();
-    }
-};
 
 } // namespace
 
@@ -68,22 +51,18 @@ void BrowserSettings::setHomePageFromClipboard()
 std::optional<QString> BrowserSettings::browserPathFromDialog() const
 {
     QFileDialog dialog(m_owner, BrowserText::browserDialogTitle());
-    // Qt's own dialog, since only it lists executables alone and takes the button captions.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    FileDialogs::prepare(dialog, FileDialogs::Listing::ProgramsOnly);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(BrowserText::browserDialogFilter());
     dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::NoDot);
-    dialog.setProxyModel(new ProgramsOnly(&dialog));
     dialog.setLabelText(QFileDialog::Accept, BrowserText::browserDialogAccept());
     dialog.setLabelText(QFileDialog::Reject, BrowserText::browserDialogReject());
     const QFileInfo registered(m_doc.pathSettings().browserPath);
     dialog.setDirectory(registered.isFile() ? registered.absolutePath() : kProgramFolder);
-    dialog.resize(dialog.sizeHint());
     const QRect screen = (m_owner ? m_owner->screen() : QGuiApplication::primaryScreen())->geometry();
     dialog.move(screen.x() + (screen.width() - dialog.width()) / 2, screen.y() + (screen.height() - dialog.height()) / 2);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (MessageService::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/CVemoDoc.h"
+#include "app/FileDialogs.h"
 #include "app/MessageService.h"
 #include "exchange/CsvTable.h"
 #include "exchange/HistoryCsv.h"
@@ -72,8 +73,9 @@ std::optional<QString> CsvExchange::chooseFile(Purpose purpose) const
 {
     const bool exporting = purpose == Purpose::Export;
     QFileDialog dialog(m_owner, exporting ? ExchangeText::exportDialogTitle() : ExchangeText::importDialogTitle());
-    // Qt's own dialog takes the Japanese labels; the replace question comes from the program's messages.
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    FileDialogs::prepare(dialog, FileDialogs::Listing::AllFiles);
+    // The replace question comes from the program's messages.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(exporting ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(exporting ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(ExchangeText::fileFilter());
@@ -86,7 +88,7 @@ std::optional<QString> CsvExchange::chooseFile(Purpose purpose) const
     dialog.setLabelText(QFileDialog::FileType, ExchangeText::dialogFileType());
     dialog.setLabelText(QFileDialog::Accept, ExchangeText::dialogAccept());
     dialog.setLabelText(QFileDialog::Reject, ExchangeText::dialogReject());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (MessageService::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

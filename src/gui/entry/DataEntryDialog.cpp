@@ -158,7 +158,7 @@ void DataEntryDialog::appendDraw()
         return;
     }
     setTicks({});
-    refreshAfterHistoryEdit();
+    refreshAfterHistoryEdit(StoreText::drawAppendedNote(m_doc.history().drawCount()));
 }
 
 void DataEntryDialog::modifyDraw()
@@ -171,7 +171,7 @@ void DataEntryDialog::modifyDraw()
         return;
     }
     setTicks({});
-    refreshAfterHistoryEdit();
+    refreshAfterHistoryEdit(StoreText::drawModifiedNote(drawText.trimmed().toInt()));
 }
 
 void DataEntryDialog::deleteLastDraw()
@@ -180,11 +180,12 @@ void DataEntryDialog::deleteLastDraw()
     // An empty history has nothing to ask about; the history itself says so.
     if (history.drawCount() > 0 && !MessageService::confirm(StoreText::confirmDeleteLast(history.drawCount())))
         return;
+    const int deleted = history.drawCount();
     if (auto fault = history.deleteLastDraw()) {
         report(*fault);
         return;
     }
-    refreshAfterHistoryEdit();
+    refreshAfterHistoryEdit(StoreText::drawDeletedNote(deleted));
 }
 
 void DataEntryDialog::showDrawSelection()
@@ -192,7 +193,7 @@ void DataEntryDialog::showDrawSelection()
     setTicks(m_doc.history().drawSelection(m_form.drawField->text().trimmed().toInt()));
 }
 
-void DataEntryDialog::refreshAfterHistoryEdit()
+void DataEntryDialog::refreshAfterHistoryEdit(const QString& note)
 {
     const int drawCount = m_doc.history().drawCount();
     m_form.drawField->setText(QString::number(drawCount + 1));
@@ -200,7 +201,7 @@ void DataEntryDialog::refreshAfterHistoryEdit()
     showBrowsedDraw(drawCount);
     showLatestPrediction();
     if (CVemoView* view = CVemoView::mainViewWindow())
-        view->refreshAfterHistoryEdit();
+        view->refreshAfterHistoryEdit(note);
 }
 
 void DataEntryDialog::showHistoryStatistics()

@@ -43,7 +43,7 @@ private:
     void modifyDraw();
     void deleteLastDraw();
     void showDrawSelection();
-    void refreshAfterHistoryEdit();
+    void refreshAfterHistoryEdit(const QString& note);
     void showHistoryStatistics();
 
     void browseDraw(int delta);

@@ -15,6 +15,7 @@
 #include "app/ScreenScale.h"
 #include "entry/ClipboardImport.h"
 #include "entry/DataEntryDrawings.h"
+#include "store/PathSettings.h"
 #include "store/UpdatePage.h"
 #include "text/BrowserText.h"
 #include "text/HelpText.h"
@@ -60,16 +61,14 @@ void DataUpdateGuide::showGuide(CVemoDoc& doc)
     // An open guide goes with its browser; the new one starts its own.
     if (s_guide)
         s_guide->end();
+    // Nothing moves before the browser is known to start.
+    const std::optional<QString> browserPath = browserToStart(doc.pathSettings().browserPath);
+    if (!browserPath)
+        return;
     if (CMainFrame* frame = mainFrame())
         frame->makeWayForBrowser();
-    const QString browserPath = doc.pathSettings().browserPath;
-    if (browserPath.isEmpty()) {
-        MessageService::show(BrowserText::notRegistered(), MessageService::Buttons::Ok,
-                             MessageService::Icon::Exclamation);
-        restoreMainWindow();
-        return;
-    }
-    Result<BrowserService::Process> started = BrowserService::startBrowser(browserPath, UpdatePage::address(doc.paths()));
+    Result<BrowserService::Process> started =
+        BrowserService::startBrowser(*browserPath, UpdatePage::address(doc.paths()));
     if (!started.ok()) {
         MessageService::show(started.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
         restoreMainWindow();
@@ -78,6 +77,34 @@ void DataUpdateGuide::showGuide(CVemoDoc& doc)
     s_guide = new DataUpdateGuide(doc, std::move(started).value(), mainFrame());
     s_guide->show();
     s_guide->move(ScreenScale::width() - s_guide->frameGeometry().width(), 0);
+}
+
+std::optional<QString> DataUpdateGuide::browserToStart(const QString& registered)
+{
+    if (registered.isEmpty()) {
+        MessageService::show(BrowserText::notRegistered(), MessageService::Buttons::Ok,
+                             MessageService::Icon::Exclamation);
+        return std::nullopt;
+    }
+    if (PathSettings::isWindowsPath(registered)) {
+        MessageService::show(BrowserText::windowsBrowser(registered), MessageService::Buttons::Ok,
+                             MessageService::Icon::Critical);
+        return std::nullopt;
+    }
+    if (BrowserService::canStart(registered))
+        return registered;
+    // As on any Linux desktop, the page may open in the desktop's own browser instead, this time.
+    const QString desktopBrowser = BrowserService::desktopBrowser();
+    if (desktopBrowser.isEmpty()) {
+        MessageService::show(BrowserText::browserMissing(registered), MessageService::Buttons::Ok,
+                             MessageService::Icon::Critical);
+        return std::nullopt;
+    }
+    if (MessageService::show(BrowserText::offerDesktopBrowser(registered), MessageService::Buttons::YesNo,
+                             MessageService::Icon::Question)
+        != MessageService::Answer::Yes)
+        return std::nullopt;
+    return desktopBrowser;
 }
 
 bool DataUpdateGuide::isShowing()

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <optional>
+
 #include "entry/BrowserService.h"
 
 class CMainFrame;
@@ -20,8 +22,10 @@ class DataUpdateGuide : public QDialog {
 public:
     /**
      * ShowDataUpdateGuide: the main window makes way, the registered browser starts on the update page
-     * and a new guide opens (an open one goes first, with its browser). Without a browser, or when it
-     * does not start, a message says so and the main window comes back.
+     * and a new guide opens (an open one goes first, with its browser). Without a browser that can start
+     * a message says so first and nothing moves; where the registered one is missing, the desktop's
+     * default browser is offered for this time. A browser that fails to start all the same brings the
+     * main window back.
      */
     static void showGuide(CVemoDoc& doc);
     /** Whether the guide is open. */
@@ -36,6 +40,9 @@ public Q_SLOTS:
 
 private:
     DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget* owner);
+
+    /** The browser to start on the update page, after a message when there is none. */
+    static std::optional<QString> browserToStart(const QString& registered);
 
     void createControls();
     void installHelp();

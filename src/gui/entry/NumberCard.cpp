@@ -43,6 +43,8 @@ constexpr std::array<int, kNumberCount> kBoxIds{
 // The card on the 800 × 600 design screen: two columns of ten numbers in two blocks, then 41 … 43.
 constexpr int kCardWidth = 108;
 constexpr int kCardHeight = 460;
+// What a window manager's title bar holds beside the title: an icon and three buttons.
+constexpr int kTitleBarRoom = 140;
 constexpr int kRowPitch = 15;
 constexpr int kBoxWidth = 38;
 constexpr int kBoxHeight = 14;
@@ -110,8 +112,16 @@ NumberCard::NumberCard(CVemoDoc& doc, QWidget* owner)
     card.setColor(QPalette::Window, NumberCardPictures::kCardColour);
     card.setColor(QPalette::WindowText, Qt::black);
     setPalette(card);
-    setFixedSize(ScreenScale::x(kCardWidth), ScreenScale::y(kCardHeight));
+    // On a small screen the card grows to show its short title whole, its form in the middle.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const int formWidth = ScreenScale::x(kCardWidth);
+    const int width = std::max(formWidth, kTitleBarRoom + QFontMetrics(titleFont).horizontalAdvance(windowTitle()));
+    m_formLeft = (width - formWidth) / 2;
+    setFixedSize(width, ScreenScale::y(kCardHeight));
     createControls();
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->move(control->pos() + QPoint(m_formLeft, 0));
     installHelp();
     showCount();
 }
@@ -201,6 +211,7 @@ void NumberCard::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), NumberCardPictures::kCardColour);
+    painter.translate(m_formLeft, 0);
     drawBlockFrames(painter);
 }
 

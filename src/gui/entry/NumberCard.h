@@ -56,6 +56,7 @@ private:
     CVemoDoc& m_doc;
     std::array<NumberBox*, kNumberCount> m_boxes{};
     QLabel* m_count = nullptr;
+    int m_formLeft = 0;
 
     static inline QPointer<NumberCard> s_card;
 };

@@ -119,7 +119,8 @@ RandomGodDialog::RandomGodDialog(CVemoView& view)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     nameControl(this, kDialogId, QStringLiteral("RandomGodDialog"));
-    setWindowTitle(OracleText::title());
+    // A window manager centres the title itself: the blanks that centred it on Windows would push it out of the bar.
+    setWindowTitle(OracleText::title().trimmed());
     setWindowIcon(Pictures::icon(kIconId));
     setFont(dialogFont());
     setFixedSize(m_units.x(kClientUnits.width()), m_units.y(kClientUnits.height()));
@@ -232,7 +233,8 @@ void RandomGodDialog::createLuckyNumber()
         m_digitLabels[place]->setFont(digitFont);
         auto* spin = new UpDownControl(Qt::Horizontal, kSpinIds[place], this);
         nameControl(spin, kSpinIds[place], spinNames[place]);
-        spin->setGeometry(m_units.rect(kDigitLefts[place] - 4, 110, 15, 11));
+        // Beside its digit's box, level with the digit, so that it is plainly the digit's own.
+        spin->setGeometry(m_units.rect(kDigitLefts[place] + 21, 34, 15, 11));
         connect(spin, &UpDownControl::stepped, this, [this, place](int delta) { stepDigit(place, delta); });
         m_spins[place] = spin;
     }

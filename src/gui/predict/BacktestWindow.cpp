@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "app/CVemoView.h"
 #include "app/ContextHelpPopupFilter.h"
 #include "app/JapaneseFonts.h"
+#include "app/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/DataGodEngine.h"
 #include "text/BacktestText.h"
@@ -38,6 +40,7 @@ constexpr int kHeatMapId = 1609;
 constexpr int kLuckId = 1610;
 constexpr int kTableId = 1611;
 constexpr int kRunSelectedId = 1612;
+constexpr int kCloseId = 1613;
 constexpr int kHoldoutId = 1620;
 constexpr int kWarningId = 1621;
 constexpr int kLuckHistoriesId = 1622;
@@ -106,7 +109,8 @@ BacktestWindow* BacktestWindow::open(CVemoView& view)
 }
 
 BacktestWindow::BacktestWindow(CVemoView& view)
-    : QWidget(&view, Qt::Window), m_view(view), m_cancelled(std::make_shared<std::atomic_bool>(false))
+    // A tool window of the main window: a window manager keeps it above the main window.
+    : QWidget(&view, Qt::Tool), m_view(view), m_cancelled(std::make_shared<std::atomic_bool>(false))
 {
     setWindowTitle(BacktestText::windowTitle());
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
@@ -144,7 +148,13 @@ BacktestWindow::BacktestWindow(CVemoView& view)
     m_runSelected = identified(new QPushButton(BacktestText::runSelected()), kRunSelectedId);
     m_runSelected->setEnabled(false);
     connect(m_runSelected, &QPushButton::clicked, this, &BacktestWindow::requestSelected);
-    layout->addWidget(m_runSelected, 0, Qt::AlignRight);
+    auto* closeButton = identified(new QPushButton(BacktestText::closeButton()), kCloseId);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_runSelected);
+    buttons->addWidget(closeButton);
+    layout->addLayout(buttons);
     installHelp();
     showMode(m_walkForward->isChecked());
     m_table->setColumnHidden(kCheckColumn, true);
@@ -444,11 +454,29 @@ void BacktestWindow::requestSelected()
     if (selected.isEmpty())
         return;
     const int index = m_table->item(selected.first()->row(), 0)->data(Qt::UserRole).toInt();
+    keepClearOfResults();
     Q_EMIT dataGodsRequested(m_result.scores[index].setting);
+}
+
+void BacktestWindow::keepClearOfResults()
+{
+    // The gods' results open with their popups in the left half of the screen: the window makes way to the
+    // right edge, as narrow as it may be, so that they come up beside it.
+    resize(minimumSizeHint().width(), height());
+    move(ScreenScale::width() - frameGeometry().width(), y());
 }
 
 void BacktestWindow::closeEvent(QCloseEvent* event)
 {
     stopWorker();
     event->accept();
+}
+
+void BacktestWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes it, as it closes a dialog: without a window manager there is no close box.
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -24,7 +24,8 @@ class QTableWidget;
 /**
  * The modeless window that scores every data-god setting on the history, off the user-interface
  * thread, and shows the heat maps of z and the best 20 settings. Walk-forward scores are followed by
- * the same backtest on random histories, which measures how high luck alone takes the best z.
+ * the same backtest on random histories, which measures how high luck alone takes the best z. A tool
+ * window of the main window that stays above it; 閉じる and Escape close it.
  */
 class BacktestWindow : public QWidget {
     Q_OBJECT
@@ -48,6 +49,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     explicit BacktestWindow(CVemoView& view);
@@ -69,6 +71,7 @@ private:
     void showMaps();
     void fillTable();
     void requestSelected();
+    void keepClearOfResults();
 
     CVemoView& m_view;
     QComboBox* m_draws = nullptr;
