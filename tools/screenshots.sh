@@ -64,6 +64,6 @@ for tool in import xdotool; do
 done
 for size in 1024x768 1920x1080; do
     rm -rf "$out/$size"
-    sh tools/under-window-manager.sh $size sh "$0" --session "$build/bin/vemo" "$out/$size"
+    sh tools/under-window-manager.sh $size sh tools/screenshots.sh --session "$build/bin/vemo" "$out/$size"
     echo "$out/$size: $(ls "$out/$size" | wc -l) screenshots"
 done
