@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/CVemoApp.h"
+#include "shell/CVemoApp.h"
 
 int main(int argc, char* argv[])
 {

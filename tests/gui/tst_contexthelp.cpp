@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/ContextHelpPopup.h"
-#include "app/ContextHelpPopupFilter.h"
+#include "kit/ContextHelpPopup.h"
+#include "kit/ContextHelpPopupFilter.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
-#include "app/HelpWindow.h"
-#include "app/MessageService.h"
+#include "kit/HelpWindow.h"
+#include "kit/MessageService.h"
 #include "text/HelpText.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "TestHistory.h"
-#include "app/ScreenScale.h"
+#include "kit/ScreenScale.h"
 #include "patterns/HistoryGraphLayout.h"
 #include "store/DrawHistory.h"
 

@@ -4,9 +4,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/COpeningWnd.h"
-#include "app/Pictures.h"
-#include "app/ScreenScale.h"
+#include "shell/COpeningWnd.h"
+#include "kit/Pictures.h"
+#include "kit/ScreenScale.h"
 #include "app/TitleSuffix.h"
 
 using namespace std::chrono_literals;

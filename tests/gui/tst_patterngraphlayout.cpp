@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "app/CanvasText.h"
-#include "app/ScreenScale.h"
+#include "kit/CanvasText.h"
+#include "kit/ScreenScale.h"
 #include "patterns/PatternBars.h"
 #include "patterns/PatternGraphLayout.h"
 #include "text/ViewText.h"

@@ -2,9 +2,9 @@
 #include <QPainter>
 #include <QTest>
 
-#include "app/JapaneseFonts.h"
-#include "app/ScreenScale.h"
-#include "app/ViewDrawingKit.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/ScreenScale.h"
+#include "kit/ViewDrawingKit.h"
 #include "patterns/PatternGraphLayout.h"
 #include "patterns/PatternGraphPainter.h"
 #include "patterns/PatternStats.h"

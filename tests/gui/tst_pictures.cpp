@@ -1,7 +1,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "app/Pictures.h"
+#include "kit/Pictures.h"
 
 namespace {
 

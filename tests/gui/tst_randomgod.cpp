@@ -11,11 +11,11 @@
 
 #include "TestHistory.h"
 #include "TestProgram.h"
-#include "app/BitmapButton.h"
-#include "app/CMainFrame.h"
-#include "app/CVemoView.h"
-#include "app/MainMenu.h"
-#include "app/MessageService.h"
+#include "kit/BitmapButton.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVemoView.h"
+#include "shell/MainMenu.h"
+#include "kit/MessageService.h"
 #include "oracle/RandomGodDialog.h"
 #include "predict/Oracle.h"
 

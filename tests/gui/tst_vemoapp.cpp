@@ -9,12 +9,12 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "app/CMainFrame.h"
-#include "app/COpeningWnd.h"
-#include "app/CVemoApp.h"
-#include "app/MainMenu.h"
-#include "app/MessageService.h"
-#include "app/ScreenScale.h"
+#include "shell/CMainFrame.h"
+#include "shell/COpeningWnd.h"
+#include "shell/CVemoApp.h"
+#include "shell/MainMenu.h"
+#include "kit/MessageService.h"
+#include "kit/ScreenScale.h"
 #include "text/ViewText.h"
 
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
 #include <QTest>
 
-#include "app/AppearanceLayout.h"
-#include "app/ScreenScale.h"
-#include "app/SpinSteps.h"
+#include "patterns/AppearanceLayout.h"
+#include "kit/ScreenScale.h"
+#include "kit/SpinSteps.h"
 
 using SpinSteps::AppearanceZoom;
 

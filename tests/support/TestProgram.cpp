@@ -8,10 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/CMainFrame.h"
-#include "app/COpeningWnd.h"
-#include "app/CVemoApp.h"
-#include "app/MainMenu.h"
+#include "shell/CMainFrame.h"
+#include "shell/COpeningWnd.h"
+#include "shell/CVemoApp.h"
+#include "shell/MainMenu.h"
 #include "text/ViewText.h"
 
 using namespace std::chrono_literals;

@@ -129,13 +129,20 @@ void BrowserService::Process::reset()
     m_pid = 0;
 }
 
-Result<BrowserService::Process> BrowserService::startBrowser(const QString& browserPath, const QString& address)
+Status BrowserService::checkBrowser(const QString& browserPath)
 {
     if (PathSettings::isWindowsPath(browserPath))
         return BrowserText::windowsBrowser(browserPath);
-    const std::optional<Command> command = commandOf(browserPath, address);
-    if (!command)
+    if (!commandOf(browserPath, QString()))
         return BrowserText::startFailed(BrowserText::notExecutable(browserPath.trimmed()));
+    return std::nullopt;
+}
+
+Result<BrowserService::Process> BrowserService::startBrowser(const QString& browserPath, const QString& address)
+{
+    if (Status fault = checkBrowser(browserPath))
+        return *fault;
+    const std::optional<Command> command = commandOf(browserPath, address);
     const qint64 pid = startDetached(*command);
     if (pid <= 0)
         return BrowserText::startFailed(BrowserText::notExecutable(command->program));
@@ -185,7 +192,7 @@ void BrowserService::closeTestBrowser()
 
 bool BrowserService::canStart(const QString& browserPath)
 {
-    return !PathSettings::isWindowsPath(browserPath) && commandOf(browserPath, QString()).has_value();
+    return !checkBrowser(browserPath);
 }
 
 QString BrowserService::desktopBrowser()

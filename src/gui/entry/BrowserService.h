@@ -49,6 +49,8 @@ public:
      * the system's description of the failure as its caption.
      */
     static Result<Process> startBrowser(const QString& browserPath, const QString& address);
+    /** Why a registered browser could not be started (a Windows path, no program there), before anything moves. */
+    static Status checkBrowser(const QString& browserPath);
     /** Asks the browser to end (SIGTERM) without waiting for it, and forgets it. */
     static void closeBrowser(Process& process);
 

@@ -5,9 +5,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/CVemoDoc.h"
-#include "app/FileDialogs.h"
-#include "app/MessageService.h"
+#include "document/CVemoDoc.h"
+#include "kit/FileDialogs.h"
+#include "kit/MessageService.h"
 #include "entry/ClipboardText.h"
 #include "entry/BrowserService.h"
 #include "store/PathSettings.h"

@@ -1,8 +1,8 @@
 #include "entry/ClipboardImport.h"
 
-#include "app/CVemoDoc.h"
-#include "app/CVemoView.h"
-#include "app/MessageService.h"
+#include "document/CVemoDoc.h"
+#include "shell/CVemoView.h"
+#include "kit/MessageService.h"
 #include "entry/ClipboardText.h"
 #include "store/DrawHistory.h"
 #include "text/StoreText.h"

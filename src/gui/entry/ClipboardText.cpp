@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "app/MessageService.h"
+#include "kit/MessageService.h"
 
 namespace ClipboardText {
 

@@ -4,9 +4,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/CVemoDoc.h"
-#include "app/FileDialogs.h"
-#include "app/MessageService.h"
+#include "document/CVemoDoc.h"
+#include "kit/FileDialogs.h"
+#include "kit/MessageService.h"
 #include "exchange/CsvTable.h"
 #include "exchange/HistoryCsv.h"
 #include "store/DrawHistory.h"

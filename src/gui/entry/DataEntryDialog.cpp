@@ -7,16 +7,16 @@
 
 #include <algorithm>
 
-#include "app/BitmapButton.h"
-#include "app/CMainFrame.h"
-#include "app/ContextHelpPopupFilter.h"
-#include "app/CVemoDoc.h"
-#include "app/CVemoView.h"
-#include "app/JapaneseFonts.h"
-#include "app/MessageService.h"
-#include "app/Pictures.h"
-#include "app/ScreenScale.h"
-#include "app/UpDownControl.h"
+#include "kit/BitmapButton.h"
+#include "shell/CMainFrame.h"
+#include "kit/ContextHelpPopupFilter.h"
+#include "document/CVemoDoc.h"
+#include "shell/CVemoView.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/MessageService.h"
+#include "kit/Pictures.h"
+#include "kit/ScreenScale.h"
+#include "kit/UpDownControl.h"
 #include "entry/DrawResultText.h"
 #include "entry/HistoryAverageSigma.h"
 #include "entry/NumberCard.h"
@@ -367,9 +367,14 @@ void DataEntryDialog::handOverToCard()
 
 void DataEntryDialog::openHomePage()
 {
+    const PathSettings& settings = m_doc.pathSettings();
+    // A browser that cannot start is found out before the main window makes way for it.
+    if (Status fault = BrowserService::checkBrowser(settings.browserPath); fault && !settings.browserPath.isEmpty()) {
+        report(*fault);
+        return;
+    }
     if (CMainFrame* frame = mainFrame())
         frame->makeWayForBrowser();
-    const PathSettings& settings = m_doc.pathSettings();
     if (settings.browserPath.isEmpty()) {
         report(BrowserText::notRegistered());
         return;

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "app/JapaneseFonts.h"
+#include "kit/JapaneseFonts.h"
 #include "entry/RegistrantColours.h"
 #include "text/EntryText.h"
 

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-#include "app/BitmapButton.h"
-#include "app/CanvasText.h"
-#include "app/UpDownControl.h"
+#include "kit/BitmapButton.h"
+#include "kit/CanvasText.h"
+#include "kit/UpDownControl.h"
 #include "entry/DataEntryDrawings.h"
 #include "entry/RegistrantButton.h"
 #include "text/EntryText.h"

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/PictureArt.h"
+#include "kit/PictureArt.h"
 #include "entry/DataEntryDrawings.h"
 #include "text/StoreText.h"
 

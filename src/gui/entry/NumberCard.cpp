@@ -7,14 +7,14 @@
 
 #include <algorithm>
 
-#include "app/BitmapButton.h"
-#include "app/CVemoDoc.h"
-#include "app/CVemoView.h"
-#include "app/ContextHelpPopupFilter.h"
-#include "app/JapaneseFonts.h"
-#include "app/MainMenu.h"
-#include "app/Pictures.h"
-#include "app/ScreenScale.h"
+#include "kit/BitmapButton.h"
+#include "document/CVemoDoc.h"
+#include "shell/CVemoView.h"
+#include "kit/ContextHelpPopupFilter.h"
+#include "kit/JapaneseFonts.h"
+#include "shell/MainMenu.h"
+#include "kit/Pictures.h"
+#include "kit/ScreenScale.h"
 #include "entry/NumberBox.h"
 #include "entry/NumberCardPictures.h"
 #include "text/EntryText.h"

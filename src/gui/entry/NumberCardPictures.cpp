@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/JapaneseFonts.h"
+#include "kit/JapaneseFonts.h"
 
 namespace NumberCardPictures {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "app/CanvasText.h"
-#include "app/JapaneseFonts.h"
+#include "kit/CanvasText.h"
+#include "kit/JapaneseFonts.h"
 #include "entry/RegistrantColours.h"
 #include "store/Registrants.h"
 #include "text/EntryText.h"

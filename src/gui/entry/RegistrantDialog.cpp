@@ -10,11 +10,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/BitmapButton.h"
-#include "app/ContextHelpPopupFilter.h"
-#include "app/JapaneseFonts.h"
-#include "app/MessageService.h"
-#include "app/Pictures.h"
+#include "kit/BitmapButton.h"
+#include "kit/ContextHelpPopupFilter.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/MessageService.h"
+#include "kit/Pictures.h"
 #include "entry/RegistrantPictures.h"
 #include "entry/RegistrantSlots.h"
 #include "entry/SlotImageButton.h"

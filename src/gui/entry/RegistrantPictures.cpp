@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/PictureArt.h"
+#include "kit/PictureArt.h"
 #include "entry/RegistrantColours.h"
 #include "text/EntryText.h"
 

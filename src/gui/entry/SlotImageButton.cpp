@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "app/CanvasText.h"
-#include "app/Pictures.h"
+#include "kit/CanvasText.h"
+#include "kit/Pictures.h"
 #include "entry/RegistrantPictures.h"
 
 namespace {

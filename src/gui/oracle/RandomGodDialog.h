@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "predict/DialogUnits.h"
+#include "kit/DialogUnits.h"
 #include "predict/Oracle.h"
 
 class BitmapButton;

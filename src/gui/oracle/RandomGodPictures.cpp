@@ -8,8 +8,8 @@
 
 #include <array>
 
-#include "app/JapaneseFonts.h"
-#include "app/PictureArt.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/PictureArt.h"
 #include "text/OracleText.h"
 
 namespace RandomGodPictures {

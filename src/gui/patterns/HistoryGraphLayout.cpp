@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/ScreenScale.h"
+#include "kit/ScreenScale.h"
 #include "entry/SelectionAverageSigma.h"
 #include "store/DrawHistory.h"
 

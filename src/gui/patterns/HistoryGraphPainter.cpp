@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
-#include "app/CanvasText.h"
-#include "app/Colors.h"
-#include "app/JapaneseFonts.h"
-#include "app/ScreenScale.h"
-#include "entry/LastEnteredPrediction.h"
+#include "kit/CanvasText.h"
+#include "kit/Colors.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/ScreenScale.h"
+#include "document/LastEnteredPrediction.h"
 #include "store/DrawHistory.h"
 #include "text/ViewText.h"
 

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "app/ScreenScale.h"
-#include "entry/LastEnteredPrediction.h"
+#include "kit/ScreenScale.h"
+#include "document/LastEnteredPrediction.h"
 #include "store/DrawHistory.h"
 
 namespace {

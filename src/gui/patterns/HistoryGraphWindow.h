@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/KeptCanvas.h"
+#include "kit/KeptCanvas.h"
 #include "patterns/HistoryGraphPainter.h"
 
 class DrawHistory;

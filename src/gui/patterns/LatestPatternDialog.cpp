@@ -6,14 +6,14 @@
 #include <QPainter>
 #include <QTabBar>
 
-#include "app/BitmapButton.h"
-#include "app/CVemoDoc.h"
-#include "app/CVemoView.h"
-#include "app/CanvasText.h"
-#include "app/ContextHelpPopupFilter.h"
-#include "app/JapaneseFonts.h"
-#include "app/Pictures.h"
-#include "app/ScreenScale.h"
+#include "kit/BitmapButton.h"
+#include "document/CVemoDoc.h"
+#include "shell/CVemoView.h"
+#include "kit/CanvasText.h"
+#include "kit/ContextHelpPopupFilter.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/Pictures.h"
+#include "kit/ScreenScale.h"
 #include "patterns/LatestPatternPictures.h"
 #include "patterns/PatternWeightingToggle.h"
 #include "text/HelpText.h"

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/JapaneseFonts.h"
+#include "kit/JapaneseFonts.h"
 
 namespace LatestPatternPictures {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/ScreenScale.h"
+#include "kit/ScreenScale.h"
 
 namespace PatternGraphLayout {
 namespace {

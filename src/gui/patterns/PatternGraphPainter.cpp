@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "app/CanvasText.h"
-#include "app/ScreenScale.h"
-#include "app/ViewDrawingKit.h"
+#include "kit/CanvasText.h"
+#include "kit/ScreenScale.h"
+#include "kit/ViewDrawingKit.h"
 #include "patterns/PatternBars.h"
 #include "patterns/PatternGraphLayout.h"
 #include "patterns/PatternStats.h"

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/ScreenScale.h"
+#include "kit/ScreenScale.h"
 #include "text/LatestPatternText.h"
 
 PatternWeightingToggle::PatternWeightingToggle(const QFont& font, QWidget* parent) : WeightingButton(1374, font, parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WeightingButton.h"
+#include "kit/WeightingButton.h"
 
 /** The latest-pattern dialog's weighting toggle: the view's button with a two-line caption. */
 class PatternWeightingToggle : public WeightingButton {

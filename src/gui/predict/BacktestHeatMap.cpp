@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/JapaneseFonts.h"
+#include "kit/JapaneseFonts.h"
 #include "predict/DataGodEngine.h"
 #include "text/BacktestText.h"
 #include "text/PredictText.h"

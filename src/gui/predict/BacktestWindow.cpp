@@ -16,11 +16,11 @@
 #include <algorithm>
 #include <numeric>
 
-#include "app/CVemoDoc.h"
-#include "app/CVemoView.h"
-#include "app/ContextHelpPopupFilter.h"
-#include "app/JapaneseFonts.h"
-#include "app/ScreenScale.h"
+#include "document/CVemoDoc.h"
+#include "shell/CVemoView.h"
+#include "kit/ContextHelpPopupFilter.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/DataGodEngine.h"
 #include "text/BacktestText.h"

@@ -9,8 +9,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/JapaneseFonts.h"
-#include "app/PictureArt.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/PictureArt.h"
 #include "text/DataGodText.h"
 
 namespace DataGodPictures {

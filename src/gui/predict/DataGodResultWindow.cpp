@@ -4,8 +4,8 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 
-#include "app/Pictures.h"
-#include "app/ScreenScale.h"
+#include "kit/Pictures.h"
+#include "kit/ScreenScale.h"
 #include "predict/LatestPredictionPopup.h"
 #include "store/DrawHistory.h"
 #include "text/PredictText.h"

@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <array>
 
-#include "app/BitmapButton.h"
-#include "app/ContextHelpPopupFilter.h"
-#include "app/JapaneseFonts.h"
-#include "app/MessageService.h"
-#include "app/UpDownControl.h"
+#include "kit/BitmapButton.h"
+#include "kit/ContextHelpPopupFilter.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/MessageService.h"
+#include "kit/UpDownControl.h"
 #include "predict/DataGodPictures.h"
-#include "predict/DialogUnits.h"
+#include "kit/DialogUnits.h"
 #include "text/DataGodText.h"
 #include "text/EntryText.h"
 #include "text/HelpText.h"

@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
-#include "app/CMainFrame.h"
-#include "app/CanvasText.h"
+#include "shell/CMainFrame.h"
+#include "kit/CanvasText.h"
 #include "text/PredictValueText.h"
-#include "app/Pictures.h"
-#include "app/ScreenScale.h"
-#include "app/ViewDrawingKit.h"
+#include "kit/Pictures.h"
+#include "kit/ScreenScale.h"
+#include "kit/ViewDrawingKit.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/JapaneseFonts.h"
+#include "kit/JapaneseFonts.h"
 #include "text/PredictText.h"
 
 namespace HitScreenPictures {

@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "app/JapaneseFonts.h"
-#include "predict/DialogUnits.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/DialogUnits.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 
 #include <array>
 
-#include "app/BitmapButton.h"
-#include "app/JapaneseFonts.h"
-#include "app/Pictures.h"
+#include "kit/BitmapButton.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/Pictures.h"
 #include "predict/DataGodPictures.h"
 #include "predict/DataGodSettings.h"
-#include "predict/DialogUnits.h"
+#include "kit/DialogUnits.h"
 #include "predict/PredictingAnimation.h"
 #include "text/DataGodText.h"
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+
+#include "UserMessage.h"
+#include "patterns/PatternStats.h"
+#include "store/Installation.h"
+#include "document/LastEnteredPrediction.h"
+#include "entry/RegistrantSlots.h"
+#include "document/SelectionHandOver.h"
+#include "store/PathSettings.h"
+
+/**
+ * The program's data for the whole run: the installation folder, its draw history (held locked
+ * until the document goes), the registrants and their prediction files, the browser settings, and
+ * what several windows share: the current-pattern tables, the ticks handed between the data-entry
+ * dialog and the number card, and the prediction entered last.
+ */
+class CVemoDoc {
+public:
+    /** Opens the installation; installPathOption is the --install-path value, empty when not given. */
+    static Result<std::unique_ptr<CVemoDoc>> open(const QString& installPathOption);
+
+    const InstallPaths& paths() const { return m_installation.paths; }
+    DrawHistory& history() { return *m_installation.history; }
+    const DrawHistory& history() const { return *m_installation.history; }
+    const RegistrantNames& registrantNames() const { return m_registrants.names(); }
+    RegistrantSlots& registrants() { return m_registrants; }
+    const PathSettings& pathSettings() const { return m_pathSettings; }
+    /** Writes PathData.txt and takes the settings as read back from it; a failed write changes nothing. */
+    Status storePathSettings(const PathSettings& settings);
+    CurrentPatternTables& currentPatternTables() { return m_patternTables; }
+    SelectionHandOver& selectionHandOver() { return m_selectionHandOver; }
+    LastEnteredPrediction& lastEnteredPrediction() { return m_lastEnteredPrediction; }
+
+private:
+    explicit CVemoDoc(Installation installation);
+
+    Installation m_installation;
+    RegistrantSlots m_registrants;
+    PathSettings m_pathSettings;
+    CurrentPatternTables m_patternTables;
+    SelectionHandOver m_selectionHandOver;
+    LastEnteredPrediction m_lastEnteredPrediction;
+};

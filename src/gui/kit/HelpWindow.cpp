@@ -1,0 +1,77 @@
+#include "kit/HelpWindow.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "kit/MessageService.h"
+#include "kit/Pictures.h"
+#include "kit/ScreenScale.h"
+#include "text/HelpText.h"
+
+namespace {
+
+constexpr int kIconId = 200;
+
+} // namespace
+
+void HelpWindow::showContents(const QString& helpIndexPath, QWidget* owner)
+{
+    if (!QFileInfo(helpIndexPath).isFile()) {
+        MessageService::show(HelpText::manualMissing(helpIndexPath), MessageService::Buttons::Ok,
+                             MessageService::Icon::Warning);
+        return;
+    }
+    if (!s_window)
+        s_window = new HelpWindow(owner);
+    s_window->openContents(QUrl::fromLocalFile(QFileInfo(helpIndexPath).absoluteFilePath()));
+    s_window->show();
+    s_window->raise();
+    s_window->activateWindow();
+}
+
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(HelpText::windowTitle());
+    setWindowIcon(Pictures::icon(kIconId));
+
+    auto* contentsButton = new QPushButton(HelpText::contentsButton(), this);
+    auto* backButton = new QPushButton(HelpText::backButton(), this);
+    auto* forwardButton = new QPushButton(HelpText::forwardButton(), this);
+    contentsButton->setObjectName(QStringLiteral("contentsButton"));
+    backButton->setObjectName(QStringLiteral("backButton"));
+    forwardButton->setObjectName(QStringLiteral("forwardButton"));
+    backButton->setEnabled(false);
+    forwardButton->setEnabled(false);
+    connect(contentsButton, &QPushButton::clicked, this, [this] { openContents(m_contents); });
+    connect(backButton, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(forwardButton, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, backButton, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forwardButton, &QPushButton::setEnabled);
+
+    // Pages of the manual open here; addresses of the web go to the user's browser.
+    m_browser->setOpenExternalLinks(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contentsButton);
+    buttons->addWidget(backButton);
+    buttons->addWidget(forwardButton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser);
+
+    const QRect area = ScreenScale::rect(140, 50, 660, 550);
+    resize(area.size());
+    move(area.topLeft());
+}
+
+void HelpWindow::openContents(const QUrl& contents)
+{
+    m_contents = contents;
+    m_browser->setSource(contents);
+}

@@ -1,0 +1,20 @@
+#include "kit/JapaneseFonts.h"
+
+namespace JapaneseFonts {
+
+void installSubstitutions()
+{
+    QFont::insertSubstitutions(kGothic, QStringList{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+    QFont::insertSubstitutions(kPGothic, QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(kMincho, QStringList{QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")});
+}
+
+QFont font(const QString& face, int pixelHeight, int weight)
+{
+    QFont f(face);
+    f.setPixelSize(qMax(1, pixelHeight));
+    f.setWeight(QFont::Weight(qBound(1, weight, 1000)));
+    return f;
+}
+
+} // namespace JapaneseFonts

@@ -1,0 +1,39 @@
+#include "kit/WeightingButton.h"
+
+#include <QPainter>
+
+#include "kit/CanvasText.h"
+#include "text/ViewText.h"
+
+WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : WeightingButton(1373, font, parent)
+{
+}
+
+WeightingButton::WeightingButton(int controlId, const QFont& font, QWidget* parent) : QAbstractButton(parent)
+{
+    setObjectName(QStringLiteral("id%1").arg(controlId));
+    setProperty("controlId", controlId);
+    setFont(font);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void WeightingButton::setWeighting(bool on)
+{
+    m_weighting = on;
+    update();
+}
+
+void WeightingButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_weighting ? QColor(255, 0, 255) : QColor(128, 50, 255));
+    CanvasText::drawEdge(painter, rect(), isDown());
+    painter.setPen(m_weighting ? QColor(255, 255, 255) : QColor(255, 255, 128));
+    drawCaption(painter);
+}
+
+void WeightingButton::drawCaption(QPainter& painter)
+{
+    painter.drawText(rect().translated(2, 1), Qt::AlignCenter | Qt::TextSingleLine,
+                     m_weighting ? ViewText::weightingOn() : ViewText::weightingOff());
+}

@@ -1,0 +1,104 @@
+#include "patterns/AppearanceScreenPainter.h"
+
+#include <QPainter>
+
+#include "patterns/AppearanceLayout.h"
+#include "kit/CanvasText.h"
+#include "kit/ScreenScale.h"
+#include "kit/ViewDrawingKit.h"
+#include "text/ViewText.h"
+
+namespace {
+
+namespace Layout = AppearanceLayout;
+
+QPoint at(int x, int y)
+{
+    return {ScreenScale::x(x), ScreenScale::y(y)};
+}
+
+// A box standing on the base line, left … left + 15 wide and height tall, in design units.
+QRect column(int left, int height)
+{
+    return ScreenScale::rect(left, Layout::kBase - height, left + 15, Layout::kBase);
+}
+
+} // namespace
+
+AppearanceScreenPainter::AppearanceScreenPainter(const ViewDrawingKit& kit) : m_kit(kit) {}
+
+void AppearanceScreenPainter::paint(QPainter& painter, const AppearanceScene& scene) const
+{
+    paintBars(painter, scene);
+    painter.setPen(Qt::black);
+    painter.drawLine(at(40, Layout::kBase), at(780, Layout::kBase));
+    painter.drawLine(at(780, Layout::kBase), at(780, 15));
+    painter.drawLine(at(40, Layout::kBase), at(40, 15));
+    painter.setFont(m_kit.text);
+    for (int n = 1; n <= kNumberCount; ++n)
+        paintLabel(painter, n, ViewColors::kBackground);
+    CanvasText::draw(painter, at(26, 517), QStringLiteral("0"), Qt::black, ViewColors::kBackground);
+    paintGrid(painter, scene);
+}
+
+void AppearanceScreenPainter::paintBars(QPainter& painter, const AppearanceScene& scene) const
+{
+    for (int n = 1; n <= kNumberCount; ++n) {
+        const int height = Layout::barHeight(scene.counts[std::size_t(n - 1)], scene.scale, scene.step);
+        if (height > 0)
+            painter.fillRect(column(Layout::barX(n), height), ViewColors::kTeal);
+    }
+    if (scene.partner < 1)
+        return;
+    // The partner's slot counts its own draws negatively; its mark stands as tall as they are many.
+    const int draws = -scene.counts[std::size_t(scene.partner - 1)];
+    const int left = 17 * scene.partner + 30;
+    if (draws == 0) {
+        painter.setFont(m_kit.text);
+        CanvasText::draw(painter, at(left, 505), ViewText::notDrawnMark(), Qt::black, ViewColors::kBackground);
+        return;
+    }
+    painter.fillRect(column(left, Layout::barHeight(draws, scene.scale, scene.step)), ViewColors::kBlue);
+}
+
+void AppearanceScreenPainter::paintGrid(QPainter& painter, const AppearanceScene& scene) const
+{
+    painter.setFont(m_kit.text);
+    for (const Layout::GridLine& line : Layout::gridLines(scene.scale)) {
+        const int height = Layout::rawHeight(line.count, scene.scale, scene.step);
+        if (!Layout::gridLineShown(height))
+            continue;
+        const int y = ScreenScale::y(Layout::kBase - height);
+        painter.setPen(line.major ? ViewColors::kGreen : ViewColors::kCyan);
+        painter.drawLine(ScreenScale::x(41), y, ScreenScale::x(779) - 1, y);
+        if (Layout::gridLabelShown(height)) {
+            const QString label = QString::number(line.count).rightJustified(3);
+            CanvasText::draw(painter, at(label.size() > 3 ? 2 : 10, Layout::kBase - height - 10), label, Qt::black,
+                             ViewColors::kBackground);
+        }
+    }
+}
+
+void AppearanceScreenPainter::paintLabel(QPainter& painter, int number, const QColor& background) const
+{
+    CanvasText::draw(painter, at(Layout::labelX(number), 527), QString::number(number),
+                     number % 2 ? ViewColors::kBlue : ViewColors::kMagenta, background);
+}
+
+void AppearanceScreenPainter::hoverNumberRow(QPainter& painter, int pixelX, int pixelY) const
+{
+    painter.setFont(m_kit.text);
+    bool highlighted = false;
+    if (Layout::inNumberRow(pixelY)) {
+        for (int n = 1; n <= kNumberCount; ++n) {
+            if (Layout::inHoverBox(n, pixelX)) {
+                paintLabel(painter, n, ViewColors::kLime);
+                highlighted = true;
+            }
+        }
+    }
+    if (highlighted)
+        return;
+    for (int n = 1; n <= kNumberCount; ++n)
+        paintLabel(painter, n, ViewColors::kBackground);
+}

@@ -1,0 +1,115 @@
+#include "shell/CMainFrame.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+#include "shell/COpeningWnd.h"
+#include "shell/CVemoView.h"
+#include "kit/JapaneseFonts.h"
+#include "shell/MainMenu.h"
+#include "kit/Pictures.h"
+#include "kit/ScreenScale.h"
+#include "shell/StatusNote.h"
+#include "shell/VersionDialog.h"
+#include "text/ViewText.h"
+
+namespace {
+
+constexpr int kWindowIcon = 200;
+
+} // namespace
+
+CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHint)
+{
+    ScreenScale::measure();
+    setWindowTitle(ViewText::applicationTitle());
+    setWindowIcon(Pictures::icon(kWindowIcon));
+    setFixedSize(ScreenScale::width(), ScreenScale::height());
+    m_menu = new MainMenu(menuBar());
+    auto* note = new StatusNote(menuBar());
+    menuBar()->setCornerWidget(note, Qt::TopRightCorner);
+    m_view = new CVemoView(doc, this);
+    setCentralWidget(m_view);
+    enableCommands();
+    connect(m_menu, &MainMenu::commandChosen, this, [this](int id) {
+        if (id == MenuCommand::kExit)
+            close();
+        else if (id == MenuCommand::kAbout)
+            VersionDialog(this).exec();
+        else
+            m_view->handleCommand(id);
+    });
+    connect(m_view, &CVemoView::historyEditNoted, note, &StatusNote::showNote);
+    connect(m_view, &CVemoView::weightingChanged, this, [this](bool on) {
+        m_menu->command(MenuCommand::kWeightingOn)->setChecked(on);
+        m_menu->command(MenuCommand::kWeightingOff)->setChecked(!on);
+    });
+    m_menu->command(MenuCommand::kWeightingOff)->setChecked(true);
+}
+
+QFont CMainFrame::textFont()
+{
+    return JapaneseFonts::font(JapaneseFonts::kGothic, ScreenScale::y(16));
+}
+
+void CMainFrame::start()
+{
+    m_view->initialUpdate();
+    move(0, 0);
+    showFullScreen();
+    m_view->setFocus();
+    // Opened after the frame as a window of it: a window manager keeps it above the full-screen frame.
+    if (COpeningWnd* opening = COpeningWnd::showOpening(this))
+        connect(opening, &COpeningWnd::finished, this, &CMainFrame::handleOpeningFinished);
+}
+
+void CMainFrame::makeWayForBrowser()
+{
+    m_madeWay = true;
+    lower();
+    showNormal();
+    setFixedSize(ScreenScale::x(200), menuBar()->sizeHint().height());
+    move(homePosition());
+}
+
+void CMainFrame::restoreFullScreen()
+{
+    if (!m_madeWay)
+        return;
+    m_madeWay = false;
+    setFixedSize(ScreenScale::width(), ScreenScale::height());
+    move(homePosition());
+    showFullScreen();
+    raise();
+}
+
+QPoint CMainFrame::homePosition() const
+{
+    return m_madeWay ? QPoint(ScreenScale::width() - width(), 0) : QPoint(0, 0);
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The window stays where it is, whatever asks to move it.
+    if (pos() != homePosition())
+        move(homePosition());
+}
+
+void CMainFrame::enableCommands()
+{
+    const QList<QAction*> actions = menuBar()->findChildren<QAction*>();
+    for (QAction* action : actions) {
+        const QVariant id = action->property("controlId");
+        if (id.isValid())
+            action->setEnabled(id.toInt() == MenuCommand::kExit || id.toInt() == MenuCommand::kAbout
+                               || CVemoView::handlesCommand(id.toInt()));
+    }
+}
+
+void CMainFrame::handleOpeningFinished()
+{
+    // The first title tells the weighting as it stands: the latest-pattern window reads it back from the title.
+    setWindowTitle(m_view->weightingTitle());
+    activateWindow();
+}
