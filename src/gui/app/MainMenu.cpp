@@ -16,7 +16,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar), m_bar(bar)
     addCommand(bar, kLatestPattern);
     addCommand(bar, kNumberCard);
     addCommands(bar->addMenu(ViewText::godMenu()),
-                {kRandomGod, kOracleTime, kOracleBirthday, kOracleColour, kOracleNumber, 0, kDataGod, kBacktest});
+                {kRandomGod, kOracleTime, kOracleBirthday, kOracleColour, kOracleNumber, 0, kDataGod, kBacktest, kWheel});
     QMenu* settings = bar->addMenu(ViewText::settingsMenu());
     addCommands(settings->addMenu(ViewText::browserMenu()), {kBrowserFromFile, kBrowserFromClipboard});
     addCommands(settings, {kHomePage});
