@@ -214,7 +214,7 @@ QString searchCancelled()
 
 QStringList oddsHeaders()
 {
-    return {QStringLiteral("一番よい１口がこの数の確率"), QStringLiteral("この数の口数（平均）")};
+    return {QStringLiteral("確率（一番よい１口）"), QStringLiteral("平均の口数")};
 }
 
 QString oddsRow(int matched)

@@ -49,14 +49,14 @@ WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
     m_summary->setWordWrap(true);
     layout->addWidget(m_summary);
 
-    auto* row = new QHBoxLayout;
-    m_tickets = identified(new QListWidget, kTicketsId);
-    m_tickets->setMinimumWidth(190);
-    row->addWidget(m_tickets);
-    auto* column = new QVBoxLayout;
     m_proof = identified(new QLabel, kProofId);
     m_proof->setWordWrap(true);
-    column->addWidget(m_proof);
+    layout->addWidget(m_proof);
+
+    auto* row = new QHBoxLayout;
+    m_tickets = identified(new QListWidget, kTicketsId);
+    m_tickets->setFixedWidth(200);
+    row->addWidget(m_tickets);
     m_odds = identified(new QTableWidget(kOddsRows, int(WheelText::oddsHeaders().size())), kOddsId);
     m_odds->setHorizontalHeaderLabels(WheelText::oddsHeaders());
     QStringList rows;
@@ -65,9 +65,16 @@ WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
     m_odds->setVerticalHeaderLabels(rows);
     m_odds->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_odds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    column->addWidget(m_odds, 1);
+    m_odds->horizontalHeader()->setStretchLastSection(true);
+    m_odds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* column = new QVBoxLayout;
+    column->addWidget(m_odds);
+    column->addStretch();
     row->addLayout(column, 1);
     layout->addLayout(row, 1);
+    // The four rows show whole, with nothing below them.
+    m_odds->setFixedHeight(m_odds->horizontalHeader()->sizeHint().height()
+                           + kOddsRows * m_odds->verticalHeader()->defaultSectionSize() + 2 * m_odds->frameWidth());
 }
 
 void WheelResultPanel::showWheel(const WheelResult& wheel, int drawnInPool, const QString& note)

@@ -86,7 +86,7 @@ WheelWindow::WheelWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(m_export, 0, Qt::AlignRight);
     installHelp();
     showPoolCount();
-    resize(560, 720);
+    resize(660, 720);
 }
 
 WheelWindow::~WheelWindow()
