@@ -1,7 +1,5 @@
 #include "wheel/WheelWindow.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/ContextHelpPopupFilter.h"
+#include "app/FileDialogs.h"
 #include "app/JapaneseFonts.h"
 #include "app/MessageService.h"
 #include "exchange/CsvTable.h"
@@ -268,22 +267,11 @@ void WheelWindow::endRun()
 
 void WheelWindow::exportCsv()
 {
-    QFileDialog dialog(this, WheelText::exportDialogTitle());
-    // Qt's own dialog takes the Japanese labels; the replace question comes from the program's messages.
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(ExchangeText::fileFilter());
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.setDirectory(QDir::homePath());
-    dialog.selectFile(WheelText::exportFileName());
-    dialog.setLabelText(QFileDialog::LookIn, ExchangeText::dialogLookIn());
-    dialog.setLabelText(QFileDialog::FileName, ExchangeText::dialogFileName());
-    dialog.setLabelText(QFileDialog::FileType, ExchangeText::dialogFileType());
-    dialog.setLabelText(QFileDialog::Accept, ExchangeText::dialogAccept());
-    dialog.setLabelText(QFileDialog::Reject, ExchangeText::dialogReject());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::optional<QString> chosen = FileDialogs::csvToSave(this, WheelText::exportDialogTitle(),
+                                                                 WheelText::exportFileName());
+    if (!chosen)
         return;
-    const QString path = dialog.selectedFiles().constFirst();
+    const QString& path = *chosen;
     if (QFileInfo::exists(path) && !MessageService::confirm(ExchangeText::confirmReplaceFile(path)))
         return;
     if (const Status fault = CsvTable::save(path, WheelCsv::encode(m_wheel.tickets))) {
