@@ -11,18 +11,11 @@
 #include "entry/PredictionFile.h"
 #include "store/HistoryFormat.h"
 #include "text/WheelText.h"
+#include "wheel/Identified.h"
 
 namespace {
 
 constexpr int kOddsRows = kNumbersPerDraw - WheelResultPanel::kFirstOddsRow + 1;
-
-template <typename Control>
-Control* identified(Control* control, int id)
-{
-    control->setObjectName(QStringLiteral("id%1").arg(id));
-    control->setProperty("controlId", id);
-    return control;
-}
 
 QTableWidgetItem* oddsItem(const QString& text)
 {

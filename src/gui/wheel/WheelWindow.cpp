@@ -15,6 +15,7 @@
 #include "exchange/CsvTable.h"
 #include "text/ExchangeText.h"
 #include "text/WheelText.h"
+#include "wheel/Identified.h"
 #include "wheel/WheelCsv.h"
 #include "wheel/WheelMaker.h"
 #include "wheel/WheelNumberGrid.h"
@@ -24,14 +25,6 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 constexpr int kMaxSeconds = 60;
-
-template <typename Control>
-Control* identified(Control* control, int id)
-{
-    control->setObjectName(QStringLiteral("id%1").arg(id));
-    control->setProperty("controlId", id);
-    return control;
-}
 
 QSpinBox* addSpin(QHBoxLayout* layout, int id, int minimum, int maximum, int value, const QString& suffix)
 {
