@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -162,6 +163,22 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QCOMPARE(m_program->view()->findChildren<WheelWindow*>().size(), 1);
     QCOMPARE(grid->pool(), kPool);
     QCOMPARE(tickets->count(), expected.tickets.size());
+
+    // A long search: キャンセル ends it with the best wheel so far, still proven, and says so.
+    QList<int> wide;
+    for (int number = 1; number <= 20; ++number)
+        wide.append(number);
+    grid->setPool(wide);
+    control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(4);
+    control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(4);
+    click(control<QPushButton>(window, WheelWindow::kMakeId));
+    auto* progress = control<QProgressBar>(window, WheelWindow::kProgressId);
+    QTRY_VERIFY(progress->format() != WheelText::searching());
+    click(control<QPushButton>(window, WheelWindow::kCancelId));
+    QVERIFY(finished.wait(5000));
+    QVERIFY(control<QLabel>(window, WheelResultPanel::kSummaryId)->text().endsWith(WheelText::searchCancelled()));
+    QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(20, 4), 4));
+    QVERIFY(control<QPushButton>(window, WheelWindow::kMakeId)->isEnabled());
 }
 
 QTEST_MAIN(TestWheelWindow)
