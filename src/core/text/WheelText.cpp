@@ -187,9 +187,9 @@ QString searchProgress(int tickets)
 
 QString ticketsSummary(int tickets, int lowerBound)
 {
-    if (tickets <= lowerBound)
+    if (tickets == lowerBound)
         return QStringLiteral("買い目 %1 口（これより少ない口数では保証できません）").arg(tickets);
-    return QStringLiteral("買い目 %1 口（少なくとも %2 口は要ります）").arg(tickets).arg(lowerBound);
+    return QStringLiteral("買い目 %1 口（保証するには少なくとも %2 口が要ります）").arg(tickets).arg(lowerBound);
 }
 
 QString proofKept(qint64 checked, int drawnInPool)

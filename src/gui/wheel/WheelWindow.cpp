@@ -93,8 +93,8 @@ QWidget* WheelWindow::settingsRow()
     layout->setContentsMargins(0, 0, 0, 0);
     const WheelSettings defaults;
     layout->addWidget(new QLabel(WheelText::guaranteeCaption()));
-    m_drawnInPool = addSpin(layout, kDrawnInPoolId, WheelSettings::kMinMatched, kNumbersPerDraw,
-                            defaults.drawnInPool, WheelText::drawnInPoolSuffix());
+    m_drawnInPool = addSpin(layout, kDrawnInPoolId, WheelSettings::kMinMatched, kNumbersPerDraw, defaults.drawnInPool,
+                            WheelText::drawnInPoolSuffix());
     m_matched = addSpin(layout, kMatchedId, WheelSettings::kMinMatched, defaults.drawnInPool, defaults.matched,
                         WheelText::matchedSuffix());
     // "t if p" holds no more than p on a ticket.
@@ -188,8 +188,8 @@ void WheelWindow::startRun()
         WheelControl control;
         control.cancel = cancelled.get();
         control.progress = [this, run](const WheelProgress& progress) {
-            QMetaObject::invokeMethod(this, [this, run, progress] { showProgress(run, progress); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, run, progress] { showProgress(run, progress); }, Qt::QueuedConnection);
         };
         const Result<WheelResult> made = WheelMaker::make(chosen, control);
         QMetaObject::invokeMethod(
@@ -201,8 +201,7 @@ void WheelWindow::startRun()
 void WheelWindow::cancelRun()
 {
     // The search ends with the best wheel it has, which is still proven and shown.
-    if (m_cancelled)
-        m_cancelled->store(true);
+    m_cancelled->store(true);
     m_cancel->setEnabled(false);
 }
 
@@ -260,8 +259,8 @@ void WheelWindow::endRun()
 
 void WheelWindow::exportCsv()
 {
-    const std::optional<QString> chosen = FileDialogs::csvToSave(this, WheelText::exportDialogTitle(),
-                                                                 WheelText::exportFileName());
+    const std::optional<QString> chosen =
+        FileDialogs::csvToSave(this, WheelText::exportDialogTitle(), WheelText::exportFileName());
     if (!chosen)
         return;
     const QString& path = *chosen;

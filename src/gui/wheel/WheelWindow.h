@@ -43,8 +43,8 @@ public:
     static WheelWindow* open(const QList<int>& pool, QWidget* parent);
     ~WheelWindow() override;
 
+    /** The settings the controls show. */
     WheelSettings settings() const;
-    const WheelResult& wheel() const { return m_wheel; }
 
 Q_SIGNALS:
     /** A search ended and its wheel, or the message why there is none, is shown. */
