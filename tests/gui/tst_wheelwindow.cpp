@@ -24,6 +24,9 @@
 #include "entry/NumberBox.h"
 #include "entry/NumberCard.h"
 #include "entry/PredictionFile.h"
+#include "predict/DataGodResultWindow.h"
+#include "predict/HitCountScreen.h"
+#include "predict/LatestPredictionPopup.h"
 #include "text/ExchangeText.h"
 #include "text/WheelText.h"
 #include "wheel/Binomial.h"
@@ -74,6 +77,7 @@ class TestWheelWindow : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void fromTheNumberCardThroughARunToTheCsv();
+    void fromADataGodsPopupWithItsNumbers();
 
 private:
     WheelWindow* openFromNumberCard(const QList<int>& numbers);
@@ -179,6 +183,29 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QVERIFY(control<QLabel>(window, WheelResultPanel::kSummaryId)->text().endsWith(WheelText::searchCancelled()));
     QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(20, 4), 4));
     QVERIFY(control<QPushButton>(window, WheelWindow::kMakeId)->isEnabled());
+}
+
+void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
+{
+    // Nine numbers a god, without the predicting window.
+    TestProgram::whenModalShows([](QWidget* dialog) {
+        for (const int id : {1394, 1412, 1})
+            click(control<QAbstractButton>(dialog, id));
+    });
+    QVERIFY(m_program->choose(MenuCommand::kDataGod));
+    const DataGodResultWindow* results = m_program->view()->hitCountScreen().resultWindow(2);
+    QTRY_VERIFY(results->latestPopup());
+    const LatestPredictionPopup* popup = results->latestPopup();
+    QList<int> godNumbers;
+    for (const QString& number : popup->text().section(QStringLiteral("\n\n"), 1).split(QLatin1Char('.')))
+        godNumbers.append(number.trimmed().toInt());
+    QCOMPARE(godNumbers.size(), 9);
+
+    click(control<QPushButton>(popup, 1431));
+    QCOMPARE(m_program->view()->findChildren<WheelWindow*>().size(), 1);
+    WheelWindow* window = m_program->view()->findChild<WheelWindow*>();
+    QVERIFY(window->isVisible());
+    QCOMPARE(control<WheelNumberGrid>(window, WheelWindow::kPoolId)->pool(), godNumbers);
 }
 
 QTEST_MAIN(TestWheelWindow)
