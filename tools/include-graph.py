@@ -11,7 +11,7 @@ import sys
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 LIBRARIES = {"core": os.path.join(ROOT, "src", "core"), "gui": os.path.join(ROOT, "src", "gui")}
 # The GUI's floors, bottom first; a folder not named here is not checked.
-FLOORS = [["kit", "document"], ["entry", "patterns", "predict", "oracle"], ["shell"]]
+FLOORS = [["kit", "document"], ["entry", "patterns", "predict", "oracle", "wheel"], ["shell"]]
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 
 

@@ -205,7 +205,7 @@ void TestVemoView::menuCommandsAndChecks()
         ++commands;
         QVERIFY2(action->isEnabled(), qPrintable(id.toString()));
     }
-    QCOMPARE(commands, 28);
+    QCOMPARE(commands, 29);
     QCOMPARE(command(MenuCommand::kPatternGraph)->text(), QStringLiteral("出現パターン(&P)"));
     QCOMPARE(command(MenuCommand::kPatternGraph)->property("controlId").toInt(), MenuCommand::kPatternGraph);
 

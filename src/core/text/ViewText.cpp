@@ -33,6 +33,7 @@ const QHash<int, QString>& commandTexts()
         {32952, QStringLiteral("　　 4. ラッキーナンバー")},
         {32945, QStringLiteral("※ データ神を呼ぶ(&M)")},
         {32947, QStringLiteral("データ神の成績くらべ(&B)...")},
+        {32970, QStringLiteral("買い目の組合せを作る(&W)...")},
         {32817, QStringLiteral("***")},
         {32953, QStringLiteral("本数字データの更新(&W)")},
         {32960, QStringLiteral("本数字データを元に戻す(&U)")},

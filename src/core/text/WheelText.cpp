@@ -1,9 +1,18 @@
 #include "text/WheelText.h"
 
+#include <cmath>
+
 namespace WheelText {
 namespace {
 
 const QString kCaption = QStringLiteral("買い目の組合せ");
+
+// Three significant digits in plain decimals: small odds are to be read, not decoded.
+QString decimal(double value)
+{
+    const int decimals = value > 0 ? qMax(1, 2 - int(std::floor(std::log10(value)))) : 1;
+    return QString::number(value, 'f', decimals);
+}
 
 } // namespace
 
@@ -84,6 +93,220 @@ UserMessage guaranteeNotProven(const QString& missedNumbers)
     return {kCaption, QStringLiteral("作った買い目では保証が守られていません（%1 が当たったとき）。\n\n"
                                      "もう一度作成して下さい。")
                           .arg(missedNumbers)};
+}
+
+QString windowTitle()
+{
+    return QStringLiteral("買い目の組合せ");
+}
+
+QString openButton()
+{
+    return QStringLiteral("買い目を作る");
+}
+
+QString openButtonHelp()
+{
+    return QStringLiteral("選んだ数字を候補にして、買い目の組合せを作る窓を開きます。");
+}
+
+QString poolCaption()
+{
+    return QStringLiteral("候補の数字（押すたびに 候補 → 固定 → 外す）");
+}
+
+QString poolCount(int poolSize, int fixedCount)
+{
+    return QStringLiteral("候補 %1 個（うち固定 %2 個）").arg(poolSize).arg(fixedCount);
+}
+
+QString guaranteeCaption()
+{
+    return QStringLiteral("保証：");
+}
+
+QString drawnInPoolSuffix()
+{
+    return QStringLiteral(" 個当たれば");
+}
+
+QString matchedSuffix()
+{
+    return QStringLiteral(" 個");
+}
+
+QString budgetCaption()
+{
+    return QStringLiteral("口数：");
+}
+
+QString budgetNone()
+{
+    return QStringLiteral("保証できる最少の口数");
+}
+
+QString ticketSuffix()
+{
+    return QStringLiteral(" 口");
+}
+
+QString secondsCaption()
+{
+    return QStringLiteral("探す時間：");
+}
+
+QString secondsSuffix()
+{
+    return QStringLiteral(" 秒まで");
+}
+
+QString make()
+{
+    return QStringLiteral("作成");
+}
+
+QString cancel()
+{
+    return QStringLiteral("キャンセル");
+}
+
+QString exportCsv()
+{
+    return QStringLiteral("CSV形式で書き出す...");
+}
+
+QString searching()
+{
+    return QStringLiteral("探しています");
+}
+
+QString searchProgress(int tickets)
+{
+    return QStringLiteral("今は %1 口").arg(tickets);
+}
+
+QString ticketsSummary(int tickets, int lowerBound)
+{
+    if (tickets == lowerBound)
+        return QStringLiteral("買い目 %1 口（これより少ない口数では保証できません）").arg(tickets);
+    return QStringLiteral("買い目 %1 口（保証するには少なくとも %2 口が要ります）").arg(tickets).arg(lowerBound);
+}
+
+QString proofKept(qint64 checked, int drawnInPool)
+{
+    return QStringLiteral("すべての組合せで確認済み（当たる %1 個の組合せ %2 通りを一つずつ確かめました）")
+        .arg(drawnInPool)
+        .arg(checked);
+}
+
+QString proofMissed(qint64 missed, qint64 checked, const QString& firstMissed)
+{
+    return QStringLiteral("%1 通りのうち %2 通りで保証が守られていません（たとえば %3 が当たったとき）")
+        .arg(checked)
+        .arg(missed)
+        .arg(firstMissed);
+}
+
+QString searchCancelled()
+{
+    return QStringLiteral("キャンセルしました。それまでに見つかった買い目です。");
+}
+
+QStringList oddsHeaders()
+{
+    return {QStringLiteral("確率（一番よい１口）"), QStringLiteral("平均の口数")};
+}
+
+QString oddsRow(int matched)
+{
+    return QStringLiteral("%1 個当たり").arg(matched);
+}
+
+QString oddsProbability(double probability)
+{
+    if (probability <= 0)
+        return QStringLiteral("0 %");
+    return QStringLiteral("%1 %（%2 回に１回）").arg(decimal(probability * 100)).arg(qRound64(1 / probability));
+}
+
+QString oddsAverage(double average)
+{
+    return decimal(average);
+}
+
+QString exportDialogTitle()
+{
+    return QStringLiteral("買い目をCSV形式で書き出す");
+}
+
+QString exportFileName()
+{
+    return QStringLiteral("Kaime.csv");
+}
+
+UserMessage exportDone(const QString& path, int tickets)
+{
+    return {QStringLiteral("CSV形式で書き出す"),
+            QStringLiteral("買い目 %1 口をCSVファイルに書き出しました。\n\n%2").arg(tickets).arg(path)};
+}
+
+QString poolHelp()
+{
+    return QStringLiteral("買い目に使う数字です。押すと候補になり、もう一度押すと固定（どの買い目にも入る数字）になり、"
+                          "三度目で外れます。候補は７個から３０個、固定は５個までです。");
+}
+
+QString guaranteeHelp()
+{
+    return QStringLiteral("「p 個当たれば t 個」：抽選の６個のうち p 個が候補の中にあれば、どれか１口に必ず t 個"
+                          "入っている、という保証です。候補が当たらなければ何も保証しません。");
+}
+
+QString budgetHelp()
+{
+    return QStringLiteral("口数を決めると、その口数で t 個そろう見込みが一番高い買い目を作ります。保証は守られない"
+                          "ことがあり、その時は何通りで守られないかを示します。");
+}
+
+QString secondsHelp()
+{
+    return QStringLiteral("この時間までに探し終わらなければ、それまでに見つかった一番少ない買い目を出します。");
+}
+
+QString makeHelp()
+{
+    return QStringLiteral("買い目を探し、保証をすべての組合せで確かめ、当たる確率を数えます。");
+}
+
+QString cancelHelp()
+{
+    return QStringLiteral("探すのをやめて、それまでに見つかった買い目を出します。");
+}
+
+QString progressHelp()
+{
+    return QStringLiteral("探す時間のうち過ぎた分と、今までに見つかった一番少ない口数です。");
+}
+
+QString ticketsHelp()
+{
+    return QStringLiteral("作った買い目です。１行が１口です。");
+}
+
+QString proofHelp()
+{
+    return QStringLiteral("探し方とは別に、当たり方になりうる組合せをすべて買い目と照らし合わせた結果です。");
+}
+
+QString oddsHelp()
+{
+    return QStringLiteral("４３個から６個を選ぶ抽選６０９万６４５４通りをすべて数えた、本当の確率です。"
+                          "口数を増やすほど当たる口数は増えますが、その分だけ多く買うことになります。");
+}
+
+QString exportHelp()
+{
+    return QStringLiteral("買い目をCSVファイルに書き出します（ticket,n1,…,n6）。");
 }
 
 } // namespace WheelText

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "UserMessage.h"
 
@@ -26,5 +27,51 @@ UserMessage searchTimedOut(double seconds);
 
 /** The check of every p-set found one that no ticket holds t of; the wheel is not given out. */
 UserMessage guaranteeNotProven(const QString& missedNumbers);
+
+/** The window that makes wheels, and the buttons that open it with numbers. */
+QString windowTitle();
+QString openButton();
+QString openButtonHelp();
+QString poolCaption();
+QString poolCount(int poolSize, int fixedCount);
+QString guaranteeCaption();
+QString drawnInPoolSuffix();
+QString matchedSuffix();
+QString budgetCaption();
+QString budgetNone();
+QString ticketSuffix();
+QString secondsCaption();
+QString secondsSuffix();
+QString make();
+QString cancel();
+QString exportCsv();
+QString searching();
+QString searchProgress(int tickets);
+QString ticketsSummary(int tickets, int lowerBound);
+/** The proof of every p-set: kept, or how many missed, with the first missed numbers. */
+QString proofKept(qint64 checked, int drawnInPool);
+QString proofMissed(qint64 missed, qint64 checked, const QString& firstMissed);
+QString searchCancelled();
+QStringList oddsHeaders();
+QString oddsRow(int matched);
+/** A probability as a percentage to three significant digits, and as once in how many draws. */
+QString oddsProbability(double probability);
+/** An average to three significant digits, without an exponent. */
+QString oddsAverage(double average);
+QString exportDialogTitle();
+QString exportFileName();
+UserMessage exportDone(const QString& path, int tickets);
+
+QString poolHelp();
+QString guaranteeHelp();
+QString budgetHelp();
+QString secondsHelp();
+QString makeHelp();
+QString cancelHelp();
+QString progressHelp();
+QString ticketsHelp();
+QString proofHelp();
+QString oddsHelp();
+QString exportHelp();
 
 } // namespace WheelText

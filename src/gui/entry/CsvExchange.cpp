@@ -1,7 +1,5 @@
 #include "entry/CsvExchange.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include "document/CVemoDoc.h"
@@ -71,24 +69,7 @@ bool CsvExchange::importHistory()
 
 std::optional<QString> CsvExchange::chooseFile(Purpose purpose) const
 {
-    const bool exporting = purpose == Purpose::Export;
-    QFileDialog dialog(m_owner, exporting ? ExchangeText::exportDialogTitle() : ExchangeText::importDialogTitle());
-    FileDialogs::prepare(dialog, FileDialogs::Listing::AllFiles);
-    // The replace question comes from the program's messages.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(exporting ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(exporting ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(ExchangeText::fileFilter());
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.setDirectory(QDir::homePath());
-    if (exporting)
-        dialog.selectFile(kDefaultName);
-    dialog.setLabelText(QFileDialog::LookIn, ExchangeText::dialogLookIn());
-    dialog.setLabelText(QFileDialog::FileName, ExchangeText::dialogFileName());
-    dialog.setLabelText(QFileDialog::FileType, ExchangeText::dialogFileType());
-    dialog.setLabelText(QFileDialog::Accept, ExchangeText::dialogAccept());
-    dialog.setLabelText(QFileDialog::Reject, ExchangeText::dialogReject());
-    if (MessageService::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    if (purpose == Purpose::Export)
+        return FileDialogs::csvToSave(m_owner, ExchangeText::exportDialogTitle(), kDefaultName);
+    return FileDialogs::csvToOpen(m_owner, ExchangeText::importDialogTitle());
 }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMoveEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include "entry/NumberCardPictures.h"
 #include "text/EntryText.h"
 #include "text/HelpText.h"
+#include "text/WheelText.h"
 
 namespace {
 
@@ -27,6 +29,7 @@ constexpr int kCountId = 1328;
 constexpr int kClearId = 1376;
 constexpr int kHandOverId = 1;
 constexpr int kCloseId = 2;
+constexpr int kWheelId = 1380;
 constexpr int kClearPicture = 340;
 constexpr int kHandOverPicture = 153;
 constexpr int kClosePicture = 392;
@@ -42,7 +45,7 @@ constexpr std::array<int, kNumberCount> kBoxIds{
 
 // The card on the 800 × 600 design screen: two columns of ten numbers in two blocks, then 41 … 43.
 constexpr int kCardWidth = 108;
-constexpr int kCardHeight = 460;
+constexpr int kCardHeight = 490;
 // What a window manager's title bar holds beside the title: an icon and three buttons.
 constexpr int kTitleBarRoom = 140;
 constexpr int kRowPitch = 15;
@@ -92,6 +95,11 @@ bool NumberCard::isShowing()
 {
     // A closed card lingers until its deletion comes round; it no longer counts.
     return s_card && s_card->isVisible();
+}
+
+NumberCard* NumberCard::showing()
+{
+    return isShowing() ? s_card.data() : nullptr;
 }
 
 int NumberCard::boxId(int number)
@@ -153,6 +161,12 @@ void NumberCard::createControls()
     auto* closeButton = new BitmapButton(kCloseId, kClosePicture, this);
     closeButton->setGeometry(ScreenScale::rect(6, 428, 102, 454));
     connect(closeButton, &BitmapButton::clicked, this, &NumberCard::close);
+
+    auto* wheelButton = new QPushButton(WheelText::openButton(), this);
+    wheelButton->setObjectName(QStringLiteral("id%1").arg(kWheelId));
+    wheelButton->setProperty("controlId", kWheelId);
+    wheelButton->setGeometry(ScreenScale::rect(6, 460, 102, 484));
+    connect(wheelButton, &QPushButton::clicked, this, [this] { Q_EMIT wheelRequested(tickedNumbers()); });
 }
 
 void NumberCard::installHelp()
@@ -161,6 +175,7 @@ void NumberCard::installHelp()
     help->setText(kHandOverId, EntryText::numberCardHandOverHelp());
     help->setText(kCloseId, HelpText::cancelButtonPopup());
     help->setText(kClearId, EntryText::numberCardClearHelp());
+    help->setText(kWheelId, WheelText::openButtonHelp());
     for (int number = 1; number <= kNumberCount; ++number)
         help->setText(boxId(number), EntryText::numberCardBoxHelp(number));
 }
@@ -205,6 +220,16 @@ std::array<bool, kNumberCount> NumberCard::ticks() const
     for (const NumberBox* box : m_boxes)
         ticked[std::size_t(box->number() - 1)] = box->isChecked();
     return ticked;
+}
+
+QList<int> NumberCard::tickedNumbers() const
+{
+    QList<int> numbers;
+    for (const NumberBox* box : m_boxes) {
+        if (box->isChecked())
+            numbers.append(box->number());
+    }
+    return numbers;
 }
 
 void NumberCard::paintEvent(QPaintEvent*)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QPointer>
 
 #include <array>
@@ -29,6 +30,8 @@ public:
     static NumberCard* open(CVemoDoc& doc, QWidget* parent);
     /** Whether the card is open. */
     static bool isShowing();
+    /** The open card, or null. */
+    static NumberCard* showing();
 
     /** Control id of number n's box (n = 1 … 43): the ids run in blocks with gaps between them. */
     static int boxId(int number);
@@ -36,6 +39,8 @@ public:
 Q_SIGNALS:
     /** The ticks went to the document's hand-over; the card closes and the data-entry dialog follows. */
     void handedOver();
+    /** The wheel button was clicked: a wheel is to be made with the ticked numbers as its pool. */
+    void wheelRequested(const QList<int>& pool);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,6 +57,7 @@ private:
     void showCount();
     void drawBlockFrames(QPainter& painter) const;
     std::array<bool, kNumberCount> ticks() const;
+    QList<int> tickedNumbers() const;
 
     CVemoDoc& m_doc;
     std::array<NumberBox*, kNumberCount> m_boxes{};

@@ -1,12 +1,15 @@
 #include "kit/FileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
 #include <QTreeView>
 
+#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
+#include "text/ExchangeText.h"
 #include "text/FileListText.h"
 
 namespace {
@@ -73,4 +76,41 @@ void FileDialogs::prepare(QFileDialog& dialog, Listing listing)
     // The list's font does not grow with the screen, so neither does the room its four columns need.
     const QSize screen(ScreenScale::width(), ScreenScale::height());
     dialog.resize(dialog.sizeHint().expandedTo(QSize(680, 440)).boundedTo(screen));
+}
+
+namespace {
+
+std::optional<QString> chooseCsv(QWidget* owner, const QString& title, bool saving, const QString& suggestedName)
+{
+    QFileDialog dialog(owner, title);
+    FileDialogs::prepare(dialog, FileDialogs::Listing::AllFiles);
+    // The replace question comes from the program's messages.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(ExchangeText::fileFilter());
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDirectory(QDir::homePath());
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
+    dialog.setLabelText(QFileDialog::LookIn, ExchangeText::dialogLookIn());
+    dialog.setLabelText(QFileDialog::FileName, ExchangeText::dialogFileName());
+    dialog.setLabelText(QFileDialog::FileType, ExchangeText::dialogFileType());
+    dialog.setLabelText(QFileDialog::Accept, ExchangeText::dialogAccept());
+    dialog.setLabelText(QFileDialog::Reject, ExchangeText::dialogReject());
+    if (MessageService::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+std::optional<QString> FileDialogs::csvToSave(QWidget* owner, const QString& title, const QString& suggestedName)
+{
+    return chooseCsv(owner, title, true, suggestedName);
+}
+
+std::optional<QString> FileDialogs::csvToOpen(QWidget* owner, const QString& title)
+{
+    return chooseCsv(owner, title, false, QString());
 }

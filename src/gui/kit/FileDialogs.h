@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
 class QFileDialog;
+class QWidget;
 
 /**
  * The program's file dialogs: Qt's own dialog, which takes the program's labels, with the file list in
@@ -12,5 +17,12 @@ namespace FileDialogs {
 enum class Listing { AllFiles, ProgramsOnly };
 
 void prepare(QFileDialog& dialog, Listing listing);
+
+/**
+ * A CSV file to write, suggested by name, or an existing one to read, starting in the home folder;
+ * nothing when the user cancels. Replacing a file is asked through the program's messages, not here.
+ */
+std::optional<QString> csvToSave(QWidget* owner, const QString& title, const QString& suggestedName);
+std::optional<QString> csvToOpen(QWidget* owner, const QString& title);
 
 } // namespace FileDialogs

@@ -147,7 +147,10 @@ void DataGodResultWindow::buildLatestPopup()
     const QString text = latestPopupText();
     if (m_popup || text.isEmpty())
         return;
-    m_popup = new LatestPredictionPopup(m_slot, text, this);
+    // A god names 6 … 13 numbers, a pool to make tickets from; a registrant's one ticket is none.
+    const QList<int> wheelPool = m_dataGodMode ? m_records->last().numbers : QList<int>();
+    m_popup = new LatestPredictionPopup(m_slot, text, this, wheelPool);
+    connect(m_popup, &LatestPredictionPopup::wheelRequested, this, &DataGodResultWindow::wheelRequested);
 }
 
 void DataGodResultWindow::destroyLatestPopup()

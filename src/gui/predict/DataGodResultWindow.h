@@ -52,6 +52,10 @@ public:
 
     QScrollBar* scrollBar() const { return m_scrollBar; }
 
+Q_SIGNALS:
+    /** The popup's wheel button was clicked, in data-god mode: a wheel over the god's newest numbers. */
+    void wheelRequested(const QList<int>& pool);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

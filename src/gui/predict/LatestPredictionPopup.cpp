@@ -2,15 +2,18 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 
 #include "kit/JapaneseFonts.h"
 #include "kit/DialogUnits.h"
+#include "text/WheelText.h"
 
 namespace {
 
 // Dialog resources and text statics of popups 1 … 5.
 constexpr std::array kPopupIds{409, 410, 411, 412, 413};
 constexpr std::array kTextIds{1415, 1416, 1417, 1418, 1419};
+constexpr std::array kWheelIds{1430, 1431, 1432, 1433, 1434};
 constexpr int kPointSize = 9;
 // Sizes in dialog units.
 constexpr int kWidth = 165;
@@ -18,10 +21,12 @@ constexpr int kHeight = 32;
 constexpr int kTextTop = 3;
 constexpr int kTextHeight = 23;
 constexpr int kCornerOffset = 3;
+constexpr int kWheelButtonHeight = 12;
 
 } // namespace
 
-LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWidget* resultWindow)
+LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWidget* resultWindow,
+                                             const QList<int>& wheelPool)
     // A tool window of the main window stays above it without being top-most over everything.
     : QDialog(resultWindow->window(), Qt::Tool | Qt::FramelessWindowHint)
 {
@@ -46,9 +51,22 @@ LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWid
     const QSize textSize = label->sizeHint();
     const int width = qMax(units.x(kWidth), textSize.width() + units.x(8));
     const int textHeight = qMax(units.y(kTextHeight), textSize.height());
-    setFixedSize(width, qMax(units.y(kHeight), textHeight + units.y(kHeight - kTextHeight)));
-    label->setGeometry(0, 0, width, height());
+    const int labelHeight = qMax(units.y(kHeight), textHeight + units.y(kHeight - kTextHeight));
+    label->setGeometry(0, 0, width, labelHeight);
     label->setContentsMargins(0, units.y(kTextTop), 0, 0);
+    setFixedSize(width, labelHeight);
+    if (!wheelPool.isEmpty()) {
+        auto* wheel = new QPushButton(WheelText::openButton(), this);
+        const int wheelId = kWheelIds[std::size_t(slot - 1)];
+        wheel->setObjectName(QStringLiteral("id%1").arg(wheelId));
+        wheel->setProperty("controlId", wheelId);
+        // Enter closes the popup, as it always did; the button is for the mouse.
+        wheel->setAutoDefault(false);
+        wheel->setFocusPolicy(Qt::NoFocus);
+        wheel->setGeometry(0, labelHeight, width, units.y(kWheelButtonHeight));
+        connect(wheel, &QPushButton::clicked, this, [this, wheelPool] { Q_EMIT wheelRequested(wheelPool); });
+        setFixedSize(width, labelHeight + units.y(kWheelButtonHeight));
+    }
 
     move(resultWindow->mapToGlobal(QPoint(0, 0)) + QPoint(kCornerOffset, kCornerOffset));
     show();

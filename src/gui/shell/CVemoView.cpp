@@ -33,6 +33,7 @@
 #include "predict/DataGodFiles.h"
 #include "predict/DataGodRequest.h"
 #include "predict/BacktestWindow.h"
+#include "predict/DataGodResultWindow.h"
 #include "predict/DataGodSettingsDialog.h"
 #include "shell/HitCountScreen.h"
 #include "predict/PredictingWindow.h"
@@ -41,6 +42,7 @@
 #include "text/PredictValueText.h"
 #include "text/StoreText.h"
 #include "text/ViewText.h"
+#include "wheel/WheelWindow.h"
 
 namespace {
 
@@ -80,6 +82,8 @@ void CVemoView::initialUpdate()
 
     createControls();
     m_hitScreen = std::make_unique<HitCountScreen>(m_doc, m_kit, this);
+    for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)
+        connect(m_hitScreen->resultWindow(slot), &DataGodResultWindow::wheelRequested, this, &CVemoView::openWheel);
     m_historyGraph = new HistoryGraphWindow(m_doc.history(), m_doc.lastEnteredPrediction(), this);
     m_historyGraph->hide();
 
@@ -132,6 +136,7 @@ bool CVemoView::handlesCommand(int commandId)
     case kHitCount:
     case kDataGod:
     case kBacktest:
+    case kWheel:
     case kHelp:
     case kBrowserFromFile:
     case kBrowserFromClipboard:
@@ -175,6 +180,7 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kNumberCard:
         NumberCard::open(m_doc, this);
+        listenToNumberCard();
         break;
     case kLatestPattern:
         openLatestPattern();
@@ -196,6 +202,9 @@ void CVemoView::handleCommand(int commandId)
         break;
     case kBacktest:
         openBacktest();
+        break;
+    case kWheel:
+        openWheel({});
         break;
     case kHelp:
         HelpWindow::showContents(m_doc.paths().helpIndex(), this);
@@ -386,7 +395,19 @@ void CVemoView::reopenModelessWindows()
 {
     if (NumberCard::isShowing())
         NumberCard::open(m_doc, this);
+    listenToNumberCard();
     DataUpdateGuide::bringToFront();
+}
+
+void CVemoView::listenToNumberCard()
+{
+    if (NumberCard* card = NumberCard::showing())
+        connect(card, &NumberCard::wheelRequested, this, &CVemoView::openWheel, Qt::UniqueConnection);
+}
+
+void CVemoView::openWheel(const QList<int>& pool)
+{
+    WheelWindow::open(pool, this);
 }
 
 void CVemoView::openDataEntry()
@@ -397,6 +418,8 @@ void CVemoView::openDataEntry()
     offerRegistrant();
     DataEntryDialog dialog(m_doc, this);
     dialog.exec();
+    // The dialog may have handed its ticks over to a card it opened.
+    listenToNumberCard();
 }
 
 void CVemoView::openPredictionFiles()

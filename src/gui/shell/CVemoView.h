@@ -139,6 +139,8 @@ private:
     bool anyRegistrant() const;
     /** Step A: the number card and the update guide come back in front. */
     void reopenModelessWindows();
+    void listenToNumberCard();
+    void openWheel(const QList<int>& pool);
     /** Command 32818. */
     void openLatestPattern();
     void onNumberSpin(int delta);

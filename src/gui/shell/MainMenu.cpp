@@ -17,8 +17,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar), m_bar(bar)
                 {kPatternGraph, kAppearance, kHistoryGraph, kHitCount, 0, kWeightingOn, kWeightingOff});
     addCommand(bar, kLatestPattern);
     addCommand(bar, kNumberCard);
-    addCommands(bar->addMenu(ViewText::godMenu()),
-                {kRandomGod, kOracleTime, kOracleBirthday, kOracleColour, kOracleNumber, 0, kDataGod, kBacktest});
+    addCommands(bar->addMenu(ViewText::godMenu()), {kRandomGod, kOracleTime, kOracleBirthday, kOracleColour,
+                                                    kOracleNumber, 0, kDataGod, kBacktest, kWheel});
     QMenu* settings = bar->addMenu(ViewText::settingsMenu());
     addCommands(settings->addMenu(ViewText::browserMenu()), {kBrowserFromFile, kBrowserFromClipboard});
     addCommands(settings, {kHomePage});

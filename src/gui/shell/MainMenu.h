@@ -30,6 +30,7 @@ inline constexpr int kOracleColour = 32951;
 inline constexpr int kOracleNumber = 32952;
 inline constexpr int kDataGod = 32945;
 inline constexpr int kBacktest = 32947;
+inline constexpr int kWheel = 32970;
 inline constexpr int kLastDraw = 32817;
 inline constexpr int kDataUpdate = 32953;
 inline constexpr int kUndoHistory = 32960;

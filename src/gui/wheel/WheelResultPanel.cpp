@@ -1,0 +1,96 @@
+#include "wheel/WheelResultPanel.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QStringList>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "entry/PredictionFile.h"
+#include "store/HistoryFormat.h"
+#include "text/WheelText.h"
+#include "wheel/Identified.h"
+
+namespace {
+
+constexpr int kOddsRows = kNumbersPerDraw - WheelResultPanel::kFirstOddsRow + 1;
+
+QTableWidgetItem* oddsItem(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QString missedText(const WheelProof& proof)
+{
+    QStringList numbers;
+    for (const int n : proof.missed.value(0))
+        numbers.append(QString::number(n));
+    return numbers.join(QStringLiteral("、"));
+}
+
+} // namespace
+
+WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_summary = identified(new QLabel, kSummaryId);
+    m_summary->setWordWrap(true);
+    layout->addWidget(m_summary);
+
+    m_proof = identified(new QLabel, kProofId);
+    m_proof->setWordWrap(true);
+    layout->addWidget(m_proof);
+
+    auto* row = new QHBoxLayout;
+    m_tickets = identified(new QListWidget, kTicketsId);
+    m_tickets->setFixedWidth(200);
+    row->addWidget(m_tickets);
+    m_odds = identified(new QTableWidget(kOddsRows, int(WheelText::oddsHeaders().size())), kOddsId);
+    m_odds->setHorizontalHeaderLabels(WheelText::oddsHeaders());
+    QStringList rows;
+    for (int matched = kFirstOddsRow; matched <= kNumbersPerDraw; ++matched)
+        rows.append(WheelText::oddsRow(matched));
+    m_odds->setVerticalHeaderLabels(rows);
+    m_odds->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_odds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_odds->horizontalHeader()->setStretchLastSection(true);
+    m_odds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* column = new QVBoxLayout;
+    column->addWidget(m_odds);
+    column->addStretch();
+    row->addLayout(column, 1);
+    layout->addLayout(row, 1);
+    // The four rows show whole, with nothing below them.
+    m_odds->setFixedHeight(m_odds->horizontalHeader()->sizeHint().height()
+                           + kOddsRows * m_odds->verticalHeader()->defaultSectionSize() + 2 * m_odds->frameWidth());
+}
+
+void WheelResultPanel::showWheel(const WheelResult& wheel, int drawnInPool, const QString& note)
+{
+    const QString summary = WheelText::ticketsSummary(int(wheel.tickets.size()), wheel.lowerBound);
+    m_summary->setText(note.isEmpty() ? summary : summary + QLatin1Char('\n') + note);
+    m_tickets->clear();
+    for (const QList<int>& ticket : wheel.tickets)
+        m_tickets->addItem(PredictionFile::numbersText(PredictionRecord{0, 0, ticket}));
+    const WheelProof& proof = wheel.proof;
+    m_proof->setText(proof.kept() ? WheelText::proofKept(proof.checked, drawnInPool)
+                                  : WheelText::proofMissed(proof.missedCount, proof.checked, missedText(proof)));
+    for (int matched = kFirstOddsRow; matched <= kNumbersPerDraw; ++matched) {
+        const int row = matched - kFirstOddsRow;
+        m_odds->setItem(row, 0, oddsItem(WheelText::oddsProbability(wheel.odds.bestProbability(matched))));
+        m_odds->setItem(row, 1, oddsItem(WheelText::oddsAverage(wheel.odds.expectedTickets[std::size_t(matched)])));
+    }
+}
+
+void WheelResultPanel::clear()
+{
+    m_summary->clear();
+    m_tickets->clear();
+    m_proof->clear();
+    m_odds->clearContents();
+}

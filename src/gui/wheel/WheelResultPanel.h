@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include "wheel/WheelResult.h"
+
+class QLabel;
+class QListWidget;
+class QTableWidget;
+
+/** What a made wheel comes to: its tickets, the proof of its guarantee and its exact odds. */
+class WheelResultPanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kSummaryId = 1711;
+    static constexpr int kTicketsId = 1712;
+    static constexpr int kProofId = 1713;
+    static constexpr int kOddsId = 1714;
+    /** The matches the odds table shows, from a small prize up. */
+    static constexpr int kFirstOddsRow = 3;
+
+    explicit WheelResultPanel(QWidget* parent = nullptr);
+
+    /** Shows a wheel made for "t if p", with a note on how its search ended (empty when by itself). */
+    void showWheel(const WheelResult& wheel, int drawnInPool, const QString& note);
+    void clear();
+
+private:
+    QLabel* m_summary = nullptr;
+    QListWidget* m_tickets = nullptr;
+    QLabel* m_proof = nullptr;
+    QTableWidget* m_odds = nullptr;
+};

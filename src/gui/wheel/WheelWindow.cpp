@@ -1,0 +1,275 @@
+#include "wheel/WheelWindow.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "kit/ContextHelpPopupFilter.h"
+#include "kit/FileDialogs.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/MessageService.h"
+#include "exchange/CsvTable.h"
+#include "text/ExchangeText.h"
+#include "text/WheelText.h"
+#include "wheel/Identified.h"
+#include "wheel/WheelCsv.h"
+#include "wheel/WheelMaker.h"
+#include "wheel/WheelNumberGrid.h"
+#include "wheel/WheelResultPanel.h"
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+constexpr int kMaxSeconds = 60;
+
+QSpinBox* addSpin(QHBoxLayout* layout, int id, int minimum, int maximum, int value, const QString& suffix)
+{
+    auto* spin = identified(new QSpinBox, id);
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    spin->setSuffix(suffix);
+    layout->addWidget(spin);
+    return spin;
+}
+
+void showFault(const UserMessage& fault)
+{
+    MessageService::show(fault, MessageService::Buttons::Ok, MessageService::Icon::Exclamation);
+}
+
+} // namespace
+
+WheelWindow* WheelWindow::open(const QList<int>& pool, QWidget* parent)
+{
+    if (!s_window) {
+        s_window = new WheelWindow(parent);
+        s_window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (!pool.isEmpty())
+        s_window->m_grid->setPool(pool);
+    s_window->show();
+    s_window->raise();
+    s_window->activateWindow();
+    return s_window;
+}
+
+WheelWindow::WheelWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(WheelText::windowTitle());
+    setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(WheelText::poolCaption()));
+    m_grid = identified(new WheelNumberGrid, kPoolId);
+    connect(m_grid, &WheelNumberGrid::marksChanged, this, &WheelWindow::showPoolCount);
+    layout->addWidget(m_grid, 0, Qt::AlignLeft);
+    m_poolCount = identified(new QLabel, kPoolCountId);
+    layout->addWidget(m_poolCount);
+    layout->addWidget(settingsRow());
+    layout->addWidget(runRow());
+    m_result = new WheelResultPanel;
+    layout->addWidget(m_result, 1);
+    m_export = identified(new QPushButton(WheelText::exportCsv()), kExportId);
+    m_export->setEnabled(false);
+    connect(m_export, &QPushButton::clicked, this, &WheelWindow::exportCsv);
+    layout->addWidget(m_export, 0, Qt::AlignRight);
+    installHelp();
+    showPoolCount();
+    resize(660, 720);
+}
+
+WheelWindow::~WheelWindow()
+{
+    stopWorker();
+}
+
+QWidget* WheelWindow::settingsRow()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const WheelSettings defaults;
+    layout->addWidget(new QLabel(WheelText::guaranteeCaption()));
+    m_drawnInPool = addSpin(layout, kDrawnInPoolId, WheelSettings::kMinMatched, kNumbersPerDraw, defaults.drawnInPool,
+                            WheelText::drawnInPoolSuffix());
+    m_matched = addSpin(layout, kMatchedId, WheelSettings::kMinMatched, defaults.drawnInPool, defaults.matched,
+                        WheelText::matchedSuffix());
+    // "t if p" holds no more than p on a ticket.
+    connect(m_drawnInPool, &QSpinBox::valueChanged, m_matched, &QSpinBox::setMaximum);
+    layout->addSpacing(12);
+    layout->addWidget(new QLabel(WheelText::budgetCaption()));
+    m_budget = addSpin(layout, kBudgetId, 0, WheelSettings::kMaxTickets, 0, WheelText::ticketSuffix());
+    m_budget->setSpecialValueText(WheelText::budgetNone());
+    layout->addSpacing(12);
+    layout->addWidget(new QLabel(WheelText::secondsCaption()));
+    m_seconds = addSpin(layout, kSecondsId, 1, kMaxSeconds, int(defaults.seconds), WheelText::secondsSuffix());
+    layout->addStretch();
+    return row;
+}
+
+QWidget* WheelWindow::runRow()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_make = identified(new QPushButton(WheelText::make()), kMakeId);
+    m_make->setDefault(true);
+    connect(m_make, &QPushButton::clicked, this, &WheelWindow::startRun);
+    layout->addWidget(m_make);
+    m_cancel = identified(new QPushButton(WheelText::cancel()), kCancelId);
+    m_cancel->setEnabled(false);
+    connect(m_cancel, &QPushButton::clicked, this, &WheelWindow::cancelRun);
+    layout->addWidget(m_cancel);
+    m_progress = identified(new QProgressBar, kProgressId);
+    m_progress->setRange(0, kProgressSteps);
+    m_progress->setValue(0);
+    m_progress->setFormat(QString());
+    layout->addWidget(m_progress, 1);
+    return row;
+}
+
+void WheelWindow::installHelp()
+{
+    auto* help = new ContextHelpPopupFilter(this);
+    help->setText(kPoolId, WheelText::poolHelp());
+    help->setText(kPoolCountId, WheelText::poolHelp());
+    help->setText(kDrawnInPoolId, WheelText::guaranteeHelp());
+    help->setText(kMatchedId, WheelText::guaranteeHelp());
+    help->setText(kBudgetId, WheelText::budgetHelp());
+    help->setText(kSecondsId, WheelText::secondsHelp());
+    help->setText(kMakeId, WheelText::makeHelp());
+    help->setText(kCancelId, WheelText::cancelHelp());
+    help->setText(kProgressId, WheelText::progressHelp());
+    help->setText(kExportId, WheelText::exportHelp());
+    help->setText(WheelResultPanel::kSummaryId, WheelText::ticketsHelp());
+    help->setText(WheelResultPanel::kTicketsId, WheelText::ticketsHelp());
+    help->setText(WheelResultPanel::kProofId, WheelText::proofHelp());
+    help->setText(WheelResultPanel::kOddsId, WheelText::oddsHelp());
+}
+
+WheelSettings WheelWindow::settings() const
+{
+    WheelSettings settings;
+    settings.pool = m_grid->pool();
+    settings.fixed = m_grid->fixed();
+    settings.drawnInPool = m_drawnInPool->value();
+    settings.matched = m_matched->value();
+    settings.ticketBudget = m_budget->value();
+    settings.seconds = m_seconds->value();
+    return settings;
+}
+
+void WheelWindow::showPoolCount()
+{
+    m_poolCount->setText(WheelText::poolCount(int(m_grid->pool().size()), int(m_grid->fixed().size())));
+}
+
+void WheelWindow::startRun()
+{
+    const WheelSettings chosen = settings();
+    if (const Status fault = chosen.check()) {
+        showFault(*fault);
+        return;
+    }
+    stopWorker();
+    m_cancelled = std::make_shared<std::atomic_bool>(false);
+    m_runSeconds = chosen.seconds;
+    m_make->setEnabled(false);
+    m_cancel->setEnabled(true);
+    m_export->setEnabled(false);
+    m_progress->setValue(0);
+    m_progress->setFormat(WheelText::searching());
+    m_result->clear();
+    const int run = ++m_run;
+    m_worker = std::make_unique<std::thread>([this, chosen, run, cancelled = m_cancelled] {
+        WheelControl control;
+        control.cancel = cancelled.get();
+        control.progress = [this, run](const WheelProgress& progress) {
+            QMetaObject::invokeMethod(
+                this, [this, run, progress] { showProgress(run, progress); }, Qt::QueuedConnection);
+        };
+        const Result<WheelResult> made = WheelMaker::make(chosen, control);
+        QMetaObject::invokeMethod(
+            this, [this, run, made, drawnInPool = chosen.drawnInPool] { takeResult(run, made, drawnInPool); },
+            Qt::QueuedConnection);
+    });
+}
+
+void WheelWindow::cancelRun()
+{
+    // The search ends with the best wheel it has, which is still proven and shown.
+    m_cancelled->store(true);
+    m_cancel->setEnabled(false);
+}
+
+void WheelWindow::stopWorker()
+{
+    if (!m_worker)
+        return;
+    m_cancelled->store(true);
+    m_worker->join();
+    m_worker.reset();
+}
+
+void WheelWindow::showProgress(int run, const WheelProgress& progress)
+{
+    if (run != m_run)
+        return;
+    m_progress->setValue(qMin(kProgressSteps, int(progress.elapsedSeconds / m_runSeconds * kProgressSteps)));
+    if (progress.tickets > 0)
+        m_progress->setFormat(WheelText::searchProgress(progress.tickets));
+}
+
+void WheelWindow::takeResult(int run, const Result<WheelResult>& made, int drawnInPool)
+{
+    if (run != m_run)
+        return;
+    endRun();
+    if (!made.ok()) {
+        m_wheel = WheelResult{};
+        showFault(made.error());
+        Q_EMIT finished();
+        return;
+    }
+    m_wheel = made.value();
+    QString note;
+    if (m_wheel.cancelled)
+        note = WheelText::searchCancelled();
+    else if (m_wheel.timedOut)
+        note = WheelText::searchTimedOut(m_runSeconds).text;
+    m_result->showWheel(m_wheel, drawnInPool, note);
+    m_progress->setValue(kProgressSteps);
+    m_progress->setFormat(WheelText::searchProgress(int(m_wheel.tickets.size())));
+    m_export->setEnabled(!m_wheel.tickets.isEmpty());
+    Q_EMIT finished();
+}
+
+void WheelWindow::endRun()
+{
+    if (m_worker) {
+        m_worker->join();
+        m_worker.reset();
+    }
+    m_make->setEnabled(true);
+    m_cancel->setEnabled(false);
+}
+
+void WheelWindow::exportCsv()
+{
+    const std::optional<QString> chosen =
+        FileDialogs::csvToSave(this, WheelText::exportDialogTitle(), WheelText::exportFileName());
+    if (!chosen)
+        return;
+    const QString& path = *chosen;
+    if (QFileInfo::exists(path) && !MessageService::confirm(ExchangeText::confirmReplaceFile(path)))
+        return;
+    if (const Status fault = CsvTable::save(path, WheelCsv::encode(m_wheel.tickets))) {
+        showFault(*fault);
+        return;
+    }
+    MessageService::show(WheelText::exportDone(path, int(m_wheel.tickets.size())), MessageService::Buttons::Ok,
+                         MessageService::Icon::Information);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "UserMessage.h"
+#include "wheel/WheelControl.h"
+#include "wheel/WheelResult.h"
+#include "wheel/WheelSettings.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class WheelNumberGrid;
+class WheelResultPanel;
+
+/**
+ * The modeless window that makes a wheel from a pool of numbers: the pool and its fixed numbers,
+ * the guarantee, an optional number of tickets, and the search run off the user-interface thread;
+ * then the tickets, the proof of the guarantee, the exact odds and the tickets as CSV.
+ */
+class WheelWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kPoolId = 1701;
+    static constexpr int kDrawnInPoolId = 1702;
+    static constexpr int kMatchedId = 1703;
+    static constexpr int kBudgetId = 1704;
+    static constexpr int kSecondsId = 1705;
+    static constexpr int kMakeId = 1706;
+    static constexpr int kCancelId = 1707;
+    static constexpr int kProgressId = 1708;
+    static constexpr int kExportId = 1709;
+    static constexpr int kPoolCountId = 1710;
+
+    /** Opens the window, or brings the open one forward; a pool given replaces the one shown. */
+    static WheelWindow* open(const QList<int>& pool, QWidget* parent);
+    ~WheelWindow() override;
+
+    /** The settings the controls show. */
+    WheelSettings settings() const;
+
+Q_SIGNALS:
+    /** A search ended and its wheel, or the message why there is none, is shown. */
+    void finished();
+
+private:
+    explicit WheelWindow(QWidget* parent);
+
+    QWidget* settingsRow();
+    QWidget* runRow();
+    void installHelp();
+    void showPoolCount();
+    void startRun();
+    void cancelRun();
+    void stopWorker();
+    void showProgress(int run, const WheelProgress& progress);
+    void takeResult(int run, const Result<WheelResult>& made, int drawnInPool);
+    void endRun();
+    void exportCsv();
+
+    WheelNumberGrid* m_grid = nullptr;
+    QLabel* m_poolCount = nullptr;
+    QSpinBox* m_drawnInPool = nullptr;
+    QSpinBox* m_matched = nullptr;
+    QSpinBox* m_budget = nullptr;
+    QSpinBox* m_seconds = nullptr;
+    QPushButton* m_make = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QProgressBar* m_progress = nullptr;
+    WheelResultPanel* m_result = nullptr;
+    QPushButton* m_export = nullptr;
+
+    WheelResult m_wheel;
+    double m_runSeconds = 0;
+    int m_run = 0;
+    std::shared_ptr<std::atomic_bool> m_cancelled;
+    std::unique_ptr<std::thread> m_worker;
+
+    static inline QPointer<WheelWindow> s_window;
+};

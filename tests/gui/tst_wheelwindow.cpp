@@ -1,0 +1,212 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+#include "TestHistory.h"
+#include "TestProgram.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVemoView.h"
+#include "shell/MainMenu.h"
+#include "kit/MessageService.h"
+#include "entry/NumberBox.h"
+#include "entry/NumberCard.h"
+#include "entry/PredictionFile.h"
+#include "predict/DataGodResultWindow.h"
+#include "shell/HitCountScreen.h"
+#include "predict/LatestPredictionPopup.h"
+#include "text/ExchangeText.h"
+#include "text/WheelText.h"
+#include "wheel/Binomial.h"
+#include "wheel/WheelCsv.h"
+#include "wheel/WheelMaker.h"
+#include "wheel/WheelNumberGrid.h"
+#include "wheel/WheelResultPanel.h"
+#include "wheel/WheelWindow.h"
+
+namespace {
+
+const QList<int> kPool{3, 8, 11, 15, 19, 22, 26, 30};
+constexpr int kFixed = 3;
+constexpr int kCardWheelButton = 1380;
+
+template <typename Control>
+Control* control(const QWidget* window, int id)
+{
+    return window->findChild<Control*>(QStringLiteral("id%1").arg(id));
+}
+
+void click(QAbstractButton* button)
+{
+    QVERIFY(button && button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() * 3 / 4, button->height() / 2));
+}
+
+// Names the file in the export's dialog once it is up and clicks 決定, as the user does.
+void chooseInFileDialog(const QString& file)
+{
+    TestProgram::whenModalShows([file](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), WheelText::exportDialogTitle());
+        dialog->selectFile(file);
+        for (QPushButton* button : dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>()) {
+            if (button->text() == ExchangeText::dialogAccept())
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+}
+
+} // namespace
+
+class TestWheelWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void fromTheNumberCardThroughARunToTheCsv();
+    void fromADataGodsPopupWithItsNumbers();
+
+private:
+    WheelWindow* openFromNumberCard(const QList<int>& numbers);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<TestProgram> m_program;
+    QList<UserMessage> m_messages;
+};
+
+void TestWheelWindow::initTestCase()
+{
+    TestProgram::prepareSuite();
+    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
+        m_messages.append(message);
+        return MessageService::Answer::Ok;
+    });
+    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(120, 5));
+    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+}
+
+WheelWindow* TestWheelWindow::openFromNumberCard(const QList<int>& numbers)
+{
+    if (!m_program->choose(MenuCommand::kNumberCard))
+        return nullptr;
+    NumberCard* card = NumberCard::showing();
+    if (!card)
+        return nullptr;
+    for (const int number : numbers)
+        click(control<NumberBox>(card, NumberCard::boxId(number)));
+    click(control<QPushButton>(card, kCardWheelButton));
+    return m_program->view()->findChild<WheelWindow*>();
+}
+
+void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
+{
+    WheelWindow* window = openFromNumberCard(kPool);
+    QVERIFY(window && window->isVisible());
+    auto* grid = control<WheelNumberGrid>(window, WheelWindow::kPoolId);
+    QCOMPARE(grid->pool(), kPool);
+    QCOMPARE(control<QLabel>(window, WheelWindow::kPoolCountId)->text(), WheelText::poolCount(8, 0));
+
+    // One more click makes a pool number fixed; the guarantee: 3 of every 4 drawn in the pool.
+    click(grid->button(kFixed));
+    QCOMPARE(grid->fixed(), QList<int>{kFixed});
+    control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(4);
+    control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(3);
+
+    WheelSettings asked;
+    asked.pool = kPool;
+    asked.fixed = {kFixed};
+    asked.matched = 3;
+    asked.drawnInPool = 4;
+    const Result<WheelResult> core = WheelMaker::make(asked);
+    QVERIFY(core.ok());
+    const WheelResult& expected = core.value();
+
+    QSignalSpy finished(window, &WheelWindow::finished);
+    click(control<QPushButton>(window, WheelWindow::kMakeId));
+    QVERIFY(!control<QPushButton>(window, WheelWindow::kMakeId)->isEnabled());
+    QVERIFY(finished.wait(8000));
+    QVERIFY(m_messages.isEmpty());
+
+    auto* tickets = control<QListWidget>(window, WheelResultPanel::kTicketsId);
+    QCOMPARE(tickets->count(), expected.tickets.size());
+    for (int i = 0; i < tickets->count(); ++i) {
+        QCOMPARE(tickets->item(i)->text(), PredictionFile::numbersText(PredictionRecord{0, 0, expected.tickets[i]}));
+        QVERIFY(expected.tickets[i].contains(kFixed));
+    }
+    QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(8, 4), 4));
+    auto* odds = control<QTableWidget>(window, WheelResultPanel::kOddsId);
+    for (int matched = 3; matched <= 6; ++matched) {
+        const int row = matched - WheelResultPanel::kFirstOddsRow;
+        QCOMPARE(odds->item(row, 0)->text(), WheelText::oddsProbability(expected.odds.bestProbability(matched)));
+        QCOMPARE(odds->item(row, 1)->text(), WheelText::oddsAverage(expected.odds.expectedTickets[matched]));
+    }
+
+    const QString csv = m_dir.filePath(QStringLiteral("買い目.csv"));
+    chooseInFileDialog(csv);
+    click(control<QPushButton>(window, WheelWindow::kExportId));
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, WheelText::exportDone(csv, int(expected.tickets.size())).text);
+    QCOMPARE(TestHistory::readFile(csv), WheelCsv::encode(expected.tickets));
+
+    // The menu brings the same window forward, its pool and wheel kept.
+    QVERIFY(m_program->choose(MenuCommand::kWheel));
+    QCOMPARE(m_program->view()->findChildren<WheelWindow*>().size(), 1);
+    QCOMPARE(grid->pool(), kPool);
+    QCOMPARE(tickets->count(), expected.tickets.size());
+
+    // A long search: キャンセル ends it with the best wheel so far, still proven, and says so.
+    QList<int> wide;
+    for (int number = 1; number <= 20; ++number)
+        wide.append(number);
+    grid->setPool(wide);
+    control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(4);
+    control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(4);
+    click(control<QPushButton>(window, WheelWindow::kMakeId));
+    auto* progress = control<QProgressBar>(window, WheelWindow::kProgressId);
+    QTRY_VERIFY(progress->format() != WheelText::searching());
+    click(control<QPushButton>(window, WheelWindow::kCancelId));
+    QVERIFY(finished.wait(5000));
+    QVERIFY(control<QLabel>(window, WheelResultPanel::kSummaryId)->text().endsWith(WheelText::searchCancelled()));
+    QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(20, 4), 4));
+    QVERIFY(control<QPushButton>(window, WheelWindow::kMakeId)->isEnabled());
+}
+
+void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
+{
+    // Nine numbers a god, without the predicting window.
+    TestProgram::whenModalShows([](QWidget* dialog) {
+        for (const int id : {1394, 1412, 1})
+            click(control<QAbstractButton>(dialog, id));
+    });
+    QVERIFY(m_program->choose(MenuCommand::kDataGod));
+    const DataGodResultWindow* results = m_program->view()->hitCountScreen().resultWindow(2);
+    QTRY_VERIFY(results->latestPopup());
+    const LatestPredictionPopup* popup = results->latestPopup();
+    QList<int> godNumbers;
+    for (const QString& number : popup->text().section(QStringLiteral("\n\n"), 1).split(QLatin1Char('.')))
+        godNumbers.append(number.trimmed().toInt());
+    QCOMPARE(godNumbers.size(), 9);
+
+    click(control<QPushButton>(popup, 1431));
+    QCOMPARE(m_program->view()->findChildren<WheelWindow*>().size(), 1);
+    WheelWindow* window = m_program->view()->findChild<WheelWindow*>();
+    QVERIFY(window->isVisible());
+    QCOMPARE(control<WheelNumberGrid>(window, WheelWindow::kPoolId)->pool(), godNumbers);
+}
+
+QTEST_MAIN(TestWheelWindow)
+#include "tst_wheelwindow.moc"
