@@ -13,6 +13,7 @@
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoApp.h"
 #include "shell/MainMenu.h"
+#include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "text/ViewText.h"
@@ -163,7 +164,7 @@ void TestVemoApp::frameFillsTheScreen()
     QCOMPARE(frame->minimumSize(), frame->maximumSize());
     frame->move(100, 50);
     QTRY_COMPARE(frame->pos(), QPoint(0, 0));
-    QCOMPARE(CMainFrame::textFont().pixelSize(), ScreenScale::height() * 16 / 600);
+    QCOMPARE(JapaneseFonts::textFont().pixelSize(), ScreenScale::height() * 16 / 600);
 }
 
 void TestVemoApp::firstTitleTellsTheWeighting()

@@ -1,5 +1,7 @@
 #include "kit/JapaneseFonts.h"
 
+#include "kit/ScreenScale.h"
+
 namespace JapaneseFonts {
 
 void installSubstitutions()
@@ -15,6 +17,11 @@ QFont font(const QString& face, int pixelHeight, int weight)
     f.setPixelSize(qMax(1, pixelHeight));
     f.setWeight(QFont::Weight(qBound(1, weight, 1000)));
     return f;
+}
+
+QFont textFont()
+{
+    return font(kGothic, ScreenScale::y(16));
 }
 
 } // namespace JapaneseFonts

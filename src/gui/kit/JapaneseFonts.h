@@ -17,4 +17,7 @@ void installSubstitutions();
 /** A face at a pixel height with a weight on the 100 … 900 scale of the screens' design. */
 QFont font(const QString& face, int pixelHeight, int weight = 400);
 
+/** The text font the main window and the windows over it share: "ＭＳ ゴシック", height H × 16 / 600. */
+QFont textFont();
+
 } // namespace JapaneseFonts

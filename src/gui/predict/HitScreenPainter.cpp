@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "shell/CMainFrame.h"
+#include "kit/JapaneseFonts.h"
 #include "kit/CanvasText.h"
 #include "text/PredictValueText.h"
 #include "kit/Pictures.h"
@@ -71,7 +71,7 @@ void HitScreenPainter::paintPanel(QPainter& painter, int slot, const HitPanel& p
     painter.setBrush(colours.brush);
     painter.drawRect(QRect(at(kPanelLeft, top), at(kPanelRight, top + kPanelHeight) - QPoint(1, 1)));
 
-    painter.setFont(CMainFrame::textFont());
+    painter.setFont(JapaneseFonts::textFont());
     painter.setPen(colours.text);
     painter.drawText(QRect(at(kPanelLeft, top + 6), at(kPanelRight, top + 22)),
                      Qt::AlignCenter | Qt::TextSingleLine, panel.title);

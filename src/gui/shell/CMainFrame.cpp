@@ -47,11 +47,6 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     m_menu->command(MenuCommand::kWeightingOff)->setChecked(true);
 }
 
-QFont CMainFrame::textFont()
-{
-    return JapaneseFonts::font(JapaneseFonts::kGothic, ScreenScale::y(16));
-}
-
 void CMainFrame::start()
 {
     m_view->initialUpdate();

@@ -16,9 +16,6 @@ class CMainFrame : public QMainWindow {
 public:
     explicit CMainFrame(CVemoDoc& doc);
 
-    /** The text font other windows share: "ＭＳ ゴシック", height H × 16 / 600. */
-    static QFont textFont();
-
     CVemoView* view() const { return m_view; }
 
     /** Runs the view's initial update, shows the frame and the opening window over it. */
