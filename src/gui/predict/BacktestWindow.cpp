@@ -16,13 +16,12 @@
 #include <algorithm>
 #include <numeric>
 
-#include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/DataGodEngine.h"
+#include "store/DrawHistory.h"
 #include "text/BacktestText.h"
 #include "text/PredictText.h"
 
@@ -96,10 +95,10 @@ QComboBox* addChoice(QHBoxLayout* layout, const QString& caption, int id)
 
 } // namespace
 
-BacktestWindow* BacktestWindow::open(CVemoView& view)
+BacktestWindow* BacktestWindow::open(QWidget& owner, const DrawHistory& history)
 {
     if (!s_window) {
-        s_window = new BacktestWindow(view);
+        s_window = new BacktestWindow(owner, history);
         s_window->setAttribute(Qt::WA_DeleteOnClose);
     }
     s_window->show();
@@ -108,9 +107,9 @@ BacktestWindow* BacktestWindow::open(CVemoView& view)
     return s_window;
 }
 
-BacktestWindow::BacktestWindow(CVemoView& view)
+BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     // A tool window of the main window: a window manager keeps it above the main window.
-    : QWidget(&view, Qt::Tool), m_view(view), m_cancelled(std::make_shared<std::atomic_bool>(false))
+    : QWidget(&owner, Qt::Tool), m_history(history), m_cancelled(std::make_shared<std::atomic_bool>(false))
 {
     setWindowTitle(BacktestText::windowTitle());
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
@@ -266,7 +265,7 @@ void BacktestWindow::startRun()
         cancelLuck();
     stopWorker();
     // The copy of the history is taken here, on this thread; the workers never see the document.
-    auto backtest = std::make_shared<DataGodBacktest>(m_view.document().history());
+    auto backtest = std::make_shared<DataGodBacktest>(m_history);
     BacktestChoice choice = BacktestChoice::everySetting(backtest->drawCount());
     const int last = kDrawChoices[std::size_t(m_draws->currentIndex())];
     if (last > 0)

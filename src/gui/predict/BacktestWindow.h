@@ -12,7 +12,7 @@
 #include "predict/DataGodBacktest.h"
 
 class BacktestHeatMap;
-class CVemoView;
+class DrawHistory;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -31,7 +31,7 @@ class BacktestWindow : public QWidget {
     Q_OBJECT
 public:
     /** Opens the window, or brings the open one forward. */
-    static BacktestWindow* open(CVemoView& view);
+    static BacktestWindow* open(QWidget& owner, const DrawHistory& history);
     ~BacktestWindow() override;
 
     /** The seed of the random histories: the same history gives the same luck line. */
@@ -52,7 +52,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    explicit BacktestWindow(CVemoView& view);
+    BacktestWindow(QWidget& owner, const DrawHistory& history);
 
     QWidget* controlRow();
     QWidget* mapChoiceRow();
@@ -73,7 +73,7 @@ private:
     void requestSelected();
     void keepClearOfResults();
 
-    CVemoView& m_view;
+    const DrawHistory& m_history;
     QComboBox* m_draws = nullptr;
     QCheckBox* m_walkForward = nullptr;
     QCheckBox* m_holdout = nullptr;

@@ -318,7 +318,7 @@ void CVemoView::runDataGodsWith(const DataGodSettings& settings)
 
 void CVemoView::openBacktest()
 {
-    BacktestWindow* backtest = BacktestWindow::open(*this);
+    BacktestWindow* backtest = BacktestWindow::open(*this, m_doc.history());
     connect(backtest, &BacktestWindow::dataGodsRequested, this, &CVemoView::runDataGodsWith, Qt::UniqueConnection);
 }
 
