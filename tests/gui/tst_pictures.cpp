@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "kit/Pictures.h"
+#include "shell/ProgramPictures.h"
 
 namespace {
 
@@ -21,12 +22,18 @@ class TestPictures : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void bitmapHasItsSize_data();
     void bitmapHasItsSize();
     void handCursorPointsWithItsTip();
     void unknownIdGivesVisiblePlaceholder();
     void openingPictureKeepsDateReadable();
 };
+
+void TestPictures::initTestCase()
+{
+    ProgramPictures::registerAll();
+}
 
 void TestPictures::bitmapHasItsSize_data()
 {
@@ -44,6 +51,12 @@ void TestPictures::bitmapHasItsSize_data()
     QTest::newRow("not yet drawn") << 312 << QSize(15, 15);
     QTest::newRow("one or two hits") << 248 << QSize(15, 15);
     QTest::newRow("no hit") << 313 << QSize(15, 90);
+    // The features' own tables.
+    QTest::newRow("row captions") << 269 << QSize(50, 54);
+    QTest::newRow("registrant chip") << 272 << QSize(36, 28);
+    QTest::newRow("update guide") << 403 << QSize(64, 64);
+    QTest::newRow("pattern tabs") << 147 << QSize(560, 17);
+    QTest::newRow("lucky colour") << 193 << QSize(30, 70);
 }
 
 void TestPictures::bitmapHasItsSize()

@@ -1,10 +1,9 @@
 #include <QTest>
 
 #include "patterns/AppearanceLayout.h"
+#include "patterns/AppearanceZoom.h"
 #include "kit/ScreenScale.h"
 #include "kit/SpinSteps.h"
-
-using SpinSteps::AppearanceZoom;
 
 class TestViewSteps : public QObject {
     Q_OBJECT
@@ -59,7 +58,7 @@ void TestViewSteps::appearanceZoomWalksBothStages()
     AppearanceZoom zoom{10, 1};
     QList<AppearanceZoom> out;
     for (int i = 0; i < 20; ++i)
-        out.append(zoom = SpinSteps::appearanceZoom(zoom, 1));
+        out.append(zoom = zoom.stepped(1));
     const QList<AppearanceZoom> expectedOut{{9, 1},  {8, 1},  {7, 1},  {6, 1},  {5, 1},  {4, 1},  {3, 1},
                                             {2, 1},  {1, 10}, {1, 13}, {1, 16}, {1, 19}, {1, 22}, {1, 25},
                                             {1, 28}, {1, 31}, {1, 34}, {1, 37}, {1, 37}, {1, 37}};
@@ -67,7 +66,7 @@ void TestViewSteps::appearanceZoomWalksBothStages()
 
     QList<AppearanceZoom> back;
     for (int i = 0; i < 28; ++i)
-        back.append(zoom = SpinSteps::appearanceZoom(zoom, -1));
+        back.append(zoom = zoom.stepped(-1));
     QCOMPARE(back.at(8), (AppearanceZoom{1, 10}));
     QCOMPARE(back.at(9), (AppearanceZoom{2, 1}));
     QCOMPARE(back.at(17), (AppearanceZoom{10, 1}));
@@ -75,7 +74,7 @@ void TestViewSteps::appearanceZoomWalksBothStages()
     QCOMPARE(back.at(24), (AppearanceZoom{80, 1}));
     QCOMPARE(back.at(25), (AppearanceZoom{90, 1}));
     QCOMPARE(back.last(), (AppearanceZoom{90, 1}));
-    QCOMPARE(SpinSteps::appearanceZoom({20, 1}, 1), (AppearanceZoom{10, 1}));
+    QCOMPARE((AppearanceZoom{20, 1}.stepped(1)), (AppearanceZoom{10, 1}));
 }
 
 void TestViewSteps::appearanceOpensWhereTheTallestBarFits_data()
@@ -95,7 +94,7 @@ void TestViewSteps::appearanceOpensWhereTheTallestBarFits()
 {
     QFETCH(int, tallest);
     QFETCH(AppearanceZoom, expected);
-    QCOMPARE(SpinSteps::openingAppearanceZoom(tallest), expected);
+    QCOMPARE(AppearanceZoom::opening(tallest), expected);
 }
 
 void TestViewSteps::partnerPick_data()

@@ -12,6 +12,7 @@
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoApp.h"
 #include "shell/MainMenu.h"
+#include "shell/ProgramPictures.h"
 #include "text/ViewText.h"
 
 using namespace std::chrono_literals;
@@ -22,6 +23,8 @@ void TestProgram::prepareSuite()
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     COpeningWnd::setDisplayTime(10ms);
+    // Suites that build a window without starting the program need its pictures all the same.
+    ProgramPictures::registerAll();
 }
 
 void TestProgram::whenModalShows(std::function<void(QWidget* modal)> work)

@@ -13,7 +13,10 @@ class QWidget;
 /** The program as the user starts it, on a test installation, for the GUI suites. */
 class TestProgram {
 public:
-    /** Once per suite: the instance lock in a folder of the suite's own, test settings, a short opening window. */
+    /**
+     * Once per suite: the instance lock in a folder of the suite's own, test settings, a short opening window
+     * and the features' pictures.
+     */
     static void prepareSuite();
 
     /**

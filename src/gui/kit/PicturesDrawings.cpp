@@ -7,19 +7,13 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "kit/PictureArt.h"
-#include "entry/DataEntryDrawings.h"
-#include "entry/DataUpdatePictures.h"
-#include "entry/NumberCardPictures.h"
-#include "entry/RegistrantPictures.h"
-#include "oracle/RandomGodPictures.h"
-#include "patterns/LatestPatternPictures.h"
-#include "predict/DataGodPictures.h"
-#include "predict/HitScreenPictures.h"
 
 namespace PicturesDrawings {
 namespace {
@@ -458,87 +452,34 @@ const std::array kDrawings{
     Drawing{313, kColumnSize, drawNoHitColumn, {}},
     Drawing{315, kColumnSize, drawSixHitColumn, {}},
     Drawing{389, kColumnSize, drawEndMark, {}},
-    Drawing{269, HitScreenPictures::kRowCaptionSize, HitScreenPictures::drawRowCaptions, {}},
-    Drawing{385, DataGodPictures::kShowResultsSize, DataGodPictures::drawShowResults, {}},
-    Drawing{343, DataGodPictures::kBannerSize, DataGodPictures::drawBanner, {}},
-    Drawing{344, DataGodPictures::kPredictingCancelSize, DataGodPictures::drawPredictingCancel, {}},
-    Drawing{262, RegistrantPictures::kSlotStateSize, RegistrantPictures::drawFreeSlot, {}},
-    Drawing{268, RegistrantPictures::kSlotStateSize, RegistrantPictures::drawRegisteredSlot, {}},
-    Drawing{263, RegistrantPictures::kColourFrameSize, RegistrantPictures::drawColourFrameOf<1>, {}},
-    Drawing{264, RegistrantPictures::kColourFrameSize, RegistrantPictures::drawColourFrameOf<2>, {}},
-    Drawing{265, RegistrantPictures::kColourFrameSize, RegistrantPictures::drawColourFrameOf<3>, {}},
-    Drawing{266, RegistrantPictures::kColourFrameSize, RegistrantPictures::drawColourFrameOf<4>, {}},
-    Drawing{267, RegistrantPictures::kColourFrameSize, RegistrantPictures::drawColourFrameOf<5>, {}},
-    Drawing{387, RegistrantPictures::kButtonFaceSize, RegistrantPictures::drawOkFace, {}},
-    Drawing{386, RegistrantPictures::kButtonFaceSize, RegistrantPictures::drawCancelFace, {}},
-    Drawing{340, NumberCardPictures::kClearSize, NumberCardPictures::drawClear, {}},
-    Drawing{153, NumberCardPictures::kHandOverSize, NumberCardPictures::drawHandOver, {}},
-    Drawing{135, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawEntryButton, {}},
-    Drawing{137, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawAverageButton, {}},
-    Drawing{148, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawDeleteLastButton, {}},
-    Drawing{149, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawModifyButton, {}},
-    Drawing{152, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawCardButton, {}},
-    Drawing{330, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawHomePageButton, {}},
-    Drawing{335, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawDeletePredictionButton, {}},
-    Drawing{392, DataEntryDrawings::kButtonSize, DataEntryDrawings::drawCancelButton, {}},
-    Drawing{401, DataEntryDrawings::kButtonSize, DataUpdatePictures::drawCancelButton, {}},
-    Drawing{402, DataEntryDrawings::kButtonSize, DataUpdatePictures::drawImportButton, {}},
-    Drawing{403, DataUpdatePictures::kGuidePictureSize, DataUpdatePictures::drawGuidePicture, {}},
-    Drawing{147, LatestPatternPictures::kTabStripSize, LatestPatternPictures::drawTabStrip, {}},
-    Drawing{270, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 1); }, {}},
-    Drawing{271, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 2); }, {}},
-    Drawing{272, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 3); }, {}},
-    Drawing{273, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 4); }, {}},
-    Drawing{274, DataEntryDrawings::kChipSize, [](QPainter& p) { DataEntryDrawings::drawRegistrantChip(p, 5); }, {}},
-    Drawing{155, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<155>, {}},
-    Drawing{159, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<159>, {}},
-    Drawing{170, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<170>, {}},
-    Drawing{173, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<173>, {}},
-    Drawing{197, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<197>, {}},
-    Drawing{166, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<166>, {}},
-    Drawing{194, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<194>, {}},
-    Drawing{195, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<195>, {}},
-    Drawing{196, RandomGodPictures::kBackgroundSize, RandomGodPictures::drawPicture<196>, {}},
-    Drawing{157, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<157>, {}},
-    Drawing{158, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<158>, {}},
-    Drawing{160, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<160>, {}},
-    Drawing{161, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<161>, {}},
-    Drawing{162, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<162>, {}},
-    Drawing{163, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<163>, {}},
-    Drawing{164, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<164>, {}},
-    Drawing{165, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<165>, {}},
-    Drawing{172, RandomGodPictures::kButtonSize, RandomGodPictures::drawPicture<172>, {}},
-    Drawing{174, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<174>, {}},
-    Drawing{175, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<175>, {}},
-    Drawing{176, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<176>, {}},
-    Drawing{177, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<177>, {}},
-    Drawing{178, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<178>, {}},
-    Drawing{179, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<179>, {}},
-    Drawing{180, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<180>, {}},
-    Drawing{181, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<181>, {}},
-    Drawing{182, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<182>, {}},
-    Drawing{183, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<183>, {}},
-    Drawing{184, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<184>, {}},
-    Drawing{185, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<185>, {}},
-    Drawing{186, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<186>, {}},
-    Drawing{187, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<187>, {}},
-    Drawing{188, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<188>, {}},
-    Drawing{189, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<189>, {}},
-    Drawing{190, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<190>, {}},
-    Drawing{191, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<191>, {}},
-    Drawing{192, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<192>, {}},
-    Drawing{193, RandomGodPictures::kColourSize, RandomGodPictures::drawPicture<193>, {}},
 };
 
 const Drawing kPlaceholder{0, QSize(32, 32), drawPlaceholder, {}};
 
+// The kit's own table first, then the features' tables in the order they were added.
+std::vector<std::span<const Drawing>>& tables()
+{
+    static std::vector<std::span<const Drawing>> added{kDrawings};
+    return added;
+}
+
 } // namespace
+
+void add(std::span<const Drawing> drawings)
+{
+    std::vector<std::span<const Drawing>>& added = tables();
+    const auto sameTable = [&drawings](std::span<const Drawing> table) { return table.data() == drawings.data(); };
+    if (std::none_of(added.cbegin(), added.cend(), sameTable))
+        added.push_back(drawings);
+}
 
 const Drawing* find(int id)
 {
-    for (const Drawing& drawing : kDrawings) {
-        if (drawing.id == id)
-            return &drawing;
+    for (const std::span<const Drawing> table : tables()) {
+        for (const Drawing& drawing : table) {
+            if (drawing.id == id)
+                return &drawing;
+        }
     }
     return nullptr;
 }

@@ -13,17 +13,4 @@ int nextNumber(int number, int delta);
  */
 int patternScale(int scale, int delta, int appearanceStep);
 
-/** Scale and second stage of the appearance-number screen. */
-struct AppearanceZoom {
-    int scale = 10;
-    int step = 1;
-    bool operator==(const AppearanceZoom&) const = default;
-};
-
-/** The zoom spin on the appearance-number screen: 90 … 20, 10, 9 … 1, then the stages 10, 13 … 37; and back. */
-AppearanceZoom appearanceZoom(AppearanceZoom zoom, int delta);
-
-/** The zoom the appearance-number screen opens at: 5, or as many steps out as the tallest count's bar needs to fit. */
-AppearanceZoom openingAppearanceZoom(int tallestCount);
-
 } // namespace SpinSteps

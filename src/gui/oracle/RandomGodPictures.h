@@ -2,6 +2,10 @@
 
 #include <QSize>
 
+#include <span>
+
+#include "kit/PicturesDrawings.h"
+
 class QPainter;
 
 /**
@@ -30,5 +34,8 @@ void drawPicture(QPainter& p)
 {
     draw(p, Id);
 }
+
+/** The table of these pictures, which the shell adds to the program's pictures at start. */
+std::span<const PicturesDrawings::Drawing> drawings();
 
 } // namespace RandomGodPictures

@@ -51,4 +51,13 @@ void drawTabStrip(QPainter& p)
     }
 }
 
+std::span<const PicturesDrawings::Drawing> drawings()
+{
+    using PicturesDrawings::Drawing;
+    static const std::array kDrawings{
+        Drawing{147, kTabStripSize, drawTabStrip, {}},
+    };
+    return kDrawings;
+}
+
 } // namespace LatestPatternPictures

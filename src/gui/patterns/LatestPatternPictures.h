@@ -2,6 +2,10 @@
 
 #include <QSize>
 
+#include <span>
+
+#include "kit/PicturesDrawings.h"
+
 class QPainter;
 
 /** The latest-pattern dialog's tab pictures. */
@@ -14,5 +18,8 @@ inline constexpr QSize kTabStripSize{kTabSize.width() * kTabCount, kTabSize.heig
 
 /** 147: "2データ" … "9データ", each order in its own colours. */
 void drawTabStrip(QPainter& p);
+
+/** The table of these pictures, which the shell adds to the program's pictures at start. */
+std::span<const PicturesDrawings::Drawing> drawings();
 
 } // namespace LatestPatternPictures

@@ -10,12 +10,16 @@
 
 #include "ApplicationInfo.h"
 #include "shell/CMainFrame.h"
+#include "shell/ProgramPictures.h"
 #include "document/CVemoDoc.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "store/FileLock.h"
 
-CVemoApp::CVemoApp(QStringList arguments) : m_arguments(std::move(arguments)) {}
+CVemoApp::CVemoApp(QStringList arguments) : m_arguments(std::move(arguments))
+{
+    ProgramPictures::registerAll();
+}
 
 CVemoApp::~CVemoApp()
 {

@@ -10,6 +10,7 @@
 
 #include "app/AppearanceCounts.h"
 #include "patterns/AppearanceLayout.h"
+#include "patterns/AppearanceZoom.h"
 #include "shell/COpeningWnd.h"
 #include "document/CVemoDoc.h"
 #include "kit/HelpWindow.h"
@@ -650,7 +651,7 @@ void CVemoView::showAppearanceScreen()
     m_state.partnerNumber = 0;
     const std::array<int, kNumberCount> counts = appearanceCounts(m_doc.history(), 0);
     const int tallest = *std::max_element(counts.cbegin(), counts.cend());
-    const SpinSteps::AppearanceZoom zoom = SpinSteps::openingAppearanceZoom(tallest);
+    const AppearanceZoom zoom = AppearanceZoom::opening(tallest);
     m_state.appearanceScale = zoom.scale;
     m_state.appearanceStep = zoom.step;
     m_state.appearanceScreenActive = true;
@@ -729,8 +730,7 @@ void CVemoView::onZoomSpin(int delta)
         m_state.hoverX = 0;
         invalidate(lowerArea(), true);
     } else if (m_state.appearanceScreenActive) {
-        const SpinSteps::AppearanceZoom zoom =
-            SpinSteps::appearanceZoom({m_state.appearanceScale, m_state.appearanceStep}, delta);
+        const AppearanceZoom zoom = AppearanceZoom{m_state.appearanceScale, m_state.appearanceStep}.stepped(delta);
         m_state.appearanceScale = zoom.scale;
         m_state.appearanceStep = zoom.step;
         m_state.displayMode = DisplayMode::Appearance;
