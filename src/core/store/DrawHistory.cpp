@@ -26,10 +26,12 @@ std::optional<WriteFault> finishInterruptedChanges(const QString& folder, FileLo
 {
     if (!AtomicWriter::hasInterruptedChanges(folder))
         return std::nullopt;
-    if (!changeLock.lock(FileLock::Mode::Exclusive, wait))
-        return std::nullopt;
-    auto fault = AtomicWriter::finishInterruptedChanges(folder);
-    changeLock.lock(FileLock::Mode::Shared, wait);
+    // A failed change of mode lets the lock go, so the reader takes its share again either way.
+    std::optional<WriteFault> fault;
+    if (changeLock.lock(FileLock::Mode::Exclusive, wait))
+        fault = AtomicWriter::finishInterruptedChanges(folder);
+    if (!changeLock.lock(FileLock::Mode::Shared, wait))
+        return WriteFault{folder, changeLock.errorString()};
     return fault;
 }
 
