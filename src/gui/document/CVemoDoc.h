@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 #include <memory>
 
 #include "UserMessage.h"
@@ -14,9 +16,11 @@
  * The program's data for the whole run: the installation folder, its draw history (held locked
  * until the document goes), the registrants and their prediction files, the browser settings, and
  * what several windows share: the current-pattern tables, the ticks handed between the data-entry
- * dialog and the number card, and the prediction entered last.
+ * dialog and the number card, and the prediction entered last. It says when the history changed, so that
+ * the windows showing it follow without being called by the window that changed it.
  */
-class CVemoDoc {
+class CVemoDoc : public QObject {
+    Q_OBJECT
 public:
     /** Opens the installation; installPathOption is the --install-path value, empty when not given. */
     static Result<std::unique_ptr<CVemoDoc>> open(const QString& installPathOption);
@@ -32,6 +36,12 @@ public:
     CurrentPatternTables& currentPatternTables() { return m_patternTables; }
     SelectionHandOver& selectionHandOver() { return m_selectionHandOver; }
     LastEnteredPrediction& lastEnteredPrediction() { return m_lastEnteredPrediction; }
+
+    /** Says that the history changed, with a short note of what changed (empty for none). */
+    void announceHistoryChange(const QString& note) { Q_EMIT historyChanged(note); }
+
+Q_SIGNALS:
+    void historyChanged(const QString& note);
 
 private:
     explicit CVemoDoc(Installation installation);

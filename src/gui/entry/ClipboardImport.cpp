@@ -1,7 +1,6 @@
 #include "entry/ClipboardImport.h"
 
 #include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
 #include "kit/MessageService.h"
 #include "entry/ClipboardText.h"
 #include "store/DrawHistory.h"
@@ -26,8 +25,7 @@ bool importFromClipboard(CVemoDoc& doc)
         MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
         return false;
     }
-    if (CVemoView* view = CVemoView::mainViewWindow())
-        view->refreshAfterHistoryEdit();
+    doc.announceHistoryChange(QString());
     MessageService::show(StoreText::importDone(), MessageService::Buttons::Ok, MessageService::Icon::Information);
     return true;
 }

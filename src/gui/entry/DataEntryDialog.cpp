@@ -200,8 +200,7 @@ void DataEntryDialog::refreshAfterHistoryEdit(const QString& note)
     showHistoryStatistics();
     showBrowsedDraw(drawCount);
     showLatestPrediction();
-    if (CVemoView* view = CVemoView::mainViewWindow())
-        view->refreshAfterHistoryEdit(note);
+    m_doc.announceHistoryChange(note);
 }
 
 void DataEntryDialog::showHistoryStatistics()

@@ -67,6 +67,12 @@ CVemoView::CVemoView(CVemoDoc& doc, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    connect(&doc, &CVemoDoc::historyChanged, this, [this](const QString& note) {
+        if (note.isEmpty())
+            refreshAfterHistoryEdit();
+        else
+            refreshAfterHistoryEdit(note);
+    });
 }
 
 CVemoView::~CVemoView()
