@@ -9,4 +9,4 @@ cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:exitcode=86:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:exitcode=86
 export ASAN_OPTIONS UBSAN_OPTIONS
-ctest --test-dir build-asan --output-on-failure
+ctest --test-dir build-asan -j2 --output-on-failure
