@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTabBar>
 
+#include "kit/ControlId.h"
 #include "kit/BitmapButton.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
@@ -80,12 +81,6 @@ QRect labelRect(int number)
     return {box - QPoint(1, 2), QSize(kHitWidth + 2, kHitHeight + 4)};
 }
 
-void markControl(QWidget* control, int id)
-{
-    control->setObjectName(QStringLiteral("id%1").arg(id));
-    control->setProperty("controlId", id);
-}
-
 } // namespace
 
 LatestPatternDialog* LatestPatternDialog::open(CVemoView& view)
@@ -142,7 +137,7 @@ LatestPatternDialog::LatestPatternDialog(CVemoView& view)
 void LatestPatternDialog::createControls()
 {
     m_tabs = new QTabBar(this);
-    markControl(m_tabs, kTabsId);
+    identified(m_tabs, kTabsId);
     m_tabs->setExpanding(false);
     m_tabs->setDrawBase(false);
     // Padding 1 × 2 around each picture, so that the eight tabs fit side by side. The pictures fill their
@@ -162,10 +157,10 @@ void LatestPatternDialog::createControls()
     connect(m_tabs, &QTabBar::currentChanged, this, &LatestPatternDialog::latestPatternRefresh);
 
     m_caption = new QLabel(this);
-    markControl(m_caption, kCaptionId);
+    identified(m_caption, kCaptionId);
     m_caption->setGeometry(24, 48, 310, 16);
     m_patternLine = new QLabel(this);
-    markControl(m_patternLine, kPatternLineId);
+    identified(m_patternLine, kPatternLineId);
     m_patternLine->setGeometry(340, 48, 280, 16);
 
     createNumberColumns();
@@ -186,12 +181,12 @@ void LatestPatternDialog::createNumberColumns()
         // An etched frame only: a styled group box would wash over the label frames drawn beneath it.
         auto* frame = new QFrame(this);
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        markControl(frame, kFrameIds[std::size_t(column)]);
+        identified(frame, kFrameIds[std::size_t(column)]);
         frame->setGeometry(kColumnLeft[std::size_t(column)] - 12, 74, 116, 228);
     }
     for (int number = 1; number <= kNumberCount; ++number) {
         auto* label = new QLabel(LatestPatternText::numberLabel(number), this);
-        markControl(label, kFirstLabelId + number);
+        identified(label, kFirstLabelId + number);
         label->setGeometry(labelRect(number));
         label->setAlignment(Qt::AlignCenter);
         // A label passes the pointer's moves on to the dialog, which tests them against the boxes.
@@ -199,7 +194,7 @@ void LatestPatternDialog::createNumberColumns()
         m_labels[std::size_t(number - 1)] = label;
 
         auto* value = new QLabel(this);
-        markControl(value, kFirstValueId + number);
+        identified(value, kFirstValueId + number);
         value->setGeometry(labelRect(number).translated(kHitWidth + 6, 0).adjusted(0, 0, 56, 0));
         m_values[std::size_t(number - 1)] = value;
     }

@@ -17,6 +17,7 @@
 #include <numeric>
 
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
@@ -56,14 +57,6 @@ constexpr int kPColumn = 9;
 constexpr int kCheckColumn = 10;
 const QColor kWarningColour(200, 0, 0);
 const QColor kLuckyColour(255, 214, 214); // rows whose p is below 0.05
-
-template <typename Control>
-Control* identified(Control* control, int id)
-{
-    control->setObjectName(QStringLiteral("id%1").arg(id));
-    control->setProperty("controlId", id);
-    return control;
-}
 
 // Sorts by the value rather than by the text.
 class NumberItem : public QTableWidgetItem {

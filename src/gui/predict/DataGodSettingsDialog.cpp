@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 
+#include "kit/ControlId.h"
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/JapaneseFonts.h"
@@ -41,12 +42,6 @@ constexpr int kRareId = 1410;
 constexpr int kShowId = 1411;
 constexpr int kHideId = 1412;
 
-void setControlId(QWidget* control, int id)
-{
-    control->setObjectName(QStringLiteral("id%1").arg(id));
-    control->setProperty("controlId", id);
-}
-
 QHBoxLayout* rowOf(QGroupBox* group)
 {
     auto* row = new QHBoxLayout(group);
@@ -61,7 +56,7 @@ DataGodSettingsDialog::DataGodSettingsDialog(DataGodSettings& choices, QWidget* 
       m_choices(choices),
       m_weight(qBound(0, choices.appearanceWeight, DataGodSettings::kMaxWeight))
 {
-    setControlId(this, kDialogId);
+    identified(this, kDialogId);
     setWindowTitle(DataGodText::settingsTitle());
     QFont dialogFont(JapaneseFonts::kPGothic);
     dialogFont.setPointSize(kPointSize);
@@ -106,7 +101,7 @@ DataGodSettingsDialog::DataGodSettingsDialog(DataGodSettings& choices, QWidget* 
 QRadioButton* DataGodSettingsDialog::addChoice(QButtonGroup& group, int controlId, const QString& text, bool checked)
 {
     auto* button = new QRadioButton(text, this);
-    setControlId(button, controlId);
+    identified(button, controlId);
     button->setChecked(checked);
     group.addButton(button, controlId);
     return button;
@@ -147,7 +142,7 @@ QGroupBox* DataGodSettingsDialog::priorityGroup()
 
     const DialogUnits units(fontMetrics());
     m_weightDisplay = new QLabel(QString::number(m_weight), group);
-    setControlId(m_weightDisplay, kWeightDisplayId);
+    identified(m_weightDisplay, kWeightDisplayId);
     m_weightDisplay->setAlignment(Qt::AlignCenter);
     m_weightDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_weightDisplay->setFixedSize(qMax(units.x(16), fontMetrics().horizontalAdvance(QStringLiteral("00")) + 8),

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/DialogUnits.h"
 #include "text/WheelText.h"
@@ -58,8 +59,7 @@ LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWid
     if (!wheelPool.isEmpty()) {
         auto* wheel = new QPushButton(WheelText::openButton(), this);
         const int wheelId = kWheelIds[std::size_t(slot - 1)];
-        wheel->setObjectName(QStringLiteral("id%1").arg(wheelId));
-        wheel->setProperty("controlId", wheelId);
+        identified(wheel, wheelId);
         // Enter closes the popup, as it always did; the button is for the mouse.
         wheel->setAutoDefault(false);
         wheel->setFocusPolicy(Qt::NoFocus);

@@ -11,7 +11,7 @@
 #include "entry/PredictionFile.h"
 #include "store/HistoryFormat.h"
 #include "text/WheelText.h"
-#include "wheel/Identified.h"
+#include "kit/ControlId.h"
 
 namespace {
 

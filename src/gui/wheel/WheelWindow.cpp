@@ -15,7 +15,7 @@
 #include "exchange/CsvTable.h"
 #include "text/ExchangeText.h"
 #include "text/WheelText.h"
-#include "wheel/Identified.h"
+#include "kit/ControlId.h"
 #include "wheel/WheelCsv.h"
 #include "wheel/WheelMaker.h"
 #include "wheel/WheelNumberGrid.h"
