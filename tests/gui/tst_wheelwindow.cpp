@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -183,6 +184,16 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QVERIFY(control<QLabel>(window, WheelResultPanel::kSummaryId)->text().endsWith(WheelText::searchCancelled()));
     QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(20, 4), 4));
     QVERIFY(control<QPushButton>(window, WheelWindow::kMakeId)->isEnabled());
+
+    // Without a window manager's close box, Escape and 閉じる close it.
+    QPointer<WheelWindow> closing(window);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY(!closing);
+    QVERIFY(m_program->choose(MenuCommand::kWheel));
+    closing = m_program->view()->findChild<WheelWindow*>();
+    QVERIFY(closing);
+    click(control<QPushButton>(closing, WheelWindow::kCloseId));
+    QTRY_VERIFY(!closing);
 }
 
 void TestWheelWindow::fromADataGodsPopupWithItsNumbers()

@@ -304,6 +304,16 @@ QString oddsHelp()
                           "口数を増やすほど当たる口数は増えますが、その分だけ多く買うことになります。");
 }
 
+QString closeButton()
+{
+    return QStringLiteral("閉じる");
+}
+
+QString closeHelp()
+{
+    return QStringLiteral("この画面を閉じます。探している途中なら、探すのをやめてから閉じます。Esc キーでも閉じます。");
+}
+
 QString exportHelp()
 {
     return QStringLiteral("買い目をCSVファイルに書き出します（ticket,n1,…,n6）。");

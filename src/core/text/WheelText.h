@@ -45,6 +45,7 @@ QString secondsSuffix();
 QString make();
 QString cancel();
 QString exportCsv();
+QString closeButton();
 QString searching();
 QString searchProgress(int tickets);
 QString ticketsSummary(int tickets, int lowerBound);
@@ -73,5 +74,6 @@ QString ticketsHelp();
 QString proofHelp();
 QString oddsHelp();
 QString exportHelp();
+QString closeHelp();
 
 } // namespace WheelText

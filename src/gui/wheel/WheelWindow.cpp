@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -72,10 +73,7 @@ WheelWindow::WheelWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(runRow());
     m_result = new WheelResultPanel;
     layout->addWidget(m_result, 1);
-    m_export = identified(new QPushButton(WheelText::exportCsv()), kExportId);
-    m_export->setEnabled(false);
-    connect(m_export, &QPushButton::clicked, this, &WheelWindow::exportCsv);
-    layout->addWidget(m_export, 0, Qt::AlignRight);
+    layout->addWidget(buttonRow());
     installHelp();
     showPoolCount();
     resize(660, 720);
@@ -108,6 +106,31 @@ QWidget* WheelWindow::settingsRow()
     m_seconds = addSpin(layout, kSecondsId, 1, kMaxSeconds, int(defaults.seconds), WheelText::secondsSuffix());
     layout->addStretch();
     return row;
+}
+
+QWidget* WheelWindow::buttonRow()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    m_export = identified(new QPushButton(WheelText::exportCsv()), kExportId);
+    m_export->setEnabled(false);
+    connect(m_export, &QPushButton::clicked, this, &WheelWindow::exportCsv);
+    layout->addWidget(m_export);
+    // Without a window manager there is no close box: the window closes from here and with Escape.
+    auto* closeButton = identified(new QPushButton(WheelText::closeButton()), kCloseId);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(closeButton);
+    return row;
+}
+
+void WheelWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 QWidget* WheelWindow::runRow()
@@ -144,6 +167,7 @@ void WheelWindow::installHelp()
     help->setText(kCancelId, WheelText::cancelHelp());
     help->setText(kProgressId, WheelText::progressHelp());
     help->setText(kExportId, WheelText::exportHelp());
+    help->setText(kCloseId, WheelText::closeHelp());
     help->setText(WheelResultPanel::kSummaryId, WheelText::ticketsHelp());
     help->setText(WheelResultPanel::kTicketsId, WheelText::ticketsHelp());
     help->setText(WheelResultPanel::kProofId, WheelText::proofHelp());

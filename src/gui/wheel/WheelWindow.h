@@ -38,6 +38,7 @@ public:
     static constexpr int kProgressId = 1708;
     static constexpr int kExportId = 1709;
     static constexpr int kPoolCountId = 1710;
+    static constexpr int kCloseId = 1715;
 
     /** Opens the window, or brings the open one forward; a pool given replaces the one shown. */
     static WheelWindow* open(const QList<int>& pool, QWidget* parent);
@@ -50,8 +51,13 @@ Q_SIGNALS:
     /** A search ended and its wheel, or the message why there is none, is shown. */
     void finished();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     explicit WheelWindow(QWidget* parent);
+
+    QWidget* buttonRow();
 
     QWidget* settingsRow();
     QWidget* runRow();
