@@ -453,9 +453,16 @@ void BacktestWindow::requestSelected()
 void BacktestWindow::keepClearOfResults()
 {
     // The gods' results open with their popups in the left half of the screen: the window makes way to the
-    // right edge, as narrow as it may be, so that they come up beside it.
+    // right edge, as narrow as it may be, so that they come up beside it. Where even so it would reach into
+    // that half (at 1024 pixels), it goes out of sight with its scores until it is chosen again.
     resize(minimumSizeHint().width(), height());
-    move(ScreenScale::width() - frameGeometry().width(), y());
+    const int left = ScreenScale::width() - frameGeometry().width();
+    if (left < ScreenScale::width() / 2) {
+        hide();
+        Q_EMIT steppedAside();
+        return;
+    }
+    move(left, y());
 }
 
 void BacktestWindow::closeEvent(QCloseEvent* event)

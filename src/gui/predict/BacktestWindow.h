@@ -42,6 +42,8 @@ public:
 Q_SIGNALS:
     /** The settings of the selected row, to be run as the settings dialog runs them. */
     void dataGodsRequested(const DataGodSettings& settings);
+    /** The window went out of sight to make way for the results, its scores kept for the next opening. */
+    void steppedAside();
     /** The scores of a finished run are shown. */
     void finished();
     /** The luck line and the p's of the scores shown are in. */

@@ -39,7 +39,7 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
         else
             m_view->handleCommand(id);
     });
-    connect(m_view, &CVemoView::historyEditNoted, note, &StatusNote::showNote);
+    connect(m_view, &CVemoView::statusNoted, note, &StatusNote::showNote);
     connect(m_view, &CVemoView::weightingChanged, this, [this](bool on) {
         m_menu->command(MenuCommand::kWeightingOn)->setChecked(on);
         m_menu->command(MenuCommand::kWeightingOff)->setChecked(!on);

@@ -38,6 +38,7 @@
 #include "predict/DataGodSettingsDialog.h"
 #include "shell/HitCountScreen.h"
 #include "predict/PredictingWindow.h"
+#include "text/BacktestText.h"
 #include "text/DataGodText.h"
 #include "text/PredictText.h"
 #include "text/PredictValueText.h"
@@ -327,6 +328,12 @@ void CVemoView::openBacktest()
 {
     BacktestWindow* backtest = BacktestWindow::open(*this, m_doc.history());
     connect(backtest, &BacktestWindow::dataGodsRequested, this, &CVemoView::runDataGodsWith, Qt::UniqueConnection);
+    connect(backtest, &BacktestWindow::steppedAside, this, &CVemoView::noteBacktestSteppedAside, Qt::UniqueConnection);
+}
+
+void CVemoView::noteBacktestSteppedAside()
+{
+    Q_EMIT statusNoted(BacktestText::steppedAsideNote());
 }
 
 QString CVemoView::dataGodTitle() const
@@ -527,7 +534,7 @@ void CVemoView::refreshAfterHistoryEdit()
 void CVemoView::refreshAfterHistoryEdit(const QString& note)
 {
     refreshAfterHistoryEdit();
-    Q_EMIT historyEditNoted(note);
+    Q_EMIT statusNoted(note);
 }
 
 void CVemoView::undoHistoryChange()

@@ -94,8 +94,9 @@ public:
 
 Q_SIGNALS:
     void weightingChanged(bool on);
-    /** The history was changed by an append, a modify, a delete or an undo; note says so in a few words. */
-    void historyEditNoted(const QString& note);
+    /** Something changed out of sight (an append, a modify, a delete or an undo of the history, or the backtest
+     * window making way); note says so in a few words. */
+    void statusNoted(const QString& note);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -130,6 +131,7 @@ private:
     /** The backtest window's request: the gods run with settings as the settings dialog runs them. */
     void runDataGodsWith(const DataGodSettings& settings);
     void openBacktest();
+    void noteBacktestSteppedAside();
     void computeDataGods(const DataGodSettings& settings);
     void waitWhilePredicting(const DataGodSettings& settings);
     void closePredictingWindow();
