@@ -22,6 +22,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
+#include "shell/HitCountFlow.h"
 #include "shell/MainMenu.h"
 #include "kit/ScreenScale.h"
 #include "entry/DataEntryDialog.h"
@@ -324,7 +325,7 @@ void TestDesktop::backtestWindowStaysAboveTheMainWindow()
     control<QAbstractButton>(backtest, 1604)->click();
     QVERIFY(finished.wait(60000));
     control<QTableWidget>(backtest, 1611)->selectRow(0);
-    QSignalSpy noted(frame->findChild<CVemoView*>(), &CVemoView::statusNoted);
+    QSignalSpy noted(&frame->hitCountFlow(), &HitCountFlow::statusNoted);
     control<QAbstractButton>(backtest, 1612)->click();
     QList<QWidget*> popups;
     QTRY_VERIFY((popups = resultPopups(frame)).size() == 5);

@@ -14,6 +14,7 @@
 #include "TestHistory.h"
 #include "TestProgram.h"
 #include "shell/CMainFrame.h"
+#include "shell/MainCommands.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
@@ -192,7 +193,7 @@ void TestDataEntryDialog::startProgram(const QList<int>& registeredSlots, const 
 
 std::unique_ptr<DataEntryDialog> TestDataEntryDialog::openDialog()
 {
-    auto dialog = std::make_unique<DataEntryDialog>(m_view->document(), m_view);
+    auto dialog = m_program->frame()->commands().makeDataEntryDialog();
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog.get()))
         return nullptr;
@@ -490,7 +491,7 @@ void TestDataEntryDialog::commandOffersRegistrantThenOpens()
                 placeholders.append(id);
         click(shown, 2);
     });
-    m_view->handleCommand(MenuCommand::kDataEntry);
+    m_program->frame()->commands().run(MenuCommand::kDataEntry);
     QVERIFY(shown);
     QCOMPARE(helpText, EntryText::dataEntryHelp(2));
     QCOMPARE(placeholders, QList<int>());

@@ -226,7 +226,7 @@ void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
     // The command switched to the data-god screen with nothing computed, and
     // cancelling wrote nothing.
     QVERIFY(m_view->state().dataGodMode);
-    QVERIFY(m_view->state().hitScreenActive);
+    QVERIFY(m_view->state().hitScreenActive());
     QCOMPARE(m_view->state().predictionCount, DataGodSettings::kNothingComputed);
     QVERIFY(m_program->frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
     QVERIFY(!QFileInfo::exists(godFile(1, 6)));

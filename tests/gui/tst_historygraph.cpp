@@ -156,7 +156,7 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
     QVERIFY(m_graph->isVisible());
     QCOMPARE(m_graph->geometry(), m_view->rect());
     QCOMPARE(m_view->state().displayMode, DisplayMode::HistoryGraph);
-    QVERIFY(!m_view->state().patternScreenActive);
+    QVERIFY(!m_view->state().patternScreenActive());
     QVERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
     for (const int id : {1220, 1222, 1373})
         QVERIFY(!m_view->findChild<QWidget*>(QStringLiteral("id%1").arg(id))->isVisible());
@@ -195,7 +195,7 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
     graphCommand->trigger();
     command(MenuCommand::kPatternGraph)->trigger();
     QVERIFY(!m_graph->isVisible());
-    QVERIFY(m_view->state().patternScreenActive);
+    QVERIFY(m_view->state().patternScreenActive());
 }
 
 void TestHistoryGraph::viewSwitchScrollsToTheDraw()

@@ -214,7 +214,8 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
     MainViewState state = m_view->state();
     QImage again(m_view->size(), QImage::Format_RGB32);
     QPainter painter(&again);
-    m_view->hitCountScreen().paint(painter, state);
+    m_view->hitCountScreen().settle(state);
+    m_view->hitCountScreen().paint(painter);
     painter.end();
     QCOMPARE(panels[0].statistics.hitRecordCount(), 10);
     m_view->viewSwitch(2, 0);

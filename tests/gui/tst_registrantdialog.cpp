@@ -15,6 +15,7 @@
 #include "TestProgram.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
+#include "shell/HitCountFlow.h"
 #include "shell/MainMenu.h"
 #include "kit/MessageService.h"
 #include "entry/RegistrantDialog.h"
@@ -176,7 +177,7 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(files(), (QStringList{QStringLiteral("YDF1山田.txt"), QStringLiteral("YDF3abc.txt")}));
     QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
-    QVERIFY(m_view->state().hitScreenActive && m_view->state().registrantDialogShown);
+    QVERIFY(m_view->state().hitScreenActive() && m_view->state().registrantDialogShown);
     QVERIFY(m_program->frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
 
     // The dialog opened again shows the names the program now knows, and their slots as registered.
@@ -299,7 +300,7 @@ void TestRegistrantDialog::offerWhileNobodyIsRegistered()
 {
     startProgram();
     const QString offer = PredictText::registrantOffer().text;
-    m_view->offerRegistrant(); // answered No: nothing opens, and the next offer asks again
+    m_program->frame()->hitCountFlow().offerRegistrant(); // answered No: nothing opens, and the next offer asks again
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, offer);
     QVERIFY(!m_view->state().registrantDialogShown);
@@ -307,7 +308,7 @@ void TestRegistrantDialog::offerWhileNobodyIsRegistered()
     // Yes, then Cancel: the offer stays open for later.
     answer({MessageService::Answer::Yes});
     onceShown([](RegistrantDialog& dialog) { dialog.reject(); });
-    m_view->dataGodRequest(0, 0);
+    m_program->frame()->hitCountFlow().dataGodRequest(0, 0);
     QCOMPARE(m_messages.size(), 2);
     QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
     QVERIFY(!m_view->state().registrantDialogShown);
@@ -318,11 +319,11 @@ void TestRegistrantDialog::offerWhileNobodyIsRegistered()
         type(nameEdit(dialog, 5), QStringLiteral("zz"));
         QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
     });
-    m_view->dataGodRequest(0, 0);
+    m_program->frame()->hitCountFlow().dataGodRequest(0, 0);
     QCOMPARE(m_messages.size(), 3);
     QCOMPARE(files(), QStringList{QStringLiteral("YDF5zz.txt")});
-    m_view->offerRegistrant();
-    m_view->dataGodRequest(0, 0);
+    m_program->frame()->hitCountFlow().offerRegistrant();
+    m_program->frame()->hitCountFlow().dataGodRequest(0, 0);
     QCOMPARE(m_messages.size(), 3);
 }
 

@@ -164,8 +164,7 @@ void TestVemoView::startsOnPatternGraphOfNumberOne()
 {
     QCOMPARE(m_view->state().currentNumber, 1);
     QCOMPARE(m_view->state().patternGraphMode, 7);
-    QVERIFY(m_view->state().patternScreenActive);
-    QCOMPARE(CVemoView::mainViewWindow(), m_view);
+    QVERIFY(m_view->state().patternScreenActive());
     const QImage image = shot();
     QCOMPARE(m_view->state().displayMode, DisplayMode::Pattern);
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
@@ -346,8 +345,8 @@ void TestVemoView::weightingButtonToggles()
 void TestVemoView::appearanceZoomWalksItsStages()
 {
     command(MenuCommand::kAppearance)->trigger();
-    QVERIFY(m_view->state().appearanceScreenActive);
-    QVERIFY(!m_view->state().patternScreenActive);
+    QVERIFY(m_view->state().appearanceScreenActive());
+    QVERIFY(!m_view->state().patternScreenActive());
     QCOMPARE(m_view->state().appearanceScale, 5);
     QVERIFY(!m_view->findChild<QWidget*>(QStringLiteral("id1222"))->isVisible());
     QVERIFY(m_view->findChild<QWidget*>(QStringLiteral("id1220"))->isVisible());
@@ -438,8 +437,8 @@ void TestVemoView::viewSwitchMessages()
 {
     m_view->viewSwitch(2, 0);
     QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
-    QVERIFY(m_view->state().hitScreenActive);
-    QVERIFY(!m_view->state().patternScreenActive);
+    QVERIFY(m_view->state().hitScreenActive());
+    QVERIFY(!m_view->state().patternScreenActive());
     m_view->viewSwitch(1, 0);
     QCOMPARE(m_view->state().displayMode, DisplayMode::Pattern);
     QCOMPARE(m_view->state().hoverX, 0);

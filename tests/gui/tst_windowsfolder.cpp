@@ -11,7 +11,7 @@
 #include "TestHistory.h"
 #include "TestProgram.h"
 #include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
+#include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
 #include "kit/MessageService.h"
 #include "entry/DataEntryDialog.h"
@@ -157,7 +157,6 @@ void TestWindowsFolder::cliShowsNamesAndKeepsTheirBytes()
 void TestWindowsFolder::programShowsNamesAndReportsTheWindowsBrowser()
 {
     QVERIFY((m_program = TestProgram::start(m_install->paths())));
-    CVemoView* view = m_program->frame()->view();
     QStringList shown;
     TestProgram::whenModalShows([&shown](QWidget* modal) {
         QVERIFY(qobject_cast<RegistrantDialog*>(modal));
@@ -169,7 +168,8 @@ void TestWindowsFolder::programShowsNamesAndReportsTheWindowsBrowser()
     QVERIFY(m_messages.isEmpty());
 
     // The browser of the Windows machine is reported when the home page is first asked for.
-    DataEntryDialog dialog(view->document(), view);
+    const std::unique_ptr<DataEntryDialog> opened = m_program->frame()->commands().makeDataEntryDialog();
+    DataEntryDialog& dialog = *opened;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QWidget* homePage = nullptr;

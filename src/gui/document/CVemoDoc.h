@@ -16,8 +16,9 @@
  * The program's data for the whole run: the installation folder, its draw history (held locked
  * until the document goes), the registrants and their prediction files, the browser settings, and
  * what several windows share: the current-pattern tables, the ticks handed between the data-entry
- * dialog and the number card, and the prediction entered last. It says when the history changed, so that
- * the windows showing it follow without being called by the window that changed it.
+ * dialog and the number card, and the prediction entered last. It says when the history, the registrants or
+ * their predictions changed, so that the windows showing them follow without being called by the window that
+ * changed them.
  */
 class CVemoDoc : public QObject {
     Q_OBJECT
@@ -39,9 +40,15 @@ public:
 
     /** Says that the history changed, with a short note of what changed (empty for none). */
     void announceHistoryChange(const QString& note) { Q_EMIT historyChanged(note); }
+    /** Says that someone was registered or removed. */
+    void announceRegistrantsChange() { Q_EMIT registrantsChanged(); }
+    /** Says that a registrant's prediction was entered or deleted. */
+    void announcePredictionsChange() { Q_EMIT predictionsChanged(); }
 
 Q_SIGNALS:
     void historyChanged(const QString& note);
+    void registrantsChanged();
+    void predictionsChanged();
 
 private:
     explicit CVemoDoc(Installation installation);

@@ -64,6 +64,7 @@ bool CsvExchange::importHistory()
     }
     MessageService::show(ExchangeText::importDone(history.drawCount()), MessageService::Buttons::Ok,
                          MessageService::Icon::Information);
+    m_doc.announceHistoryChange({});
     return true;
 }
 

@@ -17,7 +17,7 @@ public:
 
     /** Command 32964. */
     void exportHistory();
-    /** Command 32965; true when the history was replaced. */
+    /** Command 32965; true when the history was replaced, which the document then says. */
     bool importHistory();
 
 private:

@@ -8,10 +8,9 @@
 #include <algorithm>
 
 #include "kit/BitmapButton.h"
-#include "shell/CMainFrame.h"
+#include "kit/BrowserRoom.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/Pictures.h"
@@ -48,8 +47,8 @@ void report(const UserMessage& message)
 
 } // namespace
 
-DataEntryDialog::DataEntryDialog(CVemoDoc& doc, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_doc(doc), m_form(withDialogFont(this))
+DataEntryDialog::DataEntryDialog(CVemoDoc& doc, BrowserRoom& room, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_doc(doc), m_room(room), m_form(withDialogFont(this))
 {
     setWindowTitle(EntryText::dataEntryTitle());
     setModal(true);
@@ -116,16 +115,14 @@ void DataEntryDialog::start()
 
 void DataEntryDialog::done(int result)
 {
-    if (CMainFrame* frame = mainFrame())
-        frame->restoreFullScreen();
+    m_room.restoreFullScreen();
     QDialog::done(result);
 }
 
 void DataEntryDialog::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
-    if (CVemoView* view = CVemoView::mainViewWindow())
-        view->dialogMoved(geometry().topLeft());
+    Q_EMIT moved(geometry().topLeft());
 }
 
 void DataEntryDialog::keyPressEvent(QKeyEvent* event)
@@ -301,9 +298,9 @@ void DataEntryDialog::enterPrediction(int slot)
     drawEdit->setText(QString::number(draw + 1));
     m_form.registrantRadios->button(slot)->setChecked(true);
     m_doc.lastEnteredPrediction() = {true, draw, numbers};
+    m_doc.announcePredictionsChange();
     accept();
-    if (CVemoView* view = CVemoView::mainViewWindow())
-        view->viewSwitch(3, draw);
+    Q_EMIT historyGraphRequested(draw);
 }
 
 void DataEntryDialog::deletePrediction()
@@ -322,9 +319,8 @@ void DataEntryDialog::deletePrediction()
     // What is shown now is what another press would delete: the draw's remaining latest prediction.
     showLatestPrediction();
     showLargestDraws();
-    CVemoView* view = CVemoView::mainViewWindow();
-    if (view && view->state().hitScreenActive)
-        view->viewSwitch(2, 0);
+    m_doc.announcePredictionsChange();
+    Q_EMIT predictionDeleted();
 }
 
 void DataEntryDialog::showLargestDraws()
@@ -372,8 +368,7 @@ void DataEntryDialog::openHomePage()
         report(*fault);
         return;
     }
-    if (CMainFrame* frame = mainFrame())
-        frame->makeWayForBrowser();
+    m_room.makeWayForBrowser();
     if (settings.browserPath.isEmpty()) {
         report(BrowserText::notRegistered());
         return;
@@ -406,10 +401,4 @@ void DataEntryDialog::setTicks(const std::array<bool, kNumberCount>& ticks)
 {
     for (int n = 1; n <= kNumberCount; ++n)
         m_form.numberBoxes[std::size_t(n - 1)]->setChecked(ticks[std::size_t(n - 1)]);
-}
-
-CMainFrame* DataEntryDialog::mainFrame() const
-{
-    CVemoView* view = CVemoView::mainViewWindow();
-    return view ? qobject_cast<CMainFrame*>(view->window()) : nullptr;
 }

@@ -8,8 +8,8 @@
 #include "entry/DataEntryForm.h"
 #include "entry/EntryBrowsing.h"
 
+class BrowserRoom;
 class CVemoDoc;
-class CMainFrame;
 
 /**
  * The one place where draw results and predictions are typed: the 43 numbers as tick boxes, the
@@ -21,12 +21,20 @@ class CMainFrame;
 class DataEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit DataEntryDialog(CVemoDoc& doc, QWidget* parent = nullptr);
+    DataEntryDialog(CVemoDoc& doc, BrowserRoom& room, QWidget* parent = nullptr);
 
     /** Puts the main window back if it made way for a browser, however the dialog ends. */
     void done(int result) override;
     /** Cancel: the browser started from here is asked to close too. */
     void reject() override;
+
+Q_SIGNALS:
+    /** A prediction was entered for draw: the history graph is to show that draw. */
+    void historyGraphRequested(int draw);
+    /** A registrant's prediction was deleted. */
+    void predictionDeleted();
+    /** The dialog moved; topLeft is its client area's corner on the screen. */
+    void moved(const QPoint& topLeft);
 
 protected:
     void moveEvent(QMoveEvent* event) override;
@@ -65,9 +73,9 @@ private:
 
     QList<int> tickedNumbers() const;
     void setTicks(const std::array<bool, kNumberCount>& ticks);
-    CMainFrame* mainFrame() const;
 
     CVemoDoc& m_doc;
+    BrowserRoom& m_room;
     DataEntryForm m_form;
     int m_browsedDraw = 0;
     EntryBrowsing::PredictionSpin m_predictionSpin;

@@ -5,9 +5,8 @@
 #include <QPainter>
 
 #include "kit/BitmapButton.h"
-#include "shell/CMainFrame.h"
+#include "kit/BrowserRoom.h"
 #include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
@@ -32,18 +31,6 @@ constexpr int kGuidePicture = 403;
 constexpr int kGuideWidth = 236;
 constexpr int kPictureSide = 52;
 
-CMainFrame* mainFrame()
-{
-    const CVemoView* view = CVemoView::mainViewWindow();
-    return view ? qobject_cast<CMainFrame*>(view->window()) : nullptr;
-}
-
-void restoreMainWindow()
-{
-    if (CMainFrame* frame = mainFrame())
-        frame->restoreFullScreen();
-}
-
 // Drawn at the size it is shown, so that it stays sharp on every screen.
 QPixmap pictureAt(int id, const QSize& size)
 {
@@ -56,7 +43,7 @@ QPixmap pictureAt(int id, const QSize& size)
 
 } // namespace
 
-void DataUpdateGuide::showGuide(CVemoDoc& doc)
+void DataUpdateGuide::showGuide(CVemoDoc& doc, QWidget& owner, BrowserRoom& room)
 {
     // An open guide goes with its browser; the new one starts its own.
     if (s_guide)
@@ -65,16 +52,15 @@ void DataUpdateGuide::showGuide(CVemoDoc& doc)
     const std::optional<QString> browserPath = browserToStart(doc.pathSettings().browserPath);
     if (!browserPath)
         return;
-    if (CMainFrame* frame = mainFrame())
-        frame->makeWayForBrowser();
+    room.makeWayForBrowser();
     Result<BrowserService::Process> started =
         BrowserService::startBrowser(*browserPath, UpdatePage::address(doc.paths()));
     if (!started.ok()) {
         MessageService::show(started.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
-        restoreMainWindow();
+        room.restoreFullScreen();
         return;
     }
-    s_guide = new DataUpdateGuide(doc, std::move(started).value(), mainFrame());
+    s_guide = new DataUpdateGuide(doc, std::move(started).value(), owner, room);
     s_guide->show();
     s_guide->move(ScreenScale::width() - s_guide->frameGeometry().width(), 0);
 }
@@ -120,10 +106,11 @@ void DataUpdateGuide::bringToFront()
     s_guide->activateWindow();
 }
 
-DataUpdateGuide::DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+DataUpdateGuide::DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget& owner, BrowserRoom& room)
+    : QDialog(&owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       m_doc(doc),
-      m_browser(std::move(browser))
+      m_browser(std::move(browser)),
+      m_room(room)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("DataUpdateGuide"));
@@ -198,7 +185,7 @@ void DataUpdateGuide::reject()
 
 void DataUpdateGuide::end()
 {
-    restoreMainWindow();
+    m_room.restoreFullScreen();
     BrowserService::closeBrowser(m_browser);
     QDialog::reject();
 }

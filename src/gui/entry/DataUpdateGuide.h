@@ -7,7 +7,7 @@
 
 #include "entry/BrowserService.h"
 
-class CMainFrame;
+class BrowserRoom;
 class CVemoDoc;
 
 /**
@@ -27,7 +27,7 @@ public:
      * default browser is offered for this time. A browser that fails to start all the same brings the
      * main window back.
      */
-    static void showGuide(CVemoDoc& doc);
+    static void showGuide(CVemoDoc& doc, QWidget& owner, BrowserRoom& room);
     /** Whether the guide is open. */
     static bool isShowing();
     /** Brings the open guide in front again. */
@@ -39,7 +39,7 @@ public Q_SLOTS:
     void reject() override;
 
 private:
-    DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget* owner);
+    DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget& owner, BrowserRoom& room);
 
     /** The browser to start on the update page, after a message when there is none. */
     static std::optional<QString> browserToStart(const QString& registered);
@@ -52,6 +52,7 @@ private:
 
     CVemoDoc& m_doc;
     BrowserService::Process m_browser;
+    BrowserRoom& m_room;
 
     static inline QPointer<DataUpdateGuide> s_guide;
 };

@@ -4,16 +4,13 @@
 #include <QMoveEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 
 #include "kit/BitmapButton.h"
 #include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/JapaneseFonts.h"
-#include "shell/MainMenu.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "entry/NumberBox.h"
@@ -80,8 +77,7 @@ QRect boxRect(int number)
 NumberCard* NumberCard::open(CVemoDoc& doc, QWidget* parent)
 {
     if (!isShowing()) {
-        const CVemoView* view = CVemoView::mainViewWindow();
-        s_card = new NumberCard(doc, view ? view->window() : parent);
+        s_card = new NumberCard(doc, parent ? parent->window() : nullptr);
         s_card->move((ScreenScale::width() - s_card->width()) / 2, (ScreenScale::height() - s_card->height()) / 2);
     }
     s_card->takeHandOver();
@@ -203,9 +199,6 @@ void NumberCard::handOver()
     handOver.ticks = ticks();
     Q_EMIT handedOver();
     close();
-    // The data-entry dialog is modal: it opens once this click has been handled.
-    if (CVemoView* view = CVemoView::mainViewWindow())
-        QTimer::singleShot(0, view, [view] { view->handleCommand(MenuCommand::kDataEntry); });
 }
 
 void NumberCard::showCount()
@@ -255,6 +248,5 @@ void NumberCard::drawBlockFrames(QPainter& painter) const
 void NumberCard::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
-    if (CVemoView* view = CVemoView::mainViewWindow())
-        view->dialogMoved(geometry().topLeft());
+    Q_EMIT moved(geometry().topLeft());
 }

@@ -24,8 +24,8 @@ class NumberCard : public QDialog {
 public:
     /**
      * Opens the card centred on the screen, or brings the open one to the front; either way it shows
-     * the last hand-over of the document, if there was one. While the program runs the card belongs
-     * to the main window, so it outlives a dialog that opens it; parent stands in otherwise.
+     * the last hand-over of the document, if there was one. The card belongs to parent's window, so it
+     * outlives a dialog that opens it.
      */
     static NumberCard* open(CVemoDoc& doc, QWidget* parent);
     /** Whether the card is open. */
@@ -41,6 +41,8 @@ Q_SIGNALS:
     void handedOver();
     /** The wheel button was clicked: a wheel is to be made with the ticked numbers as its pool. */
     void wheelRequested(const QList<int>& pool);
+    /** The card moved; topLeft is its client area's corner on the screen. */
+    void moved(const QPoint& topLeft);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include "kit/BitmapButton.h"
-#include "shell/CVemoView.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
@@ -95,10 +94,10 @@ void RandomGodDialog::setClock(Clock clock)
     s_clock = std::move(clock);
 }
 
-RandomGodDialog* RandomGodDialog::open(CVemoView& view)
+RandomGodDialog* RandomGodDialog::open(QWidget& owner)
 {
     if (!s_dialog) {
-        s_dialog = new RandomGodDialog(view);
+        s_dialog = new RandomGodDialog(owner);
         s_dialog->move(QRect(0, 0, ScreenScale::width(), ScreenScale::height()).center() - s_dialog->rect().center());
         s_dialog->show();
     }
@@ -112,9 +111,8 @@ RandomGodDialog* RandomGodDialog::openDialog()
     return s_dialog;
 }
 
-RandomGodDialog::RandomGodDialog(CVemoView& view)
-    : QDialog(view.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_view(view),
+RandomGodDialog::RandomGodDialog(QWidget& owner)
+    : QDialog(owner.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       m_units(QFontMetrics(dialogFont()))
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -401,5 +399,5 @@ QPoint RandomGodDialog::scaledPixels(int x, int y) const
 void RandomGodDialog::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
-    m_view.dialogMoved(geometry().topLeft());
+    Q_EMIT moved(geometry().topLeft());
 }

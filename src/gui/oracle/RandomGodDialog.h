@@ -12,7 +12,6 @@
 #include "predict/Oracle.h"
 
 class BitmapButton;
-class CVemoView;
 class QComboBox;
 class QLabel;
 class UpDownControl;
@@ -30,13 +29,18 @@ public:
     using Clock = std::function<QDateTime()>;
     static void setClock(Clock clock);
 
-    /** Command 32819: opens the dialog on its greeting, centred on the screen; an open one is raised. */
-    static RandomGodDialog* open(CVemoView& view);
+    /** Command 32819: opens the dialog on its greeting, centred on the screen, over owner's window; an open one
+     * is raised. */
+    static RandomGodDialog* open(QWidget& owner);
     /** The open dialog, or null. */
     static RandomGodDialog* openDialog();
 
     /** WM_ORACLE_SELECT: 1 luck of the moment, 2 birthday, 3 colour, 4 lucky number; anything else is ignored. */
     void selectMode(int oracle);
+
+Q_SIGNALS:
+    /** The dialog moved; topLeft is its client area's corner on the screen. */
+    void moved(const QPoint& topLeft);
 
 protected:
     void moveEvent(QMoveEvent* event) override;
@@ -45,7 +49,7 @@ private:
     enum class Mode { Moment, Birthday, Colour, Number };
     enum class Screen { Greeting, ModeChoice, Input, Answer };
 
-    explicit RandomGodDialog(CVemoView& view);
+    explicit RandomGodDialog(QWidget& owner);
 
     void createControls();
     void createBirthdayLists();
@@ -66,7 +70,6 @@ private:
     /** A pixel position of the original screens, scaled as the dialog units are. */
     QPoint scaledPixels(int x, int y) const;
 
-    CVemoView& m_view;
     DialogUnits m_units;
     Mode m_mode = Mode::Moment;
     int m_colour = 0;

@@ -9,7 +9,6 @@
 #include "kit/ControlId.h"
 #include "kit/BitmapButton.h"
 #include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
 #include "kit/CanvasText.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/JapaneseFonts.h"
@@ -83,16 +82,13 @@ QRect labelRect(int number)
 
 } // namespace
 
-LatestPatternDialog* LatestPatternDialog::open(CVemoView& view)
+LatestPatternDialog* LatestPatternDialog::open(CVemoDoc& doc, bool weighting, QWidget& owner)
 {
     if (s_dialog) {
         s_dialog->raise();
         return s_dialog;
     }
-    // The weighting is the one the main window's title tells.
-    const bool weightingOn = view.window()->windowTitle().contains(QStringLiteral("する"));
-    s_dialog = new LatestPatternDialog(view);
-    view.applyWeighting(weightingOn);
+    s_dialog = new LatestPatternDialog(doc, weighting, owner);
     s_dialog->move((ScreenScale::width() - s_dialog->frameGeometry().width()) / 2,
                    (ScreenScale::height() - s_dialog->frameGeometry().height()) / 2);
     s_dialog->show();
@@ -117,8 +113,10 @@ QPoint LatestPatternDialog::labelPosition(int number)
     return labelRect(number).topLeft();
 }
 
-LatestPatternDialog::LatestPatternDialog(CVemoView& view)
-    : QDialog(view.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_view(view)
+LatestPatternDialog::LatestPatternDialog(CVemoDoc& doc, bool weighting, QWidget& owner)
+    : QDialog(owner.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_doc(doc),
+      m_weighting(weighting)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("LatestPatternDialog"));
@@ -132,6 +130,7 @@ LatestPatternDialog::LatestPatternDialog(CVemoView& view)
     setMouseTracking(true);
     createControls();
     installHelp();
+    showWeighting(weighting);
 }
 
 void LatestPatternDialog::createControls()
@@ -167,7 +166,7 @@ void LatestPatternDialog::createControls()
 
     m_toggle = new PatternWeightingToggle(font(), this);
     m_toggle->setGeometry(388, 314, 110, 44);
-    connect(m_toggle, &PatternWeightingToggle::clicked, this, [this] { m_view.setWeighting(!weighting()); });
+    connect(m_toggle, &PatternWeightingToggle::clicked, this, [this] { Q_EMIT weightingRequested(!m_weighting); });
 
     auto* ok = new BitmapButton(kOkId, kOkPicture, this);
     ok->setGeometry(506, 320, 120, 32);
@@ -214,6 +213,7 @@ void LatestPatternDialog::installHelp()
 
 void LatestPatternDialog::showWeighting(bool on)
 {
+    m_weighting = on;
     setWindowTitle(LatestPatternText::title(on));
     m_toggle->setWeighting(on);
     latestPatternRefresh();
@@ -221,10 +221,9 @@ void LatestPatternDialog::showWeighting(bool on)
 
 void LatestPatternDialog::latestPatternRefresh()
 {
-    CVemoDoc& doc = m_view.document();
-    CurrentPatternTables& tables = doc.currentPatternTables();
-    tables.updateCurrentPatternTables(doc.history(), m_tabs->currentIndex(), CurrentPatternTables::kNoNumber,
-                                      weighting());
+    CurrentPatternTables& tables = m_doc.currentPatternTables();
+    tables.updateCurrentPatternTables(m_doc.history(), m_tabs->currentIndex(), CurrentPatternTables::kNoNumber,
+                                      m_weighting);
     for (int number = 1; number <= kNumberCount; ++number)
         m_values[std::size_t(number - 1)]->setText(QString::number(tables.count(order(), number)));
     m_caption->setText(LatestPatternText::idleCaption());
@@ -237,22 +236,16 @@ void LatestPatternDialog::pointAt(int number)
 {
     m_highlightedNumber = number;
     update();
-    CVemoDoc& doc = m_view.document();
-    CurrentPatternTables& tables = doc.currentPatternTables();
+    CurrentPatternTables& tables = m_doc.currentPatternTables();
     // The count as it stands; the tables are computed again only for the pattern line.
     m_caption->setText(LatestPatternText::caption(number, tables.count(order(), number)));
-    tables.updateCurrentPatternTables(doc.history(), m_tabs->currentIndex(), number, weighting());
+    tables.updateCurrentPatternTables(m_doc.history(), m_tabs->currentIndex(), number, m_weighting);
     m_patternLine->setText(LatestPatternText::patternLine(tables.bits()));
 }
 
 int LatestPatternDialog::order() const
 {
     return m_tabs->currentIndex() + kMinPatternOrder;
-}
-
-bool LatestPatternDialog::weighting() const
-{
-    return m_view.state().patternWeighting;
 }
 
 void LatestPatternDialog::showEvent(QShowEvent* event)
@@ -280,5 +273,5 @@ void LatestPatternDialog::mouseMoveEvent(QMouseEvent* event)
 void LatestPatternDialog::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
-    m_view.dialogMoved(geometry().topLeft());
+    Q_EMIT moved(geometry().topLeft());
 }

@@ -7,7 +7,7 @@
 
 #include "store/HistoryFormat.h"
 
-class CVemoView;
+class CVemoDoc;
 class QLabel;
 class QTabBar;
 class PatternWeightingToggle;
@@ -21,8 +21,11 @@ class LatestPatternDialog : public QDialog {
     Q_OBJECT
 
 public:
-    /** Command 32818: opens the dialog centred on the screen; an open one is left as it is. */
-    static LatestPatternDialog* open(CVemoView& view);
+    /**
+     * Command 32818: opens the dialog over owner's window, centred on the screen, showing the weighting given;
+     * an open one is left as it is.
+     */
+    static LatestPatternDialog* open(CVemoDoc& doc, bool weighting, QWidget& owner);
     /** The open dialog, or null. */
     static LatestPatternDialog* openDialog();
     /** Brings the open dialog, if any, in front of the main window. */
@@ -36,6 +39,12 @@ public:
     /** WM_LATESTPATTERN_REFRESH: recomputes the counts of the chosen order and shows them, nothing pointed at. */
     void latestPatternRefresh();
 
+Q_SIGNALS:
+    /** The toggle was clicked: the weighting is to be switched to on for the whole program. */
+    void weightingRequested(bool on);
+    /** The dialog moved; topLeft is its client area's corner on the screen. */
+    void moved(const QPoint& topLeft);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -43,7 +52,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    explicit LatestPatternDialog(CVemoView& view);
+    LatestPatternDialog(CVemoDoc& doc, bool weighting, QWidget& owner);
 
     void createControls();
     void createNumberColumns();
@@ -51,9 +60,9 @@ private:
     void showTabCounts();
     void pointAt(int number);
     int order() const;
-    bool weighting() const;
 
-    CVemoView& m_view;
+    CVemoDoc& m_doc;
+    bool m_weighting = false;
     QTabBar* m_tabs = nullptr;
     std::array<QLabel*, kNumberCount> m_labels{};
     std::array<QLabel*, kNumberCount> m_values{};

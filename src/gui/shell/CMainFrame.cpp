@@ -10,7 +10,8 @@
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "shell/StatusNote.h"
-#include "shell/VersionDialog.h"
+#include "shell/HitCountFlow.h"
+#include "shell/MainCommands.h"
 #include "text/ViewText.h"
 
 namespace {
@@ -30,16 +31,12 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     menuBar()->setCornerWidget(note, Qt::TopRightCorner);
     m_view = new CVemoView(doc, this);
     setCentralWidget(m_view);
+    m_hitCountFlow = new HitCountFlow(*m_view, doc);
+    m_commands = new MainCommands(*this, *this, *m_view, *m_hitCountFlow, doc);
     enableCommands();
-    connect(m_menu, &MainMenu::commandChosen, this, [this](int id) {
-        if (id == MenuCommand::kExit)
-            close();
-        else if (id == MenuCommand::kAbout)
-            VersionDialog(this).exec();
-        else
-            m_view->handleCommand(id);
-    });
-    connect(m_view, &CVemoView::statusNoted, note, &StatusNote::showNote);
+    connect(m_menu, &MainMenu::commandChosen, m_commands, &MainCommands::run);
+    connect(m_view, &CVemoView::historyEditNoted, note, &StatusNote::showNote);
+    connect(m_hitCountFlow, &HitCountFlow::statusNoted, note, &StatusNote::showNote);
     connect(m_view, &CVemoView::weightingChanged, this, [this](bool on) {
         m_menu->command(MenuCommand::kWeightingOn)->setChecked(on);
         m_menu->command(MenuCommand::kWeightingOff)->setChecked(!on);
@@ -97,8 +94,7 @@ void CMainFrame::enableCommands()
     for (QAction* action : actions) {
         const QVariant id = action->property("controlId");
         if (id.isValid())
-            action->setEnabled(id.toInt() == MenuCommand::kExit || id.toInt() == MenuCommand::kAbout
-                               || CVemoView::handlesCommand(id.toInt()));
+            action->setEnabled(m_commands->handles(id.toInt()));
     }
 }
 

@@ -3,28 +3,34 @@
 #include <QFont>
 #include <QMainWindow>
 
+#include "kit/BrowserRoom.h"
+
 class CVemoDoc;
 class CVemoView;
+class HitCountFlow;
+class MainCommands;
 class MainMenu;
 
 /**
  * The main window: full screen, without a frame, not movable or resizable. It holds the menu and
  * the view, and shows the opening window over itself when it starts.
  */
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public BrowserRoom {
     Q_OBJECT
 public:
     explicit CMainFrame(CVemoDoc& doc);
 
     CVemoView* view() const { return m_view; }
+    MainCommands& commands() const { return *m_commands; }
+    HitCountFlow& hitCountFlow() const { return *m_hitCountFlow; }
 
     /** Runs the view's initial update, shows the frame and the opening window over it. */
     void start();
 
     /** Makes way for a browser started from a dialog: lowered, as small as it gets, in the top-right corner. */
-    void makeWayForBrowser();
+    void makeWayForBrowser() override;
     /** Puts the window back over the whole screen, on top, if it made way. */
-    void restoreFullScreen();
+    void restoreFullScreen() override;
     bool madeWayForBrowser() const { return m_madeWay; }
 
 protected:
@@ -36,6 +42,8 @@ private:
     QPoint homePosition() const;
 
     CVemoView* m_view;
+    HitCountFlow* m_hitCountFlow;
+    MainCommands* m_commands;
     MainMenu* m_menu;
     bool m_madeWay = false;
 };

@@ -1,50 +1,30 @@
 #include "shell/CVemoView.h"
 
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 #include <algorithm>
 
 #include "app/AppearanceCounts.h"
-#include "patterns/AppearanceLayout.h"
-#include "patterns/AppearanceZoom.h"
-#include "shell/COpeningWnd.h"
 #include "document/CVemoDoc.h"
-#include "kit/HelpWindow.h"
-#include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "kit/SpinSteps.h"
 #include "kit/UpDownControl.h"
 #include "kit/WeightingButton.h"
-#include "entry/BrowserSettings.h"
-#include "entry/CsvExchange.h"
-#include "entry/DataEntryDialog.h"
-#include "entry/DataUpdateGuide.h"
-#include "entry/NumberCard.h"
-#include "entry/RegistrantDialog.h"
-#include "oracle/RandomGodDialog.h"
+#include "patterns/AppearanceLayout.h"
+#include "patterns/AppearanceZoom.h"
 #include "patterns/HistoryGraphWindow.h"
 #include "patterns/LatestPatternDialog.h"
 #include "patterns/PatternGraphLayout.h"
-#include "predict/DataGodFiles.h"
-#include "predict/DataGodRequest.h"
-#include "predict/BacktestWindow.h"
 #include "predict/DataGodResultWindow.h"
-#include "predict/DataGodSettingsDialog.h"
+#include "shell/COpeningWnd.h"
 #include "shell/HitCountScreen.h"
-#include "predict/PredictingWindow.h"
-#include "text/BacktestText.h"
-#include "text/DataGodText.h"
+#include "shell/MainMenu.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
 #include "text/StoreText.h"
 #include "text/ViewText.h"
-#include "wheel/WheelWindow.h"
 
 namespace {
 
@@ -54,6 +34,24 @@ bool isBarColour(QRgb pixel)
 {
     const QRgb rgb = pixel & 0xFFFFFF;
     return rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00;
+}
+
+DisplayMode displayModeOf(Screen screen)
+{
+    switch (screen) {
+    case Screen::Pattern:
+        return DisplayMode::Pattern;
+    case Screen::Appearance:
+        return DisplayMode::Appearance;
+    case Screen::HitCount:
+    case Screen::DataGodResults:
+        return DisplayMode::HitCount;
+    case Screen::HistoryGraph:
+        return DisplayMode::HistoryGraph;
+    case Screen::None:
+        break;
+    }
+    return DisplayMode::Nothing;
 }
 
 } // namespace
@@ -68,41 +66,29 @@ CVemoView::CVemoView(CVemoDoc& doc, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    connect(&doc, &CVemoDoc::historyChanged, this, [this](const QString& note) {
-        if (note.isEmpty())
-            refreshAfterHistoryEdit();
-        else
-            refreshAfterHistoryEdit(note);
-    });
 }
 
-CVemoView::~CVemoView()
-{
-    if (s_mainViewWindow == this)
-        s_mainViewWindow = nullptr;
-}
+CVemoView::~CVemoView() = default;
 
 void CVemoView::initialUpdate()
 {
-    s_mainViewWindow = this;
     m_handCursor = Pictures::cursor(kHandCursor);
     m_state = MainViewState{};
 
     createControls();
     m_hitScreen = std::make_unique<HitCountScreen>(m_doc, m_kit, this);
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)
-        connect(m_hitScreen->resultWindow(slot), &DataGodResultWindow::wheelRequested, this, &CVemoView::openWheel);
+        connect(m_hitScreen->resultWindow(slot), &DataGodResultWindow::wheelRequested, this, &CVemoView::wheelRequested);
     m_historyGraph = new HistoryGraphWindow(m_doc.history(), m_doc.lastEnteredPrediction(), this);
     m_historyGraph->hide();
+    followDocument();
 
     m_state.currentNumber = 1;
     const PatternStats::PatternScales scales =
         PatternStats::computePatternScales(m_doc.history().readHitString(1), ScreenScale::height());
     m_state.patternScale = scales.plain;
     m_state.patternScaleWeighted = scales.weighted;
-    m_state.patternScreenActive = true;
-    m_state.displayMode = DisplayMode::PatternEntry;
-    repaintAll();
+    enter(Screen::Pattern);
 }
 
 void CVemoView::createControls()
@@ -121,126 +107,76 @@ void CVemoView::createControls()
     connect(m_weightingButton, &WeightingButton::clicked, this, [this] { setWeighting(!m_state.patternWeighting); });
 }
 
-bool CVemoView::handlesCommand(int commandId)
+// The screens follow the document, whichever window changed it.
+void CVemoView::followDocument()
 {
-    using namespace MenuCommand;
-    switch (commandId) {
-    case kPatternGraph:
-    case kAppearance:
-    case kHistoryGraph:
-    case kWeightingOn:
-    case kWeightingOff:
-    case kLastDraw:
-    case kPredictionFiles:
-    case kDataEntry:
-    case kUndoHistory:
-    case kNumberCard:
-    case kLatestPattern:
-    case kRandomGod:
-    case kOracleTime:
-    case kOracleBirthday:
-    case kOracleColour:
-    case kOracleNumber:
-    case kHitCount:
-    case kDataGod:
-    case kBacktest:
-    case kWheel:
-    case kHelp:
-    case kBrowserFromFile:
-    case kBrowserFromClipboard:
-    case kHomePage:
-    case kExportCsv:
-    case kImportCsv:
-    case kDataUpdate:
-        return true;
-    default:
-        return false;
-    }
+    connect(&m_doc, &CVemoDoc::historyChanged, this, [this](const QString& note) {
+        refreshAfterHistoryEdit();
+        if (!note.isEmpty())
+            Q_EMIT historyEditNoted(note);
+    });
+    // Hits are counted against the registrants and predictions as they are now.
+    connect(&m_doc, &CVemoDoc::registrantsChanged, this, &CVemoView::markResultPopupsPending);
+    connect(&m_doc, &CVemoDoc::predictionsChanged, this, &CVemoView::markResultPopupsPending);
 }
 
-void CVemoView::handleCommand(int commandId)
+void CVemoView::enter(Screen screen)
 {
-    using namespace MenuCommand;
-    switch (commandId) {
-    case kPatternGraph:
-        showPatternGraph();
-        break;
-    case kAppearance:
-        showAppearanceScreen();
-        break;
-    case kHistoryGraph:
-        showHistoryGraph();
-        break;
-    case kWeightingOn:
-        setWeighting(true);
-        break;
-    case kWeightingOff:
-        setWeighting(false);
-        break;
-    case kUndoHistory:
-        undoHistoryChange();
-        break;
-    case kPredictionFiles:
-        openPredictionFiles();
-        break;
-    case kDataEntry:
-        openDataEntry();
-        break;
-    case kNumberCard:
-        NumberCard::open(m_doc, this);
-        listenToNumberCard();
-        break;
-    case kLatestPattern:
-        openLatestPattern();
-        break;
-    case kRandomGod:
-        RandomGodDialog::open(*this);
-        break;
-    case kOracleTime:
-    case kOracleBirthday:
-    case kOracleColour:
-    case kOracleNumber:
-        RandomGodDialog::open(*this)->selectMode(commandId - kOracleTime + 1);
-        break;
-    case kHitCount:
-        showRegistrantHits();
-        break;
-    case kDataGod:
-        callDataGods();
-        break;
-    case kBacktest:
-        openBacktest();
-        break;
-    case kWheel:
-        openWheel({});
-        break;
-    case kHelp:
-        HelpWindow::showContents(m_doc.paths().helpIndex(), this);
-        break;
-    case kBrowserFromFile:
-        BrowserSettings(m_doc, this).chooseBrowserByDialog();
-        break;
-    case kBrowserFromClipboard:
-        BrowserSettings(m_doc, this).chooseBrowserFromClipboard();
-        break;
-    case kHomePage:
-        BrowserSettings(m_doc, this).setHomePageFromClipboard();
-        break;
-    case kExportCsv:
-        CsvExchange(m_doc, this).exportHistory();
-        break;
-    case kImportCsv:
-        if (CsvExchange(m_doc, this).importHistory())
-            refreshAfterHistoryEdit();
-        break;
-    case kDataUpdate:
+    const bool hitScreen = displayModeOf(screen) == DisplayMode::HitCount;
+    if (!hitScreen) {
+        // The result windows and their popups belong to the hit-count screen alone.
+        m_hitScreen->hideResultWindows();
         destroyLatestPopups();
-        DataUpdateGuide::showGuide(m_doc);
-        break;
-    default:
-        // The last-draw item only shows the draw count.
-        break;
     }
+    if (screen != Screen::HistoryGraph)
+        m_historyGraph->hide();
+    if (screen != Screen::Pattern)
+        hidePatternControls();
+    m_state.screen = screen;
+    m_state.displayMode = displayModeOf(screen);
+    if (screen == Screen::Pattern) {
+        m_state.hoverX = 0;
+        placePatternControls();
+        updateLastDrawMenu();
+    }
+    repaintAll();
+}
+
+void CVemoView::showPatternGraph()
+{
+    window()->setWindowTitle(weightingTitle());
+    m_state.dataGodMode = false;
+    m_state.currentNumber = 1;
+    enter(Screen::Pattern);
+}
+
+void CVemoView::showAppearanceScreen()
+{
+    window()->setWindowTitle(weightingTitle());
+    // A partner left from an earlier visit would be marked over counts taken without it.
+    m_state.partnerNumber = 0;
+    const std::array<int, kNumberCount> counts = appearanceCounts(m_doc.history(), 0);
+    const int tallest = *std::max_element(counts.cbegin(), counts.cend());
+    const AppearanceZoom zoom = AppearanceZoom::opening(tallest);
+    m_state.appearanceScale = zoom.scale;
+    m_state.appearanceStep = zoom.step;
+    m_state.dataGodMode = false;
+    enter(Screen::Appearance);
+    showAppearance(0);
+}
+
+void CVemoView::showHistoryGraph()
+{
+    m_state.dataGodMode = false;
+    window()->setWindowTitle(weightingTitle());
+    m_doc.lastEnteredPrediction().entered = false;
+    enter(Screen::HistoryGraph);
+    m_historyGraph->showGraph();
+}
+
+void CVemoView::showHitCountScreen()
+{
+    enter(Screen::HitCount);
 }
 
 void CVemoView::viewSwitch(int wParam, int lParam)
@@ -253,230 +189,11 @@ void CVemoView::viewSwitch(int wParam, int lParam)
         // Sent after predictions were deleted: the figures are to count the file as it is now.
         markResultPopupsPending();
         m_state.dataGodMode = false;
-        m_state.displayMode = DisplayMode::HitCount;
-        m_state.appearanceScreenActive = false;
-        m_state.patternScreenActive = false;
-        m_state.hitScreenActive = true;
-        repaintAll();
+        enter(Screen::HitCount);
     } else if (wParam == 3) {
-        enterHistoryGraph();
+        enter(Screen::HistoryGraph);
         m_historyGraph->showDraw(lParam);
     }
-}
-
-void CVemoView::dataGodRequest(int wParam, int lParam)
-{
-    const DataGodRequest request = DataGodRequest::decode(wParam, lParam);
-    switch (request.kind) {
-    case DataGodRequest::Kind::RegistrantCheck:
-        showHitCountScreen();
-        offerRegistrant();
-        break;
-    case DataGodRequest::Kind::ClosePredicting:
-        closePredictingWindow();
-        break;
-    case DataGodRequest::Kind::Compute:
-        computeDataGods(request.settings);
-        break;
-    case DataGodRequest::Kind::Ignored:
-        break;
-    }
-}
-
-void CVemoView::callDataGods()
-{
-    enterDataGodMode();
-    DataGodSettingsDialog dialog(m_state.dataGodChoices, this);
-    connect(&dialog, &DataGodSettingsDialog::dataGodRequested, this, &CVemoView::requestDataGods);
-    dialog.exec();
-}
-
-void CVemoView::enterDataGodMode()
-{
-    markResultPopupsPending();
-    m_weightingButton->hide();
-    m_numberSpin->hide();
-    m_historyGraph->hide();
-    destroyLatestPopups();
-    window()->setWindowTitle(dataGodTitle());
-    resetResultCharts();
-    if (!m_state.hitScreenActive) {
-        m_state.dataGodMode = true;
-        m_state.predictionCount = DataGodSettings::kNothingComputed;
-        showHitCountScreen();
-    }
-}
-
-void CVemoView::requestDataGods(int wParam, int lParam)
-{
-    m_state.dataGodMode = true;
-    markResultPopupsPending();
-    dataGodRequest(wParam, lParam);
-}
-
-void CVemoView::runDataGodsWith(const DataGodSettings& settings)
-{
-    // As if chosen in the settings dialog, which keeps its choice of showing the predicting window.
-    DataGodSettings chosen = settings;
-    chosen.showPredicting = m_state.dataGodChoices.showPredicting;
-    m_state.dataGodChoices = chosen;
-    enterDataGodMode();
-    requestDataGods(chosen.wParam(), chosen.lParam());
-}
-
-void CVemoView::openBacktest()
-{
-    BacktestWindow* backtest = BacktestWindow::open(*this, m_doc.history());
-    connect(backtest, &BacktestWindow::dataGodsRequested, this, &CVemoView::runDataGodsWith, Qt::UniqueConnection);
-    connect(backtest, &BacktestWindow::steppedAside, this, &CVemoView::noteBacktestSteppedAside, Qt::UniqueConnection);
-}
-
-void CVemoView::noteBacktestSteppedAside()
-{
-    Q_EMIT statusNoted(BacktestText::steppedAsideNote());
-}
-
-QString CVemoView::dataGodTitle() const
-{
-    const int count = m_state.predictionCount;
-    // Without computed files there is no count, weight or data amount to name.
-    if (!m_state.dataGodMode || count < DataGodSettings::kMinCount || count > DataGodSettings::kMaxCount)
-        return ViewText::registrantsTitle(COpeningWnd::titleSuffix());
-    const DataGodSettings& choices = m_state.dataGodChoices;
-    return DataGodText::resultsTitle(count, choices.appearanceWeight, PredictText::dataAmount(choices.dataAmount))
-           + COpeningWnd::titleSuffix();
-}
-
-void CVemoView::computeDataGods(const DataGodSettings& settings)
-{
-    const QString earlierTitle = window()->windowTitle();
-    window()->setWindowTitle(PredictText::computeStatus(settings) + COpeningWnd::titleSuffix());
-    if (settings.showPredicting)
-        waitWhilePredicting(settings);
-    const Status fault = DataGodFiles::runDataGods(m_doc.paths(), m_doc.history(), settings);
-    closePredictingWindow();
-    if (fault) {
-        // Every file is as it was, so the screen keeps showing what it showed.
-        window()->setWindowTitle(earlierTitle);
-        MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
-        return;
-    }
-    m_state.predictionCount = settings.predictionCount;
-    m_state.displayMode = DisplayMode::HitCount;
-    m_state.appearanceScreenActive = false;
-    m_state.patternScreenActive = false;
-    m_state.hitScreenActive = false;
-    repaintAll();
-}
-
-// The animations play for the waiting time, or until Cancel closes the window; the window is
-// application-modal, so nothing else takes input meanwhile.
-void CVemoView::waitWhilePredicting(const DataGodSettings& settings)
-{
-    closePredictingWindow();
-    m_predictingWindow = new PredictingWindow(window());
-    m_predictingWindow->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_predictingWindow, &PredictingWindow::cancelRequested, this, [this] { dataGodRequest(100, 1); },
-            Qt::QueuedConnection);
-    QEventLoop wait;
-    connect(m_predictingWindow, &QObject::destroyed, &wait, &QEventLoop::quit);
-    QTimer::singleShot(PredictingWindow::displayTime(settings), &wait, &QEventLoop::quit);
-    m_predictingWindow->show();
-    wait.exec();
-}
-
-void CVemoView::closePredictingWindow()
-{
-    if (m_predictingWindow)
-        m_predictingWindow->close();
-    m_predictingWindow = nullptr;
-}
-
-void CVemoView::offerRegistrant()
-{
-    if (m_state.registrantDialogShown || anyRegistrant())
-        return;
-    if (MessageService::show(PredictText::registrantOffer(), MessageService::Buttons::YesNo,
-                             MessageService::Icon::Warning)
-        != MessageService::Answer::Yes)
-        return;
-    m_state.registrantDialogShown = true;
-    if (!runRegistrantDialog())
-        m_state.registrantDialogShown = false;
-}
-
-void CVemoView::reopenModelessWindows()
-{
-    if (NumberCard::isShowing())
-        NumberCard::open(m_doc, this);
-    listenToNumberCard();
-    DataUpdateGuide::bringToFront();
-}
-
-void CVemoView::listenToNumberCard()
-{
-    if (NumberCard* card = NumberCard::showing())
-        connect(card, &NumberCard::wheelRequested, this, &CVemoView::openWheel, Qt::UniqueConnection);
-}
-
-void CVemoView::openWheel(const QList<int>& pool)
-{
-    WheelWindow::open(pool, this);
-}
-
-void CVemoView::openDataEntry()
-{
-    // The number card comes back in front of the dialog's owner.
-    reopenModelessWindows();
-    destroyLatestPopups();
-    offerRegistrant();
-    DataEntryDialog dialog(m_doc, this);
-    dialog.exec();
-    // The dialog may have handed its ticks over to a card it opened.
-    listenToNumberCard();
-}
-
-void CVemoView::openPredictionFiles()
-{
-    markResultPopupsPending();
-    hidePatternControls();
-    m_historyGraph->hide();
-    destroyLatestPopups();
-    window()->setWindowTitle(ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
-    if (!m_state.hitScreenActive)
-        showHitCountScreen();
-    m_state.registrantDialogShown = true;
-    if (!runRegistrantDialog() && !anyRegistrant())
-        m_state.registrantDialogShown = false;
-}
-
-void CVemoView::showHitCountScreen()
-{
-    hidePatternControls();
-    m_state.displayMode = DisplayMode::HitCount;
-    m_state.appearanceScreenActive = false;
-    m_state.patternScreenActive = false;
-    m_state.hitScreenActive = true;
-    repaintAll();
-}
-
-void CVemoView::showRegistrantHits()
-{
-    markResultPopupsPending();
-    m_weightingButton->hide();
-    m_numberSpin->hide();
-    m_historyGraph->hide();
-    destroyLatestPopups();
-    m_state.dataGodMode = false;
-    showHitCountScreen();
-    offerRegistrant();
-}
-
-// Hides the result windows and closes their popups: the other screens have none.
-void CVemoView::leaveHitCountScreen()
-{
-    m_hitScreen->hideResultWindows();
-    destroyLatestPopups();
 }
 
 void CVemoView::markResultPopupsPending()
@@ -500,19 +217,6 @@ void CVemoView::hidePatternControls()
         control->hide();
 }
 
-bool CVemoView::runRegistrantDialog()
-{
-    RegistrantDialog dialog(m_doc.registrants(), this);
-    connect(&dialog, &RegistrantDialog::registrantCheckRequested, this, [this] { dataGodRequest(0, 0); });
-    return dialog.exec() == QDialog::Accepted;
-}
-
-bool CVemoView::anyRegistrant() const
-{
-    const RegistrantNames& names = m_doc.registrantNames();
-    return std::any_of(names.cbegin(), names.cend(), [](const QString& name) { return !name.isEmpty(); });
-}
-
 void CVemoView::updateLastDrawMenu()
 {
     if (QAction* item = MainMenu::findCommand(window(), MenuCommand::kLastDraw))
@@ -531,40 +235,12 @@ void CVemoView::refreshAfterHistoryEdit()
     repaintAll();
 }
 
-void CVemoView::refreshAfterHistoryEdit(const QString& note)
-{
-    refreshAfterHistoryEdit();
-    Q_EMIT statusNoted(note);
-}
-
-void CVemoView::undoHistoryChange()
-{
-    if (m_doc.history().backups().isEmpty()) {
-        MessageService::show(StoreText::nothingToUndo(), MessageService::Buttons::Ok,
-                             MessageService::Icon::Information);
-        return;
-    }
-    // The confirmation names what the kept version really holds, read and checked before anything changes.
-    const Result<DrawHistory::UndoStep> next = m_doc.history().nextUndo();
-    if (!next.ok()) {
-        MessageService::show(next.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
-        return;
-    }
-    if (!MessageService::confirm(StoreText::confirmUndo(next.value().drawCount(), next.value().name.savedAt)))
-        return;
-    if (auto fault = m_doc.history().undoLastChange()) {
-        MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
-        return;
-    }
-    refreshAfterHistoryEdit(StoreText::undoneNote(m_doc.history().drawCount()));
-}
-
 void CVemoView::showAppearance(int partner)
 {
     m_state.appearanceCount = appearanceCounts(m_doc.history(), partner);
     m_state.displayMode = DisplayMode::Appearance;
     invalidate(lowerArea(), true);
-    if (m_state.appearanceScreenActive)
+    if (m_state.appearanceScreenActive())
         showZoomSpin();
 }
 
@@ -596,21 +272,12 @@ void CVemoView::onDraw(QPainter& painter)
                                             m_state.appearanceStep});
         return;
     case DisplayMode::HitCount:
-        m_zoomSpin->hide();
-        m_hitScreen->paint(painter, m_state);
+        m_hitScreen->paint(painter);
         return;
-    case DisplayMode::HistoryGraph:
-        // The history-graph window covers the view.
+    case DisplayMode::HistoryGraph: // the history-graph window covers the view
+    case DisplayMode::Nothing:
         return;
-    case DisplayMode::PatternEntry:
-        break;
     }
-    if (m_state.patternScreenActive) {
-        m_state.displayMode = DisplayMode::Pattern;
-        paintPatternGraph(painter, 0);
-        placePatternControls();
-    }
-    updateLastDrawMenu();
 }
 
 void CVemoView::paintPatternGraph(QPainter& painter, int hoverX)
@@ -639,70 +306,6 @@ void CVemoView::showZoomSpin()
     m_zoomSpin->show();
 }
 
-void CVemoView::showPatternGraph()
-{
-    leaveHitCountScreen();
-    m_historyGraph->hide();
-    window()->setWindowTitle(weightingTitle());
-    m_state.patternScreenActive = true;
-    m_state.appearanceScreenActive = false;
-    m_state.hitScreenActive = false;
-    m_state.dataGodMode = false;
-    m_state.currentNumber = 1;
-    m_state.displayMode = DisplayMode::PatternEntry;
-    repaintAll();
-}
-
-void CVemoView::showAppearanceScreen()
-{
-    m_weightingButton->hide();
-    m_numberSpin->hide();
-    leaveHitCountScreen();
-    m_historyGraph->hide();
-    window()->setWindowTitle(weightingTitle());
-    // A partner left from an earlier visit would be marked over counts taken without it.
-    m_state.partnerNumber = 0;
-    const std::array<int, kNumberCount> counts = appearanceCounts(m_doc.history(), 0);
-    const int tallest = *std::max_element(counts.cbegin(), counts.cend());
-    const AppearanceZoom zoom = AppearanceZoom::opening(tallest);
-    m_state.appearanceScale = zoom.scale;
-    m_state.appearanceStep = zoom.step;
-    m_state.appearanceScreenActive = true;
-    m_state.patternScreenActive = false;
-    m_state.hitScreenActive = false;
-    m_state.dataGodMode = false;
-    repaintAll();
-    showAppearance(0);
-}
-
-void CVemoView::showHistoryGraph()
-{
-    enterHistoryGraph();
-    m_state.dataGodMode = false;
-    window()->setWindowTitle(weightingTitle());
-    m_doc.lastEnteredPrediction().entered = false;
-    m_historyGraph->showGraph();
-    repaintAll();
-}
-
-// What both ways onto the history graph share: the pattern controls go and no other screen is current.
-void CVemoView::enterHistoryGraph()
-{
-    hidePatternControls();
-    leaveHitCountScreen();
-    m_state.appearanceScreenActive = false;
-    m_state.patternScreenActive = false;
-    m_state.hitScreenActive = false;
-    m_state.displayMode = DisplayMode::HistoryGraph;
-}
-
-void CVemoView::openLatestPattern()
-{
-    reopenModelessWindows();
-    destroyLatestPopups();
-    LatestPatternDialog::open(*this);
-}
-
 void CVemoView::applyWeighting(bool on)
 {
     m_state.patternWeighting = on;
@@ -716,7 +319,7 @@ void CVemoView::setWeighting(bool on)
 {
     applyWeighting(on);
     window()->setWindowTitle(weightingTitle());
-    if (m_state.patternScreenActive) {
+    if (m_state.patternScreenActive()) {
         m_state.displayMode = DisplayMode::Pattern;
         m_state.hoverX = 0;
         repaintAll();
@@ -726,23 +329,19 @@ void CVemoView::setWeighting(bool on)
 void CVemoView::onNumberSpin(int delta)
 {
     m_state.spinNumber = SpinSteps::nextNumber(m_state.spinNumber, delta);
-    m_state.patternScreenActive = true;
-    m_state.appearanceScreenActive = false;
-    m_state.hitScreenActive = false;
     m_state.currentNumber = m_state.spinNumber;
-    m_state.displayMode = DisplayMode::PatternEntry;
-    repaintAll();
+    enter(Screen::Pattern);
 }
 
 void CVemoView::onZoomSpin(int delta)
 {
-    if (m_state.patternScreenActive) {
+    if (m_state.patternScreenActive()) {
         int& scale = m_state.activePatternScale();
         scale = SpinSteps::patternScale(scale, delta, m_state.appearanceStep);
         m_state.displayMode = DisplayMode::Pattern;
         m_state.hoverX = 0;
         invalidate(lowerArea(), true);
-    } else if (m_state.appearanceScreenActive) {
+    } else if (m_state.appearanceScreenActive()) {
         const AppearanceZoom zoom = AppearanceZoom{m_state.appearanceScale, m_state.appearanceStep}.stepped(delta);
         m_state.appearanceScale = zoom.scale;
         m_state.appearanceStep = zoom.step;
@@ -754,9 +353,9 @@ void CVemoView::onZoomSpin(int delta)
 void CVemoView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
-    if (m_state.patternScreenActive) {
+    if (m_state.patternScreenActive()) {
         movePatternPointer(point);
-    } else if (m_state.appearanceScreenActive) {
+    } else if (m_state.appearanceScreenActive()) {
         const QRect row(QPoint(0, ScreenScale::y(520)), QPoint(width(), ScreenScale::y(545)));
         drawNow(row, [&](QPainter& painter) { m_appearancePainter.hoverNumberRow(painter, point.x(), point.y()); });
     }
@@ -764,7 +363,7 @@ void CVemoView::mouseMoveEvent(QMouseEvent* event)
 
 void CVemoView::dialogMoved(const QPoint& globalPos)
 {
-    if (m_state.patternScreenActive)
+    if (m_state.patternScreenActive())
         movePatternPointer(mapFromGlobal(globalPos));
 }
 
@@ -785,8 +384,7 @@ void CVemoView::movePatternPointer(QPoint point)
         return;
     }
     setCursor(m_handCursor);
-    if (m_state.displayMode != DisplayMode::PatternEntry)
-        invalidate(QRect(QPoint(ScreenScale::x(21), ScreenScale::y(525)), QPoint(width(), height())), false);
+    invalidate(QRect(QPoint(ScreenScale::x(21), ScreenScale::y(525)), QPoint(width(), height())), false);
     if (m_state.patternGraphMode == 7) {
         const QString title = ViewText::pageTitle(7, PatternGraphLayout::pointedOrder(x));
         drawNow(ScreenScale::rect(355, 1, 423, 19),
@@ -804,9 +402,9 @@ void CVemoView::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint point = event->position().toPoint();
-    if (m_state.patternScreenActive && m_state.currentNumber != 0)
+    if (m_state.patternScreenActive() && m_state.currentNumber != 0)
         clickPatternGraph(point);
-    else if (m_state.appearanceScreenActive)
+    else if (m_state.appearanceScreenActive())
         clickAppearanceScreen(point);
 }
 
@@ -860,6 +458,9 @@ void CVemoView::keyPressEvent(QKeyEvent* event)
 void CVemoView::invalidate(const QRect& area, bool erase)
 {
     m_canvas.invalidate(area, erase);
+    // What the hit-count screen shows is settled when it is to be drawn again, so that its paint only paints.
+    if (m_state.displayMode == DisplayMode::HitCount)
+        m_hitScreen->settle(m_state);
     update(area);
 }
 

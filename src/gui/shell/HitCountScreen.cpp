@@ -36,14 +36,13 @@ HitCountScreen::HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget
     }
 }
 
-void HitCountScreen::paint(QPainter& painter, MainViewState& state)
+void HitCountScreen::settle(MainViewState& state)
 {
     const Source source = sourceOf(state);
     // Other files than those counted would show figures that are not theirs.
     const bool recounting = state.resultPopupsPending || m_counted != source;
     if (recounting)
         recount(source);
-    m_painter.paint(painter, m_panels);
     placeResultWindows(recounting);
     state.resultPopupsPending = false;
     LatestPatternDialog::raiseIfOpen();
@@ -52,6 +51,11 @@ void HitCountScreen::paint(QPainter& painter, MainViewState& state)
         m_popupsDue = true;
         QTimer::singleShot(0, m_view, [this] { buildLatestPopups(); });
     }
+}
+
+void HitCountScreen::paint(QPainter& painter) const
+{
+    m_painter.paint(painter, m_panels);
 }
 
 HitCountScreen::Source HitCountScreen::sourceOf(const MainViewState& state) const

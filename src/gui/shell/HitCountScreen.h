@@ -25,10 +25,13 @@ public:
     HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view);
 
     /**
-     * PaintHitScreen: recounts while state.resultPopupsPending is set (and clears it), paints the
-     * panels, places the result windows and then has them open their latest-prediction popups.
+     * Before each paint of the screen: recounts while state.resultPopupsPending is set (and clears it) or
+     * when other files are to be shown, places the result windows, and has them open their latest-prediction
+     * popups once the paint is over.
      */
-    void paint(QPainter& painter, MainViewState& state);
+    void settle(MainViewState& state);
+    /** PaintHitScreen: the panels as the last settle left them. */
+    void paint(QPainter& painter) const;
 
     void hideResultWindows();
     /** Step C: closes every latest-prediction popup. */

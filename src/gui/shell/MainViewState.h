@@ -7,18 +7,31 @@
 
 /** Which screen the next paint of the main view draws. */
 enum class DisplayMode {
-    PatternEntry = 0, ///< the pattern graph, first paint after a switch: places the controls
+    Nothing = 0, ///< before the view is set up
     Pattern = 1,
     HitCount = 2,
     HistoryGraph = 3,
     Appearance = 4,
 };
 
+/** The screen the view is on, which its input and commands follow. */
+enum class Screen {
+    None,
+    Pattern,
+    Appearance,
+    /** The hit-count screen as its commands show it: the registrants', or the data gods' before they compute. */
+    HitCount,
+    /** The hit-count screen with the data gods' computed files. */
+    DataGodResults,
+    HistoryGraph,
+};
+
 /** What the main view shows and how; its screens, commands and input share it. */
 struct MainViewState {
     /** Selected number 1 … 43, 0 until the view is set up. */
     int currentNumber = 0;
-    DisplayMode displayMode = DisplayMode::PatternEntry;
+    Screen screen = Screen::None;
+    DisplayMode displayMode = DisplayMode::Nothing;
     /** Pixel x of the pointed bar of the pattern graph, 0 for none. */
     int hoverX = 0;
     /** Page of the pattern graph: 7, 8, 91 or 92. */
@@ -29,9 +42,6 @@ struct MainViewState {
     int appearanceStep = 1;
     int partnerNumber = 0;
     std::array<int, kNumberCount> appearanceCount{};
-    bool patternScreenActive = false;
-    bool hitScreenActive = false;
-    bool appearanceScreenActive = false;
     /** Counts weighted by the number of distinct patterns; off at every start. */
     bool patternWeighting = false;
     /** The number spin's own copy of the number: only the spin changes it. */
@@ -47,6 +57,9 @@ struct MainViewState {
     /** The data-god settings dialog's choices, remembered for the run. */
     DataGodSettings dataGodChoices{.predictionCount = DataGodSettings::kMinCount};
 
+    bool patternScreenActive() const { return screen == Screen::Pattern; }
+    bool hitScreenActive() const { return screen == Screen::HitCount; }
+    bool appearanceScreenActive() const { return screen == Screen::Appearance; }
     int activePatternScale() const { return patternWeighting ? patternScaleWeighted : patternScale; }
     int& activePatternScale() { return patternWeighting ? patternScaleWeighted : patternScale; }
 };

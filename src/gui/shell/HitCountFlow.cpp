@@ -1,0 +1,211 @@
+#include "shell/HitCountFlow.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "document/CVemoDoc.h"
+#include "entry/RegistrantDialog.h"
+#include "kit/MessageService.h"
+#include "predict/BacktestWindow.h"
+#include "predict/DataGodFiles.h"
+#include "predict/DataGodRequest.h"
+#include "predict/DataGodSettingsDialog.h"
+#include "predict/PredictingWindow.h"
+#include "shell/COpeningWnd.h"
+#include "shell/CVemoView.h"
+#include "text/BacktestText.h"
+#include "text/DataGodText.h"
+#include "text/PredictText.h"
+#include "text/PredictValueText.h"
+#include "text/ViewText.h"
+
+HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc) : QObject(&view), m_view(view), m_doc(doc) {}
+
+void HitCountFlow::showRegistrantHits()
+{
+    m_view.markResultPopupsPending();
+    m_view.destroyLatestPopups();
+    m_view.state().dataGodMode = false;
+    m_view.showHitCountScreen();
+    offerRegistrant();
+}
+
+void HitCountFlow::openPredictionFiles()
+{
+    m_view.markResultPopupsPending();
+    m_view.destroyLatestPopups();
+    m_view.window()->setWindowTitle(ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
+    if (!m_view.state().hitScreenActive())
+        m_view.showHitCountScreen();
+    MainViewState& state = m_view.state();
+    state.registrantDialogShown = true;
+    if (!runRegistrantDialog() && !anyRegistrant())
+        state.registrantDialogShown = false;
+}
+
+void HitCountFlow::followPredictionDeleted()
+{
+    if (m_view.state().hitScreenActive())
+        m_view.viewSwitch(2, 0);
+}
+
+void HitCountFlow::dataGodRequest(int wParam, int lParam)
+{
+    const DataGodRequest request = DataGodRequest::decode(wParam, lParam);
+    switch (request.kind) {
+    case DataGodRequest::Kind::RegistrantCheck:
+        checkRegistrants();
+        break;
+    case DataGodRequest::Kind::ClosePredicting:
+        closePredictingWindow();
+        break;
+    case DataGodRequest::Kind::Compute:
+        computeDataGods(request.settings);
+        break;
+    case DataGodRequest::Kind::Ignored:
+        break;
+    }
+}
+
+void HitCountFlow::checkRegistrants()
+{
+    m_view.showHitCountScreen();
+    offerRegistrant();
+}
+
+void HitCountFlow::callDataGods()
+{
+    enterDataGodMode();
+    DataGodSettingsDialog dialog(m_view.state().dataGodChoices, &m_view);
+    connect(&dialog, &DataGodSettingsDialog::dataGodRequested, this, &HitCountFlow::requestDataGods);
+    dialog.exec();
+}
+
+void HitCountFlow::enterDataGodMode()
+{
+    m_view.markResultPopupsPending();
+    m_view.destroyLatestPopups();
+    m_view.window()->setWindowTitle(dataGodTitle());
+    m_view.resetResultCharts();
+    if (!m_view.state().hitScreenActive()) {
+        m_view.state().dataGodMode = true;
+        m_view.state().predictionCount = DataGodSettings::kNothingComputed;
+        m_view.showHitCountScreen();
+    }
+}
+
+QString HitCountFlow::dataGodTitle() const
+{
+    const MainViewState& state = m_view.state();
+    const int count = state.predictionCount;
+    // Without computed files there is no count, weight or data amount to name.
+    if (!state.dataGodMode || count < DataGodSettings::kMinCount || count > DataGodSettings::kMaxCount)
+        return ViewText::registrantsTitle(COpeningWnd::titleSuffix());
+    const DataGodSettings& choices = state.dataGodChoices;
+    return DataGodText::resultsTitle(count, choices.appearanceWeight, PredictText::dataAmount(choices.dataAmount))
+           + COpeningWnd::titleSuffix();
+}
+
+void HitCountFlow::requestDataGods(int wParam, int lParam)
+{
+    m_view.state().dataGodMode = true;
+    m_view.markResultPopupsPending();
+    dataGodRequest(wParam, lParam);
+}
+
+void HitCountFlow::openBacktest()
+{
+    BacktestWindow* backtest = BacktestWindow::open(m_view, m_doc.history());
+    connect(backtest, &BacktestWindow::dataGodsRequested, this, &HitCountFlow::runDataGodsWith, Qt::UniqueConnection);
+    connect(backtest, &BacktestWindow::steppedAside, this, &HitCountFlow::noteBacktestSteppedAside,
+            Qt::UniqueConnection);
+}
+
+void HitCountFlow::runDataGodsWith(const DataGodSettings& settings)
+{
+    // As if chosen in the settings dialog, which keeps its choice of showing the predicting window.
+    DataGodSettings chosen = settings;
+    chosen.showPredicting = m_view.state().dataGodChoices.showPredicting;
+    m_view.state().dataGodChoices = chosen;
+    enterDataGodMode();
+    requestDataGods(chosen.wParam(), chosen.lParam());
+}
+
+void HitCountFlow::noteBacktestSteppedAside()
+{
+    Q_EMIT statusNoted(BacktestText::steppedAsideNote());
+}
+
+void HitCountFlow::computeDataGods(const DataGodSettings& settings)
+{
+    QWidget* frame = m_view.window();
+    const QString earlierTitle = frame->windowTitle();
+    frame->setWindowTitle(PredictText::computeStatus(settings) + COpeningWnd::titleSuffix());
+    if (settings.showPredicting)
+        waitWhilePredicting(settings);
+    const Status fault = DataGodFiles::runDataGods(m_doc.paths(), m_doc.history(), settings);
+    closePredictingWindow();
+    if (fault) {
+        // Every file is as it was, so the screen keeps showing what it showed.
+        frame->setWindowTitle(earlierTitle);
+        MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
+        return;
+    }
+    m_view.state().predictionCount = settings.predictionCount;
+    m_view.enter(Screen::DataGodResults);
+}
+
+// The animations play for the waiting time, or until Cancel closes the window; the window is
+// application-modal, so nothing else takes input meanwhile.
+void HitCountFlow::waitWhilePredicting(const DataGodSettings& settings)
+{
+    closePredictingWindow();
+    m_predictingWindow = new PredictingWindow(m_view.window());
+    m_predictingWindow->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_predictingWindow, &PredictingWindow::cancelRequested, this, &HitCountFlow::closePredictingWindow,
+            Qt::QueuedConnection);
+    QEventLoop wait;
+    connect(m_predictingWindow, &QObject::destroyed, &wait, &QEventLoop::quit);
+    QTimer::singleShot(PredictingWindow::displayTime(settings), &wait, &QEventLoop::quit);
+    m_predictingWindow->show();
+    wait.exec();
+}
+
+void HitCountFlow::closePredictingWindow()
+{
+    if (m_predictingWindow)
+        m_predictingWindow->close();
+    m_predictingWindow = nullptr;
+}
+
+void HitCountFlow::offerRegistrant()
+{
+    MainViewState& state = m_view.state();
+    if (state.registrantDialogShown || anyRegistrant())
+        return;
+    if (MessageService::show(PredictText::registrantOffer(), MessageService::Buttons::YesNo,
+                             MessageService::Icon::Warning)
+        != MessageService::Answer::Yes)
+        return;
+    state.registrantDialogShown = true;
+    if (!runRegistrantDialog())
+        state.registrantDialogShown = false;
+}
+
+bool HitCountFlow::runRegistrantDialog()
+{
+    RegistrantDialog dialog(m_doc.registrants(), &m_view);
+    connect(&dialog, &RegistrantDialog::registrantCheckRequested, this, [this] {
+        m_doc.announceRegistrantsChange();
+        checkRegistrants();
+    });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool HitCountFlow::anyRegistrant() const
+{
+    const RegistrantNames& names = m_doc.registrantNames();
+    return std::any_of(names.cbegin(), names.cend(), [](const QString& name) { return !name.isEmpty(); });
+}

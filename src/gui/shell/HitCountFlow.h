@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class CVemoDoc;
+class CVemoView;
+class PredictingWindow;
+struct DataGodSettings;
+
+/**
+ * What leads to the hit-count screen and goes on there: the registrants' hits and the offer to register
+ * someone, the registrant dialog, and the data gods called from their settings dialog or the backtest
+ * window, computed while the predicting window plays.
+ */
+class HitCountFlow : public QObject {
+    Q_OBJECT
+public:
+    HitCountFlow(CVemoView& view, CVemoDoc& doc);
+
+    /** Command 32930: the registrants' hits, then the registrant offer. */
+    void showRegistrantHits();
+    /** Command 32774: the registrant dialog over the hit-count screen. */
+    void openPredictionFiles();
+    /** Command 32945: data-god mode, then the settings dialog. */
+    void callDataGods();
+    /** Command 32947: the backtest window, whose selected setting calls the gods. */
+    void openBacktest();
+
+    /**
+     * WM_DATAGOD_REQUEST: 0 shows the hit-count screen, then the registrant offer; lParam 1 closes the
+     * predicting window; a compute request (wParam = display flag + priority + weight, lParam =
+     * DataAmount × 100 + PredictionCount) writes the data gods' files and shows the hit-count screen.
+     */
+    void dataGodRequest(int wParam, int lParam);
+
+    /**
+     * While nobody is registered and the registrant dialog has not been offered in this run, asks
+     * whether to register someone now and runs the registrant dialog on Yes. The caller goes on
+     * afterwards whatever the answer.
+     */
+    void offerRegistrant();
+
+    /** A registrant's prediction was deleted: the hit-count screen, if it shows, counts the file as it is now. */
+    void followPredictionDeleted();
+
+Q_SIGNALS:
+    /** Something changed out of sight (the backtest window made way); note says so in a few words. */
+    void statusNoted(const QString& note);
+
+private:
+    void checkRegistrants();
+    void enterDataGodMode();
+    QString dataGodTitle() const;
+    void requestDataGods(int wParam, int lParam);
+    /** The backtest window's request: the gods run with settings as the settings dialog runs them. */
+    void runDataGodsWith(const DataGodSettings& settings);
+    void noteBacktestSteppedAside();
+    void computeDataGods(const DataGodSettings& settings);
+    void waitWhilePredicting(const DataGodSettings& settings);
+    void closePredictingWindow();
+    bool runRegistrantDialog();
+    bool anyRegistrant() const;
+
+    CVemoView& m_view;
+    CVemoDoc& m_doc;
+    QPointer<PredictingWindow> m_predictingWindow;
+};
