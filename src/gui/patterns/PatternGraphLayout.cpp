@@ -118,6 +118,12 @@ int barHeight(qint64 value, int scale, int graphTop)
     return int(std::min<qint64>(height, kBarBase - graphTop));
 }
 
+bool isBarColour(QRgb pixel)
+{
+    const QRgb rgb = pixel & 0xFFFFFF;
+    return rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00;
+}
+
 std::span<const ScaleMark> tens()
 {
     return kTens;

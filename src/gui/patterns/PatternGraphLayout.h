@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QtGlobal>
 
 #include <span>
@@ -50,6 +51,9 @@ int pageLabelX(int page);
 
 /** The page whose selector label holds the pixel (open boxes), 0 for none. */
 int pageAt(int pixelX, int pixelY);
+
+/** Whether a pixel of the drawn graph is a bar's: red, blue or green. */
+bool isBarColour(QRgb pixel);
 
 /** Bar height in design units for a value, cut where its top would rise above graphTop (pixels). */
 int barHeight(qint64 value, int scale, int graphTop);

@@ -8,11 +8,10 @@
 
 #include "app/AppearanceCounts.h"
 #include "document/CVemoDoc.h"
+#include "kit/ArrowKeyPointer.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "kit/SpinSteps.h"
-#include "kit/UpDownControl.h"
-#include "kit/WeightingButton.h"
 #include "patterns/AppearanceLayout.h"
 #include "patterns/AppearanceZoom.h"
 #include "patterns/HistoryGraphWindow.h"
@@ -22,6 +21,7 @@
 #include "shell/COpeningWnd.h"
 #include "shell/HitCountScreen.h"
 #include "shell/MainMenu.h"
+#include "shell/ViewControls.h"
 #include "text/PredictText.h"
 #include "text/StoreText.h"
 #include "text/ViewText.h"
@@ -29,30 +29,6 @@
 namespace {
 
 constexpr int kHandCursor = 324;
-
-bool isBarColour(QRgb pixel)
-{
-    const QRgb rgb = pixel & 0xFFFFFF;
-    return rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00;
-}
-
-DisplayMode displayModeOf(Screen screen)
-{
-    switch (screen) {
-    case Screen::Pattern:
-        return DisplayMode::Pattern;
-    case Screen::Appearance:
-        return DisplayMode::Appearance;
-    case Screen::HitCount:
-    case Screen::DataGodResults:
-        return DisplayMode::HitCount;
-    case Screen::HistoryGraph:
-        return DisplayMode::HistoryGraph;
-    case Screen::None:
-        break;
-    }
-    return DisplayMode::Nothing;
-}
 
 } // namespace
 
@@ -75,7 +51,10 @@ void CVemoView::initialUpdate()
     m_handCursor = Pictures::cursor(kHandCursor);
     m_state = MainViewState{};
 
-    createControls();
+    m_controls = new ViewControls(m_kit.button, *this);
+    connect(m_controls, &ViewControls::zoomStepped, this, &CVemoView::onZoomSpin);
+    connect(m_controls, &ViewControls::numberStepped, this, &CVemoView::onNumberSpin);
+    connect(m_controls, &ViewControls::weightingClicked, this, [this] { setWeighting(!m_state.patternWeighting); });
     m_hitScreen = std::make_unique<HitCountScreen>(m_doc, m_kit, this);
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)
         connect(m_hitScreen->resultWindow(slot), &DataGodResultWindow::wheelRequested, this, &CVemoView::wheelRequested);
@@ -89,22 +68,6 @@ void CVemoView::initialUpdate()
     m_state.patternScale = scales.plain;
     m_state.patternScaleWeighted = scales.weighted;
     enter(Screen::Pattern);
-}
-
-void CVemoView::createControls()
-{
-    m_zoomSpin = new UpDownControl(Qt::Vertical, 1220, this);
-    m_zoomSpin->setGeometry(QRect(QPoint(1, 1), QPoint(ScreenScale::x(31) - 1, ScreenScale::y(51) - 1)));
-    m_zoomSpin->hide();
-    connect(m_zoomSpin, &UpDownControl::stepped, this, &CVemoView::onZoomSpin);
-    m_numberSpin = new UpDownControl(Qt::Horizontal, 1222, this);
-    m_numberSpin->setGeometry(ScreenScale::rect(240, 1, 270, 16));
-    m_numberSpin->hide();
-    connect(m_numberSpin, &UpDownControl::stepped, this, &CVemoView::onNumberSpin);
-    m_weightingButton = new WeightingButton(m_kit.button, this);
-    m_weightingButton->setGeometry(ScreenScale::rect(274, 1, 332, 19));
-    m_weightingButton->hide();
-    connect(m_weightingButton, &WeightingButton::clicked, this, [this] { setWeighting(!m_state.patternWeighting); });
 }
 
 // The screens follow the document, whichever window changed it.
@@ -131,12 +94,12 @@ void CVemoView::enter(Screen screen)
     if (screen != Screen::HistoryGraph)
         m_historyGraph->hide();
     if (screen != Screen::Pattern)
-        hidePatternControls();
+        m_controls->hideAll();
     m_state.screen = screen;
     m_state.displayMode = displayModeOf(screen);
     if (screen == Screen::Pattern) {
         m_state.hoverX = 0;
-        placePatternControls();
+        m_controls->showPatternControls();
         updateLastDrawMenu();
     }
     repaintAll();
@@ -174,11 +137,6 @@ void CVemoView::showHistoryGraph()
     m_historyGraph->showGraph();
 }
 
-void CVemoView::showHitCountScreen()
-{
-    enter(Screen::HitCount);
-}
-
 void CVemoView::viewSwitch(int wParam, int lParam)
 {
     if (wParam == 1) {
@@ -211,12 +169,6 @@ void CVemoView::resetResultCharts()
     m_hitScreen->resetResultCharts();
 }
 
-void CVemoView::hidePatternControls()
-{
-    for (QWidget* control : std::initializer_list<QWidget*>{m_numberSpin, m_weightingButton, m_zoomSpin})
-        control->hide();
-}
-
 void CVemoView::updateLastDrawMenu()
 {
     if (QAction* item = MainMenu::findCommand(window(), MenuCommand::kLastDraw))
@@ -241,7 +193,7 @@ void CVemoView::showAppearance(int partner)
     m_state.displayMode = DisplayMode::Appearance;
     invalidate(lowerArea(), true);
     if (m_state.appearanceScreenActive())
-        showZoomSpin();
+        m_controls->showZoomSpin();
 }
 
 QString CVemoView::weightingTitle() const
@@ -287,29 +239,10 @@ void CVemoView::paintPatternGraph(QPainter& painter, int hoverX)
                                      m_state.activePatternScale(), m_state.patternWeighting, hoverX});
 }
 
-void CVemoView::placePatternControls()
-{
-    m_numberSpin->setGeometry(QRect(ScreenScale::x(240), ScreenScale::y(1), ScreenScale::x(30), ScreenScale::y(15)));
-    m_weightingButton->setGeometry(
-        QRect(ScreenScale::x(274), ScreenScale::y(1), ScreenScale::x(58), ScreenScale::y(18)));
-    for (QWidget* control : {static_cast<QWidget*>(m_numberSpin), static_cast<QWidget*>(m_weightingButton)}) {
-        control->raise();
-        control->show();
-    }
-    showZoomSpin();
-}
-
-void CVemoView::showZoomSpin()
-{
-    m_zoomSpin->setGeometry(1, 1, ScreenScale::width() * 3 / 80, ScreenScale::height() / 12);
-    m_zoomSpin->raise();
-    m_zoomSpin->show();
-}
-
 void CVemoView::applyWeighting(bool on)
 {
     m_state.patternWeighting = on;
-    m_weightingButton->setWeighting(on);
+    m_controls->showWeighting(on);
     Q_EMIT weightingChanged(on);
     if (LatestPatternDialog* dialog = LatestPatternDialog::openDialog())
         dialog->showWeighting(on);
@@ -390,7 +323,7 @@ void CVemoView::movePatternPointer(QPoint point)
         drawNow(ScreenScale::rect(355, 1, 423, 19),
                 [&](QPainter& painter) { m_patternPainter.paintTitleBox(painter, title); });
     }
-    if (isBarColour(m_canvas.pixel(point))) {
+    if (PatternGraphLayout::isBarColour(m_canvas.pixel(point))) {
         m_state.displayMode = DisplayMode::Pattern;
         m_state.hoverX = x;
         invalidate(lowerArea(), false);
@@ -432,26 +365,7 @@ void CVemoView::clickAppearanceScreen(QPoint point)
 
 void CVemoView::keyPressEvent(QKeyEvent* event)
 {
-    const int unit = event->modifiers() & Qt::ShiftModifier ? 6 : 1;
-    QPoint step;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        step = {-unit, 0};
-        break;
-    case Qt::Key_Right:
-        step = {unit, 0};
-        break;
-    case Qt::Key_Up:
-        step = {0, -unit};
-        break;
-    case Qt::Key_Down:
-        step = {0, unit};
-        break;
-    default:
-        break;
-    }
-    if (!step.isNull())
-        QCursor::setPos(QCursor::pos() + step);
+    ArrowKeyPointer::move(*event);
     QWidget::keyPressEvent(event);
 }
 

@@ -14,8 +14,7 @@
 class CVemoDoc;
 class HistoryGraphWindow;
 class HitCountScreen;
-class UpDownControl;
-class WeightingButton;
+class ViewControls;
 
 /**
  * The program's only client window. It shows one screen at a time (the appearance-pattern graph,
@@ -48,8 +47,6 @@ public:
     void showAppearanceScreen();
     /** Command 32773: the history graph from its newest draw. */
     void showHistoryGraph();
-    /** The hit-count screen as its commands show it. */
-    void showHitCountScreen();
 
     /** WM_VIEW_SWITCH: 1 shows the pattern graph again, 2 the hit-count screen, 3 the history graph at draw lParam. */
     void viewSwitch(int wParam, int lParam);
@@ -95,13 +92,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void createControls();
     void followDocument();
     void onDraw(QPainter& painter);
     void paintPatternGraph(QPainter& painter, int hoverX);
-    void placePatternControls();
-    void showZoomSpin();
-    void hidePatternControls();
     /** After a change of the history: the last-draw menu, and the screen drawn again from the new draws. */
     void refreshAfterHistoryEdit();
 
@@ -122,9 +115,7 @@ private:
     PatternGraphPainter m_patternPainter;
     AppearanceScreenPainter m_appearancePainter;
     QCursor m_handCursor;
-    UpDownControl* m_numberSpin = nullptr;
-    UpDownControl* m_zoomSpin = nullptr;
-    WeightingButton* m_weightingButton = nullptr;
+    ViewControls* m_controls = nullptr;
     HistoryGraphWindow* m_historyGraph = nullptr;
     std::unique_ptr<HitCountScreen> m_hitScreen;
 };

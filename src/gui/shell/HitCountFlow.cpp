@@ -28,7 +28,7 @@ void HitCountFlow::showRegistrantHits()
     m_view.markResultPopupsPending();
     m_view.destroyLatestPopups();
     m_view.state().dataGodMode = false;
-    m_view.showHitCountScreen();
+    m_view.enter(Screen::HitCount);
     offerRegistrant();
 }
 
@@ -38,7 +38,7 @@ void HitCountFlow::openPredictionFiles()
     m_view.destroyLatestPopups();
     m_view.window()->setWindowTitle(ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
     if (!m_view.state().hitScreenActive())
-        m_view.showHitCountScreen();
+        m_view.enter(Screen::HitCount);
     MainViewState& state = m_view.state();
     state.registrantDialogShown = true;
     if (!runRegistrantDialog() && !anyRegistrant())
@@ -71,7 +71,7 @@ void HitCountFlow::dataGodRequest(int wParam, int lParam)
 
 void HitCountFlow::checkRegistrants()
 {
-    m_view.showHitCountScreen();
+    m_view.enter(Screen::HitCount);
     offerRegistrant();
 }
 
@@ -92,7 +92,7 @@ void HitCountFlow::enterDataGodMode()
     if (!m_view.state().hitScreenActive()) {
         m_view.state().dataGodMode = true;
         m_view.state().predictionCount = DataGodSettings::kNothingComputed;
-        m_view.showHitCountScreen();
+        m_view.enter(Screen::HitCount);
     }
 }
 

@@ -63,3 +63,22 @@ struct MainViewState {
     int activePatternScale() const { return patternWeighting ? patternScaleWeighted : patternScale; }
     int& activePatternScale() { return patternWeighting ? patternScaleWeighted : patternScale; }
 };
+
+/** What a paint draws on a screen. */
+inline DisplayMode displayModeOf(Screen screen)
+{
+    switch (screen) {
+    case Screen::Pattern:
+        return DisplayMode::Pattern;
+    case Screen::Appearance:
+        return DisplayMode::Appearance;
+    case Screen::HitCount:
+    case Screen::DataGodResults:
+        return DisplayMode::HitCount;
+    case Screen::HistoryGraph:
+        return DisplayMode::HistoryGraph;
+    case Screen::None:
+        break;
+    }
+    return DisplayMode::Nothing;
+}
