@@ -26,7 +26,6 @@
 namespace {
 
 constexpr int kDialogId = 390;
-constexpr int kPointSize = 9;
 constexpr int kOkPicture = 385;
 constexpr int kCancelPicture = 386;
 constexpr int kWeightDisplayId = 1391;
@@ -58,9 +57,7 @@ DataGodSettingsDialog::DataGodSettingsDialog(DataGodSettings& choices, QWidget* 
 {
     identified(this, kDialogId);
     setWindowTitle(DataGodText::settingsTitle());
-    QFont dialogFont(JapaneseFonts::kPGothic);
-    dialogFont.setPointSize(kPointSize);
-    setFont(dialogFont);
+    setFont(JapaneseFonts::dialogFont());
     const DialogUnits units(fontMetrics());
 
     auto* okButton = new BitmapButton(1, kOkPicture, this);

@@ -21,7 +21,6 @@ constexpr int kWindowId = 342;
 constexpr int kBannerId = 1383;
 constexpr int kBannerPicture = 343;
 constexpr int kCancelPicture = 344;
-constexpr int kPointSize = 9;
 // The animation controls with their clips, left to right.
 constexpr std::array kAnimationIds{1382, 1384, 1385, 1386, 1387};
 constexpr std::array kClipIds{379, 380, 382, 383, 384};
@@ -36,9 +35,7 @@ PredictingWindow::PredictingWindow(QWidget* owner)
     setWindowModality(Qt::ApplicationModal);
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     setAutoFillBackground(true);
-    QFont windowFont(JapaneseFonts::kPGothic);
-    windowFont.setPointSize(kPointSize);
-    setFont(windowFont);
+    setFont(JapaneseFonts::dialogFont());
     const DialogUnits units(fontMetrics());
     const QSize banner = DataGodPictures::kBannerSize;
     setFixedSize(qMax(units.x(253), banner.width() + units.x(20)), units.y(157));
