@@ -13,6 +13,7 @@
 
 #include "kit/BitmapButton.h"
 #include "kit/CanvasText.h"
+#include "kit/ControlId.h"
 #include "kit/UpDownControl.h"
 #include "entry/DataEntryDrawings.h"
 #include "entry/RegistrantButton.h"
@@ -21,19 +22,12 @@
 namespace {
 
 // A control whose help text is its resource name carries that name; the others are known by id.
-QString resourceName(int controlId)
+template <typename Control>
+Control* identifiedByResource(Control* control, int controlId)
 {
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
     const QString help = EntryText::dataEntryHelp(controlId);
-    return identifier.match(help).hasMatch() ? help : QStringLiteral("id%1").arg(controlId);
-}
-
-template <typename Control>
-Control* identified(Control* control, int controlId)
-{
-    control->setObjectName(resourceName(controlId));
-    control->setProperty("controlId", controlId);
-    return control;
+    return identifier.match(help).hasMatch() ? identified(control, controlId, help) : identified(control, controlId);
 }
 
 // A push-like radio button with a picture: sunken while it is the chosen one.
@@ -60,7 +54,7 @@ protected:
 
 BitmapButton* pictureButton(int controlId, int pictureId, QSize size, QWidget* parent)
 {
-    auto* button = identified(new BitmapButton(controlId, pictureId, parent), controlId);
+    auto* button = identifiedByResource(new BitmapButton(controlId, pictureId, parent), controlId);
     button->setText(EntryText::dataEntryCaption(controlId));
     button->setFixedSize(size);
     return button;
@@ -68,7 +62,7 @@ BitmapButton* pictureButton(int controlId, int pictureId, QSize size, QWidget* p
 
 QLineEdit* edit(int controlId, bool readOnly, const QString& widest, QWidget* parent)
 {
-    auto* field = identified(new QLineEdit(parent), controlId);
+    auto* field = identifiedByResource(new QLineEdit(parent), controlId);
     field->setReadOnly(readOnly);
     field->setAlignment(readOnly ? Qt::AlignLeft : Qt::AlignCenter);
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(widest) + field->fontMetrics().height());
@@ -116,7 +110,7 @@ DataEntryForm::DataEntryForm(QDialog* dialog)
     numbers->setVerticalSpacing(2);
     for (int n = 1; n <= kNumberCount; ++n) {
         const int id = kFirstNumberBoxId + n - 1;
-        auto* box = identified(new QCheckBox(EntryText::dataEntryCaption(id), dialog), id);
+        auto* box = identifiedByResource(new QCheckBox(EntryText::dataEntryCaption(id), dialog), id);
         numberBoxes[std::size_t(n - 1)] = box;
         numbers->addWidget(box, (n - 1) % 10, (n - 1) / 10);
     }
@@ -147,7 +141,7 @@ DataEntryForm::DataEntryForm(QDialog* dialog)
     for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
         const auto i = std::size_t(slot - 1);
         registrantButtons[i] = new RegistrantButton(slot, kRegistrantButtonIds[i], predictions);
-        identified(registrantButtons[i], kRegistrantButtonIds[i]);
+        identifiedByResource(registrantButtons[i], kRegistrantButtonIds[i]);
         registrantButtons[i]->setMinimumHeight(line + 10);
         predictionDrawEdits[i] = drawEdit(kPredictionDrawIds[i], false, predictions);
         predictionGrid->addWidget(registrantButtons[i], slot - 1, 0);
@@ -159,7 +153,7 @@ DataEntryForm::DataEntryForm(QDialog* dialog)
     auto* resultGrid = new QGridLayout(results);
     browsedDrawEdit = drawEdit(1095, true, results);
     addDrawRow(resultGrid, 0, 0, browsedDrawEdit, results);
-    drawSpin = identified(new UpDownControl(Qt::Horizontal, 1101, results), 1101);
+    drawSpin = identifiedByResource(new UpDownControl(Qt::Horizontal, 1101, results), 1101);
     drawSpin->setFixedSize(spinSize);
     resultGrid->addWidget(drawSpin, 0, 3);
     resultGrid->addWidget(label(EntryText::resultLabel(), results), 0, 4, Qt::AlignRight);
@@ -176,7 +170,7 @@ DataEntryForm::DataEntryForm(QDialog* dialog)
     registrantRadios = new QButtonGroup(dialog);
     for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
         const int id = kFirstRadioId + slot - 1;
-        auto* radio = identified(new PictureRadioButton(id, 269 + slot, results), id);
+        auto* radio = identifiedByResource(new PictureRadioButton(id, 269 + slot, results), id);
         radio->setText(EntryText::dataEntryCaption(id));
         radio->setFixedSize(chipSize);
         registrantRadios->addButton(radio, slot);
@@ -198,7 +192,7 @@ DataEntryForm::DataEntryForm(QDialog* dialog)
     cardButton = pictureButton(1216, 152, buttonSize, dialog);
     homePageButton = pictureButton(1329, 330, buttonSize, dialog);
     cancelButton = pictureButton(2, 392, buttonSize, dialog);
-    okButton = identified(new QPushButton(EntryText::dataEntryCaption(1), dialog), 1);
+    okButton = identifiedByResource(new QPushButton(EntryText::dataEntryCaption(1), dialog), 1);
     okButton->hide();
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();

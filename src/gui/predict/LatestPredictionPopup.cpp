@@ -31,15 +31,11 @@ LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWid
     : QDialog(resultWindow->window(), Qt::Tool | Qt::FramelessWindowHint)
 {
     const int id = kPopupIds[std::size_t(slot - 1)];
-    setObjectName(QStringLiteral("id%1").arg(id));
-    setProperty("controlId", id);
+    identified(this, id);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(JapaneseFonts::dialogFont());
 
-    auto* label = new QLabel(text, this);
-    const int textId = kTextIds[std::size_t(slot - 1)];
-    label->setObjectName(QStringLiteral("id%1").arg(textId));
-    label->setProperty("controlId", textId);
+    auto* label = identified(new QLabel(text, this), kTextIds[std::size_t(slot - 1)]);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFrameStyle(QFrame::Panel | QFrame::Raised);
     label->setLineWidth(2);
