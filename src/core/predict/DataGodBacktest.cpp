@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kAmounts[] = {50, 100, 150, 200, DataGodSettings::kAllDraws};
 constexpr int kCountSpan = DataGodSettings::kMaxCount - DataGodSettings::kMinCount + 1;
 constexpr int kWeightSpan = DataGodSettings::kMaxWeight + 1;
 constexpr int kFewestCandidates = 14;
@@ -305,7 +304,7 @@ std::optional<std::vector<Unit>> tallyUnits(const FlagLines& lines, const Backte
                                             const std::atomic_bool* cancel)
 {
     std::vector<Unit> units;
-    for (const int amount : kAmounts) {
+    for (const int amount : DataGodSettings::kDataAmounts) {
         if (!choice.amounts.contains(amount))
             continue;
         for (int order = DataGodEngine::kLowestOrder; order <= DataGodEngine::kHighestOrder; ++order) {
@@ -404,7 +403,7 @@ BacktestChoice BacktestChoice::everySetting(int drawCount)
     BacktestChoice choice;
     for (int count = DataGodSettings::kMinCount; count <= DataGodSettings::kMaxCount; ++count)
         choice.counts.append(count);
-    choice.amounts = QList<int>(std::begin(kAmounts), std::end(kAmounts));
+    choice.amounts = QList<int>(DataGodSettings::kDataAmounts.cbegin(), DataGodSettings::kDataAmounts.cend());
     choice.preferences = {true, false};
     for (int weight = 0; weight <= DataGodSettings::kMaxWeight; ++weight)
         choice.weights.append(weight);

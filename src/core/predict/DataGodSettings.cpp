@@ -1,20 +1,18 @@
 #include "predict/DataGodSettings.h"
 
-#include <iterator>
+#include <algorithm>
 
 namespace {
 
-// Extra wait by DataAmount, in the order 50, 100, 150, 200, all draws.
-constexpr int kAmounts[] = {50, 100, 150, 200, DataGodSettings::kAllDraws};
-constexpr int kAmountWaits[] = {0, 500, 1000, 1500, 3000};
+// Extra wait by DataAmount, in the order of kDataAmounts.
+constexpr std::array kAmountWaits{0, 500, 1000, 1500, 3000};
+static_assert(kAmountWaits.size() == DataGodSettings::kDataAmounts.size());
 
 int amountIndex(int amount)
 {
-    for (int i = 0; i < int(std::size(kAmounts)); ++i) {
-        if (kAmounts[i] == amount)
-            return i;
-    }
-    return -1;
+    const auto& amounts = DataGodSettings::kDataAmounts;
+    const auto at = std::find(amounts.cbegin(), amounts.cend(), amount);
+    return at == amounts.cend() ? -1 : int(at - amounts.cbegin());
 }
 
 } // namespace
@@ -28,5 +26,5 @@ bool DataGodSettings::isValid() const
 int DataGodSettings::waitMilliseconds() const
 {
     const int index = amountIndex(dataAmount);
-    return 2000 + 500 * (predictionCount - kMinCount) + (index >= 0 ? kAmountWaits[index] : 0);
+    return 2000 + 500 * (predictionCount - kMinCount) + (index >= 0 ? kAmountWaits[std::size_t(index)] : 0);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 /**
  * How the five data gods work: the choices of the data-god settings dialog, remembered for the
  * run. The members start with the values the program starts with.
@@ -9,12 +11,14 @@ struct DataGodSettings {
     static constexpr int kNothingComputed = 99;
     /** DataAmount that stands for all draws. */
     static constexpr int kAllDraws = 900;
+    /** The DataAmount values to choose from, in the order the screens list them. */
+    static constexpr std::array<int, 5> kDataAmounts{50, 100, 150, 200, kAllDraws};
     static constexpr int kMinCount = 6;
     static constexpr int kMaxCount = 13;
     static constexpr int kMaxWeight = 20;
 
     int predictionCount = 0; ///< numbers per draw, 6 … 13; 0 at start, kNothingComputed in data-god mode
-    int dataAmount = 50; ///< past draws a god looks at: 50, 100, 150, 200 or kAllDraws
+    int dataAmount = 50; ///< past draws a god looks at: one of kDataAmounts
     bool preferFrequent = true; ///< among the best candidates, prefer often drawn numbers
     int appearanceWeight = 10; ///< candidates beyond 14 that the appearance count chooses from, 0 … 20
     bool showPredicting = true; ///< show the predicting window while computing

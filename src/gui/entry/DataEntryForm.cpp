@@ -13,6 +13,7 @@
 
 #include "kit/BitmapButton.h"
 #include "kit/CanvasText.h"
+#include "kit/ControlId.h"
 #include "kit/UpDownControl.h"
 #include "entry/DataEntryDrawings.h"
 #include "entry/RegistrantButton.h"
@@ -20,20 +21,16 @@
 
 namespace {
 
+const QString kWidestResult = QStringLiteral("xx. xx. xx. xx. xx. xx");
+const QString kWidestStatistics = QStringLiteral("【 平 均 】 22.222    【 σ 値 】 12.222");
+
 // A control whose help text is its resource name carries that name; the others are known by id.
-QString resourceName(int controlId)
+template <typename Control>
+Control* identifiedByResource(Control* control, int controlId)
 {
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
     const QString help = EntryText::dataEntryHelp(controlId);
-    return identifier.match(help).hasMatch() ? help : QStringLiteral("id%1").arg(controlId);
-}
-
-template <typename Control>
-Control* identified(Control* control, int controlId)
-{
-    control->setObjectName(resourceName(controlId));
-    control->setProperty("controlId", controlId);
-    return control;
+    return identifier.match(help).hasMatch() ? identified(control, controlId, help) : identified(control, controlId);
 }
 
 // A push-like radio button with a picture: sunken while it is the chosen one.
@@ -60,7 +57,7 @@ protected:
 
 BitmapButton* pictureButton(int controlId, int pictureId, QSize size, QWidget* parent)
 {
-    auto* button = identified(new BitmapButton(controlId, pictureId, parent), controlId);
+    auto* button = identifiedByResource(new BitmapButton(controlId, pictureId, parent), controlId);
     button->setText(EntryText::dataEntryCaption(controlId));
     button->setFixedSize(size);
     return button;
@@ -68,7 +65,7 @@ BitmapButton* pictureButton(int controlId, int pictureId, QSize size, QWidget* p
 
 QLineEdit* edit(int controlId, bool readOnly, const QString& widest, QWidget* parent)
 {
-    auto* field = identified(new QLineEdit(parent), controlId);
+    auto* field = identifiedByResource(new QLineEdit(parent), controlId);
     field->setReadOnly(readOnly);
     field->setAlignment(readOnly ? Qt::AlignLeft : Qt::AlignCenter);
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(widest) + field->fontMetrics().height());
@@ -96,115 +93,40 @@ void addDrawRow(QGridLayout* grid, int row, int column, QLineEdit* field, QWidge
     grid->addWidget(label(EntryText::drawLabelAfter(), parent), row, column + 2);
 }
 
+// Picture buttons keep their pictures' proportions, so that the words on them are not squeezed.
+QSize keepingProportions(QSize picture, int height)
+{
+    return QSize(height * picture.width() / picture.height(), height);
+}
+
 } // namespace
+
+// The sizes the controls take from the dialog's font.
+struct DataEntryForm::Sizes {
+    explicit Sizes(const QFont& font)
+        : line(QFontMetrics(font).height()),
+          button(keepingProportions(DataEntryDrawings::kButtonSize, line * 2)),
+          chip(keepingProportions(DataEntryDrawings::kChipSize, line * 2)),
+          spin(line * 2 + 4, line + 8)
+    {
+    }
+
+    int line;
+    QSize button;
+    QSize chip;
+    QSize spin;
+};
 
 DataEntryForm::DataEntryForm(QDialog* dialog)
 {
-    const QFontMetrics metrics(dialog->font());
-    const int line = metrics.height();
-    // Picture buttons keep their pictures' proportions, so that the words on them are not squeezed.
-    const QSize buttonSize(line * 2 * DataEntryDrawings::kButtonSize.width() / DataEntryDrawings::kButtonSize.height(),
-                           line * 2);
-    const QSize chipSize(line * 2 * DataEntryDrawings::kChipSize.width() / DataEntryDrawings::kChipSize.height(),
-                         line * 2);
-    const QSize spinSize(line * 2 + 4, line + 8);
-    const QString widestResult = QStringLiteral("xx. xx. xx. xx. xx. xx");
-    const QString widestStatistics = QStringLiteral("【 平 均 】 22.222    【 σ 値 】 12.222");
-
-    auto* numbers = new QGridLayout;
-    numbers->setHorizontalSpacing(line);
-    numbers->setVerticalSpacing(2);
-    for (int n = 1; n <= kNumberCount; ++n) {
-        const int id = kFirstNumberBoxId + n - 1;
-        auto* box = identified(new QCheckBox(EntryText::dataEntryCaption(id), dialog), id);
-        numberBoxes[std::size_t(n - 1)] = box;
-        numbers->addWidget(box, (n - 1) % 10, (n - 1) / 10);
-    }
-
-    auto* history = new QGroupBox(EntryText::historyEditGroup(), dialog);
-    auto* historyGrid = new QGridLayout(history);
-    drawField = drawEdit(1100, false, history);
-    addDrawRow(historyGrid, 0, 0, drawField, history);
-    appendButton = pictureButton(1088, 135, buttonSize, history);
-    historyGrid->addWidget(appendButton, 0, 3, 1, 2, Qt::AlignRight);
-    deleteLastButton = pictureButton(1214, 148, buttonSize, history);
-    modifyButton = pictureButton(1215, 149, buttonSize, history);
-    historyGrid->addWidget(deleteLastButton, 1, 0, 1, 4);
-    historyGrid->addWidget(modifyButton, 1, 4);
-    historyGrid->setColumnStretch(3, 1);
-
-    auto* statistics = new QGroupBox(EntryText::historyStatisticsGroup(), dialog);
-    auto* statisticsGrid = new QGridLayout(statistics);
-    averageEdit = edit(1091, true, widestStatistics, statistics);
-    sigmaEdit = edit(1098, true, widestStatistics, statistics);
-    statisticsGrid->addWidget(label(EntryText::averageLabel(), statistics), 0, 0);
-    statisticsGrid->addWidget(averageEdit, 0, 1);
-    statisticsGrid->addWidget(label(EntryText::sigmaLabel(), statistics), 1, 0);
-    statisticsGrid->addWidget(sigmaEdit, 1, 1);
-
-    auto* predictions = new QGroupBox(EntryText::predictionEntryGroup(), dialog);
-    auto* predictionGrid = new QGridLayout(predictions);
-    for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
-        const auto i = std::size_t(slot - 1);
-        registrantButtons[i] = new RegistrantButton(slot, kRegistrantButtonIds[i], predictions);
-        identified(registrantButtons[i], kRegistrantButtonIds[i]);
-        registrantButtons[i]->setMinimumHeight(line + 10);
-        predictionDrawEdits[i] = drawEdit(kPredictionDrawIds[i], false, predictions);
-        predictionGrid->addWidget(registrantButtons[i], slot - 1, 0);
-        addDrawRow(predictionGrid, slot - 1, 1, predictionDrawEdits[i], predictions);
-    }
-    predictionGrid->setColumnStretch(0, 1);
-
-    auto* results = new QGroupBox(EntryText::resultsGroup(), dialog);
-    auto* resultGrid = new QGridLayout(results);
-    browsedDrawEdit = drawEdit(1095, true, results);
-    addDrawRow(resultGrid, 0, 0, browsedDrawEdit, results);
-    drawSpin = identified(new UpDownControl(Qt::Horizontal, 1101, results), 1101);
-    drawSpin->setFixedSize(spinSize);
-    resultGrid->addWidget(drawSpin, 0, 3);
-    resultGrid->addWidget(label(EntryText::resultLabel(), results), 0, 4, Qt::AlignRight);
-    resultEdit = edit(1097, true, widestResult, results);
-    resultGrid->addWidget(resultEdit, 0, 5);
-    predictionLabelEdit = edit(1293, true, EntryText::predictionLabel(99), results);
-    resultGrid->addWidget(predictionLabelEdit, 1, 0, 1, 3);
-    predictionSpin = new UpDownControl(Qt::Horizontal, 1291, results);
-    predictionSpin->setFixedSize(spinSize);
-    resultGrid->addWidget(predictionSpin, 1, 3);
-    predictionEdit = edit(1096, true, widestResult, results);
-    resultGrid->addWidget(predictionEdit, 1, 4, 1, 2);
-    auto* radioRow = new QHBoxLayout;
-    registrantRadios = new QButtonGroup(dialog);
-    for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
-        const int id = kFirstRadioId + slot - 1;
-        auto* radio = identified(new PictureRadioButton(id, 269 + slot, results), id);
-        radio->setText(EntryText::dataEntryCaption(id));
-        radio->setFixedSize(chipSize);
-        registrantRadios->addButton(radio, slot);
-        radioRow->addWidget(radio);
-    }
-    radioRow->addStretch();
-    deletePredictionButton = pictureButton(1375, 335, buttonSize, results);
-    radioRow->addWidget(deletePredictionButton);
-    resultGrid->addLayout(radioRow, 2, 0, 1, 6);
-    resultGrid->setColumnStretch(5, 1);
-
-    auto* selection = new QGroupBox(EntryText::selectionStatisticsGroup(), dialog);
-    auto* selectionRow = new QHBoxLayout(selection);
-    selectionEdit = edit(1092, true, widestStatistics, selection);
-    averageButton = pictureButton(1089, 137, buttonSize, selection);
-    selectionRow->addWidget(selectionEdit, 1);
-    selectionRow->addWidget(averageButton);
-
-    cardButton = pictureButton(1216, 152, buttonSize, dialog);
-    homePageButton = pictureButton(1329, 330, buttonSize, dialog);
-    cancelButton = pictureButton(2, 392, buttonSize, dialog);
-    okButton = identified(new QPushButton(EntryText::dataEntryCaption(1), dialog), 1);
-    okButton->hide();
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    for (QWidget* button : {static_cast<QWidget*>(cardButton), static_cast<QWidget*>(homePageButton),
-                            static_cast<QWidget*>(cancelButton)})
-        buttonRow->addWidget(button);
+    const Sizes sizes(dialog->font());
+    QGridLayout* numbers = numberBoxGrid(dialog, sizes);
+    QGroupBox* history = historyGroup(dialog, sizes);
+    QGroupBox* statistics = statisticsGroup(dialog);
+    QGroupBox* predictions = predictionGroup(dialog, sizes);
+    QGroupBox* results = resultGroup(dialog, sizes);
+    QGroupBox* selection = selectionGroup(dialog, sizes);
+    QHBoxLayout* buttonRow = closingButtonRow(dialog, sizes);
 
     auto* left = new QVBoxLayout;
     left->addLayout(numbers);
@@ -221,4 +143,132 @@ DataEntryForm::DataEntryForm(QDialog* dialog)
     columns->addLayout(left);
     columns->addLayout(right, 1);
     columns->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QGridLayout* DataEntryForm::numberBoxGrid(QDialog* dialog, const Sizes& sizes)
+{
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(sizes.line);
+    grid->setVerticalSpacing(2);
+    for (int n = 1; n <= kNumberCount; ++n) {
+        const int id = kFirstNumberBoxId + n - 1;
+        auto* box = identifiedByResource(new QCheckBox(EntryText::dataEntryCaption(id), dialog), id);
+        numberBoxes[std::size_t(n - 1)] = box;
+        grid->addWidget(box, (n - 1) % 10, (n - 1) / 10);
+    }
+    return grid;
+}
+
+QGroupBox* DataEntryForm::historyGroup(QDialog* dialog, const Sizes& sizes)
+{
+    auto* history = new QGroupBox(EntryText::historyEditGroup(), dialog);
+    auto* grid = new QGridLayout(history);
+    drawField = drawEdit(1100, false, history);
+    addDrawRow(grid, 0, 0, drawField, history);
+    appendButton = pictureButton(1088, 135, sizes.button, history);
+    grid->addWidget(appendButton, 0, 3, 1, 2, Qt::AlignRight);
+    deleteLastButton = pictureButton(1214, 148, sizes.button, history);
+    modifyButton = pictureButton(1215, 149, sizes.button, history);
+    grid->addWidget(deleteLastButton, 1, 0, 1, 4);
+    grid->addWidget(modifyButton, 1, 4);
+    grid->setColumnStretch(3, 1);
+    return history;
+}
+
+QGroupBox* DataEntryForm::statisticsGroup(QDialog* dialog)
+{
+    auto* statistics = new QGroupBox(EntryText::historyStatisticsGroup(), dialog);
+    auto* grid = new QGridLayout(statistics);
+    averageEdit = edit(1091, true, kWidestStatistics, statistics);
+    sigmaEdit = edit(1098, true, kWidestStatistics, statistics);
+    grid->addWidget(label(EntryText::averageLabel(), statistics), 0, 0);
+    grid->addWidget(averageEdit, 0, 1);
+    grid->addWidget(label(EntryText::sigmaLabel(), statistics), 1, 0);
+    grid->addWidget(sigmaEdit, 1, 1);
+    return statistics;
+}
+
+QGroupBox* DataEntryForm::predictionGroup(QDialog* dialog, const Sizes& sizes)
+{
+    auto* predictions = new QGroupBox(EntryText::predictionEntryGroup(), dialog);
+    auto* grid = new QGridLayout(predictions);
+    for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
+        const auto i = std::size_t(slot - 1);
+        registrantButtons[i] = new RegistrantButton(slot, kRegistrantButtonIds[i], predictions);
+        identifiedByResource(registrantButtons[i], kRegistrantButtonIds[i]);
+        registrantButtons[i]->setMinimumHeight(sizes.line + 10);
+        predictionDrawEdits[i] = drawEdit(kPredictionDrawIds[i], false, predictions);
+        grid->addWidget(registrantButtons[i], slot - 1, 0);
+        addDrawRow(grid, slot - 1, 1, predictionDrawEdits[i], predictions);
+    }
+    grid->setColumnStretch(0, 1);
+    return predictions;
+}
+
+QGroupBox* DataEntryForm::resultGroup(QDialog* dialog, const Sizes& sizes)
+{
+    auto* results = new QGroupBox(EntryText::resultsGroup(), dialog);
+    auto* grid = new QGridLayout(results);
+    browsedDrawEdit = drawEdit(1095, true, results);
+    addDrawRow(grid, 0, 0, browsedDrawEdit, results);
+    drawSpin = identifiedByResource(new UpDownControl(Qt::Horizontal, 1101, results), 1101);
+    drawSpin->setFixedSize(sizes.spin);
+    grid->addWidget(drawSpin, 0, 3);
+    grid->addWidget(label(EntryText::resultLabel(), results), 0, 4, Qt::AlignRight);
+    resultEdit = edit(1097, true, kWidestResult, results);
+    grid->addWidget(resultEdit, 0, 5);
+    predictionLabelEdit = edit(1293, true, EntryText::predictionLabel(99), results);
+    grid->addWidget(predictionLabelEdit, 1, 0, 1, 3);
+    predictionSpin = new UpDownControl(Qt::Horizontal, 1291, results);
+    predictionSpin->setFixedSize(sizes.spin);
+    grid->addWidget(predictionSpin, 1, 3);
+    predictionEdit = edit(1096, true, kWidestResult, results);
+    grid->addWidget(predictionEdit, 1, 4, 1, 2);
+    grid->addLayout(registrantRadioRow(dialog, results, sizes), 2, 0, 1, 6);
+    grid->setColumnStretch(5, 1);
+    return results;
+}
+
+QHBoxLayout* DataEntryForm::registrantRadioRow(QDialog* dialog, QGroupBox* results, const Sizes& sizes)
+{
+    auto* row = new QHBoxLayout;
+    registrantRadios = new QButtonGroup(dialog);
+    for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
+        const int id = kFirstRadioId + slot - 1;
+        auto* radio = identifiedByResource(new PictureRadioButton(id, 269 + slot, results), id);
+        radio->setText(EntryText::dataEntryCaption(id));
+        radio->setFixedSize(sizes.chip);
+        registrantRadios->addButton(radio, slot);
+        row->addWidget(radio);
+    }
+    row->addStretch();
+    deletePredictionButton = pictureButton(1375, 335, sizes.button, results);
+    row->addWidget(deletePredictionButton);
+    return row;
+}
+
+QGroupBox* DataEntryForm::selectionGroup(QDialog* dialog, const Sizes& sizes)
+{
+    auto* selection = new QGroupBox(EntryText::selectionStatisticsGroup(), dialog);
+    auto* row = new QHBoxLayout(selection);
+    selectionEdit = edit(1092, true, kWidestStatistics, selection);
+    averageButton = pictureButton(1089, 137, sizes.button, selection);
+    row->addWidget(selectionEdit, 1);
+    row->addWidget(averageButton);
+    return selection;
+}
+
+QHBoxLayout* DataEntryForm::closingButtonRow(QDialog* dialog, const Sizes& sizes)
+{
+    cardButton = pictureButton(1216, 152, sizes.button, dialog);
+    homePageButton = pictureButton(1329, 330, sizes.button, dialog);
+    cancelButton = pictureButton(2, 392, sizes.button, dialog);
+    okButton = identifiedByResource(new QPushButton(EntryText::dataEntryCaption(1), dialog), 1);
+    okButton->hide();
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* button : {static_cast<QWidget*>(cardButton), static_cast<QWidget*>(homePageButton),
+                            static_cast<QWidget*>(cancelButton)})
+        row->addWidget(button);
+    return row;
 }

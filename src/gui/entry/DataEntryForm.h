@@ -9,6 +9,9 @@ class BitmapButton;
 class QButtonGroup;
 class QCheckBox;
 class QDialog;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class RegistrantButton;
@@ -55,4 +58,16 @@ struct DataEntryForm {
     static constexpr std::array<int, kRegistrantSlots> kPredictionDrawIds{1102, 1103, 1104, 1105, 1107};
     static constexpr int kFirstNumberBoxId = 1045;
     static constexpr int kFirstRadioId = 1316;
+
+private:
+    struct Sizes;
+
+    QGridLayout* numberBoxGrid(QDialog* dialog, const Sizes& sizes);
+    QGroupBox* historyGroup(QDialog* dialog, const Sizes& sizes);
+    QGroupBox* statisticsGroup(QDialog* dialog);
+    QGroupBox* predictionGroup(QDialog* dialog, const Sizes& sizes);
+    QGroupBox* resultGroup(QDialog* dialog, const Sizes& sizes);
+    QHBoxLayout* registrantRadioRow(QDialog* dialog, QGroupBox* results, const Sizes& sizes);
+    QGroupBox* selectionGroup(QDialog* dialog, const Sizes& sizes);
+    QHBoxLayout* closingButtonRow(QDialog* dialog, const Sizes& sizes);
 };

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "kit/ControlId.h"
 #include "entry/NumberCardPictures.h"
 
 namespace {
@@ -18,8 +19,7 @@ QString label(int number)
 
 NumberBox::NumberBox(int number, int controlId, QWidget* parent) : QAbstractButton(parent), m_number(number)
 {
-    setObjectName(QStringLiteral("id%1").arg(controlId));
-    setProperty("controlId", controlId);
+    identified(this, controlId);
     setCheckable(true);
     setText(label(number));
     setFocusPolicy(Qt::TabFocus);

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "kit/CanvasText.h"
+#include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "entry/RegistrantColours.h"
 #include "store/Registrants.h"
@@ -25,8 +26,7 @@ QColor textColour(int slot)
 
 RegistrantButton::RegistrantButton(int slot, int controlId, QWidget* parent) : QAbstractButton(parent), m_slot(slot)
 {
-    setObjectName(QStringLiteral("id%1").arg(controlId));
-    setProperty("controlId", controlId);
+    identified(this, controlId);
     setText(EntryText::dataEntryCaption(controlId));
     setEnabled(false);
 }

@@ -28,7 +28,6 @@ constexpr int kFirstFramePicture = 263;
 constexpr int kOkPicture = 387;
 constexpr int kCancelPicture = 386;
 constexpr int kMaxNameCharacters = 10;
-constexpr int kDialogPointSize = 9;
 
 // The colour frame shows this far around its edit.
 int frameBorder(const QLineEdit* edit)
@@ -43,9 +42,7 @@ RegistrantDialog::RegistrantDialog(RegistrantSlots& slots, QWidget* parent)
       m_slots(slots)
 {
     setWindowTitle(EntryText::registrantDialogTitle());
-    QFont dialogFont(JapaneseFonts::kPGothic);
-    dialogFont.setPointSize(kDialogPointSize);
-    setFont(dialogFont);
+    setFont(JapaneseFonts::dialogFont());
     const int unit = fontMetrics().height();
 
     auto* instructions = new QLabel(EntryText::registrantDialogInstructions(), this);

@@ -3,12 +3,12 @@
 #include <QPainter>
 
 #include "kit/CanvasText.h"
+#include "kit/ControlId.h"
 #include "kit/Pictures.h"
 
 BitmapButton::BitmapButton(int controlId, int pictureId, QWidget* parent) : QPushButton(parent), m_pictureId(pictureId)
 {
-    setObjectName(QStringLiteral("id%1").arg(controlId));
-    setProperty("controlId", controlId);
+    identified(this, controlId);
 }
 
 void BitmapButton::setPicture(int pictureId)

@@ -24,4 +24,11 @@ QFont textFont()
     return font(kGothic, ScreenScale::y(16));
 }
 
+QFont dialogFont()
+{
+    QFont f(kPGothic);
+    f.setPointSize(9);
+    return f;
+}
+
 } // namespace JapaneseFonts

@@ -20,4 +20,7 @@ QFont font(const QString& face, int pixelHeight, int weight = 400);
 /** The text font the main window and the windows over it share: "ＭＳ ゴシック", height H × 16 / 600. */
 QFont textFont();
 
+/** The font the dialogs are laid out in, their dialog units measured by it: "ＭＳ Ｐゴシック" at 9 points. */
+QFont dialogFont();
+
 } // namespace JapaneseFonts

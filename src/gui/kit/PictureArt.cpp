@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRadialGradient>
 
 #include <cmath>
 #include <numbers>
@@ -9,6 +10,39 @@
 #include "kit/JapaneseFonts.h"
 
 namespace PictureArt {
+
+void drawSuzuBell(QPainter& p, const SuzuBell& bell, QPointF hook, qreal angle)
+{
+    p.save();
+    p.translate(hook);
+    p.rotate(angle);
+    p.setPen(QPen(kVermilion, bell.cordWidth, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, 0), QPointF(0, bell.cordLength));
+    if (bell.fineDetail) {
+        p.setPen(QPen(kGoldDark, 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(0, bell.cordLength + 0.5), 2, 2);
+    }
+    QRadialGradient metal(bell.shine, bell.bodyRadius + 4);
+    metal.setColorAt(0, kGoldLight);
+    metal.setColorAt(0.6, kGold);
+    metal.setColorAt(1, kGoldDark);
+    p.setPen(QPen(QColor(0x70, 0x48, 0x00), 1));
+    p.setBrush(metal);
+    p.drawEllipse(QPointF(0, bell.bodyDrop), bell.bodyRadius, bell.bodyRadius);
+    const QColor slitColour(0x50, 0x30, 0x00);
+    const QPointF slitLeft(-bell.slitHalfWidth, bell.slitDrop);
+    const QPointF slitRight(bell.slitHalfWidth, bell.slitDrop);
+    p.setPen(QPen(slitColour, bell.slitWidth, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(slitLeft, slitRight);
+    p.drawLine(QPointF(0, bell.slitDrop), QPointF(0, bell.slitEnd));
+    if (bell.fineDetail) {
+        p.setBrush(slitColour);
+        p.drawEllipse(slitLeft, 1.2, 1.2);
+        p.drawEllipse(slitRight, 1.2, 1.2);
+    }
+    p.restore();
+}
 
 QPainterPath star(QPointF centre, qreal outer, qreal inner)
 {

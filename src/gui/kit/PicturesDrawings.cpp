@@ -285,29 +285,9 @@ void drawCoin(QPainter& p, int stage)
 
 void drawBell(QPainter& p, int stage)
 {
-    p.save();
-    p.translate(16, 1);
-    p.rotate(-20 + 10 * stage);
-    p.setPen(QPen(kVermilion, 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(0, 0), QPointF(0, 7));
-    p.setPen(QPen(kGoldDark, 1.2));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(0, 7.5), 2, 2);
-    QRadialGradient metal(QPointF(-3, 15), 13);
-    metal.setColorAt(0, kGoldLight);
-    metal.setColorAt(0.6, kGold);
-    metal.setColorAt(1, kGoldDark);
-    p.setPen(QPen(QColor(0x70, 0x48, 0x00), 1));
-    p.setBrush(metal);
-    p.drawEllipse(QPointF(0, 19), 9, 9);
-    // The slit of the bell with its round ends.
-    p.setPen(QPen(QColor(0x50, 0x30, 0x00), 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(-5.5, 21), QPointF(5.5, 21));
-    p.drawLine(QPointF(0, 21), QPointF(0, 26.5));
-    p.setBrush(QColor(0x50, 0x30, 0x00));
-    p.drawEllipse(QPointF(-5.5, 21), 1.2, 1.2);
-    p.drawEllipse(QPointF(5.5, 21), 1.2, 1.2);
-    p.restore();
+    const SuzuBell bell{.cordLength = 7, .cordWidth = 2.2, .bodyDrop = 19, .bodyRadius = 9, .shine = QPointF(-3, 15),
+                        .slitDrop = 21, .slitHalfWidth = 5.5, .slitEnd = 26.5, .slitWidth = 1.4, .fineDetail = true};
+    drawSuzuBell(p, bell, QPointF(16, 1), -20 + 10 * stage);
 }
 
 // --- 324: the pointing hand over the graph, 32 × 32, pointing with the tip of the index finger. ---

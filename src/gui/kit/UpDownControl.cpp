@@ -2,11 +2,12 @@
 
 #include <QToolButton>
 
+#include "kit/ControlId.h"
+
 UpDownControl::UpDownControl(Qt::Orientation orientation, int controlId, QWidget* parent)
     : QWidget(parent), m_orientation(orientation)
 {
-    setObjectName(QStringLiteral("id%1").arg(controlId));
-    setProperty("controlId", controlId);
+    identified(this, controlId);
     if (orientation == Qt::Horizontal) {
         m_first = addArrow(Qt::LeftArrow, QStringLiteral("leftArrow"), -1);
         m_second = addArrow(Qt::RightArrow, QStringLiteral("rightArrow"), +1);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "kit/CanvasText.h"
+#include "kit/ControlId.h"
 #include "text/ViewText.h"
 
 WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : WeightingButton(1373, font, parent)
@@ -11,8 +12,7 @@ WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : Weighting
 
 WeightingButton::WeightingButton(int controlId, const QFont& font, QWidget* parent) : QAbstractButton(parent)
 {
-    setObjectName(QStringLiteral("id%1").arg(controlId));
-    setProperty("controlId", controlId);
+    identified(this, controlId);
     setFont(font);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "kit/ControlId.h"
 #include "kit/ScreenScale.h"
 #include "document/LastEnteredPrediction.h"
 #include "store/DrawHistory.h"
@@ -21,11 +22,9 @@ HistoryGraphWindow::HistoryGraphWindow(const DrawHistory& history, LastEnteredPr
       m_preview(preview),
       m_scrollBar(new QScrollBar(Qt::Horizontal, this))
 {
-    setObjectName(QStringLiteral("id%1").arg(kWindowId));
-    setProperty("controlId", kWindowId);
+    identified(this, kWindowId);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_scrollBar->setObjectName(QStringLiteral("id%1").arg(kScrollBarId));
-    m_scrollBar->setProperty("controlId", kScrollBarId);
+    identified(m_scrollBar, kScrollBarId);
     m_scrollBar->setPageStep(HistoryGraphScroll::kPage);
     m_scrollBar->setRange(0, HistoryGraphScroll::lastPosition(history.drawCount()));
     connect(m_scrollBar, &QScrollBar::actionTriggered, this, &HistoryGraphWindow::onScrollAction);

@@ -48,7 +48,6 @@ constexpr int kLuckProgressId = 1623;
 constexpr int kLuckCancelId = 1624;
 
 constexpr int kDrawChoices[] = {100, 200, 500, 0}; // 0: all
-constexpr int kAmounts[] = {50, 100, 150, 200, DataGodSettings::kAllDraws};
 constexpr int kBestRows = 20;
 constexpr int kDefaultLuckHistories = 100;
 // The columns of the table that change with the run.
@@ -192,7 +191,7 @@ QWidget* BacktestWindow::mapChoiceRow()
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     m_amount = addChoice(layout, BacktestText::amountCaption(), kAmountId);
-    for (const int amount : kAmounts)
+    for (const int amount : DataGodSettings::kDataAmounts)
         m_amount->addItem(PredictText::dataAmount(amount), amount);
     m_preference = addChoice(layout, BacktestText::preferenceCaption(), kPreferenceId);
     m_preference->addItems(BacktestText::preferenceChoices());

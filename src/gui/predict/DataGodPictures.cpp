@@ -62,22 +62,9 @@ void drawDrum(QPainter& p, qreal turn)
 void drawSwingingBell(QPainter& p, qreal turn)
 {
     const qreal swing = 28 * std::sin(turn * kTau);
-    p.save();
-    p.translate(20, 3);
-    p.rotate(swing);
-    p.setPen(QPen(kVermilion, 2.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(0, 0), QPointF(0, 10));
-    QRadialGradient metal(QPointF(-4, 19), 15);
-    metal.setColorAt(0, kGoldLight);
-    metal.setColorAt(0.6, kGold);
-    metal.setColorAt(1, kGoldDark);
-    p.setPen(QPen(QColor(0x70, 0x48, 0x00), 1));
-    p.setBrush(metal);
-    p.drawEllipse(QPointF(0, 22), 11, 11);
-    p.setPen(QPen(QColor(0x50, 0x30, 0x00), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(-7, 24), QPointF(7, 24));
-    p.drawLine(QPointF(0, 24), QPointF(0, 31));
-    p.restore();
+    const SuzuBell bell{.cordLength = 10, .cordWidth = 2.4, .bodyDrop = 22, .bodyRadius = 11, .shine = QPointF(-4, 19),
+                        .slitDrop = 24, .slitHalfWidth = 7, .slitEnd = 31, .slitWidth = 1.6};
+    drawSuzuBell(p, bell, QPointF(20, 3), swing);
     // The ring sounds at both ends of the swing.
     const qreal strength = std::abs(std::sin(turn * kTau));
     p.setPen(QPen(QColor(0xe8, 0xb0, 0x28, int(255 * strength)), 1.4));

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 
+#include "kit/ControlId.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "predict/LatestPredictionPopup.h"
@@ -70,12 +71,10 @@ DataGodResultWindow::DataGodResultWindow(int slot, const DrawHistory& history, Q
     : QWidget(parent), m_slot(slot), m_history(history), m_scrollBar(new QScrollBar(Qt::Horizontal, this))
 {
     const int id = kWindowIds[std::size_t(slot - 1)];
-    setObjectName(QStringLiteral("id%1").arg(id));
-    setProperty("controlId", id);
+    identified(this, id);
     setAttribute(Qt::WA_OpaquePaintEvent);
     const int barId = kScrollBarIds[std::size_t(slot - 1)];
-    m_scrollBar->setObjectName(QStringLiteral("id%1").arg(barId));
-    m_scrollBar->setProperty("controlId", barId);
+    identified(m_scrollBar, barId);
     m_scrollBar->setPageStep(kColumns);
     m_scrollBar->setRange(0, 0);
     connect(m_scrollBar, &QScrollBar::actionTriggered, this, &DataGodResultWindow::onScrollAction);

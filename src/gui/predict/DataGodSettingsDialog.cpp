@@ -26,7 +26,6 @@
 namespace {
 
 constexpr int kDialogId = 390;
-constexpr int kPointSize = 9;
 constexpr int kOkPicture = 385;
 constexpr int kCancelPicture = 386;
 constexpr int kWeightDisplayId = 1391;
@@ -36,7 +35,7 @@ constexpr int kWeightSpinId = 1399;
 // other controls.
 constexpr std::array kCountIds{1385, 1392, 1393, 1394, 1395, 1396, 1397, 1398};
 constexpr std::array kAmountIds{1400, 1401, 1402, 1403, 1404};
-constexpr std::array kAmounts{50, 100, 150, 200, DataGodSettings::kAllDraws};
+static_assert(kAmountIds.size() == DataGodSettings::kDataAmounts.size());
 constexpr int kFrequentId = 1409;
 constexpr int kRareId = 1410;
 constexpr int kShowId = 1411;
@@ -58,9 +57,7 @@ DataGodSettingsDialog::DataGodSettingsDialog(DataGodSettings& choices, QWidget* 
 {
     identified(this, kDialogId);
     setWindowTitle(DataGodText::settingsTitle());
-    QFont dialogFont(JapaneseFonts::kPGothic);
-    dialogFont.setPointSize(kPointSize);
-    setFont(dialogFont);
+    setFont(JapaneseFonts::dialogFont());
     const DialogUnits units(fontMetrics());
 
     auto* okButton = new BitmapButton(1, kOkPicture, this);
@@ -125,8 +122,9 @@ QGroupBox* DataGodSettingsDialog::amountGroup()
     auto* group = new QGroupBox(DataGodText::amountGroup(), this);
     QHBoxLayout* row = rowOf(group);
     for (std::size_t i = 0; i < kAmountIds.size(); ++i) {
-        row->addWidget(addChoice(m_amountButtons, kAmountIds[i], PredictText::dataAmount(kAmounts[i]),
-                                 kAmounts[i] == m_choices.dataAmount));
+        const int amount = DataGodSettings::kDataAmounts[i];
+        row->addWidget(addChoice(m_amountButtons, kAmountIds[i], PredictText::dataAmount(amount),
+                                 amount == m_choices.dataAmount));
     }
     row->addStretch();
     return group;
@@ -205,7 +203,7 @@ std::optional<DataGodSettings> DataGodSettingsDialog::checkedSettings() const
 
     DataGodSettings settings;
     settings.predictionCount = DataGodSettings::kMinCount + int(countAt - kCountIds.cbegin());
-    settings.dataAmount = kAmounts[std::size_t(amountAt - kAmountIds.cbegin())];
+    settings.dataAmount = DataGodSettings::kDataAmounts[std::size_t(amountAt - kAmountIds.cbegin())];
     settings.preferFrequent = m_priorityButtons.checkedId() == kFrequentId;
     settings.appearanceWeight = m_weight;
     settings.showPredicting = m_predictingButtons.checkedId() == kShowId;

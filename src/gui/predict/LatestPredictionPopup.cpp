@@ -15,7 +15,6 @@ namespace {
 constexpr std::array kPopupIds{409, 410, 411, 412, 413};
 constexpr std::array kTextIds{1415, 1416, 1417, 1418, 1419};
 constexpr std::array kWheelIds{1430, 1431, 1432, 1433, 1434};
-constexpr int kPointSize = 9;
 // Sizes in dialog units.
 constexpr int kWidth = 165;
 constexpr int kHeight = 32;
@@ -32,17 +31,11 @@ LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWid
     : QDialog(resultWindow->window(), Qt::Tool | Qt::FramelessWindowHint)
 {
     const int id = kPopupIds[std::size_t(slot - 1)];
-    setObjectName(QStringLiteral("id%1").arg(id));
-    setProperty("controlId", id);
+    identified(this, id);
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont dialogFont(JapaneseFonts::kPGothic);
-    dialogFont.setPointSize(kPointSize);
-    setFont(dialogFont);
+    setFont(JapaneseFonts::dialogFont());
 
-    auto* label = new QLabel(text, this);
-    const int textId = kTextIds[std::size_t(slot - 1)];
-    label->setObjectName(QStringLiteral("id%1").arg(textId));
-    label->setProperty("controlId", textId);
+    auto* label = identified(new QLabel(text, this), kTextIds[std::size_t(slot - 1)]);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFrameStyle(QFrame::Panel | QFrame::Raised);
     label->setLineWidth(2);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "kit/ControlId.h"
 #include "predict/DataGodPictures.h"
 
 namespace {
@@ -12,8 +13,7 @@ constexpr int kFrameMilliseconds = 80;
 
 PredictingAnimation::PredictingAnimation(int controlId, int clipId, QWidget* parent) : QWidget(parent), m_clipId(clipId)
 {
-    setObjectName(QStringLiteral("id%1").arg(controlId));
-    setProperty("controlId", controlId);
+    identified(this, controlId);
     connect(&m_frameTimer, &QTimer::timeout, this, &PredictingAnimation::nextFrame);
     m_frameTimer.start(kFrameMilliseconds);
 }

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "kit/BitmapButton.h"
+#include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "predict/DataGodPictures.h"
@@ -21,7 +22,6 @@ constexpr int kWindowId = 342;
 constexpr int kBannerId = 1383;
 constexpr int kBannerPicture = 343;
 constexpr int kCancelPicture = 344;
-constexpr int kPointSize = 9;
 // The animation controls with their clips, left to right.
 constexpr std::array kAnimationIds{1382, 1384, 1385, 1386, 1387};
 constexpr std::array kClipIds{379, 380, 382, 383, 384};
@@ -31,21 +31,16 @@ constexpr std::array kClipIds{379, 380, 382, 383, 384};
 PredictingWindow::PredictingWindow(QWidget* owner)
     : QFrame(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("id%1").arg(kWindowId));
-    setProperty("controlId", kWindowId);
+    identified(this, kWindowId);
     setWindowModality(Qt::ApplicationModal);
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     setAutoFillBackground(true);
-    QFont windowFont(JapaneseFonts::kPGothic);
-    windowFont.setPointSize(kPointSize);
-    setFont(windowFont);
+    setFont(JapaneseFonts::dialogFont());
     const DialogUnits units(fontMetrics());
     const QSize banner = DataGodPictures::kBannerSize;
     setFixedSize(qMax(units.x(253), banner.width() + units.x(20)), units.y(157));
 
-    auto* bannerLabel = new QLabel(this);
-    bannerLabel->setObjectName(QStringLiteral("id%1").arg(kBannerId));
-    bannerLabel->setProperty("controlId", kBannerId);
+    auto* bannerLabel = identified(new QLabel(this), kBannerId);
     bannerLabel->setPixmap(Pictures::bitmap(kBannerPicture));
     bannerLabel->setGeometry((width() - banner.width()) / 2, units.y(21), banner.width(), banner.height());
 
