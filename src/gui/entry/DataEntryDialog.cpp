@@ -28,15 +28,12 @@
 namespace {
 
 constexpr int kDialogIcon = 200;
-constexpr int kDialogFontPoints = 9;
 const QString kNoRegistrantDraw = QStringLiteral("---");
 
 // The dialog's own font must be in place before the form measures its controls by it.
 QDialog* withDialogFont(QDialog* dialog)
 {
-    QFont font(JapaneseFonts::kPGothic);
-    font.setPointSize(kDialogFontPoints);
-    dialog->setFont(font);
+    dialog->setFont(JapaneseFonts::dialogFont());
     return dialog;
 }
 

@@ -10,6 +10,7 @@
 #include "kit/BitmapButton.h"
 #include "document/CVemoDoc.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
@@ -140,8 +141,7 @@ void NumberCard::createControls()
     }
 
     m_count = new QLabel(this);
-    m_count->setObjectName(QStringLiteral("id%1").arg(kCountId));
-    m_count->setProperty("controlId", kCountId);
+    identified(m_count, kCountId);
     m_count->setAlignment(Qt::AlignCenter);
     m_count->setGeometry(ScreenScale::rect(4, 378, kCardWidth - 4, 394));
 
@@ -159,8 +159,7 @@ void NumberCard::createControls()
     connect(closeButton, &BitmapButton::clicked, this, &NumberCard::close);
 
     auto* wheelButton = new QPushButton(WheelText::openButton(), this);
-    wheelButton->setObjectName(QStringLiteral("id%1").arg(kWheelId));
-    wheelButton->setProperty("controlId", kWheelId);
+    identified(wheelButton, kWheelId);
     wheelButton->setGeometry(ScreenScale::rect(6, 460, 102, 484));
     connect(wheelButton, &QPushButton::clicked, this, [this] { Q_EMIT wheelRequested(tickedNumbers()); });
 }

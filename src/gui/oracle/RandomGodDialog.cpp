@@ -5,6 +5,7 @@
 #include <QMoveEvent>
 #include <QPainter>
 
+#include "kit/ControlId.h"
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/JapaneseFonts.h"
@@ -21,7 +22,6 @@ namespace {
 
 constexpr int kDialogId = 154;
 constexpr int kIconId = 200;
-constexpr int kPointSize = 9;
 constexpr int kCancelId = 2;
 constexpr int kBackgroundId = 1219;
 constexpr int kFirstAnswerId = 1230;
@@ -51,23 +51,10 @@ constexpr QPoint kCancelUnits{280, 80};
 
 const QColor kDigitRed(255, 0, 0);
 
-QFont dialogFont()
-{
-    QFont font(JapaneseFonts::kPGothic);
-    font.setPointSize(kPointSize);
-    return font;
-}
-
-void nameControl(QWidget* control, int id, const QString& name)
-{
-    control->setObjectName(name);
-    control->setProperty("controlId", id);
-}
-
 QLabel* addLabel(QWidget* dialog, int id, const QString& name, const QRect& place, const QColor& ink)
 {
     auto* label = new QLabel(dialog);
-    nameControl(label, id, name);
+    identified(label, id, name);
     label->setGeometry(place);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
@@ -81,7 +68,7 @@ QLabel* addLabel(QWidget* dialog, int id, const QString& name, const QRect& plac
 QComboBox* addList(QWidget* dialog, int id, const QString& name, const QStringList& items)
 {
     auto* list = new QComboBox(dialog);
-    nameControl(list, id, name);
+    identified(list, id, name);
     list->addItems(items);
     list->setMaxVisibleItems(10);
     return list;
@@ -113,14 +100,14 @@ RandomGodDialog* RandomGodDialog::openDialog()
 
 RandomGodDialog::RandomGodDialog(QWidget& owner)
     : QDialog(owner.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_units(QFontMetrics(dialogFont()))
+      m_units(QFontMetrics(JapaneseFonts::dialogFont()))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    nameControl(this, kDialogId, QStringLiteral("RandomGodDialog"));
+    identified(this, kDialogId, QStringLiteral("RandomGodDialog"));
     // A window manager centres the title itself: the blanks that centred it on Windows would push it out of the bar.
     setWindowTitle(OracleText::title().trimmed());
     setWindowIcon(Pictures::icon(kIconId));
-    setFont(dialogFont());
+    setFont(JapaneseFonts::dialogFont());
     setFixedSize(m_units.x(kClientUnits.width()), m_units.y(kClientUnits.height()));
     createControls();
     installHelp();
@@ -130,7 +117,7 @@ RandomGodDialog::RandomGodDialog(QWidget& owner)
 BitmapButton* RandomGodDialog::addButton(int controlId, const QString& name, int pictureId, QPoint placeUnits)
 {
     auto* button = new BitmapButton(controlId, pictureId, this);
-    nameControl(button, controlId, name);
+    identified(button, controlId, name);
     button->setGeometry(m_units.rect(placeUnits.x(), placeUnits.y(), kButtonUnits.width(), kButtonUnits.height()));
     return button;
 }
@@ -138,7 +125,7 @@ BitmapButton* RandomGodDialog::addButton(int controlId, const QString& name, int
 void RandomGodDialog::createControls()
 {
     m_background = new QLabel(this);
-    nameControl(m_background, kBackgroundId, QStringLiteral("IDC_STATICokotoba"));
+    identified(m_background, kBackgroundId, QStringLiteral("IDC_STATICokotoba"));
     m_background->setGeometry(m_units.rect(-2, 0, 365, 133));
 
     m_pleaseHelp = addButton(1218, QStringLiteral("IDC_otasuke"), 158, {290, 95});
@@ -201,7 +188,7 @@ void RandomGodDialog::createColourButtons()
     for (std::size_t i = 0; i < m_colours.size(); ++i) {
         const int colour = int(i) + 1;
         auto* button = new BitmapButton(kFirstColourId + int(i), RandomGodPictures::normalColourPicture(colour), this);
-        nameControl(button, kFirstColourId + int(i), names[i]);
+        identified(button, kFirstColourId + int(i), names[i]);
         button->setAccessibleName(OracleText::colourName(colour));
         button->setGeometry(m_units.rect(23 + 23 * int(i), 20, 15, 35));
         button->setCheckable(true);
@@ -230,7 +217,7 @@ void RandomGodDialog::createLuckyNumber()
                                         m_units.rect(kDigitLefts[place], 32, 8, 16), kDigitRed);
         m_digitLabels[place]->setFont(digitFont);
         auto* spin = new UpDownControl(Qt::Horizontal, kSpinIds[place], this);
-        nameControl(spin, kSpinIds[place], spinNames[place]);
+        identified(spin, kSpinIds[place], spinNames[place]);
         // Beside its digit's box, level with the digit, so that it is plainly the digit's own.
         spin->setGeometry(m_units.rect(kDigitLefts[place] + 21, 34, 15, 11));
         connect(spin, &UpDownControl::stepped, this, [this, place](int delta) { stepDigit(place, delta); });

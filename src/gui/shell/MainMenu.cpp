@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "kit/ControlId.h"
 #include "text/ViewText.h"
 
 using namespace MenuCommand;
@@ -68,8 +69,7 @@ void MainMenu::addCommands(QMenu* menu, std::initializer_list<int> ids)
 QAction* MainMenu::addCommand(QWidget* container, int id)
 {
     auto* action = new QAction(ViewText::commandText(id), container);
-    action->setObjectName(QStringLiteral("id%1").arg(id));
-    action->setProperty("controlId", id);
+    identified(action, id);
     connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandChosen(id); });
     container->addAction(action);
     return action;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "text/HelpText.h"
@@ -17,27 +18,22 @@ constexpr int kDialogId = 100;
 constexpr int kOkId = 1;
 constexpr int kIconId = 200;
 constexpr int kIconSize = 32;
-constexpr int kPointSize = 9;
 
 } // namespace
 
 VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("id%1").arg(kDialogId));
-    setProperty("controlId", kDialogId);
+    identified(this, kDialogId);
     setWindowTitle(ViewText::versionCaption());
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    QFont dialogFont(JapaneseFonts::kPGothic);
-    dialogFont.setPointSize(kPointSize);
-    setFont(dialogFont);
+    setFont(JapaneseFonts::dialogFont());
 
     auto* icon = new QLabel(this);
     icon->setPixmap(Pictures::icon(kIconId).pixmap(kIconSize, kIconSize));
     auto* version = new QLabel(ViewText::versionText(), this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("id%1").arg(kOkId));
-    ok->setProperty("controlId", kOkId);
+    identified(ok, kOkId);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
