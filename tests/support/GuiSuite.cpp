@@ -1,0 +1,121 @@
+#include "GuiSuite.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QTest>
+
+GuiSuite::GuiSuite(Unqueued unqueued) : m_unqueued(unqueued)
+{
+    TestProgram::prepareSuite();
+    if (unqueued != Unqueued::Shown) {
+        MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons,
+                                           MessageService::Icon) { return answer(message, buttons); });
+    }
+}
+
+GuiSuite::~GuiSuite()
+{
+    m_program.reset();
+    MessageService::setAnswerer({});
+}
+
+const InstallPaths& GuiSuite::makeInstall(const FlagLines& lines)
+{
+    m_install = std::make_unique<TestInstall>(lines);
+    return m_install->paths();
+}
+
+bool GuiSuite::startProgram()
+{
+    return m_install && startProgram(m_install->paths());
+}
+
+bool GuiSuite::startProgram(const FlagLines& lines)
+{
+    makeInstall(lines);
+    return startProgram();
+}
+
+bool GuiSuite::startProgram(const InstallPaths& paths)
+{
+    m_program = TestProgram::start(paths);
+    return m_program != nullptr;
+}
+
+void GuiSuite::stopProgram()
+{
+    m_program.reset();
+    m_install.reset();
+    m_messages.clear();
+    m_answers.clear();
+}
+
+void GuiSuite::expectMessage(const UserMessage& expected)
+{
+    QVERIFY2(!m_messages.isEmpty(), qPrintable(expected.text));
+    const UserMessage shown = m_messages.takeFirst();
+    QCOMPARE(shown.caption, expected.caption);
+    QCOMPARE(shown.text, expected.text);
+}
+
+void GuiSuite::expectNoMoreMessages() const
+{
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.isEmpty() ? QString() : m_messages.first().text));
+}
+
+void GuiSuite::messageComing(const UserMessage&) {}
+
+void GuiSuite::click(const QObject* parent, int id)
+{
+    auto* widget = control(parent, id);
+    QVERIFY2(widget && widget->isVisible() && widget->isEnabled(),
+             qPrintable(QStringLiteral("no control %1 to click").arg(id)));
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
+}
+
+QString GuiSuite::helpTextOf(QWidget* control)
+{
+    const QPoint at(2, 2);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &rightClick);
+    auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
+    if (!popup)
+        return QStringLiteral("(no popup)");
+    const QString text = popup->text();
+    popup->close();
+    return text;
+}
+
+QObject* GuiSuite::findControl(const QObject* parent, int id, const QMetaObject& type)
+{
+    const QObjectList& children = parent->children();
+    for (QObject* child : children) {
+        const QVariant childId = child->property("controlId");
+        if (type.cast(child) && childId.isValid() && childId.toInt() == id)
+            return child;
+    }
+    for (QObject* child : children) {
+        if (QObject* found = findControl(child, id, type))
+            return found;
+    }
+    return nullptr;
+}
+
+GuiSuite::Answer GuiSuite::answer(const UserMessage& message, MessageService::Buttons buttons)
+{
+    m_messages.append(message);
+    messageComing(message);
+    if (!m_answers.isEmpty())
+        return m_answers.takeFirst();
+    const bool agreed = m_unqueued == Unqueued::Agreed;
+    switch (buttons) {
+    case MessageService::Buttons::YesNo:
+        return agreed ? Answer::Yes : Answer::No;
+    case MessageService::Buttons::OkCancel:
+        return agreed ? Answer::Ok : Answer::Cancel;
+    case MessageService::Buttons::Ok:
+        break;
+    }
+    return Answer::Ok;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <functional>
+
+class QWidget;
+
+// The pixels the windows paint, as the GUI suites look at them.
+namespace TestPixels {
+
+using Match = std::function<bool(QRgb)>;
+
+// The widget as it paints itself, in 32-bit RGB.
+QImage grabOf(QWidget* widget);
+// How many pixels of the image match, only those within area when one is given.
+int count(const QImage& image, const Match& match, const QRect& area = QRect());
+// How many pixels of the widget, as it paints itself, match.
+int count(QWidget* widget, const Match& match);
+// One colour exactly, whatever the alpha.
+Match colour(QRgb rgb);
+// Text and lines in a dark ink.
+bool isDark(QRgb pixel);
+
+} // namespace TestPixels
