@@ -15,13 +15,12 @@
 #include <functional>
 #include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "predict/DataGodSettingsDialog.h"
 #include "predict/PredictingWindow.h"
 #include "text/DataGodText.h"
@@ -37,18 +36,6 @@ constexpr int kDraws = 150;
 // Records for draws 100 … 151.
 constexpr int kRecords = kDraws - 98;
 
-template <typename T = QAbstractButton> T* control(QWidget* parent, int id)
-{
-    return parent->findChild<T*>(QStringLiteral("id%1").arg(id));
-}
-
-void click(QWidget* parent, int id)
-{
-    QAbstractButton* button = control(parent, id);
-    QVERIFY2(button, qPrintable(QStringLiteral("no control %1").arg(id)));
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
-}
-
 // The ids of the checked buttons, group by group.
 QList<int> checkedIds(QWidget* dialog)
 {
@@ -63,7 +50,7 @@ QList<int> checkedIds(QWidget* dialog)
 
 QString weightShown(QWidget* dialog)
 {
-    return control<QLabel>(dialog, 1391)->text();
+    return GuiSuite::control<QLabel>(dialog, 1391)->text();
 }
 
 // Runs work on the settings dialog once it is up, while the command that opened
@@ -98,14 +85,9 @@ void oncePredicting(const std::function<void(PredictingWindow&)>& work)
     });
 }
 
-QImage grabOf(QWidget* widget)
-{
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
-class TestDataGodSettings : public QObject {
+class TestDataGodSettings : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -128,38 +110,25 @@ private:
     void verifyOnlyFilesOf(int count) const;
 
     FlagLines m_lines;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     CVemoView* m_view = nullptr;
-    QList<UserMessage> m_messages;
 };
 
 void TestDataGodSettings::initTestCase()
 {
-    TestProgram::prepareSuite();
     m_lines = TestHistory::randomLines(kDraws, 19);
 }
 
 void TestDataGodSettings::init()
 {
-    m_messages.clear();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_messages.append(message);
-        return MessageService::Answer::No;
-    });
     PredictingWindow::setDisplayTime(50ms);
-    m_install = std::make_unique<TestInstall>(m_lines);
-    m_program = TestProgram::start(m_install->paths());
-    QVERIFY(m_program);
+    QVERIFY(startProgram(m_lines));
     m_view = m_program->view();
 }
 
 void TestDataGodSettings::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
     PredictingWindow::setDisplayTime(std::nullopt);
-    MessageService::setAnswerer({});
 }
 
 void TestDataGodSettings::verifyOnlyFilesOf(int count) const
@@ -187,9 +156,9 @@ void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
         QCOMPARE(dialog.windowTitle(), DataGodText::settingsTitle());
         QCOMPARE(checkedIds(&dialog), initial);
         QCOMPARE(weightShown(&dialog), QStringLiteral("10"));
-        QCOMPARE(control(&dialog, 1404)->text(), QStringLiteral("全部"));
-        QCOMPARE(control(&dialog, 1410)->text(), DataGodText::preferRare());
-        QCOMPARE(control(&dialog, 1412)->text(), DataGodText::hidePredicting());
+        QCOMPARE(control<QAbstractButton>(&dialog, 1404)->text(), QStringLiteral("全部"));
+        QCOMPARE(control<QAbstractButton>(&dialog, 1410)->text(), DataGodText::preferRare());
+        QCOMPARE(control<QAbstractButton>(&dialog, 1412)->text(), DataGodText::hidePredicting());
         // Every choice fits its button: no text is cut off.
         for (QRadioButton* button : dialog.findChildren<QRadioButton*>())
             QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
@@ -322,9 +291,9 @@ void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
             for (const int id : {1382, 1384, 1385, 1386, 1387}) {
                 QWidget* animation = control<QWidget>(&window, id);
                 QVERIFY(animation && animation->isVisible());
-                const QImage before = grabOf(animation);
+                const QImage before = TestPixels::grabOf(animation);
                 QTest::qWait(250);
-                QVERIFY2(grabOf(animation) != before, qPrintable(QStringLiteral("still: %1").arg(id)));
+                QVERIFY2(TestPixels::grabOf(animation) != before, qPrintable(QStringLiteral("still: %1").arg(id)));
             }
             checked = true;
             click(&window, 2);
