@@ -11,13 +11,12 @@
 
 #include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "kit/UpDownControl.h"
 #include "entry/DataEntryDialog.h"
@@ -37,33 +36,15 @@ namespace {
 
 constexpr int kDraws = 350;
 
-template <typename Control = QWidget>
-Control* control(const QWidget* dialog, int id)
-{
-    const QList<Control*> found = dialog->findChildren<Control*>();
-    for (Control* widget : found) {
-        if (widget->property("controlId").toInt() == id)
-            return widget;
-    }
-    return nullptr;
-}
-
 QString textOf(const QWidget* dialog, int id)
 {
-    QLineEdit* edit = control<QLineEdit>(dialog, id);
+    QLineEdit* edit = GuiSuite::control<QLineEdit>(dialog, id);
     return edit ? edit->text() : QStringLiteral("<no edit %1>").arg(id);
-}
-
-void click(const QWidget* dialog, int id)
-{
-    QWidget* button = control(dialog, id);
-    QVERIFY2(button, qPrintable(QString::number(id)));
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void type(const QWidget* dialog, int id, const QString& text)
 {
-    QLineEdit* edit = control<QLineEdit>(dialog, id);
+    QLineEdit* edit = GuiSuite::control<QLineEdit>(dialog, id);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
@@ -71,7 +52,7 @@ void type(const QWidget* dialog, int id, const QString& text)
 
 void spin(const QWidget* dialog, int id, int delta)
 {
-    auto* arrow = control<UpDownControl>(dialog, id)->findChild<QToolButton*>(
+    auto* arrow = GuiSuite::control<UpDownControl>(dialog, id)->findChild<QToolButton*>(
         delta > 0 ? QStringLiteral("rightArrow") : QStringLiteral("leftArrow"));
     QTest::mouseClick(arrow, Qt::LeftButton);
 }
@@ -80,7 +61,7 @@ QList<int> ticked(const QWidget* dialog)
 {
     QList<int> numbers;
     for (int n = 1; n <= kNumberCount; ++n) {
-        if (control<QCheckBox>(dialog, 1044 + n)->isChecked())
+        if (GuiSuite::control<QCheckBox>(dialog, 1044 + n)->isChecked())
             numbers.append(n);
     }
     return numbers;
@@ -89,9 +70,8 @@ QList<int> ticked(const QWidget* dialog)
 void tick(const QWidget* dialog, const QList<int>& numbers)
 {
     for (int n = 1; n <= kNumberCount; ++n) {
-        QCheckBox* box = control<QCheckBox>(dialog, 1044 + n);
-        if (box->isChecked() != numbers.contains(n))
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        if (GuiSuite::control<QCheckBox>(dialog, 1044 + n)->isChecked() != numbers.contains(n))
+            GuiSuite::click(dialog, 1044 + n);
     }
 }
 
@@ -104,20 +84,18 @@ QByteArray record(int draw, int index, const QList<int>& numbers)
     return bytes;
 }
 
-bool hasColour(const QImage& image, QRgb colour)
+bool hasColour(QWidget* widget, QRgb colour)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if ((rgb.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
-                return true;
-    return false;
+    return TestPixels::count(widget, TestPixels::colour(colour)) > 0;
 }
 
 } // namespace
 
-class TestDataEntryDialog : public QObject {
+class TestDataEntryDialog : public GuiSuite {
     Q_OBJECT
+
+public:
+    TestDataEntryDialog() : GuiSuite(Unqueued::Agreed) {}
 
 private Q_SLOTS:
     void initTestCase();
@@ -132,61 +110,28 @@ private Q_SLOTS:
 private:
     void startProgram(const QList<int>& registeredSlots = {}, const PathSettings& browser = {});
     std::unique_ptr<DataEntryDialog> openDialog();
-    void expectMessage(const UserMessage& expected);
-    /** Answers the next boxes in turn (Yes or Ok once they run out) and records what they said. */
-    void answer(QList<MessageService::Answer> answers = {});
 
     FlagLines m_lines;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     CVemoView* m_view = nullptr;
-    QList<UserMessage> m_messages;
-    QList<MessageService::Answer> m_answers;
 };
 
 void TestDataEntryDialog::initTestCase()
 {
-    TestProgram::prepareSuite();
     m_lines = TestHistory::randomLines(kDraws, 31);
 }
 
 void TestDataEntryDialog::cleanup()
 {
-    MessageService::setAnswerer({});
-    m_program.reset();
-    m_install.reset();
-    m_messages.clear();
-}
-
-void TestDataEntryDialog::answer(QList<MessageService::Answer> answers)
-{
-    m_answers = std::move(answers);
-    using Buttons = MessageService::Buttons;
-    MessageService::setAnswerer([this](const UserMessage& message, Buttons buttons, MessageService::Icon) {
-        m_messages.append(message);
-        if (!m_answers.isEmpty())
-            return m_answers.takeFirst();
-        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
-    });
-}
-
-void TestDataEntryDialog::expectMessage(const UserMessage& expected)
-{
-    QVERIFY(!m_messages.isEmpty());
-    const UserMessage shown = m_messages.takeFirst();
-    QCOMPARE(shown.caption, expected.caption);
-    QCOMPARE(shown.text, expected.text);
+    stopProgram();
 }
 
 void TestDataEntryDialog::startProgram(const QList<int>& registeredSlots, const PathSettings& browser)
 {
-    m_install = std::make_unique<TestInstall>(m_lines);
-    RegistrantSlots slots(m_install->paths());
+    RegistrantSlots slots(makeInstall(m_lines));
     for (const int slot : registeredSlots)
         QVERIFY(!slots.setName(slot, QStringLiteral("登録%1").arg(slot)));
     QVERIFY(!browser.writePathData(m_install->paths().pathDataFile()));
-    answer();
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(GuiSuite::startProgram());
     m_view = m_program->frame()->view();
 }
 
@@ -247,7 +192,7 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(note->text(), StoreText::drawAppendedNote(351));
 
     // Declined, then confirmed: the confirmation names the newest draw.
-    answer({MessageService::Answer::No});
+    queueAnswers({Answer::No});
     click(dialog.get(), 1214);
     QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
     QCOMPARE(history.drawCount(), 351);
@@ -295,7 +240,7 @@ void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
     const QList<int> replacement{2, 4, 6, 8, 10, 12};
     // Declined: nothing; five ticks: asked first, then refused.
     tick(dialog.get(), replacement);
-    answer({MessageService::Answer::No});
+    queueAnswers({Answer::No});
     click(dialog.get(), 1215);
     expectMessage(StoreText::confirmModify(QStringLiteral("3")));
     tick(dialog.get(), {2, 4, 6, 8, 10});
@@ -349,8 +294,8 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
     QCOMPARE(textOf(dialog.get(), 1103), QStringLiteral("351"));
     QCOMPARE(textOf(dialog.get(), 1105), QStringLiteral("0"));
     // The registrant buttons in their slots' colours.
-    QVERIFY(hasColour(control(dialog.get(), 1093)->grab().toImage(), qRgb(0, 128, 0)));
-    QVERIFY(hasColour(control(dialog.get(), 1106)->grab().toImage(), qRgb(0, 0, 255)));
+    QVERIFY(hasColour(control(dialog.get(), 1093), qRgb(0, 128, 0)));
+    QVERIFY(hasColour(control(dialog.get(), 1106), qRgb(0, 0, 255)));
 
     QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
     QCOMPARE(textOf(dialog.get(), 1096), QStringLiteral("1. 2. 3. 4. 5. 6"));
@@ -468,7 +413,7 @@ void TestDataEntryDialog::handOverAverageAndCard()
 void TestDataEntryDialog::commandOffersRegistrantThenOpens()
 {
     startProgram();
-    answer({MessageService::Answer::No});
+    queueAnswers({Answer::No});
     DataEntryDialog* shown = nullptr;
     QString helpText;
     QList<int> placeholders;
@@ -486,7 +431,7 @@ void TestDataEntryDialog::commandOffersRegistrantThenOpens()
         }
         // Every button shows its own picture, none the placeholder.
         for (const int id : {1088, 1089, 1214, 1215, 1216, 1329, 2, 1375, 1316})
-            if (hasColour(control(shown, id)->grab().toImage(), qRgb(255, 0, 255)))
+            if (hasColour(control(shown, id), qRgb(255, 0, 255)))
                 placeholders.append(id);
         click(shown, 2);
     });
