@@ -7,15 +7,11 @@
 #include <QTest>
 #include <QUrl>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "entry/DataUpdateGuide.h"
 #include "store/DrawHistory.h"
@@ -36,8 +32,11 @@ QString copiedTable(const FlagLines& lines)
 
 } // namespace
 
-class TestDataUpdate : public QObject {
+class TestDataUpdate : public GuiSuite {
     Q_OBJECT
+
+public:
+    TestDataUpdate() : GuiSuite(Unqueued::Agreed) {}
 
 private Q_SLOTS:
     void initTestCase();
@@ -51,24 +50,19 @@ private Q_SLOTS:
 private:
     void startProgram(const QString& browserPath);
     DataUpdateGuide* openGuide();
-    QPushButton* button(int id) const;
-    void expectMessage(const UserMessage& expected);
+    QPushButton* button(int id) const { return control<QPushButton>(m_guide, id); }
+    void messageComing(const UserMessage& message) override;
     void expectFullScreen() const;
     QStringList browserLog() const;
 
     FlagLines m_lines;
     QTemporaryDir m_logDir;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     QPointer<DataUpdateGuide> m_guide;
-    QList<UserMessage> m_messages;
-    QList<MessageService::Answer> m_answers;
     QList<bool> m_madeWayWhenAsked;
 };
 
 void TestDataUpdate::initTestCase()
 {
-    TestProgram::prepareSuite();
     m_lines = TestHistory::randomLines(kDraws, 41);
     qputenv("FAKE_BROWSER_LOG", QFile::encodeName(m_logDir.filePath(QStringLiteral("browser.log"))));
 }
@@ -76,33 +70,27 @@ void TestDataUpdate::initTestCase()
 void TestDataUpdate::init()
 {
     QFile::remove(m_logDir.filePath(QStringLiteral("browser.log")));
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
-        m_messages.append(message);
-        m_madeWayWhenAsked.append(m_program && m_program->frame()->madeWayForBrowser());
-        if (!m_answers.isEmpty())
-            return m_answers.takeFirst();
-        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
-    });
 }
 
 void TestDataUpdate::cleanup()
 {
-    MessageService::setAnswerer({});
-    m_program.reset();
-    m_install.reset();
-    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.isEmpty() ? QString() : m_messages.first().text));
-    m_answers.clear();
+    expectNoMoreMessages();
+    stopProgram();
     m_madeWayWhenAsked.clear();
+}
+
+void TestDataUpdate::messageComing(const UserMessage&)
+{
+    m_madeWayWhenAsked.append(m_program && m_program->frame()->madeWayForBrowser());
 }
 
 void TestDataUpdate::startProgram(const QString& browserPath)
 {
-    m_install = std::make_unique<TestInstall>(m_lines);
     const PathSettings settings{browserPath, QStringLiteral("https://example.com/lottery")};
-    QVERIFY(!settings.writePathData(m_install->paths().pathDataFile()));
+    QVERIFY(!settings.writePathData(makeInstall(m_lines).pathDataFile()));
     // The installation's own page, named relative to the folder.
     TestHistory::writeFile(m_install->paths().updatePageFile(), "HomePage/index.html\n");
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(GuiSuite::startProgram());
 }
 
 DataUpdateGuide* TestDataUpdate::openGuide()
@@ -114,19 +102,6 @@ DataUpdateGuide* TestDataUpdate::openGuide()
         if (guide->isVisible())
             m_guide = guide;
     return m_guide && QTest::qWaitForWindowExposed(m_guide) ? m_guide.data() : nullptr;
-}
-
-QPushButton* TestDataUpdate::button(int id) const
-{
-    return m_guide->findChild<QPushButton*>(QStringLiteral("id%1").arg(id));
-}
-
-void TestDataUpdate::expectMessage(const UserMessage& expected)
-{
-    QVERIFY2(!m_messages.isEmpty(), qPrintable(expected.text));
-    const UserMessage shown = m_messages.takeFirst();
-    QCOMPARE(shown.caption, expected.caption);
-    QCOMPARE(shown.text, expected.text);
 }
 
 void TestDataUpdate::expectFullScreen() const
@@ -243,7 +218,7 @@ void TestDataUpdate::refusedTablesChangeNothing()
     }
 
     // A newer table declined at the question: nothing written either.
-    m_answers = {MessageService::Answer::No};
+    queueAnswers({Answer::No});
     QVERIFY(openGuide());
     QGuiApplication::clipboard()->setText(newer);
     QTest::mouseClick(button(1), Qt::LeftButton);
@@ -294,14 +269,14 @@ void TestDataUpdate::noBrowserToStart()
     QVERIFY(QFile::link(kFakeBrowser, desktop.filePath(QStringLiteral("xdg-open"))));
     const QByteArray searchPath = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(desktop.path()) + ':' + searchPath);
-    m_answers = {MessageService::Answer::No};
+    queueAnswers({Answer::No});
     MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::offerDesktopBrowser(missing));
     QVERIFY(!DataUpdateGuide::isShowing());
     expectFullScreen();
     QVERIFY(browserLog().isEmpty());
 
-    m_answers = {MessageService::Answer::Yes};
+    queueAnswers({Answer::Yes});
     QVERIFY(openGuide());
     expectMessage(BrowserText::offerDesktopBrowser(missing));
     QVERIFY(m_program->frame()->madeWayForBrowser());
