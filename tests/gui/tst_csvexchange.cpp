@@ -10,14 +10,11 @@
 #include <QTreeView>
 
 #include <algorithm>
-#include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "text/ExchangeText.h"
 #include "text/FileListText.h"
 #include "text/StoreText.h"
@@ -44,12 +41,11 @@ void chooseInFileDialog(const QString& expectedTitle, const QString& file)
 
 } // namespace
 
-class TestCsvExchange : public QObject {
+class TestCsvExchange : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanup();
+    void cleanup() { stopProgram(); }
     void exportThenImportThroughTheMenu();
     void fileListSpeaksJapanese();
 
@@ -58,26 +54,7 @@ private:
     QImage viewShot() const { return m_program->frame()->view()->grab().toImage(); }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    QList<UserMessage> m_messages;
-    QList<MessageService::Answer> m_answers;
 };
-
-void TestCsvExchange::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_messages.append(message);
-        return m_answers.isEmpty() ? MessageService::Answer::Ok : m_answers.takeFirst();
-    });
-}
-
-void TestCsvExchange::cleanup()
-{
-    m_program.reset();
-    m_install.reset();
-}
 
 void TestCsvExchange::choose(int commandId)
 {
@@ -86,14 +63,13 @@ void TestCsvExchange::choose(int commandId)
 
 void TestCsvExchange::exportThenImportThroughTheMenu()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(150, 9));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(startProgram(TestHistory::randomLines(150, 9)));
     const QByteArray original = m_install->historyBytes();
 
     // Export over a file that is there: the program asks first.
     const QString exported = m_dir.filePath(QStringLiteral("書き出し.csv"));
     TestHistory::writeFile(exported, "old");
-    m_answers = {MessageService::Answer::Yes};
+    queueAnswers({Answer::Yes});
     chooseInFileDialog(ExchangeText::exportDialogTitle(), exported);
     choose(MenuCommand::kExportCsv);
     QCOMPARE(m_messages.size(), 2);
@@ -122,7 +98,7 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     TestHistory::writeFile(newerCsv, TestHistory::readFile(newerCsv).replace(',', '\t').replace("\n", "\r\n"));
     const QImage before = viewShot();
     m_messages.clear();
-    m_answers = {MessageService::Answer::No};
+    queueAnswers({Answer::No});
     chooseInFileDialog(ExchangeText::importDialogTitle(), newerCsv);
     choose(MenuCommand::kImportCsv);
     QCOMPARE(m_messages.size(), 1);
@@ -130,7 +106,7 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     QCOMPARE(m_install->historyBytes(), original);
 
     m_messages.clear();
-    m_answers = {MessageService::Answer::Yes};
+    queueAnswers({Answer::Yes});
     chooseInFileDialog(ExchangeText::importDialogTitle(), newerCsv);
     choose(MenuCommand::kImportCsv);
     QCOMPARE(m_messages.size(), 2);
@@ -142,15 +118,14 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
 
     // The replaced history is the one undo brings back.
     m_messages.clear();
-    m_answers = {MessageService::Answer::Yes};
+    queueAnswers({Answer::Yes});
     choose(MenuCommand::kUndoHistory);
     QCOMPARE(m_install->historyBytes(), original);
 }
 
 void TestCsvExchange::fileListSpeaksJapanese()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(20, 3));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(startProgram(TestHistory::randomLines(20, 3)));
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("保存先")));
     const QString file = folder.filePath(QStringLiteral("KakoData.csv"));
