@@ -1,21 +1,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QAbstractButton>
 #include <QTimer>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "predict/DataGodResultWindow.h"
@@ -62,11 +58,7 @@ QImage pictureAt(int id, QSize size)
 
 bool allWhite(const QImage& image)
 {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
-                return false;
-    return true;
+    return TestPixels::count(image, TestPixels::colour(0xFFFFFF)) == image.width() * image.height();
 }
 
 QRect designRect(int x, int y, int width, int height)
@@ -78,11 +70,10 @@ QRect designRect(int x, int y, int width, int height)
 
 } // namespace
 
-class TestHitScreen : public QObject {
+class TestHitScreen : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void hitCountCommandShowsRegistrantFigures();
@@ -99,41 +90,26 @@ private:
     void callDataGods();
     void writeRegistrant(int slot, const QString& name, const QByteArray& bytes);
     DataGodResultWindow* window(int slot) const { return m_view->hitCountScreen().resultWindow(slot); }
-    QImage shotOf(QWidget* widget) const { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     CVemoView* m_view = nullptr;
-    QList<UserMessage> m_messages;
 };
-
-void TestHitScreen::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_messages.append(message);
-        return MessageService::Answer::No;
-    });
-}
 
 void TestHitScreen::init()
 {
     QList<QList<int>> draws;
     for (int i = 0; i < kDraws; ++i)
         draws.append({1, 2, 3, 4, 5, 6});
-    m_install = std::make_unique<TestInstall>(TestHistory::linesOf(draws));
-    m_messages.clear();
+    makeInstall(TestHistory::linesOf(draws));
 }
 
 void TestHitScreen::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
 }
 
 void TestHitScreen::startProgram()
 {
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(GuiSuite::startProgram());
     m_view = m_program->view();
 }
 
@@ -149,9 +125,8 @@ void TestHitScreen::callDataGods()
     QTimer::singleShot(0, qApp, [] {
         QWidget* dialog = QApplication::activeModalWidget();
         QVERIFY(dialog);
-        dialog->findChild<QRadioButton*>(QStringLiteral("id1398"))->click();
-        dialog->findChild<QRadioButton*>(QStringLiteral("id1412"))->click();
-        dialog->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+        for (const int id : {1398, 1412, 1})
+            control<QAbstractButton>(dialog, id)->click();
     });
     MainMenu::findCommand(m_program->frame(), MenuCommand::kDataGod)->trigger();
     m_view->grab();
@@ -186,7 +161,7 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
     QCOMPARE(panels[4].statistics.hitHistogram(), (std::array<int, 6>{0, 0, 3, 2, 1, 1}));
 
     // Each panel in its colours, the 8-data god's slot at the top; its window beside it.
-    const QImage screen = shotOf(m_view);
+    const QImage screen = TestPixels::grabOf(m_view);
     const QList<QColor> brushes{QColor(255, 230, 230), QColor(230, 255, 230), QColor(255, 255, 230),
                                 QColor(240, 240, 255), QColor(255, 240, 255)};
     const QList<int> tops{444, 334, 224, 114, 4};
@@ -236,7 +211,7 @@ void TestHitScreen::chartCellsShowEachRecordsHits()
     DataGodResultWindow* chart = window(2);
     QCOMPARE(chart->recordCount(), 6);
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
-    const QImage image = shotOf(chart);
+    const QImage image = TestPixels::grabOf(chart);
     const auto cell = [&](int column, int row) { return designRect(column * 15, 76 - row * 15, 15, 15); };
     const auto matches = [&](const QRect& area, int id) { return image.copy(area) == pictureAt(id, area.size()); };
 
@@ -268,7 +243,7 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), kDraws - 41);
     QCOMPARE(bar->value(), kDraws - 41);
-    const QImage latest = shotOf(chart);
+    const QImage latest = TestPixels::grabOf(chart);
 
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
@@ -277,7 +252,7 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(chart->chartStart(), kDraws - 41);
     // The last page scrolled there: the latest records, then the end mark.
-    const QImage scrolled = shotOf(chart);
+    const QImage scrolled = TestPixels::grabOf(chart);
     const QRect columns = designRect(0, 1, 615, 90);
     QCOMPARE(scrolled.copy(columns), latest.copy(columns));
     // The end mark stands right of the 41 columns, cut by the window's edge.
@@ -346,7 +321,7 @@ void TestHitScreen::nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration()
     for (int slot = 1; slot <= 5; ++slot) {
         QCOMPARE(m_view->hitCountScreen().panels()[std::size_t(slot - 1)].title, PredictText::unregisteredSlot());
         QCOMPARE(window(slot)->scrollBar()->maximum(), 0);
-        QVERIFY(allWhite(shotOf(window(slot)).copy(designRect(0, 0, 628, 91))));
+        QVERIFY(allWhite(TestPixels::grabOf(window(slot)).copy(designRect(0, 0, 628, 91))));
     }
     QTest::qWait(20);
     QVERIFY(!window(1)->latestPopup());
@@ -364,7 +339,7 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
     DataGodResultWindow* chart = window(1);
     QCOMPARE(chart->recordCount(), kDraws + 2 - 100);
     const QRect newest = designRect((chart->recordCount() - 1) * 15, 76, 15, 15);
-    QCOMPARE(shotOf(chart).copy(newest), pictureAt(312, newest.size()));
+    QCOMPARE(TestPixels::grabOf(chart).copy(newest), pictureAt(312, newest.size()));
     QTRY_VERIFY(window(1)->latestPopup());
     QVERIFY2(window(1)->latestPopup()->text().startsWith(
                  QStringLiteral("< ヨンデータ神の第 %1 回の抽選に対する予想 >\n\n").arg(kDraws + 1)),
@@ -389,7 +364,7 @@ void TestHitScreen::moreThanSixHitsStopsTheCountWithAMessage()
     QList<QList<int>> draws;
     for (int i = 0; i < kDraws; ++i)
         draws.append({1, 2, 3, 4, 5, 6, 7, 8});
-    m_install = std::make_unique<TestInstall>(TestHistory::linesOf(draws));
+    makeInstall(TestHistory::linesOf(draws));
     writeRegistrant(1, QStringLiteral("一郎"), fileOf({1}));
     startProgram();
     callDataGods();
