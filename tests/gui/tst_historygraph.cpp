@@ -3,15 +3,12 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "patterns/HistoryGraphLayout.h"
 #include "patterns/HistoryGraphWindow.h"
@@ -47,23 +44,15 @@ QRgb rgb(const QImage& image, int x, int y)
 
 bool hasDarkPixel(const QImage& image, const QRect& area)
 {
-    const QRect inside = area & image.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 100)
-                return true;
-        }
-    }
-    return false;
+    return TestPixels::count(image, TestPixels::isDark, area) > 0;
 }
 
 } // namespace
 
-class TestHistoryGraph : public QObject {
+class TestHistoryGraph : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void menuCommandShowsTheGraph();
@@ -73,36 +62,24 @@ private Q_SLOTS:
 
 private:
     HistoryGraphLayout layout() const;
-    QImage shot() const;
+    QImage shot() const { return TestPixels::grabOf(m_graph); }
     void clickBar(QStyle::SubControl part);
     QAction* command(int id) const;
 
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     CMainFrame* m_frame = nullptr;
     CVemoView* m_view = nullptr;
     HistoryGraphWindow* m_graph = nullptr;
     QScrollBar* m_bar = nullptr;
 };
 
-void TestHistoryGraph::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        qWarning("unexpected message: %s", qPrintable(message.text));
-        return MessageService::Answer::Ok;
-    });
-}
-
 void TestHistoryGraph::init()
 {
-    m_install = std::make_unique<TestInstall>(sampleLines());
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(startProgram(sampleLines()));
     m_frame = m_program->frame();
     m_view = m_frame->view();
-    m_graph = m_view->findChild<HistoryGraphWindow*>(QStringLiteral("id341"));
+    m_graph = control<HistoryGraphWindow>(m_view, 341);
     QVERIFY(m_graph);
-    m_bar = m_graph->findChild<QScrollBar*>(QStringLiteral("id1377"));
+    m_bar = control<QScrollBar>(m_graph, 1377);
     QVERIFY(m_bar);
     QCOMPARE(m_bar->property("controlId").toInt(), 1377);
     // Created at start-up, but not shown before it is asked for.
@@ -111,18 +88,13 @@ void TestHistoryGraph::init()
 
 void TestHistoryGraph::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    expectNoMoreMessages();
+    stopProgram();
 }
 
 HistoryGraphLayout TestHistoryGraph::layout() const
 {
     return HistoryGraphLayout::forHeight(m_graph->height(), m_graph->firstColumn());
-}
-
-QImage TestHistoryGraph::shot() const
-{
-    return m_graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 void TestHistoryGraph::clickBar(QStyle::SubControl part)
@@ -159,7 +131,7 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
     QVERIFY(!m_view->state().patternScreenActive);
     QVERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
     for (const int id : {1220, 1222, 1373})
-        QVERIFY(!m_view->findChild<QWidget*>(QStringLiteral("id%1").arg(id))->isVisible());
+        QVERIFY(!control(m_view, id)->isVisible());
     QVERIFY(m_bar->isVisible());
     QCOMPARE(m_bar->maximum(), kDraws + 1 - 39);
 
