@@ -1,21 +1,17 @@
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "entry/NumberBox.h"
 #include "entry/NumberCard.h"
@@ -39,18 +35,12 @@ int expectedBoxId(int number)
     return 1227 + number;
 }
 
-bool isPencilMark(QRgb pixel)
-{
-    return qGray(pixel) < 100;
-}
-
 } // namespace
 
-class TestNumberCard : public QObject {
+class TestNumberCard : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void ticksClearsAndHandsOverBothWays();
@@ -59,40 +49,23 @@ private Q_SLOTS:
 private:
     NumberCard* openFromMenu() const;
     QList<int> ticked(const NumberCard* card) const;
-    void click(NumberCard* card, int controlId) const;
     QString countOn(const NumberCard* card) const;
-    QString helpTextOf(QWidget* control) const;
 
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     CMainFrame* m_frame = nullptr;
     CVemoView* m_view = nullptr;
 };
 
-void TestNumberCard::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
-        // The data-entry dialog that follows a hand-over may offer to register someone first.
-        if (buttons == MessageService::Buttons::YesNo)
-            return MessageService::Answer::No;
-        qWarning("unexpected message: %s", qPrintable(message.text));
-        return MessageService::Answer::Ok;
-    });
-}
-
 void TestNumberCard::init()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(300, 11));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    // The data-entry dialog that follows a hand-over may offer to register someone first: declined.
+    QVERIFY(startProgram(TestHistory::randomLines(300, 11)));
     m_frame = m_program->frame();
     m_view = m_program->view();
 }
 
 void TestNumberCard::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
 }
 
 NumberCard* TestNumberCard::openFromMenu() const
@@ -115,36 +88,16 @@ QList<int> TestNumberCard::ticked(const NumberCard* card) const
 {
     QList<int> numbers;
     for (int number = 1; number <= 43; ++number) {
-        if (card->findChild<NumberBox*>(QStringLiteral("id%1").arg(NumberCard::boxId(number)))->isChecked())
+        if (control<NumberBox>(card, NumberCard::boxId(number))->isChecked())
             numbers.append(number);
     }
     return numbers;
 }
 
-void TestNumberCard::click(NumberCard* card, int controlId) const
-{
-    auto* control = card->findChild<QAbstractButton*>(QStringLiteral("id%1").arg(controlId));
-    QVERIFY2(control, qPrintable(QString::number(controlId)));
-    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(control->width() * 3 / 4, control->height() / 2));
-}
-
 QString TestNumberCard::countOn(const NumberCard* card) const
 {
-    const auto* count = card->findChild<QLabel*>(QStringLiteral("id1328"));
+    const auto* count = control<QLabel>(card, 1328);
     return count ? count->text() : QStringLiteral("(no count)");
-}
-
-QString TestNumberCard::helpTextOf(QWidget* control) const
-{
-    const QPoint at(2, 2);
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
-    QApplication::sendEvent(control, &rightClick);
-    auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
-    if (!popup)
-        return QStringLiteral("(no popup)");
-    const QString text = popup->text();
-    popup->close();
-    return text;
 }
 
 void TestNumberCard::ticksClearsAndHandsOverBothWays()
@@ -184,8 +137,8 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
         const auto* box = card->findChild<NumberBox*>(QStringLiteral("id%1").arg(id));
         return box->pos() + QPoint(box->boxSide() / 2, box->height() / 2);
     };
-    QVERIFY(isPencilMark(image.pixel(markCentre(1236))));
-    QVERIFY(!isPencilMark(image.pixel(markCentre(1237))));
+    QVERIFY(TestPixels::isDark(image.pixel(markCentre(1236))));
+    QVERIFY(!TestPixels::isDark(image.pixel(markCentre(1237))));
 
     click(card, 1376);
     QCOMPARE(ticked(card), QList<int>{});
@@ -249,15 +202,14 @@ void TestNumberCard::helpPopupsAndMovesOverThePatternGraph()
 {
     NumberCard* card = openFromMenu();
     QVERIFY(card);
-    const auto control = [card](int id) { return card->findChild<QWidget*>(QStringLiteral("id%1").arg(id)); };
-    QCOMPARE(helpTextOf(control(1)),
+    QCOMPARE(helpTextOf(control(card, 1)),
              QStringLiteral("このダイアログを閉じて”データ入力および平均値計算”ダイアログを表示します。\n"
                             "この時、本数字を ６個 選択していると”平均およびσ値”の計算をして表示します。"));
-    QCOMPARE(helpTextOf(control(2)), QStringLiteral("ダイアログを終了します。"));
-    QCOMPARE(helpTextOf(control(1376)), QStringLiteral("すべてのチェックを外します。"));
-    QCOMPARE(helpTextOf(control(1215)), QStringLiteral("IDC_yosoNo1"));
-    QCOMPARE(helpTextOf(control(1270)), QStringLiteral("IDC_yosoNo43"));
-    QCOMPARE(helpTextOf(control(1328)), QString());
+    QCOMPARE(helpTextOf(control(card, 2)), QStringLiteral("ダイアログを終了します。"));
+    QCOMPARE(helpTextOf(control(card, 1376)), QStringLiteral("すべてのチェックを外します。"));
+    QCOMPARE(helpTextOf(control(card, 1215)), QStringLiteral("IDC_yosoNo1"));
+    QCOMPARE(helpTextOf(control(card, 1270)), QStringLiteral("IDC_yosoNo43"));
+    QCOMPARE(helpTextOf(control(card, 1328)), QString());
 
     // Dragging the card over a bar of the pattern graph points at the bar under its corner.
     const QImage graph = m_view->grab().toImage();
