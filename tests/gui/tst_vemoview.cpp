@@ -6,16 +6,14 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "patterns/AppearanceLayout.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "kit/UpDownControl.h"
 #include "patterns/PatternBars.h"
@@ -40,25 +38,9 @@ bool isBar(QRgb pixel)
     return rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00;
 }
 
-int countPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& match)
-{
-    int found = 0;
-    const QRect inside = area & image.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            found += match(image.pixel(x, y)) ? 1 : 0;
-    }
-    return found;
-}
-
-bool isDark(QRgb pixel)
-{
-    return qGray(pixel) < 100;
-}
-
 } // namespace
 
-class TestVemoView : public QObject {
+class TestVemoView : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -90,44 +72,36 @@ private:
     QPoint barPixel(const BarGroup& group, int minimumX) const;
 
     FlagLines m_lines;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     CMainFrame* m_frame = nullptr;
     CVemoView* m_view = nullptr;
 };
 
 void TestVemoView::initTestCase()
 {
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        qWarning("unexpected message: %s", qPrintable(message.text));
-        return MessageService::Answer::Ok;
-    });
     m_lines = TestHistory::randomLines(kDraws, 7);
 }
 
 void TestVemoView::init()
 {
-    m_install = std::make_unique<TestInstall>(m_lines);
+    makeInstall(m_lines);
     startProgram();
 }
 
 void TestVemoView::startProgram()
 {
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(GuiSuite::startProgram());
     m_frame = m_program->frame();
     m_view = m_frame->view();
 }
 
 void TestVemoView::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
 }
 
 QImage TestVemoView::shot() const
 {
-    return m_view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return TestPixels::grabOf(m_view);
 }
 
 QByteArray TestVemoView::hitsOf(int number) const
@@ -144,7 +118,7 @@ QAction* TestVemoView::command(int id) const
 
 QToolButton* TestVemoView::arrow(int spinId, const char* name) const
 {
-    auto* spin = m_view->findChild<UpDownControl*>(QStringLiteral("id%1").arg(spinId));
+    auto* spin = control<UpDownControl>(m_view, spinId);
     return spin ? spin->findChild<QToolButton*>(QLatin1String(name)) : nullptr;
 }
 
@@ -304,7 +278,7 @@ void TestVemoView::hoverOverBarShowsItsText()
     QTRY_COMPARE(m_view->state().hoverX, bar.x());
     const QImage image = shot();
     const QRect text(bar.x() + ScreenScale::x(16), ScreenScale::y(530), ScreenScale::x(100), ScreenScale::y(16));
-    QVERIFY(countPixels(image, text, isDark) > 20);
+    QVERIFY(TestPixels::count(image, TestPixels::isDark, text) > 20);
     // The marker below the axis.
     QCOMPARE(image.pixel(bar.x(), ScreenScale::y(539)) & 0xFFFFFF, QRgb(0xFF0000));
 
@@ -323,13 +297,13 @@ void TestVemoView::hoverNearRightEdgeTurnsTextRound()
     const QImage image = shot();
     const QRect left(bar.x() - ScreenScale::x(100), ScreenScale::y(530), ScreenScale::x(90), ScreenScale::y(16));
     const QRect right(bar.x() + ScreenScale::x(16), ScreenScale::y(530), ScreenScale::x(100), ScreenScale::y(16));
-    QVERIFY(countPixels(image, left, isDark) > 20);
-    QCOMPARE(countPixels(image, right, isDark), 0);
+    QVERIFY(TestPixels::count(image, TestPixels::isDark, left) > 20);
+    QCOMPARE(TestPixels::count(image, TestPixels::isDark, right), 0);
 }
 
 void TestVemoView::weightingButtonToggles()
 {
-    auto* button = m_view->findChild<QAbstractButton*>(QStringLiteral("id1373"));
+    auto* button = control<QAbstractButton>(m_view, 1373);
     QVERIFY(button);
     const QImage off = button->grab().toImage();
     QTest::mouseClick(button, Qt::LeftButton);
@@ -349,8 +323,8 @@ void TestVemoView::appearanceZoomWalksItsStages()
     QVERIFY(m_view->state().appearanceScreenActive);
     QVERIFY(!m_view->state().patternScreenActive);
     QCOMPARE(m_view->state().appearanceScale, 5);
-    QVERIFY(!m_view->findChild<QWidget*>(QStringLiteral("id1222"))->isVisible());
-    QVERIFY(m_view->findChild<QWidget*>(QStringLiteral("id1220"))->isVisible());
+    QVERIFY(!control(m_view, 1222)->isVisible());
+    QVERIFY(control(m_view, 1220)->isVisible());
 
     QToolButton* grow = arrow(1220, "upArrow");
     QToolButton* shrink = arrow(1220, "downArrow");
@@ -413,13 +387,13 @@ void TestVemoView::numberRowHighlightsUnderPointer()
     command(MenuCommand::kAppearance)->trigger();
     shot();
     const QRect row(0, ScreenScale::y(527), m_view->width(), ScreenScale::y(14));
-    auto lime = [](QRgb p) { return (p & 0xFFFFFF) == 0x00FF00; };
+    const auto lime = TestPixels::colour(0x00FF00);
     QTest::mouseMove(m_view, at(AppearanceLayout::labelX(5) + 3, 534));
-    QTRY_VERIFY(countPixels(shot(), row, lime) > 10);
+    QTRY_VERIFY(TestPixels::count(shot(), lime, row) > 10);
     const QRect label5(at(AppearanceLayout::labelX(5), 527), at(AppearanceLayout::labelX(5) + 10, 541));
-    QVERIFY(countPixels(shot(), label5, lime) > 10);
+    QVERIFY(TestPixels::count(shot(), lime, label5) > 10);
     QTest::mouseMove(m_view, at(400, 300));
-    QTRY_COMPARE(countPixels(shot(), row, lime), 0);
+    QTRY_COMPARE(TestPixels::count(shot(), lime, row), 0);
 }
 
 void TestVemoView::arrowKeysMovePointer()
@@ -464,22 +438,17 @@ void TestVemoView::undoGoesBackOneChangeAtATime()
     command(MenuCommand::kAppearance)->trigger();
     QVERIFY(shot() != original);
 
-    QList<UserMessage> shown;
-    MessageService::Answer answer = MessageService::Answer::No;
-    MessageService::setAnswerer([&](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        shown.append(message);
-        return answer;
-    });
+    queueAnswers({Answer::No});
     const QAction* undo = command(MenuCommand::kUndoHistory);
     QVERIFY(undo && undo->isEnabled());
 
     // Declined: nothing changes. The question names the draw count it goes back to.
     command(MenuCommand::kUndoHistory)->trigger();
-    QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown[0].text.contains(QStringLiteral("第 %1 回まで").arg(kDraws + 1)), qPrintable(shown[0].text));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].text.contains(QStringLiteral("第 %1 回まで").arg(kDraws + 1)), qPrintable(m_messages[0].text));
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws + 2));
 
-    answer = MessageService::Answer::Yes;
+    queueAnswers({Answer::Yes, Answer::Yes});
     command(MenuCommand::kUndoHistory)->trigger();
     QCOMPARE(m_install->historyBytes(), afterFirst);
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws + 1));
@@ -492,7 +461,7 @@ void TestVemoView::undoGoesBackOneChangeAtATime()
 
     // Nothing is left to undo, and both undone versions are kept.
     command(MenuCommand::kUndoHistory)->trigger();
-    QCOMPARE(shown.last().text, StoreText::nothingToUndo().text);
+    QCOMPARE(m_messages.last().text, StoreText::nothingToUndo().text);
     QCOMPARE(m_install->historyBytes(), originalBytes);
     const QStringList undone = QDir(m_install->paths().backupFolder()).entryList({QStringLiteral("*_undone.txt")});
     QCOMPARE(undone.size(), 2);
