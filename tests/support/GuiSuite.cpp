@@ -66,12 +66,11 @@ void GuiSuite::expectNoMoreMessages() const
 
 void GuiSuite::messageComing(const UserMessage&) {}
 
-void GuiSuite::click(const QObject* parent, int id)
+void GuiSuite::click(QWidget* control)
 {
-    auto* widget = control(parent, id);
-    QVERIFY2(widget && widget->isVisible() && widget->isEnabled(),
-             qPrintable(QStringLiteral("no control %1 to click").arg(id)));
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
+    QVERIFY2(control && control->isVisible() && control->isEnabled(),
+             control ? qPrintable(control->objectName()) : "no such control");
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, control->height() / 2));
 }
 
 QString GuiSuite::helpTextOf(QWidget* control)

@@ -22,8 +22,9 @@ public:
     {
         return static_cast<Control*>(findControl(parent, id, Control::staticMetaObject));
     }
-    // Clicks the control with this id near its left end, on a box's mark; it has to be there, shown and enabled.
-    static void click(const QObject* parent, int id);
+    // Clicks the control near its left end, on a box's mark; it has to be there, shown and enabled.
+    static void click(QWidget* control);
+    static void click(const QObject* parent, int id) { click(control(parent, id)); }
     // What the help popup says when the control is right-clicked; the popup is closed again.
     static QString helpTextOf(QWidget* control);
 

@@ -9,9 +9,14 @@ QImage grabOf(QWidget* widget)
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+int count(const QImage& image, const Match& match)
+{
+    return count(image, match, image.rect());
+}
+
 int count(const QImage& image, const Match& match, const QRect& area)
 {
-    const QRect inside = area.isNull() ? image.rect() : area & image.rect();
+    const QRect inside = area & image.rect();
     int found = 0;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x)

@@ -14,8 +14,9 @@ using Match = std::function<bool(QRgb)>;
 
 // The widget as it paints itself, in 32-bit RGB.
 QImage grabOf(QWidget* widget);
-// How many pixels of the image match, only those within area when one is given.
-int count(const QImage& image, const Match& match, const QRect& area = QRect());
+// How many pixels of the image match, of all or of those within the area.
+int count(const QImage& image, const Match& match);
+int count(const QImage& image, const Match& match, const QRect& area);
 // How many pixels of the widget, as it paints itself, match.
 int count(QWidget* widget, const Match& match);
 // One colour exactly, whatever the alpha.
