@@ -64,7 +64,9 @@ void GuiSuite::expectNoMoreMessages() const
     QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.isEmpty() ? QString() : m_messages.first().text));
 }
 
-void GuiSuite::messageComing(const UserMessage&) {}
+void GuiSuite::messageComing(const UserMessage&)
+{
+}
 
 void GuiSuite::click(QWidget* control)
 {
@@ -78,6 +80,11 @@ QString GuiSuite::helpTextOf(QWidget* control)
     const QPoint at(2, 2);
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
     QApplication::sendEvent(control, &rightClick);
+    return closeHelpPopup();
+}
+
+QString GuiSuite::closeHelpPopup()
+{
     auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
     if (!popup)
         return QStringLiteral("(no popup)");

@@ -27,14 +27,16 @@ public:
     static void click(const QObject* parent, int id) { click(control(parent, id)); }
     // What the help popup says when the control is right-clicked; the popup is closed again.
     static QString helpTextOf(QWidget* control);
+    // What the help popup that is up says; it is closed.
+    static QString closeHelpPopup();
 
 protected:
     using Answer = MessageService::Answer;
     // What a message box gets once the queued answers have run out.
     enum class Unqueued {
         Declined, // No to a question, Cancel to OK or Cancel, OK to a notice
-        Agreed, // Yes to a question, OK otherwise
-        Shown, // the box itself, as the player sees it; nothing is recorded
+        Agreed,   // Yes to a question, OK otherwise
+        Shown,    // the box itself, as the player sees it; nothing is recorded
     };
 
     explicit GuiSuite(Unqueued unqueued = Unqueued::Declined);
