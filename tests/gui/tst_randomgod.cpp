@@ -128,12 +128,7 @@ QString TestRandomGod::helpTextOf(const char* name) const
     // F1 on the control, the pointer away from the dialog, asks about that control.
     QCursor::setPos(0, 0);
     QTest::keyClick(control(name), Qt::Key_F1);
-    QLabel* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
-    if (!popup)
-        return QStringLiteral("(no popup)");
-    const QString shown = popup->text();
-    popup->close();
-    return shown;
+    return closeHelpPopup();
 }
 
 void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
