@@ -445,7 +445,8 @@ void TestVemoView::undoGoesBackOneChangeAtATime()
     // Declined: nothing changes. The question names the draw count it goes back to.
     command(MenuCommand::kUndoHistory)->trigger();
     QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages[0].text.contains(QStringLiteral("第 %1 回まで").arg(kDraws + 1)), qPrintable(m_messages[0].text));
+    QVERIFY2(m_messages[0].text.contains(QStringLiteral("第 %1 回まで").arg(kDraws + 1)),
+             qPrintable(m_messages[0].text));
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws + 2));
 
     queueAnswers({Answer::Yes, Answer::Yes});
