@@ -17,8 +17,8 @@
 #include <functional>
 #include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
@@ -86,17 +86,6 @@ bool isTopClient(const QWidget* window)
     return list.endsWith(QStringLiteral("0x%1").arg(window->winId(), 0, 16));
 }
 
-// A control of a dialog by the number it has as "controlId".
-template <typename Control>
-Control* control(const QWidget* dialog, int id)
-{
-    const QList<Control*> found = dialog->findChildren<Control*>();
-    const auto match = std::find_if(found.cbegin(), found.cend(), [id](const Control* widget) {
-        return widget->property("controlId").toInt() == id;
-    });
-    return match == found.cend() ? nullptr : *match;
-}
-
 // The result popups of the hit-count screen that are up.
 QList<QWidget*> resultPopups(const QWidget* frame)
 {
@@ -150,8 +139,12 @@ void whenModalShows(QObject* owner, std::function<void(Window*)> work)
  * then has the focus, the menu bar's own mnemonics open their windows, and the backtest window stays
  * above the main window. Run under tools/under-window-manager.sh.
  */
-class TestDesktop : public QObject {
+class TestDesktop : public GuiSuite {
     Q_OBJECT
+
+public:
+    // The boxes themselves, as the window manager stacks them.
+    TestDesktop() : GuiSuite(Unqueued::Shown) {}
 
 private Q_SLOTS:
     void initTestCase();
@@ -168,8 +161,6 @@ private:
     void expectOnTopWithTheFocus(QWidget* box);
 
     std::unique_ptr<QObject> m_watches;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     int m_boxesChecked = 0;
 };
 
@@ -177,22 +168,19 @@ void TestDesktop::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName() == QStringLiteral("xcb"), "run under tools/under-window-manager.sh");
     QVERIFY2(!xdotool({QStringLiteral("getdisplaygeometry")}).isEmpty(), "xdotool is missing or cannot reach X");
-    TestProgram::prepareSuite();
 }
 
 void TestDesktop::cleanup()
 {
     m_watches.reset();
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
 }
 
 void TestDesktop::startProgram()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(300, 7));
     const PathSettings noBrowser{QStringLiteral("/no/such/browser"), QStringLiteral("https://example.com/vemo6")};
-    QVERIFY(!noBrowser.writePathData(m_install->paths().pathDataFile()));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(!noBrowser.writePathData(makeInstall(TestHistory::randomLines(300, 7)).pathDataFile()));
+    QVERIFY(GuiSuite::startProgram());
     m_watches = std::make_unique<QObject>();
 }
 
@@ -224,7 +212,7 @@ void TestDesktop::openingWindowIsSeenAboveTheMainWindow()
     QTimer::singleShot(1s, qApp, [&] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (qobject_cast<COpeningWnd*>(window) && window->isVisible()) {
-                picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                picture = TestPixels::grabOf(window);
                 onTop = onTopAt(window, QPoint(ScreenScale::width() / 2, ScreenScale::height() * 3 / 4));
             }
         }
