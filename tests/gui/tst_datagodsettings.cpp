@@ -1,6 +1,5 @@
 #include <QAbstractButton>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -165,18 +164,9 @@ void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
 
         // The help popups: the OK button's name, the Cancel button's sentence,
         // nothing for the others.
-        const auto popupOver = [](QWidget* widget) {
-            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
-            QApplication::sendEvent(widget, &event);
-            auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
-            const QString text = popup ? popup->text() : QStringLiteral("<none>");
-            if (popup)
-                popup->close();
-            return text;
-        };
-        QCOMPARE(popupOver(control(&dialog, 1)), QStringLiteral("IDOK"));
-        QCOMPARE(popupOver(control(&dialog, 2)), QStringLiteral("ダイアログを終了します。"));
-        QCOMPARE(popupOver(control(&dialog, 1397)), QString());
+        QCOMPARE(helpTextOf(control(&dialog, 1)), QStringLiteral("IDOK"));
+        QCOMPARE(helpTextOf(control(&dialog, 2)), QStringLiteral("ダイアログを終了します。"));
+        QCOMPARE(helpTextOf(control(&dialog, 1397)), QString());
 
         click(&dialog, 1394);
         click(&dialog, 1403);
