@@ -226,7 +226,7 @@ void TestDesktop::openingWindowIsSeenAboveTheMainWindow()
     const QRect lowerHalf = ScreenScale::rect(0, 300, 800, 600);
     QCOMPARE(seen.copy(lowerHalf), picture.copy(lowerHalf));
     // Then the main window has the focus.
-    QTRY_COMPARE(focusedWindow(), m_program->frame()->winId());
+    QTRY_COMPARE(focusedWindow(), frame()->winId());
 }
 
 void TestDesktop::boxesOpenAboveTheirDialogWithTheFocus()

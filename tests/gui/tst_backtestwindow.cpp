@@ -147,20 +147,20 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     click(window, 1612);
     const DataGodSettings settings = best.setting;
     const InstallPaths& paths = m_install->paths();
-    DataGodEngine engine(m_program->view()->document().history(), settings);
+    DataGodEngine engine(view()->document().history(), settings);
     for (const auto& god : PredictText::dataGods()) {
         QTRY_COMPARE_WITH_TIMEOUT(TestHistory::readFile(paths.dataGodFile(god.prefix, settings.predictionCount)),
                                   engine.godFile(god.order), 20000);
     }
-    QVERIFY(m_program->frame()->windowTitle().contains(PredictText::dataAmount(settings.dataAmount)));
+    QVERIFY(frame()->windowTitle().contains(PredictText::dataAmount(settings.dataAmount)));
     // A tool window of the main window; Escape closes it, and so does 閉じる in the window opened again.
     QCOMPARE(window->windowType(), Qt::Tool);
-    QCOMPARE(window->parentWidget()->window(), m_program->frame());
+    QCOMPARE(window->parentWidget()->window(), frame());
     const QPointer<BacktestWindow> first = window;
     QTest::keyClick(window, Qt::Key_Escape);
     QTRY_VERIFY(!first);
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kBacktest)->trigger();
-    window = m_program->view()->findChild<BacktestWindow*>();
+    MainMenu::findCommand(frame(), MenuCommand::kBacktest)->trigger();
+    window = view()->findChild<BacktestWindow*>();
     QVERIFY(window && window->isVisible());
     const QPointer<BacktestWindow> second = window;
     click(window, 1613);
@@ -195,7 +195,7 @@ void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
     QVERIFY(!control(window, 1624)->isEnabled());
 
     // The same backtest by the core: the first half, the second half, and the random histories.
-    const DataGodBacktest backtest(m_program->view()->document().history());
+    const DataGodBacktest backtest(view()->document().history());
     BacktestChoice choice = BacktestChoice::everySetting(kHistoryDraws);
     choice.firstDraw = kHistoryDraws - 99;
     choice.walkForward = true;

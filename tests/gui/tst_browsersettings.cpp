@@ -68,7 +68,7 @@ private:
     void messageComing(const UserMessage& message) override;
     void expectUnchanged();
     QStringList logLines() const;
-    CVemoDoc& doc() const { return m_program->frame()->view()->document(); }
+    CVemoDoc& doc() const { return view()->document(); }
 
     QTemporaryDir m_logDir;
     QString m_log;
@@ -235,7 +235,7 @@ void TestBrowserSettings::browserFromFileDialog()
         QTest::mouseClick(decide, Qt::LeftButton);
     });
     choose(MenuCommand::kBrowserFromFile);
-    const QRect screen = m_program->frame()->screen()->geometry();
+    const QRect screen = frame()->screen()->geometry();
     QVERIFY2(qAbs(shownAt.center().x() - screen.center().x()) <= 8, qPrintable(QString::number(shownAt.x())));
     QVERIFY2(qAbs(shownAt.center().y() - screen.center().y()) <= 40, qPrintable(QString::number(shownAt.y())));
     expectMessage(BrowserText::confirmBrowser(kFakeBrowser));
@@ -292,12 +292,12 @@ void TestBrowserSettings::homePageFromClipboard()
 void TestBrowserSettings::versionDialogUnderHelp()
 {
     startProgram();
-    QAction* about = MainMenu::findCommand(m_program->frame(), MenuCommand::kAbout);
+    QAction* about = MainMenu::findCommand(frame(), MenuCommand::kAbout);
     QVERIFY(about);
     auto* helpMenu = qobject_cast<QMenu*>(about->parent());
     QVERIFY(helpMenu);
     QCOMPARE(helpMenu->title(), QStringLiteral("ヘルプ(&H)"));
-    QVERIFY(helpMenu->actions().contains(MainMenu::findCommand(m_program->frame(), MenuCommand::kHelp)));
+    QVERIFY(helpMenu->actions().contains(MainMenu::findCommand(frame(), MenuCommand::kHelp)));
 
     bool shown = false;
     TestProgram::whenModalShows([&shown](QWidget* modal) {
@@ -331,7 +331,7 @@ void TestBrowserSettings::versionDialogUnderHelp()
     });
     about->trigger();
     QVERIFY(shown);
-    QVERIFY(!m_program->frame()->findChild<VersionDialog*>());
+    QVERIFY(!frame()->findChild<VersionDialog*>());
 }
 
 QTEST_MAIN(TestBrowserSettings)

@@ -51,7 +51,7 @@ private Q_SLOTS:
 
 private:
     void choose(int commandId);
-    QImage viewShot() const { return m_program->frame()->view()->grab().toImage(); }
+    QImage viewShot() const { return view()->grab().toImage(); }
 
     QTemporaryDir m_dir;
 };
@@ -112,7 +112,7 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     QCOMPARE(m_messages.size(), 2);
     QCOMPARE(m_messages[1].text, ExchangeText::importDone(160).text);
     QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(newer));
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(160));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(160));
     // The pattern graph is drawn again from the new draws.
     QTRY_VERIFY(viewShot() != before);
 

@@ -132,7 +132,7 @@ void TestDataEntryDialog::startProgram(const QList<int>& registeredSlots, const 
         QVERIFY(!slots.setName(slot, QStringLiteral("登録%1").arg(slot)));
     QVERIFY(!browser.writePathData(m_install->paths().pathDataFile()));
     QVERIFY(GuiSuite::startProgram());
-    m_view = m_program->frame()->view();
+    m_view = view();
 }
 
 std::unique_ptr<DataEntryDialog> TestDataEntryDialog::openDialog()
@@ -185,9 +185,9 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("352"));
     QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
     QCOMPARE(textOf(dialog.get(), 1097), QStringLiteral("1. 5. 17. 22. 40. 43"));
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
     // A note beside the menu says what happened, and goes by itself.
-    const QLabel* note = m_program->frame()->findChild<QLabel*>(QStringLiteral("statusNote"));
+    const QLabel* note = frame()->findChild<QLabel*>(QStringLiteral("statusNote"));
     QVERIFY(note && note->isVisible());
     QCOMPARE(note->text(), StoreText::drawAppendedNote(351));
 
@@ -200,7 +200,7 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
     QCOMPARE(m_install->historyBytes(), original);
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
     QCOMPARE(note->text(), StoreText::drawDeletedNote(351));
     QTRY_VERIFY_WITH_TIMEOUT(note->text().isEmpty(), 10000);
 }
@@ -443,33 +443,31 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     const QString log = logDir.filePath(QStringLiteral("browser.log"));
     qputenv("FAKE_BROWSER_LOG", QFile::encodeName(log));
     startProgram({}, PathSettings{QStringLiteral(FAKE_BROWSER_PATH), QStringLiteral("https://example.com/vemo6")});
-    CMainFrame* frame = m_program->frame();
 
     auto dialog = openDialog();
     QVERIFY(dialog);
     click(dialog.get(), 1329);
-    QVERIFY(frame->madeWayForBrowser());
-    QCOMPARE(frame->pos(), QPoint(ScreenScale::width() - frame->width(), 0));
+    QVERIFY(frame()->madeWayForBrowser());
+    QCOMPARE(frame()->pos(), QPoint(ScreenScale::width() - frame()->width(), 0));
     QTRY_VERIFY(TestHistory::readFile(log).contains("ready"));
     QVERIFY(TestHistory::readFile(log).startsWith("https://example.com/vemo6\n"));
     click(dialog.get(), 2);
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
-    QVERIFY(!frame->madeWayForBrowser());
-    QCOMPARE(frame->pos(), QPoint(0, 0));
+    QVERIFY(!frame()->madeWayForBrowser());
+    QCOMPARE(frame()->pos(), QPoint(0, 0));
     QTRY_VERIFY(TestHistory::readFile(log).contains("terminated"));
 
     // Without a browser: the message, and the window comes back however the dialog ends.
     dialog.reset();
     cleanup();
     startProgram();
-    frame = m_program->frame();
     dialog = openDialog();
     click(dialog.get(), 1329);
     expectMessage(BrowserText::notRegistered());
-    QVERIFY(frame->madeWayForBrowser());
+    QVERIFY(frame()->madeWayForBrowser());
     QTest::keyClick(control(dialog.get(), 1045), Qt::Key_Return);
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QVERIFY(!frame->madeWayForBrowser());
+    QVERIFY(!frame()->madeWayForBrowser());
 }
 
 QTEST_MAIN(TestDataEntryDialog)

@@ -101,7 +101,7 @@ private Q_SLOTS:
     void groupWithoutChoiceKeepsTheDialogOpen();
 
 private:
-    void callDataGods() { MainMenu::findCommand(m_program->frame(), MenuCommand::kDataGod)->trigger(); }
+    void callDataGods() { MainMenu::findCommand(frame(), MenuCommand::kDataGod)->trigger(); }
     QString godFile(int slot, int count) const
     {
         return m_install->paths().dataGodFile(PredictText::dataGods()[std::size_t(slot - 1)].prefix, count);
@@ -109,7 +109,6 @@ private:
     void verifyOnlyFilesOf(int count) const;
 
     FlagLines m_lines;
-    CVemoView* m_view = nullptr;
 };
 
 void TestDataGodSettings::initTestCase()
@@ -121,7 +120,6 @@ void TestDataGodSettings::init()
 {
     PredictingWindow::setDisplayTime(50ms);
     QVERIFY(startProgram(m_lines));
-    m_view = m_program->view();
 }
 
 void TestDataGodSettings::cleanup()
@@ -184,10 +182,10 @@ void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
 
     // The command switched to the data-god screen with nothing computed, and
     // cancelling wrote nothing.
-    QVERIFY(m_view->state().dataGodMode);
-    QVERIFY(m_view->state().hitScreenActive);
-    QCOMPARE(m_view->state().predictionCount, DataGodSettings::kNothingComputed);
-    QVERIFY(m_program->frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
+    QVERIFY(view()->state().dataGodMode);
+    QVERIFY(view()->state().hitScreenActive);
+    QCOMPARE(view()->state().predictionCount, DataGodSettings::kNothingComputed);
+    QVERIFY(frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
     QVERIFY(!QFileInfo::exists(godFile(1, 6)));
     QVERIFY(m_messages.isEmpty());
 
@@ -248,11 +246,11 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
     verifyOnlyFilesOf(count);
     QVERIFY(m_messages.isEmpty());
 
-    const MainViewState& state = m_view->state();
+    const MainViewState& state = view()->state();
     QCOMPARE(state.predictionCount, count);
     QVERIFY(state.dataGodMode);
     QCOMPARE(state.displayMode, DisplayMode::HitCount);
-    QCOMPARE(m_program->frame()->windowTitle(),
+    QCOMPARE(frame()->windowTitle(),
              PredictText::computeStatus(state.dataGodChoices) + COpeningWnd::titleSuffix());
 
     // The choices are remembered for the next opening.
@@ -262,7 +260,7 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
         click(&dialog, 2);
     });
     callDataGods();
-    QVERIFY(m_program->frame()->windowTitle().startsWith(
+    QVERIFY(frame()->windowTitle().startsWith(
         QStringLiteral("＊＊ ヌルガタ ＊＊        （ データ神の予想数は %1個").arg(count)));
 }
 
@@ -298,8 +296,8 @@ void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
     QVERIFY(checked);
     QVERIFY(elapsed.elapsed() < 20000);
     verifyOnlyFilesOf(9);
-    QTRY_VERIFY(!m_program->frame()->findChild<PredictingWindow*>());
-    QCOMPARE(m_view->state().predictionCount, 9);
+    QTRY_VERIFY(!frame()->findChild<PredictingWindow*>());
+    QCOMPARE(view()->state().predictionCount, 9);
 
     // With "表示しない" there is no window, so none of its minute of waiting either.
     onceShown([&](DataGodSettingsDialog& dialog) {
@@ -328,8 +326,8 @@ void TestDataGodSettings::failedWriteChangesNothing()
     QCOMPARE(m_messages.first().caption, PredictText::predictionFileWriteFailed(QString(), QString()).caption);
     QCOMPARE(TestHistory::readFile(godFile(1, 8)), QByteArray("0100010102030405060708091011"));
     QVERIFY(!QFileInfo::exists(godFile(1, 6)));
-    QCOMPARE(m_view->state().predictionCount, DataGodSettings::kNothingComputed);
-    QCOMPARE(m_program->frame()->windowTitle(), ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
+    QCOMPARE(view()->state().predictionCount, DataGodSettings::kNothingComputed);
+    QCOMPARE(frame()->windowTitle(), ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
 }
 
 void TestDataGodSettings::groupWithoutChoiceKeepsTheDialogOpen()

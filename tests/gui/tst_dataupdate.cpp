@@ -81,7 +81,7 @@ void TestDataUpdate::cleanup()
 
 void TestDataUpdate::messageComing(const UserMessage&)
 {
-    m_madeWayWhenAsked.append(m_program && m_program->frame()->madeWayForBrowser());
+    m_madeWayWhenAsked.append(m_program && frame()->madeWayForBrowser());
 }
 
 void TestDataUpdate::startProgram(const QString& browserPath)
@@ -95,10 +95,10 @@ void TestDataUpdate::startProgram(const QString& browserPath)
 
 DataUpdateGuide* TestDataUpdate::openGuide()
 {
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     // A guide that was replaced lingers, closed, until its deletion comes round.
     m_guide = nullptr;
-    for (DataUpdateGuide* guide : m_program->frame()->findChildren<DataUpdateGuide*>())
+    for (DataUpdateGuide* guide : frame()->findChildren<DataUpdateGuide*>())
         if (guide->isVisible())
             m_guide = guide;
     return m_guide && QTest::qWaitForWindowExposed(m_guide) ? m_guide.data() : nullptr;
@@ -106,9 +106,8 @@ DataUpdateGuide* TestDataUpdate::openGuide()
 
 void TestDataUpdate::expectFullScreen() const
 {
-    const CMainFrame* frame = m_program->frame();
-    QVERIFY(!frame->madeWayForBrowser());
-    QCOMPARE(frame->geometry(), QRect(0, 0, ScreenScale::width(), ScreenScale::height()));
+    QVERIFY(!frame()->madeWayForBrowser());
+    QCOMPARE(frame()->geometry(), QRect(0, 0, ScreenScale::width(), ScreenScale::height()));
 }
 
 QStringList TestDataUpdate::browserLog() const
@@ -125,8 +124,8 @@ void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
 
     // The guide: top right, no caption, the steps as the user reads them, beside the browser on the page.
     QVERIFY(openGuide());
-    QVERIFY(m_program->frame()->madeWayForBrowser());
-    QVERIFY(m_program->frame()->width() < ScreenScale::width() / 2);
+    QVERIFY(frame()->madeWayForBrowser());
+    QVERIFY(frame()->width() < ScreenScale::width() / 2);
     QCOMPARE(m_guide->frameGeometry().topRight(), QPoint(ScreenScale::width() - 1, 0));
     QVERIFY(m_guide->windowTitle().isEmpty());
     QVERIFY(m_guide->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -167,18 +166,18 @@ void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
     expectMessage(StoreText::importDone());
     QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(newer));
     QVERIFY(clipboard->text().isEmpty());
-    const DrawHistory& history = m_program->view()->document().history();
+    const DrawHistory& history = view()->document().history();
     QCOMPARE(history.drawCount(), kDraws + 1);
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
     QCOMPARE(history.backups().size(), 1);
     QCOMPARE(history.backups().first().drawCount, std::optional<int>(kDraws));
     expectFullScreen();
 
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kUndoHistory)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kUndoHistory)->trigger();
     QVERIFY(!m_messages.isEmpty());
     m_messages.takeFirst();
     QCOMPARE(m_install->historyBytes(), original);
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
 }
 
 void TestDataUpdate::refusedTablesChangeNothing()
@@ -212,7 +211,7 @@ void TestDataUpdate::refusedTablesChangeNothing()
         QVERIFY(m_messages.isEmpty());
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
         QCOMPARE(m_install->historyBytes(), original);
-        QCOMPARE(m_program->view()->document().history().drawCount(), kDraws);
+        QCOMPARE(view()->document().history().drawCount(), kDraws);
         expectFullScreen();
         QTRY_VERIFY(!m_guide);
     }
@@ -224,7 +223,7 @@ void TestDataUpdate::refusedTablesChangeNothing()
     QTest::mouseClick(button(1), Qt::LeftButton);
     expectMessage(StoreText::confirmImport());
     QCOMPARE(m_install->historyBytes(), original);
-    QVERIFY(m_program->view()->document().history().backups().isEmpty());
+    QVERIFY(view()->document().history().backups().isEmpty());
 }
 
 void TestDataUpdate::cancelPutsEverythingBack()
@@ -239,9 +238,9 @@ void TestDataUpdate::cancelPutsEverythingBack()
     QVERIFY(openGuide());
     QVERIFY(m_guide != first);
     QTRY_VERIFY(!first);
-    QCOMPARE(m_program->frame()->findChildren<DataUpdateGuide*>().size(), 1);
+    QCOMPARE(frame()->findChildren<DataUpdateGuide*>().size(), 1);
     QTRY_COMPARE(browserLog().mid(2, 2), (QStringList{QStringLiteral("terminated"), browserLog().first()}));
-    QVERIFY(m_program->frame()->madeWayForBrowser());
+    QVERIFY(frame()->madeWayForBrowser());
 
     QGuiApplication::clipboard()->setText(copiedTable(TestHistory::randomLines(kDraws + 1, 45)));
     QTest::mouseClick(button(2), Qt::LeftButton);
@@ -256,7 +255,7 @@ void TestDataUpdate::cancelPutsEverythingBack()
 void TestDataUpdate::noBrowserToStart()
 {
     startProgram(QString());
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::notRegistered());
     QVERIFY(!DataUpdateGuide::isShowing());
     expectFullScreen();
@@ -264,13 +263,13 @@ void TestDataUpdate::noBrowserToStart()
     // A browser this machine lacks, as a desktop without one does. The desktop's opener stands in for this
     // time: here the fake browser under that name, so that the test sees the page it is given.
     const QString missing = QStringLiteral("/no/such/browser");
-    QVERIFY(!m_program->view()->document().storePathSettings({missing, QString()}));
+    QVERIFY(!view()->document().storePathSettings({missing, QString()}));
     QTemporaryDir desktop;
     QVERIFY(QFile::link(kFakeBrowser, desktop.filePath(QStringLiteral("xdg-open"))));
     const QByteArray searchPath = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(desktop.path()) + ':' + searchPath);
     queueAnswers({Answer::No});
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::offerDesktopBrowser(missing));
     QVERIFY(!DataUpdateGuide::isShowing());
     expectFullScreen();
@@ -279,7 +278,7 @@ void TestDataUpdate::noBrowserToStart()
     queueAnswers({Answer::Yes});
     QVERIFY(openGuide());
     expectMessage(BrowserText::offerDesktopBrowser(missing));
-    QVERIFY(m_program->frame()->madeWayForBrowser());
+    QVERIFY(frame()->madeWayForBrowser());
     QTRY_COMPARE(browserLog().size(), 2);
     QVERIFY(browserLog().first().endsWith(QStringLiteral("/HomePage/index.html")));
     QTest::mouseClick(button(2), Qt::LeftButton);
@@ -288,7 +287,7 @@ void TestDataUpdate::noBrowserToStart()
 
     // Without a desktop opener either: the program's own message naming the path, and nothing moves.
     qputenv("PATH", QFile::encodeName(m_logDir.path()));
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     qputenv("PATH", searchPath);
     expectMessage(BrowserText::browserMissing(missing));
     QVERIFY(!DataUpdateGuide::isShowing());

@@ -66,8 +66,6 @@ private:
     void clickBar(QStyle::SubControl part);
     QAction* command(int id) const;
 
-    CMainFrame* m_frame = nullptr;
-    CVemoView* m_view = nullptr;
     HistoryGraphWindow* m_graph = nullptr;
     QScrollBar* m_bar = nullptr;
 };
@@ -75,9 +73,7 @@ private:
 void TestHistoryGraph::init()
 {
     QVERIFY(startProgram(sampleLines()));
-    m_frame = m_program->frame();
-    m_view = m_frame->view();
-    m_graph = control<HistoryGraphWindow>(m_view, 341);
+    m_graph = control<HistoryGraphWindow>(view(), 341);
     QVERIFY(m_graph);
     m_bar = control<QScrollBar>(m_graph, 1377);
     QVERIFY(m_bar);
@@ -116,7 +112,7 @@ void TestHistoryGraph::clickBar(QStyle::SubControl part)
 
 QAction* TestHistoryGraph::command(int id) const
 {
-    return MainMenu::findCommand(m_frame, id);
+    return MainMenu::findCommand(frame(), id);
 }
 
 void TestHistoryGraph::menuCommandShowsTheGraph()
@@ -126,12 +122,12 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
     QVERIFY(graphCommand->isEnabled());
     graphCommand->trigger();
     QVERIFY(m_graph->isVisible());
-    QCOMPARE(m_graph->geometry(), m_view->rect());
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HistoryGraph);
-    QVERIFY(!m_view->state().patternScreenActive);
-    QVERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
+    QCOMPARE(m_graph->geometry(), view()->rect());
+    QCOMPARE(view()->state().displayMode, DisplayMode::HistoryGraph);
+    QVERIFY(!view()->state().patternScreenActive);
+    QVERIFY(frame()->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
     for (const int id : {1220, 1222, 1373})
-        QVERIFY(!control(m_view, id)->isVisible());
+        QVERIFY(!control(view(), id)->isVisible());
     QVERIFY(m_bar->isVisible());
     QCOMPARE(m_bar->maximum(), kDraws + 1 - 39);
 
@@ -167,17 +163,17 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
     graphCommand->trigger();
     command(MenuCommand::kPatternGraph)->trigger();
     QVERIFY(!m_graph->isVisible());
-    QVERIFY(m_view->state().patternScreenActive);
+    QVERIFY(view()->state().patternScreenActive);
 }
 
 void TestHistoryGraph::viewSwitchScrollsToTheDraw()
 {
-    m_view->viewSwitch(3, 20);
+    view()->viewSwitch(3, 20);
     QVERIFY(m_graph->isVisible());
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HistoryGraph);
+    QCOMPARE(view()->state().displayMode, DisplayMode::HistoryGraph);
     QCOMPARE(m_bar->value(), 0);
     QCOMPARE(m_graph->firstColumn(), 0);
-    m_view->viewSwitch(3, 100);
+    view()->viewSwitch(3, 100);
     QCOMPARE(m_bar->value(), 64);
     QCOMPARE(m_graph->firstColumn(), 64);
     // Draw 100 now stands 35 columns in, with its label.
@@ -190,7 +186,7 @@ void TestHistoryGraph::viewSwitchScrollsToTheDraw()
 void TestHistoryGraph::scrollBarStopsAtItsLimits()
 {
     const int last = kDraws + 1 - 39;
-    m_view->viewSwitch(3, kDraws + 1);
+    view()->viewSwitch(3, kDraws + 1);
     QCOMPARE(m_graph->firstColumn(), last);
     clickBar(QStyle::SC_ScrollBarAddLine);
     QCOMPARE(m_graph->firstColumn(), last);
@@ -211,7 +207,7 @@ void TestHistoryGraph::scrollBarStopsAtItsLimits()
     QCOMPARE(m_graph->firstColumn(), last);
 
     // Near the start a page left goes straight to the first draw.
-    m_view->viewSwitch(3, 41);
+    view()->viewSwitch(3, 41);
     QCOMPARE(m_graph->firstColumn(), 5);
     clickBar(QStyle::SC_ScrollBarSubPage);
     QCOMPARE(m_graph->firstColumn(), 0);
@@ -221,11 +217,11 @@ void TestHistoryGraph::scrollBarStopsAtItsLimits()
 
 void TestHistoryGraph::previewStandsInRedUntilHidden()
 {
-    LastEnteredPrediction& entered = m_view->document().lastEnteredPrediction();
+    LastEnteredPrediction& entered = view()->document().lastEnteredPrediction();
     const auto enterPrediction = [&] {
         // The data-entry dialog's order: the numbers as ticked, then the switch to the graph.
         entered = {true, kDraws + 1, {35, 5, 20, 43, 12, 28}};
-        m_view->viewSwitch(3, kDraws + 1);
+        view()->viewSwitch(3, kDraws + 1);
     };
     enterPrediction();
     QImage image = shot();

@@ -85,13 +85,10 @@ private Q_SLOTS:
     void moreThanSixHitsStopsTheCountWithAMessage();
 
 private:
-    void startProgram();
     void showHits();
     void callDataGods();
     void writeRegistrant(int slot, const QString& name, const QByteArray& bytes);
-    DataGodResultWindow* window(int slot) const { return m_view->hitCountScreen().resultWindow(slot); }
-
-    CVemoView* m_view = nullptr;
+    DataGodResultWindow* window(int slot) const { return view()->hitCountScreen().resultWindow(slot); }
 };
 
 void TestHitScreen::init()
@@ -107,15 +104,9 @@ void TestHitScreen::cleanup()
     stopProgram();
 }
 
-void TestHitScreen::startProgram()
-{
-    QVERIFY(GuiSuite::startProgram());
-    m_view = m_program->view();
-}
-
 void TestHitScreen::showHits()
 {
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kHitCount)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kHitCount)->trigger();
     QTRY_VERIFY(window(1)->isVisible());
 }
 
@@ -128,8 +119,8 @@ void TestHitScreen::callDataGods()
         for (const int id : {1398, 1412, 1})
             control<QAbstractButton>(dialog, id)->click();
     });
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataGod)->trigger();
-    m_view->grab();
+    MainMenu::findCommand(frame(), MenuCommand::kDataGod)->trigger();
+    view()->grab();
 }
 
 void TestHitScreen::writeRegistrant(int slot, const QString& name, const QByteArray& bytes)
@@ -143,13 +134,13 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
     writeRegistrant(2, QStringLiteral("二郎"), fileOf({3, 2, 2}));
     writeRegistrant(3, QStringLiteral("三郎"), fileOf({1, 1, 0}));
     writeRegistrant(5, QStringLiteral("五郎"), fileOf({6, 5, 4, 4, 3, 3, 3}));
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     QVERIFY(m_messages.isEmpty());
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
-    QVERIFY(!m_view->state().resultPopupsPending);
+    QCOMPARE(view()->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(!view()->state().resultPopupsPending);
 
-    const HitPanels& panels = m_view->hitCountScreen().panels();
+    const HitPanels& panels = view()->hitCountScreen().panels();
     const QStringList averages{QStringLiteral("≪的中数の平均≫1.0個"), QStringLiteral("≪的中数の平均≫2.3個"),
                                QStringLiteral("≪的中数の平均≫0.7個"), QStringLiteral("≪的中数の平均≫xx.xx"),
                                QStringLiteral("≪的中数の平均≫4.0個")};
@@ -161,7 +152,7 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
     QCOMPARE(panels[4].statistics.hitHistogram(), (std::array<int, 6>{0, 0, 3, 2, 1, 1}));
 
     // Each panel in its colours, the 8-data god's slot at the top; its window beside it.
-    const QImage screen = TestPixels::grabOf(m_view);
+    const QImage screen = TestPixels::grabOf(view());
     const QList<QColor> brushes{QColor(255, 230, 230), QColor(230, 255, 230), QColor(255, 255, 230),
                                 QColor(240, 240, 255), QColor(255, 240, 255)};
     const QList<int> tops{444, 334, 224, 114, 4};
@@ -186,14 +177,14 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
 
     // Kept figures are painted again as they are; the switch sent after predictions were deleted recounts.
     writeRegistrant(1, QStringLiteral("一郎"), fileOf({6}));
-    MainViewState state = m_view->state();
-    QImage again(m_view->size(), QImage::Format_RGB32);
+    MainViewState state = view()->state();
+    QImage again(view()->size(), QImage::Format_RGB32);
     QPainter painter(&again);
-    m_view->hitCountScreen().paint(painter, state);
+    view()->hitCountScreen().paint(painter, state);
     painter.end();
     QCOMPARE(panels[0].statistics.hitRecordCount(), 10);
-    m_view->viewSwitch(2, 0);
-    m_view->grab();
+    view()->viewSwitch(2, 0);
+    view()->grab();
     QCOMPARE(panels[0].statistics.hitRecordCount(), 1);
     QCOMPARE(panels[0].statistics.hitHistogram()[5], 1);
     QCOMPARE(window(1)->recordCount(), 1);
@@ -206,7 +197,7 @@ void TestHitScreen::chartCellsShowEachRecordsHits()
     bytes += recordHitting(kDraws + 1, 3).encode();
     bytes += PredictionRecord{kDraws + 1, 2, {99, 99, 99, 99, 99, 99}}.encode();
     writeRegistrant(2, QStringLiteral("花子"), bytes);
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     DataGodResultWindow* chart = window(2);
     QCOMPARE(chart->recordCount(), 6);
@@ -235,7 +226,7 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     for (int i = 0; i < kDraws; ++i)
         hits.append(i % 7);
     writeRegistrant(1, QStringLiteral("一郎"), fileOf(hits));
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     DataGodResultWindow* chart = window(1);
     QScrollBar* bar = chart->scrollBar();
@@ -272,12 +263,12 @@ void TestHitScreen::scrollingStopsAtTheEnds()
 
     // A recount scrolls back to the newest.
     showHits();
-    m_view->grab();
+    view()->grab();
     QCOMPARE(bar->value(), kDraws - 41);
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
     // The data-god command's reset brings the latest view back at the next paint.
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    m_view->resetResultCharts();
+    view()->resetResultCharts();
     chart->grab();
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
 }
@@ -288,7 +279,7 @@ void TestHitScreen::popupsShowTheNewestPredictionAndComeBack()
     bytes += PredictionRecord{350, 1, {3, 11, 17, 25, 38, 42}}.encode();
     writeRegistrant(5, QStringLiteral("五郎"), bytes);
     writeRegistrant(1, QStringLiteral("一郎"), PredictionRecord{61, 1, {99, 99, 99, 99, 99, 99}}.encode());
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     QTRY_VERIFY(window(5)->latestPopup());
     LatestPredictionPopup* popup = window(5)->latestPopup();
@@ -302,24 +293,24 @@ void TestHitScreen::popupsShowTheNewestPredictionAndComeBack()
 
     QTest::keyClick(popup, Qt::Key_Return);
     QTRY_VERIFY(!window(5)->latestPopup());
-    m_view->viewSwitch(2, 0);
-    m_view->grab();
+    view()->viewSwitch(2, 0);
+    view()->grab();
     QTRY_VERIFY(window(5)->latestPopup());
 
     // Another screen closes the popups and hides the windows.
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kPatternGraph)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kPatternGraph)->trigger();
     QTRY_VERIFY(!window(5)->latestPopup() && !window(1)->latestPopup());
     QVERIFY(!window(5)->isVisible());
 }
 
 void TestHitScreen::nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration()
 {
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, PredictText::registrantOffer().text);
     for (int slot = 1; slot <= 5; ++slot) {
-        QCOMPARE(m_view->hitCountScreen().panels()[std::size_t(slot - 1)].title, PredictText::unregisteredSlot());
+        QCOMPARE(view()->hitCountScreen().panels()[std::size_t(slot - 1)].title, PredictText::unregisteredSlot());
         QCOMPARE(window(slot)->scrollBar()->maximum(), 0);
         QVERIFY(allWhite(TestPixels::grabOf(window(slot)).copy(designRect(0, 0, 628, 91))));
     }
@@ -330,11 +321,11 @@ void TestHitScreen::nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration()
 void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
 {
     writeRegistrant(1, QStringLiteral("一郎"), fileOf({1}));
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     callDataGods();
-    QVERIFY(m_view->state().dataGodMode);
-    QCOMPARE(m_view->hitCountScreen().panels()[4].title, QStringLiteral("ハチデータ神"));
+    QVERIFY(view()->state().dataGodMode);
+    QCOMPARE(view()->hitCountScreen().panels()[4].title, QStringLiteral("ハチデータ神"));
     // One record per draw from 100 to the coming draw, the newest drawn as not yet drawn.
     DataGodResultWindow* chart = window(1);
     QCOMPARE(chart->recordCount(), kDraws + 2 - 100);
@@ -351,8 +342,8 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
 
     // Back to the registrants: their own figures and popups.
     showHits();
-    m_view->grab();
-    QCOMPARE(m_view->hitCountScreen().panels()[0].title, QStringLiteral("一郎"));
+    view()->grab();
+    QCOMPARE(view()->hitCountScreen().panels()[0].title, QStringLiteral("一郎"));
     QCOMPARE(window(1)->recordCount(), 1);
     QTRY_VERIFY(window(1)->latestPopup());
     QVERIFY(window(1)->latestPopup()->text().startsWith(QStringLiteral("< 一郎の第 1 回")));
@@ -366,13 +357,13 @@ void TestHitScreen::moreThanSixHitsStopsTheCountWithAMessage()
         draws.append({1, 2, 3, 4, 5, 6, 7, 8});
     makeInstall(TestHistory::linesOf(draws));
     writeRegistrant(1, QStringLiteral("一郎"), fileOf({1}));
-    startProgram();
+    QVERIFY(startProgram());
     callDataGods();
     QTRY_COMPARE(m_messages.size(), 5);
     for (int slot = 1; slot <= 5; ++slot) {
         QCOMPARE(m_messages[slot - 1].caption, PredictText::tooManyHits(slot).caption);
         QCOMPARE(m_messages[slot - 1].text, PredictText::tooManyHits(slot).text);
-        QCOMPARE(m_view->hitCountScreen().panels()[std::size_t(slot - 1)].statistics.hitRecordCount(), 0);
+        QCOMPARE(view()->hitCountScreen().panels()[std::size_t(slot - 1)].statistics.hitRecordCount(), 0);
     }
 }
 

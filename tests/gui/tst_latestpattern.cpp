@@ -44,15 +44,11 @@ private:
     void pointAt(LatestPatternDialog* dialog, QPoint point) const;
     QByteArray hitString(int number) const;
 
-    CMainFrame* m_frame = nullptr;
-    CVemoView* m_view = nullptr;
 };
 
 void TestLatestPattern::init()
 {
     QVERIFY(startProgram(TestHistory::randomLines(400, 23)));
-    m_frame = m_program->frame();
-    m_view = m_program->view();
 }
 
 void TestLatestPattern::cleanup()
@@ -65,7 +61,7 @@ LatestPatternDialog* TestLatestPattern::openFromMenu() const
 {
     if (!m_program->choose(MenuCommand::kLatestPattern))
         return nullptr;
-    const QList<LatestPatternDialog*> dialogs = m_frame->findChildren<LatestPatternDialog*>();
+    const QList<LatestPatternDialog*> dialogs = frame()->findChildren<LatestPatternDialog*>();
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
 }
 
@@ -88,7 +84,7 @@ void TestLatestPattern::pointAt(LatestPatternDialog* dialog, QPoint point) const
 
 QByteArray TestLatestPattern::hitString(int number) const
 {
-    return m_view->document().history().readHitString(number);
+    return view()->document().history().readHitString(number);
 }
 
 void TestLatestPattern::hoverShowsCountPatternAndFrameOnEveryTab()
@@ -175,7 +171,7 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     LatestPatternDialog* dialog = openFromMenu();
     QVERIFY(dialog);
     QCOMPARE(openFromMenu(), dialog);
-    QCOMPARE(m_frame->findChildren<LatestPatternDialog*>().size(), 1);
+    QCOMPARE(frame()->findChildren<LatestPatternDialog*>().size(), 1);
 
     auto* tabs = control<QTabBar>(dialog, 1121);
     tabs->setCurrentIndex(3);
@@ -184,9 +180,9 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     QCOMPARE(toggle->grab().toImage().pixelColor(toggle->width() / 2, toggle->height() - 4), QColor(128, 50, 255));
     QTest::mouseClick(toggle, Qt::LeftButton);
 
-    QVERIFY(m_view->state().patternWeighting);
-    QVERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(true, {})));
-    QVERIFY(MainMenu::findCommand(m_frame, MenuCommand::kWeightingOn)->isChecked());
+    QVERIFY(view()->state().patternWeighting);
+    QVERIFY(frame()->windowTitle().startsWith(ViewText::weightingTitle(true, {})));
+    QVERIFY(MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->isChecked());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮する。）"));
     QCOMPARE(toggle->grab().toImage().pixelColor(toggle->width() / 2, toggle->height() - 4), QColor(255, 0, 255));
     for (int n = 1; n <= 43; ++n) {
@@ -196,12 +192,12 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     }
 
     // The menu switches it back, and the dialog follows.
-    MainMenu::findCommand(m_frame, MenuCommand::kWeightingOff)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kWeightingOff)->trigger();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
     QCOMPARE(text(dialog, 1327), QString::number(PatternStats::currentPatternCount(hitString(1), 5, false)));
 
     // Moving the dialog over a bar of the pattern graph points at that bar.
-    const QImage graph = m_view->grab().toImage();
+    const QImage graph = view()->grab().toImage();
     const int y = ScreenScale::y(PatternGraphLayout::kBarBase);
     QPoint bar;
     for (int x = ScreenScale::x(200); x < graph.width() && bar.isNull(); ++x) {
@@ -210,8 +206,8 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
             bar = QPoint(x, y);
     }
     QVERIFY(!bar.isNull());
-    dialog->move(m_view->mapToGlobal(bar) - (dialog->geometry().topLeft() - dialog->pos()));
-    QTRY_COMPARE(m_view->state().hoverX, bar.x());
+    dialog->move(view()->mapToGlobal(bar) - (dialog->geometry().topLeft() - dialog->pos()));
+    QTRY_COMPARE(view()->state().hoverX, bar.x());
 
     QPointer<LatestPatternDialog> closing = dialog;
     QTest::mouseClick(control<QAbstractButton>(dialog, 1), Qt::LeftButton);
@@ -219,12 +215,12 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     QVERIFY(!LatestPatternDialog::openDialog());
 
     // The weighting the dialog opens with is the one the main title tells.
-    MainMenu::findCommand(m_frame, MenuCommand::kWeightingOn)->trigger();
-    m_frame->setWindowTitle(ViewText::registrantsTitle({}));
+    MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->trigger();
+    frame()->setWindowTitle(ViewText::registrantsTitle({}));
     dialog = openFromMenu();
     QVERIFY(dialog);
-    QVERIFY(!m_view->state().patternWeighting);
-    QVERIFY(!MainMenu::findCommand(m_frame, MenuCommand::kWeightingOn)->isChecked());
+    QVERIFY(!view()->state().patternWeighting);
+    QVERIFY(!MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->isChecked());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
 }
 

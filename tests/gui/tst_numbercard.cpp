@@ -51,16 +51,12 @@ private:
     QList<int> ticked(const NumberCard* card) const;
     QString countOn(const NumberCard* card) const;
 
-    CMainFrame* m_frame = nullptr;
-    CVemoView* m_view = nullptr;
 };
 
 void TestNumberCard::init()
 {
     // The data-entry dialog that follows a hand-over may offer to register someone first: declined.
     QVERIFY(startProgram(TestHistory::randomLines(300, 11)));
-    m_frame = m_program->frame();
-    m_view = m_program->view();
 }
 
 void TestNumberCard::cleanup()
@@ -72,7 +68,7 @@ NumberCard* TestNumberCard::openFromMenu() const
 {
     if (!m_program->choose(MenuCommand::kNumberCard))
         return nullptr;
-    const QList<NumberCard*> cards = m_frame->findChildren<NumberCard*>();
+    const QList<NumberCard*> cards = frame()->findChildren<NumberCard*>();
     NumberCard* shown = nullptr;
     for (NumberCard* card : cards) {
         if (card->isVisible()) {
@@ -164,7 +160,7 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
     QSignalSpy handedOver(card, &NumberCard::handedOver);
     click(card, 1);
     QCOMPARE(handedOver.size(), 1);
-    const SelectionHandOver& handOver = m_view->document().selectionHandOver();
+    const SelectionHandOver& handOver = view()->document().selectionHandOver();
     QVERIFY(handOver.handedOver);
     for (int number = 1; number <= 43; ++number)
         QCOMPARE(handOver.ticks[std::size_t(number - 1)], six.contains(number));
@@ -188,7 +184,7 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
     QCOMPARE(countOn(card), countText(7));
 
     // A second opening raises the same card and keeps it the only one.
-    QCOMPARE(NumberCard::open(m_view->document(), nullptr), card);
+    QCOMPARE(NumberCard::open(view()->document(), nullptr), card);
     QCOMPARE(openFromMenu(), card);
 
     QPointer<NumberCard> closing = card;
@@ -212,7 +208,7 @@ void TestNumberCard::helpPopupsAndMovesOverThePatternGraph()
     QCOMPARE(helpTextOf(control(card, 1328)), QString());
 
     // Dragging the card over a bar of the pattern graph points at the bar under its corner.
-    const QImage graph = m_view->grab().toImage();
+    const QImage graph = view()->grab().toImage();
     const int y = ScreenScale::y(PatternGraphLayout::kBarBase);
     QPoint bar;
     for (int x = ScreenScale::x(200); x < graph.width() && bar.isNull(); ++x) {
@@ -222,14 +218,14 @@ void TestNumberCard::helpPopupsAndMovesOverThePatternGraph()
     }
     QVERIFY(!bar.isNull());
     const QPoint frameOffset = card->geometry().topLeft() - card->pos();
-    card->move(m_view->mapToGlobal(bar) - frameOffset);
-    QTRY_COMPARE(m_view->state().hoverX, bar.x());
+    card->move(view()->mapToGlobal(bar) - frameOffset);
+    QTRY_COMPARE(view()->state().hoverX, bar.x());
 
     // Off the pattern graph a move is only a move.
-    MainMenu::findCommand(m_frame, MenuCommand::kAppearance)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kAppearance)->trigger();
     card->move(card->pos() + QPoint(ScreenScale::x(40), 0));
-    QTRY_COMPARE(card->pos().x(), m_view->mapToGlobal(bar).x() - frameOffset.x() + ScreenScale::x(40));
-    QCOMPARE(m_view->state().hoverX, bar.x());
+    QTRY_COMPARE(card->pos().x(), view()->mapToGlobal(bar).x() - frameOffset.x() + ScreenScale::x(40));
+    QCOMPARE(view()->state().hoverX, bar.x());
 }
 
 QTEST_MAIN(TestNumberCard)

@@ -77,7 +77,7 @@ RandomGodDialog* TestRandomGod::command(int id) const
 {
     if (!m_program->choose(id))
         return nullptr;
-    const QList<RandomGodDialog*> dialogs = m_program->frame()->findChildren<RandomGodDialog*>();
+    const QList<RandomGodDialog*> dialogs = frame()->findChildren<RandomGodDialog*>();
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
 }
 
@@ -280,7 +280,7 @@ void TestRandomGod::menuJumpsToEachModeInOneDialog()
 
     // One dialog, whatever opens it.
     QCOMPARE(command(MenuCommand::kRandomGod), dialog);
-    QCOMPARE(m_program->frame()->findChildren<RandomGodDialog*>().size(), 1);
+    QCOMPARE(frame()->findChildren<RandomGodDialog*>().size(), 1);
     QVERIFY(shows("IDC_colAo"));
 }
 

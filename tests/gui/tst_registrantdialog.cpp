@@ -85,11 +85,9 @@ private Q_SLOTS:
     void offerWhileNobodyIsRegistered();
 
 private:
-    void startProgram();
     QStringList files() const;
     PredictionFile slotFile(int slot) const { return RegistrantSlots(m_install->paths()).predictionFile(slot); }
 
-    CVemoView* m_view = nullptr;
 };
 
 void TestRegistrantDialog::init()
@@ -102,12 +100,6 @@ void TestRegistrantDialog::cleanup()
     stopProgram();
 }
 
-void TestRegistrantDialog::startProgram()
-{
-    QVERIFY(GuiSuite::startProgram());
-    m_view = m_program->frame()->view();
-}
-
 QStringList TestRegistrantDialog::files() const
 {
     return QDir(m_install->paths().predictionFolder()).entryList(QDir::Files, QDir::Name);
@@ -115,7 +107,7 @@ QStringList TestRegistrantDialog::files() const
 
 void TestRegistrantDialog::menuCommandRegistersTypedNames()
 {
-    startProgram();
+    QVERIFY(startProgram());
     double freeShare = 0;
     onceShown([&](RegistrantDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), EntryText::registrantDialogTitle());
@@ -136,13 +128,13 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
         QVERIFY(slotButton(dialog, 3)->isChecked() && !slotButton(dialog, 1)->isChecked());
         click(&dialog, 1);
     });
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kPredictionFiles)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kPredictionFiles)->trigger();
 
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(files(), (QStringList{QStringLiteral("YDF1山田.txt"), QStringLiteral("YDF3abc.txt")}));
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
-    QVERIFY(m_view->state().hitScreenActive && m_view->state().registrantDialogShown);
-    QVERIFY(m_program->frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
+    QCOMPARE(view()->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(view()->state().hitScreenActive && view()->state().registrantDialogShown);
+    QVERIFY(frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
 
     // The dialog opened again shows the names the program now knows, and their slots as registered.
     onceShown([&](RegistrantDialog& dialog) {
@@ -156,8 +148,8 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
         QCOMPARE(helpTextOf(nameEdit(dialog, 4)), QStringLiteral("EditTorokuName4"));
         click(&dialog, 2);
     });
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kPredictionFiles)->trigger();
-    QVERIFY(m_view->state().registrantDialogShown);
+    MainMenu::findCommand(frame(), MenuCommand::kPredictionFiles)->trigger();
+    QVERIFY(view()->state().registrantDialogShown);
     QCOMPARE(files().size(), 2);
 }
 
@@ -257,20 +249,20 @@ void TestRegistrantDialog::renamingKeepsThePredictions()
 
 void TestRegistrantDialog::offerWhileNobodyIsRegistered()
 {
-    startProgram();
+    QVERIFY(startProgram());
     const QString offer = PredictText::registrantOffer().text;
-    m_view->offerRegistrant(); // answered No: nothing opens, and the next offer asks again
+    view()->offerRegistrant(); // answered No: nothing opens, and the next offer asks again
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, offer);
-    QVERIFY(!m_view->state().registrantDialogShown);
+    QVERIFY(!view()->state().registrantDialogShown);
 
     // Yes, then Cancel: the offer stays open for later.
     queueAnswers({Answer::Yes});
     onceShown([](RegistrantDialog& dialog) { dialog.reject(); });
-    m_view->dataGodRequest(0, 0);
+    view()->dataGodRequest(0, 0);
     QCOMPARE(m_messages.size(), 2);
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
-    QVERIFY(!m_view->state().registrantDialogShown);
+    QCOMPARE(view()->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(!view()->state().registrantDialogShown);
 
     // Yes, then a name and OK: the dialog's own check does not ask again, and neither does any later one.
     queueAnswers({Answer::Yes});
@@ -278,11 +270,11 @@ void TestRegistrantDialog::offerWhileNobodyIsRegistered()
         type(nameEdit(dialog, 5), QStringLiteral("zz"));
         click(&dialog, 1);
     });
-    m_view->dataGodRequest(0, 0);
+    view()->dataGodRequest(0, 0);
     QCOMPARE(m_messages.size(), 3);
     QCOMPARE(files(), QStringList{QStringLiteral("YDF5zz.txt")});
-    m_view->offerRegistrant();
-    m_view->dataGodRequest(0, 0);
+    view()->offerRegistrant();
+    view()->dataGodRequest(0, 0);
     QCOMPARE(m_messages.size(), 3);
 }
 

@@ -125,7 +125,7 @@ void TestScreens::startAndSettle()
 {
     QVERIFY(startProgram(m_paths));
     QCOMPARE(QSize(ScreenScale::width(), ScreenScale::height()), kScreen);
-    QCOMPARE(m_program->frame()->size(), kScreen);
+    QCOMPARE(frame()->size(), kScreen);
     settle();
 }
 
@@ -191,7 +191,7 @@ void TestScreens::mainScreens()
     QFETCH(int, command);
     if (command != 0)
         QVERIFY(m_program->choose(command));
-    verifyScreen(QString::fromLatin1(QTest::currentDataTag()), m_program->frame());
+    verifyScreen(QString::fromLatin1(QTest::currentDataTag()), frame());
 }
 
 void TestScreens::hitCountScreen_data()
@@ -214,8 +214,8 @@ void TestScreens::hitCountScreen()
     }
     QVERIFY(m_program->choose(MenuCommand::kHitCount));
     if (registered)
-        QTRY_VERIFY(m_program->view()->hitCountScreen().resultWindow(1)->latestPopup());
-    verifyScreen(QString::fromLatin1(QTest::currentDataTag()), m_program->frame());
+        QTRY_VERIFY(view()->hitCountScreen().resultWindow(1)->latestPopup());
+    verifyScreen(QString::fromLatin1(QTest::currentDataTag()), frame());
 }
 
 void TestScreens::dataGodSettingsAndResults()
@@ -228,11 +228,11 @@ void TestScreens::dataGodSettingsAndResults()
         click(dialog, 1);
     });
     QVERIFY(m_program->choose(MenuCommand::kDataGod));
-    QVERIFY(m_program->view()->state().dataGodMode);
-    QCOMPARE(m_program->view()->state().predictionCount, 9);
-    verifyScreen(QStringLiteral("data-god-results"), m_program->frame());
+    QVERIFY(view()->state().dataGodMode);
+    QCOMPARE(view()->state().predictionCount, 9);
+    verifyScreen(QStringLiteral("data-god-results"), frame());
     // The newest prediction of each god comes up over its window.
-    const DataGodResultWindow* results = m_program->view()->hitCountScreen().resultWindow(1);
+    const DataGodResultWindow* results = view()->hitCountScreen().resultWindow(1);
     QTRY_VERIFY(results->latestPopup());
     verifyScreen(QStringLiteral("data-god-latest"), results->latestPopup());
 }

@@ -85,7 +85,7 @@ WheelWindow* TestWheelWindow::openFromNumberCard(const QList<int>& numbers)
     for (const int number : numbers)
         click(card, NumberCard::boxId(number));
     click(card, kCardWheelButton);
-    return m_program->view()->findChild<WheelWindow*>();
+    return view()->findChild<WheelWindow*>();
 }
 
 void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
@@ -140,7 +140,7 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
 
     // The menu brings the same window forward, its pool and wheel kept.
     QVERIFY(m_program->choose(MenuCommand::kWheel));
-    QCOMPARE(m_program->view()->findChildren<WheelWindow*>().size(), 1);
+    QCOMPARE(view()->findChildren<WheelWindow*>().size(), 1);
     QCOMPARE(grid->pool(), kPool);
     QCOMPARE(tickets->count(), expected.tickets.size());
 
@@ -165,7 +165,7 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QTest::keyClick(window, Qt::Key_Escape);
     QTRY_VERIFY(!closing);
     QVERIFY(m_program->choose(MenuCommand::kWheel));
-    closing = m_program->view()->findChild<WheelWindow*>();
+    closing = view()->findChild<WheelWindow*>();
     QVERIFY(closing);
     click(closing, WheelWindow::kCloseId);
     QTRY_VERIFY(!closing);
@@ -179,7 +179,7 @@ void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
             click(dialog, id);
     });
     QVERIFY(m_program->choose(MenuCommand::kDataGod));
-    const DataGodResultWindow* results = m_program->view()->hitCountScreen().resultWindow(2);
+    const DataGodResultWindow* results = view()->hitCountScreen().resultWindow(2);
     QTRY_VERIFY(results->latestPopup());
     const LatestPredictionPopup* popup = results->latestPopup();
     QList<int> godNumbers;
@@ -188,8 +188,8 @@ void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
     QCOMPARE(godNumbers.size(), 9);
 
     click(popup, 1431);
-    QCOMPARE(m_program->view()->findChildren<WheelWindow*>().size(), 1);
-    WheelWindow* window = m_program->view()->findChild<WheelWindow*>();
+    QCOMPARE(view()->findChildren<WheelWindow*>().size(), 1);
+    WheelWindow* window = view()->findChild<WheelWindow*>();
     QVERIFY(window->isVisible());
     QCOMPARE(control<WheelNumberGrid>(window, WheelWindow::kPoolId)->pool(), godNumbers);
 }

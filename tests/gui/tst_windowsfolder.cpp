@@ -139,14 +139,14 @@ void TestWindowsFolder::cliShowsNamesAndKeepsTheirBytes()
 void TestWindowsFolder::programShowsNamesAndReportsTheWindowsBrowser()
 {
     QVERIFY(startProgram());
-    CVemoView* view = m_program->frame()->view();
+    CVemoView* view = frame()->view();
     QStringList shown;
     TestProgram::whenModalShows([&shown](QWidget* modal) {
         QVERIFY(qobject_cast<RegistrantDialog*>(modal));
         for (int slot = 1; slot <= 5; ++slot)
             shown.append(modal->findChild<QLineEdit*>(QStringLiteral("EditTorokuName%1").arg(slot))->text());
     });
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kPredictionFiles)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kPredictionFiles)->trigger();
     QCOMPARE(shown, (QStringList{QStringLiteral("山田"), QString(), QStringLiteral("ﾀﾛｳ①"), QString(), QString()}));
     QVERIFY(m_messages.isEmpty());
 

@@ -51,6 +51,9 @@ protected:
     [[nodiscard]] bool startProgram(const InstallPaths& paths);
     // Ends the program, removes its installation and forgets the messages and answers.
     void stopProgram();
+    // The windows of the program started.
+    CMainFrame* frame() const { return m_program->frame(); }
+    CVemoView* view() const { return m_program->view(); }
 
     // The next message boxes get these answers in turn.
     void queueAnswers(QList<Answer> answers) { m_answers = std::move(answers); }
