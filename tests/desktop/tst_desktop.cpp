@@ -155,7 +155,7 @@ private Q_SLOTS:
     void backtestWindowStaysAboveTheMainWindow();
 
 private:
-    void startProgram();
+    void startWithoutBrowser();
     /** Checks the next message box once it is up. */
     void whenBoxShows();
     void expectOnTopWithTheFocus(QWidget* box);
@@ -176,11 +176,11 @@ void TestDesktop::cleanup()
     stopProgram();
 }
 
-void TestDesktop::startProgram()
+void TestDesktop::startWithoutBrowser()
 {
     const PathSettings noBrowser{QStringLiteral("/no/such/browser"), QStringLiteral("https://example.com/vemo6")};
     QVERIFY(!noBrowser.writePathData(makeInstall(TestHistory::randomLines(300, 7)).pathDataFile()));
-    QVERIFY(GuiSuite::startProgram());
+    QVERIFY(startProgram());
     m_watches = std::make_unique<QObject>();
 }
 
@@ -218,7 +218,7 @@ void TestDesktop::openingWindowIsSeenAboveTheMainWindow()
         }
         seen = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     });
-    startProgram();
+    startWithoutBrowser();
     COpeningWnd::setDisplayTime(10ms);
     QVERIFY(!picture.isNull());
     QVERIFY(onTop);
@@ -231,7 +231,7 @@ void TestDesktop::openingWindowIsSeenAboveTheMainWindow()
 
 void TestDesktop::boxesOpenAboveTheirDialogWithTheFocus()
 {
-    startProgram();
+    startWithoutBrowser();
     // Without a registrant the data-entry command first offers to register one: declined. Then in the dialog,
     // five numbers refused, and 宝くじHP with a browser that does not start.
     whenBoxShows();
@@ -258,7 +258,7 @@ void TestDesktop::boxesOpenAboveTheirDialogWithTheFocus()
 
 void TestDesktop::menuMnemonicsOpenTheirWindows()
 {
-    startProgram();
+    startWithoutBrowser();
     CMainFrame* frame = m_program->frame();
     const auto shown = [frame](QChar letter) -> QWidget* {
         const char* className = letter == QLatin1Char('s') ? "LatestPatternDialog" : "NumberCard";
@@ -287,7 +287,7 @@ void TestDesktop::menuMnemonicsOpenTheirWindows()
 
 void TestDesktop::backtestWindowStaysAboveTheMainWindow()
 {
-    startProgram();
+    startWithoutBrowser();
     CMainFrame* frame = m_program->frame();
     QVERIFY(m_program->choose(MenuCommand::kBacktest));
     const QPointer<BacktestWindow> backtest = frame->findChild<BacktestWindow*>();

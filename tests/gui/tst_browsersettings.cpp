@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -63,7 +62,7 @@ private Q_SLOTS:
     void versionDialogUnderHelp();
 
 private:
-    void startProgram();
+    void startWithOldSettings();
     void choose(int commandId);
     void messageComing(const UserMessage& message) override;
     void expectUnchanged();
@@ -89,11 +88,11 @@ void TestBrowserSettings::cleanup()
     QFile::remove(m_log);
 }
 
-void TestBrowserSettings::startProgram()
+void TestBrowserSettings::startWithOldSettings()
 {
     const PathSettings old{kOldBrowser, kOldAddress};
     QVERIFY(!old.writePathData(makeInstall(m_lines).pathDataFile()));
-    QVERIFY(GuiSuite::startProgram());
+    QVERIFY(startProgram());
     QCOMPARE(doc().pathSettings().browserPath, kOldBrowser);
 }
 
@@ -127,7 +126,7 @@ QStringList TestBrowserSettings::logLines() const
 
 void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
 {
-    startProgram();
+    startWithOldSettings();
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     clipboard->clear();
@@ -174,7 +173,7 @@ void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
 
 void TestBrowserSettings::unstorablePathChangesNothing()
 {
-    startProgram();
+    startWithOldSettings();
     // A real program, in a folder whose name the settings file cannot hold.
     const QString folder = m_logDir.filePath(QStringLiteral("a>URL[b"));
     QVERIFY(QDir().mkpath(folder));
@@ -190,7 +189,7 @@ void TestBrowserSettings::unstorablePathChangesNothing()
 
 void TestBrowserSettings::browserFromFileDialog()
 {
-    startProgram();
+    startWithOldSettings();
     // The dialog lists folders and programs, in Japanese, and nothing else.
     const QString folder = m_logDir.filePath(QStringLiteral("programs"));
     QVERIFY(QDir().mkpath(folder + QStringLiteral("/sub")));
@@ -226,13 +225,7 @@ void TestBrowserSettings::browserFromFileDialog()
         QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("決　　定"));
         QCOMPARE(dialog->labelText(QFileDialog::Reject), QStringLiteral("キャンセル"));
         shownAt = dialog->frameGeometry();
-        dialog->selectFile(kFakeBrowser);
-        QPushButton* decide = nullptr;
-        for (QPushButton* button : dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("決　　定"))
-                decide = button;
-        QVERIFY(decide && decide->isEnabled());
-        QTest::mouseClick(decide, Qt::LeftButton);
+        chooseFile(dialog, kFakeBrowser);
     });
     choose(MenuCommand::kBrowserFromFile);
     const QRect screen = frame()->screen()->geometry();
@@ -246,7 +239,7 @@ void TestBrowserSettings::browserFromFileDialog()
 
 void TestBrowserSettings::homePageFromClipboard()
 {
-    startProgram();
+    startWithOldSettings();
     AddressCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "openUrl");
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -291,7 +284,7 @@ void TestBrowserSettings::homePageFromClipboard()
 
 void TestBrowserSettings::versionDialogUnderHelp()
 {
-    startProgram();
+    startWithOldSettings();
     QAction* about = MainMenu::findCommand(frame(), MenuCommand::kAbout);
     QVERIFY(about);
     auto* helpMenu = qobject_cast<QMenu*>(about->parent());

@@ -1,9 +1,7 @@
 #include <QAction>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,13 +27,7 @@ void chooseInFileDialog(const QString& expectedTitle, const QString& file)
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), expectedTitle);
         QCOMPARE(dialog->labelText(QFileDialog::FileName), ExchangeText::dialogFileName());
-        dialog->selectFile(file);
-        QPushButton* decide = nullptr;
-        for (QPushButton* button : dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
-            if (button->text() == ExchangeText::dialogAccept())
-                decide = button;
-        QVERIFY(decide && decide->isEnabled());
-        QTest::mouseClick(decide, Qt::LeftButton);
+        GuiSuite::chooseFile(dialog, file);
     });
 }
 

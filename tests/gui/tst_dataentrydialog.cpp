@@ -108,7 +108,7 @@ private Q_SLOTS:
     void homePageMakesWayAndCancelClosesBrowser();
 
 private:
-    void startProgram(const QList<int>& registeredSlots = {}, const PathSettings& browser = {});
+    void startWithRegistrants(const QList<int>& registeredSlots = {}, const PathSettings& browser = {});
     std::unique_ptr<DataEntryDialog> openDialog();
 
     FlagLines m_lines;
@@ -125,13 +125,13 @@ void TestDataEntryDialog::cleanup()
     stopProgram();
 }
 
-void TestDataEntryDialog::startProgram(const QList<int>& registeredSlots, const PathSettings& browser)
+void TestDataEntryDialog::startWithRegistrants(const QList<int>& registeredSlots, const PathSettings& browser)
 {
     RegistrantSlots slots(makeInstall(m_lines));
     for (const int slot : registeredSlots)
         QVERIFY(!slots.setName(slot, QStringLiteral("登録%1").arg(slot)));
     QVERIFY(!browser.writePathData(m_install->paths().pathDataFile()));
-    QVERIFY(GuiSuite::startProgram());
+    QVERIFY(startProgram());
     m_view = view();
 }
 
@@ -146,7 +146,7 @@ std::unique_ptr<DataEntryDialog> TestDataEntryDialog::openDialog()
 
 void TestDataEntryDialog::historyEditsRoundTrip()
 {
-    startProgram();
+    startWithRegistrants();
     const auto dialog = openDialog();
     QVERIFY(dialog);
     const DrawHistory& history = m_view->document().history();
@@ -207,7 +207,7 @@ void TestDataEntryDialog::historyEditsRoundTrip()
 
 void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
 {
-    startProgram();
+    startWithRegistrants();
     const auto dialog = openDialog();
     QVERIFY(dialog);
     const QByteArray original = m_install->historyBytes();
@@ -273,7 +273,7 @@ void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
 
 void TestDataEntryDialog::registrantPredictionsAndBrowsing()
 {
-    startProgram({2, 4});
+    startWithRegistrants({2, 4});
     RegistrantSlots& slots = m_view->document().registrants();
     const QString fileTwo = slots.predictionFile(2).path();
     QVERIFY(slots.predictionFile(2).appendPrediction(350, {3, 11, 19, 27, 35, 42}, kDraws).ok());
@@ -378,7 +378,7 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
 
 void TestDataEntryDialog::handOverAverageAndCard()
 {
-    startProgram();
+    startWithRegistrants();
     SelectionHandOver& handOver = m_view->document().selectionHandOver();
     handOver.handedOver = true;
     handOver.ticks = {};
@@ -412,7 +412,7 @@ void TestDataEntryDialog::handOverAverageAndCard()
 
 void TestDataEntryDialog::commandOffersRegistrantThenOpens()
 {
-    startProgram();
+    startWithRegistrants();
     queueAnswers({Answer::No});
     DataEntryDialog* shown = nullptr;
     QString helpText;
@@ -442,7 +442,7 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     QTemporaryDir logDir;
     const QString log = logDir.filePath(QStringLiteral("browser.log"));
     qputenv("FAKE_BROWSER_LOG", QFile::encodeName(log));
-    startProgram({}, PathSettings{QStringLiteral(FAKE_BROWSER_PATH), QStringLiteral("https://example.com/vemo6")});
+    startWithRegistrants({}, PathSettings{QStringLiteral(FAKE_BROWSER_PATH), QStringLiteral("https://example.com/vemo6")});
 
     auto dialog = openDialog();
     QVERIFY(dialog);
@@ -460,7 +460,7 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     // Without a browser: the message, and the window comes back however the dialog ends.
     dialog.reset();
     cleanup();
-    startProgram();
+    startWithRegistrants();
     dialog = openDialog();
     click(dialog.get(), 1329);
     expectMessage(BrowserText::notRegistered());

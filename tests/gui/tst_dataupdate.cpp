@@ -48,7 +48,7 @@ private Q_SLOTS:
     void noBrowserToStart();
 
 private:
-    void startProgram(const QString& browserPath);
+    void startWithBrowser(const QString& browserPath);
     DataUpdateGuide* openGuide();
     QPushButton* button(int id) const { return control<QPushButton>(m_guide, id); }
     void messageComing(const UserMessage& message) override;
@@ -84,13 +84,13 @@ void TestDataUpdate::messageComing(const UserMessage&)
     m_madeWayWhenAsked.append(m_program && frame()->madeWayForBrowser());
 }
 
-void TestDataUpdate::startProgram(const QString& browserPath)
+void TestDataUpdate::startWithBrowser(const QString& browserPath)
 {
     const PathSettings settings{browserPath, QStringLiteral("https://example.com/lottery")};
     QVERIFY(!settings.writePathData(makeInstall(m_lines).pathDataFile()));
     // The installation's own page, named relative to the folder.
     TestHistory::writeFile(m_install->paths().updatePageFile(), "HomePage/index.html\n");
-    QVERIFY(GuiSuite::startProgram());
+    QVERIFY(startProgram());
 }
 
 DataUpdateGuide* TestDataUpdate::openGuide()
@@ -118,7 +118,7 @@ QStringList TestDataUpdate::browserLog() const
 
 void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
 {
-    startProgram(kFakeBrowser);
+    startWithBrowser(kFakeBrowser);
     const QByteArray original = m_install->historyBytes();
     QClipboard* clipboard = QGuiApplication::clipboard();
 
@@ -182,7 +182,7 @@ void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
 
 void TestDataUpdate::refusedTablesChangeNothing()
 {
-    startProgram(kFakeBrowser);
+    startWithBrowser(kFakeBrowser);
     const QByteArray original = m_install->historyBytes();
     FlagLines sevenInADraw = TestHistory::randomLines(kDraws + 5, 43);
     // Draw 351 gets a seventh number.
@@ -228,7 +228,7 @@ void TestDataUpdate::refusedTablesChangeNothing()
 
 void TestDataUpdate::cancelPutsEverythingBack()
 {
-    startProgram(kFakeBrowser);
+    startWithBrowser(kFakeBrowser);
     const QByteArray original = m_install->historyBytes();
     QVERIFY(openGuide());
     QTRY_COMPARE(browserLog().size(), 2);
@@ -254,7 +254,7 @@ void TestDataUpdate::cancelPutsEverythingBack()
 
 void TestDataUpdate::noBrowserToStart()
 {
-    startProgram(QString());
+    startWithBrowser(QString());
     MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::notRegistered());
     QVERIFY(!DataUpdateGuide::isShowing());

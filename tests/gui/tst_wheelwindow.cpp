@@ -1,6 +1,5 @@
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -24,7 +23,6 @@
 #include "predict/DataGodResultWindow.h"
 #include "shell/HitCountScreen.h"
 #include "predict/LatestPredictionPopup.h"
-#include "text/ExchangeText.h"
 #include "text/WheelText.h"
 #include "wheel/Binomial.h"
 #include "wheel/WheelCsv.h"
@@ -46,11 +44,7 @@ void chooseInFileDialog(const QString& file)
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), WheelText::exportDialogTitle());
-        dialog->selectFile(file);
-        for (QPushButton* button : dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>()) {
-            if (button->text() == ExchangeText::dialogAccept())
-                QTest::mouseClick(button, Qt::LeftButton);
-        }
+        GuiSuite::chooseFile(dialog, file);
     });
 }
 

@@ -2,8 +2,15 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
+
+#include "text/ExchangeText.h"
 
 GuiSuite::GuiSuite(Unqueued unqueued) : m_unqueued(unqueued)
 {
@@ -91,6 +98,17 @@ QString GuiSuite::closeHelpPopup()
     const QString text = popup->text();
     popup->close();
     return text;
+}
+
+void GuiSuite::chooseFile(QFileDialog* dialog, const QString& file)
+{
+    dialog->selectFile(file);
+    const QList<QPushButton*> buttons = dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>();
+    const auto decide = std::find_if(buttons.cbegin(), buttons.cend(), [](const QPushButton* button) {
+        return button->text() == ExchangeText::dialogAccept();
+    });
+    QVERIFY(decide != buttons.cend() && (*decide)->isEnabled());
+    QTest::mouseClick(*decide, Qt::LeftButton);
 }
 
 QObject* GuiSuite::findControl(const QObject* parent, int id, const QMetaObject& type)

@@ -10,6 +10,8 @@
 #include "TestProgram.h"
 #include "kit/MessageService.h"
 
+class QFileDialog;
+
 // What the GUI suites share: the program on a test installation, controls by their ids, and the message
 // boxes answered from a queue, each one recorded.
 class GuiSuite : public QObject {
@@ -29,6 +31,8 @@ public:
     static QString helpTextOf(QWidget* control);
     // What the help popup that is up says; it is closed.
     static QString closeHelpPopup();
+    // Names the file in the file dialog and clicks its 決定, as the user does; the button has to be enabled.
+    static void chooseFile(QFileDialog* dialog, const QString& file);
 
 protected:
     using Answer = MessageService::Answer;
