@@ -8,10 +8,8 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
-#include <functional>
 #include <memory>
 
 #include "GuiSuite.h"
@@ -50,38 +48,6 @@ QList<int> checkedIds(QWidget* dialog)
 QString weightShown(QWidget* dialog)
 {
     return GuiSuite::control<QLabel>(dialog, 1391)->text();
-}
-
-// Runs work on the settings dialog once it is up, while the command that opened
-// it waits in exec().
-void onceShown(const std::function<void(DataGodSettingsDialog&)>& work)
-{
-    QTimer::singleShot(10, qApp, [work] {
-        auto* dialog = qobject_cast<DataGodSettingsDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) {
-            onceShown(work);
-            return;
-        }
-        work(*dialog);
-        // A failed check leaves the dialog open: it is cancelled so that the
-        // command returns.
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
-// Runs work on the predicting window once it is up, while the view waits for
-// the animations.
-void oncePredicting(const std::function<void(PredictingWindow&)>& work)
-{
-    QTimer::singleShot(10, qApp, [work] {
-        auto* window = qobject_cast<PredictingWindow*>(QApplication::activeModalWidget());
-        if (!window || !window->isVisible()) {
-            oncePredicting(work);
-            return;
-        }
-        work(*window);
-    });
 }
 
 } // namespace
@@ -149,7 +115,7 @@ void TestDataGodSettings::verifyOnlyFilesOf(int count) const
 void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
 {
     const QList<int> initial{1385, 1400, 1409, 1411};
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), DataGodText::settingsTitle());
         QCOMPARE(checkedIds(&dialog), initial);
         QCOMPARE(weightShown(&dialog), QStringLiteral("10"));
@@ -189,7 +155,7 @@ void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
     QVERIFY(!QFileInfo::exists(godFile(1, 6)));
     QVERIFY(m_messages.isEmpty());
 
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         QCOMPARE(checkedIds(&dialog), initial);
         QCOMPARE(weightShown(&dialog), QStringLiteral("10"));
         click(&dialog, 2);
@@ -226,7 +192,7 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
     // A result of another count, left from an earlier run, is emptied.
     TestHistory::writeFile(godFile(3, count == 6 ? 7 : 6), QByteArray("0100010102030405060708"));
     std::unique_ptr<QSignalSpy> requests;
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         requests = std::make_unique<QSignalSpy>(&dialog, &DataGodSettingsDialog::dataGodRequested);
         click(&dialog, countId);
         click(&dialog, amountId);
@@ -254,7 +220,7 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
              PredictText::computeStatus(state.dataGodChoices) + COpeningWnd::titleSuffix());
 
     // The choices are remembered for the next opening.
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         QCOMPARE(checkedIds(&dialog), (QList<int>{countId, amountId, priorityId, windowId}));
         QCOMPARE(weightShown(&dialog), QString::number(wParam % 100));
         click(&dialog, 2);
@@ -269,8 +235,8 @@ void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
     // Far longer than the test may take: only Cancel can end the wait in time.
     PredictingWindow::setDisplayTime(60s);
     bool checked = false;
-    onceShown([&](DataGodSettingsDialog& dialog) {
-        oncePredicting([&](PredictingWindow& window) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
+        TestProgram::whenModalShows<PredictingWindow>([&](PredictingWindow& window) {
             // Centred, in front of everything, and the only window that takes input.
             QCOMPARE(QApplication::activeModalWidget(), &window);
             QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
@@ -300,7 +266,7 @@ void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
     QCOMPARE(view()->state().predictionCount, 9);
 
     // With "表示しない" there is no window, so none of its minute of waiting either.
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         click(&dialog, 1396);
         click(&dialog, 1412);
         click(&dialog, 1);
@@ -317,7 +283,7 @@ void TestDataGodSettings::failedWriteChangesNothing()
     // changes.
     TestHistory::writeFile(godFile(1, 8), QByteArray("0100010102030405060708091011"));
     QVERIFY(QDir().mkpath(godFile(2, 12)));
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         click(&dialog, 1412);
         click(&dialog, 1);
     });

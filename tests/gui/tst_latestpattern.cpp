@@ -12,9 +12,7 @@
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/ScreenScale.h"
 #include "patterns/LatestPatternDialog.h"
-#include "patterns/PatternGraphLayout.h"
 #include "store/DrawHistory.h"
 #include "text/ViewText.h"
 
@@ -197,14 +195,7 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     QCOMPARE(text(dialog, 1327), QString::number(PatternStats::currentPatternCount(hitString(1), 5, false)));
 
     // Moving the dialog over a bar of the pattern graph points at that bar.
-    const QImage graph = view()->grab().toImage();
-    const int y = ScreenScale::y(PatternGraphLayout::kBarBase);
-    QPoint bar;
-    for (int x = ScreenScale::x(200); x < graph.width() && bar.isNull(); ++x) {
-        const QRgb rgb = graph.pixel(x, y) & 0xFFFFFF;
-        if (rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00)
-            bar = QPoint(x, y);
-    }
+    const QPoint bar = firstPatternBar();
     QVERIFY(!bar.isNull());
     dialog->move(view()->mapToGlobal(bar) - (dialog->geometry().topLeft() - dialog->pos()));
     QTRY_COMPARE(view()->state().hoverX, bar.x());

@@ -15,7 +15,6 @@
 #include "kit/ScreenScale.h"
 #include "entry/NumberBox.h"
 #include "entry/NumberCard.h"
-#include "patterns/PatternGraphLayout.h"
 
 
 namespace {
@@ -208,14 +207,7 @@ void TestNumberCard::helpPopupsAndMovesOverThePatternGraph()
     QCOMPARE(helpTextOf(control(card, 1328)), QString());
 
     // Dragging the card over a bar of the pattern graph points at the bar under its corner.
-    const QImage graph = view()->grab().toImage();
-    const int y = ScreenScale::y(PatternGraphLayout::kBarBase);
-    QPoint bar;
-    for (int x = ScreenScale::x(200); x < graph.width() && bar.isNull(); ++x) {
-        const QRgb rgb = graph.pixel(x, y) & 0xFFFFFF;
-        if (rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00)
-            bar = QPoint(x, y);
-    }
+    const QPoint bar = firstPatternBar();
     QVERIFY(!bar.isNull());
     const QPoint frameOffset = card->geometry().topLeft() - card->pos();
     card->move(view()->mapToGlobal(bar) - frameOffset);

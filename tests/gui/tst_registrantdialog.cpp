@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -51,21 +50,13 @@ double share(QWidget* widget, QRgb colour)
 constexpr QRgb kFreeBackground = 0xEEEEEE;
 constexpr QRgb kRegisteredBackground = 0xFFF3B0;
 
-// Runs work on the registrant dialog once it is up, while the command that opened it waits in exec().
-// A failed check inside work leaves the dialog open; it is cancelled so that the command returns.
-void onceShown(const std::function<void(RegistrantDialog&)>& work)
+// Runs work on the registrant dialog once it is up and has the focus, while the command that opened it waits.
+void onceShown(std::function<void(RegistrantDialog&)> work)
 {
-    QTimer::singleShot(10, qApp, [work] {
-        auto* dialog = qobject_cast<RegistrantDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) {
-            onceShown(work);
-            return;
-        }
-        dialog->activateWindow();
-        QTRY_VERIFY(QGuiApplication::focusWindow() == dialog->windowHandle());
-        work(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
+    TestProgram::whenModalShows<RegistrantDialog>([work = std::move(work)](RegistrantDialog& dialog) {
+        dialog.activateWindow();
+        QTRY_VERIFY(QGuiApplication::focusWindow() == dialog.windowHandle());
+        work(dialog);
     });
 }
 

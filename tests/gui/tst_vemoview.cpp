@@ -32,12 +32,6 @@ QPoint at(int x, int y)
     return {ScreenScale::x(x), ScreenScale::y(y)};
 }
 
-bool isBar(QRgb pixel)
-{
-    const QRgb rgb = pixel & 0xFFFFFF;
-    return rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00;
-}
-
 } // namespace
 
 class TestVemoView : public GuiSuite {
@@ -117,7 +111,7 @@ QPoint TestVemoView::barPixel(const BarGroup& group, int minimumX) const
     const QImage image = shot();
     for (int i = 0; i < group.patternCount; ++i) {
         const QPoint p(ScreenScale::x(group.slotX(i)), ScreenScale::y(Layout::kBarBase));
-        if (p.x() >= minimumX && isBar(image.pixel(p)))
+        if (p.x() >= minimumX && TestPixels::isPatternBar(image.pixel(p)))
             return p;
     }
     return {};

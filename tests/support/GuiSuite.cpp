@@ -10,6 +10,10 @@
 
 #include <algorithm>
 
+#include "TestPixels.h"
+#include "kit/ScreenScale.h"
+#include "patterns/PatternGraphLayout.h"
+#include "shell/CVemoView.h"
 #include "text/ExchangeText.h"
 
 GuiSuite::GuiSuite(Unqueued unqueued) : m_unqueued(unqueued)
@@ -56,6 +60,17 @@ void GuiSuite::stopProgram()
     m_install.reset();
     m_messages.clear();
     m_answers.clear();
+}
+
+QPoint GuiSuite::firstPatternBar() const
+{
+    const QImage graph = view()->grab().toImage();
+    const int y = ScreenScale::y(PatternGraphLayout::kBarBase);
+    for (int x = ScreenScale::x(200); x < graph.width(); ++x) {
+        if (TestPixels::isPatternBar(graph.pixel(x, y)))
+            return {x, y};
+    }
+    return {};
 }
 
 void GuiSuite::expectMessage(const UserMessage& expected)

@@ -58,6 +58,8 @@ protected:
     // The windows of the program started.
     CMainFrame* frame() const { return m_program->frame(); }
     CVemoView* view() const { return m_program->view(); }
+    // The foot of the first bar of the pattern graph, in the view; null when the graph shows none.
+    QPoint firstPatternBar() const;
 
     // The next message boxes get these answers in turn.
     void queueAnswers(QList<Answer> answers) { m_answers = std::move(answers); }

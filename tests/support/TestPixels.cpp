@@ -40,4 +40,10 @@ bool isDark(QRgb pixel)
     return qGray(pixel) < 100;
 }
 
+bool isPatternBar(QRgb pixel)
+{
+    const QRgb rgb = pixel & 0xFFFFFF;
+    return rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00;
+}
+
 } // namespace TestPixels

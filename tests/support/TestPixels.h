@@ -23,5 +23,7 @@ int count(QWidget* widget, const Match& match);
 Match colour(QRgb rgb);
 // Text and lines in a dark ink.
 bool isDark(QRgb pixel);
+// The pattern graph's bars: red, blue or green.
+bool isPatternBar(QRgb pixel);
 
 } // namespace TestPixels
