@@ -442,7 +442,8 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     QTemporaryDir logDir;
     const QString log = logDir.filePath(QStringLiteral("browser.log"));
     qputenv("FAKE_BROWSER_LOG", QFile::encodeName(log));
-    startWithRegistrants({}, PathSettings{QStringLiteral(FAKE_BROWSER_PATH), QStringLiteral("https://example.com/vemo6")});
+    startWithRegistrants({},
+                         PathSettings{QStringLiteral(FAKE_BROWSER_PATH), QStringLiteral("https://example.com/vemo6")});
 
     auto dialog = openDialog();
     QVERIFY(dialog);
