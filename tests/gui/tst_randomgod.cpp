@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QCursor>
 #include <QLabel>
