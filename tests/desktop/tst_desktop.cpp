@@ -17,8 +17,8 @@
 #include <functional>
 #include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
@@ -87,17 +87,6 @@ bool isTopClient(const QWidget* window)
     return list.endsWith(QStringLiteral("0x%1").arg(window->winId(), 0, 16));
 }
 
-// A control of a dialog by the number it has as "controlId".
-template <typename Control>
-Control* control(const QWidget* dialog, int id)
-{
-    const QList<Control*> found = dialog->findChildren<Control*>();
-    const auto match = std::find_if(found.cbegin(), found.cend(), [id](const Control* widget) {
-        return widget->property("controlId").toInt() == id;
-    });
-    return match == found.cend() ? nullptr : *match;
-}
-
 // The result popups of the hit-count screen that are up.
 QList<QWidget*> resultPopups(const QWidget* frame)
 {
@@ -151,8 +140,12 @@ void whenModalShows(QObject* owner, std::function<void(Window*)> work)
  * then has the focus, the menu bar's own mnemonics open their windows, and the backtest window stays
  * above the main window. Run under tools/under-window-manager.sh.
  */
-class TestDesktop : public QObject {
+class TestDesktop : public GuiSuite {
     Q_OBJECT
+
+public:
+    // The boxes themselves, as the window manager stacks them.
+    TestDesktop() : GuiSuite(Unqueued::Shown) {}
 
 private Q_SLOTS:
     void initTestCase();
@@ -163,14 +156,12 @@ private Q_SLOTS:
     void backtestWindowStaysAboveTheMainWindow();
 
 private:
-    void startProgram();
+    void startWithoutBrowser();
     /** Checks the next message box once it is up. */
     void whenBoxShows();
     void expectOnTopWithTheFocus(QWidget* box);
 
     std::unique_ptr<QObject> m_watches;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     int m_boxesChecked = 0;
 };
 
@@ -178,22 +169,19 @@ void TestDesktop::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName() == QStringLiteral("xcb"), "run under tools/under-window-manager.sh");
     QVERIFY2(!xdotool({QStringLiteral("getdisplaygeometry")}).isEmpty(), "xdotool is missing or cannot reach X");
-    TestProgram::prepareSuite();
 }
 
 void TestDesktop::cleanup()
 {
     m_watches.reset();
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
 }
 
-void TestDesktop::startProgram()
+void TestDesktop::startWithoutBrowser()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(300, 7));
     const PathSettings noBrowser{QStringLiteral("/no/such/browser"), QStringLiteral("https://example.com/vemo6")};
-    QVERIFY(!noBrowser.writePathData(m_install->paths().pathDataFile()));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(!noBrowser.writePathData(makeInstall(TestHistory::randomLines(300, 7)).pathDataFile()));
+    QVERIFY(startProgram());
     m_watches = std::make_unique<QObject>();
 }
 
@@ -225,13 +213,13 @@ void TestDesktop::openingWindowIsSeenAboveTheMainWindow()
     QTimer::singleShot(1s, qApp, [&] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (qobject_cast<COpeningWnd*>(window) && window->isVisible()) {
-                picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                picture = TestPixels::grabOf(window);
                 onTop = onTopAt(window, QPoint(ScreenScale::width() / 2, ScreenScale::height() * 3 / 4));
             }
         }
         seen = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     });
-    startProgram();
+    startWithoutBrowser();
     COpeningWnd::setDisplayTime(10ms);
     QVERIFY(!picture.isNull());
     QVERIFY(onTop);
@@ -239,12 +227,12 @@ void TestDesktop::openingWindowIsSeenAboveTheMainWindow()
     const QRect lowerHalf = ScreenScale::rect(0, 300, 800, 600);
     QCOMPARE(seen.copy(lowerHalf), picture.copy(lowerHalf));
     // Then the main window has the focus.
-    QTRY_COMPARE(focusedWindow(), m_program->frame()->winId());
+    QTRY_COMPARE(focusedWindow(), frame()->winId());
 }
 
 void TestDesktop::boxesOpenAboveTheirDialogWithTheFocus()
 {
-    startProgram();
+    startWithoutBrowser();
     // Without a registrant the data-entry command first offers to register one: declined. Then in the dialog,
     // five numbers refused, and 宝くじHP with a browser that does not start.
     whenBoxShows();
@@ -271,7 +259,7 @@ void TestDesktop::boxesOpenAboveTheirDialogWithTheFocus()
 
 void TestDesktop::menuMnemonicsOpenTheirWindows()
 {
-    startProgram();
+    startWithoutBrowser();
     CMainFrame* frame = m_program->frame();
     const auto shown = [frame](QChar letter) -> QWidget* {
         const char* className = letter == QLatin1Char('s') ? "LatestPatternDialog" : "NumberCard";
@@ -300,7 +288,7 @@ void TestDesktop::menuMnemonicsOpenTheirWindows()
 
 void TestDesktop::backtestWindowStaysAboveTheMainWindow()
 {
-    startProgram();
+    startWithoutBrowser();
     CMainFrame* frame = m_program->frame();
     QVERIFY(m_program->choose(MenuCommand::kBacktest));
     const QPointer<BacktestWindow> backtest = frame->findChild<BacktestWindow*>();

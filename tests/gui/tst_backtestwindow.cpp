@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QCheckBox>
@@ -10,10 +9,9 @@
 #include <QTest>
 
 #include <cmath>
-#include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
@@ -31,36 +29,15 @@ namespace {
 // Long enough for the random histories of the luck line to be seen in progress and cancelled.
 constexpr int kDraws = 2000;
 
-template <typename T = QAbstractButton> T* control(QWidget* parent, int id)
-{
-    return parent->findChild<T*>(QStringLiteral("id%1").arg(id));
-}
-
-void click(QWidget* parent, int id)
-{
-    QAbstractButton* button = control(parent, id);
-    QVERIFY(button && button->isEnabled());
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // Columns of the table.
 constexpr int kIntervalColumn = 6;
 constexpr int kZColumn = 8;
 constexpr int kPColumn = 9;
 constexpr int kCheckColumn = 10;
 
-// How much of a widget is painted in a strong red.
-int redPixels(QWidget* widget)
+bool isStrongRed(QRgb pixel)
 {
-    const QImage image = widget->grab().toImage();
-    int red = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor colour = image.pixelColor(x, y);
-            red += colour.red() > 150 && colour.green() < 90 && colour.blue() < 90 ? 1 : 0;
-        }
-    }
-    return red;
+    return qRed(pixel) > 150 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
 }
 
 BacktestWindow* openWindow(TestProgram& program)
@@ -72,21 +49,19 @@ BacktestWindow* openWindow(TestProgram& program)
 
 } // namespace
 
-class TestBacktestWindow : public QObject {
+class TestBacktestWindow : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { TestProgram::prepareSuite(); }
+    void cleanup() { stopProgram(); }
     void runCancelRunAgainAndCallTheGods();
     void walkForwardMeasuresLuckAndChecksTheSecondHalf();
 };
 
 void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
 {
-    const TestInstall install(TestHistory::randomLines(kDraws, 21));
-    const auto program = TestProgram::start(install.paths());
-    QVERIFY(program);
-    BacktestWindow* window = openWindow(*program);
+    QVERIFY(startProgram(TestHistory::randomLines(kDraws, 21)));
+    BacktestWindow* window = openWindow(*m_program);
     QVERIFY(window);
     QTRY_VERIFY(window->isVisible());
     QVERIFY(!window->isModal());
@@ -134,7 +109,7 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     QVERIFY(warning->isVisible());
     QCOMPARE(warning->text(), BacktestText::asWrittenWarning());
     QVERIFY(warning->mapTo(window, QPoint()).y() < control<QWidget>(window, 1609)->mapTo(window, QPoint()).y());
-    QVERIFY(redPixels(warning) > 50);
+    QVERIFY(TestPixels::count(warning, isStrongRed) > 50);
     QVERIFY(!luck->isVisible());
     QVERIFY(!control(window, 1624)->isEnabled());
 
@@ -171,21 +146,21 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     const BacktestScore best = window->scores()[index];
     click(window, 1612);
     const DataGodSettings settings = best.setting;
-    const InstallPaths& paths = install.paths();
-    DataGodEngine engine(program->view()->document().history(), settings);
+    const InstallPaths& paths = m_install->paths();
+    DataGodEngine engine(view()->document().history(), settings);
     for (const auto& god : PredictText::dataGods()) {
         QTRY_COMPARE_WITH_TIMEOUT(TestHistory::readFile(paths.dataGodFile(god.prefix, settings.predictionCount)),
                                   engine.godFile(god.order), 20000);
     }
-    QVERIFY(program->frame()->windowTitle().contains(PredictText::dataAmount(settings.dataAmount)));
+    QVERIFY(frame()->windowTitle().contains(PredictText::dataAmount(settings.dataAmount)));
     // A tool window of the main window; Escape closes it, and so does 閉じる in the window opened again.
     QCOMPARE(window->windowType(), Qt::Tool);
-    QCOMPARE(window->parentWidget()->window(), program->frame());
+    QCOMPARE(window->parentWidget()->window(), frame());
     const QPointer<BacktestWindow> first = window;
     QTest::keyClick(window, Qt::Key_Escape);
     QTRY_VERIFY(!first);
-    MainMenu::findCommand(program->frame(), MenuCommand::kBacktest)->trigger();
-    window = program->view()->findChild<BacktestWindow*>();
+    MainMenu::findCommand(frame(), MenuCommand::kBacktest)->trigger();
+    window = view()->findChild<BacktestWindow*>();
     QVERIFY(window && window->isVisible());
     const QPointer<BacktestWindow> second = window;
     click(window, 1613);
@@ -196,10 +171,8 @@ void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
 {
     constexpr int kHistoryDraws = 300;
     constexpr int kRandomHistories = 10;
-    const TestInstall install(TestHistory::randomLines(kHistoryDraws, 4));
-    const auto program = TestProgram::start(install.paths());
-    QVERIFY(program);
-    BacktestWindow* window = openWindow(*program);
+    QVERIFY(startProgram(TestHistory::randomLines(kHistoryDraws, 4)));
+    BacktestWindow* window = openWindow(*m_program);
     QVERIFY(window);
     QTRY_VERIFY(window->isVisible());
     auto* luck = control<QLabel>(window, 1610);
@@ -222,7 +195,7 @@ void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
     QVERIFY(!control(window, 1624)->isEnabled());
 
     // The same backtest by the core: the first half, the second half, and the random histories.
-    const DataGodBacktest backtest(program->view()->document().history());
+    const DataGodBacktest backtest(view()->document().history());
     BacktestChoice choice = BacktestChoice::everySetting(kHistoryDraws);
     choice.firstDraw = kHistoryDraws - 99;
     choice.walkForward = true;

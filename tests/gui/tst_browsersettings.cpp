@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -12,19 +11,13 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 
-#include <functional>
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "shell/VersionDialog.h"
 #include "entry/BrowserService.h"
 #include "store/PathSettings.h"
@@ -51,20 +44,13 @@ public:
     Q_INVOKABLE void openUrl(const QUrl& url) { opened.append(url); }
 };
 
-// Runs check on the modal window once it is up, while the command that opened it waits for it.
-void whenModalShows(std::function<void(QWidget*)> check)
-{
-    QTimer::singleShot(0, qApp, [check = std::move(check)] {
-        QWidget* modal = nullptr;
-        QTRY_VERIFY((modal = QApplication::activeModalWidget()));
-        check(modal);
-    });
-}
-
 } // namespace
 
-class TestBrowserSettings : public QObject {
+class TestBrowserSettings : public GuiSuite {
     Q_OBJECT
+
+public:
+    TestBrowserSettings() : GuiSuite(Unqueued::Agreed) {}
 
 private Q_SLOTS:
     void initTestCase();
@@ -76,26 +62,20 @@ private Q_SLOTS:
     void versionDialogUnderHelp();
 
 private:
-    void startProgram();
+    void startWithOldSettings();
     void choose(int commandId);
-    void answer(QList<MessageService::Answer> answers = {});
-    void expectMessage(const UserMessage& expected);
+    void messageComing(const UserMessage& message) override;
     void expectUnchanged();
     QStringList logLines() const;
-    CVemoDoc& doc() const { return m_program->frame()->view()->document(); }
+    CVemoDoc& doc() const { return view()->document(); }
 
     QTemporaryDir m_logDir;
     QString m_log;
     FlagLines m_lines;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    QList<UserMessage> m_messages;
-    QList<MessageService::Answer> m_answers;
 };
 
 void TestBrowserSettings::initTestCase()
 {
-    TestProgram::prepareSuite();
     m_lines = TestHistory::randomLines(120, 5);
     m_log = m_logDir.filePath(QStringLiteral("browser.log"));
     qputenv("FAKE_BROWSER_LOG", QFile::encodeName(m_log));
@@ -104,20 +84,15 @@ void TestBrowserSettings::initTestCase()
 void TestBrowserSettings::cleanup()
 {
     BrowserService::closeTestBrowser();
-    MessageService::setAnswerer({});
-    m_program.reset();
-    m_install.reset();
-    m_messages.clear();
+    stopProgram();
     QFile::remove(m_log);
 }
 
-void TestBrowserSettings::startProgram()
+void TestBrowserSettings::startWithOldSettings()
 {
-    m_install = std::make_unique<TestInstall>(m_lines);
     const PathSettings old{kOldBrowser, kOldAddress};
-    QVERIFY(!old.writePathData(m_install->paths().pathDataFile()));
-    answer();
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(!old.writePathData(makeInstall(m_lines).pathDataFile()));
+    QVERIFY(startProgram());
     QCOMPARE(doc().pathSettings().browserPath, kOldBrowser);
 }
 
@@ -126,27 +101,12 @@ void TestBrowserSettings::choose(int commandId)
     QVERIFY(m_program->choose(commandId));
 }
 
-void TestBrowserSettings::answer(QList<MessageService::Answer> answers)
+void TestBrowserSettings::messageComing(const UserMessage& message)
 {
-    m_answers = std::move(answers);
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
-        m_messages.append(message);
-        // The user looks at the browser tried out before answering; a quicker answer would end it unborn.
-        if (message.text == BrowserText::confirmBrowser(kFakeBrowser).text
-            && !QTest::qWaitFor([this] { return logLines().contains(QStringLiteral("ready")); }))
-            qWarning("the browser tried out did not start");
-        if (!m_answers.isEmpty())
-            return m_answers.takeFirst();
-        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
-    });
-}
-
-void TestBrowserSettings::expectMessage(const UserMessage& expected)
-{
-    QVERIFY(!m_messages.isEmpty());
-    const UserMessage shown = m_messages.takeFirst();
-    QCOMPARE(shown.caption, expected.caption);
-    QCOMPARE(shown.text, expected.text);
+    // The user looks at the browser tried out before answering; a quicker answer would end it unborn.
+    if (message.text == BrowserText::confirmBrowser(kFakeBrowser).text
+        && !QTest::qWaitFor([this] { return logLines().contains(QStringLiteral("ready")); }))
+        qWarning("the browser tried out did not start");
 }
 
 void TestBrowserSettings::expectUnchanged()
@@ -166,7 +126,7 @@ QStringList TestBrowserSettings::logLines() const
 
 void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
 {
-    startProgram();
+    startWithOldSettings();
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     clipboard->clear();
@@ -187,7 +147,7 @@ void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
 
     // Declined: the browser tried out stays open and nothing is stored.
     clipboard->setText(kFakeBrowser + QLatin1Char('\n'));
-    answer({MessageService::Answer::No});
+    queueAnswers({Answer::No});
     choose(MenuCommand::kBrowserFromClipboard);
     expectMessage(BrowserText::confirmBrowser(kFakeBrowser));
     QVERIFY(m_messages.isEmpty());
@@ -201,7 +161,7 @@ void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
 
     // Confirmed: a shorter path than before replaces the whole file, the address kept; the test browser closes.
     clipboard->setText(kFakeBrowser);
-    answer({MessageService::Answer::Yes});
+    queueAnswers({Answer::Yes});
     choose(MenuCommand::kBrowserFromClipboard);
     expectMessage(BrowserText::confirmBrowser(kFakeBrowser));
     QVERIFY(m_messages.isEmpty());
@@ -213,7 +173,7 @@ void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
 
 void TestBrowserSettings::unstorablePathChangesNothing()
 {
-    startProgram();
+    startWithOldSettings();
     // A real program, in a folder whose name the settings file cannot hold.
     const QString folder = m_logDir.filePath(QStringLiteral("a>URL[b"));
     QVERIFY(QDir().mkpath(folder));
@@ -229,13 +189,13 @@ void TestBrowserSettings::unstorablePathChangesNothing()
 
 void TestBrowserSettings::browserFromFileDialog()
 {
-    startProgram();
+    startWithOldSettings();
     // The dialog lists folders and programs, in Japanese, and nothing else.
     const QString folder = m_logDir.filePath(QStringLiteral("programs"));
     QVERIFY(QDir().mkpath(folder + QStringLiteral("/sub")));
     QVERIFY(QFile::copy(kFakeBrowser, folder + QStringLiteral("/browser")));
     TestHistory::writeFile(folder + QStringLiteral("/readme.txt"), "not a program");
-    whenModalShows([&folder](QWidget* modal) {
+    TestProgram::whenModalShows([&folder](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         dialog->setDirectory(folder);
@@ -258,23 +218,17 @@ void TestBrowserSettings::browserFromFileDialog()
     expectUnchanged();
 
     QRect shownAt;
-    whenModalShows([&shownAt](QWidget* modal) {
+    TestProgram::whenModalShows([&shownAt](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("ブラウザの設定"));
         QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("決　　定"));
         QCOMPARE(dialog->labelText(QFileDialog::Reject), QStringLiteral("キャンセル"));
         shownAt = dialog->frameGeometry();
-        dialog->selectFile(kFakeBrowser);
-        QPushButton* decide = nullptr;
-        for (QPushButton* button : dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("決　　定"))
-                decide = button;
-        QVERIFY(decide && decide->isEnabled());
-        QTest::mouseClick(decide, Qt::LeftButton);
+        chooseFile(dialog, kFakeBrowser);
     });
     choose(MenuCommand::kBrowserFromFile);
-    const QRect screen = m_program->frame()->screen()->geometry();
+    const QRect screen = frame()->screen()->geometry();
     QVERIFY2(qAbs(shownAt.center().x() - screen.center().x()) <= 8, qPrintable(QString::number(shownAt.x())));
     QVERIFY2(qAbs(shownAt.center().y() - screen.center().y()) <= 40, qPrintable(QString::number(shownAt.y())));
     expectMessage(BrowserText::confirmBrowser(kFakeBrowser));
@@ -285,7 +239,7 @@ void TestBrowserSettings::browserFromFileDialog()
 
 void TestBrowserSettings::homePageFromClipboard()
 {
-    startProgram();
+    startWithOldSettings();
     AddressCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "openUrl");
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -309,7 +263,7 @@ void TestBrowserSettings::homePageFromClipboard()
     expectUnchanged();
 
     clipboard->setText(kNewAddress);
-    answer({MessageService::Answer::Cancel});
+    queueAnswers({Answer::Cancel});
     choose(MenuCommand::kHomePage);
     expectMessage({QStringLiteral("ホームページアドレスの登録の確認"),
                    QStringLiteral("登録するホームページが今開いているページでよければ \" O K ボタン \"を押して下さい。\n\n"
@@ -318,7 +272,7 @@ void TestBrowserSettings::homePageFromClipboard()
     expectUnchanged();
 
     clipboard->setText(kNewAddress);
-    answer({MessageService::Answer::Ok});
+    queueAnswers({Answer::Ok});
     choose(MenuCommand::kHomePage);
     expectMessage(BrowserText::confirmHomePage());
     QCOMPARE(catcher.opened.size(), 2);
@@ -330,16 +284,16 @@ void TestBrowserSettings::homePageFromClipboard()
 
 void TestBrowserSettings::versionDialogUnderHelp()
 {
-    startProgram();
-    QAction* about = MainMenu::findCommand(m_program->frame(), MenuCommand::kAbout);
+    startWithOldSettings();
+    QAction* about = MainMenu::findCommand(frame(), MenuCommand::kAbout);
     QVERIFY(about);
     auto* helpMenu = qobject_cast<QMenu*>(about->parent());
     QVERIFY(helpMenu);
     QCOMPARE(helpMenu->title(), QStringLiteral("ヘルプ(&H)"));
-    QVERIFY(helpMenu->actions().contains(MainMenu::findCommand(m_program->frame(), MenuCommand::kHelp)));
+    QVERIFY(helpMenu->actions().contains(MainMenu::findCommand(frame(), MenuCommand::kHelp)));
 
     bool shown = false;
-    whenModalShows([&shown](QWidget* modal) {
+    TestProgram::whenModalShows([&shown](QWidget* modal) {
         auto* dialog = qobject_cast<VersionDialog*>(modal);
         QVERIFY(dialog);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
@@ -370,7 +324,7 @@ void TestBrowserSettings::versionDialogUnderHelp()
     });
     about->trigger();
     QVERIFY(shown);
-    QVERIFY(!m_program->frame()->findChild<VersionDialog*>());
+    QVERIFY(!frame()->findChild<VersionDialog*>());
 }
 
 QTEST_MAIN(TestBrowserSettings)

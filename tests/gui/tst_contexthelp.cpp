@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "TestPixels.h"
 #include "kit/ContextHelpPopup.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlId.h"
 
 namespace {
 
@@ -16,23 +18,9 @@ QLabel* openPopup()
     return qobject_cast<QLabel*>(QApplication::activePopupWidget());
 }
 
-bool hasBlueText(QLabel* popup)
+bool isBlue(QRgb pixel)
 {
-    const QImage image = popup->grab().toImage();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.blue() > 200 && c.red() < 80 && c.green() < 80)
-                return true;
-        }
-    return false;
-}
-
-QWidget* withId(QWidget* widget, int id)
-{
-    widget->setProperty("controlId", id);
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
+    return qBlue(pixel) > 200 && qRed(pixel) < 80 && qGreen(pixel) < 80;
 }
 
 } // namespace
@@ -66,7 +54,7 @@ void TestContextHelp::showsBlueTextAtPoint()
     QCOMPARE(popup->text(), QStringLiteral("ダイアログを終了します。"));
     QCOMPARE(popup->pos(), QPoint(100, 120));
     QCOMPARE(popup->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QVERIFY(hasBlueText(popup));
+    QVERIFY(TestPixels::count(popup, isBlue) > 0);
 }
 
 void TestContextHelp::closesOnNextClickOrKey_data()
@@ -109,9 +97,9 @@ void TestContextHelp::rightClickShowsControlText()
     QFETCH(QString, text);
 
     QDialog dialog;
-    withId(new QPushButton(QStringLiteral("OK"), &dialog), 1)->move(10, 10);
-    withId(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog), 2)->move(10, 50);
-    withId(new QLineEdit(&dialog), 1305)->move(10, 90);
+    identified(new QPushButton(QStringLiteral("OK"), &dialog), 1)->move(10, 10);
+    identified(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog), 2)->move(10, 50);
+    identified(new QLineEdit(&dialog), 1305)->move(10, 90);
     (new QLabel(QStringLiteral("登録者名"), &dialog))->setObjectName(QStringLiteral("caption"));
     auto* help = new ContextHelpPopupFilter(&dialog);
     help->setText(2, QStringLiteral("ダイアログを終了します。"));
@@ -135,7 +123,7 @@ void TestContextHelp::rightClickShowsControlText()
 void TestContextHelp::f1ShowsFocusedControlText()
 {
     QDialog dialog;
-    auto* cancel = withId(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog), 2);
+    auto* cancel = identified(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog), 2);
     auto* help = new ContextHelpPopupFilter(&dialog);
     help->setText(2, QStringLiteral("ダイアログを終了します。"));
     dialog.setGeometry(100, 100, 200, 100);

@@ -1,23 +1,18 @@
 #include <QAction>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
 #include <algorithm>
-#include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "text/ExchangeText.h"
 #include "text/FileListText.h"
 #include "text/StoreText.h"
@@ -32,52 +27,26 @@ void chooseInFileDialog(const QString& expectedTitle, const QString& file)
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), expectedTitle);
         QCOMPARE(dialog->labelText(QFileDialog::FileName), ExchangeText::dialogFileName());
-        dialog->selectFile(file);
-        QPushButton* decide = nullptr;
-        for (QPushButton* button : dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
-            if (button->text() == ExchangeText::dialogAccept())
-                decide = button;
-        QVERIFY(decide && decide->isEnabled());
-        QTest::mouseClick(decide, Qt::LeftButton);
+        GuiSuite::chooseFile(dialog, file);
     });
 }
 
 } // namespace
 
-class TestCsvExchange : public QObject {
+class TestCsvExchange : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanup();
+    void cleanup() { stopProgram(); }
     void exportThenImportThroughTheMenu();
     void fileListSpeaksJapanese();
 
 private:
     void choose(int commandId);
-    QImage viewShot() const { return m_program->frame()->view()->grab().toImage(); }
+    QImage viewShot() const { return view()->grab().toImage(); }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    QList<UserMessage> m_messages;
-    QList<MessageService::Answer> m_answers;
 };
-
-void TestCsvExchange::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_messages.append(message);
-        return m_answers.isEmpty() ? MessageService::Answer::Ok : m_answers.takeFirst();
-    });
-}
-
-void TestCsvExchange::cleanup()
-{
-    m_program.reset();
-    m_install.reset();
-}
 
 void TestCsvExchange::choose(int commandId)
 {
@@ -86,14 +55,13 @@ void TestCsvExchange::choose(int commandId)
 
 void TestCsvExchange::exportThenImportThroughTheMenu()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(150, 9));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(startProgram(TestHistory::randomLines(150, 9)));
     const QByteArray original = m_install->historyBytes();
 
     // Export over a file that is there: the program asks first.
     const QString exported = m_dir.filePath(QStringLiteral("書き出し.csv"));
     TestHistory::writeFile(exported, "old");
-    m_answers = {MessageService::Answer::Yes};
+    queueAnswers({Answer::Yes});
     chooseInFileDialog(ExchangeText::exportDialogTitle(), exported);
     choose(MenuCommand::kExportCsv);
     QCOMPARE(m_messages.size(), 2);
@@ -122,7 +90,7 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     TestHistory::writeFile(newerCsv, TestHistory::readFile(newerCsv).replace(',', '\t').replace("\n", "\r\n"));
     const QImage before = viewShot();
     m_messages.clear();
-    m_answers = {MessageService::Answer::No};
+    queueAnswers({Answer::No});
     chooseInFileDialog(ExchangeText::importDialogTitle(), newerCsv);
     choose(MenuCommand::kImportCsv);
     QCOMPARE(m_messages.size(), 1);
@@ -130,27 +98,26 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     QCOMPARE(m_install->historyBytes(), original);
 
     m_messages.clear();
-    m_answers = {MessageService::Answer::Yes};
+    queueAnswers({Answer::Yes});
     chooseInFileDialog(ExchangeText::importDialogTitle(), newerCsv);
     choose(MenuCommand::kImportCsv);
     QCOMPARE(m_messages.size(), 2);
     QCOMPARE(m_messages[1].text, ExchangeText::importDone(160).text);
     QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(newer));
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(160));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(160));
     // The pattern graph is drawn again from the new draws.
     QTRY_VERIFY(viewShot() != before);
 
     // The replaced history is the one undo brings back.
     m_messages.clear();
-    m_answers = {MessageService::Answer::Yes};
+    queueAnswers({Answer::Yes});
     choose(MenuCommand::kUndoHistory);
     QCOMPARE(m_install->historyBytes(), original);
 }
 
 void TestCsvExchange::fileListSpeaksJapanese()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(20, 3));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(startProgram(TestHistory::randomLines(20, 3)));
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("保存先")));
     const QString file = folder.filePath(QStringLiteral("KakoData.csv"));

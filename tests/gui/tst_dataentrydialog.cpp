@@ -11,14 +11,13 @@
 
 #include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "shell/MainCommands.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "kit/UpDownControl.h"
 #include "entry/DataEntryDialog.h"
@@ -38,33 +37,15 @@ namespace {
 
 constexpr int kDraws = 350;
 
-template <typename Control = QWidget>
-Control* control(const QWidget* dialog, int id)
-{
-    const QList<Control*> found = dialog->findChildren<Control*>();
-    for (Control* widget : found) {
-        if (widget->property("controlId").toInt() == id)
-            return widget;
-    }
-    return nullptr;
-}
-
 QString textOf(const QWidget* dialog, int id)
 {
-    QLineEdit* edit = control<QLineEdit>(dialog, id);
+    QLineEdit* edit = GuiSuite::control<QLineEdit>(dialog, id);
     return edit ? edit->text() : QStringLiteral("<no edit %1>").arg(id);
-}
-
-void click(const QWidget* dialog, int id)
-{
-    QWidget* button = control(dialog, id);
-    QVERIFY2(button, qPrintable(QString::number(id)));
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void type(const QWidget* dialog, int id, const QString& text)
 {
-    QLineEdit* edit = control<QLineEdit>(dialog, id);
+    QLineEdit* edit = GuiSuite::control<QLineEdit>(dialog, id);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
@@ -72,7 +53,7 @@ void type(const QWidget* dialog, int id, const QString& text)
 
 void spin(const QWidget* dialog, int id, int delta)
 {
-    auto* arrow = control<UpDownControl>(dialog, id)->findChild<QToolButton*>(
+    auto* arrow = GuiSuite::control<UpDownControl>(dialog, id)->findChild<QToolButton*>(
         delta > 0 ? QStringLiteral("rightArrow") : QStringLiteral("leftArrow"));
     QTest::mouseClick(arrow, Qt::LeftButton);
 }
@@ -81,7 +62,7 @@ QList<int> ticked(const QWidget* dialog)
 {
     QList<int> numbers;
     for (int n = 1; n <= kNumberCount; ++n) {
-        if (control<QCheckBox>(dialog, 1044 + n)->isChecked())
+        if (GuiSuite::control<QCheckBox>(dialog, 1044 + n)->isChecked())
             numbers.append(n);
     }
     return numbers;
@@ -90,9 +71,8 @@ QList<int> ticked(const QWidget* dialog)
 void tick(const QWidget* dialog, const QList<int>& numbers)
 {
     for (int n = 1; n <= kNumberCount; ++n) {
-        QCheckBox* box = control<QCheckBox>(dialog, 1044 + n);
-        if (box->isChecked() != numbers.contains(n))
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        if (GuiSuite::control<QCheckBox>(dialog, 1044 + n)->isChecked() != numbers.contains(n))
+            GuiSuite::click(dialog, 1044 + n);
     }
 }
 
@@ -105,20 +85,18 @@ QByteArray record(int draw, int index, const QList<int>& numbers)
     return bytes;
 }
 
-bool hasColour(const QImage& image, QRgb colour)
+bool hasColour(QWidget* widget, QRgb colour)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if ((rgb.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
-                return true;
-    return false;
+    return TestPixels::count(widget, TestPixels::colour(colour)) > 0;
 }
 
 } // namespace
 
-class TestDataEntryDialog : public QObject {
+class TestDataEntryDialog : public GuiSuite {
     Q_OBJECT
+
+public:
+    TestDataEntryDialog() : GuiSuite(Unqueued::Agreed) {}
 
 private Q_SLOTS:
     void initTestCase();
@@ -131,69 +109,34 @@ private Q_SLOTS:
     void homePageMakesWayAndCancelClosesBrowser();
 
 private:
-    void startProgram(const QList<int>& registeredSlots = {}, const PathSettings& browser = {});
+    void startWithRegistrants(const QList<int>& registeredSlots = {}, const PathSettings& browser = {});
     std::unique_ptr<DataEntryDialog> openDialog();
-    void expectMessage(const UserMessage& expected);
-    /** Answers the next boxes in turn (Yes or Ok once they run out) and records what they said. */
-    void answer(QList<MessageService::Answer> answers = {});
 
     FlagLines m_lines;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    CVemoView* m_view = nullptr;
-    QList<UserMessage> m_messages;
-    QList<MessageService::Answer> m_answers;
 };
 
 void TestDataEntryDialog::initTestCase()
 {
-    TestProgram::prepareSuite();
     m_lines = TestHistory::randomLines(kDraws, 31);
 }
 
 void TestDataEntryDialog::cleanup()
 {
-    MessageService::setAnswerer({});
-    m_program.reset();
-    m_install.reset();
-    m_messages.clear();
+    stopProgram();
 }
 
-void TestDataEntryDialog::answer(QList<MessageService::Answer> answers)
+void TestDataEntryDialog::startWithRegistrants(const QList<int>& registeredSlots, const PathSettings& browser)
 {
-    m_answers = std::move(answers);
-    using Buttons = MessageService::Buttons;
-    MessageService::setAnswerer([this](const UserMessage& message, Buttons buttons, MessageService::Icon) {
-        m_messages.append(message);
-        if (!m_answers.isEmpty())
-            return m_answers.takeFirst();
-        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
-    });
-}
-
-void TestDataEntryDialog::expectMessage(const UserMessage& expected)
-{
-    QVERIFY(!m_messages.isEmpty());
-    const UserMessage shown = m_messages.takeFirst();
-    QCOMPARE(shown.caption, expected.caption);
-    QCOMPARE(shown.text, expected.text);
-}
-
-void TestDataEntryDialog::startProgram(const QList<int>& registeredSlots, const PathSettings& browser)
-{
-    m_install = std::make_unique<TestInstall>(m_lines);
-    RegistrantSlots slots(m_install->paths());
+    RegistrantSlots slots(makeInstall(m_lines));
     for (const int slot : registeredSlots)
         QVERIFY(!slots.setName(slot, QStringLiteral("登録%1").arg(slot)));
     QVERIFY(!browser.writePathData(m_install->paths().pathDataFile()));
-    answer();
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
-    m_view = m_program->frame()->view();
+    QVERIFY(startProgram());
 }
 
 std::unique_ptr<DataEntryDialog> TestDataEntryDialog::openDialog()
 {
-    auto dialog = m_program->frame()->commands().makeDataEntryDialog();
+    auto dialog = frame()->commands().makeDataEntryDialog();
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog.get()))
         return nullptr;
@@ -202,10 +145,10 @@ std::unique_ptr<DataEntryDialog> TestDataEntryDialog::openDialog()
 
 void TestDataEntryDialog::historyEditsRoundTrip()
 {
-    startProgram();
+    startWithRegistrants();
     const auto dialog = openDialog();
     QVERIFY(dialog);
-    const DrawHistory& history = m_view->document().history();
+    const DrawHistory& history = view()->document().history();
     const QByteArray original = m_install->historyBytes();
 
     QCOMPARE(dialog->windowTitle(), EntryText::dataEntryTitle());
@@ -241,14 +184,14 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("352"));
     QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
     QCOMPARE(textOf(dialog.get(), 1097), QStringLiteral("1. 5. 17. 22. 40. 43"));
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
     // A note beside the menu says what happened, and goes by itself.
-    const QLabel* note = m_program->frame()->findChild<QLabel*>(QStringLiteral("statusNote"));
+    const QLabel* note = frame()->findChild<QLabel*>(QStringLiteral("statusNote"));
     QVERIFY(note && note->isVisible());
     QCOMPARE(note->text(), StoreText::drawAppendedNote(351));
 
     // Declined, then confirmed: the confirmation names the newest draw.
-    answer({MessageService::Answer::No});
+    queueAnswers({Answer::No});
     click(dialog.get(), 1214);
     QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
     QCOMPARE(history.drawCount(), 351);
@@ -256,14 +199,14 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
     QCOMPARE(m_install->historyBytes(), original);
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
     QCOMPARE(note->text(), StoreText::drawDeletedNote(351));
     QTRY_VERIFY_WITH_TIMEOUT(note->text().isEmpty(), 10000);
 }
 
 void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
 {
-    startProgram();
+    startWithRegistrants();
     const auto dialog = openDialog();
     QVERIFY(dialog);
     const QByteArray original = m_install->historyBytes();
@@ -296,7 +239,7 @@ void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
     const QList<int> replacement{2, 4, 6, 8, 10, 12};
     // Declined: nothing; five ticks: asked first, then refused.
     tick(dialog.get(), replacement);
-    answer({MessageService::Answer::No});
+    queueAnswers({Answer::No});
     click(dialog.get(), 1215);
     expectMessage(StoreText::confirmModify(QStringLiteral("3")));
     tick(dialog.get(), {2, 4, 6, 8, 10});
@@ -322,15 +265,15 @@ void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
     std::array<bool, kNumberCount> replaced{};
     for (const int n : replacement)
         replaced[std::size_t(n - 1)] = true;
-    QCOMPARE(m_view->document().history().drawSelection(3), replaced);
+    QCOMPARE(view()->document().history().drawSelection(3), replaced);
     QVERIFY(ticked(dialog.get()).isEmpty());
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
 }
 
 void TestDataEntryDialog::registrantPredictionsAndBrowsing()
 {
-    startProgram({2, 4});
-    RegistrantSlots& slots = m_view->document().registrants();
+    startWithRegistrants({2, 4});
+    RegistrantSlots& slots = view()->document().registrants();
     const QString fileTwo = slots.predictionFile(2).path();
     QVERIFY(slots.predictionFile(2).appendPrediction(350, {3, 11, 19, 27, 35, 42}, kDraws).ok());
     QVERIFY(slots.predictionFile(2).appendPrediction(350, {1, 2, 3, 4, 5, 6}, kDraws).ok());
@@ -350,8 +293,8 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
     QCOMPARE(textOf(dialog.get(), 1103), QStringLiteral("351"));
     QCOMPARE(textOf(dialog.get(), 1105), QStringLiteral("0"));
     // The registrant buttons in their slots' colours.
-    QVERIFY(hasColour(control(dialog.get(), 1093)->grab().toImage(), qRgb(0, 128, 0)));
-    QVERIFY(hasColour(control(dialog.get(), 1106)->grab().toImage(), qRgb(0, 0, 255)));
+    QVERIFY(hasColour(control(dialog.get(), 1093), qRgb(0, 128, 0)));
+    QVERIFY(hasColour(control(dialog.get(), 1106), qRgb(0, 0, 255)));
 
     QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
     QCOMPARE(textOf(dialog.get(), 1096), QStringLiteral("1. 2. 3. 4. 5. 6"));
@@ -420,11 +363,11 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
     QCOMPARE(TestHistory::readFile(slots.predictionFile(4).path()), record(351, 1, numbers));
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QVERIFY(!dialog->isVisible());
-    const LastEnteredPrediction& last = m_view->document().lastEnteredPrediction();
+    const LastEnteredPrediction& last = view()->document().lastEnteredPrediction();
     QVERIFY(last.entered);
     QCOMPARE(last.draw, 351);
     QCOMPARE(last.numbers, numbers);
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HistoryGraph);
+    QCOMPARE(view()->state().displayMode, DisplayMode::HistoryGraph);
 
     // Opened again, the radio buttons start from the lowest registrant once more.
     dialog = openDialog();
@@ -434,8 +377,8 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
 
 void TestDataEntryDialog::handOverAverageAndCard()
 {
-    startProgram();
-    SelectionHandOver& handOver = m_view->document().selectionHandOver();
+    startWithRegistrants();
+    SelectionHandOver& handOver = view()->document().selectionHandOver();
     handOver.handedOver = true;
     handOver.ticks = {};
     for (const int n : {1, 2, 3, 4, 5, 6})
@@ -468,8 +411,8 @@ void TestDataEntryDialog::handOverAverageAndCard()
 
 void TestDataEntryDialog::commandOffersRegistrantThenOpens()
 {
-    startProgram();
-    answer({MessageService::Answer::No});
+    startWithRegistrants();
+    queueAnswers({Answer::No});
     DataEntryDialog* shown = nullptr;
     QString helpText;
     QList<int> placeholders;
@@ -478,20 +421,14 @@ void TestDataEntryDialog::commandOffersRegistrantThenOpens()
         if (!shown)
             return;
         // Help popups by control id, at the pointer.
-        QWidget* cancel = control(shown, 2);
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), cancel->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(cancel, &rightClick);
-        if (auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget())) {
-            helpText = popup->text();
-            popup->close();
-        }
+        helpText = helpTextOf(control(shown, 2));
         // Every button shows its own picture, none the placeholder.
         for (const int id : {1088, 1089, 1214, 1215, 1216, 1329, 2, 1375, 1316})
-            if (hasColour(control(shown, id)->grab().toImage(), qRgb(255, 0, 255)))
+            if (hasColour(control(shown, id), qRgb(255, 0, 255)))
                 placeholders.append(id);
         click(shown, 2);
     });
-    m_program->frame()->commands().run(MenuCommand::kDataEntry);
+    frame()->commands().run(MenuCommand::kDataEntry);
     QVERIFY(shown);
     QCOMPARE(helpText, EntryText::dataEntryHelp(2));
     QCOMPARE(placeholders, QList<int>());
@@ -504,34 +441,33 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     QTemporaryDir logDir;
     const QString log = logDir.filePath(QStringLiteral("browser.log"));
     qputenv("FAKE_BROWSER_LOG", QFile::encodeName(log));
-    startProgram({}, PathSettings{QStringLiteral(FAKE_BROWSER_PATH), QStringLiteral("https://example.com/vemo6")});
-    CMainFrame* frame = m_program->frame();
+    startWithRegistrants({},
+                         PathSettings{QStringLiteral(FAKE_BROWSER_PATH), QStringLiteral("https://example.com/vemo6")});
 
     auto dialog = openDialog();
     QVERIFY(dialog);
     click(dialog.get(), 1329);
-    QVERIFY(frame->madeWayForBrowser());
-    QCOMPARE(frame->pos(), QPoint(ScreenScale::width() - frame->width(), 0));
+    QVERIFY(frame()->madeWayForBrowser());
+    QCOMPARE(frame()->pos(), QPoint(ScreenScale::width() - frame()->width(), 0));
     QTRY_VERIFY(TestHistory::readFile(log).contains("ready"));
     QVERIFY(TestHistory::readFile(log).startsWith("https://example.com/vemo6\n"));
     click(dialog.get(), 2);
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
-    QVERIFY(!frame->madeWayForBrowser());
-    QCOMPARE(frame->pos(), QPoint(0, 0));
+    QVERIFY(!frame()->madeWayForBrowser());
+    QCOMPARE(frame()->pos(), QPoint(0, 0));
     QTRY_VERIFY(TestHistory::readFile(log).contains("terminated"));
 
     // Without a browser: the message, and the window comes back however the dialog ends.
     dialog.reset();
     cleanup();
-    startProgram();
-    frame = m_program->frame();
+    startWithRegistrants();
     dialog = openDialog();
     click(dialog.get(), 1329);
     expectMessage(BrowserText::notRegistered());
-    QVERIFY(frame->madeWayForBrowser());
+    QVERIFY(frame()->madeWayForBrowser());
     QTest::keyClick(control(dialog.get(), 1045), Qt::Key_Return);
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QVERIFY(!frame->madeWayForBrowser());
+    QVERIFY(!frame()->madeWayForBrowser());
 }
 
 QTEST_MAIN(TestDataEntryDialog)

@@ -1,6 +1,5 @@
 #include <QAbstractButton>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -9,19 +8,16 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
-#include <functional>
 #include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "predict/DataGodSettingsDialog.h"
 #include "predict/PredictingWindow.h"
 #include "text/DataGodText.h"
@@ -37,18 +33,6 @@ constexpr int kDraws = 150;
 // Records for draws 100 … 151.
 constexpr int kRecords = kDraws - 98;
 
-template <typename T = QAbstractButton> T* control(QWidget* parent, int id)
-{
-    return parent->findChild<T*>(QStringLiteral("id%1").arg(id));
-}
-
-void click(QWidget* parent, int id)
-{
-    QAbstractButton* button = control(parent, id);
-    QVERIFY2(button, qPrintable(QStringLiteral("no control %1").arg(id)));
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
-}
-
 // The ids of the checked buttons, group by group.
 QList<int> checkedIds(QWidget* dialog)
 {
@@ -63,49 +47,12 @@ QList<int> checkedIds(QWidget* dialog)
 
 QString weightShown(QWidget* dialog)
 {
-    return control<QLabel>(dialog, 1391)->text();
-}
-
-// Runs work on the settings dialog once it is up, while the command that opened
-// it waits in exec().
-void onceShown(const std::function<void(DataGodSettingsDialog&)>& work)
-{
-    QTimer::singleShot(10, qApp, [work] {
-        auto* dialog = qobject_cast<DataGodSettingsDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) {
-            onceShown(work);
-            return;
-        }
-        work(*dialog);
-        // A failed check leaves the dialog open: it is cancelled so that the
-        // command returns.
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
-// Runs work on the predicting window once it is up, while the view waits for
-// the animations.
-void oncePredicting(const std::function<void(PredictingWindow&)>& work)
-{
-    QTimer::singleShot(10, qApp, [work] {
-        auto* window = qobject_cast<PredictingWindow*>(QApplication::activeModalWidget());
-        if (!window || !window->isVisible()) {
-            oncePredicting(work);
-            return;
-        }
-        work(*window);
-    });
-}
-
-QImage grabOf(QWidget* widget)
-{
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return GuiSuite::control<QLabel>(dialog, 1391)->text();
 }
 
 } // namespace
 
-class TestDataGodSettings : public QObject {
+class TestDataGodSettings : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -120,7 +67,7 @@ private Q_SLOTS:
     void groupWithoutChoiceKeepsTheDialogOpen();
 
 private:
-    void callDataGods() { MainMenu::findCommand(m_program->frame(), MenuCommand::kDataGod)->trigger(); }
+    void callDataGods() { MainMenu::findCommand(frame(), MenuCommand::kDataGod)->trigger(); }
     QString godFile(int slot, int count) const
     {
         return m_install->paths().dataGodFile(PredictText::dataGods()[std::size_t(slot - 1)].prefix, count);
@@ -128,38 +75,23 @@ private:
     void verifyOnlyFilesOf(int count) const;
 
     FlagLines m_lines;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    CVemoView* m_view = nullptr;
-    QList<UserMessage> m_messages;
 };
 
 void TestDataGodSettings::initTestCase()
 {
-    TestProgram::prepareSuite();
     m_lines = TestHistory::randomLines(kDraws, 19);
 }
 
 void TestDataGodSettings::init()
 {
-    m_messages.clear();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_messages.append(message);
-        return MessageService::Answer::No;
-    });
     PredictingWindow::setDisplayTime(50ms);
-    m_install = std::make_unique<TestInstall>(m_lines);
-    m_program = TestProgram::start(m_install->paths());
-    QVERIFY(m_program);
-    m_view = m_program->view();
+    QVERIFY(startProgram(m_lines));
 }
 
 void TestDataGodSettings::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
     PredictingWindow::setDisplayTime(std::nullopt);
-    MessageService::setAnswerer({});
 }
 
 void TestDataGodSettings::verifyOnlyFilesOf(int count) const
@@ -183,31 +115,22 @@ void TestDataGodSettings::verifyOnlyFilesOf(int count) const
 void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
 {
     const QList<int> initial{1385, 1400, 1409, 1411};
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), DataGodText::settingsTitle());
         QCOMPARE(checkedIds(&dialog), initial);
         QCOMPARE(weightShown(&dialog), QStringLiteral("10"));
-        QCOMPARE(control(&dialog, 1404)->text(), QStringLiteral("全部"));
-        QCOMPARE(control(&dialog, 1410)->text(), DataGodText::preferRare());
-        QCOMPARE(control(&dialog, 1412)->text(), DataGodText::hidePredicting());
+        QCOMPARE(control<QAbstractButton>(&dialog, 1404)->text(), QStringLiteral("全部"));
+        QCOMPARE(control<QAbstractButton>(&dialog, 1410)->text(), DataGodText::preferRare());
+        QCOMPARE(control<QAbstractButton>(&dialog, 1412)->text(), DataGodText::hidePredicting());
         // Every choice fits its button: no text is cut off.
         for (QRadioButton* button : dialog.findChildren<QRadioButton*>())
             QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
 
         // The help popups: the OK button's name, the Cancel button's sentence,
         // nothing for the others.
-        const auto popupOver = [](QWidget* widget) {
-            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
-            QApplication::sendEvent(widget, &event);
-            auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
-            const QString text = popup ? popup->text() : QStringLiteral("<none>");
-            if (popup)
-                popup->close();
-            return text;
-        };
-        QCOMPARE(popupOver(control(&dialog, 1)), QStringLiteral("IDOK"));
-        QCOMPARE(popupOver(control(&dialog, 2)), QStringLiteral("ダイアログを終了します。"));
-        QCOMPARE(popupOver(control(&dialog, 1397)), QString());
+        QCOMPARE(helpTextOf(control(&dialog, 1)), QStringLiteral("IDOK"));
+        QCOMPARE(helpTextOf(control(&dialog, 2)), QStringLiteral("ダイアログを終了します。"));
+        QCOMPARE(helpTextOf(control(&dialog, 1397)), QString());
 
         click(&dialog, 1394);
         click(&dialog, 1403);
@@ -225,14 +148,14 @@ void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
 
     // The command switched to the data-god screen with nothing computed, and
     // cancelling wrote nothing.
-    QVERIFY(m_view->state().dataGodMode);
-    QVERIFY(m_view->state().hitScreenActive());
-    QCOMPARE(m_view->state().predictionCount, DataGodSettings::kNothingComputed);
-    QVERIFY(m_program->frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
+    QVERIFY(view()->state().dataGodMode);
+    QVERIFY(view()->state().hitScreenActive());
+    QCOMPARE(view()->state().predictionCount, DataGodSettings::kNothingComputed);
+    QVERIFY(frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
     QVERIFY(!QFileInfo::exists(godFile(1, 6)));
     QVERIFY(m_messages.isEmpty());
 
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         QCOMPARE(checkedIds(&dialog), initial);
         QCOMPARE(weightShown(&dialog), QStringLiteral("10"));
         click(&dialog, 2);
@@ -269,7 +192,7 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
     // A result of another count, left from an earlier run, is emptied.
     TestHistory::writeFile(godFile(3, count == 6 ? 7 : 6), QByteArray("0100010102030405060708"));
     std::unique_ptr<QSignalSpy> requests;
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         requests = std::make_unique<QSignalSpy>(&dialog, &DataGodSettingsDialog::dataGodRequested);
         click(&dialog, countId);
         click(&dialog, amountId);
@@ -289,21 +212,21 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
     verifyOnlyFilesOf(count);
     QVERIFY(m_messages.isEmpty());
 
-    const MainViewState& state = m_view->state();
+    const MainViewState& state = view()->state();
     QCOMPARE(state.predictionCount, count);
     QVERIFY(state.dataGodMode);
     QCOMPARE(state.displayMode, DisplayMode::HitCount);
-    QCOMPARE(m_program->frame()->windowTitle(),
+    QCOMPARE(frame()->windowTitle(),
              PredictText::computeStatus(state.dataGodChoices) + COpeningWnd::titleSuffix());
 
     // The choices are remembered for the next opening.
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         QCOMPARE(checkedIds(&dialog), (QList<int>{countId, amountId, priorityId, windowId}));
         QCOMPARE(weightShown(&dialog), QString::number(wParam % 100));
         click(&dialog, 2);
     });
     callDataGods();
-    QVERIFY(m_program->frame()->windowTitle().startsWith(
+    QVERIFY(frame()->windowTitle().startsWith(
         QStringLiteral("＊＊ ヌルガタ ＊＊        （ データ神の予想数は %1個").arg(count)));
 }
 
@@ -312,8 +235,8 @@ void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
     // Far longer than the test may take: only Cancel can end the wait in time.
     PredictingWindow::setDisplayTime(60s);
     bool checked = false;
-    onceShown([&](DataGodSettingsDialog& dialog) {
-        oncePredicting([&](PredictingWindow& window) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
+        TestProgram::whenModalShows<PredictingWindow>([&](PredictingWindow& window) {
             // Centred, in front of everything, and the only window that takes input.
             QCOMPARE(QApplication::activeModalWidget(), &window);
             QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
@@ -322,9 +245,9 @@ void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
             for (const int id : {1382, 1384, 1385, 1386, 1387}) {
                 QWidget* animation = control<QWidget>(&window, id);
                 QVERIFY(animation && animation->isVisible());
-                const QImage before = grabOf(animation);
+                const QImage before = TestPixels::grabOf(animation);
                 QTest::qWait(250);
-                QVERIFY2(grabOf(animation) != before, qPrintable(QStringLiteral("still: %1").arg(id)));
+                QVERIFY2(TestPixels::grabOf(animation) != before, qPrintable(QStringLiteral("still: %1").arg(id)));
             }
             checked = true;
             click(&window, 2);
@@ -339,11 +262,11 @@ void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
     QVERIFY(checked);
     QVERIFY(elapsed.elapsed() < 20000);
     verifyOnlyFilesOf(9);
-    QTRY_VERIFY(!m_program->frame()->findChild<PredictingWindow*>());
-    QCOMPARE(m_view->state().predictionCount, 9);
+    QTRY_VERIFY(!frame()->findChild<PredictingWindow*>());
+    QCOMPARE(view()->state().predictionCount, 9);
 
     // With "表示しない" there is no window, so none of its minute of waiting either.
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         click(&dialog, 1396);
         click(&dialog, 1412);
         click(&dialog, 1);
@@ -360,7 +283,7 @@ void TestDataGodSettings::failedWriteChangesNothing()
     // changes.
     TestHistory::writeFile(godFile(1, 8), QByteArray("0100010102030405060708091011"));
     QVERIFY(QDir().mkpath(godFile(2, 12)));
-    onceShown([&](DataGodSettingsDialog& dialog) {
+    TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         click(&dialog, 1412);
         click(&dialog, 1);
     });
@@ -369,8 +292,8 @@ void TestDataGodSettings::failedWriteChangesNothing()
     QCOMPARE(m_messages.first().caption, PredictText::predictionFileWriteFailed(QString(), QString()).caption);
     QCOMPARE(TestHistory::readFile(godFile(1, 8)), QByteArray("0100010102030405060708091011"));
     QVERIFY(!QFileInfo::exists(godFile(1, 6)));
-    QCOMPARE(m_view->state().predictionCount, DataGodSettings::kNothingComputed);
-    QCOMPARE(m_program->frame()->windowTitle(), ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
+    QCOMPARE(view()->state().predictionCount, DataGodSettings::kNothingComputed);
+    QCOMPARE(frame()->windowTitle(), ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
 }
 
 void TestDataGodSettings::groupWithoutChoiceKeepsTheDialogOpen()

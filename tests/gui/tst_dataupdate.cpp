@@ -7,15 +7,11 @@
 #include <QTest>
 #include <QUrl>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "entry/DataUpdateGuide.h"
 #include "store/DrawHistory.h"
@@ -36,8 +32,11 @@ QString copiedTable(const FlagLines& lines)
 
 } // namespace
 
-class TestDataUpdate : public QObject {
+class TestDataUpdate : public GuiSuite {
     Q_OBJECT
+
+public:
+    TestDataUpdate() : GuiSuite(Unqueued::Agreed) {}
 
 private Q_SLOTS:
     void initTestCase();
@@ -49,26 +48,21 @@ private Q_SLOTS:
     void noBrowserToStart();
 
 private:
-    void startProgram(const QString& browserPath);
+    void startWithBrowser(const QString& browserPath);
     DataUpdateGuide* openGuide();
-    QPushButton* button(int id) const;
-    void expectMessage(const UserMessage& expected);
+    QPushButton* button(int id) const { return control<QPushButton>(m_guide, id); }
+    void messageComing(const UserMessage& message) override;
     void expectFullScreen() const;
     QStringList browserLog() const;
 
     FlagLines m_lines;
     QTemporaryDir m_logDir;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
     QPointer<DataUpdateGuide> m_guide;
-    QList<UserMessage> m_messages;
-    QList<MessageService::Answer> m_answers;
     QList<bool> m_madeWayWhenAsked;
 };
 
 void TestDataUpdate::initTestCase()
 {
-    TestProgram::prepareSuite();
     m_lines = TestHistory::randomLines(kDraws, 41);
     qputenv("FAKE_BROWSER_LOG", QFile::encodeName(m_logDir.filePath(QStringLiteral("browser.log"))));
 }
@@ -76,64 +70,44 @@ void TestDataUpdate::initTestCase()
 void TestDataUpdate::init()
 {
     QFile::remove(m_logDir.filePath(QStringLiteral("browser.log")));
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
-        m_messages.append(message);
-        m_madeWayWhenAsked.append(m_program && m_program->frame()->madeWayForBrowser());
-        if (!m_answers.isEmpty())
-            return m_answers.takeFirst();
-        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::Yes : MessageService::Answer::Ok;
-    });
 }
 
 void TestDataUpdate::cleanup()
 {
-    MessageService::setAnswerer({});
-    m_program.reset();
-    m_install.reset();
-    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.isEmpty() ? QString() : m_messages.first().text));
-    m_answers.clear();
+    expectNoMoreMessages();
+    stopProgram();
     m_madeWayWhenAsked.clear();
 }
 
-void TestDataUpdate::startProgram(const QString& browserPath)
+void TestDataUpdate::messageComing(const UserMessage&)
 {
-    m_install = std::make_unique<TestInstall>(m_lines);
+    m_madeWayWhenAsked.append(m_program && frame()->madeWayForBrowser());
+}
+
+void TestDataUpdate::startWithBrowser(const QString& browserPath)
+{
     const PathSettings settings{browserPath, QStringLiteral("https://example.com/lottery")};
-    QVERIFY(!settings.writePathData(m_install->paths().pathDataFile()));
+    QVERIFY(!settings.writePathData(makeInstall(m_lines).pathDataFile()));
     // The installation's own page, named relative to the folder.
     TestHistory::writeFile(m_install->paths().updatePageFile(), "HomePage/index.html\n");
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(startProgram());
 }
 
 DataUpdateGuide* TestDataUpdate::openGuide()
 {
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     // A guide that was replaced lingers, closed, until its deletion comes round.
     m_guide = nullptr;
-    for (DataUpdateGuide* guide : m_program->frame()->findChildren<DataUpdateGuide*>())
+    for (DataUpdateGuide* guide : frame()->findChildren<DataUpdateGuide*>())
         if (guide->isVisible())
             m_guide = guide;
     return m_guide && QTest::qWaitForWindowExposed(m_guide) ? m_guide.data() : nullptr;
 }
 
-QPushButton* TestDataUpdate::button(int id) const
-{
-    return m_guide->findChild<QPushButton*>(QStringLiteral("id%1").arg(id));
-}
-
-void TestDataUpdate::expectMessage(const UserMessage& expected)
-{
-    QVERIFY2(!m_messages.isEmpty(), qPrintable(expected.text));
-    const UserMessage shown = m_messages.takeFirst();
-    QCOMPARE(shown.caption, expected.caption);
-    QCOMPARE(shown.text, expected.text);
-}
-
 void TestDataUpdate::expectFullScreen() const
 {
-    const CMainFrame* frame = m_program->frame();
-    QVERIFY(!frame->madeWayForBrowser());
-    QCOMPARE(frame->geometry(), QRect(0, 0, ScreenScale::width(), ScreenScale::height()));
+    QVERIFY(!frame()->madeWayForBrowser());
+    QCOMPARE(frame()->geometry(), QRect(0, 0, ScreenScale::width(), ScreenScale::height()));
 }
 
 QStringList TestDataUpdate::browserLog() const
@@ -144,14 +118,14 @@ QStringList TestDataUpdate::browserLog() const
 
 void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
 {
-    startProgram(kFakeBrowser);
+    startWithBrowser(kFakeBrowser);
     const QByteArray original = m_install->historyBytes();
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     // The guide: top right, no caption, the steps as the user reads them, beside the browser on the page.
     QVERIFY(openGuide());
-    QVERIFY(m_program->frame()->madeWayForBrowser());
-    QVERIFY(m_program->frame()->width() < ScreenScale::width() / 2);
+    QVERIFY(frame()->madeWayForBrowser());
+    QVERIFY(frame()->width() < ScreenScale::width() / 2);
     QCOMPARE(m_guide->frameGeometry().topRight(), QPoint(ScreenScale::width() - 1, 0));
     QVERIFY(m_guide->windowTitle().isEmpty());
     QVERIFY(m_guide->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -192,23 +166,23 @@ void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
     expectMessage(StoreText::importDone());
     QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(newer));
     QVERIFY(clipboard->text().isEmpty());
-    const DrawHistory& history = m_program->view()->document().history();
+    const DrawHistory& history = view()->document().history();
     QCOMPARE(history.drawCount(), kDraws + 1);
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
     QCOMPARE(history.backups().size(), 1);
     QCOMPARE(history.backups().first().drawCount, std::optional<int>(kDraws));
     expectFullScreen();
 
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kUndoHistory)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kUndoHistory)->trigger();
     QVERIFY(!m_messages.isEmpty());
     m_messages.takeFirst();
     QCOMPARE(m_install->historyBytes(), original);
-    QCOMPARE(MainMenu::findCommand(m_program->frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
 }
 
 void TestDataUpdate::refusedTablesChangeNothing()
 {
-    startProgram(kFakeBrowser);
+    startWithBrowser(kFakeBrowser);
     const QByteArray original = m_install->historyBytes();
     FlagLines sevenInADraw = TestHistory::randomLines(kDraws + 5, 43);
     // Draw 351 gets a seventh number.
@@ -237,24 +211,24 @@ void TestDataUpdate::refusedTablesChangeNothing()
         QVERIFY(m_messages.isEmpty());
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
         QCOMPARE(m_install->historyBytes(), original);
-        QCOMPARE(m_program->view()->document().history().drawCount(), kDraws);
+        QCOMPARE(view()->document().history().drawCount(), kDraws);
         expectFullScreen();
         QTRY_VERIFY(!m_guide);
     }
 
     // A newer table declined at the question: nothing written either.
-    m_answers = {MessageService::Answer::No};
+    queueAnswers({Answer::No});
     QVERIFY(openGuide());
     QGuiApplication::clipboard()->setText(newer);
     QTest::mouseClick(button(1), Qt::LeftButton);
     expectMessage(StoreText::confirmImport());
     QCOMPARE(m_install->historyBytes(), original);
-    QVERIFY(m_program->view()->document().history().backups().isEmpty());
+    QVERIFY(view()->document().history().backups().isEmpty());
 }
 
 void TestDataUpdate::cancelPutsEverythingBack()
 {
-    startProgram(kFakeBrowser);
+    startWithBrowser(kFakeBrowser);
     const QByteArray original = m_install->historyBytes();
     QVERIFY(openGuide());
     QTRY_COMPARE(browserLog().size(), 2);
@@ -264,9 +238,9 @@ void TestDataUpdate::cancelPutsEverythingBack()
     QVERIFY(openGuide());
     QVERIFY(m_guide != first);
     QTRY_VERIFY(!first);
-    QCOMPARE(m_program->frame()->findChildren<DataUpdateGuide*>().size(), 1);
+    QCOMPARE(frame()->findChildren<DataUpdateGuide*>().size(), 1);
     QTRY_COMPARE(browserLog().mid(2, 2), (QStringList{QStringLiteral("terminated"), browserLog().first()}));
-    QVERIFY(m_program->frame()->madeWayForBrowser());
+    QVERIFY(frame()->madeWayForBrowser());
 
     QGuiApplication::clipboard()->setText(copiedTable(TestHistory::randomLines(kDraws + 1, 45)));
     QTest::mouseClick(button(2), Qt::LeftButton);
@@ -280,8 +254,8 @@ void TestDataUpdate::cancelPutsEverythingBack()
 
 void TestDataUpdate::noBrowserToStart()
 {
-    startProgram(QString());
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    startWithBrowser(QString());
+    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::notRegistered());
     QVERIFY(!DataUpdateGuide::isShowing());
     expectFullScreen();
@@ -289,22 +263,22 @@ void TestDataUpdate::noBrowserToStart()
     // A browser this machine lacks, as a desktop without one does. The desktop's opener stands in for this
     // time: here the fake browser under that name, so that the test sees the page it is given.
     const QString missing = QStringLiteral("/no/such/browser");
-    QVERIFY(!m_program->view()->document().storePathSettings({missing, QString()}));
+    QVERIFY(!view()->document().storePathSettings({missing, QString()}));
     QTemporaryDir desktop;
     QVERIFY(QFile::link(kFakeBrowser, desktop.filePath(QStringLiteral("xdg-open"))));
     const QByteArray searchPath = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(desktop.path()) + ':' + searchPath);
-    m_answers = {MessageService::Answer::No};
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    queueAnswers({Answer::No});
+    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::offerDesktopBrowser(missing));
     QVERIFY(!DataUpdateGuide::isShowing());
     expectFullScreen();
     QVERIFY(browserLog().isEmpty());
 
-    m_answers = {MessageService::Answer::Yes};
+    queueAnswers({Answer::Yes});
     QVERIFY(openGuide());
     expectMessage(BrowserText::offerDesktopBrowser(missing));
-    QVERIFY(m_program->frame()->madeWayForBrowser());
+    QVERIFY(frame()->madeWayForBrowser());
     QTRY_COMPARE(browserLog().size(), 2);
     QVERIFY(browserLog().first().endsWith(QStringLiteral("/HomePage/index.html")));
     QTest::mouseClick(button(2), Qt::LeftButton);
@@ -313,7 +287,7 @@ void TestDataUpdate::noBrowserToStart()
 
     // Without a desktop opener either: the program's own message naming the path, and nothing moves.
     qputenv("PATH", QFile::encodeName(m_logDir.path()));
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     qputenv("PATH", searchPath);
     expectMessage(BrowserText::browserMissing(missing));
     QVERIFY(!DataUpdateGuide::isShowing());

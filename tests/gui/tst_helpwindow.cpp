@@ -5,8 +5,8 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+#include "GuiSuite.h"
 #include "kit/HelpWindow.h"
-#include "kit/MessageService.h"
 #include "text/HelpText.h"
 
 namespace {
@@ -51,7 +51,7 @@ QStringList anchorsOf(const QTextDocument* document)
 
 } // namespace
 
-class TestHelpWindow : public QObject {
+class TestHelpWindow : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -79,7 +79,7 @@ void TestHelpWindow::cleanup()
     for (QWidget* window : helpWindows())
         window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    MessageService::setAnswerer({});
+    m_messages.clear();
 }
 
 QTextBrowser* TestHelpWindow::browser() const
@@ -156,16 +156,10 @@ void TestHelpWindow::contentsListsEveryPage()
 
 void TestHelpWindow::missingManualIsReported()
 {
-    QList<UserMessage> shown;
-    MessageService::setAnswerer([&shown](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        shown.append(message);
-        return MessageService::Answer::Ok;
-    });
     const QString missing = QDir::tempPath() + QStringLiteral("/no-such-install/Help/index.html");
     HelpWindow::showContents(missing);
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first().caption, HelpText::manualMissing(missing).caption);
-    QCOMPARE(shown.first().text, HelpText::manualMissing(missing).text);
+    expectMessage(HelpText::manualMissing(missing));
+    expectNoMoreMessages();
     QVERIFY(helpWindows().isEmpty());
 }
 

@@ -3,15 +3,12 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "patterns/HistoryGraphLayout.h"
 #include "patterns/HistoryGraphWindow.h"
@@ -47,23 +44,15 @@ QRgb rgb(const QImage& image, int x, int y)
 
 bool hasDarkPixel(const QImage& image, const QRect& area)
 {
-    const QRect inside = area & image.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 100)
-                return true;
-        }
-    }
-    return false;
+    return TestPixels::count(image, TestPixels::isDark, area) > 0;
 }
 
 } // namespace
 
-class TestHistoryGraph : public QObject {
+class TestHistoryGraph : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void menuCommandShowsTheGraph();
@@ -73,36 +62,20 @@ private Q_SLOTS:
 
 private:
     HistoryGraphLayout layout() const;
-    QImage shot() const;
+    QImage shot() const { return TestPixels::grabOf(m_graph); }
     void clickBar(QStyle::SubControl part);
     QAction* command(int id) const;
 
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    CMainFrame* m_frame = nullptr;
-    CVemoView* m_view = nullptr;
     HistoryGraphWindow* m_graph = nullptr;
     QScrollBar* m_bar = nullptr;
 };
 
-void TestHistoryGraph::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        qWarning("unexpected message: %s", qPrintable(message.text));
-        return MessageService::Answer::Ok;
-    });
-}
-
 void TestHistoryGraph::init()
 {
-    m_install = std::make_unique<TestInstall>(sampleLines());
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
-    m_frame = m_program->frame();
-    m_view = m_frame->view();
-    m_graph = m_view->findChild<HistoryGraphWindow*>(QStringLiteral("id341"));
+    QVERIFY(startProgram(sampleLines()));
+    m_graph = control<HistoryGraphWindow>(view(), 341);
     QVERIFY(m_graph);
-    m_bar = m_graph->findChild<QScrollBar*>(QStringLiteral("id1377"));
+    m_bar = control<QScrollBar>(m_graph, 1377);
     QVERIFY(m_bar);
     QCOMPARE(m_bar->property("controlId").toInt(), 1377);
     // Created at start-up, but not shown before it is asked for.
@@ -111,18 +84,13 @@ void TestHistoryGraph::init()
 
 void TestHistoryGraph::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    expectNoMoreMessages();
+    stopProgram();
 }
 
 HistoryGraphLayout TestHistoryGraph::layout() const
 {
     return HistoryGraphLayout::forHeight(m_graph->height(), m_graph->firstColumn());
-}
-
-QImage TestHistoryGraph::shot() const
-{
-    return m_graph->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 void TestHistoryGraph::clickBar(QStyle::SubControl part)
@@ -144,7 +112,7 @@ void TestHistoryGraph::clickBar(QStyle::SubControl part)
 
 QAction* TestHistoryGraph::command(int id) const
 {
-    return MainMenu::findCommand(m_frame, id);
+    return MainMenu::findCommand(frame(), id);
 }
 
 void TestHistoryGraph::menuCommandShowsTheGraph()
@@ -154,12 +122,12 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
     QVERIFY(graphCommand->isEnabled());
     graphCommand->trigger();
     QVERIFY(m_graph->isVisible());
-    QCOMPARE(m_graph->geometry(), m_view->rect());
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HistoryGraph);
-    QVERIFY(!m_view->state().patternScreenActive());
-    QVERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
+    QCOMPARE(m_graph->geometry(), view()->rect());
+    QCOMPARE(view()->state().displayMode, DisplayMode::HistoryGraph);
+    QVERIFY(!view()->state().patternScreenActive());
+    QVERIFY(frame()->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
     for (const int id : {1220, 1222, 1373})
-        QVERIFY(!m_view->findChild<QWidget*>(QStringLiteral("id%1").arg(id))->isVisible());
+        QVERIFY(!control(view(), id)->isVisible());
     QVERIFY(m_bar->isVisible());
     QCOMPARE(m_bar->maximum(), kDraws + 1 - 39);
 
@@ -195,17 +163,17 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
     graphCommand->trigger();
     command(MenuCommand::kPatternGraph)->trigger();
     QVERIFY(!m_graph->isVisible());
-    QVERIFY(m_view->state().patternScreenActive());
+    QVERIFY(view()->state().patternScreenActive());
 }
 
 void TestHistoryGraph::viewSwitchScrollsToTheDraw()
 {
-    m_view->viewSwitch(3, 20);
+    view()->viewSwitch(3, 20);
     QVERIFY(m_graph->isVisible());
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HistoryGraph);
+    QCOMPARE(view()->state().displayMode, DisplayMode::HistoryGraph);
     QCOMPARE(m_bar->value(), 0);
     QCOMPARE(m_graph->firstColumn(), 0);
-    m_view->viewSwitch(3, 100);
+    view()->viewSwitch(3, 100);
     QCOMPARE(m_bar->value(), 64);
     QCOMPARE(m_graph->firstColumn(), 64);
     // Draw 100 now stands 35 columns in, with its label.
@@ -218,7 +186,7 @@ void TestHistoryGraph::viewSwitchScrollsToTheDraw()
 void TestHistoryGraph::scrollBarStopsAtItsLimits()
 {
     const int last = kDraws + 1 - 39;
-    m_view->viewSwitch(3, kDraws + 1);
+    view()->viewSwitch(3, kDraws + 1);
     QCOMPARE(m_graph->firstColumn(), last);
     clickBar(QStyle::SC_ScrollBarAddLine);
     QCOMPARE(m_graph->firstColumn(), last);
@@ -239,7 +207,7 @@ void TestHistoryGraph::scrollBarStopsAtItsLimits()
     QCOMPARE(m_graph->firstColumn(), last);
 
     // Near the start a page left goes straight to the first draw.
-    m_view->viewSwitch(3, 41);
+    view()->viewSwitch(3, 41);
     QCOMPARE(m_graph->firstColumn(), 5);
     clickBar(QStyle::SC_ScrollBarSubPage);
     QCOMPARE(m_graph->firstColumn(), 0);
@@ -249,11 +217,11 @@ void TestHistoryGraph::scrollBarStopsAtItsLimits()
 
 void TestHistoryGraph::previewStandsInRedUntilHidden()
 {
-    LastEnteredPrediction& entered = m_view->document().lastEnteredPrediction();
+    LastEnteredPrediction& entered = view()->document().lastEnteredPrediction();
     const auto enterPrediction = [&] {
         // The data-entry dialog's order: the numbers as ticked, then the switch to the graph.
         entered = {true, kDraws + 1, {35, 5, 20, 43, 12, 28}};
-        m_view->viewSwitch(3, kDraws + 1);
+        view()->viewSwitch(3, kDraws + 1);
     };
     enterPrediction();
     QImage image = shot();

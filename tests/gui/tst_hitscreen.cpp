@@ -1,21 +1,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QAbstractButton>
 #include <QTimer>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "predict/DataGodResultWindow.h"
@@ -62,11 +58,7 @@ QImage pictureAt(int id, QSize size)
 
 bool allWhite(const QImage& image)
 {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
-                return false;
-    return true;
+    return TestPixels::count(image, TestPixels::colour(0xFFFFFF)) == image.width() * image.height();
 }
 
 QRect designRect(int x, int y, int width, int height)
@@ -78,11 +70,10 @@ QRect designRect(int x, int y, int width, int height)
 
 } // namespace
 
-class TestHitScreen : public QObject {
+class TestHitScreen : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void hitCountCommandShowsRegistrantFigures();
@@ -94,52 +85,28 @@ private Q_SLOTS:
     void moreThanSixHitsStopsTheCountWithAMessage();
 
 private:
-    void startProgram();
     void showHits();
     void callDataGods();
     void writeRegistrant(int slot, const QString& name, const QByteArray& bytes);
-    DataGodResultWindow* window(int slot) const { return m_view->hitCountScreen().resultWindow(slot); }
-    QImage shotOf(QWidget* widget) const { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    CVemoView* m_view = nullptr;
-    QList<UserMessage> m_messages;
+    DataGodResultWindow* window(int slot) const { return view()->hitCountScreen().resultWindow(slot); }
 };
-
-void TestHitScreen::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_messages.append(message);
-        return MessageService::Answer::No;
-    });
-}
 
 void TestHitScreen::init()
 {
     QList<QList<int>> draws;
     for (int i = 0; i < kDraws; ++i)
         draws.append({1, 2, 3, 4, 5, 6});
-    m_install = std::make_unique<TestInstall>(TestHistory::linesOf(draws));
-    m_messages.clear();
+    makeInstall(TestHistory::linesOf(draws));
 }
 
 void TestHitScreen::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
-}
-
-void TestHitScreen::startProgram()
-{
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
-    m_view = m_program->view();
+    stopProgram();
 }
 
 void TestHitScreen::showHits()
 {
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kHitCount)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kHitCount)->trigger();
     QTRY_VERIFY(window(1)->isVisible());
 }
 
@@ -149,12 +116,11 @@ void TestHitScreen::callDataGods()
     QTimer::singleShot(0, qApp, [] {
         QWidget* dialog = QApplication::activeModalWidget();
         QVERIFY(dialog);
-        dialog->findChild<QRadioButton*>(QStringLiteral("id1398"))->click();
-        dialog->findChild<QRadioButton*>(QStringLiteral("id1412"))->click();
-        dialog->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+        for (const int id : {1398, 1412, 1})
+            control<QAbstractButton>(dialog, id)->click();
     });
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kDataGod)->trigger();
-    m_view->grab();
+    MainMenu::findCommand(frame(), MenuCommand::kDataGod)->trigger();
+    view()->grab();
 }
 
 void TestHitScreen::writeRegistrant(int slot, const QString& name, const QByteArray& bytes)
@@ -168,13 +134,13 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
     writeRegistrant(2, QStringLiteral("二郎"), fileOf({3, 2, 2}));
     writeRegistrant(3, QStringLiteral("三郎"), fileOf({1, 1, 0}));
     writeRegistrant(5, QStringLiteral("五郎"), fileOf({6, 5, 4, 4, 3, 3, 3}));
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     QVERIFY(m_messages.isEmpty());
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
-    QVERIFY(!m_view->state().resultPopupsPending);
+    QCOMPARE(view()->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(!view()->state().resultPopupsPending);
 
-    const HitPanels& panels = m_view->hitCountScreen().panels();
+    const HitPanels& panels = view()->hitCountScreen().panels();
     const QStringList averages{QStringLiteral("≪的中数の平均≫1.0個"), QStringLiteral("≪的中数の平均≫2.3個"),
                                QStringLiteral("≪的中数の平均≫0.7個"), QStringLiteral("≪的中数の平均≫xx.xx"),
                                QStringLiteral("≪的中数の平均≫4.0個")};
@@ -186,7 +152,7 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
     QCOMPARE(panels[4].statistics.hitHistogram(), (std::array<int, 6>{0, 0, 3, 2, 1, 1}));
 
     // Each panel in its colours, the 8-data god's slot at the top; its window beside it.
-    const QImage screen = shotOf(m_view);
+    const QImage screen = TestPixels::grabOf(view());
     const QList<QColor> brushes{QColor(255, 230, 230), QColor(230, 255, 230), QColor(255, 255, 230),
                                 QColor(240, 240, 255), QColor(255, 240, 255)};
     const QList<int> tops{444, 334, 224, 114, 4};
@@ -211,15 +177,15 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
 
     // Kept figures are painted again as they are; the switch sent after predictions were deleted recounts.
     writeRegistrant(1, QStringLiteral("一郎"), fileOf({6}));
-    MainViewState state = m_view->state();
-    QImage again(m_view->size(), QImage::Format_RGB32);
+    MainViewState state = view()->state();
+    QImage again(view()->size(), QImage::Format_RGB32);
     QPainter painter(&again);
-    m_view->hitCountScreen().settle(state);
-    m_view->hitCountScreen().paint(painter);
+    view()->hitCountScreen().settle(state);
+    view()->hitCountScreen().paint(painter);
     painter.end();
     QCOMPARE(panels[0].statistics.hitRecordCount(), 10);
-    m_view->viewSwitch(2, 0);
-    m_view->grab();
+    view()->viewSwitch(2, 0);
+    view()->grab();
     QCOMPARE(panels[0].statistics.hitRecordCount(), 1);
     QCOMPARE(panels[0].statistics.hitHistogram()[5], 1);
     QCOMPARE(window(1)->recordCount(), 1);
@@ -232,12 +198,12 @@ void TestHitScreen::chartCellsShowEachRecordsHits()
     bytes += recordHitting(kDraws + 1, 3).encode();
     bytes += PredictionRecord{kDraws + 1, 2, {99, 99, 99, 99, 99, 99}}.encode();
     writeRegistrant(2, QStringLiteral("花子"), bytes);
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     DataGodResultWindow* chart = window(2);
     QCOMPARE(chart->recordCount(), 6);
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
-    const QImage image = shotOf(chart);
+    const QImage image = TestPixels::grabOf(chart);
     const auto cell = [&](int column, int row) { return designRect(column * 15, 76 - row * 15, 15, 15); };
     const auto matches = [&](const QRect& area, int id) { return image.copy(area) == pictureAt(id, area.size()); };
 
@@ -261,7 +227,7 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     for (int i = 0; i < kDraws; ++i)
         hits.append(i % 7);
     writeRegistrant(1, QStringLiteral("一郎"), fileOf(hits));
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     DataGodResultWindow* chart = window(1);
     QScrollBar* bar = chart->scrollBar();
@@ -269,7 +235,7 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), kDraws - 41);
     QCOMPARE(bar->value(), kDraws - 41);
-    const QImage latest = shotOf(chart);
+    const QImage latest = TestPixels::grabOf(chart);
 
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
@@ -278,7 +244,7 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(chart->chartStart(), kDraws - 41);
     // The last page scrolled there: the latest records, then the end mark.
-    const QImage scrolled = shotOf(chart);
+    const QImage scrolled = TestPixels::grabOf(chart);
     const QRect columns = designRect(0, 1, 615, 90);
     QCOMPARE(scrolled.copy(columns), latest.copy(columns));
     // The end mark stands right of the 41 columns, cut by the window's edge.
@@ -298,12 +264,12 @@ void TestHitScreen::scrollingStopsAtTheEnds()
 
     // A recount scrolls back to the newest.
     showHits();
-    m_view->grab();
+    view()->grab();
     QCOMPARE(bar->value(), kDraws - 41);
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
     // The data-god command's reset brings the latest view back at the next paint.
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    m_view->resetResultCharts();
+    view()->resetResultCharts();
     chart->grab();
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
 }
@@ -314,7 +280,7 @@ void TestHitScreen::popupsShowTheNewestPredictionAndComeBack()
     bytes += PredictionRecord{350, 1, {3, 11, 17, 25, 38, 42}}.encode();
     writeRegistrant(5, QStringLiteral("五郎"), bytes);
     writeRegistrant(1, QStringLiteral("一郎"), PredictionRecord{61, 1, {99, 99, 99, 99, 99, 99}}.encode());
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     QTRY_VERIFY(window(5)->latestPopup());
     LatestPredictionPopup* popup = window(5)->latestPopup();
@@ -328,26 +294,26 @@ void TestHitScreen::popupsShowTheNewestPredictionAndComeBack()
 
     QTest::keyClick(popup, Qt::Key_Return);
     QTRY_VERIFY(!window(5)->latestPopup());
-    m_view->viewSwitch(2, 0);
-    m_view->grab();
+    view()->viewSwitch(2, 0);
+    view()->grab();
     QTRY_VERIFY(window(5)->latestPopup());
 
     // Another screen closes the popups and hides the windows.
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kPatternGraph)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kPatternGraph)->trigger();
     QTRY_VERIFY(!window(5)->latestPopup() && !window(1)->latestPopup());
     QVERIFY(!window(5)->isVisible());
 }
 
 void TestHitScreen::nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration()
 {
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, PredictText::registrantOffer().text);
     for (int slot = 1; slot <= 5; ++slot) {
-        QCOMPARE(m_view->hitCountScreen().panels()[std::size_t(slot - 1)].title, PredictText::unregisteredSlot());
+        QCOMPARE(view()->hitCountScreen().panels()[std::size_t(slot - 1)].title, PredictText::unregisteredSlot());
         QCOMPARE(window(slot)->scrollBar()->maximum(), 0);
-        QVERIFY(allWhite(shotOf(window(slot)).copy(designRect(0, 0, 628, 91))));
+        QVERIFY(allWhite(TestPixels::grabOf(window(slot)).copy(designRect(0, 0, 628, 91))));
     }
     QTest::qWait(20);
     QVERIFY(!window(1)->latestPopup());
@@ -356,16 +322,16 @@ void TestHitScreen::nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration()
 void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
 {
     writeRegistrant(1, QStringLiteral("一郎"), fileOf({1}));
-    startProgram();
+    QVERIFY(startProgram());
     showHits();
     callDataGods();
-    QVERIFY(m_view->state().dataGodMode);
-    QCOMPARE(m_view->hitCountScreen().panels()[4].title, QStringLiteral("ハチデータ神"));
+    QVERIFY(view()->state().dataGodMode);
+    QCOMPARE(view()->hitCountScreen().panels()[4].title, QStringLiteral("ハチデータ神"));
     // One record per draw from 100 to the coming draw, the newest drawn as not yet drawn.
     DataGodResultWindow* chart = window(1);
     QCOMPARE(chart->recordCount(), kDraws + 2 - 100);
     const QRect newest = designRect((chart->recordCount() - 1) * 15, 76, 15, 15);
-    QCOMPARE(shotOf(chart).copy(newest), pictureAt(312, newest.size()));
+    QCOMPARE(TestPixels::grabOf(chart).copy(newest), pictureAt(312, newest.size()));
     QTRY_VERIFY(window(1)->latestPopup());
     QVERIFY2(window(1)->latestPopup()->text().startsWith(
                  QStringLiteral("< ヨンデータ神の第 %1 回の抽選に対する予想 >\n\n").arg(kDraws + 1)),
@@ -377,8 +343,8 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
 
     // Back to the registrants: their own figures and popups.
     showHits();
-    m_view->grab();
-    QCOMPARE(m_view->hitCountScreen().panels()[0].title, QStringLiteral("一郎"));
+    view()->grab();
+    QCOMPARE(view()->hitCountScreen().panels()[0].title, QStringLiteral("一郎"));
     QCOMPARE(window(1)->recordCount(), 1);
     QTRY_VERIFY(window(1)->latestPopup());
     QVERIFY(window(1)->latestPopup()->text().startsWith(QStringLiteral("< 一郎の第 1 回")));
@@ -390,15 +356,15 @@ void TestHitScreen::moreThanSixHitsStopsTheCountWithAMessage()
     QList<QList<int>> draws;
     for (int i = 0; i < kDraws; ++i)
         draws.append({1, 2, 3, 4, 5, 6, 7, 8});
-    m_install = std::make_unique<TestInstall>(TestHistory::linesOf(draws));
+    makeInstall(TestHistory::linesOf(draws));
     writeRegistrant(1, QStringLiteral("一郎"), fileOf({1}));
-    startProgram();
+    QVERIFY(startProgram());
     callDataGods();
     QTRY_COMPARE(m_messages.size(), 5);
     for (int slot = 1; slot <= 5; ++slot) {
         QCOMPARE(m_messages[slot - 1].caption, PredictText::tooManyHits(slot).caption);
         QCOMPARE(m_messages[slot - 1].text, PredictText::tooManyHits(slot).text);
-        QCOMPARE(m_view->hitCountScreen().panels()[std::size_t(slot - 1)].statistics.hitRecordCount(), 0);
+        QCOMPARE(view()->hitCountScreen().panels()[std::size_t(slot - 1)].statistics.hitRecordCount(), 0);
     }
 }
 

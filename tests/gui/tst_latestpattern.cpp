@@ -1,25 +1,18 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTabBar>
 #include <QTest>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
-#include "kit/ScreenScale.h"
 #include "patterns/LatestPatternDialog.h"
-#include "patterns/PatternGraphLayout.h"
 #include "store/DrawHistory.h"
 #include "text/ViewText.h"
 
@@ -34,11 +27,10 @@ QString idleCaption()
 
 } // namespace
 
-class TestLatestPattern : public QObject {
+class TestLatestPattern : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void hoverShowsCountPatternAndFrameOnEveryTab();
@@ -47,64 +39,34 @@ private Q_SLOTS:
 private:
     LatestPatternDialog* openFromMenu() const;
     QString text(const LatestPatternDialog* dialog, int id) const;
-    QString helpTextOf(QWidget* control) const;
     void pointAt(LatestPatternDialog* dialog, QPoint point) const;
     QByteArray hitString(int number) const;
 
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    CMainFrame* m_frame = nullptr;
-    CVemoView* m_view = nullptr;
 };
-
-void TestLatestPattern::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        qWarning("unexpected message: %s", qPrintable(message.text));
-        return MessageService::Answer::Ok;
-    });
-}
 
 void TestLatestPattern::init()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(400, 23));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
-    m_frame = m_program->frame();
-    m_view = m_program->view();
+    QVERIFY(startProgram(TestHistory::randomLines(400, 23)));
 }
 
 void TestLatestPattern::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    expectNoMoreMessages();
+    stopProgram();
 }
 
 LatestPatternDialog* TestLatestPattern::openFromMenu() const
 {
     if (!m_program->choose(MenuCommand::kLatestPattern))
         return nullptr;
-    const QList<LatestPatternDialog*> dialogs = m_frame->findChildren<LatestPatternDialog*>();
+    const QList<LatestPatternDialog*> dialogs = frame()->findChildren<LatestPatternDialog*>();
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
 }
 
 QString TestLatestPattern::text(const LatestPatternDialog* dialog, int id) const
 {
-    const auto* label = dialog->findChild<QLabel*>(QStringLiteral("id%1").arg(id));
+    const auto* label = control<QLabel>(dialog, id);
     return label ? label->text() : QStringLiteral("(no label %1)").arg(id);
-}
-
-QString TestLatestPattern::helpTextOf(QWidget* control) const
-{
-    const QPoint at(2, 2);
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
-    QApplication::sendEvent(control, &rightClick);
-    auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
-    if (!popup)
-        return QStringLiteral("(no popup)");
-    const QString shown = popup->text();
-    popup->close();
-    return shown;
 }
 
 void TestLatestPattern::pointAt(LatestPatternDialog* dialog, QPoint point) const
@@ -120,7 +82,7 @@ void TestLatestPattern::pointAt(LatestPatternDialog* dialog, QPoint point) const
 
 QByteArray TestLatestPattern::hitString(int number) const
 {
-    return m_view->document().history().readHitString(number);
+    return view()->document().history().readHitString(number);
 }
 
 void TestLatestPattern::hoverShowsCountPatternAndFrameOnEveryTab()
@@ -134,7 +96,7 @@ void TestLatestPattern::hoverShowsCountPatternAndFrameOnEveryTab()
     QCOMPARE(text(dialog, 1211), QStringLiteral("43_"));
     QCOMPARE(text(dialog, 1326), idleCaption());
     QCOMPARE(text(dialog, 1325), QStringLiteral("≪パターン≫"));
-    auto* tabs = dialog->findChild<QTabBar*>(QStringLiteral("id1121"));
+    auto* tabs = control<QTabBar>(dialog, 1121);
     QVERIFY(tabs);
     QCOMPARE(tabs->count(), 8);
 
@@ -167,8 +129,8 @@ void TestLatestPattern::hoverShowsCountPatternAndFrameOnEveryTab()
     }
 
     // The pointed label carries a raised frame a pixel outside it: light above and left, dark below and right.
-    QWidget* label17 = dialog->findChild<QWidget*>(QStringLiteral("id1185"));
-    QWidget* label18 = dialog->findChild<QWidget*>(QStringLiteral("id1186"));
+    QWidget* label17 = control(dialog, 1185);
+    QWidget* label18 = control(dialog, 1186);
     const QRect frame17 = label17->geometry().adjusted(-1, -1, 1, 1);
     const QRect frame18 = label18->geometry().adjusted(-1, -1, 1, 1);
     QImage image = dialog->grab().toImage();
@@ -191,15 +153,15 @@ void TestLatestPattern::hoverShowsCountPatternAndFrameOnEveryTab()
 
     // Every label readable inside its own frame, and the values beside it.
     for (int n = 1; n <= 43; ++n) {
-        auto* label = dialog->findChild<QLabel*>(QStringLiteral("id%1").arg(1168 + n));
+        auto* label = control<QLabel>(dialog, 1168 + n);
         QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
     }
 
     QCOMPARE(helpTextOf(tabs), QStringLiteral("タブ"));
     QCOMPARE(helpTextOf(label17), QStringLiteral("STATIC17"));
-    QCOMPARE(helpTextOf(dialog->findChild<QWidget*>(QStringLiteral("id1325"))), QStringLiteral("STATICnaiyo"));
-    QCOMPARE(helpTextOf(dialog->findChild<QWidget*>(QStringLiteral("id1326"))), QStringLiteral("抽せん数字"));
-    QCOMPARE(helpTextOf(dialog->findChild<QWidget*>(QStringLiteral("id1"))), QStringLiteral("ok"));
+    QCOMPARE(helpTextOf(control(dialog, 1325)), QStringLiteral("STATICnaiyo"));
+    QCOMPARE(helpTextOf(control(dialog, 1326)), QStringLiteral("抽せん数字"));
+    QCOMPARE(helpTextOf(control(dialog, 1)), QStringLiteral("ok"));
 }
 
 void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
@@ -207,18 +169,18 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     LatestPatternDialog* dialog = openFromMenu();
     QVERIFY(dialog);
     QCOMPARE(openFromMenu(), dialog);
-    QCOMPARE(m_frame->findChildren<LatestPatternDialog*>().size(), 1);
+    QCOMPARE(frame()->findChildren<LatestPatternDialog*>().size(), 1);
 
-    auto* tabs = dialog->findChild<QTabBar*>(QStringLiteral("id1121"));
+    auto* tabs = control<QTabBar>(dialog, 1121);
     tabs->setCurrentIndex(3);
-    auto* toggle = dialog->findChild<QAbstractButton*>(QStringLiteral("id1374"));
+    auto* toggle = control<QAbstractButton>(dialog, 1374);
     QVERIFY(toggle);
     QCOMPARE(toggle->grab().toImage().pixelColor(toggle->width() / 2, toggle->height() - 4), QColor(128, 50, 255));
     QTest::mouseClick(toggle, Qt::LeftButton);
 
-    QVERIFY(m_view->state().patternWeighting);
-    QVERIFY(m_frame->windowTitle().startsWith(ViewText::weightingTitle(true, {})));
-    QVERIFY(MainMenu::findCommand(m_frame, MenuCommand::kWeightingOn)->isChecked());
+    QVERIFY(view()->state().patternWeighting);
+    QVERIFY(frame()->windowTitle().startsWith(ViewText::weightingTitle(true, {})));
+    QVERIFY(MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->isChecked());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮する。）"));
     QCOMPARE(toggle->grab().toImage().pixelColor(toggle->width() / 2, toggle->height() - 4), QColor(255, 0, 255));
     for (int n = 1; n <= 43; ++n) {
@@ -228,35 +190,28 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     }
 
     // The menu switches it back, and the dialog follows.
-    MainMenu::findCommand(m_frame, MenuCommand::kWeightingOff)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kWeightingOff)->trigger();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
     QCOMPARE(text(dialog, 1327), QString::number(PatternStats::currentPatternCount(hitString(1), 5, false)));
 
     // Moving the dialog over a bar of the pattern graph points at that bar.
-    const QImage graph = m_view->grab().toImage();
-    const int y = ScreenScale::y(PatternGraphLayout::kBarBase);
-    QPoint bar;
-    for (int x = ScreenScale::x(200); x < graph.width() && bar.isNull(); ++x) {
-        const QRgb rgb = graph.pixel(x, y) & 0xFFFFFF;
-        if (rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00)
-            bar = QPoint(x, y);
-    }
+    const QPoint bar = firstPatternBar();
     QVERIFY(!bar.isNull());
-    dialog->move(m_view->mapToGlobal(bar) - (dialog->geometry().topLeft() - dialog->pos()));
-    QTRY_COMPARE(m_view->state().hoverX, bar.x());
+    dialog->move(view()->mapToGlobal(bar) - (dialog->geometry().topLeft() - dialog->pos()));
+    QTRY_COMPARE(view()->state().hoverX, bar.x());
 
     QPointer<LatestPatternDialog> closing = dialog;
-    QTest::mouseClick(dialog->findChild<QAbstractButton*>(QStringLiteral("id1")), Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(dialog, 1), Qt::LeftButton);
     QTRY_VERIFY(closing.isNull());
     QVERIFY(!LatestPatternDialog::openDialog());
 
     // The weighting the dialog opens with is the one the main title tells.
-    MainMenu::findCommand(m_frame, MenuCommand::kWeightingOn)->trigger();
-    m_frame->setWindowTitle(ViewText::registrantsTitle({}));
+    MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->trigger();
+    frame()->setWindowTitle(ViewText::registrantsTitle({}));
     dialog = openFromMenu();
     QVERIFY(dialog);
-    QVERIFY(!m_view->state().patternWeighting);
-    QVERIFY(!MainMenu::findCommand(m_frame, MenuCommand::kWeightingOn)->isChecked());
+    QVERIFY(!view()->state().patternWeighting);
+    QVERIFY(!MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->isChecked());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
 }
 

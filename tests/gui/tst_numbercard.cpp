@@ -1,25 +1,20 @@
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "entry/NumberBox.h"
 #include "entry/NumberCard.h"
-#include "patterns/PatternGraphLayout.h"
 
 
 namespace {
@@ -39,18 +34,12 @@ int expectedBoxId(int number)
     return 1227 + number;
 }
 
-bool isPencilMark(QRgb pixel)
-{
-    return qGray(pixel) < 100;
-}
-
 } // namespace
 
-class TestNumberCard : public QObject {
+class TestNumberCard : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void ticksClearsAndHandsOverBothWays();
@@ -59,47 +48,26 @@ private Q_SLOTS:
 private:
     NumberCard* openFromMenu() const;
     QList<int> ticked(const NumberCard* card) const;
-    void click(NumberCard* card, int controlId) const;
     QString countOn(const NumberCard* card) const;
-    QString helpTextOf(QWidget* control) const;
 
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    CMainFrame* m_frame = nullptr;
-    CVemoView* m_view = nullptr;
 };
-
-void TestNumberCard::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons buttons, MessageService::Icon) {
-        // The data-entry dialog that follows a hand-over may offer to register someone first.
-        if (buttons == MessageService::Buttons::YesNo)
-            return MessageService::Answer::No;
-        qWarning("unexpected message: %s", qPrintable(message.text));
-        return MessageService::Answer::Ok;
-    });
-}
 
 void TestNumberCard::init()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(300, 11));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
-    m_frame = m_program->frame();
-    m_view = m_program->view();
+    // The data-entry dialog that follows a hand-over may offer to register someone first: declined.
+    QVERIFY(startProgram(TestHistory::randomLines(300, 11)));
 }
 
 void TestNumberCard::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
 }
 
 NumberCard* TestNumberCard::openFromMenu() const
 {
     if (!m_program->choose(MenuCommand::kNumberCard))
         return nullptr;
-    const QList<NumberCard*> cards = m_frame->findChildren<NumberCard*>();
+    const QList<NumberCard*> cards = frame()->findChildren<NumberCard*>();
     NumberCard* shown = nullptr;
     for (NumberCard* card : cards) {
         if (card->isVisible()) {
@@ -115,36 +83,16 @@ QList<int> TestNumberCard::ticked(const NumberCard* card) const
 {
     QList<int> numbers;
     for (int number = 1; number <= 43; ++number) {
-        if (card->findChild<NumberBox*>(QStringLiteral("id%1").arg(NumberCard::boxId(number)))->isChecked())
+        if (control<NumberBox>(card, NumberCard::boxId(number))->isChecked())
             numbers.append(number);
     }
     return numbers;
 }
 
-void TestNumberCard::click(NumberCard* card, int controlId) const
-{
-    auto* control = card->findChild<QAbstractButton*>(QStringLiteral("id%1").arg(controlId));
-    QVERIFY2(control, qPrintable(QString::number(controlId)));
-    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(control->width() * 3 / 4, control->height() / 2));
-}
-
 QString TestNumberCard::countOn(const NumberCard* card) const
 {
-    const auto* count = card->findChild<QLabel*>(QStringLiteral("id1328"));
+    const auto* count = control<QLabel>(card, 1328);
     return count ? count->text() : QStringLiteral("(no count)");
-}
-
-QString TestNumberCard::helpTextOf(QWidget* control) const
-{
-    const QPoint at(2, 2);
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
-    QApplication::sendEvent(control, &rightClick);
-    auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
-    if (!popup)
-        return QStringLiteral("(no popup)");
-    const QString text = popup->text();
-    popup->close();
-    return text;
 }
 
 void TestNumberCard::ticksClearsAndHandsOverBothWays()
@@ -184,8 +132,8 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
         const auto* box = card->findChild<NumberBox*>(QStringLiteral("id%1").arg(id));
         return box->pos() + QPoint(box->boxSide() / 2, box->height() / 2);
     };
-    QVERIFY(isPencilMark(image.pixel(markCentre(1236))));
-    QVERIFY(!isPencilMark(image.pixel(markCentre(1237))));
+    QVERIFY(TestPixels::isDark(image.pixel(markCentre(1236))));
+    QVERIFY(!TestPixels::isDark(image.pixel(markCentre(1237))));
 
     click(card, 1376);
     QCOMPARE(ticked(card), QList<int>{});
@@ -211,7 +159,7 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
     QSignalSpy handedOver(card, &NumberCard::handedOver);
     click(card, 1);
     QCOMPARE(handedOver.size(), 1);
-    const SelectionHandOver& handOver = m_view->document().selectionHandOver();
+    const SelectionHandOver& handOver = view()->document().selectionHandOver();
     QVERIFY(handOver.handedOver);
     for (int number = 1; number <= 43; ++number)
         QCOMPARE(handOver.ticks[std::size_t(number - 1)], six.contains(number));
@@ -232,7 +180,7 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
     QCOMPARE(countOn(card), countText(7));
 
     // A second opening raises the same card and keeps it the only one.
-    QCOMPARE(NumberCard::open(m_view->document(), nullptr), card);
+    QCOMPARE(NumberCard::open(view()->document(), nullptr), card);
     QCOMPARE(openFromMenu(), card);
 
     QPointer<NumberCard> closing = card;
@@ -246,35 +194,27 @@ void TestNumberCard::helpPopupsAndMovesOverThePatternGraph()
 {
     NumberCard* card = openFromMenu();
     QVERIFY(card);
-    const auto control = [card](int id) { return card->findChild<QWidget*>(QStringLiteral("id%1").arg(id)); };
-    QCOMPARE(helpTextOf(control(1)),
+    QCOMPARE(helpTextOf(control(card, 1)),
              QStringLiteral("このダイアログを閉じて”データ入力および平均値計算”ダイアログを表示します。\n"
                             "この時、本数字を ６個 選択していると”平均およびσ値”の計算をして表示します。"));
-    QCOMPARE(helpTextOf(control(2)), QStringLiteral("ダイアログを終了します。"));
-    QCOMPARE(helpTextOf(control(1376)), QStringLiteral("すべてのチェックを外します。"));
-    QCOMPARE(helpTextOf(control(1215)), QStringLiteral("IDC_yosoNo1"));
-    QCOMPARE(helpTextOf(control(1270)), QStringLiteral("IDC_yosoNo43"));
-    QCOMPARE(helpTextOf(control(1328)), QString());
+    QCOMPARE(helpTextOf(control(card, 2)), QStringLiteral("ダイアログを終了します。"));
+    QCOMPARE(helpTextOf(control(card, 1376)), QStringLiteral("すべてのチェックを外します。"));
+    QCOMPARE(helpTextOf(control(card, 1215)), QStringLiteral("IDC_yosoNo1"));
+    QCOMPARE(helpTextOf(control(card, 1270)), QStringLiteral("IDC_yosoNo43"));
+    QCOMPARE(helpTextOf(control(card, 1328)), QString());
 
     // Dragging the card over a bar of the pattern graph points at the bar under its corner.
-    const QImage graph = m_view->grab().toImage();
-    const int y = ScreenScale::y(PatternGraphLayout::kBarBase);
-    QPoint bar;
-    for (int x = ScreenScale::x(200); x < graph.width() && bar.isNull(); ++x) {
-        const QRgb rgb = graph.pixel(x, y) & 0xFFFFFF;
-        if (rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00)
-            bar = QPoint(x, y);
-    }
+    const QPoint bar = firstPatternBar();
     QVERIFY(!bar.isNull());
     const QPoint frameOffset = card->geometry().topLeft() - card->pos();
-    card->move(m_view->mapToGlobal(bar) - frameOffset);
-    QTRY_COMPARE(m_view->state().hoverX, bar.x());
+    card->move(view()->mapToGlobal(bar) - frameOffset);
+    QTRY_COMPARE(view()->state().hoverX, bar.x());
 
     // Off the pattern graph a move is only a move.
-    MainMenu::findCommand(m_frame, MenuCommand::kAppearance)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kAppearance)->trigger();
     card->move(card->pos() + QPoint(ScreenScale::x(40), 0));
-    QTRY_COMPARE(card->pos().x(), m_view->mapToGlobal(bar).x() - frameOffset.x() + ScreenScale::x(40));
-    QCOMPARE(m_view->state().hoverX, bar.x());
+    QTRY_COMPARE(card->pos().x(), view()->mapToGlobal(bar).x() - frameOffset.x() + ScreenScale::x(40));
+    QCOMPARE(view()->state().hoverX, bar.x());
 }
 
 QTEST_MAIN(TestNumberCard)

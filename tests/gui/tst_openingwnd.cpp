@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "TestPixels.h"
 #include "shell/COpeningWnd.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
@@ -93,7 +94,7 @@ void TestOpeningWnd::writesDateOnPicture()
     COpeningWnd* opening = COpeningWnd::showOpening(m_mainWindow);
     QVERIFY(opening);
     const QDate before = QDate::currentDate();
-    const QImage shown = opening->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = TestPixels::grabOf(opening);
     const QDate after = QDate::currentDate();
     QVERIFY(COpeningWnd::titleSuffix() == Calendar::titleSuffix(before)
             || COpeningWnd::titleSuffix() == Calendar::titleSuffix(after));

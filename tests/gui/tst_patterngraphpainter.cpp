@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include "TestPixels.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ScreenScale.h"
 #include "kit/ViewDrawingKit.h"
@@ -16,16 +17,6 @@ namespace {
 // The worked example: newest draw first.
 const QByteArray kHits("01100100111010010110");
 constexpr int kUnset = -7;
-
-int darkPixels(const QImage& image, const QRect& area)
-{
-    int dark = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
-    }
-    return dark;
-}
 
 } // namespace
 
@@ -99,7 +90,7 @@ void TestPatternGraphPainter::pointerBetweenColumnsIsMisread()
     const BarGroup& order5 = Layout::groups(7)[3];
     const int between = order5.slotX(2) + 1;
     const QImage image = render({kHits, 1, 7, 50, false, between});
-    QVERIFY(darkPixels(image, QRect(between + 8, 530, 60, 14)) > 20);
+    QVERIFY(TestPixels::count(image, TestPixels::isDark, QRect(between + 8, 530, 60, 14)) > 20);
     // No marker for a misread.
     QCOMPARE(image.pixel(between, 539) & 0xFFFFFF, QRgb(0xFFFFFF));
 

@@ -1,6 +1,7 @@
 #include <QImage>
 #include <QTest>
 
+#include "TestPixels.h"
 #include "kit/Pictures.h"
 #include "shell/ProgramPictures.h"
 
@@ -9,10 +10,7 @@ namespace {
 // Share of pixels that are not fully transparent.
 double coverage(const QImage& image)
 {
-    int drawn = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            drawn += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+    const int drawn = TestPixels::count(image, [](QRgb pixel) { return qAlpha(pixel) > 0; });
     return double(drawn) / (image.width() * image.height());
 }
 

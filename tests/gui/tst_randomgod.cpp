@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QCursor>
 #include <QLabel>
@@ -7,15 +6,12 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "kit/BitmapButton.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "oracle/RandomGodDialog.h"
 #include "predict/Oracle.h"
 
@@ -33,20 +29,9 @@ bool isPureRed(QRgb pixel)
     return qRed(pixel) > 230 && qGreen(pixel) < 40 && qBlue(pixel) < 40;
 }
 
-int countPixels(QWidget* widget, bool (*match)(QRgb))
-{
-    const QImage image = widget->grab().toImage();
-    int found = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            found += match(image.pixel(x, y)) ? 1 : 0;
-    }
-    return found;
-}
-
 } // namespace
 
-class TestRandomGod : public QObject {
+class TestRandomGod : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -66,43 +51,32 @@ private:
     void spin(const char* name, const char* arrow, int times) const;
     QString helpTextOf(const char* name) const;
 
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    QList<UserMessage> m_messages;
     QDateTime m_now;
 };
 
 void TestRandomGod::initTestCase()
 {
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_messages.append(message);
-        return MessageService::Answer::Ok;
-    });
     RandomGodDialog::setClock([this] { return m_now; });
 }
 
 void TestRandomGod::init()
 {
-    m_messages.clear();
     m_now = QDateTime(kSixthOfDecember, QTime(21, 30, 15));
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(120, 5));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(startProgram(TestHistory::randomLines(120, 5)));
 }
 
 void TestRandomGod::cleanup()
 {
     if (RandomGodDialog* dialog = RandomGodDialog::openDialog())
         dialog->close();
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
 }
 
 RandomGodDialog* TestRandomGod::command(int id) const
 {
     if (!m_program->choose(id))
         return nullptr;
-    const QList<RandomGodDialog*> dialogs = m_program->frame()->findChildren<RandomGodDialog*>();
+    const QList<RandomGodDialog*> dialogs = frame()->findChildren<RandomGodDialog*>();
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
 }
 
@@ -153,12 +127,7 @@ QString TestRandomGod::helpTextOf(const char* name) const
     // F1 on the control, the pointer away from the dialog, asks about that control.
     QCursor::setPos(0, 0);
     QTest::keyClick(control(name), Qt::Key_F1);
-    QLabel* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
-    if (!popup)
-        return QStringLiteral("(no popup)");
-    const QString shown = popup->text();
-    popup->close();
-    return shown;
+    return closeHelpPopup();
 }
 
 void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
@@ -203,12 +172,12 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     QVERIFY(std::is_sorted(birthdayAnswer.cbegin(), birthdayAnswer.cend()));
     QVERIFY(!month->isVisible() && !shows("IDC_onegai") && shows("id2"));
     // On the answer the closing button wears its golden thanks.
-    QVERIFY(countPixels(control("id2"), isGold) > 100);
+    QVERIFY(TestPixels::count(control("id2"), isGold) > 100);
 
     // Asked again the same day, the same seven; the next day others.
     command(MenuCommand::kOracleBirthday);
     QVERIFY(month->isVisible() && answer().isEmpty());
-    QCOMPARE(countPixels(control("id2"), isGold), 0);
+    QCOMPARE(TestPixels::count(control("id2"), isGold), 0);
     QCOMPARE(month->currentIndex(), 11);
     click("IDC_onegai");
     QCOMPARE(answer(), birthdayAnswer);
@@ -231,12 +200,12 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     // 黒 then 茶: only 茶 wears its chosen picture, and the seed takes index 1.
     auto* black = control<BitmapButton>("IDC_colKuro");
     auto* brown = control<BitmapButton>("IDC_colCha");
-    QCOMPARE(countPixels(black, isGold), 0);
+    QCOMPARE(TestPixels::count(black, isGold), 0);
     click("IDC_colKuro");
-    QVERIFY(countPixels(black, isGold) > 20);
+    QVERIFY(TestPixels::count(black, isGold) > 20);
     click("IDC_colCha");
-    QVERIFY(countPixels(brown, isGold) > 20);
-    QCOMPARE(countPixels(black, isGold), 0);
+    QVERIFY(TestPixels::count(brown, isGold) > 20);
+    QCOMPARE(TestPixels::count(black, isGold), 0);
     QVERIFY(brown->isChecked() && !black->isChecked());
     click("IDC_onegai");
     QCOMPARE(m_messages.size(), 1);
@@ -256,8 +225,8 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     spin("IDC_SPIN100", "leftArrow", 1);
     spin("IDC_SPIN10", "rightArrow", 2);
     QCOMPARE(luckyNumber->text(), QStringLiteral("929"));
-    QVERIFY(countPixels(control("IDC_LukkyNum100"), isPureRed) > 10);
-    QVERIFY(countPixels(luckyNumber, isPureRed) > 30);
+    QVERIFY(TestPixels::count(control("IDC_LukkyNum100"), isPureRed) > 10);
+    QVERIFY(TestPixels::count(luckyNumber, isPureRed) > 30);
     click("IDC_onegai");
     QCOMPARE(answer(), Oracle::answer(261206 + 929));
     QVERIFY(!shows("IDC_SPIN1") && !shows("IDC_STATICLukkyNum"));
@@ -310,7 +279,7 @@ void TestRandomGod::menuJumpsToEachModeInOneDialog()
 
     // One dialog, whatever opens it.
     QCOMPARE(command(MenuCommand::kRandomGod), dialog);
-    QCOMPARE(m_program->frame()->findChildren<RandomGodDialog*>().size(), 1);
+    QCOMPARE(frame()->findChildren<RandomGodDialog*>().size(), 1);
     QVERIFY(shows("IDC_colAo"));
 }
 

@@ -1,23 +1,18 @@
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
-#include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "entry/RegistrantDialog.h"
 #include "entry/RegistrantSlots.h"
 #include "entry/SlotImageButton.h"
@@ -38,11 +33,6 @@ SlotImageButton* slotButton(const QWidget& dialog, int slot)
     return dialog.findChild<SlotImageButton*>(QStringLiteral("RadioYDFile%1").arg(slot));
 }
 
-QPushButton* button(const QWidget& dialog, int id)
-{
-    return dialog.findChild<QPushButton*>(QStringLiteral("id%1").arg(id));
-}
-
 // Types as an input method commits text, so that full-width characters arrive as they are.
 void type(QLineEdit* edit, const QString& text)
 {
@@ -55,42 +45,28 @@ void type(QLineEdit* edit, const QString& text)
 // Share of a widget's pixels in one colour.
 double share(QWidget* widget, QRgb colour)
 {
-    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int found = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            found += (image.pixel(x, y) & 0xFFFFFF) == colour ? 1 : 0;
-    return double(found) / (image.width() * image.height());
+    return double(TestPixels::count(widget, TestPixels::colour(colour))) / (widget->width() * widget->height());
 }
 
 constexpr QRgb kFreeBackground = 0xEEEEEE;
 constexpr QRgb kRegisteredBackground = 0xFFF3B0;
 
-// Runs work on the registrant dialog once it is up, while the command that opened it waits in exec().
-// A failed check inside work leaves the dialog open; it is cancelled so that the command returns.
-void onceShown(const std::function<void(RegistrantDialog&)>& work)
+// Runs work on the registrant dialog once it is up and has the focus, while the command that opened it waits.
+void onceShown(std::function<void(RegistrantDialog&)> work)
 {
-    QTimer::singleShot(10, qApp, [work] {
-        auto* dialog = qobject_cast<RegistrantDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) {
-            onceShown(work);
-            return;
-        }
-        dialog->activateWindow();
-        QTRY_VERIFY(QGuiApplication::focusWindow() == dialog->windowHandle());
-        work(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
+    TestProgram::whenModalShows<RegistrantDialog>([work = std::move(work)](RegistrantDialog& dialog) {
+        dialog.activateWindow();
+        QTRY_VERIFY(QGuiApplication::focusWindow() == dialog.windowHandle());
+        work(dialog);
     });
 }
 
 } // namespace
 
-class TestRegistrantDialog : public QObject {
+class TestRegistrantDialog : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void menuCommandRegistersTypedNames();
@@ -101,47 +77,19 @@ private Q_SLOTS:
     void offerWhileNobodyIsRegistered();
 
 private:
-    void startProgram();
-    void answer(QList<MessageService::Answer> answers) { m_answers = std::move(answers); }
     QStringList files() const;
     PredictionFile slotFile(int slot) const { return RegistrantSlots(m_install->paths()).predictionFile(slot); }
 
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    CVemoView* m_view = nullptr;
-    QList<UserMessage> m_messages;
-    QList<MessageService::Answer> m_answers;
 };
-
-void TestRegistrantDialog::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons buttons,
-                                       MessageService::Icon) {
-        m_messages.append(message);
-        if (!m_answers.isEmpty())
-            return m_answers.takeFirst();
-        return buttons == MessageService::Buttons::YesNo ? MessageService::Answer::No : MessageService::Answer::Ok;
-    });
-}
 
 void TestRegistrantDialog::init()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(120, 3));
-    m_messages.clear();
-    m_answers.clear();
+    makeInstall(TestHistory::randomLines(120, 3));
 }
 
 void TestRegistrantDialog::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
-}
-
-void TestRegistrantDialog::startProgram()
-{
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
-    m_view = m_program->frame()->view();
+    stopProgram();
 }
 
 QStringList TestRegistrantDialog::files() const
@@ -151,7 +99,7 @@ QStringList TestRegistrantDialog::files() const
 
 void TestRegistrantDialog::menuCommandRegistersTypedNames()
 {
-    startProgram();
+    QVERIFY(startProgram());
     double freeShare = 0;
     onceShown([&](RegistrantDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), EntryText::registrantDialogTitle());
@@ -170,15 +118,15 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
         QVERIFY(slotButton(dialog, 1)->isChecked());
         type(nameEdit(dialog, 3), QStringLiteral("abc"));
         QVERIFY(slotButton(dialog, 3)->isChecked() && !slotButton(dialog, 1)->isChecked());
-        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+        click(&dialog, 1);
     });
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kPredictionFiles)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kPredictionFiles)->trigger();
 
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(files(), (QStringList{QStringLiteral("YDF1山田.txt"), QStringLiteral("YDF3abc.txt")}));
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
-    QVERIFY(m_view->state().hitScreenActive() && m_view->state().registrantDialogShown);
-    QVERIFY(m_program->frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
+    QCOMPARE(view()->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(view()->state().hitScreenActive() && view()->state().registrantDialogShown);
+    QVERIFY(frame()->windowTitle().startsWith(ViewText::registrantsTitle(QString())));
 
     // The dialog opened again shows the names the program now knows, and their slots as registered.
     onceShown([&](RegistrantDialog& dialog) {
@@ -189,16 +137,11 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
         QCOMPARE(share(slotButton(dialog, 2), kFreeBackground), freeShare);
 
         // Help popups name the controls.
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), nameEdit(dialog, 4)->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(nameEdit(dialog, 4), &click);
-        auto* popup = qobject_cast<QLabel*>(QApplication::activePopupWidget());
-        QVERIFY(popup);
-        QCOMPARE(popup->text(), QStringLiteral("EditTorokuName4"));
-        popup->close();
-        QTest::mouseClick(button(dialog, 2), Qt::LeftButton);
+        QCOMPARE(helpTextOf(nameEdit(dialog, 4)), QStringLiteral("EditTorokuName4"));
+        click(&dialog, 2);
     });
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kPredictionFiles)->trigger();
-    QVERIFY(m_view->state().registrantDialogShown);
+    MainMenu::findCommand(frame(), MenuCommand::kPredictionFiles)->trigger();
+    QVERIFY(view()->state().registrantDialogShown);
     QCOMPARE(files().size(), 2);
 }
 
@@ -221,7 +164,7 @@ void TestRegistrantDialog::refusedNameChangesNothing()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     type(nameEdit(dialog, 1), QStringLiteral("good"));
     type(nameEdit(dialog, 2), name);
-    QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+    click(&dialog, 1);
 
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, refusal);
@@ -244,7 +187,7 @@ void TestRegistrantDialog::removalAsksFirstAndKeepsABackup()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 
-    answer({MessageService::Answer::No});
+    queueAnswers({Answer::No});
     QTest::mouseClick(slotButton(dialog, 2), Qt::LeftButton);
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, EntryText::confirmRemoveRegistrant().text);
@@ -256,7 +199,7 @@ void TestRegistrantDialog::removalAsksFirstAndKeepsABackup()
 
     const QDir backupFolder(m_install->paths().backupFolder());
     const QStringList before = backupFolder.entryList(QDir::Files);
-    answer({MessageService::Answer::Yes});
+    queueAnswers({Answer::Yes});
     QTest::mouseClick(slotButton(dialog, 2), Qt::LeftButton);
     QCOMPARE(checks, 2);
     QVERIFY(files().isEmpty());
@@ -287,7 +230,7 @@ void TestRegistrantDialog::renamingKeepsThePredictions()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     type(nameEdit(dialog, 4), QStringLiteral("新名"));
-    QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+    click(&dialog, 1);
 
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -298,32 +241,32 @@ void TestRegistrantDialog::renamingKeepsThePredictions()
 
 void TestRegistrantDialog::offerWhileNobodyIsRegistered()
 {
-    startProgram();
+    QVERIFY(startProgram());
     const QString offer = PredictText::registrantOffer().text;
-    m_program->frame()->hitCountFlow().offerRegistrant(); // answered No: nothing opens, and the next offer asks again
+    frame()->hitCountFlow().offerRegistrant(); // answered No: nothing opens, and the next offer asks again
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, offer);
-    QVERIFY(!m_view->state().registrantDialogShown);
+    QVERIFY(!view()->state().registrantDialogShown);
 
     // Yes, then Cancel: the offer stays open for later.
-    answer({MessageService::Answer::Yes});
+    queueAnswers({Answer::Yes});
     onceShown([](RegistrantDialog& dialog) { dialog.reject(); });
-    m_program->frame()->hitCountFlow().dataGodRequest(0, 0);
+    frame()->hitCountFlow().dataGodRequest(0, 0);
     QCOMPARE(m_messages.size(), 2);
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
-    QVERIFY(!m_view->state().registrantDialogShown);
+    QCOMPARE(view()->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(!view()->state().registrantDialogShown);
 
     // Yes, then a name and OK: the dialog's own check does not ask again, and neither does any later one.
-    answer({MessageService::Answer::Yes});
+    queueAnswers({Answer::Yes});
     onceShown([](RegistrantDialog& dialog) {
         type(nameEdit(dialog, 5), QStringLiteral("zz"));
-        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+        click(&dialog, 1);
     });
-    m_program->frame()->hitCountFlow().dataGodRequest(0, 0);
+    frame()->hitCountFlow().dataGodRequest(0, 0);
     QCOMPARE(m_messages.size(), 3);
     QCOMPARE(files(), QStringList{QStringLiteral("YDF5zz.txt")});
-    m_program->frame()->hitCountFlow().offerRegistrant();
-    m_program->frame()->hitCountFlow().dataGodRequest(0, 0);
+    frame()->hitCountFlow().offerRegistrant();
+    frame()->hitCountFlow().dataGodRequest(0, 0);
     QCOMPARE(m_messages.size(), 3);
 }
 

@@ -2,7 +2,6 @@
 // tests/data/screens; VEMO_UPDATE_SCREENS=1 writes those pictures instead. What goes by the clock stays out:
 // the titles, which end with today's date, are no part of a grab; the random god reads a fixed clock; the
 // predicting window's five animations are painted over in magenta, in the grab as in the picture.
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
@@ -13,12 +12,11 @@
 
 #include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "oracle/RandomGodDialog.h"
 #include "predict/DataGodResultWindow.h"
@@ -35,19 +33,6 @@ namespace {
 const QSize kScreen(1024, 768);
 // What masked areas are painted with, in the baselines as in the grabs.
 const QColor kMaskColour(255, 0, 255);
-
-template <typename T = QWidget>
-T* control(QWidget* parent, int id)
-{
-    return parent->findChild<T*>(QStringLiteral("id%1").arg(id));
-}
-
-void click(QWidget* parent, int id)
-{
-    auto* button = control<QAbstractButton>(parent, id);
-    QVERIFY2(button, qPrintable(QStringLiteral("no control %1").arg(id)));
-    button->click();
-}
 
 // Lets what a change of screen posts (popups, layouts, repaints) come round.
 void settle()
@@ -82,7 +67,7 @@ QImage diffOf(const QImage& expected, const QImage& actual)
 
 } // namespace
 
-class TestScreens : public QObject {
+class TestScreens : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -101,21 +86,17 @@ private Q_SLOTS:
     void modelessWindows();
 
 private:
-    void startProgram();
+    void startAndSettle();
     void verifyScreen(const QString& name, QWidget* widget, const QList<QWidget*>& masked = {});
     void verifyImage(const QString& name, QImage actual);
 
     QTemporaryDir m_browserLog;
     std::unique_ptr<QTemporaryDir> m_folder;
     InstallPaths m_paths{QString()};
-    std::unique_ptr<TestProgram> m_program;
 };
 
 void TestScreens::initTestCase()
 {
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer(
-        [](const UserMessage&, MessageService::Buttons, MessageService::Icon) { return MessageService::Answer::No; });
     // The random god answers by the date and time.
     RandomGodDialog::setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(21, 30, 15)); });
     // A steady text cursor: a blinking one would be caught at either phase.
@@ -137,20 +118,20 @@ void TestScreens::init()
     PathSettings settings = PathSettings::loadPathSettings(m_paths.pathDataFile());
     settings.browserPath = QStringLiteral(FAKE_BROWSER_PATH);
     QVERIFY(!settings.writePathData(m_paths.pathDataFile()));
-    startProgram();
+    startAndSettle();
 }
 
-void TestScreens::startProgram()
+void TestScreens::startAndSettle()
 {
-    QVERIFY((m_program = TestProgram::start(m_paths)));
+    QVERIFY(startProgram(m_paths));
     QCOMPARE(QSize(ScreenScale::width(), ScreenScale::height()), kScreen);
-    QCOMPARE(m_program->frame()->size(), kScreen);
+    QCOMPARE(frame()->size(), kScreen);
     settle();
 }
 
 void TestScreens::cleanup()
 {
-    m_program.reset();
+    stopProgram();
     m_folder.reset();
 }
 
@@ -159,7 +140,7 @@ void TestScreens::verifyScreen(const QString& name, QWidget* widget, const QList
     QVERIFY2(widget && widget->isVisible(), qPrintable(name));
     QVERIFY(QTest::qWaitForWindowExposed(widget->window()));
     settle();
-    QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage image = TestPixels::grabOf(widget);
     QPainter painter(&image);
     for (const QWidget* area : masked)
         painter.fillRect(QRect(area->mapTo(widget, QPoint(0, 0)), area->size()), kMaskColour);
@@ -210,7 +191,7 @@ void TestScreens::mainScreens()
     QFETCH(int, command);
     if (command != 0)
         QVERIFY(m_program->choose(command));
-    verifyScreen(QString::fromLatin1(QTest::currentDataTag()), m_program->frame());
+    verifyScreen(QString::fromLatin1(QTest::currentDataTag()), frame());
 }
 
 void TestScreens::hitCountScreen_data()
@@ -226,15 +207,15 @@ void TestScreens::hitCountScreen()
     // the sample's own predictions as the first registrant's, with the figures and the newest one.
     QFETCH(bool, registered);
     if (registered) {
-        m_program.reset();
+        stopProgram();
         QVERIFY(QFile::copy(m_paths.predictionFolder() + QStringLiteral("/sample.txt"),
                             m_paths.registrantFile(1, QStringLiteral("見本"))));
-        startProgram();
+        startAndSettle();
     }
     QVERIFY(m_program->choose(MenuCommand::kHitCount));
     if (registered)
-        QTRY_VERIFY(m_program->view()->hitCountScreen().resultWindow(1)->latestPopup());
-    verifyScreen(QString::fromLatin1(QTest::currentDataTag()), m_program->frame());
+        QTRY_VERIFY(view()->hitCountScreen().resultWindow(1)->latestPopup());
+    verifyScreen(QString::fromLatin1(QTest::currentDataTag()), frame());
 }
 
 void TestScreens::dataGodSettingsAndResults()
@@ -247,11 +228,11 @@ void TestScreens::dataGodSettingsAndResults()
         click(dialog, 1);
     });
     QVERIFY(m_program->choose(MenuCommand::kDataGod));
-    QVERIFY(m_program->view()->state().dataGodMode);
-    QCOMPARE(m_program->view()->state().predictionCount, 9);
-    verifyScreen(QStringLiteral("data-god-results"), m_program->frame());
+    QVERIFY(view()->state().dataGodMode);
+    QCOMPARE(view()->state().predictionCount, 9);
+    verifyScreen(QStringLiteral("data-god-results"), frame());
     // The newest prediction of each god comes up over its window.
-    const DataGodResultWindow* results = m_program->view()->hitCountScreen().resultWindow(1);
+    const DataGodResultWindow* results = view()->hitCountScreen().resultWindow(1);
     QTRY_VERIFY(results->latestPopup());
     verifyScreen(QStringLiteral("data-god-latest"), results->latestPopup());
 }

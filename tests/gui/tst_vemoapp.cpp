@@ -4,23 +4,18 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "TestHistory.h"
+#include "GuiSuite.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoApp.h"
 #include "shell/MainMenu.h"
 #include "kit/JapaneseFonts.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "text/ViewText.h"
 
 #include <sys/stat.h>
-
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -46,12 +41,11 @@ bool holdsLock(qint64 pid, const QString& path)
 
 } // namespace
 
-class TestVemoApp : public QObject {
+class TestVemoApp : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanup();
+    void cleanup() { m_messages.clear(); }
     void secondInstanceEndsSilently();
     void secondProgramExitsWithZero();
     void lockOfEndedProgramIsCleaned();
@@ -61,27 +55,7 @@ private Q_SLOTS:
 
 private:
     QStringList argumentsFor(const InstallPaths& paths) const;
-
-    QTemporaryDir m_runtime;
-    QList<UserMessage> m_shown;
 };
-
-void TestVemoApp::initTestCase()
-{
-    QVERIFY(m_runtime.isValid());
-    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
-    COpeningWnd::setDisplayTime(10ms);
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_shown.append(message);
-        return MessageService::Answer::Ok;
-    });
-}
-
-void TestVemoApp::cleanup()
-{
-    m_shown.clear();
-}
 
 QStringList TestVemoApp::argumentsFor(const InstallPaths& paths) const
 {
@@ -97,7 +71,7 @@ void TestVemoApp::secondInstanceEndsSilently()
     QVERIFY(!second.initInstance());
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(!second.mainFrame());
-    QVERIFY(m_shown.isEmpty());
+    QVERIFY(m_messages.isEmpty());
     QVERIFY(first.mainFrame()->isVisible());
 }
 
@@ -105,7 +79,7 @@ void TestVemoApp::secondProgramExitsWithZero()
 {
     TestInstall install(TestHistory::randomLines(50, 2));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), qEnvironmentVariable("XDG_RUNTIME_DIR"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     const QStringList arguments{QStringLiteral("--install-path"), install.paths().root()};
 
@@ -147,8 +121,8 @@ void TestVemoApp::unreadableHistoryEndsWithOne()
     CVemoApp app(argumentsFor(install.paths()));
     QVERIFY(!app.initInstance());
     QCOMPARE(app.exitCode(), 1);
-    QCOMPARE(m_shown.size(), 1);
-    QVERIFY(m_shown.first().text.contains(QStringLiteral("KakoData.txt")));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages.first().text.contains(QStringLiteral("KakoData.txt")));
     QVERIFY(!app.mainFrame());
 }
 

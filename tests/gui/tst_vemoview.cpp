@@ -6,16 +6,14 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <memory>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
+#include "TestPixels.h"
 #include "patterns/AppearanceLayout.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "kit/UpDownControl.h"
 #include "patterns/PatternBars.h"
@@ -34,31 +32,9 @@ QPoint at(int x, int y)
     return {ScreenScale::x(x), ScreenScale::y(y)};
 }
 
-bool isBar(QRgb pixel)
-{
-    const QRgb rgb = pixel & 0xFFFFFF;
-    return rgb == 0xFF0000 || rgb == 0x0000FF || rgb == 0x00FF00;
-}
-
-int countPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& match)
-{
-    int found = 0;
-    const QRect inside = area & image.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            found += match(image.pixel(x, y)) ? 1 : 0;
-    }
-    return found;
-}
-
-bool isDark(QRgb pixel)
-{
-    return qGray(pixel) < 100;
-}
-
 } // namespace
 
-class TestVemoView : public QObject {
+class TestVemoView : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -82,7 +58,6 @@ private Q_SLOTS:
     void undoGoesBackOneChangeAtATime();
 
 private:
-    void startProgram();
     QImage shot() const;
     QByteArray hitsOf(int number) const;
     QAction* command(int id) const;
@@ -90,44 +65,26 @@ private:
     QPoint barPixel(const BarGroup& group, int minimumX) const;
 
     FlagLines m_lines;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    CMainFrame* m_frame = nullptr;
-    CVemoView* m_view = nullptr;
 };
 
 void TestVemoView::initTestCase()
 {
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        qWarning("unexpected message: %s", qPrintable(message.text));
-        return MessageService::Answer::Ok;
-    });
     m_lines = TestHistory::randomLines(kDraws, 7);
 }
 
 void TestVemoView::init()
 {
-    m_install = std::make_unique<TestInstall>(m_lines);
-    startProgram();
-}
-
-void TestVemoView::startProgram()
-{
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
-    m_frame = m_program->frame();
-    m_view = m_frame->view();
+    QVERIFY(startProgram(m_lines));
 }
 
 void TestVemoView::cleanup()
 {
-    m_program.reset();
-    m_install.reset();
+    stopProgram();
 }
 
 QImage TestVemoView::shot() const
 {
-    return m_view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return TestPixels::grabOf(view());
 }
 
 QByteArray TestVemoView::hitsOf(int number) const
@@ -139,12 +96,12 @@ QByteArray TestVemoView::hitsOf(int number) const
 
 QAction* TestVemoView::command(int id) const
 {
-    return MainMenu::findCommand(m_frame, id);
+    return MainMenu::findCommand(frame(), id);
 }
 
 QToolButton* TestVemoView::arrow(int spinId, const char* name) const
 {
-    auto* spin = m_view->findChild<UpDownControl*>(QStringLiteral("id%1").arg(spinId));
+    auto* spin = control<UpDownControl>(view(), spinId);
     return spin ? spin->findChild<QToolButton*>(QLatin1String(name)) : nullptr;
 }
 
@@ -154,7 +111,7 @@ QPoint TestVemoView::barPixel(const BarGroup& group, int minimumX) const
     const QImage image = shot();
     for (int i = 0; i < group.patternCount; ++i) {
         const QPoint p(ScreenScale::x(group.slotX(i)), ScreenScale::y(Layout::kBarBase));
-        if (p.x() >= minimumX && isBar(image.pixel(p)))
+        if (p.x() >= minimumX && TestPixels::isPatternBar(image.pixel(p)))
             return p;
     }
     return {};
@@ -162,17 +119,17 @@ QPoint TestVemoView::barPixel(const BarGroup& group, int minimumX) const
 
 void TestVemoView::startsOnPatternGraphOfNumberOne()
 {
-    QCOMPARE(m_view->state().currentNumber, 1);
-    QCOMPARE(m_view->state().patternGraphMode, 7);
-    QVERIFY(m_view->state().patternScreenActive());
+    QCOMPARE(view()->state().currentNumber, 1);
+    QCOMPARE(view()->state().patternGraphMode, 7);
+    QVERIFY(view()->state().patternScreenActive());
     const QImage image = shot();
-    QCOMPARE(m_view->state().displayMode, DisplayMode::Pattern);
+    QCOMPARE(view()->state().displayMode, DisplayMode::Pattern);
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
-    QVERIFY(m_frame->windowTitle().endsWith(COpeningWnd::titleSuffix()));
+    QVERIFY(frame()->windowTitle().endsWith(COpeningWnd::titleSuffix()));
 
     // The current pattern's bar is red and stands at its slot; every other bar keeps its order's colour.
     const QByteArray hits = hitsOf(1);
-    const int scale = m_view->state().patternScale;
+    const int scale = view()->state().patternScale;
     for (const BarGroup& group : Layout::groups(7)) {
         const PatternBars bars = PatternBars::count(hits, group, false);
         QVERIFY(bars.values[std::size_t(bars.currentIndex)] > 0);
@@ -187,7 +144,7 @@ void TestVemoView::startsOnPatternGraphOfNumberOne()
     }
     // The controls of the pattern graph are placed.
     for (const int id : {1220, 1222, 1373}) {
-        auto* control = m_view->findChild<QWidget*>(QStringLiteral("id%1").arg(id));
+        auto* control = view()->findChild<QWidget*>(QStringLiteral("id%1").arg(id));
         QVERIFY(control && control->isVisible());
         QCOMPARE(control->property("controlId").toInt(), id);
     }
@@ -197,7 +154,7 @@ void TestVemoView::menuCommandsAndChecks()
 {
     // Every command of the menu works: nothing is left disabled.
     int commands = 0;
-    for (const QAction* action : m_frame->menuBar()->findChildren<QAction*>()) {
+    for (const QAction* action : frame()->menuBar()->findChildren<QAction*>()) {
         const QVariant id = action->property("controlId");
         if (!id.isValid())
             continue;
@@ -211,13 +168,13 @@ void TestVemoView::menuCommandsAndChecks()
     QVERIFY(command(MenuCommand::kWeightingOff)->isChecked());
     QVERIFY(!command(MenuCommand::kWeightingOn)->isChecked());
     command(MenuCommand::kWeightingOn)->trigger();
-    QVERIFY(m_view->state().patternWeighting);
+    QVERIFY(view()->state().patternWeighting);
     QVERIFY(command(MenuCommand::kWeightingOn)->isChecked());
     QVERIFY(!command(MenuCommand::kWeightingOff)->isChecked());
-    QVERIFY(m_frame->windowTitle().contains(QStringLiteral("考慮する。")));
+    QVERIFY(frame()->windowTitle().contains(QStringLiteral("考慮する。")));
     command(MenuCommand::kWeightingOff)->trigger();
-    QVERIFY(!m_view->state().patternWeighting);
-    QVERIFY(m_frame->windowTitle().contains(QStringLiteral("考慮しない。")));
+    QVERIFY(!view()->state().patternWeighting);
+    QVERIFY(frame()->windowTitle().contains(QStringLiteral("考慮しない。")));
 }
 
 void TestVemoView::numberSpinWraps()
@@ -226,14 +183,14 @@ void TestVemoView::numberSpinWraps()
     QToolButton* forward = arrow(1222, "rightArrow");
     QVERIFY(back && forward);
     QTest::mouseClick(back, Qt::LeftButton);
-    QCOMPARE(m_view->state().currentNumber, 43);
-    QCOMPARE(m_view->state().spinNumber, 43);
+    QCOMPARE(view()->state().currentNumber, 43);
+    QCOMPARE(view()->state().spinNumber, 43);
     shot();
-    QCOMPARE(m_view->state().displayMode, DisplayMode::Pattern);
+    QCOMPARE(view()->state().displayMode, DisplayMode::Pattern);
     QTest::mouseClick(forward, Qt::LeftButton);
-    QCOMPARE(m_view->state().currentNumber, 1);
+    QCOMPARE(view()->state().currentNumber, 1);
     QTest::mouseClick(forward, Qt::LeftButton);
-    QCOMPARE(m_view->state().currentNumber, 2);
+    QCOMPARE(view()->state().currentNumber, 2);
 }
 
 void TestVemoView::patternCommandKeepsSpinNumber()
@@ -241,11 +198,11 @@ void TestVemoView::patternCommandKeepsSpinNumber()
     QToolButton* forward = arrow(1222, "rightArrow");
     for (int i = 0; i < 4; ++i)
         QTest::mouseClick(forward, Qt::LeftButton);
-    QCOMPARE(m_view->state().currentNumber, 5);
+    QCOMPARE(view()->state().currentNumber, 5);
     command(MenuCommand::kPatternGraph)->trigger();
-    QCOMPARE(m_view->state().currentNumber, 1);
+    QCOMPARE(view()->state().currentNumber, 1);
     QTest::mouseClick(forward, Qt::LeftButton);
-    QCOMPARE(m_view->state().currentNumber, 6);
+    QCOMPARE(view()->state().currentNumber, 6);
 }
 
 void TestVemoView::patternZoomStops()
@@ -254,44 +211,44 @@ void TestVemoView::patternZoomStops()
     QToolButton* shrink = arrow(1220, "downArrow");
     for (int i = 0; i < 60; ++i)
         QTest::mouseClick(grow, Qt::LeftButton);
-    QCOMPARE(m_view->state().patternScale, 430);
+    QCOMPARE(view()->state().patternScale, 430);
     shot();
     for (int i = 0; i < 60; ++i)
         QTest::mouseClick(shrink, Qt::LeftButton);
-    QCOMPARE(m_view->state().patternScale, 3);
+    QCOMPARE(view()->state().patternScale, 3);
     QTest::mouseClick(grow, Qt::LeftButton);
-    QCOMPARE(m_view->state().patternScale, 4);
+    QCOMPARE(view()->state().patternScale, 4);
 
     // Weighted, the other scale moves.
     command(MenuCommand::kWeightingOn)->trigger();
-    const int weighted = m_view->state().patternScaleWeighted;
+    const int weighted = view()->state().patternScaleWeighted;
     // (h / 10) / 4 with h = 524 − graph top.
     QCOMPARE(weighted, (524 - ScreenScale::y(23)) / 10 / 4);
     QTest::mouseClick(shrink, Qt::LeftButton);
-    QCOMPARE(m_view->state().patternScaleWeighted, 3);
-    QCOMPARE(m_view->state().patternScale, 4);
+    QCOMPARE(view()->state().patternScaleWeighted, 3);
+    QCOMPARE(view()->state().patternScale, 4);
 }
 
 void TestVemoView::selectorLabelSwitchesPage()
 {
     const QList<std::pair<int, int>> clicks{{550, 8}, {600, 91}, {700, 92}, {470, 7}};
     for (const auto& [x, page] : clicks) {
-        QTest::mouseClick(m_view, Qt::LeftButton, {}, at(x, 8));
-        QCOMPARE(m_view->state().patternGraphMode, page);
+        QTest::mouseClick(view(), Qt::LeftButton, {}, at(x, 8));
+        QCOMPARE(view()->state().patternGraphMode, page);
     }
     // On page 8 the order-8 bars fill the graph, the current one in red.
-    QTest::mouseClick(m_view, Qt::LeftButton, {}, at(550, 8));
+    QTest::mouseClick(view(), Qt::LeftButton, {}, at(550, 8));
     const QImage image = shot();
     const BarGroup& order8 = Layout::groups(8)[0];
     const PatternBars bars = PatternBars::count(hitsOf(1), order8, false);
     const int value = bars.values[std::size_t(bars.currentIndex)];
-    const int height = Layout::barHeight(value, m_view->state().patternScale, ScreenScale::y(23));
+    const int height = Layout::barHeight(value, view()->state().patternScale, ScreenScale::y(23));
     QVERIFY(height > 2);
     const QPoint middle(ScreenScale::x(order8.slotX(bars.currentIndex)), ScreenScale::y(Layout::kBarBase - height / 2));
     QCOMPARE(image.pixel(middle) & 0xFFFFFF, QRgb(0xFF0000));
     // A click beside the labels changes nothing.
-    QTest::mouseClick(m_view, Qt::LeftButton, {}, at(520, 8));
-    QCOMPARE(m_view->state().patternGraphMode, 8);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, at(520, 8));
+    QCOMPARE(view()->state().patternGraphMode, 8);
 }
 
 void TestVemoView::hoverOverBarShowsItsText()
@@ -299,83 +256,83 @@ void TestVemoView::hoverOverBarShowsItsText()
     const QPoint bar = barPixel(Layout::groups(7)[3], 0);
     QVERIFY(!bar.isNull());
     const QPoint pointer(bar.x(), bar.y() - 1);
-    QTest::mouseMove(m_view, pointer);
-    QTRY_COMPARE(m_view->state().hoverX, bar.x());
+    QTest::mouseMove(view(), pointer);
+    QTRY_COMPARE(view()->state().hoverX, bar.x());
     const QImage image = shot();
     const QRect text(bar.x() + ScreenScale::x(16), ScreenScale::y(530), ScreenScale::x(100), ScreenScale::y(16));
-    QVERIFY(countPixels(image, text, isDark) > 20);
+    QVERIFY(TestPixels::count(image, TestPixels::isDark, text) > 20);
     // The marker below the axis.
     QCOMPARE(image.pixel(bar.x(), ScreenScale::y(539)) & 0xFFFFFF, QRgb(0xFF0000));
 
     // Over the white background the pointed bar stays.
-    QTest::mouseMove(m_view, at(300, 100));
+    QTest::mouseMove(view(), at(300, 100));
     QTest::qWait(20);
-    QCOMPARE(m_view->state().hoverX, bar.x());
+    QCOMPARE(view()->state().hoverX, bar.x());
 }
 
 void TestVemoView::hoverNearRightEdgeTurnsTextRound()
 {
     const QPoint bar = barPixel(Layout::groups(7)[5], 600);
     QVERIFY(!bar.isNull());
-    QTest::mouseMove(m_view, QPoint(bar.x(), bar.y() - 1));
-    QTRY_COMPARE(m_view->state().hoverX, bar.x());
+    QTest::mouseMove(view(), QPoint(bar.x(), bar.y() - 1));
+    QTRY_COMPARE(view()->state().hoverX, bar.x());
     const QImage image = shot();
     const QRect left(bar.x() - ScreenScale::x(100), ScreenScale::y(530), ScreenScale::x(90), ScreenScale::y(16));
     const QRect right(bar.x() + ScreenScale::x(16), ScreenScale::y(530), ScreenScale::x(100), ScreenScale::y(16));
-    QVERIFY(countPixels(image, left, isDark) > 20);
-    QCOMPARE(countPixels(image, right, isDark), 0);
+    QVERIFY(TestPixels::count(image, TestPixels::isDark, left) > 20);
+    QCOMPARE(TestPixels::count(image, TestPixels::isDark, right), 0);
 }
 
 void TestVemoView::weightingButtonToggles()
 {
-    auto* button = m_view->findChild<QAbstractButton*>(QStringLiteral("id1373"));
+    auto* button = control<QAbstractButton>(view(), 1373);
     QVERIFY(button);
     const QImage off = button->grab().toImage();
     QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(m_view->state().patternWeighting);
+    QVERIFY(view()->state().patternWeighting);
     QVERIFY(command(MenuCommand::kWeightingOn)->isChecked());
     const QImage on = button->grab().toImage();
     const QPoint inside(on.width() / 2, 3);
     QCOMPARE(on.pixel(inside) & 0xFFFFFF, QRgb(0xFF00FF));
     QCOMPARE(off.pixel(inside) & 0xFFFFFF, QRgb(0x8032FF));
     QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(!m_view->state().patternWeighting);
+    QVERIFY(!view()->state().patternWeighting);
 }
 
 void TestVemoView::appearanceZoomWalksItsStages()
 {
     command(MenuCommand::kAppearance)->trigger();
-    QVERIFY(m_view->state().appearanceScreenActive());
-    QVERIFY(!m_view->state().patternScreenActive());
-    QCOMPARE(m_view->state().appearanceScale, 5);
-    QVERIFY(!m_view->findChild<QWidget*>(QStringLiteral("id1222"))->isVisible());
-    QVERIFY(m_view->findChild<QWidget*>(QStringLiteral("id1220"))->isVisible());
+    QVERIFY(view()->state().appearanceScreenActive());
+    QVERIFY(!view()->state().patternScreenActive());
+    QCOMPARE(view()->state().appearanceScale, 5);
+    QVERIFY(!control(view(), 1222)->isVisible());
+    QVERIFY(control(view(), 1220)->isVisible());
 
     QToolButton* grow = arrow(1220, "upArrow");
     QToolButton* shrink = arrow(1220, "downArrow");
     for (int i = 0; i < 5; ++i)
         QTest::mouseClick(grow, Qt::LeftButton);
-    QCOMPARE(m_view->state().appearanceScale, 10);
+    QCOMPARE(view()->state().appearanceScale, 10);
     QList<std::pair<int, int>> walk;
     for (int i = 0; i < 19; ++i) {
         QTest::mouseClick(shrink, Qt::LeftButton);
-        walk.append({m_view->state().appearanceScale, m_view->state().appearanceStep});
+        walk.append({view()->state().appearanceScale, view()->state().appearanceStep});
     }
     const QList<std::pair<int, int>> expected{{9, 1},  {8, 1},  {7, 1},  {6, 1},  {5, 1},  {4, 1},  {3, 1},
                                               {2, 1},  {1, 10}, {1, 13}, {1, 16}, {1, 19}, {1, 22}, {1, 25},
                                               {1, 28}, {1, 31}, {1, 34}, {1, 37}, {1, 37}};
     QCOMPARE(walk, expected);
     shot();
-    QCOMPARE(m_view->state().displayMode, DisplayMode::Appearance);
+    QCOMPARE(view()->state().displayMode, DisplayMode::Appearance);
     for (int i = 0; i < 9; ++i)
         QTest::mouseClick(grow, Qt::LeftButton);
-    QCOMPARE(m_view->state().appearanceStep, 10);
+    QCOMPARE(view()->state().appearanceStep, 10);
     QTest::mouseClick(grow, Qt::LeftButton);
-    QCOMPARE(m_view->state().appearanceScale, 2);
-    QCOMPARE(m_view->state().appearanceStep, 1);
+    QCOMPARE(view()->state().appearanceScale, 2);
+    QCOMPARE(view()->state().appearanceStep, 1);
     for (int i = 0; i < 30; ++i)
         QTest::mouseClick(grow, Qt::LeftButton);
-    QCOMPARE(m_view->state().appearanceScale, 90);
+    QCOMPARE(view()->state().appearanceScale, 90);
 }
 
 void TestVemoView::partnerClickMarksPartner()
@@ -386,23 +343,23 @@ void TestVemoView::partnerClickMarksPartner()
     const int barCentre = ScreenScale::x(AppearanceLayout::barX(5) + 7);
     QCOMPARE(image.pixel(barCentre, ScreenScale::y(524)) & 0xFFFFFF, QRgb(0x008080));
 
-    QTest::mouseClick(m_view, Qt::LeftButton, {}, at(AppearanceLayout::labelX(12) + 7, 534));
-    QCOMPARE(m_view->state().partnerNumber, 12);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, at(AppearanceLayout::labelX(12) + 7, 534));
+    QCOMPARE(view()->state().partnerNumber, 12);
     const int draws12 = int(m_lines[11].count('1'));
-    QCOMPARE(m_view->state().appearanceCount[11], -draws12);
+    QCOMPARE(view()->state().appearanceCount[11], -draws12);
     image = shot();
     QCOMPARE(image.pixel(ScreenScale::x(17 * 12 + 30 + 7), ScreenScale::y(524)) & 0xFFFFFF, QRgb(0x0000FF));
 
-    QTest::mouseClick(m_view, Qt::LeftButton, {}, at(400, 300));
-    QCOMPARE(m_view->state().partnerNumber, 0);
-    QCOMPARE(m_view->state().appearanceCount[11], draws12);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, at(400, 300));
+    QCOMPARE(view()->state().partnerNumber, 0);
+    QCOMPARE(view()->state().appearanceCount[11], draws12);
 
     // Coming back to the screen counts all draws, so no partner may stay marked over those counts.
-    QTest::mouseClick(m_view, Qt::LeftButton, {}, at(AppearanceLayout::labelX(12) + 7, 534));
-    QCOMPARE(m_view->state().partnerNumber, 12);
+    QTest::mouseClick(view(), Qt::LeftButton, {}, at(AppearanceLayout::labelX(12) + 7, 534));
+    QCOMPARE(view()->state().partnerNumber, 12);
     command(MenuCommand::kAppearance)->trigger();
-    QCOMPARE(m_view->state().partnerNumber, 0);
-    QCOMPARE(m_view->state().appearanceCount[11], draws12);
+    QCOMPARE(view()->state().partnerNumber, 0);
+    QCOMPARE(view()->state().appearanceCount[11], draws12);
     image = shot();
     QCOMPARE(image.pixel(ScreenScale::x(17 * 12 + 30 + 7), ScreenScale::y(524)) & 0xFFFFFF, QRgb(0x008080));
 }
@@ -411,37 +368,37 @@ void TestVemoView::numberRowHighlightsUnderPointer()
 {
     command(MenuCommand::kAppearance)->trigger();
     shot();
-    const QRect row(0, ScreenScale::y(527), m_view->width(), ScreenScale::y(14));
-    auto lime = [](QRgb p) { return (p & 0xFFFFFF) == 0x00FF00; };
-    QTest::mouseMove(m_view, at(AppearanceLayout::labelX(5) + 3, 534));
-    QTRY_VERIFY(countPixels(shot(), row, lime) > 10);
+    const QRect row(0, ScreenScale::y(527), view()->width(), ScreenScale::y(14));
+    const auto lime = TestPixels::colour(0x00FF00);
+    QTest::mouseMove(view(), at(AppearanceLayout::labelX(5) + 3, 534));
+    QTRY_VERIFY(TestPixels::count(shot(), lime, row) > 10);
     const QRect label5(at(AppearanceLayout::labelX(5), 527), at(AppearanceLayout::labelX(5) + 10, 541));
-    QVERIFY(countPixels(shot(), label5, lime) > 10);
-    QTest::mouseMove(m_view, at(400, 300));
-    QTRY_COMPARE(countPixels(shot(), row, lime), 0);
+    QVERIFY(TestPixels::count(shot(), lime, label5) > 10);
+    QTest::mouseMove(view(), at(400, 300));
+    QTRY_COMPARE(TestPixels::count(shot(), lime, row), 0);
 }
 
 void TestVemoView::arrowKeysMovePointer()
 {
     QCursor::setPos(400, 300);
-    QTest::keyClick(m_view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view(), Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(QCursor::pos(), QPoint(406, 300));
-    QTest::keyClick(m_view, Qt::Key_Up);
+    QTest::keyClick(view(), Qt::Key_Up);
     QCOMPARE(QCursor::pos(), QPoint(406, 299));
-    QTest::keyClick(m_view, Qt::Key_Down, Qt::ShiftModifier);
-    QTest::keyClick(m_view, Qt::Key_Left);
+    QTest::keyClick(view(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(view(), Qt::Key_Left);
     QCOMPARE(QCursor::pos(), QPoint(405, 305));
 }
 
 void TestVemoView::viewSwitchMessages()
 {
-    m_view->viewSwitch(2, 0);
-    QCOMPARE(m_view->state().displayMode, DisplayMode::HitCount);
-    QVERIFY(m_view->state().hitScreenActive());
-    QVERIFY(!m_view->state().patternScreenActive());
-    m_view->viewSwitch(1, 0);
-    QCOMPARE(m_view->state().displayMode, DisplayMode::Pattern);
-    QCOMPARE(m_view->state().hoverX, 0);
+    view()->viewSwitch(2, 0);
+    QCOMPARE(view()->state().displayMode, DisplayMode::HitCount);
+    QVERIFY(view()->state().hitScreenActive());
+    QVERIFY(!view()->state().patternScreenActive());
+    view()->viewSwitch(1, 0);
+    QCOMPARE(view()->state().displayMode, DisplayMode::Pattern);
+    QCOMPARE(view()->state().hoverX, 0);
 }
 
 void TestVemoView::undoGoesBackOneChangeAtATime()
@@ -458,40 +415,36 @@ void TestVemoView::undoGoesBackOneChangeAtATime()
         afterFirst = m_install->historyBytes();
         QVERIFY(!history.value()->appendDraw({1, 7, 13, 19, 25, 31}));
     }
-    startProgram();
+    QVERIFY(startProgram());
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws + 2));
     command(MenuCommand::kAppearance)->trigger();
     QVERIFY(shot() != original);
 
-    QList<UserMessage> shown;
-    MessageService::Answer answer = MessageService::Answer::No;
-    MessageService::setAnswerer([&](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        shown.append(message);
-        return answer;
-    });
+    queueAnswers({Answer::No});
     const QAction* undo = command(MenuCommand::kUndoHistory);
     QVERIFY(undo && undo->isEnabled());
 
     // Declined: nothing changes. The question names the draw count it goes back to.
     command(MenuCommand::kUndoHistory)->trigger();
-    QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown[0].text.contains(QStringLiteral("第 %1 回まで").arg(kDraws + 1)), qPrintable(shown[0].text));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].text.contains(QStringLiteral("第 %1 回まで").arg(kDraws + 1)),
+             qPrintable(m_messages[0].text));
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws + 2));
 
-    answer = MessageService::Answer::Yes;
+    queueAnswers({Answer::Yes, Answer::Yes});
     command(MenuCommand::kUndoHistory)->trigger();
     QCOMPARE(m_install->historyBytes(), afterFirst);
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws + 1));
     command(MenuCommand::kUndoHistory)->trigger();
     QCOMPARE(m_install->historyBytes(), originalBytes);
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
-    QCOMPARE(m_view->window()->findChild<QLabel*>(QStringLiteral("statusNote"))->text(), StoreText::undoneNote(kDraws));
+    QCOMPARE(view()->window()->findChild<QLabel*>(QStringLiteral("statusNote"))->text(), StoreText::undoneNote(kDraws));
     // The counts on the screen are taken again from the history as it now is.
     QCOMPARE(shot(), original);
 
     // Nothing is left to undo, and both undone versions are kept.
     command(MenuCommand::kUndoHistory)->trigger();
-    QCOMPARE(shown.last().text, StoreText::nothingToUndo().text);
+    QCOMPARE(m_messages.last().text, StoreText::nothingToUndo().text);
     QCOMPARE(m_install->historyBytes(), originalBytes);
     const QStringList undone = QDir(m_install->paths().backupFolder()).entryList({QStringLiteral("*_undone.txt")});
     QCOMPARE(undone.size(), 2);

@@ -1,6 +1,5 @@
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -14,21 +13,16 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <memory>
-
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "entry/NumberBox.h"
 #include "entry/NumberCard.h"
 #include "entry/PredictionFile.h"
 #include "predict/DataGodResultWindow.h"
 #include "shell/HitCountScreen.h"
 #include "predict/LatestPredictionPopup.h"
-#include "text/ExchangeText.h"
 #include "text/WheelText.h"
 #include "wheel/Binomial.h"
 #include "wheel/WheelCsv.h"
@@ -43,18 +37,6 @@ const QList<int> kPool{3, 8, 11, 15, 19, 22, 26, 30};
 constexpr int kFixed = 3;
 constexpr int kCardWheelButton = 1380;
 
-template <typename Control>
-Control* control(const QWidget* window, int id)
-{
-    return window->findChild<Control*>(QStringLiteral("id%1").arg(id));
-}
-
-void click(QAbstractButton* button)
-{
-    QVERIFY(button && button->isEnabled());
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() * 3 / 4, button->height() / 2));
-}
-
 // Names the file in the export's dialog once it is up and clicks 決定, as the user does.
 void chooseInFileDialog(const QString& file)
 {
@@ -62,17 +44,13 @@ void chooseInFileDialog(const QString& file)
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), WheelText::exportDialogTitle());
-        dialog->selectFile(file);
-        for (QPushButton* button : dialog->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>()) {
-            if (button->text() == ExchangeText::dialogAccept())
-                QTest::mouseClick(button, Qt::LeftButton);
-        }
+        GuiSuite::chooseFile(dialog, file);
     });
 }
 
 } // namespace
 
-class TestWheelWindow : public QObject {
+class TestWheelWindow : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -84,20 +62,11 @@ private:
     WheelWindow* openFromNumberCard(const QList<int>& numbers);
 
     QTemporaryDir m_dir;
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    QList<UserMessage> m_messages;
 };
 
 void TestWheelWindow::initTestCase()
 {
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_messages.append(message);
-        return MessageService::Answer::Ok;
-    });
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(120, 5));
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(startProgram(TestHistory::randomLines(120, 5)));
 }
 
 WheelWindow* TestWheelWindow::openFromNumberCard(const QList<int>& numbers)
@@ -108,9 +77,9 @@ WheelWindow* TestWheelWindow::openFromNumberCard(const QList<int>& numbers)
     if (!card)
         return nullptr;
     for (const int number : numbers)
-        click(control<NumberBox>(card, NumberCard::boxId(number)));
-    click(control<QPushButton>(card, kCardWheelButton));
-    return m_program->view()->findChild<WheelWindow*>();
+        click(card, NumberCard::boxId(number));
+    click(card, kCardWheelButton);
+    return view()->findChild<WheelWindow*>();
 }
 
 void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
@@ -137,7 +106,7 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     const WheelResult& expected = core.value();
 
     QSignalSpy finished(window, &WheelWindow::finished);
-    click(control<QPushButton>(window, WheelWindow::kMakeId));
+    click(window, WheelWindow::kMakeId);
     QVERIFY(!control<QPushButton>(window, WheelWindow::kMakeId)->isEnabled());
     QVERIFY(finished.wait(8000));
     QVERIFY(m_messages.isEmpty());
@@ -158,14 +127,14 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
 
     const QString csv = m_dir.filePath(QStringLiteral("買い目.csv"));
     chooseInFileDialog(csv);
-    click(control<QPushButton>(window, WheelWindow::kExportId));
+    click(window, WheelWindow::kExportId);
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, WheelText::exportDone(csv, int(expected.tickets.size())).text);
     QCOMPARE(TestHistory::readFile(csv), WheelCsv::encode(expected.tickets));
 
     // The menu brings the same window forward, its pool and wheel kept.
     QVERIFY(m_program->choose(MenuCommand::kWheel));
-    QCOMPARE(m_program->view()->findChildren<WheelWindow*>().size(), 1);
+    QCOMPARE(view()->findChildren<WheelWindow*>().size(), 1);
     QCOMPARE(grid->pool(), kPool);
     QCOMPARE(tickets->count(), expected.tickets.size());
 
@@ -176,10 +145,10 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     grid->setPool(wide);
     control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(4);
     control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(4);
-    click(control<QPushButton>(window, WheelWindow::kMakeId));
+    click(window, WheelWindow::kMakeId);
     auto* progress = control<QProgressBar>(window, WheelWindow::kProgressId);
     QTRY_VERIFY(progress->format() != WheelText::searching());
-    click(control<QPushButton>(window, WheelWindow::kCancelId));
+    click(window, WheelWindow::kCancelId);
     QVERIFY(finished.wait(5000));
     QVERIFY(control<QLabel>(window, WheelResultPanel::kSummaryId)->text().endsWith(WheelText::searchCancelled()));
     QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(20, 4), 4));
@@ -190,9 +159,9 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QTest::keyClick(window, Qt::Key_Escape);
     QTRY_VERIFY(!closing);
     QVERIFY(m_program->choose(MenuCommand::kWheel));
-    closing = m_program->view()->findChild<WheelWindow*>();
+    closing = view()->findChild<WheelWindow*>();
     QVERIFY(closing);
-    click(control<QPushButton>(closing, WheelWindow::kCloseId));
+    click(closing, WheelWindow::kCloseId);
     QTRY_VERIFY(!closing);
 }
 
@@ -201,10 +170,10 @@ void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
     // Nine numbers a god, without the predicting window.
     TestProgram::whenModalShows([](QWidget* dialog) {
         for (const int id : {1394, 1412, 1})
-            click(control<QAbstractButton>(dialog, id));
+            click(dialog, id);
     });
     QVERIFY(m_program->choose(MenuCommand::kDataGod));
-    const DataGodResultWindow* results = m_program->view()->hitCountScreen().resultWindow(2);
+    const DataGodResultWindow* results = view()->hitCountScreen().resultWindow(2);
     QTRY_VERIFY(results->latestPopup());
     const LatestPredictionPopup* popup = results->latestPopup();
     QList<int> godNumbers;
@@ -212,9 +181,9 @@ void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
         godNumbers.append(number.trimmed().toInt());
     QCOMPARE(godNumbers.size(), 9);
 
-    click(control<QPushButton>(popup, 1431));
-    QCOMPARE(m_program->view()->findChildren<WheelWindow*>().size(), 1);
-    WheelWindow* window = m_program->view()->findChild<WheelWindow*>();
+    click(popup, 1431);
+    QCOMPARE(view()->findChildren<WheelWindow*>().size(), 1);
+    WheelWindow* window = view()->findChild<WheelWindow*>();
     QVERIFY(window->isVisible());
     QCOMPARE(control<WheelNumberGrid>(window, WheelWindow::kPoolId)->pool(), godNumbers);
 }

@@ -5,15 +5,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <dirent.h>
-#include <memory>
 #include <unistd.h>
 
-#include "TestHistory.h"
-#include "TestProgram.h"
+#include "GuiSuite.h"
 #include "shell/CMainFrame.h"
 #include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
-#include "kit/MessageService.h"
 #include "entry/DataEntryDialog.h"
 #include "entry/RegistrantDialog.h"
 #include "text/BrowserText.h"
@@ -52,11 +49,10 @@ QList<QByteArray> rawNames(const QString& folder)
 
 } // namespace
 
-class TestWindowsFolder : public QObject {
+class TestWindowsFolder : public GuiSuite {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void cliShowsNamesAndKeepsTheirBytes();
@@ -66,29 +62,15 @@ private:
     QByteArray yosoData() const { return m_install->paths().predictionFolder().toUtf8() + '/'; }
     QByteArray fileBytes(const QByteArray& name) const;
     QStringList cli(const QString& command) const;
-
-    std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<TestProgram> m_program;
-    QList<UserMessage> m_messages;
 };
-
-void TestWindowsFolder::initTestCase()
-{
-    TestProgram::prepareSuite();
-    MessageService::setAnswerer([this](const UserMessage& message, MessageService::Buttons, MessageService::Icon) {
-        m_messages.append(message);
-        return MessageService::Answer::Ok;
-    });
-}
 
 void TestWindowsFolder::init()
 {
-    m_install = std::make_unique<TestInstall>(TestHistory::randomLines(119, 21));
+    makeInstall(TestHistory::randomLines(119, 21));
     writeRaw(yosoData() + kYamadaFile, kYamadaRecords);
     writeRaw(yosoData() + kTarouFile, QByteArray());
     writeRaw(m_install->paths().pathDataFile().toUtf8(),
              "Browser<" + kWindowsBrowser + ">URL[http://www.vemo6.example/]" + '\0');
-    m_messages.clear();
 }
 
 void TestWindowsFolder::cleanup()
@@ -97,7 +79,7 @@ void TestWindowsFolder::cleanup()
     // QTemporaryDir cannot see names that are not UTF-8, so it would leave the folder behind.
     for (const QByteArray& name : rawNames(m_install->paths().predictionFolder()))
         ::unlink((yosoData() + name).constData());
-    m_install.reset();
+    stopProgram();
 }
 
 QByteArray TestWindowsFolder::fileBytes(const QByteArray& name) const
@@ -156,28 +138,23 @@ void TestWindowsFolder::cliShowsNamesAndKeepsTheirBytes()
 
 void TestWindowsFolder::programShowsNamesAndReportsTheWindowsBrowser()
 {
-    QVERIFY((m_program = TestProgram::start(m_install->paths())));
+    QVERIFY(startProgram());
     QStringList shown;
     TestProgram::whenModalShows([&shown](QWidget* modal) {
         QVERIFY(qobject_cast<RegistrantDialog*>(modal));
         for (int slot = 1; slot <= 5; ++slot)
             shown.append(modal->findChild<QLineEdit*>(QStringLiteral("EditTorokuName%1").arg(slot))->text());
     });
-    MainMenu::findCommand(m_program->frame(), MenuCommand::kPredictionFiles)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::kPredictionFiles)->trigger();
     QCOMPARE(shown, (QStringList{QStringLiteral("山田"), QString(), QStringLiteral("ﾀﾛｳ①"), QString(), QString()}));
     QVERIFY(m_messages.isEmpty());
 
     // The browser of the Windows machine is reported when the home page is first asked for.
-    const std::unique_ptr<DataEntryDialog> opened = m_program->frame()->commands().makeDataEntryDialog();
+    const std::unique_ptr<DataEntryDialog> opened = frame()->commands().makeDataEntryDialog();
     DataEntryDialog& dialog = *opened;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QWidget* homePage = nullptr;
-    for (QWidget* child : dialog.findChildren<QWidget*>())
-        if (child->property("controlId").toInt() == 1329)
-            homePage = child;
-    QVERIFY(homePage);
-    QTest::mouseClick(homePage, Qt::LeftButton);
+    click(&dialog, 1329);
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].caption, BrowserText::windowsBrowser(QString::fromUtf8(kWindowsBrowser)).caption);
     QCOMPARE(m_messages[0].text, BrowserText::windowsBrowser(QString::fromUtf8(kWindowsBrowser)).text);

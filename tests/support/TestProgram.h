@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTest>
+
 #include <functional>
 #include <memory>
 
@@ -24,6 +26,16 @@ public:
      * a window that work leaves open (a failed check) is closed, so that the command returns.
      */
     static void whenModalShows(std::function<void(QWidget* modal)> work);
+    /** The same for a modal window that has to be of that class. */
+    template <typename Window>
+    static void whenModalShows(std::function<void(Window& modal)> work)
+    {
+        whenModalShows([work = std::move(work)](QWidget* modal) {
+            auto* window = qobject_cast<Window*>(modal);
+            QVERIFY(window);
+            work(*window);
+        });
+    }
 
     /** Starts the program and waits until its window shows its first title; null when it does not start. */
     static std::unique_ptr<TestProgram> start(const InstallPaths& paths);
