@@ -64,7 +64,7 @@ double processorSecondsOfChildren()
 void BenchBacktest::luckOfHundredHistories()
 {
     const TestInstall install(TestHistory::randomLines(2000, 1));
-    const QStringList words{QStringLiteral("--install-path"), install.paths().root(), QStringLiteral("backtest"),
+    const QStringList words{QStringLiteral("--install-path"), install.paths().root(),   QStringLiteral("backtest"),
                             QStringLiteral("--walk-forward"), QStringLiteral("--null"), QStringLiteral("100")};
     QByteArray out;
     int runs = 0;

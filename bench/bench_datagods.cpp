@@ -78,7 +78,7 @@ void BenchDataGods::reference()
     qsizetype bytes = 0;
     QBENCHMARK {
         const auto run = ReferenceDataGods::makeRun(*history.value(), settings.dataAmount, settings.predictionCount,
-                                                     settings.requestCode());
+                                                    settings.requestCode());
         for (int order = DataGodEngine::kLowestOrder; order <= DataGodEngine::kHighestOrder; ++order)
             bytes += ReferenceDataGods::godFile(run, order).size();
     }

@@ -1,6 +1,6 @@
 #include <QImage>
-#include <QScrollBar>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 
 #include <algorithm>
@@ -8,23 +8,23 @@
 
 #include "TestHistory.h"
 #include "app/AppearanceCounts.h"
-#include "patterns/AppearanceScreenPainter.h"
 #include "document/CVemoDoc.h"
+#include "entry/DataEntryDialog.h"
 #include "kit/BrowserRoom.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/KeptCanvas.h"
-#include "shell/MainViewState.h"
 #include "kit/ScreenScale.h"
 #include "kit/ViewDrawingKit.h"
-#include "entry/DataEntryDialog.h"
+#include "patterns/AppearanceScreenPainter.h"
 #include "patterns/HistoryGraphPainter.h"
 #include "patterns/PatternGraphLayout.h"
 #include "patterns/PatternGraphPainter.h"
 #include "patterns/PatternStats.h"
 #include "predict/DataGodFiles.h"
 #include "predict/DataGodResultWindow.h"
-#include "shell/HitCountScreen.h"
 #include "predict/PredictionRecord.h"
+#include "shell/HitCountScreen.h"
+#include "shell/MainViewState.h"
 #include "store/DrawHistory.h"
 
 // The main view's screens painted as the view paints them, at 1920 × 1080, from the history in memory.

@@ -64,9 +64,11 @@ struct Options {
 
 QString lineOf(const BacktestScore& score)
 {
-    QStringList words{QString::number(score.setting.predictionCount), QString::number(score.setting.dataAmount),
+    QStringList words{QString::number(score.setting.predictionCount),
+                      QString::number(score.setting.dataAmount),
                       score.setting.preferFrequent ? QStringLiteral("frequent") : QStringLiteral("rare"),
-                      QString::number(score.setting.appearanceWeight), QString::number(score.order),
+                      QString::number(score.setting.appearanceWeight),
+                      QString::number(score.order),
                       QString::number(score.records)};
     for (const int draws : score.histogram)
         words.append(QString::number(draws));
@@ -145,7 +147,7 @@ bool readOptions(CliArguments& args, int drawCount, Options& options)
     const bool nullAsked = !seen.contains(QStringLiteral("--null")) || options.nullHistories >= 1;
     const bool seeded = !seen.contains(QStringLiteral("--seed")) || seen.contains(QStringLiteral("--null"));
     return inHistory(from) && inHistory(to) && ordered && split && nullAsked && seeded
-        && (!options.top || *options.top >= 1) && choice.jobs >= 1;
+           && (!options.top || *options.top >= 1) && choice.jobs >= 1;
 }
 
 int backtest(CliContext& context, CliArguments& args)

@@ -187,8 +187,8 @@ int oracle(CliContext& context, CliArguments& args)
             return context.usage(kOracleSynopsis);
         }
     }
-    const int questions = int(time.has_value()) + int(birthday.has_value()) + int(colour.has_value())
-                          + int(luckyNumber.has_value());
+    const int questions =
+        int(time.has_value()) + int(birthday.has_value()) + int(colour.has_value()) + int(luckyNumber.has_value());
     if (!date.isValid() || questions != 1)
         return context.usage(kOracleSynopsis);
 

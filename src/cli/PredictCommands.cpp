@@ -10,9 +10,8 @@
 
 namespace {
 
-const QString kPredictSynopsis =
-    QStringLiteral("predict --count C --amount A --prefer frequent|rare --weight W"
-                   "   (C = 6 … 13, A = 50 | 100 | 150 | 200 | 900, W = 0 … 20)");
+const QString kPredictSynopsis = QStringLiteral("predict --count C --amount A --prefer frequent|rare --weight W"
+                                                "   (C = 6 … 13, A = 50 | 100 | 150 | 200 | 900, W = 0 … 20)");
 const QString kHitSummarySynopsis = QStringLiteral("hit-summary --gods C | hit-summary --registrants   (C = 6 … 13)");
 
 // Reads an option's number; false when it is missing, not a number or given twice.

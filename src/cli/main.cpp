@@ -47,8 +47,7 @@ int main(int argc, char* argv[])
 
     // Each group of commands adds its list here.
     const QList<CliCommand> commands = historyCommands() + entryCommands() + backupCommands() + calendarCommands()
-                                      + predictCommands() + exchangeCommands() + backtestCommands()
-                                      + wheelCommands();
+                                       + predictCommands() + exchangeCommands() + backtestCommands() + wheelCommands();
     const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
         return !words.isEmpty() && c.name == words.first();
     });

@@ -20,7 +20,8 @@ struct Sample {
 
     QStringList words() const
     {
-        return {QStringLiteral("--count"), QString::number(count), QStringLiteral("--amount"), QString::number(amount),
+        return {QStringLiteral("--count"),  QString::number(count),
+                QStringLiteral("--amount"), QString::number(amount),
                 QStringLiteral("--prefer"), frequent ? QStringLiteral("frequent") : QStringLiteral("rare"),
                 QStringLiteral("--weight"), QString::number(weight)};
     }
@@ -63,9 +64,12 @@ QStringList expectedFields(const Sample& sample, int order, const Predictions& p
         chanceHits += double(named) * drawn;
         spread += double(named) * drawn * (43 - drawn) * (43 - named);
     }
-    QStringList fields{QString::number(sample.count), QString::number(sample.amount),
+    QStringList fields{QString::number(sample.count),
+                       QString::number(sample.amount),
                        sample.frequent ? QStringLiteral("frequent") : QStringLiteral("rare"),
-                       QString::number(sample.weight), QString::number(order), QString::number(records)};
+                       QString::number(sample.weight),
+                       QString::number(order),
+                       QString::number(records)};
     for (const int draws : histogram)
         fields.append(QString::number(draws));
     const bool scored = records > 0 && spread > 0;
@@ -164,11 +168,11 @@ double bestOf(const QStringList& lines)
 // The null line and the p fields of a run against the best z's of its random histories.
 void compareNull(const QStringList& lines, int pField, const QList<double>& bestZ)
 {
-    const QString null = QStringLiteral("null %1 %2 %3 %4")
-                             .arg(bestZ.size())
-                             .arg(QString::number(quantileOf(bestZ, 0.5), 'f', 2),
-                                  QString::number(quantileOf(bestZ, 0.95), 'f', 2),
-                                  QString::number(quantileOf(bestZ, 0.99), 'f', 2));
+    const QString null =
+        QStringLiteral("null %1 %2 %3 %4")
+            .arg(bestZ.size())
+            .arg(QString::number(quantileOf(bestZ, 0.5), 'f', 2), QString::number(quantileOf(bestZ, 0.95), 'f', 2),
+                 QString::number(quantileOf(bestZ, 0.99), 'f', 2));
     QCOMPARE(lines.last(), null);
     for (const QString& line : lines.mid(0, lines.size() - 1))
         QCOMPARE(words(line)[pField], QString::number(pOf(bestZ, exactZOf(line)), 'f', 4));
@@ -235,13 +239,14 @@ void TestBacktestCli::walkForwardPredictsFromEarlierDrawsOnly()
     const TestInstall install(lines);
     for (int s = 0; s < samples; ++s) {
         const Sample& sample = kSamples[s];
-        const CliRun run = runCli(install.paths(), QStringList{QStringLiteral("backtest"), QStringLiteral("--walk-forward")}
-                                                       + sample.words());
+        const CliRun run =
+            runCli(install.paths(),
+                   QStringList{QStringLiteral("backtest"), QStringLiteral("--walk-forward")} + sample.words());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.outLines().size(), 5);
         for (int order = 4; order <= 8; ++order)
-            compareLine(run.outLines()[order - 4], expectedFields(sample, order, truncatedPredictions(sample, order, lines),
-                                                                   lines));
+            compareLine(run.outLines()[order - 4],
+                        expectedFields(sample, order, truncatedPredictions(sample, order, lines), lines));
     }
 }
 
@@ -277,19 +282,22 @@ void TestBacktestCli::wholeRunOrderTopAndJobs()
     }
 
     QStringList byZ = lines;
-    std::stable_sort(byZ.begin(), byZ.end(),
-                     [](const QString& a, const QString& b) { return words(a)[15].toDouble() > words(b)[15].toDouble(); });
+    std::stable_sort(byZ.begin(), byZ.end(), [](const QString& a, const QString& b) {
+        return words(a)[15].toDouble() > words(b)[15].toDouble();
+    });
     const CliRun top = runCli(install.paths(), words(QStringLiteral("backtest --top 12 --jobs 1 --from 120 --to 150")));
     QCOMPARE(top.exitCode, 0);
     const CliRun narrowed = runCli(install.paths(), words(QStringLiteral("backtest --from 120 --to 150 --jobs 3")));
     QStringList narrowedByZ = narrowed.outLines();
-    std::stable_sort(narrowedByZ.begin(), narrowedByZ.end(),
-                     [](const QString& a, const QString& b) { return words(a)[15].toDouble() > words(b)[15].toDouble(); });
+    std::stable_sort(narrowedByZ.begin(), narrowedByZ.end(), [](const QString& a, const QString& b) {
+        return words(a)[15].toDouble() > words(b)[15].toDouble();
+    });
     QCOMPARE(top.outLines(), narrowedByZ.mid(0, 12));
     QCOMPARE(words(top.outLines()[0])[5], QStringLiteral("31"));
     // A value named twice is scored once.
-    const CliRun twice = runCli(install.paths(), words(QStringLiteral("backtest --prefer rare,rare --count 7,7 --amount "
-                                                                    "100,100 --weight 3,2-4")));
+    const CliRun twice =
+        runCli(install.paths(), words(QStringLiteral("backtest --prefer rare,rare --count 7,7 --amount "
+                                                     "100,100 --weight 3,2-4")));
     QCOMPARE(twice.outLines().size(), 3 * 5);
     QCOMPARE(twice.outLines(), lines.filter(QRegularExpression(QStringLiteral("^7 100 rare [234] "))));
     QVERIFY(narrowedByZ != byZ);
@@ -324,8 +332,8 @@ void TestBacktestCli::nullWalkForwardAgainstThePlainGods()
     constexpr int kHistories = 8;
     const TestInstall install(TestHistory::randomLines(kDraws, 17));
     const Sample& sample = kSamples[1];
-    const QStringList asked = QStringList{QStringLiteral("backtest"), QStringLiteral("--walk-forward")}
-                              + sample.words() + words(QStringLiteral("--null 8 --seed 99"));
+    const QStringList asked = QStringList{QStringLiteral("backtest"), QStringLiteral("--walk-forward")} + sample.words()
+                              + words(QStringLiteral("--null 8 --seed 99"));
     const CliRun run = runCli(install.paths(), asked + words(QStringLiteral("--jobs 1")));
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.outLines().size(), 6);
@@ -394,16 +402,33 @@ void TestBacktestCli::wrongArgumentsPrintNothing()
 {
     const TestInstall install(TestHistory::randomLines(150, 5));
     const QStringList wrong{
-        QStringLiteral("--count 5"),         QStringLiteral("--count 6-14"),     QStringLiteral("--count 9-7"),
-        QStringLiteral("--count 6,,7"),      QStringLiteral("--count"),          QStringLiteral("--amount 60"),
-        QStringLiteral("--amount 50-70"),    QStringLiteral("--prefer often"),   QStringLiteral("--weight 21"),
-        QStringLiteral("--weight -1"),       QStringLiteral("--from 99"),        QStringLiteral("--to 151"),
-        QStringLiteral("--from 120 --to 110"), QStringLiteral("--top 0"),        QStringLiteral("--jobs 0"),
-        QStringLiteral("--top x"),           QStringLiteral("--walk-forward --walk-forward"),
-        QStringLiteral("--count 6 --count 7"), QStringLiteral("--fast"),
-        QStringLiteral("--null 0"),          QStringLiteral("--null x"),         QStringLiteral("--seed 5"),
-        QStringLiteral("--null 3 --seed -1"), QStringLiteral("--holdout 100"),   QStringLiteral("--holdout 151"),
-        QStringLiteral("--from 120 --holdout 120"), QStringLiteral("--to 125 --holdout 130"),
+        QStringLiteral("--count 5"),
+        QStringLiteral("--count 6-14"),
+        QStringLiteral("--count 9-7"),
+        QStringLiteral("--count 6,,7"),
+        QStringLiteral("--count"),
+        QStringLiteral("--amount 60"),
+        QStringLiteral("--amount 50-70"),
+        QStringLiteral("--prefer often"),
+        QStringLiteral("--weight 21"),
+        QStringLiteral("--weight -1"),
+        QStringLiteral("--from 99"),
+        QStringLiteral("--to 151"),
+        QStringLiteral("--from 120 --to 110"),
+        QStringLiteral("--top 0"),
+        QStringLiteral("--jobs 0"),
+        QStringLiteral("--top x"),
+        QStringLiteral("--walk-forward --walk-forward"),
+        QStringLiteral("--count 6 --count 7"),
+        QStringLiteral("--fast"),
+        QStringLiteral("--null 0"),
+        QStringLiteral("--null x"),
+        QStringLiteral("--seed 5"),
+        QStringLiteral("--null 3 --seed -1"),
+        QStringLiteral("--holdout 100"),
+        QStringLiteral("--holdout 151"),
+        QStringLiteral("--from 120 --holdout 120"),
+        QStringLiteral("--to 125 --holdout 130"),
     };
     for (const QString& arguments : wrong) {
         const CliRun run = runCli(install.paths(), QStringList{QStringLiteral("backtest")} + words(arguments));

@@ -17,17 +17,18 @@ private:
 
 void TestCalendarCli::rokuyoOverARange()
 {
-    const CliRun run = runCli(m_install.paths(), {QStringLiteral("rokuyo"), QStringLiteral("19991231"),
-                                                  QStringLiteral("20000107")});
+    const CliRun run =
+        runCli(m_install.paths(), {QStringLiteral("rokuyo"), QStringLiteral("19991231"), QStringLiteral("20000107")});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.outLines(), (QStringList{QStringLiteral("19991231 6"), QStringLiteral("20000101 0"),
-                                          QStringLiteral("20000102 1"), QStringLiteral("20000103 2"),
-                                          QStringLiteral("20000104 3"), QStringLiteral("20000105 4"),
-                                          QStringLiteral("20000106 5"), QStringLiteral("20000107 1")}));
+    QCOMPARE(run.outLines(),
+             (QStringList{QStringLiteral("19991231 6"), QStringLiteral("20000101 0"), QStringLiteral("20000102 1"),
+                          QStringLiteral("20000103 2"), QStringLiteral("20000104 3"), QStringLiteral("20000105 4"),
+                          QStringLiteral("20000106 5"), QStringLiteral("20000107 1")}));
     // Lunar new year 2000 is 先勝.
-    QCOMPARE(runCli(m_install.paths(), {QStringLiteral("rokuyo"), QStringLiteral("20000205"), QStringLiteral("20000205")})
-                 .out,
-             QStringLiteral("20000205 2\n"));
+    QCOMPARE(
+        runCli(m_install.paths(), {QStringLiteral("rokuyo"), QStringLiteral("20000205"), QStringLiteral("20000205")})
+            .out,
+        QStringLiteral("20000205 2\n"));
 }
 
 void TestCalendarCli::titleSuffix()

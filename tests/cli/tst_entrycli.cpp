@@ -55,7 +55,7 @@ void TestEntryCli::stats()
     const CliRun run = runCli(install.paths(), {QStringLiteral("stats")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.outLines(), (QStringList{QStringLiteral("≪平均≫ 5.25    ≪σ値≫ 1.75"),
-                                           QStringLiteral("≪平均≫ 2.5617    ≪σ値≫ 0.85391")}));
+                                          QStringLiteral("≪平均≫ 2.5617    ≪σ値≫ 0.85391")}));
     QVERIFY(run.err.isEmpty());
 }
 
@@ -65,7 +65,8 @@ void TestEntryCli::statsWarnsOfFaultyDraws()
     const CliRun run = runCli(install.paths(), {QStringLiteral("stats")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.outLines().size(), 2);
-    QVERIFY2(run.err.contains(QStringLiteral("第2回のデータが６個ではありません。データは3個です。")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("第2回のデータが６個ではありません。データは3個です。")),
+             qPrintable(run.err));
 }
 
 void TestEntryCli::average_data()
@@ -73,7 +74,8 @@ void TestEntryCli::average_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");
-    QTest::newRow("1 to 6") << words("average 6 5 4 3 2 1") << 0 << QStringLiteral("【 平 均 】 3.5    【 σ 値 】 1.7078\n");
+    QTest::newRow("1 to 6") << words("average 6 5 4 3 2 1") << 0
+                            << QStringLiteral("【 平 均 】 3.5    【 σ 値 】 1.7078\n");
     QTest::newRow("five") << words("average 1 2 3 4 5") << 1 << QString();
     QTest::newRow("not a number") << words("average 1 2 3 4 5 x") << 2 << QString();
 }
@@ -130,10 +132,11 @@ void TestEntryCli::predictions()
 
     QCOMPARE(outLines(paths, "prediction add 1 7 42 35 27 19 11 3"),
              QStringList{QStringLiteral("予想 1+3. 11. 19. 27. 35. 42")});
-    QCOMPARE(outLines(paths, "prediction add 1 7 1 2 3 4 5 6"),
-             QStringList{QStringLiteral("予想 2+1. 2. 3. 4. 5. 6")});
+    QCOMPARE(outLines(paths, "prediction add 1 7 1 2 3 4 5 6"), QStringList{QStringLiteral("予想 2+1. 2. 3. 4. 5. 6")});
     QCOMPARE(runCli(paths, words("prediction add 1 350 1 2 3 4 5 6")).exitCode, 0);
-    QCOMPARE(readFile(file), QByteArray("000701031119273542" "000702010203040506" "035001010203040506"));
+    QCOMPARE(readFile(file), QByteArray("000701031119273542"
+                                        "000702010203040506"
+                                        "035001010203040506"));
 
     QCOMPARE(outLines(paths, "prediction latest 1 7"), QStringList{QStringLiteral("予想 2+1. 2. 3. 4. 5. 6")});
     QCOMPARE(outLines(paths, "prediction latest 1 8"), QStringList{kPlaceholder});
@@ -143,7 +146,8 @@ void TestEntryCli::predictions()
 
     // Deleting the first of draw 7 makes the second the first; it then prints the draw's latest.
     QCOMPARE(outLines(paths, "prediction delete 1 7 1"), QStringList{QStringLiteral("予想 1+1. 2. 3. 4. 5. 6")});
-    QCOMPARE(readFile(file), QByteArray("000701010203040506" "035001010203040506"));
+    QCOMPARE(readFile(file), QByteArray("000701010203040506"
+                                        "035001010203040506"));
 }
 
 void TestEntryCli::predictionRefusals_data()
@@ -153,11 +157,13 @@ void TestEntryCli::predictionRefusals_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("past the coming draw") << words("prediction add 1 351 1 2 3 4 5 6") << 1
                                           << QStringLiteral("予想できる範囲は最終抽選ナンバーの次の回まで");
-    QTest::newRow("free slot") << words("prediction add 3 7 1 2 3 4 5 6") << 1 << QStringLiteral("登録者 3 は登録されていません");
-    QTest::newRow("no such prediction") << words("prediction delete 1 7 9") << 1 << QStringLiteral("該当するデータがありません");
+    QTest::newRow("free slot") << words("prediction add 3 7 1 2 3 4 5 6") << 1
+                               << QStringLiteral("登録者 3 は登録されていません");
+    QTest::newRow("no such prediction") << words("prediction delete 1 7 9") << 1
+                                        << QStringLiteral("該当するデータがありません");
     QTest::newRow("add to the sample") << words("prediction add 0 7 1 2 3 4 5 6") << 2 << QStringLiteral("使い方");
-    QTest::newRow("delete from the sample") << words("prediction delete 0 7 1") << 1
-                                            << QStringLiteral("消去するデータがありません！！");
+    QTest::newRow("delete from the sample")
+        << words("prediction delete 0 7 1") << 1 << QStringLiteral("消去するデータがありません！！");
     QTest::newRow("slot 6") << words("prediction latest 6 7") << 2 << QStringLiteral("使い方");
     QTest::newRow("unknown action") << words("prediction move 1 7") << 2 << QStringLiteral("使い方");
 }

@@ -126,7 +126,8 @@ void TestExchangeCli::badLinesChangeNothing_data()
     QTest::newRow("empty number") << draw1 + "2,1,2,3,4,5,\n" << lineFault(2, ExchangeText::reasonMissingNumber());
     QTest::newRow("zero") << QByteArray("1,0,2,3,4,5,6\n") << lineFault(1, ExchangeText::reasonOutOfRange(0));
     QTest::newRow("44, tabs, CR LF, BOM")
-        << QByteArray("\xEF\xBB\xBF" "draw\tn1\tn2\tn3\tn4\tn5\tn6\r\n1\t1\t2\t3\t4\t5\t6\r\n2\t1\t2\t3\t4\t5\t44\r\n")
+        << QByteArray("\xEF\xBB\xBF"
+                      "draw\tn1\tn2\tn3\tn4\tn5\tn6\r\n1\t1\t2\t3\t4\t5\t6\r\n2\t1\t2\t3\t4\t5\t44\r\n")
         << lineFault(3, ExchangeText::reasonOutOfRange(44));
     QTest::newRow("repeated") << draw1 + "2,5,2,3,4,5,6\n" << lineFault(2, ExchangeText::reasonRepeated(5));
     QTest::newRow("blank line inside") << draw1 + "\n2,1,2,3,4,5,6\n" << lineFault(2, ExchangeText::reasonCellCount(1));
@@ -162,8 +163,10 @@ void TestExchangeCli::predictionExports()
         TestHistory::linesOf({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {1, 7, 13, 19, 25, 31}}));
     const InstallPaths& paths = install.paths();
     // Two predictions for draw 1, a six for draw 3, and one for the coming draw 4.
-    writeFile(paths.registrantFile(2, QStringLiteral("花子")),
-              "000101010203404142" "000102040506070809" "000301010713192531" "000401010203040506");
+    writeFile(paths.registrantFile(2, QStringLiteral("花子")), "000101010203404142"
+                                                               "000102040506070809"
+                                                               "000301010713192531"
+                                                               "000401010203040506");
     const QString file = csvPath("slot.csv");
     CliRun run = runCli(paths, words(QStringLiteral("export-csv --slot 2"), file));
     QCOMPARE(run.exitCode, 0);
@@ -177,7 +180,9 @@ void TestExchangeCli::predictionExports()
     QCOMPARE(run.exitCode, 1);
 
     // Seven numbers a record; 99 is an empty slot. The 5-data god's file is empty, three have none.
-    writeFile(paths.dataGodFile(QStringLiteral("Yon"), 7), "00020107080920212299" "0004010102030405060" "7");
+    writeFile(paths.dataGodFile(QStringLiteral("Yon"), 7), "00020107080920212299"
+                                                           "0004010102030405060"
+                                                           "7");
     writeFile(paths.dataGodFile(QStringLiteral("Go"), 7), QByteArray());
     writeFile(paths.dataGodFile(QStringLiteral("Hati"), 7), "00030199999999999999");
     run = runCli(paths, words(QStringLiteral("export-csv --gods 7"), csvPath("gods.csv")));

@@ -15,7 +15,8 @@ namespace {
 std::unique_ptr<QProcess> startCli(const InstallPaths& paths, const QStringList& words)
 {
     auto process = std::make_unique<QProcess>();
-    process->start(qEnvironmentVariable("VEMO_CLI"), QStringList{QStringLiteral("--install-path"), paths.root()} + words);
+    process->start(qEnvironmentVariable("VEMO_CLI"),
+                   QStringList{QStringLiteral("--install-path"), paths.root()} + words);
     return process;
 }
 
@@ -53,7 +54,7 @@ private Q_SLOTS:
 void TestFolderAccess::writersTakeTurns()
 {
     TestInstall install(TestHistory::randomLines(100, 41));
-    const QStringList append{QStringLiteral("append"), QStringLiteral("1"),  QStringLiteral("2"), QStringLiteral("3"),
+    const QStringList append{QStringLiteral("append"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                              QStringLiteral("4"),      QStringLiteral("5"), QStringLiteral("6")};
     QStringList refusals;
     for (int pair = 0; pair < 200; ++pair) {
@@ -87,9 +88,9 @@ void TestFolderAccess::readersRunBesideEachOtherAndTheProgram()
     const CliRun info = runCli(install.paths(), {QStringLiteral("info")});
     QCOMPARE(info.exitCode, 0);
     QCOMPARE(info.outLines().first(), QStringLiteral("draws 400"));
-    const CliRun append = runCli(install.paths(), {QStringLiteral("append"), QStringLiteral("1"), QStringLiteral("2"),
-                                                   QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
-                                                   QStringLiteral("6")});
+    const CliRun append =
+        runCli(install.paths(), {QStringLiteral("append"), QStringLiteral("1"), QStringLiteral("2"),
+                                 QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
     QCOMPARE(append.exitCode, 1);
     QVERIFY(append.err.contains(StoreText::historyLocked(install.paths().historyFile()).text));
     QCOMPARE(program.value()->drawCount(), 400);
@@ -107,8 +108,9 @@ void TestFolderAccess::whatIsNoFileIsRefusedAtOnce()
             const CliRun run = runCli(install.paths(), {command, path});
             QCOMPARE(run.exitCode, 1);
             QVERIFY2(run.err.contains(path), qPrintable(run.err));
-            QVERIFY2(run.err.contains(path == pipe ? QStringLiteral("名前付きパイプ") : StoreText::systemReason(EISDIR)),
-                     qPrintable(run.err));
+            QVERIFY2(
+                run.err.contains(path == pipe ? QStringLiteral("名前付きパイプ") : StoreText::systemReason(EISDIR)),
+                qPrintable(run.err));
         }
     }
     // The lock is free again: nothing waited on the pipe.

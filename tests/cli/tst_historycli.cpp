@@ -57,7 +57,8 @@ void TestHistoryCli::editsAndTheirRefusals()
                                                      QStringLiteral("43")});
     QCOMPARE(appended.exitCode, 0);
     QCOMPARE(appended.out, QStringLiteral("draws 8\n"));
-    QCOMPARE(runCli(install.paths(), {QStringLiteral("hitstring"), QStringLiteral("40")}).out.front(), QLatin1Char('1'));
+    QCOMPARE(runCli(install.paths(), {QStringLiteral("hitstring"), QStringLiteral("40")}).out.front(),
+             QLatin1Char('1'));
 
     const CliRun repeated = runCli(install.paths(), {QStringLiteral("modify"), QStringLiteral("2"), QStringLiteral("1"),
                                                      QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -95,16 +96,20 @@ void TestHistoryCli::wrongArgumentsChangeNothing_data()
     QTest::newRow("unknown command") << QStringList{QStringLiteral("frobnicate")} << 2;
     QTest::newRow("no command") << QStringList{} << 2;
     QTest::newRow("number 44") << QStringList{QStringLiteral("hitstring"), QStringLiteral("44")} << 1;
-    QTest::newRow("order 10") << QStringList{QStringLiteral("patterns"), QStringLiteral("1"), QStringLiteral("10")} << 2;
-    QTest::newRow("letters as numbers") << QStringList{QStringLiteral("append"), QStringLiteral("a"), QStringLiteral("b")} << 2;
+    QTest::newRow("order 10") << QStringList{QStringLiteral("patterns"), QStringLiteral("1"), QStringLiteral("10")}
+                              << 2;
+    QTest::newRow("letters as numbers") << QStringList{QStringLiteral("append"), QStringLiteral("a"),
+                                                       QStringLiteral("b")}
+                                        << 2;
     QTest::newRow("five numbers") << QStringList{QStringLiteral("append"), QStringLiteral("1"), QStringLiteral("2"),
-                                                 QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")}
+                                                 QStringLiteral("3"),      QStringLiteral("4"), QStringLiteral("5")}
                                   << 1;
     QTest::newRow("modify the coming draw")
         << QStringList{QStringLiteral("modify"), QStringLiteral("11"), QStringLiteral("1"), QStringLiteral("2"),
-                       QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}
+                       QStringLiteral("3"),      QStringLiteral("4"),  QStringLiteral("5"), QStringLiteral("6")}
         << 1;
-    QTest::newRow("import a missing file") << QStringList{QStringLiteral("import"), QStringLiteral("/nonexistent")} << 1;
+    QTest::newRow("import a missing file")
+        << QStringList{QStringLiteral("import"), QStringLiteral("/nonexistent")} << 1;
     QTest::newRow("partner 44") << QStringList{QStringLiteral("appearance"), QStringLiteral("44")} << 2;
 }
 

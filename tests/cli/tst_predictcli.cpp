@@ -83,10 +83,9 @@ void TestPredictCli::registrantSummary()
 {
     // Draw 1: 1 … 6; draw 2: 7 … 12.
     const TestInstall install(TestHistory::linesOf({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}));
-    const QByteArray records = PredictionRecord{1, 1, {1, 2, 3, 20, 21, 22}}.encode()
-                               + PredictionRecord{1, 2, {1, 2, 3, 4, 5, 6}}.encode()
-                               + PredictionRecord{2, 1, {1, 2, 3, 4, 5, 7}}.encode()
-                               + PredictionRecord{3, 1, {1, 2, 3, 4, 5, 6}}.encode();
+    const QByteArray records =
+        PredictionRecord{1, 1, {1, 2, 3, 20, 21, 22}}.encode() + PredictionRecord{1, 2, {1, 2, 3, 4, 5, 6}}.encode()
+        + PredictionRecord{2, 1, {1, 2, 3, 4, 5, 7}}.encode() + PredictionRecord{3, 1, {1, 2, 3, 4, 5, 6}}.encode();
     TestHistory::writeFile(install.paths().registrantFile(2, QStringLiteral("花子")), records);
     TestHistory::writeFile(install.paths().registrantFile(4, QStringLiteral("taro")), "0001010102");
 

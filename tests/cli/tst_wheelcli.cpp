@@ -131,13 +131,13 @@ void TestWheelCli::refusals_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("repeated number") << QStringLiteral("--guarantee 3/3 --pool 1,2,3,4,5,6,7,3")
                                      << WheelText::numberRepeated(3).text;
-    QTest::newRow("fixed outside the pool") << QStringLiteral("--guarantee 3/3 --fixed 4 --pool ") + kPool
-                                            << WheelText::fixedOutsidePool(4).text;
-    QTest::newRow("guarantee upside down") << QStringLiteral("--guarantee 5/3 --pool ") + kPool
-                                           << WheelText::guaranteeOutOfRange(5, 3).text;
-    QTest::newRow("csv not writable")
-        << QStringLiteral("--guarantee 3/5 --pool %1 --csv %2").arg(kPool, m_dir.filePath(QStringLiteral("no/wheel.csv")))
-        << QString();
+    QTest::newRow("fixed outside the pool")
+        << QStringLiteral("--guarantee 3/3 --fixed 4 --pool ") + kPool << WheelText::fixedOutsidePool(4).text;
+    QTest::newRow("guarantee upside down")
+        << QStringLiteral("--guarantee 5/3 --pool ") + kPool << WheelText::guaranteeOutOfRange(5, 3).text;
+    QTest::newRow("csv not writable") << QStringLiteral("--guarantee 3/5 --pool %1 --csv %2")
+                                             .arg(kPool, m_dir.filePath(QStringLiteral("no/wheel.csv")))
+                                      << QString();
 }
 
 void TestWheelCli::refusals()

@@ -33,17 +33,16 @@ void TestAtomicWriter::changesAllFilesOrNone()
 
     // A folder where the last file should go fails the change after the others are in place: they go back.
     QDir().mkpath(dir.filePath(QStringLiteral("d.txt/inside")));
-    const auto fault = AtomicWriter::commit({FileChange::write(first, "new a"), FileChange::write(second, "new b"),
-                                            FileChange::remove(gone),
-                                            FileChange::write(dir.filePath(QStringLiteral("d.txt")), "x")});
+    const auto fault =
+        AtomicWriter::commit({FileChange::write(first, "new a"), FileChange::write(second, "new b"),
+                              FileChange::remove(gone), FileChange::write(dir.filePath(QStringLiteral("d.txt")), "x")});
     QVERIFY(fault);
     QVERIFY(fault->path.endsWith(QStringLiteral("d.txt")));
     QVERIFY(!fault->reason.isEmpty());
     QCOMPARE(readFile(first), QByteArray("old a"));
     QVERIFY(!QFile::exists(second));
     QCOMPARE(readFile(gone), QByteArray("old c"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-             (QStringList{QStringLiteral("a.txt"), QStringLiteral("c.txt")}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("a.txt"), QStringLiteral("c.txt")}));
 
     QVERIFY(!AtomicWriter::commit(
         {FileChange::write(first, "new a"), FileChange::write(second, "new b"), FileChange::remove(gone)}));
@@ -52,8 +51,7 @@ void TestAtomicWriter::changesAllFilesOrNone()
     QVERIFY(!QFile::exists(gone));
     // The new file keeps the old one's permissions.
     QCOMPARE(QFile::permissions(first) & 0x0777, QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-             (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}));
 }
 
 void TestAtomicWriter::linksStayAndReadOnlyFilesAreLeftAlone()
@@ -70,12 +68,13 @@ void TestAtomicWriter::linksStayAndReadOnlyFilesAreLeftAlone()
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readFile(target), QByteArray("new"));
     QCOMPARE(QFile::permissions(target) & 0x0777, QFile::ReadUser | QFile::WriteUser);
-    QCOMPARE(QDir(dir.filePath(QStringLiteral("elsewhere"))).entryList(QDir::Files), QStringList{QStringLiteral("real.txt")});
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("elsewhere"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("real.txt")});
 
     // No write bit, whoever runs the program: the file is not replaced and the reason says why.
     QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    const auto fault = AtomicWriter::commit({FileChange::write(dir.filePath(QStringLiteral("other.txt")), "x"),
-                                            FileChange::write(link, "newer")});
+    const auto fault = AtomicWriter::commit(
+        {FileChange::write(dir.filePath(QStringLiteral("other.txt")), "x"), FileChange::write(link, "newer")});
     QVERIFY(fault);
     QVERIFY(fault->reason.contains(QStringLiteral("読み取り専用")));
     QCOMPARE(readFile(target), QByteArray("new"));
@@ -102,9 +101,9 @@ void TestAtomicWriter::interruptedChangesEndWhollyOldOrWhollyNew()
     writeFile(dir.filePath(QStringLiteral("a.txt")), "new a");
     writeFile(sub + QStringLiteral("/b.txt.Tmp002"), "new b");
     writeFile(dir.filePath(QStringLiteral(".journal.txt")),
-              "VEMO-JOURNAL 1\nW " + QByteArray("a.txt.Tmp001").toHex() + ' ' + QByteArray("a.txt").toHex()
-                  + "\nW " + QByteArray("Backup/b.txt.Tmp002").toHex() + ' ' + QByteArray("Backup/b.txt").toHex()
-                  + "\nR " + QByteArray("gone.txt").toHex() + "\nEND\n");
+              "VEMO-JOURNAL 1\nW " + QByteArray("a.txt.Tmp001").toHex() + ' ' + QByteArray("a.txt").toHex() + "\nW "
+                  + QByteArray("Backup/b.txt.Tmp002").toHex() + ' ' + QByteArray("Backup/b.txt").toHex() + "\nR "
+                  + QByteArray("gone.txt").toHex() + "\nEND\n");
     QVERIFY(!AtomicWriter::finishInterruptedChanges(dir.path()));
     QCOMPARE(readFile(dir.filePath(QStringLiteral("a.txt"))), QByteArray("new a"));
     QCOMPARE(readFile(sub + QStringLiteral("/b.txt")), QByteArray("new b"));
@@ -124,8 +123,7 @@ void TestAtomicWriter::foreignJournalsTouchNothingOutside()
     const QString precious = outside.filePath(QStringLiteral("precious.txt"));
     writeFile(precious, "mine");
     writeFile(dir.filePath(QStringLiteral(".journal.txt")),
-              "VEMO-JOURNAL 1\nR " + precious.toUtf8().toHex() + "\nR " + QByteArray("../x").toHex()
-                  + "\nEND\n");
+              "VEMO-JOURNAL 1\nR " + precious.toUtf8().toHex() + "\nR " + QByteArray("../x").toHex() + "\nEND\n");
     QVERIFY(!AtomicWriter::finishInterruptedChanges(dir.path()));
     QCOMPARE(readFile(precious), QByteArray("mine"));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral(".journal.txt"))));

@@ -92,8 +92,10 @@ void TestAverageSigma::selectionRefused_data()
     QTest::addColumn<QString>("text");
     const QString notSix = QStringLiteral("予想データ数が６個ではありません。６個の数字を選んで下さい。");
     QTest::newRow("five") << QList<int>{1, 2, 3, 4, 5} << notSix;
-    QTest::newRow("44") << QList<int>{1, 2, 3, 4, 5, 44} << QStringLiteral("数字 44 は使えません。１から４３までの数字を選んで下さい。");
-    QTest::newRow("twice") << QList<int>{1, 2, 3, 4, 5, 5} << QStringLiteral("数字 5 が重複しています。異なる６個の数字を選んで下さい。");
+    QTest::newRow("44") << QList<int>{1, 2, 3, 4, 5, 44}
+                        << QStringLiteral("数字 44 は使えません。１から４３までの数字を選んで下さい。");
+    QTest::newRow("twice") << QList<int>{1, 2, 3, 4, 5, 5}
+                           << QStringLiteral("数字 5 が重複しています。異なる６個の数字を選んで下さい。");
 }
 
 void TestAverageSigma::selectionRefused()

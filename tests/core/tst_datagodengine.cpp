@@ -178,9 +178,9 @@ void TestDataGodEngine::windowMovesMatchFreshCounts()
     const DataGodPatterns patterns(lines);
     DataGodWindow window(patterns, order);
     // Growing, sliding, jumping back, jumping past, windows shorter than the order, empty windows.
-    const QList<std::pair<int, int>> moves = {{1, 20},  {1, 21},   {1, 60},   {2, 61},   {30, 90}, {31, 92},
-                                              {10, 40}, {100, 110}, {105, 109}, {106, 106}, {1, 0},   {1, 160},
-                                              {150, 160}, {5, 9},    {5, 13},   {6, 14}};
+    const QList<std::pair<int, int>> moves = {{1, 20},    {1, 21},    {1, 60},    {2, 61},    {30, 90}, {31, 92},
+                                              {10, 40},   {100, 110}, {105, 109}, {106, 106}, {1, 0},   {1, 160},
+                                              {150, 160}, {5, 9},     {5, 13},    {6, 14}};
     for (const auto& [first, last] : moves) {
         window.moveTo(first, last);
         for (int n = 1; n <= kNumberCount; ++n) {
@@ -243,8 +243,8 @@ void TestDataGodEngine::engineMatchesReference_data()
     QTest::addColumn<FlagLines>("lines");
     QTest::addColumn<QList<DataGodSettings>>("settings");
     for (const int draws : {0, 98, 99, 100, 101})
-        QTest::addRow("%d draws, all settings", draws) << TestHistory::randomLines(draws, 11u + unsigned(draws))
-                                                       << sampledSettings(0, 0);
+        QTest::addRow("%d draws, all settings", draws)
+            << TestHistory::randomLines(draws, 11u + unsigned(draws)) << sampledSettings(0, 0);
     QTest::newRow("150 draws") << TestHistory::randomLines(150, 4) << sampledSettings(100, 0);
     QTest::newRow("230 draws") << TestHistory::randomLines(230, 5) << sampledSettings(40, 1);
     QTest::newRow("420 draws") << TestHistory::randomLines(420, 6) << sampledSettings(30, 2);

@@ -43,8 +43,8 @@ void TestDataGodRequest::decode_data()
     QTest::addColumn<bool>("shown");
 
     QTest::newRow("registrant check") << 0 << 0 << Kind::RegistrantCheck << 0 << 0 << false << 0 << false;
-    QTest::newRow("registrant check, lParam ignored") << 0 << 20009 << Kind::RegistrantCheck << 0 << 0 << false << 0
-                                                      << false;
+    QTest::newRow("registrant check, lParam ignored")
+        << 0 << 20009 << Kind::RegistrantCheck << 0 << 0 << false << 0 << false;
     QTest::newRow("close predicting") << 1205 << 1 << Kind::ClosePredicting << 0 << 0 << false << 0 << false;
     QTest::newRow("close at the lowest wParam") << 100 << 1 << Kind::ClosePredicting << 0 << 0 << false << 0 << false;
     QTest::newRow("9 of 200, rare 5, shown") << 1205 << 20009 << Kind::Compute << 9 << 200 << false << 5 << true;
@@ -136,8 +136,9 @@ void TestDataGodRequest::computeStatus_data()
                                      << QStringLiteral("＊ ヌルガタ ＊  データ神の予想数は 9個、出現数考慮は 5 で "
                                                        "<少ない数字優先>、作成のためのデータ数は 200 です。　");
     QTest::newRow("frequent, all draws") << 2120 << 90013
-                                         << QStringLiteral("＊ ヌルガタ ＊  データ神の予想数は 13個、出現数考慮は 20 で "
-                                                           "<多い数字優先>、作成のためのデータ数は 全部 です。　");
+                                         << QStringLiteral(
+                                                "＊ ヌルガタ ＊  データ神の予想数は 13個、出現数考慮は 20 で "
+                                                "<多い数字優先>、作成のためのデータ数は 全部 です。　");
 }
 
 void TestDataGodRequest::computeStatus()

@@ -137,17 +137,26 @@ void TestDrawHistory::refusedEditsChangeNothing_data()
     QTest::addColumn<QString>("message");
 
     const QString six = StoreText::notSixNumbers().text;
-    QTest::newRow("append five") << "append" << "" << QList<int>{1, 2, 3, 4, 5} << six;
-    QTest::newRow("append seven") << "append" << "" << QList<int>{1, 2, 3, 4, 5, 6, 7} << six;
-    QTest::newRow("append 44") << "append" << "" << QList<int>{1, 2, 3, 4, 5, 44} << StoreText::numberOutOfRange(44).text;
-    QTest::newRow("append 0") << "append" << "" << QList<int>{0, 2, 3, 4, 5, 6} << StoreText::numberOutOfRange(0).text;
-    QTest::newRow("append twice 5") << "append" << "" << QList<int>{1, 5, 3, 4, 5, 6} << StoreText::repeatedNumber(5).text;
-    QTest::newRow("modify five") << "modify" << "3" << QList<int>{1, 2, 3, 4, 5} << six;
-    QTest::newRow("modify next draw") << "modify" << "8" << QList<int>{1, 2, 3, 4, 5, 6}
+    QTest::newRow("append five") << "append"
+                                 << "" << QList<int>{1, 2, 3, 4, 5} << six;
+    QTest::newRow("append seven") << "append"
+                                  << "" << QList<int>{1, 2, 3, 4, 5, 6, 7} << six;
+    QTest::newRow("append 44") << "append"
+                               << "" << QList<int>{1, 2, 3, 4, 5, 44} << StoreText::numberOutOfRange(44).text;
+    QTest::newRow("append 0") << "append"
+                              << "" << QList<int>{0, 2, 3, 4, 5, 6} << StoreText::numberOutOfRange(0).text;
+    QTest::newRow("append twice 5") << "append"
+                                    << "" << QList<int>{1, 5, 3, 4, 5, 6} << StoreText::repeatedNumber(5).text;
+    QTest::newRow("modify five") << "modify"
+                                 << "3" << QList<int>{1, 2, 3, 4, 5} << six;
+    QTest::newRow("modify next draw") << "modify"
+                                      << "8" << QList<int>{1, 2, 3, 4, 5, 6}
                                       << StoreText::noSuchDraw(QStringLiteral("8"), 7).text;
-    QTest::newRow("modify draw 0") << "modify" << "0" << QList<int>{1, 2, 3, 4, 5, 6}
+    QTest::newRow("modify draw 0") << "modify"
+                                   << "0" << QList<int>{1, 2, 3, 4, 5, 6}
                                    << StoreText::noSuchDraw(QStringLiteral("0"), 7).text;
-    QTest::newRow("modify letters") << "modify" << "abc" << QList<int>{1, 2, 3, 4, 5, 6}
+    QTest::newRow("modify letters") << "modify"
+                                    << "abc" << QList<int>{1, 2, 3, 4, 5, 6}
                                     << StoreText::noSuchDraw(QStringLiteral("abc"), 7).text;
 }
 
@@ -160,8 +169,8 @@ void TestDrawHistory::refusedEditsChangeNothing()
     TestInstall install(TestHistory::randomLines(7, 5));
     const QByteArray before = install.historyBytes();
     auto history = openHistory(install);
-    const Status status = edit == QStringLiteral("append") ? history->appendDraw(numbers)
-                                                           : history->modifyDraw(drawText, numbers);
+    const Status status =
+        edit == QStringLiteral("append") ? history->appendDraw(numbers) : history->modifyDraw(drawText, numbers);
     QVERIFY(status);
     QCOMPARE(status->text, message);
     QCOMPARE(history->drawCount(), 7);
@@ -205,16 +214,16 @@ void TestDrawHistory::importChecks_data()
 
     const FlagLines newer = TestHistory::randomLines(351, 8);
     const QByteArray newerText = HistoryFormat::serialize(newer);
-    QTest::newRow("page header instead of data") << QByteArray("本数字データ\r\n") + newerText
-                                                 << StoreText::clipboardWrongTag().text;
+    QTest::newRow("page header instead of data")
+        << QByteArray("本数字データ\r\n") + newerText << StoreText::clipboardWrongTag().text;
     QTest::newRow("same draw count") << HistoryFormat::serialize(TestHistory::randomLines(350, 8))
                                      << StoreText::clipboardOlder().text;
     QTest::newRow("older") << HistoryFormat::serialize(TestHistory::randomLines(349, 8))
                            << StoreText::clipboardOlder().text;
-    QTest::newRow("bad character on line 12")
-        << QByteArray(newerText).replace(11 * 357 + 30, 1, "2")
-        << StoreText::clipboardMalformed(12, StoreText::reasonCharacters()).text;
-    QTest::newRow("only the first line") << newerText.left(355) << StoreText::clipboardMalformed(1, StoreText::reasonLineCount(1)).text;
+    QTest::newRow("bad character on line 12") << QByteArray(newerText).replace(11 * 357 + 30, 1, "2")
+                                              << StoreText::clipboardMalformed(12, StoreText::reasonCharacters()).text;
+    QTest::newRow("only the first line") << newerText.left(355)
+                                         << StoreText::clipboardMalformed(1, StoreText::reasonLineCount(1)).text;
     QTest::newRow("too many draws") << HistoryFormat::serialize(TestHistory::randomLines(kMaxDraws + 1, 8))
                                     << StoreText::clipboardMalformed(1, StoreText::reasonTooManyDraws(kMaxDraws)).text;
 }
@@ -278,8 +287,8 @@ void TestDrawHistory::secondOpenIsRefusedWhileLocked()
     {
         auto first = openHistory(install);
         QVERIFY(first);
-        auto second = DrawHistory::open(install.paths().historyFile(), DrawHistory::Access::Write,
-                                        std::chrono::milliseconds(50));
+        auto second =
+            DrawHistory::open(install.paths().historyFile(), DrawHistory::Access::Write, std::chrono::milliseconds(50));
         QVERIFY(!second.ok());
         QCOMPARE(second.error().text, StoreText::historyLocked(install.paths().historyFile()).text);
         // Readers are not writers: they open beside the writer and beside each other.

@@ -26,11 +26,11 @@ void TestFileNameBytes::namesComeBackAsTheirBytes_data()
     QTest::newRow("UTF-8") << QByteArray("YDF2山田.txt") << QStringLiteral("YDF2山田.txt");
     QTest::newRow("beyond the BMP") << QByteArray("YDF2\xF0\x9F\x8E\xB2.txt") << QStringLiteral("YDF2🎲.txt");
     QTest::newRow("CP932") << QByteArray("YDF1\x8E\x52\x93\x63.txt") << QStringLiteral("YDF1山田.txt");
-    QTest::newRow("CP932 kana and NEC specials") << QByteArray("YDF3\xC0\xDB\xB3\x87\x40\x87\x90.txt")
-                                                 << QStringLiteral("YDF3ﾀﾛｳ①≒.txt");
+    QTest::newRow("CP932 kana and NEC specials")
+        << QByteArray("YDF3\xC0\xDB\xB3\x87\x40\x87\x90.txt") << QStringLiteral("YDF3ﾀﾛｳ①≒.txt");
     QTest::newRow("CP932 wave dash") << QByteArray("\x81\x60") << QStringLiteral("～");
-    QTest::newRow("UTF-8 folder, CP932 name") << QByteArray("/home/ユーザー/YDF1\x8E\x52\x93\x63.txt")
-                                              << QStringLiteral("/home/ユーザー/YDF1山田.txt");
+    QTest::newRow("UTF-8 folder, CP932 name")
+        << QByteArray("/home/ユーザー/YDF1\x8E\x52\x93\x63.txt") << QStringLiteral("/home/ユーザー/YDF1山田.txt");
 }
 
 void TestFileNameBytes::namesComeBackAsTheirBytes()
@@ -46,7 +46,7 @@ void TestFileNameBytes::anyBytesComeBack()
 {
     // Broken sequences too: overlong forms, encoded surrogates, cut-off and stray continuation bytes.
     for (const QByteArray& bytes : {QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80\xED\xB0\x80"),
-                                   QByteArray("\xE5\xB1"), QByteArray("\x80\xBF"), QByteArray("\xF4\x90\x80\x80")})
+                                    QByteArray("\xE5\xB1"), QByteArray("\x80\xBF"), QByteArray("\xF4\x90\x80\x80")})
         QCOMPARE(FileNameBytes::encode(FileNameBytes::decode(bytes)), bytes);
     QRandomGenerator random(7);
     for (int round = 0; round < 20000; ++round) {

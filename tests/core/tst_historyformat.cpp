@@ -61,7 +61,9 @@ void TestHistoryFormat::malformedFilesNameTheLine_data()
 
     const QByteArray good = HistoryFormat::serialize(TestHistory::randomLines(20, 3));
     const qsizetype pitch = 20 + 6;
-    auto changed = [&good](qsizetype at, const QByteArray& with) { return QByteArray(good).replace(at, with.size(), with); };
+    auto changed = [&good](qsizetype at, const QByteArray& with) {
+        return QByteArray(good).replace(at, with.size(), with);
+    };
 
     QTest::newRow("empty file") << QByteArray() << 1;
     QTest::newRow("line end after line 43") << good + "\r\n" << 44;

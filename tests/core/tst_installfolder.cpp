@@ -57,7 +57,8 @@ void TestInstallFolder::firstStartCopiesTheSample()
     QCOMPARE(settings.value(InstallLocator::settingsKey()).toString(), user);
     const InstallPaths paths(user);
     QCOMPARE(TestHistory::readFile(paths.historyFile()), QByteArray("mine"));
-    QCOMPARE(TestHistory::readFile(paths.pathDataFile()), TestHistory::readFile(InstallPaths(sampleFolder()).pathDataFile()));
+    QCOMPARE(TestHistory::readFile(paths.pathDataFile()),
+             TestHistory::readFile(InstallPaths(sampleFolder()).pathDataFile()));
     QVERIFY(QFile::exists(paths.sampleFile()));
 }
 
@@ -142,8 +143,8 @@ void TestInstallFolder::folderThatCannotTakeTheSampleIsReported()
 void TestInstallFolder::registrantsFromFileNames()
 {
     QTemporaryDir dir;
-    for (const char* name : {"YDF2abc.txt", "YDF5.txt", "YDF31.txt", "ydf4lower.txt", "YDF1田中.txt", "sample.txt",
-                             "YonDataSin6.txt"})
+    for (const char* name :
+         {"YDF2abc.txt", "YDF5.txt", "YDF31.txt", "ydf4lower.txt", "YDF1田中.txt", "sample.txt", "YonDataSin6.txt"})
         TestHistory::writeFile(dir.filePath(QString::fromUtf8(name)), QByteArray());
     const RegistrantNames names = scanRegistrants(dir.path());
     QCOMPARE(names[0], QStringLiteral("田中"));

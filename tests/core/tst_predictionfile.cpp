@@ -30,7 +30,10 @@ private Q_SLOTS:
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("YDF1テスト.txt")); }
-    PredictionFile file() const { return PredictionFile(path(), BackupFolder(m_dir->filePath(QStringLiteral("Backup")))); }
+    PredictionFile file() const
+    {
+        return PredictionFile(path(), BackupFolder(m_dir->filePath(QStringLiteral("Backup"))));
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -129,8 +132,10 @@ void TestPredictionFile::badNumbersAreRefused_data()
     QTest::addColumn<QString>("text");
     const QString notSix = QStringLiteral("予想データ数が６個ではありません。６個の数字を選んで下さい。");
     QTest::newRow("five") << QList<int>{1, 2, 3, 4, 5} << notSix;
-    QTest::newRow("44") << QList<int>{1, 2, 3, 4, 5, 44} << QStringLiteral("数字 44 は使えません。１から４３までの数字を選んで下さい。");
-    QTest::newRow("twice") << QList<int>{1, 2, 3, 4, 6, 6} << QStringLiteral("数字 6 が重複しています。異なる６個の数字を選んで下さい。");
+    QTest::newRow("44") << QList<int>{1, 2, 3, 4, 5, 44}
+                        << QStringLiteral("数字 44 は使えません。１から４３までの数字を選んで下さい。");
+    QTest::newRow("twice") << QList<int>{1, 2, 3, 4, 6, 6}
+                           << QStringLiteral("数字 6 が重複しています。異なる６個の数字を選んで下さい。");
 }
 
 void TestPredictionFile::badNumbersAreRefused()
@@ -169,16 +174,25 @@ void TestPredictionFile::deleteRenumbersTheDrawOnly_data()
     // Draw 7 holds three predictions; draws 5 and 8 two each.
     QTest::newRow("first of the file") << 5 << 1
                                        << QByteArray("000501020202020202"
-                                                     "000701030303030303" "000702040404040404" "000703050505050505"
-                                                     "000801060606060606" "000802070707070707");
+                                                     "000701030303030303"
+                                                     "000702040404040404"
+                                                     "000703050505050505"
+                                                     "000801060606060606"
+                                                     "000802070707070707");
     QTest::newRow("first of three") << 7 << 1
-                                    << QByteArray("000501010101010101" "000502020202020202"
-                                                  "000701040404040404" "000702050505050505"
-                                                  "000801060606060606" "000802070707070707");
+                                    << QByteArray("000501010101010101"
+                                                  "000502020202020202"
+                                                  "000701040404040404"
+                                                  "000702050505050505"
+                                                  "000801060606060606"
+                                                  "000802070707070707");
     QTest::newRow("last of the draw") << 7 << 3
-                                      << QByteArray("000501010101010101" "000502020202020202"
-                                                    "000701030303030303" "000702040404040404"
-                                                    "000801060606060606" "000802070707070707");
+                                      << QByteArray("000501010101010101"
+                                                    "000502020202020202"
+                                                    "000701030303030303"
+                                                    "000702040404040404"
+                                                    "000801060606060606"
+                                                    "000802070707070707");
 }
 
 void TestPredictionFile::deleteRenumbersTheDrawOnly()
@@ -186,9 +200,13 @@ void TestPredictionFile::deleteRenumbersTheDrawOnly()
     QFETCH(int, draw);
     QFETCH(int, p);
     QFETCH(QByteArray, after);
-    writeFile(path(), "000501010101010101" "000502020202020202"
-                      "000701030303030303" "000702040404040404" "000703050505050505"
-                      "000801060606060606" "000802070707070707");
+    writeFile(path(), "000501010101010101"
+                      "000502020202020202"
+                      "000701030303030303"
+                      "000702040404040404"
+                      "000703050505050505"
+                      "000801060606060606"
+                      "000802070707070707");
     PredictionFile predictions = file();
     QVERIFY(!predictions.deletePrediction(draw, p));
     QCOMPARE(readFile(path()), after);
@@ -214,7 +232,9 @@ void TestPredictionFile::malformedFileIsRefusedByEveryOperation_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("short record") << QByteArray("00070103111927354") << QStringLiteral("18 バイトのレコードの倍数");
     QTest::newRow("line end") << QByteArray("000701031119273542\r\n") << QStringLiteral("18 バイトのレコードの倍数");
-    QTest::newRow("letter") << QByteArray("000701031119273542" "0007020302x4050607") << QStringLiteral("第 2 レコード");
+    QTest::newRow("letter") << QByteArray("000701031119273542"
+                                          "0007020302x4050607")
+                            << QStringLiteral("第 2 レコード");
 }
 
 void TestPredictionFile::malformedFileIsRefusedByEveryOperation()

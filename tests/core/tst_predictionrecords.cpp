@@ -68,8 +68,8 @@ void TestPredictionRecords::malformedFileNamed_data()
     QTest::addColumn<QString>("reason");
     const QByteArray good = recordOf(100, {1, 2, 3, 4, 5, 6});
     QTest::newRow("partial record") << good + "0101" << PredictText::reasonRecordLength(18);
-    QTest::newRow("a record of 7 numbers") << recordOf(100, {1, 2, 3, 4, 5, 6, 7})
-                                           << PredictText::reasonRecordLength(18);
+    QTest::newRow("a record of 7 numbers")
+        << recordOf(100, {1, 2, 3, 4, 5, 6, 7}) << PredictText::reasonRecordLength(18);
     QTest::newRow("line end") << good + QByteArray("0101010203040506\r\n") << PredictText::reasonNotDigits(2);
     QTest::newRow("blank in a number") << good + QByteArray("01010102 3040506ab") << PredictText::reasonNotDigits(2);
     QTest::newRow("number 44") << good + recordOf(101, {1, 2, 3, 4, 5, 44}) << PredictText::reasonNumber(2, 44);
@@ -128,16 +128,15 @@ void TestPredictionRecords::latestPopup_data()
     QTest::addColumn<int>("slot");
     QTest::addColumn<PredictionRecord>("record");
     QTest::addColumn<QString>("text");
-    QTest::newRow("window 1")
-        << 1 << PredictionRecord{350, 1, {3, 11, 17, 25, 38, 42}}
-        << QStringLiteral("< ヨンデータ神の第 350 回の抽選に対する予想 >\n\n3.  11.  17.  25.  38.  42");
+    QTest::newRow("window 1") << 1 << PredictionRecord{350, 1, {3, 11, 17, 25, 38, 42}}
+                              << QStringLiteral(
+                                     "< ヨンデータ神の第 350 回の抽選に対する予想 >\n\n3.  11.  17.  25.  38.  42");
     QTest::newRow("window 5, empty slots")
         << 5 << PredictionRecord{100, 1, {99, 99, 99, 99, 99, 99, 99}}
         << QStringLiteral("< ハチデータ神の第 100 回の抽選に対する予想 >\n\n--.  --.  --.  --.  --.  --.  --");
-    QTest::newRow("window 3, 13 numbers")
-        << 3 << PredictionRecord{9999, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 99}}
-        << QStringLiteral("< ロクデータ神の第 9999 回の抽選に対する予想 >\n\n"
-                          "1.  2.  3.  4.  5.  6.  7.  8.  9.  10.  11.  12.  --");
+    QTest::newRow("window 3, 13 numbers") << 3 << PredictionRecord{9999, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 99}}
+                                          << QStringLiteral("< ロクデータ神の第 9999 回の抽選に対する予想 >\n\n"
+                                                            "1.  2.  3.  4.  5.  6.  7.  8.  9.  10.  11.  12.  --");
 }
 
 void TestPredictionRecords::latestPopup()

@@ -27,8 +27,7 @@ QDate fromYyyymmdd(int value)
 
 } // namespace
 
-class TestRokuyo : public QObject
-{
+class TestRokuyo : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -83,10 +82,10 @@ void TestRokuyo::knownDates_data()
 
     // Lunar new year (旧正月) is always 先勝.
     constexpr int kSenshou = 2;
-    for (int day : {20000205, 20010124, 20020212, 20030201, 20040122, 20050209, 20060129, 20070218, 20080207,
-                    20090126, 20100214, 20110203, 20120123, 20130210, 20140131, 20150219, 20160208, 20170128,
-                    20180216, 20190205, 20200125, 20210212, 20220201, 20230122, 20240210, 20250129, 20260217,
-                    20300203, 20400212, 20500123, 20690123}) {
+    for (int day :
+         {20000205, 20010124, 20020212, 20030201, 20040122, 20050209, 20060129, 20070218, 20080207, 20090126, 20100214,
+          20110203, 20120123, 20130210, 20140131, 20150219, 20160208, 20170128, 20180216, 20190205, 20200125, 20210212,
+          20220201, 20230122, 20240210, 20250129, 20260217, 20300203, 20400212, 20500123, 20690123}) {
         QTest::addRow("new year %d", day) << day << kSenshou;
     }
     // New moon shortly after midnight JST: one day later than the Chinese new year.

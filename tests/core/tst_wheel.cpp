@@ -84,13 +84,13 @@ void TestWheel::proofAgreesWithADirectCount_data()
     }
     QTest::newRow("misses one p-set") << numbersFrom(1, 7) << fiveOfSeven << 5 << 5;
     QTest::newRow("lotto design 4 if 6") << numbersFrom(1, 9)
-                                         << Tickets{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {4, 5, 6, 7, 8, 9}} << 4 << 6;
-    QTest::newRow("two of three groups") << numbersFrom(1, 9)
-                                         << Tickets{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}} << 4 << 6;
-    QTest::newRow("pool of eleven, 3 if 4") << QList<int>{3, 8, 11, 17, 20, 24, 29, 33, 36, 40, 43}
-                                            << Tickets{{3, 8, 11, 17, 20, 24}, {24, 29, 33, 36, 40, 43},
-                                                       {3, 11, 20, 29, 36, 43}}
-                                            << 3 << 4;
+                                         << Tickets{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {4, 5, 6, 7, 8, 9}} << 4
+                                         << 6;
+    QTest::newRow("two of three groups") << numbersFrom(1, 9) << Tickets{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}} << 4
+                                         << 6;
+    QTest::newRow("pool of eleven, 3 if 4")
+        << QList<int>{3, 8, 11, 17, 20, 24, 29, 33, 36, 40, 43}
+        << Tickets{{3, 8, 11, 17, 20, 24}, {24, 29, 33, 36, 40, 43}, {3, 11, 20, 29, 36, 43}} << 3 << 4;
 }
 
 void TestWheel::proofAgreesWithADirectCount()

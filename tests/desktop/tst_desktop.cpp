@@ -19,17 +19,17 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
+#include "entry/DataEntryDialog.h"
+#include "entry/NumberCard.h"
+#include "kit/ScreenScale.h"
+#include "oracle/RandomGodDialog.h"
+#include "patterns/LatestPatternDialog.h"
+#include "predict/BacktestWindow.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
 #include "shell/MainMenu.h"
-#include "kit/ScreenScale.h"
-#include "entry/DataEntryDialog.h"
-#include "entry/NumberCard.h"
-#include "oracle/RandomGodDialog.h"
-#include "patterns/LatestPatternDialog.h"
-#include "predict/BacktestWindow.h"
 #include "store/PathSettings.h"
 #include "text/BacktestText.h"
 
@@ -269,8 +269,10 @@ void TestDesktop::menuMnemonicsOpenTheirWindows()
         return open == windows.cend() ? nullptr : *open;
     };
     // Alt held with the letter, and Alt tapped before the letter; each window then closes with Escape.
-    const QList<QStringList> ways{{QStringLiteral("alt+s")}, {QStringLiteral("alt"), QStringLiteral("s")},
-                                  {QStringLiteral("alt+c")}, {QStringLiteral("alt"), QStringLiteral("c")}};
+    const QList<QStringList> ways{{QStringLiteral("alt+s")},
+                                  {QStringLiteral("alt"), QStringLiteral("s")},
+                                  {QStringLiteral("alt+c")},
+                                  {QStringLiteral("alt"), QStringLiteral("c")}};
     for (const QStringList& keys : ways) {
         QTRY_COMPARE(focusedWindow(), frame->winId());
         for (const QString& key : keys)

@@ -29,32 +29,32 @@ static int active;
 static long fault_at;
 static int fault_errno;
 static int fault_kill;
-static const char *count_path;
+static const char* count_path;
 static int trace_fd = -1;
 static long counted;
 
-static ssize_t (*real_write)(int, const void *, size_t);
-static ssize_t (*real_pwrite)(int, const void *, size_t, off_t);
-static ssize_t (*real_pwrite64)(int, const void *, size_t, off64_t);
-static ssize_t (*real_writev)(int, const struct iovec *, int);
+static ssize_t (*real_write)(int, const void*, size_t);
+static ssize_t (*real_pwrite)(int, const void*, size_t, off_t);
+static ssize_t (*real_pwrite64)(int, const void*, size_t, off64_t);
+static ssize_t (*real_writev)(int, const struct iovec*, int);
 static int (*real_fdatasync)(int);
 static int (*real_fsync)(int);
-static int (*real_rename)(const char *, const char *);
-static int (*real_renameat)(int, const char *, int, const char *);
-static int (*real_renameat2)(int, const char *, int, const char *, unsigned int);
-static int (*real_link)(const char *, const char *);
-static int (*real_linkat)(int, const char *, int, const char *, int);
+static int (*real_rename)(const char*, const char*);
+static int (*real_renameat)(int, const char*, int, const char*);
+static int (*real_renameat2)(int, const char*, int, const char*, unsigned int);
+static int (*real_link)(const char*, const char*);
+static int (*real_linkat)(int, const char*, int, const char*, int);
 
 /* Through memcpy, since ISO C has no cast from an object pointer to a function pointer. */
-#define RESOLVE(name)                                                                                        \
-    do {                                                                                                     \
-        if (!real_##name) {                                                                                  \
-            void *symbol = dlsym(RTLD_NEXT, #name);                                                          \
-            memcpy(&real_##name, &symbol, sizeof symbol);                                                    \
-        }                                                                                                    \
+#define RESOLVE(name)                                                                                                  \
+    do {                                                                                                               \
+        if (!real_##name) {                                                                                            \
+            void* symbol = dlsym(RTLD_NEXT, #name);                                                                    \
+            memcpy(&real_##name, &symbol, sizeof symbol);                                                              \
+        }                                                                                                              \
     } while (0)
 
-static void write_all(int fd, const char *text, size_t size)
+static void write_all(int fd, const char* text, size_t size)
 {
     RESOLVE(write);
     while (size > 0) {
@@ -68,9 +68,9 @@ static void write_all(int fd, const char *text, size_t size)
 
 __attribute__((constructor)) static void read_settings(void)
 {
-    const char *at = getenv("VEMO_FAULT_AT");
-    const char *mode = getenv("VEMO_FAULT");
-    const char *trace = getenv("VEMO_FAULT_TRACE");
+    const char* at = getenv("VEMO_FAULT_AT");
+    const char* mode = getenv("VEMO_FAULT");
+    const char* trace = getenv("VEMO_FAULT_TRACE");
     count_path = getenv("VEMO_FAULT_COUNT");
     if (at && mode) {
         fault_at = strtol(at, NULL, 10);
@@ -123,18 +123,18 @@ static int counts_fd(int fd)
     return S_ISREG(st.st_mode) && !is_lock_file(fd);
 }
 
-static void trace_line(long n, const char *call, const char *first, const char *second)
+static void trace_line(long n, const char* call, const char* first, const char* second)
 {
     if (trace_fd < 0)
         return;
     char line[8400];
-    const int size = snprintf(line, sizeof line, "%ld %s %s%s%s\n", n, call, first, second ? " -> " : "",
-                              second ? second : "");
+    const int size =
+        snprintf(line, sizeof line, "%ld %s %s%s%s\n", n, call, first, second ? " -> " : "", second ? second : "");
     if (size > 0)
         write_all(trace_fd, line, (size_t)size < sizeof line ? (size_t)size : sizeof line - 1);
 }
 
-static void trace_fd_line(long n, const char *call, int fd)
+static void trace_fd_line(long n, const char* call, int fd)
 {
     if (trace_fd < 0)
         return;
@@ -157,7 +157,7 @@ static int strike(long n)
     return 1;
 }
 
-static int strike_fd(const char *call, int fd)
+static int strike_fd(const char* call, int fd)
 {
     if (!counts_fd(fd))
         return 0;
@@ -166,7 +166,7 @@ static int strike_fd(const char *call, int fd)
     return strike(n);
 }
 
-static int strike_path(const char *call, const char *from, const char *to)
+static int strike_path(const char* call, const char* from, const char* to)
 {
     if (!active)
         return 0;
@@ -175,7 +175,7 @@ static int strike_path(const char *call, const char *from, const char *to)
     return strike(n);
 }
 
-ssize_t write(int fd, const void *buffer, size_t size)
+ssize_t write(int fd, const void* buffer, size_t size)
 {
     RESOLVE(write);
     if (strike_fd("write", fd))
@@ -183,7 +183,7 @@ ssize_t write(int fd, const void *buffer, size_t size)
     return real_write(fd, buffer, size);
 }
 
-ssize_t pwrite(int fd, const void *buffer, size_t size, off_t offset)
+ssize_t pwrite(int fd, const void* buffer, size_t size, off_t offset)
 {
     RESOLVE(pwrite);
     if (strike_fd("pwrite", fd))
@@ -191,7 +191,7 @@ ssize_t pwrite(int fd, const void *buffer, size_t size, off_t offset)
     return real_pwrite(fd, buffer, size, offset);
 }
 
-ssize_t pwrite64(int fd, const void *buffer, size_t size, off64_t offset)
+ssize_t pwrite64(int fd, const void* buffer, size_t size, off64_t offset)
 {
     RESOLVE(pwrite64);
     if (strike_fd("pwrite64", fd))
@@ -199,7 +199,7 @@ ssize_t pwrite64(int fd, const void *buffer, size_t size, off64_t offset)
     return real_pwrite64(fd, buffer, size, offset);
 }
 
-ssize_t writev(int fd, const struct iovec *parts, int count)
+ssize_t writev(int fd, const struct iovec* parts, int count)
 {
     RESOLVE(writev);
     if (strike_fd("writev", fd))
@@ -223,7 +223,7 @@ int fsync(int fd)
     return real_fsync(fd);
 }
 
-int rename(const char *from, const char *to)
+int rename(const char* from, const char* to)
 {
     RESOLVE(rename);
     if (strike_path("rename", from, to))
@@ -231,7 +231,7 @@ int rename(const char *from, const char *to)
     return real_rename(from, to);
 }
 
-int renameat(int fromDir, const char *from, int toDir, const char *to)
+int renameat(int fromDir, const char* from, int toDir, const char* to)
 {
     RESOLVE(renameat);
     if (strike_path("renameat", from, to))
@@ -239,7 +239,7 @@ int renameat(int fromDir, const char *from, int toDir, const char *to)
     return real_renameat(fromDir, from, toDir, to);
 }
 
-int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned int flags)
+int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned int flags)
 {
     RESOLVE(renameat2);
     if (strike_path("renameat2", from, to))
@@ -247,7 +247,7 @@ int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned
     return real_renameat2(fromDir, from, toDir, to, flags);
 }
 
-int link(const char *from, const char *to)
+int link(const char* from, const char* to)
 {
     RESOLVE(link);
     if (strike_path("link", from, to))
@@ -255,7 +255,7 @@ int link(const char *from, const char *to)
     return real_link(from, to);
 }
 
-int linkat(int fromDir, const char *from, int toDir, const char *to, int flags)
+int linkat(int fromDir, const char* from, int toDir, const char* to, int flags)
 {
     RESOLVE(linkat);
     if (strike_path("linkat", from, to))

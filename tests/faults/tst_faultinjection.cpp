@@ -183,8 +183,8 @@ QProcessEnvironment faultEnvironment(QProcessEnvironment env, const QList<std::p
                preload.isEmpty() ? QStringLiteral(FAULT_LIBRARY) : preload + QStringLiteral(":" FAULT_LIBRARY));
     // Under AddressSanitizer its runtime would insist on coming first.
     const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
-    env.insert(QStringLiteral("ASAN_OPTIONS"), (asan.isEmpty() ? QString() : asan + QLatin1Char(':'))
-                                                   + QStringLiteral("verify_asan_link_order=0"));
+    env.insert(QStringLiteral("ASAN_OPTIONS"),
+               (asan.isEmpty() ? QString() : asan + QLatin1Char(':')) + QStringLiteral("verify_asan_link_order=0"));
     for (const auto& [name, value] : settings)
         env.insert(name, value);
     return env;
@@ -283,9 +283,8 @@ void TestFaultInjection::failingCallsLoseNothing_data()
     QTest::newRow("registrant rename") << 350 << QStringList() << QStringLiteral("registrant add 1 次郎");
     QTest::newRow("registrant remove") << 350 << QStringList() << QStringLiteral("registrant remove 1");
     QTest::newRow("undo") << 350 << QStringList{QStringLiteral("append 2 4 6 8 10 12")} << QStringLiteral("undo");
-    QTest::newRow("undo --slot")
-        << 350 << QStringList{QStringLiteral("prediction add 1 {next} 13 14 15 16 17 18")}
-        << QStringLiteral("undo --slot 1");
+    QTest::newRow("undo --slot") << 350 << QStringList{QStringLiteral("prediction add 1 {next} 13 14 15 16 17 18")}
+                                 << QStringLiteral("undo --slot 1");
 }
 
 /**
@@ -344,10 +343,9 @@ void TestFaultInjection::failingCallsLoseNothing()
     const QString countFile = work.filePath(QStringLiteral("count.txt"));
     const QString traceFile = work.filePath(QStringLiteral("trace.txt"));
     copyFolder(prepared, countFolder);
-    const Outcome counted =
-        run(countFolder, words(command),
-            faultEnvironment(plain, {{QStringLiteral("VEMO_FAULT_COUNT"), countFile},
-                                     {QStringLiteral("VEMO_FAULT_TRACE"), traceFile}}));
+    const Outcome counted = run(countFolder, words(command),
+                                faultEnvironment(plain, {{QStringLiteral("VEMO_FAULT_COUNT"), countFile},
+                                                         {QStringLiteral("VEMO_FAULT_TRACE"), traceFile}}));
     QVERIFY2(counted.exited(0), qPrintable(counted.describe() + QLatin1Char(' ') + counted.err));
     QCOMPARE(counted.out, done.out);
     QCOMPARE(differences(after, snapshot(countFolder)), QStringList());
@@ -385,9 +383,9 @@ void TestFaultInjection::failingCallsLoseNothing()
         qInfo("%s", qPrintable(problem));
     if (problems.size() > 60)
         qInfo("… and %lld more", qlonglong(problems.size() - 60));
-    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 of %2 faulted runs went wrong, listed above")
-                                                .arg(problems.size())
-                                                .arg(3 * calls)));
+    QVERIFY2(problems.isEmpty(),
+             qPrintable(
+                 QStringLiteral("%1 of %2 faulted runs went wrong, listed above").arg(problems.size()).arg(3 * calls)));
 }
 
 QTEST_GUILESS_MAIN(TestFaultInjection)

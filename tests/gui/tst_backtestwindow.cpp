@@ -1,7 +1,7 @@
-#include <QComboBox>
-#include <QLabel>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -12,14 +12,14 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/BacktestLuck.h"
 #include "predict/BacktestWindow.h"
 #include "predict/DataGodEngine.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVemoView.h"
+#include "shell/MainMenu.h"
 #include "store/InstallPaths.h"
 #include "text/BacktestText.h"
 #include "text/PredictText.h"
@@ -209,8 +209,8 @@ void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
     const BacktestLuck expected =
         *BacktestLuck::measure(choice, kHistoryDraws, kRandomHistories, BacktestWindow::kLuckSeed);
     QCOMPARE(window->scores().first().records, 50);
-    QCOMPARE(luck->text(), BacktestText::luckLine(8400, expected.quantile(0.95), expected.quantile(0.99),
-                                                  kRandomHistories));
+    QCOMPARE(luck->text(),
+             BacktestText::luckLine(8400, expected.quantile(0.95), expected.quantile(0.99), kRandomHistories));
 
     // Each of the best 20: its interval, its p and its mark, and its z on the second half.
     QCOMPARE(table->horizontalHeaderItem(kZColumn)->text(), BacktestText::tableHeaders(true)[kZColumn]);

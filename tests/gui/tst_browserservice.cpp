@@ -89,7 +89,8 @@ void TestBrowserService::missingBrowserFailsWithMessage_data()
 void TestBrowserService::missingBrowserFailsWithMessage()
 {
     QFETCH(QString, browserPath);
-    const Result<BrowserService::Process> started = BrowserService::startBrowser(browserPath, QStringLiteral("https://x"));
+    const Result<BrowserService::Process> started =
+        BrowserService::startBrowser(browserPath, QStringLiteral("https://x"));
     QVERIFY(!started.ok());
     QCOMPARE(started.error().text, QStringLiteral("・・・ ブラウザの起動に失敗しました！！ ・・・"));
     QCOMPARE(started.error().caption, BrowserText::notExecutable(browserPath));

@@ -14,12 +14,12 @@
 #include <QUrl>
 
 #include "GuiSuite.h"
-#include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
+#include "entry/BrowserService.h"
+#include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
 #include "shell/VersionDialog.h"
-#include "entry/BrowserService.h"
 #include "store/PathSettings.h"
 #include "text/BrowserText.h"
 #include "text/EntryText.h"
@@ -27,7 +27,8 @@
 namespace {
 
 const QString kFakeBrowser = QStringLiteral(FAKE_BROWSER_PATH);
-const QString kOldBrowser = QStringLiteral("/opt/vemo/browsers/a-browser-path-much-longer-than-the-fake-one/bin/browser");
+const QString kOldBrowser =
+    QStringLiteral("/opt/vemo/browsers/a-browser-path-much-longer-than-the-fake-one/bin/browser");
 const QString kOldAddress = QStringLiteral("https://vemo6.example/kekka/index.html");
 const QString kNewAddress = QStringLiteral("https://vemo6.example/toban");
 
@@ -265,9 +266,10 @@ void TestBrowserSettings::homePageFromClipboard()
     clipboard->setText(kNewAddress);
     queueAnswers({Answer::Cancel});
     choose(MenuCommand::kHomePage);
-    expectMessage({QStringLiteral("ホームページアドレスの登録の確認"),
-                   QStringLiteral("登録するホームページが今開いているページでよければ \" O K ボタン \"を押して下さい。\n\n"
-                                  "やり直しする場合は\" キャンセルボタン \"を押して最初から操作し直して下さい。")});
+    expectMessage(
+        {QStringLiteral("ホームページアドレスの登録の確認"),
+         QStringLiteral("登録するホームページが今開いているページでよければ \" O K ボタン \"を押して下さい。\n\n"
+                        "やり直しする場合は\" キャンセルボタン \"を押して最初から操作し直して下さい。")});
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl(kNewAddress)});
     expectUnchanged();
 

@@ -13,25 +13,24 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "shell/CMainFrame.h"
-#include "shell/MainCommands.h"
 #include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
-#include "kit/ScreenScale.h"
-#include "kit/UpDownControl.h"
 #include "entry/DataEntryDialog.h"
 #include "entry/DrawResultText.h"
 #include "entry/HistoryAverageSigma.h"
 #include "entry/NumberCard.h"
 #include "entry/RegistrantSlots.h"
+#include "kit/ScreenScale.h"
+#include "kit/UpDownControl.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVemoView.h"
+#include "shell/MainCommands.h"
+#include "shell/MainMenu.h"
 #include "store/DrawHistory.h"
 #include "store/PathSettings.h"
 #include "text/BrowserText.h"
 #include "text/EntryText.h"
 #include "text/PredictText.h"
 #include "text/StoreText.h"
-
 
 namespace {
 
@@ -53,8 +52,8 @@ void type(const QWidget* dialog, int id, const QString& text)
 
 void spin(const QWidget* dialog, int id, int delta)
 {
-    auto* arrow = GuiSuite::control<UpDownControl>(dialog, id)->findChild<QToolButton*>(
-        delta > 0 ? QStringLiteral("rightArrow") : QStringLiteral("leftArrow"));
+    auto* arrow = GuiSuite::control<UpDownControl>(dialog, id)
+                      ->findChild<QToolButton*>(delta > 0 ? QStringLiteral("rightArrow") : QStringLiteral("leftArrow"));
     QTest::mouseClick(arrow, Qt::LeftButton);
 }
 
@@ -347,7 +346,7 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
         click(dialog.get(), 1106);
         QCOMPARE(m_messages.size(), 1);
         const UserMessage expected = wrong == QStringLiteral("352") ? EntryText::predictionDrawTooLarge()
-                                                                   : EntryText::predictionDrawTooSmall(351);
+                                                                    : EntryText::predictionDrawTooSmall(351);
         expectMessage(expected);
         QCOMPARE(TestHistory::readFile(slots.predictionFile(4).path()), fileFour);
         QVERIFY(dialog->isVisible());

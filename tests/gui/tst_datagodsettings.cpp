@@ -14,12 +14,12 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
+#include "predict/DataGodSettingsDialog.h"
+#include "predict/PredictingWindow.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "predict/DataGodSettingsDialog.h"
-#include "predict/PredictingWindow.h"
 #include "text/DataGodText.h"
 #include "text/PredictText.h"
 #include "text/PredictValueText.h"
@@ -216,8 +216,7 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
     QCOMPARE(state.predictionCount, count);
     QVERIFY(state.dataGodMode);
     QCOMPARE(state.displayMode, DisplayMode::HitCount);
-    QCOMPARE(frame()->windowTitle(),
-             PredictText::computeStatus(state.dataGodChoices) + COpeningWnd::titleSuffix());
+    QCOMPARE(frame()->windowTitle(), PredictText::computeStatus(state.dataGodChoices) + COpeningWnd::titleSuffix());
 
     // The choices are remembered for the next opening.
     TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {

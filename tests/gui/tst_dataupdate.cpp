@@ -8,12 +8,12 @@
 #include <QUrl>
 
 #include "GuiSuite.h"
-#include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
+#include "entry/DataUpdateGuide.h"
+#include "kit/ScreenScale.h"
+#include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "kit/ScreenScale.h"
-#include "entry/DataUpdateGuide.h"
 #include "store/DrawHistory.h"
 #include "store/PathSettings.h"
 #include "text/BrowserText.h"

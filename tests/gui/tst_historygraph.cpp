@@ -5,15 +5,14 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
 #include "kit/ScreenScale.h"
 #include "patterns/HistoryGraphLayout.h"
 #include "patterns/HistoryGraphWindow.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVemoView.h"
+#include "shell/MainMenu.h"
 #include "text/ViewText.h"
-
 
 namespace {
 

@@ -1,23 +1,23 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QAbstractButton>
-#include <QTimer>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "predict/DataGodResultWindow.h"
-#include "shell/HitCountScreen.h"
 #include "predict/LatestPredictionPopup.h"
 #include "predict/PredictionRecord.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVemoView.h"
+#include "shell/HitCountScreen.h"
+#include "shell/MainMenu.h"
 #include "text/PredictText.h"
 #include "text/PredictValueText.h"
 

@@ -8,11 +8,11 @@
 #include <QTest>
 
 #include "GuiSuite.h"
-#include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
+#include "patterns/LatestPatternDialog.h"
+#include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "patterns/LatestPatternDialog.h"
 #include "store/DrawHistory.h"
 #include "text/ViewText.h"
 
@@ -41,7 +41,6 @@ private:
     QString text(const LatestPatternDialog* dialog, int id) const;
     void pointAt(LatestPatternDialog* dialog, QPoint point) const;
     QByteArray hitString(int number) const;
-
 };
 
 void TestLatestPattern::init()

@@ -8,14 +8,13 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "shell/CMainFrame.h"
 #include "document/CVemoDoc.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
-#include "kit/ScreenScale.h"
 #include "entry/NumberBox.h"
 #include "entry/NumberCard.h"
-
+#include "kit/ScreenScale.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVemoView.h"
+#include "shell/MainMenu.h"
 
 namespace {
 
@@ -49,7 +48,6 @@ private:
     NumberCard* openFromMenu() const;
     QList<int> ticked(const NumberCard* card) const;
     QString countOn(const NumberCard* card) const;
-
 };
 
 void TestNumberCard::init()
@@ -104,8 +102,8 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
     QVERIFY(card->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!card->isModal());
     QVERIFY(card->width() < card->height() / 2);
-    QCOMPARE(card->pos(), QPoint((ScreenScale::width() - card->width()) / 2,
-                                 (ScreenScale::height() - card->height()) / 2));
+    QCOMPARE(card->pos(),
+             QPoint((ScreenScale::width() - card->width()) / 2, (ScreenScale::height() - card->height()) / 2));
     QCOMPARE(countOn(card), countText(0));
 
     // Every number has its box under the resource's id; the ids between the blocks are no box's.

@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "TestPixels.h"
-#include "shell/COpeningWnd.h"
+#include "app/TitleSuffix.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
-#include "app/TitleSuffix.h"
+#include "shell/COpeningWnd.h"
 
 using namespace std::chrono_literals;
 

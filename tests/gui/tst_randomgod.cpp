@@ -9,11 +9,11 @@
 #include "GuiSuite.h"
 #include "TestPixels.h"
 #include "kit/BitmapButton.h"
+#include "oracle/RandomGodDialog.h"
+#include "predict/Oracle.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "oracle/RandomGodDialog.h"
-#include "predict/Oracle.h"
 
 namespace {
 
@@ -137,7 +137,8 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!dialog->isModal());
     // Without the leading blanks, which would push the title out of a window manager's title bar.
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("～～～～～        神　　様　　の　　お　　言　　葉        ～～～～～"));
+    QCOMPARE(dialog->windowTitle(),
+             QStringLiteral("～～～～～        神　　様　　の　　お　　言　　葉        ～～～～～"));
     // The greeting offers only "understood" and "please, somehow".
     QVERIFY(shows("IDC_wakari") && shows("IDC_otasuke") && shows("IDC_STATICokotoba"));
     for (const char* hidden : {"IDC_all", "IDC_onegai", "id2", "IDC_COMBOmon", "IDC_colAka", "IDC_otugeNo1"})

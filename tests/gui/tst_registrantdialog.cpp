@@ -9,17 +9,16 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
+#include "entry/RegistrantDialog.h"
+#include "entry/RegistrantSlots.h"
+#include "entry/SlotImageButton.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
 #include "shell/MainMenu.h"
-#include "entry/RegistrantDialog.h"
-#include "entry/RegistrantSlots.h"
-#include "entry/SlotImageButton.h"
 #include "text/EntryText.h"
 #include "text/PredictText.h"
 #include "text/ViewText.h"
-
 
 namespace {
 
@@ -79,7 +78,6 @@ private Q_SLOTS:
 private:
     QStringList files() const;
     PredictionFile slotFile(int slot) const { return RegistrantSlots(m_install->paths()).predictionFile(slot); }
-
 };
 
 void TestRegistrantDialog::init()
@@ -150,8 +148,8 @@ void TestRegistrantDialog::refusedNameChangesNothing_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("refusal");
     QTest::newRow("slash") << QStringLiteral("a/b") << EntryText::registrantNameUnsafe(QStringLiteral("a/b")).text;
-    QTest::newRow("twelve Shift-JIS bytes") << QStringLiteral("山田太郎様方")
-                                            << EntryText::registrantNameTooLong(QStringLiteral("山田太郎様方")).text;
+    QTest::newRow("twelve Shift-JIS bytes")
+        << QStringLiteral("山田太郎様方") << EntryText::registrantNameTooLong(QStringLiteral("山田太郎様方")).text;
 }
 
 void TestRegistrantDialog::refusedNameChangesNothing()

@@ -7,12 +7,12 @@
 #include <QTest>
 
 #include "GuiSuite.h"
+#include "kit/JapaneseFonts.h"
+#include "kit/ScreenScale.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoApp.h"
 #include "shell/MainMenu.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/ScreenScale.h"
 #include "text/ViewText.h"
 
 #include <sys/stat.h>

@@ -1,9 +1,9 @@
 #include <QTest>
 
-#include "patterns/AppearanceLayout.h"
-#include "patterns/AppearanceZoom.h"
 #include "kit/ScreenScale.h"
 #include "kit/SpinSteps.h"
+#include "patterns/AppearanceLayout.h"
+#include "patterns/AppearanceZoom.h"
 
 class TestViewSteps : public QObject {
     Q_OBJECT

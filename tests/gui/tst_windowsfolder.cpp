@@ -8,11 +8,11 @@
 #include <unistd.h>
 
 #include "GuiSuite.h"
+#include "entry/DataEntryDialog.h"
+#include "entry/RegistrantDialog.h"
 #include "shell/CMainFrame.h"
 #include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
-#include "entry/DataEntryDialog.h"
-#include "entry/RegistrantDialog.h"
 #include "text/BrowserText.h"
 
 namespace {

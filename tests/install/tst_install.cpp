@@ -39,10 +39,10 @@ private:
 void TestInstalledProgram::initTestCase()
 {
     QVERIFY(m_prefix.isValid() && m_home.isValid());
-    const Run install = run(QStringLiteral(CMAKE_PROGRAM),
-                            {QStringLiteral("--install"), QStringLiteral(BUILD_FOLDER), QStringLiteral("--prefix"),
-                             m_prefix.path()},
-                            QProcessEnvironment::systemEnvironment());
+    const Run install =
+        run(QStringLiteral(CMAKE_PROGRAM),
+            {QStringLiteral("--install"), QStringLiteral(BUILD_FOLDER), QStringLiteral("--prefix"), m_prefix.path()},
+            QProcessEnvironment::systemEnvironment());
     QVERIFY2(install.exitCode == 0, qPrintable(install.err));
 
     // A fresh user: nothing but a home folder.
@@ -54,7 +54,7 @@ void TestInstalledProgram::initTestCase()
 }
 
 TestInstalledProgram::Run TestInstalledProgram::run(const QString& program, const QStringList& arguments,
-                                    const QProcessEnvironment& environment) const
+                                                    const QProcessEnvironment& environment) const
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -90,7 +90,8 @@ void TestInstalledProgram::installedCliMakesAndCompletesTheUserFolder()
     // The folder as an older version left it: fewer help pages, and the user's own history and settings.
     QVERIFY(runCli({QStringLiteral("append"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")})
-                .exitCode == 0);
+                .exitCode
+            == 0);
     const QByteArray history = TestHistory::readFile(user + QStringLiteral("/Vemo6Data/KakoData.txt"));
     TestHistory::writeFile(user + QStringLiteral("/Vemo6Data/PathData.txt"), QByteArrayLiteral("Browser<>URL[mine]\0"));
     QVERIFY(QDir(user + QStringLiteral("/Help")).removeRecursively());
@@ -138,9 +139,9 @@ void TestInstalledProgram::helpVersionAndManualAgree()
     // Every command of the usage has its entry in the manual page, which names the same version.
     QString page = QString::fromUtf8(TestHistory::readFile(installed(QStringLiteral("share/man/man1/vemo-cli.1"))));
     if (page.isEmpty()) {
-        const Run unpacked = run(QStringLiteral("gzip"),
-                                 {QStringLiteral("-dc"), installed(QStringLiteral("share/man/man1/vemo-cli.1.gz"))},
-                                 m_user);
+        const Run unpacked =
+            run(QStringLiteral("gzip"),
+                {QStringLiteral("-dc"), installed(QStringLiteral("share/man/man1/vemo-cli.1.gz"))}, m_user);
         page = unpacked.out;
     }
     QVERIFY(page.startsWith(QStringLiteral(".TH VEMO-CLI 1 ")));
@@ -158,7 +159,7 @@ void TestInstalledProgram::helpVersionAndManualAgree()
         QString escaped = command;
         escaped.replace(QStringLiteral("-"), QStringLiteral("\\-"));
         QVERIFY2(QRegularExpression(QStringLiteral("(^\\.B[IR]? \"?|\\\\fB)") + QRegularExpression::escape(escaped)
-                                    + QStringLiteral("\\b"),
+                                        + QStringLiteral("\\b"),
                                     QRegularExpression::MultilineOption)
                      .match(page)
                      .hasMatch(),
@@ -217,11 +218,10 @@ void TestInstalledProgram::bashCompletionFollowsTheUsage()
         "complete_words vemo-cli export-csv ''\n"
         "complete_words vemo-cli export-csv --\n"
         "complete -p vemo-cli\n");
-    const Run completion =
-        run(bash,
-            {QStringLiteral("-c"), script, QStringLiteral("bash"),
-             installed(QStringLiteral("share/bash-completion/completions/vemo-cli"))},
-            m_user);
+    const Run completion = run(bash,
+                               {QStringLiteral("-c"), script, QStringLiteral("bash"),
+                                installed(QStringLiteral("share/bash-completion/completions/vemo-cli"))},
+                               m_user);
     QVERIFY2(completion.exitCode == 0, qPrintable(completion.err));
     QCOMPARE(completion.out.split(QLatin1Char('\n')),
              QStringList({QStringLiteral("registrant"), QStringLiteral("import import-csv"),

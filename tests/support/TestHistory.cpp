@@ -51,7 +51,9 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 } // namespace TestHistory
 
-TestInstall::TestInstall(const FlagLines& lines) : TestInstall(HistoryFormat::serialize(lines)) {}
+TestInstall::TestInstall(const FlagLines& lines) : TestInstall(HistoryFormat::serialize(lines))
+{
+}
 
 TestInstall::TestInstall(const QByteArray& historyBytes) : m_paths(m_dir.path())
 {
@@ -70,7 +72,8 @@ QStringList CliRun::outLines() const
 CliRun runCli(const InstallPaths& paths, const QStringList& words)
 {
     QProcess process;
-    process.start(qEnvironmentVariable("VEMO_CLI"), QStringList{QStringLiteral("--install-path"), paths.root()} + words);
+    process.start(qEnvironmentVariable("VEMO_CLI"),
+                  QStringList{QStringLiteral("--install-path"), paths.root()} + words);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};

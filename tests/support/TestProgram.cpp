@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QStandardPaths>
 #include <QDialog>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -41,8 +41,8 @@ void TestProgram::whenModalShows(std::function<void(QWidget* modal)> work)
 std::unique_ptr<TestProgram> TestProgram::start(const InstallPaths& paths)
 {
     std::unique_ptr<TestProgram> program(new TestProgram);
-    program->m_app = std::make_unique<CVemoApp>(
-        QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), paths.root()});
+    program->m_app =
+        std::make_unique<CVemoApp>(QStringList{QStringLiteral("vemo"), QStringLiteral("--install-path"), paths.root()});
     if (!program->m_app->initInstance() || !QTest::qWaitForWindowExposed(program->frame()))
         return nullptr;
     // The opening window gives the first title when it has gone.

@@ -31,7 +31,8 @@ QList<int> drawSix(ClassicRandom& random)
 
 QByteArray predictionRecord(int draw, int index, const QList<int>& numbers)
 {
-    QByteArray record = QByteArray::number(draw).rightJustified(4, '0') + QByteArray::number(index).rightJustified(2, '0');
+    QByteArray record =
+        QByteArray::number(draw).rightJustified(4, '0') + QByteArray::number(index).rightJustified(2, '0');
     for (const int n : numbers)
         record += QByteArray::number(n).rightJustified(2, '0');
     return record;
@@ -66,7 +67,8 @@ bool writeUpdatePage(const QString& folder, const FlagLines& lines)
     const QByteArray menu = "<body style=\"background:#fff8e8\">\n<p>VEMO6</p>\n<p><a href=\"honsuuji.html\" "
                             "target=\"data\">本数字データ　第"
                             + QByteArray::number(lines[0].size()) + "回まで</a></p>\n</body>\n";
-    const QByteArray welcome = "<body>\n<p>左の「本数字データ」をクリックすると、本数字データが表示されます。</p>\n</body>\n";
+    const QByteArray welcome =
+        "<body>\n<p>左の「本数字データ」をクリックすると、本数字データが表示されます。</p>\n</body>\n";
     const QByteArray table = "<body>\n<pre>" + HistoryFormat::serialize(lines) + "</pre>\n</body>\n";
     return writeFile(folder + QStringLiteral("/index.html"), htmlPage(title, frames))
            && writeFile(folder + QStringLiteral("/menu.html"), htmlPage(title, menu))
@@ -97,8 +99,7 @@ int main(int argc, char* argv[])
         predictions += predictionRecord(draw, 2, drawSix(random));
     }
 
-    const QByteArray pathData =
-        QByteArray("Browser</usr/bin/x-www-browser>URL[https://www.example.jp/vemo6/]") + '\0';
+    const QByteArray pathData = QByteArray("Browser</usr/bin/x-www-browser>URL[https://www.example.jp/vemo6/]") + '\0';
 
     FlagLines pageLines = lines;
     for (int draw = 1; draw <= kPageExtraDraws; ++draw)

@@ -16,7 +16,7 @@ QString titleSuffix(const QDate& date)
     const int rokuyo =
         fourDigitYear ? rokuyoIndex(date.year() * 10000 + date.month() * 100 + date.day()) : kRokuyoUnknown;
     return CalendarText::titleMonth(date.month()) + CalendarText::titleDay(date.day())
-        + CalendarText::titleWeekday(date.dayOfWeek()) + CalendarText::titleRokuyo(rokuyo);
+           + CalendarText::titleWeekday(date.dayOfWeek()) + CalendarText::titleRokuyo(rokuyo);
 }
 
 } // namespace Calendar

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "store/SixNumbers.h"
 #include "store/FileNameBytes.h"
+#include "store/SixNumbers.h"
 #include "text/EntryText.h"
 #include "text/PredictText.h"
 
@@ -90,9 +90,10 @@ Status PredictionFile::deletePrediction(int draw, int p)
     if (!read.ok())
         return read.error();
     QList<PredictionRecord> list = std::move(read).value();
-    const qsizetype at = std::find_if(list.cbegin(), list.cend(), [draw, p](const PredictionRecord& record) {
-                             return record.draw == draw && record.index == p;
-                         }) - list.cbegin();
+    const qsizetype at =
+        std::find_if(list.cbegin(), list.cend(),
+                     [draw, p](const PredictionRecord& record) { return record.draw == draw && record.index == p; })
+        - list.cbegin();
     if (at == list.size())
         return EntryText::noMatchingPrediction();
     list.removeAt(at);

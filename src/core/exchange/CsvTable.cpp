@@ -1,6 +1,5 @@
 #include "exchange/CsvTable.h"
 
-
 #include "store/AtomicWriter.h"
 #include "store/FileNameBytes.h"
 #include "text/ExchangeText.h"

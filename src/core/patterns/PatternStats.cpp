@@ -126,7 +126,8 @@ PatternScales computePatternScales(QByteArrayView hits, int screenHeight)
 
 } // namespace PatternStats
 
-void CurrentPatternTables::updateCurrentPatternTables(const DrawHistory& history, int orderIndex, int selectedNumber, bool weighting)
+void CurrentPatternTables::updateCurrentPatternTables(const DrawHistory& history, int orderIndex, int selectedNumber,
+                                                      bool weighting)
 {
     for (int number = 1; number <= kNumberCount; ++number) {
         const QByteArray hits = history.readHitString(number);

@@ -27,8 +27,8 @@ public:
      * scored on the draws that rank the settings, by choice.jobs threads. The result depends on the
      * seed only. Nothing when cancel was set before the end; progress counts the histories done.
      */
-    static std::optional<BacktestLuck> measure(const BacktestChoice& choice, int drawCount, int histories,
-                                               quint64 seed, const DataGodBacktest::Progress& progress = {},
+    static std::optional<BacktestLuck> measure(const BacktestChoice& choice, int drawCount, int histories, quint64 seed,
+                                               const DataGodBacktest::Progress& progress = {},
                                                const std::atomic_bool* cancel = nullptr);
 
     explicit BacktestLuck(std::vector<double> bestZ);

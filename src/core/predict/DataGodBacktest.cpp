@@ -300,8 +300,7 @@ private:
 
 // The units of the choice's amounts, every god, tallied by jobs threads; nothing when cancelled.
 std::optional<std::vector<Unit>> tallyUnits(const FlagLines& lines, const BacktestChoice& choice, int jobs,
-                                            const DataGodBacktest::Progress& progress,
-                                            const std::atomic_bool* cancel)
+                                            const DataGodBacktest::Progress& progress, const std::atomic_bool* cancel)
 {
     std::vector<Unit> units;
     for (const int amount : DataGodSettings::kDataAmounts) {

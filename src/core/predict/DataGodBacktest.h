@@ -14,11 +14,11 @@ class DrawHistory;
 
 /** Which settings a backtest scores, on which draws, and how. */
 struct BacktestChoice {
-    QList<int> counts; ///< PredictionCount values, 6 … 13
-    QList<int> amounts; ///< DataAmount values: 50, 100, 150, 200, 900
+    QList<int> counts;       ///< PredictionCount values, 6 … 13
+    QList<int> amounts;      ///< DataAmount values: 50, 100, 150, 200, 900
     QList<bool> preferences; ///< true for prefer frequent
-    QList<int> weights; ///< AppearanceWeight values, 0 … 20
-    int firstDraw = 100; ///< draws scored: firstDraw … lastDraw
+    QList<int> weights;      ///< AppearanceWeight values, 0 … 20
+    int firstDraw = 100;     ///< draws scored: firstDraw … lastDraw
     int lastDraw = 0;
     /**
      * 0, or the first draw of the check: the settings are then scored on firstDraw … holdoutDraw − 1,
@@ -41,12 +41,12 @@ struct BacktestChoice {
 /** How one data god with one setting did on the draws scored. */
 struct BacktestScore {
     DataGodSettings setting;
-    int order = 0; ///< PatternOrder k of the god
-    int records = 0; ///< draws scored
+    int order = 0;                  ///< PatternOrder k of the god
+    int records = 0;                ///< draws scored
     std::array<int, 7> histogram{}; ///< draws with 0 … 5 hits, then six or more
-    qint64 hits = 0; ///< H
-    qint64 chanceHits = 0; ///< A = Σ n × K: 43 times the hits a random pick reaches on average
-    qint64 spread = 0; ///< B = Σ n × K × (43 − K) × (43 − n)
+    qint64 hits = 0;                ///< H
+    qint64 chanceHits = 0;          ///< A = Σ n × K: 43 times the hits a random pick reaches on average
+    qint64 spread = 0;              ///< B = Σ n × K × (43 − K) × (43 − n)
 
     double mean() const;
     double chance() const;

@@ -151,9 +151,7 @@ int bitCount(quint64 bits)
 
 CandidateChooser::CandidateChooser(const NumberValues& appearanceCounts, bool preferFrequent, int limit, int count)
     : m_values(DataGodRanking::rankValues(appearanceCounts, preferFrequent)),
-      m_ranking(DataGodRanking::appearanceRanking(appearanceCounts, preferFrequent)),
-      m_limit(limit),
-      m_count(count),
+      m_ranking(DataGodRanking::appearanceRanking(appearanceCounts, preferFrequent)), m_limit(limit), m_count(count),
       m_cut(DataGodRanking::kTieMask + 1)
 {
     for (int n = 1; n <= kNumberCount; ++n)

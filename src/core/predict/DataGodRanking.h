@@ -81,11 +81,11 @@ private:
     static Places earliestInRanking(Places group, int needed, const Keys& keyAt);
 
     NumberValues m_values;
-    NumberList m_ranking; // AppearanceRanking
-    std::array<int, kNumberCount> m_byValue{}; // numbers, highest value first
-    std::array<int, kNumberCount> m_groupStart{}; // for each place in m_byValue, where its equal values start
-    std::array<int, kNumberCount> m_groupEnd{}; // and where they end
-    std::array<int, kNumberCount> m_tieAt{}; // the tie-break of a key, by place
+    NumberList m_ranking;                          // AppearanceRanking
+    std::array<int, kNumberCount> m_byValue{};     // numbers, highest value first
+    std::array<int, kNumberCount> m_groupStart{};  // for each place in m_byValue, where its equal values start
+    std::array<int, kNumberCount> m_groupEnd{};    // and where they end
+    std::array<int, kNumberCount> m_tieAt{};       // the tie-break of a key, by place
     std::array<int, kNumberCount + 1> m_placeOf{}; // by number
     int m_limit;
     int m_count;

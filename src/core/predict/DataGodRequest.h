@@ -10,8 +10,8 @@ struct DataGodRequest {
     enum class Kind {
         RegistrantCheck, ///< wParam 0: show the hit-count screen, offer to register if nobody is
         ClosePredicting, ///< close the predicting window
-        Compute, ///< compute the data gods with settings
-        Ignored, ///< any other value, including compute values the settings dialog cannot send
+        Compute,         ///< compute the data gods with settings
+        Ignored,         ///< any other value, including compute values the settings dialog cannot send
     };
 
     Kind kind = Kind::Ignored;

@@ -17,10 +17,10 @@ struct DataGodSettings {
     static constexpr int kMaxCount = 13;
     static constexpr int kMaxWeight = 20;
 
-    int predictionCount = 0; ///< numbers per draw, 6 … 13; 0 at start, kNothingComputed in data-god mode
-    int dataAmount = 50; ///< past draws a god looks at: one of kDataAmounts
+    int predictionCount = 0;    ///< numbers per draw, 6 … 13; 0 at start, kNothingComputed in data-god mode
+    int dataAmount = 50;        ///< past draws a god looks at: one of kDataAmounts
     bool preferFrequent = true; ///< among the best candidates, prefer often drawn numbers
-    int appearanceWeight = 10; ///< candidates beyond 14 that the appearance count chooses from, 0 … 20
+    int appearanceWeight = 10;  ///< candidates beyond 14 that the appearance count chooses from, 0 … 20
     bool showPredicting = true; ///< show the predicting window while computing
 
     /** Whether every value is one the settings dialog can choose. */

@@ -13,8 +13,7 @@ DataGodPatterns::Columns DataGodPatterns::inNumberOrder()
 }
 
 DataGodPatterns::DataGodPatterns(const FlagLines& lines, const Columns& columns)
-    : m_drawCount(int(lines[0].size())),
-      m_before(std::size_t(m_drawCount + 2) * kNumberCount, 0),
+    : m_drawCount(int(lines[0].size())), m_before(std::size_t(m_drawCount + 2) * kNumberCount, 0),
       m_drawnStart(std::size_t(m_drawCount + 2), 0)
 {
     m_drawn.reserve(std::size_t(m_drawCount) * 6);
@@ -38,12 +37,8 @@ DataGodPatterns::DataGodPatterns(const FlagLines& lines, const Columns& columns)
 }
 
 DataGodWindow::DataGodWindow(const DataGodPatterns& patterns, int order)
-    : m_patterns(patterns),
-      m_order(order),
-      m_shift(DataGodPatterns::kMaxOrder - order),
-      m_counts((kNumberCount + 1) * kPatterns, 0),
-      m_distinct(kNumberCount + 1, 0),
-      m_current(patterns.before(1) - 1)
+    : m_patterns(patterns), m_order(order), m_shift(DataGodPatterns::kMaxOrder - order),
+      m_counts((kNumberCount + 1) * kPatterns, 0), m_distinct(kNumberCount + 1, 0), m_current(patterns.before(1) - 1)
 {
     Q_ASSERT(order >= 1 && order <= DataGodPatterns::kMaxOrder);
 }

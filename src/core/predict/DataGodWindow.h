@@ -39,8 +39,8 @@ public:
 private:
     int m_drawCount;
     std::vector<std::uint8_t> m_before; // [draw × 43 + column − 1]
-    std::vector<std::uint8_t> m_drawn; // the columns of draw 1, then of draw 2, …
-    std::vector<int> m_drawnStart; // where each draw's columns start in m_drawn
+    std::vector<std::uint8_t> m_drawn;  // the columns of draw 1, then of draw 2, …
+    std::vector<int> m_drawnStart;      // where each draw's columns start in m_drawn
 };
 
 /**
@@ -86,7 +86,7 @@ private:
     // Indexed [column × 2^8 + pattern], column 0 unused.
     std::vector<int> m_counts;
     std::vector<int> m_distinct; // by column, 0 unused
-    int m_low = 1; // hits counted: draws m_low … m_high
+    int m_low = 1;               // hits counted: draws m_low … m_high
     int m_high = 0;
     const std::uint8_t* m_current; // by column: the patterns before the draw after the window
 };

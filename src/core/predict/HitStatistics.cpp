@@ -1,6 +1,5 @@
 #include "predict/HitStatistics.h"
 
-
 #include "predict/DataGodSettings.h"
 #include "predict/PredictionRecord.h"
 #include "store/DrawHistory.h"
@@ -28,8 +27,7 @@ HitStatistics HitStatistics::count(const QList<PredictionRecord>& records, const
     return statistics;
 }
 
-Result<HitStatistics> HitStatistics::ofFile(const QString& path, int numberCount, const DrawHistory& history,
-                                            int slot)
+Result<HitStatistics> HitStatistics::ofFile(const QString& path, int numberCount, const DrawHistory& history, int slot)
 {
     // A file that is not there is "no data"; an empty one is data without records.
     if (!FileNameBytes::exists(path))
@@ -41,7 +39,7 @@ Result<HitStatistics> HitStatistics::ofFile(const QString& path, int numberCount
 }
 
 QList<Result<HitStatistics>> HitStatistics::ofDataGods(const InstallPaths& paths, int predictionCount,
-                                                        const DrawHistory& history)
+                                                       const DrawHistory& history)
 {
     const bool computed =
         predictionCount >= DataGodSettings::kMinCount && predictionCount <= DataGodSettings::kMaxCount;
@@ -58,7 +56,7 @@ QList<Result<HitStatistics>> HitStatistics::ofDataGods(const InstallPaths& paths
 }
 
 QList<Result<HitStatistics>> HitStatistics::ofRegistrants(const InstallPaths& paths, const RegistrantNames& names,
-                                                           const DrawHistory& history)
+                                                          const DrawHistory& history)
 {
     QList<Result<HitStatistics>> slots;
     for (int slot = 1; slot <= kRegistrantSlots; ++slot) {

@@ -38,11 +38,11 @@ public:
 
     /** The five data gods' files of a PredictionCount, by slot; no data unless the count is 6 … 13. */
     static QList<Result<HitStatistics>> ofDataGods(const InstallPaths& paths, int predictionCount,
-                                                    const DrawHistory& history);
+                                                   const DrawHistory& history);
 
     /** The five registrants' files, by slot; an empty name gives no data. */
     static QList<Result<HitStatistics>> ofRegistrants(const InstallPaths& paths, const RegistrantNames& names,
-                                                       const DrawHistory& history);
+                                                      const DrawHistory& history);
 
     bool hasData() const { return m_hasData; }
     /** HitHistogram: records with exactly 1, 2, … 6 hits (index 0 … 5). */

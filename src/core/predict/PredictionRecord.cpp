@@ -88,9 +88,9 @@ Result<QList<PredictionRecord>> PredictionRecord::readFile(const QString& path, 
     int badRecord = -1;
     auto records = decodeAll(bytes, numberCount, &badRecord);
     if (!records) {
-        return PredictText::predictionFileMalformed(
-            FileNameBytes::readable(path), badRecord < 0 ? PredictText::reasonRecordLength(length(numberCount))
-                                : PredictText::reasonNotDigits(badRecord + 1));
+        return PredictText::predictionFileMalformed(FileNameBytes::readable(path),
+                                                    badRecord < 0 ? PredictText::reasonRecordLength(length(numberCount))
+                                                                  : PredictText::reasonNotDigits(badRecord + 1));
     }
     for (qsizetype r = 0; r < records->size(); ++r) {
         for (const int n : records->at(r).numbers) {

@@ -359,7 +359,9 @@ std::optional<QList<JournalEntry>> readJournal(const QByteArray& folder, const Q
         for (const QByteArray& word : words.mid(1))
             paths.append(QByteArray::fromHex(word));
         const char kind = words.first()[0];
-        const auto whole = [&folder](const QByteArray& path) { return path.startsWith('/') ? path : folder + '/' + path; };
+        const auto whole = [&folder](const QByteArray& path) {
+            return path.startsWith('/') ? path : folder + '/' + path;
+        };
         if (kind == 'W' && paths.size() == 2 && isSiblingName(paths[0], paths[1]))
             entries.append({kind, whole(paths[0]), whole(paths[1])});
         else if (kind == 'M' && paths.size() == 2 && isInside(paths[0]) && isInside(paths[1]))

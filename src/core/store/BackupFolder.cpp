@@ -26,10 +26,9 @@ QString BackupName::fileName() const
 
 std::optional<BackupName> BackupName::parse(const QString& fileName)
 {
-    static const QRegularExpression pattern(
-        QRegularExpression::anchoredPattern(
-            QStringLiteral("(.+)_(\\d{8}-\\d{6}-\\d{3})(?:_(\\d{1,5})draws)?(_undone)?\\.txt")),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral(
+                                                "(.+)_(\\d{8}-\\d{6}-\\d{3})(?:_(\\d{1,5})draws)?(_undone)?\\.txt")),
+                                            QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = pattern.match(fileName);
     if (!match.hasMatch())
         return std::nullopt;

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "store/SixNumbers.h"
 #include "store/FileNameBytes.h"
+#include "store/SixNumbers.h"
 #include "text/StoreText.h"
 
 namespace {
@@ -59,8 +59,9 @@ Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path, Acce
     if (!QFileInfo(folder).isDir())
         return StoreText::historyUnreadable(path, StoreText::systemReason(ENOENT));
     const auto lockFailed = [&path](const FileLock& lock) {
-        return lock.heldElsewhere() ? StoreText::historyLocked(path)
-                                    : StoreText::historyUnreadable(path, StoreText::reasonLockFailed(lock.errorString()));
+        return lock.heldElsewhere()
+                   ? StoreText::historyLocked(path)
+                   : StoreText::historyUnreadable(path, StoreText::reasonLockFailed(lock.errorString()));
     };
     std::unique_ptr<FileLock> writerLock;
     if (access == Access::Write) {
@@ -88,8 +89,8 @@ Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path, Acce
     // A writer lets readers in between its changes.
     if (access == Access::Write)
         changeLock->unlock();
-    return std::unique_ptr<DrawHistory>(new DrawHistory(path, std::move(writerLock), std::move(changeLock),
-                                                        std::move(std::get<FlagLines>(parsed))));
+    return std::unique_ptr<DrawHistory>(
+        new DrawHistory(path, std::move(writerLock), std::move(changeLock), std::move(std::get<FlagLines>(parsed))));
 }
 
 QByteArray DrawHistory::readHitString(int number) const
@@ -224,8 +225,8 @@ Result<DrawHistory::UndoStep> DrawHistory::nextUndo() const
     UndoStep step{newest, std::move(std::get<FlagLines>(parsed))};
     // The name is what the confirmation shows; a file that says otherwise is not what the user agrees to.
     if (!newest.drawCount || *newest.drawCount != step.drawCount())
-        return StoreText::backupUnreadable(shownPath,
-                                           StoreText::reasonBackupCount(newest.drawCount.value_or(0), step.drawCount()));
+        return StoreText::backupUnreadable(
+            shownPath, StoreText::reasonBackupCount(newest.drawCount.value_or(0), step.drawCount()));
     return step;
 }
 
@@ -235,8 +236,9 @@ Status DrawHistory::undoLastChange()
     if (!step.ok())
         return step.error();
     const BackupFolder folder = backupFolder();
-    if (auto fault = folder.restore(step.value().name, HistoryFormat::serialize(step.value().lines), m_path,
-                                    HistoryFormat::serialize(m_lines), drawCount(), AtomicWriter::permissionsOf(m_path)))
+    if (auto fault =
+            folder.restore(step.value().name, HistoryFormat::serialize(step.value().lines), m_path,
+                           HistoryFormat::serialize(m_lines), drawCount(), AtomicWriter::permissionsOf(m_path)))
         return StoreText::historyWriteFailed(fault->path, fault->reason);
     m_lines = std::move(step.value().lines);
     return std::nullopt;
@@ -248,7 +250,8 @@ Status DrawHistory::write(const FlagLines& lines)
     // The kept version is as private as the history it keeps.
     FileChange backup = folder.keep(backupBase(), HistoryFormat::serialize(m_lines), drawCount())
                             .withPermissions(AtomicWriter::permissionsOf(m_path));
-    if (auto fault = AtomicWriter::commit({std::move(backup), FileChange::write(m_path, HistoryFormat::serialize(lines))}))
+    if (auto fault =
+            AtomicWriter::commit({std::move(backup), FileChange::write(m_path, HistoryFormat::serialize(lines))}))
         return StoreText::historyWriteFailed(fault->path, fault->reason);
     m_lines = lines;
     folder.prune(backupBase());

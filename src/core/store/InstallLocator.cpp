@@ -19,7 +19,7 @@ namespace {
 QString makeFolders(const QString& path)
 {
     const QByteArray bytes = FileNameBytes::encode(QDir::cleanPath(QDir(path).absolutePath()));
-    for (qsizetype slash = bytes.indexOf('/', 1); ; slash = bytes.indexOf('/', slash + 1)) {
+    for (qsizetype slash = bytes.indexOf('/', 1);; slash = bytes.indexOf('/', slash + 1)) {
         const QByteArray folder = slash < 0 ? bytes : bytes.left(slash);
         struct stat status {};
         if (::mkdir(folder.constData(), 0777) != 0 && errno != EEXIST)

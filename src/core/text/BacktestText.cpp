@@ -120,15 +120,15 @@ QString luckLine(int settings, double p95, double p99, int histories)
 {
     return QStringLiteral("偶然だけなら、比べた %1 通りの中で一番よい z も 95 % はこの線より下：%2"
                           "（99 % なら %3。乱数の履歴 %4 本で計測）")
-        .arg(QLocale(QLocale::Japanese).toString(settings), QString::number(p95, 'f', 2),
-             QString::number(p99, 'f', 2), QString::number(histories));
+        .arg(QLocale(QLocale::Japanese).toString(settings), QString::number(p95, 'f', 2), QString::number(p99, 'f', 2),
+             QString::number(histories));
 }
 
 QStringList tableHeaders(bool holdout)
 {
-    QStringList headers{QStringLiteral("データ神"),    QStringLiteral("予想数"),      QStringLiteral("データ数"),
-                        QStringLiteral("優先"),        QStringLiteral("出現数考慮"),  QStringLiteral("平均的中数"),
-                        QStringLiteral("95 % 区間"),   QStringLiteral("偶然の平均"),  QStringLiteral("z"),
+    QStringList headers{QStringLiteral("データ神"),  QStringLiteral("予想数"),     QStringLiteral("データ数"),
+                        QStringLiteral("優先"),      QStringLiteral("出現数考慮"), QStringLiteral("平均的中数"),
+                        QStringLiteral("95 % 区間"), QStringLiteral("偶然の平均"), QStringLiteral("z"),
                         QStringLiteral("p")};
     if (holdout) {
         headers[8] = QStringLiteral("z（前半）");

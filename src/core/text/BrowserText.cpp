@@ -10,7 +10,8 @@ QString withExplanation(const QString& sentence, int result)
 
 QString cannotStart(const QString& browserPath)
 {
-    return QStringLiteral("登録されているブラウザを起動できません。見つからないか、実行できないファイルです。\n\n%1\n\n")
+    return QStringLiteral(
+               "登録されているブラウザを起動できません。見つからないか、実行できないファイルです。\n\n%1\n\n")
         .arg(browserPath);
 }
 
@@ -47,15 +48,17 @@ UserMessage browserMissing(const QString& browserPath)
 {
     return {QStringLiteral("ブラウザを登録し直して下さい。"),
             cannotStart(browserPath)
-                + QStringLiteral("メニューの\"設定\"から\"ブラウザの設定\"を選んで、\nこのパソコンのブラウザを登録して下さい。")};
+                + QStringLiteral(
+                    "メニューの\"設定\"から\"ブラウザの設定\"を選んで、\nこのパソコンのブラウザを登録して下さい。")};
 }
 
 UserMessage offerDesktopBrowser(const QString& browserPath)
 {
     return {QStringLiteral("ブラウザを起動できません。"),
             cannotStart(browserPath)
-                + QStringLiteral("今回は、デスクトップで標準のブラウザでページを開きますか？\n\n"
-                                 "（メニューの\"設定\"から\"ブラウザの設定\"を選ぶと、このパソコンのブラウザを登録できます。）")};
+                + QStringLiteral(
+                    "今回は、デスクトップで標準のブラウザでページを開きますか？\n\n"
+                    "（メニューの\"設定\"から\"ブラウザの設定\"を選ぶと、このパソコンのブラウザを登録できます。）")};
 }
 
 QString shellOpenExplanation(int result)

@@ -26,9 +26,9 @@ QString titleWeekday(int dayOfWeek)
 
 QString titleRokuyo(int index)
 {
-    static const std::array<QString, 6> kRokuyo = {
-        QStringLiteral("  ≪大安≫"), QStringLiteral("  ≪赤口≫"), QStringLiteral("  ≪先勝≫"),
-        QStringLiteral("  ≪友引≫"), QStringLiteral("  ≪先負≫"), QStringLiteral("  ≪仏滅≫")};
+    static const std::array<QString, 6> kRokuyo = {QStringLiteral("  ≪大安≫"), QStringLiteral("  ≪赤口≫"),
+                                                   QStringLiteral("  ≪先勝≫"), QStringLiteral("  ≪友引≫"),
+                                                   QStringLiteral("  ≪先負≫"), QStringLiteral("  ≪仏滅≫")};
     if (index < 0 || index >= static_cast<int>(kRokuyo.size()))
         return QStringLiteral("  ≪？？≫");
     return kRokuyo[static_cast<std::size_t>(index)];

@@ -7,7 +7,8 @@ const QString kMessageCaption = QStringLiteral("データ神より");
 
 UserMessage chooseMessage(const QString& what)
 {
-    const QString request = QStringLiteral("をラジオボタンで選択してから、もう一度 [データ神の予想結果の表示]ボタン を押してください");
+    const QString request =
+        QStringLiteral("をラジオボタンで選択してから、もう一度 [データ神の予想結果の表示]ボタン を押してください");
     return {kMessageCaption, what + request};
 }
 
@@ -101,8 +102,8 @@ QString predictingCancel()
 QString resultsTitle(int predictionCount, int weight, const QString& amountText)
 {
     return QStringLiteral("＊＊ ヌルガタ ＊＊        （ データ神の予想数は ") + QString::number(predictionCount)
-        + QStringLiteral("個、出現数考慮は ") + QString::number(weight)
-        + QStringLiteral("、予想作成のためのデータ数は ") + amountText + QStringLiteral(" です。）      ");
+           + QStringLiteral("個、出現数考慮は ") + QString::number(weight)
+           + QStringLiteral("、予想作成のためのデータ数は ") + amountText + QStringLiteral(" です。）      ");
 }
 
 } // namespace DataGodText

@@ -75,7 +75,8 @@ UserMessage averageNotSixNumbers()
 
 UserMessage averageDrawNotSixNumbers(int draw, int found)
 {
-    const QString count = found > 6 ? QStringLiteral("%1個以上です。").arg(found) : QStringLiteral("%1個です。").arg(found);
+    const QString count =
+        found > 6 ? QStringLiteral("%1個以上です。").arg(found) : QStringLiteral("%1個です。").arg(found);
     return {kAverageCaption, QStringLiteral("第%1回のデータが６個ではありません。データは").arg(draw) + count};
 }
 
@@ -94,7 +95,9 @@ UserMessage predictionDrawTooSmall(int largestDraw)
 UserMessage predictionsFull(int draw, int maxPredictions)
 {
     return {QStringLiteral("予想データが一杯です！！"),
-            QStringLiteral("第 %1 回の予想データは %2 個まで入力できます。これ以上は入力できません。").arg(draw).arg(maxPredictions)};
+            QStringLiteral("第 %1 回の予想データは %2 個まで入力できます。これ以上は入力できません。")
+                .arg(draw)
+                .arg(maxPredictions)};
 }
 
 UserMessage nothingToDelete()
@@ -115,8 +118,9 @@ QString registrantDialogTitle()
 
 QString registrantDialogInstructions()
 {
-    return QStringLiteral("”予想データファイル”を管理するための登録者名を新規作成または更新します。（半角10文字、全角5文字まで）\n"
-                          "最大５名まで登録できます。カラー枠に合わせて場所を選んで下さい。");
+    return QStringLiteral(
+        "”予想データファイル”を管理するための登録者名を新規作成または更新します。（半角10文字、全角5文字まで）\n"
+        "最大５名まで登録できます。カラー枠に合わせて場所を選んで下さい。");
 }
 
 QString registrantOkButton()
@@ -156,8 +160,9 @@ UserMessage registrantNameTooLong(const QString& name)
 UserMessage registrantNameUnsafe(const QString& name)
 {
     return {kRegistrantCaption,
-            QStringLiteral("登録者名「%1」には使えない文字が含まれています。\n\n"
-                           "\"/\" や制御文字、シフトJISで書けない文字は使えません。\".\" と \"..\" も登録者名にできません。")
+            QStringLiteral(
+                "登録者名「%1」には使えない文字が含まれています。\n\n"
+                "\"/\" や制御文字、シフトJISで書けない文字は使えません。\".\" と \"..\" も登録者名にできません。")
                 .arg(name)};
 }
 
@@ -169,8 +174,9 @@ UserMessage registrantNotRegistered(int slot)
 
 UserMessage registrantFileExists(const QString& path)
 {
-    return {kRegistrantCaption,
-            QStringLiteral("同じ名前の予想データファイルが既にあります。登録者名は変更されていません。\n\n%1").arg(path)};
+    return {
+        kRegistrantCaption,
+        QStringLiteral("同じ名前の予想データファイルが既にあります。登録者名は変更されていません。\n\n%1").arg(path)};
 }
 
 UserMessage nothingToUndo(const QString& fileName)
@@ -181,7 +187,8 @@ UserMessage nothingToUndo(const QString& fileName)
 UserMessage registrantFileFailed(const QString& path, const QString& reason)
 {
     return {kRegistrantCaption,
-            QStringLiteral("予想データファイルを操作できませんでした。登録者名は変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+            QStringLiteral("予想データファイルを操作できませんでした。登録者名は変更されていません。\n\n%1\n\n%2")
+                .arg(path, reason)};
 }
 
 UserMessage pathDataUnstorable()
@@ -193,8 +200,9 @@ UserMessage pathDataUnstorable()
 
 UserMessage pathDataWriteFailed(const QString& path, const QString& reason)
 {
-    return {kPathDataCaption,
-            QStringLiteral("設定ファイルに書き込めませんでした。設定は変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+    return {
+        kPathDataCaption,
+        QStringLiteral("設定ファイルに書き込めませんでした。設定は変更されていません。\n\n%1\n\n%2").arg(path, reason)};
 }
 
 QString numberCardTitle()

@@ -50,7 +50,8 @@ QString dialogFileType()
 
 UserMessage confirmReplaceFile(const QString& path)
 {
-    return {QStringLiteral("CSV形式で書き出す"), QStringLiteral("%1 はすでにあります。\n\n置き換えてもよろしいですか？").arg(path)};
+    return {QStringLiteral("CSV形式で書き出す"),
+            QStringLiteral("%1 はすでにあります。\n\n置き換えてもよろしいですか？").arg(path)};
 }
 
 UserMessage csvUnreadable(const QString& path, const QString& reason)
@@ -70,7 +71,8 @@ UserMessage csvEmpty()
 
 UserMessage csvLineFault(int line, const QString& reason)
 {
-    return {kCsvCaption, QStringLiteral("CSVファイルの %1 行目が正しくありません。\n\n%2\n\n%3").arg(line).arg(reason, kUnchanged)};
+    return {kCsvCaption,
+            QStringLiteral("CSVファイルの %1 行目が正しくありません。\n\n%2\n\n%3").arg(line).arg(reason, kUnchanged)};
 }
 
 QString reasonCellCount(int found)
@@ -80,7 +82,9 @@ QString reasonCellCount(int found)
 
 QString reasonDrawOrder(const QString& found, int expected)
 {
-    return QStringLiteral("回数が \"%1\" です。ここは第 %2 回です（第 1 回から順に、抜けなく並べて下さい）。").arg(found).arg(expected);
+    return QStringLiteral("回数が \"%1\" です。ここは第 %2 回です（第 1 回から順に、抜けなく並べて下さい）。")
+        .arg(found)
+        .arg(expected);
 }
 
 QString reasonNotNumber(const QString& cell)
@@ -110,17 +114,17 @@ QString reasonHeader()
 
 UserMessage drawTooManyNumbers(int draw, int found)
 {
-    return {kCsvCaption,
-            QStringLiteral("第 %1 回の本数字が %2 個あり、CSV形式で書き出せません。\n\n"
-                           "\"（当選・予想）番号入力\"で第 %1 回のデータを修正して下さい。")
-                .arg(draw)
-                .arg(found)};
+    return {kCsvCaption, QStringLiteral("第 %1 回の本数字が %2 個あり、CSV形式で書き出せません。\n\n"
+                                        "\"（当選・予想）番号入力\"で第 %1 回のデータを修正して下さい。")
+                             .arg(draw)
+                             .arg(found)};
 }
 
 UserMessage noDataGodResults(int predictionCount)
 {
     return {kCsvCaption,
-            QStringLiteral("%1個予想のデータ神の予想データがありません。\n\n\"※ データ神を呼ぶ\"で予想してから書き出して下さい。")
+            QStringLiteral(
+                "%1個予想のデータ神の予想データがありません。\n\n\"※ データ神を呼ぶ\"で予想してから書き出して下さい。")
                 .arg(predictionCount)};
 }
 

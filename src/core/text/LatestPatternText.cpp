@@ -29,7 +29,7 @@ QString idleCaption()
 QString caption(int number, int value)
 {
     return QStringLiteral("【 ") + twoDigits(number) + QStringLiteral("_ の内容 】      ≪出現回数≫ ")
-        + QString::number(value) + QStringLiteral("   ");
+           + QString::number(value) + QStringLiteral("   ");
 }
 
 QString idlePatternLine()

@@ -24,7 +24,8 @@ UserMessage noColourChosen()
 QString title()
 {
     return QString(32, QLatin1Char(' ')) + QStringLiteral("　　～～～～～") + QString(8, QLatin1Char(' '))
-           + QStringLiteral("神　　様　　の　　お　　言　　葉") + QString(8, QLatin1Char(' ')) + QStringLiteral("～～～～～");
+           + QStringLiteral("神　　様　　の　　お　　言　　葉") + QString(8, QLatin1Char(' '))
+           + QStringLiteral("～～～～～");
 }
 
 QString monthItem(int month)

@@ -30,16 +30,18 @@ QString dataAmount(int amount)
 
 UserMessage registrantOffer()
 {
-    return {QStringLiteral("予想データファイルの新規作成確認"),
-            QStringLiteral("     ***   予想データファイルが存在しません。  ***\n\n"
-                           "  予想データを入力する前に登録者名を指定して新規に予想データファイルを作成してください。\n\n"
-                           "  今、登録しますか？")};
+    return {
+        QStringLiteral("予想データファイルの新規作成確認"),
+        QStringLiteral("     ***   予想データファイルが存在しません。  ***\n\n"
+                       "  予想データを入力する前に登録者名を指定して新規に予想データファイルを作成してください。\n\n"
+                       "  今、登録しますか？")};
 }
 
 UserMessage tooManyHits(int slot)
 {
     return {dataGods()[slot - 1].caption + QStringLiteral("より…"),
-            QStringLiteral("当予想プログラムに誤りがあると思われます。申し訳ありませんがこのソフトメーカーにご連絡をお願いいたします。")};
+            QStringLiteral("当予想プログラムに誤りがあると思われます。申し訳ありませんがこのソフトメーカーにご連絡をお"
+                           "願いいたします。")};
 }
 
 QString unregisteredSlot()
@@ -65,13 +67,16 @@ QString hitRowCaption(int hits)
 UserMessage predictionFolderMissing(const QString& folder)
 {
     return {kFileCaption,
-            QStringLiteral("予想データのフォルダがありません。\n\n%1\n\n＊＊＊　予想データファイルは変更されていません。　＊＊＊")
+            QStringLiteral(
+                "予想データのフォルダがありません。\n\n%1\n\n＊＊＊　予想データファイルは変更されていません。　＊＊＊")
                 .arg(folder)};
 }
 
 UserMessage predictionFileWriteFailed(const QString& path, const QString& reason)
 {
-    return {kFileCaption, QStringLiteral("予想データファイルに書き込めませんでした。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+    return {kFileCaption,
+            QStringLiteral("予想データファイルに書き込めませんでした。データは変更されていません。\n\n%1\n\n%2")
+                .arg(path, reason)};
 }
 
 UserMessage predictionFileUnreadable(const QString& path, const QString& reason)

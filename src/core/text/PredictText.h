@@ -11,8 +11,8 @@ namespace PredictText {
 
 /** One of the five data gods. */
 struct DataGodName {
-    int order; ///< PatternOrder k, 4 … 8
-    QString prefix; ///< start of its file names, "Yon" … "Hati"
+    int order;       ///< PatternOrder k, 4 … 8
+    QString prefix;  ///< start of its file names, "Yon" … "Hati"
     QString caption; ///< "ヨンデータ神" … "ハチデータ神"
 };
 

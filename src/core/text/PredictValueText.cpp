@@ -13,7 +13,8 @@ QString computeStatus(const DataGodSettings& settings)
 {
     return QStringLiteral("＊ ヌルガタ ＊  データ神の予想数は ") + QString::number(settings.predictionCount)
            + QStringLiteral("個、出現数考慮は ") + QString::number(settings.appearanceWeight)
-           + (settings.preferFrequent ? QStringLiteral(" で <多い数字優先>、") : QStringLiteral(" で <少ない数字優先>、"))
+           + (settings.preferFrequent ? QStringLiteral(" で <多い数字優先>、")
+                                      : QStringLiteral(" で <少ない数字優先>、"))
            + QStringLiteral("作成のためのデータ数は ") + dataAmount(settings.dataAmount) + QStringLiteral(" です。　");
 }
 

@@ -11,7 +11,8 @@ const QString kHistoryCaption = QStringLiteral("過去データファイルの�
 // Boxes that the original program showed with the application's own title as caption.
 const QString kApplicationCaption = QStringLiteral("ヌルガタ");
 const QString kImportFileCaption = QStringLiteral("ファイルに正しいデータがありません！！");
-const QString kImportFileHint = QStringLiteral("過去データファイルと同じ形式の \"本数字データ\" のファイルを指定して下さい。");
+const QString kImportFileHint =
+    QStringLiteral("過去データファイルと同じ形式の \"本数字データ\" のファイルを指定して下さい。");
 
 } // namespace
 
@@ -57,7 +58,8 @@ UserMessage repeatedNumber(int number)
 
 UserMessage confirmModify(const QString& drawText)
 {
-    return {QStringLiteral("データ修正"), QStringLiteral("第 %1 回のデータを修正します。よろしいですか？").arg(drawText)};
+    return {QStringLiteral("データ修正"),
+            QStringLiteral("第 %1 回のデータを修正します。よろしいですか？").arg(drawText)};
 }
 
 UserMessage confirmDeleteLast(int drawCount)
@@ -80,9 +82,10 @@ UserMessage nothingToDelete()
 
 UserMessage historyFull(int maxDraws)
 {
-    return {kHistoryCaption,
-            QStringLiteral("過去データは第 %1 回までしか登録できません。\n\n＊＊＊　データは変更されていません。　＊＊＊")
-                .arg(maxDraws)};
+    return {
+        kHistoryCaption,
+        QStringLiteral("過去データは第 %1 回までしか登録できません。\n\n＊＊＊　データは変更されていません。　＊＊＊")
+            .arg(maxDraws)};
 }
 
 UserMessage drawNotSixNumbers(int found)
@@ -97,9 +100,9 @@ UserMessage historyUnreadable(const QString& path, const QString& reason)
 
 UserMessage historyLocked(const QString& path)
 {
-    return {kHistoryCaption,
-            QStringLiteral("過去データファイルは他のプログラムが使用中です。\n\n%1\n\nそのプログラムを終了してから、もう一度お試し下さい。")
-                .arg(path)};
+    return {kHistoryCaption, QStringLiteral("過去データファイルは他のプログラムが使用中です。\n\n%"
+                                            "1\n\nそのプログラムを終了してから、もう一度お試し下さい。")
+                                 .arg(path)};
 }
 
 UserMessage historyMalformed(const QString& path, int line, const QString& reason)
@@ -111,7 +114,8 @@ UserMessage historyMalformed(const QString& path, int line, const QString& reaso
 UserMessage historyWriteFailed(const QString& path, const QString& reason)
 {
     return {kHistoryCaption,
-            QStringLiteral("過去データファイルに書き込めませんでした。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+            QStringLiteral("過去データファイルに書き込めませんでした。データは変更されていません。\n\n%1\n\n%2")
+                .arg(path, reason)};
 }
 
 QString systemReason(int error)
@@ -172,7 +176,8 @@ UserMessage nothingToUndo()
 UserMessage backupUnreadable(const QString& path, const QString& reason)
 {
     return {QStringLiteral("元に戻す"),
-            QStringLiteral("バックアップファイルを読み込めません。データは変更されていません。\n\n%1\n\n%2").arg(path, reason)};
+            QStringLiteral("バックアップファイルを読み込めません。データは変更されていません。\n\n%1\n\n%2")
+                .arg(path, reason)};
 }
 
 QString reasonBackupLine(int line, const QString& reason)
@@ -239,9 +244,11 @@ UserMessage clipboardWrongTag()
 
 UserMessage clipboardOlder()
 {
-    return {kApplicationCaption,
-            QStringLiteral("クリップボードにコピーされているデータは現在登録されている過去データファイルよりも古いと思われます。\n\n"
-                           "確認してください。\n\n＊＊＊　上書き処理はしません！！　＊＊＊")};
+    return {
+        kApplicationCaption,
+        QStringLiteral(
+            "クリップボードにコピーされているデータは現在登録されている過去データファイルよりも古いと思われます。\n\n"
+            "確認してください。\n\n＊＊＊　上書き処理はしません！！　＊＊＊")};
 }
 
 UserMessage clipboardMalformed(int line, const QString& reason)
@@ -255,8 +262,10 @@ UserMessage clipboardMalformed(int line, const QString& reason)
 
 UserMessage confirmImport()
 {
-    return {kApplicationCaption,
-            QStringLiteral("現在の過去データファイルをクリップボードにコピーされているデータで上書きします。\n\nよろしいですか？")};
+    return {
+        kApplicationCaption,
+        QStringLiteral(
+            "現在の過去データファイルをクリップボードにコピーされているデータで上書きします。\n\nよろしいですか？")};
 }
 
 UserMessage importDone()
@@ -319,9 +328,11 @@ UserMessage importFileEmpty(const QString& path)
 
 UserMessage importFileWrongTag(const QString& path)
 {
-    return {kImportFileCaption,
-            QStringLiteral("ファイルが \"本数字データ\" の形式ではありません（１行目が \"d01*\" で始まっていません）。\n\n%1\n\n%2")
-                .arg(path, kImportFileHint)};
+    return {
+        kImportFileCaption,
+        QStringLiteral(
+            "ファイルが \"本数字データ\" の形式ではありません（１行目が \"d01*\" で始まっていません）。\n\n%1\n\n%2")
+            .arg(path, kImportFileHint)};
 }
 
 UserMessage importFileOlder(const QString& path)
@@ -334,8 +345,9 @@ UserMessage importFileOlder(const QString& path)
 
 UserMessage importFileMalformed(const QString& path, int line, const QString& reason)
 {
-    return {kImportFileCaption,
-            QStringLiteral("ファイルの %1 行目が正しくありません。\n\n%2\n\n%3\n\n%4").arg(line).arg(reason, path, kImportFileHint)};
+    return {kImportFileCaption, QStringLiteral("ファイルの %1 行目が正しくありません。\n\n%2\n\n%3\n\n%4")
+                                    .arg(line)
+                                    .arg(reason, path, kImportFileHint)};
 }
 
 UserMessage importFileTooLarge(const QString& path, int maxDraws)
@@ -368,9 +380,10 @@ QString reasonNoSample(const QString& sampleFolder)
 
 UserMessage interruptedChangeFailed(const QString& path, const QString& reason)
 {
-    return {kHistoryCaption,
-            QStringLiteral("前回中断したデータの変更を仕上げられませんでした。データフォルダを確かめて下さい。\n\n%1\n\n%2")
-                .arg(path, reason)};
+    return {
+        kHistoryCaption,
+        QStringLiteral("前回中断したデータの変更を仕上げられませんでした。データフォルダを確かめて下さい。\n\n%1\n\n%2")
+            .arg(path, reason)};
 }
 
 } // namespace StoreText

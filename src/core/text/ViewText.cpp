@@ -55,9 +55,9 @@ QString applicationTitle()
 QString weightingTitle(bool weighting, const QString& suffix)
 {
     return kTitleHead
-        + (weighting ? QStringLiteral("　　　（ 出現パターン数を考慮する。）　　　　　　")
-                     : QStringLiteral("　　　（ 出現パターン数を考慮しない。）　　　　　　"))
-        + suffix;
+           + (weighting ? QStringLiteral("　　　（ 出現パターン数を考慮する。）　　　　　　")
+                        : QStringLiteral("　　　（ 出現パターン数を考慮しない。）　　　　　　"))
+           + suffix;
 }
 
 QString registrantsTitle(const QString& suffix)

@@ -49,7 +49,8 @@ UserMessage guaranteeBeyondPool(int drawnInPool, int poolSize)
 
 UserMessage fixedOutsidePool(int number)
 {
-    return {kCaption, QStringLiteral("固定数字 %1 が候補の数字にありません。固定数字は候補の中から選んで下さい。").arg(number)};
+    return {kCaption,
+            QStringLiteral("固定数字 %1 が候補の数字にありません。固定数字は候補の中から選んで下さい。").arg(number)};
 }
 
 UserMessage tooManyFixed(int found)
@@ -67,7 +68,8 @@ UserMessage fixedLeaveNoRoom(int fixedCount, int matched)
 
 UserMessage ticketBudgetOutOfRange(int found)
 {
-    return {kCaption, QStringLiteral("買い目の数は１口から１０００口までにして下さい。（今は %1 口です。）").arg(found)};
+    return {kCaption,
+            QStringLiteral("買い目の数は１口から１０００口までにして下さい。（今は %1 口です。）").arg(found)};
 }
 
 UserMessage noTime()

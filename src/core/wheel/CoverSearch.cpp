@@ -208,8 +208,9 @@ qint64 CoverSearch::anneal(qint64 work)
         if (step % kStopCheckSteps == 0 && shouldStop())
             break;
         const Swap swap = aimedSwap();
-        done += kSwapWork + qint64(m_tickets.size() + m_targets.holding[std::size_t(swap.out)].size()
-                                   + m_targets.holding[std::size_t(swap.in)].size());
+        done += kSwapWork
+                + qint64(m_tickets.size() + m_targets.holding[std::size_t(swap.out)].size()
+                         + m_targets.holding[std::size_t(swap.in)].size());
         const qint64 change = costChange(swap);
         if (change <= 0 || std::ldexp(double(m_random()), -32) < std::exp(-double(change) / temperature)) {
             apply(swap);

@@ -29,8 +29,7 @@ int lowerBound(const WheelSettings& settings)
         return schoenheim(freeCount, ticketFree, settings.drawnInPool - fewestFixedDrawn);
     }
     // Every ticket keeps as many p-sets as any other (the free numbers can be renamed at will).
-    const CoverTargets sets =
-        CoverTargets::forGuarantee(freeCount, fixedCount, settings.matched, settings.drawnInPool);
+    const CoverTargets sets = CoverTargets::forGuarantee(freeCount, fixedCount, settings.matched, settings.drawnInPool);
     const quint32 ticket = (quint32(1) << ticketFree) - 1;
     qint64 total = 0;
     qint64 kept = 0;

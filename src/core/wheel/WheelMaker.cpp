@@ -56,8 +56,8 @@ Result<WheelResult> make(const WheelSettings& settings, const WheelControl& cont
     std::vector<quint32> masks;
     if (settings.budgetMode())
         masks = search.bestOf(settings.ticketBudget);
-    else if (auto design = KnownDesigns::forGuarantee(freeCount, targets.ticketFreeCount, settings.matched,
-                                                      settings.drawnInPool))
+    else if (auto design =
+                 KnownDesigns::forGuarantee(freeCount, targets.ticketFreeCount, settings.matched, settings.drawnInPool))
         masks = std::move(*design);
     else
         masks = search.smallestCover(result.lowerBound);

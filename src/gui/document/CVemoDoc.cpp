@@ -9,8 +9,7 @@ Result<std::unique_ptr<CVemoDoc>> CVemoDoc::open(const QString& installPathOptio
 }
 
 CVemoDoc::CVemoDoc(Installation installation)
-    : m_installation(std::move(installation)),
-      m_registrants(m_installation.paths),
+    : m_installation(std::move(installation)), m_registrants(m_installation.paths),
       m_pathSettings(PathSettings::loadPathSettings(m_installation.paths.pathDataFile()))
 {
 }

@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "UserMessage.h"
+#include "document/LastEnteredPrediction.h"
+#include "document/SelectionHandOver.h"
+#include "entry/RegistrantSlots.h"
 #include "patterns/PatternStats.h"
 #include "store/Installation.h"
-#include "document/LastEnteredPrediction.h"
-#include "entry/RegistrantSlots.h"
-#include "document/SelectionHandOver.h"
 #include "store/PathSettings.h"
 
 /**

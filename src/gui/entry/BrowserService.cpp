@@ -8,8 +8,8 @@
 #include <QUrl>
 
 #include <cerrno>
-#include <optional>
 #include <csignal>
+#include <optional>
 #include <sys/syscall.h>
 #include <unistd.h>
 

@@ -6,10 +6,10 @@
 #include <QScreen>
 
 #include "document/CVemoDoc.h"
+#include "entry/BrowserService.h"
+#include "entry/ClipboardText.h"
 #include "kit/FileDialogs.h"
 #include "kit/MessageService.h"
-#include "entry/ClipboardText.h"
-#include "entry/BrowserService.h"
 #include "store/PathSettings.h"
 #include "text/BrowserText.h"
 
@@ -61,7 +61,8 @@ std::optional<QString> BrowserSettings::browserPathFromDialog() const
     const QFileInfo registered(m_doc.pathSettings().browserPath);
     dialog.setDirectory(registered.isFile() ? registered.absolutePath() : kProgramFolder);
     const QRect screen = (m_owner ? m_owner->screen() : QGuiApplication::primaryScreen())->geometry();
-    dialog.move(screen.x() + (screen.width() - dialog.width()) / 2, screen.y() + (screen.height() - dialog.height()) / 2);
+    dialog.move(screen.x() + (screen.width() - dialog.width()) / 2,
+                screen.y() + (screen.height() - dialog.height()) / 2);
     if (MessageService::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -1,8 +1,8 @@
 #include "entry/ClipboardImport.h"
 
 #include "document/CVemoDoc.h"
-#include "kit/MessageService.h"
 #include "entry/ClipboardText.h"
+#include "kit/MessageService.h"
 #include "store/DrawHistory.h"
 #include "text/StoreText.h"
 

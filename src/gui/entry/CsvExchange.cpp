@@ -3,10 +3,10 @@
 #include <QFileInfo>
 
 #include "document/CVemoDoc.h"
-#include "kit/FileDialogs.h"
-#include "kit/MessageService.h"
 #include "exchange/CsvTable.h"
 #include "exchange/HistoryCsv.h"
+#include "kit/FileDialogs.h"
+#include "kit/MessageService.h"
 #include "store/DrawHistory.h"
 #include "text/ExchangeText.h"
 

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "kit/JapaneseFonts.h"
 #include "entry/RegistrantColours.h"
+#include "kit/JapaneseFonts.h"
 #include "text/EntryText.h"
 
 namespace DataEntryDrawings {

@@ -23,17 +23,16 @@ struct Face {
     QColor ink;
 };
 /** A captioned button face of kButtonSize: the icon, drawn in a 24 × 24 square at the left, and the words. */
-void drawFace(QPainter& painter, const Face& face, const QString& words,
-              const std::function<void(QPainter&)>& icon);
+void drawFace(QPainter& painter, const Face& face, const QString& words, const std::function<void(QPainter&)>& icon);
 
-void drawEntryButton(QPainter& painter);        // 135 "データ入力"
-void drawAverageButton(QPainter& painter);      // 137 "平均σ値"
-void drawDeleteLastButton(QPainter& painter);   // 148
-void drawModifyButton(QPainter& painter);       // 149
-void drawCardButton(QPainter& painter);         // 152 "ヴェ モカード"
-void drawHomePageButton(QPainter& painter);     // 330 "宝くじHP"
+void drawEntryButton(QPainter& painter);            // 135 "データ入力"
+void drawAverageButton(QPainter& painter);          // 137 "平均σ値"
+void drawDeleteLastButton(QPainter& painter);       // 148
+void drawModifyButton(QPainter& painter);           // 149
+void drawCardButton(QPainter& painter);             // 152 "ヴェ モカード"
+void drawHomePageButton(QPainter& painter);         // 330 "宝くじHP"
 void drawDeletePredictionButton(QPainter& painter); // 335
-void drawCancelButton(QPainter& painter);       // 392 "ｷｬﾝｾﾙ"
+void drawCancelButton(QPainter& painter);           // 392 "ｷｬﾝｾﾙ"
 /** Chip of registrant slot 1 … 5 (pictures 270 … 274). */
 void drawRegistrantChip(QPainter& painter, int slot);
 

@@ -11,12 +11,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include "entry/DataEntryDrawings.h"
+#include "entry/RegistrantButton.h"
 #include "kit/BitmapButton.h"
 #include "kit/CanvasText.h"
 #include "kit/ControlId.h"
 #include "kit/UpDownControl.h"
-#include "entry/DataEntryDrawings.h"
-#include "entry/RegistrantButton.h"
 #include "text/EntryText.h"
 
 namespace {
@@ -104,10 +104,8 @@ QSize keepingProportions(QSize picture, int height)
 // The sizes the controls take from the dialog's font.
 struct DataEntryForm::Sizes {
     explicit Sizes(const QFont& font)
-        : line(QFontMetrics(font).height()),
-          button(keepingProportions(DataEntryDrawings::kButtonSize, line * 2)),
-          chip(keepingProportions(DataEntryDrawings::kChipSize, line * 2)),
-          spin(line * 2 + 4, line + 8)
+        : line(QFontMetrics(font).height()), button(keepingProportions(DataEntryDrawings::kButtonSize, line * 2)),
+          chip(keepingProportions(DataEntryDrawings::kChipSize, line * 2)), spin(line * 2 + 4, line + 8)
     {
     }
 

@@ -4,16 +4,16 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "document/CVemoDoc.h"
+#include "entry/ClipboardImport.h"
+#include "entry/DataEntryDrawings.h"
 #include "kit/BitmapButton.h"
 #include "kit/BrowserRoom.h"
-#include "document/CVemoDoc.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
-#include "entry/ClipboardImport.h"
-#include "entry/DataEntryDrawings.h"
 #include "store/PathSettings.h"
 #include "store/UpdatePage.h"
 #include "text/BrowserText.h"
@@ -107,10 +107,8 @@ void DataUpdateGuide::bringToFront()
 }
 
 DataUpdateGuide::DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget& owner, BrowserRoom& room)
-    : QDialog(&owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_doc(doc),
-      m_browser(std::move(browser)),
-      m_room(room)
+    : QDialog(&owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_doc(doc),
+      m_browser(std::move(browser)), m_room(room)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("DataUpdateGuide"));

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "kit/PictureArt.h"
 #include "entry/DataEntryDrawings.h"
+#include "kit/PictureArt.h"
 #include "text/StoreText.h"
 
 namespace DataUpdatePictures {
@@ -20,10 +20,12 @@ void drawClipboard(QPainter& p, const QRectF& board)
     p.setBrush(QColor(0xc8, 0x96, 0x50));
     p.drawRoundedRect(board, 3, 3);
     p.setBrush(Qt::white);
-    p.drawRect(board.adjusted(board.width() * 0.15, board.height() * 0.15, -board.width() * 0.15, -board.width() * 0.1));
+    p.drawRect(
+        board.adjusted(board.width() * 0.15, board.height() * 0.15, -board.width() * 0.15, -board.width() * 0.1));
     p.setBrush(QColor(0x90, 0x90, 0x98));
     const qreal clipWidth = board.width() * 0.45;
-    p.drawRoundedRect(QRectF(board.center().x() - clipWidth / 2, board.top() - 2, clipWidth, board.height() * 0.16), 2, 2);
+    p.drawRoundedRect(QRectF(board.center().x() - clipWidth / 2, board.top() - 2, clipWidth, board.height() * 0.16), 2,
+                      2);
 }
 
 void drawArrow(QPainter& p, QPointF from, QPointF to, const QColor& colour, qreal width)

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "kit/ControlId.h"
 #include "entry/NumberCardPictures.h"
+#include "kit/ControlId.h"
 
 namespace {
 

@@ -7,15 +7,15 @@
 
 #include <algorithm>
 
-#include "kit/BitmapButton.h"
 #include "document/CVemoDoc.h"
+#include "entry/NumberBox.h"
+#include "entry/NumberCardPictures.h"
+#include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
-#include "entry/NumberBox.h"
-#include "entry/NumberCardPictures.h"
 #include "text/EntryText.h"
 #include "text/HelpText.h"
 #include "text/WheelText.h"

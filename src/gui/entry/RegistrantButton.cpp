@@ -4,10 +4,10 @@
 
 #include <array>
 
+#include "entry/RegistrantColours.h"
 #include "kit/CanvasText.h"
 #include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
-#include "entry/RegistrantColours.h"
 #include "store/Registrants.h"
 #include "text/EntryText.h"
 

@@ -10,14 +10,14 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "entry/RegistrantPictures.h"
+#include "entry/RegistrantSlots.h"
+#include "entry/SlotImageButton.h"
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/Pictures.h"
-#include "entry/RegistrantPictures.h"
-#include "entry/RegistrantSlots.h"
-#include "entry/SlotImageButton.h"
 #include "text/EntryText.h"
 #include "text/HelpText.h"
 

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "kit/PictureArt.h"
 #include "entry/RegistrantColours.h"
+#include "kit/PictureArt.h"
 #include "text/EntryText.h"
 
 namespace RegistrantPictures {

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
+#include "entry/RegistrantPictures.h"
 #include "kit/CanvasText.h"
 #include "kit/Pictures.h"
-#include "entry/RegistrantPictures.h"
 
 namespace {
 

@@ -6,7 +6,8 @@ namespace JapaneseFonts {
 
 void installSubstitutions()
 {
-    QFont::insertSubstitutions(kGothic, QStringList{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+    QFont::insertSubstitutions(kGothic,
+                               QStringList{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
     QFont::insertSubstitutions(kPGothic, QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
     QFont::insertSubstitutions(kMincho, QStringList{QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")});
 }

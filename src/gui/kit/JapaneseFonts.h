@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFont>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 /** The font faces the screens are drawn in, mapped onto the Japanese fonts installed here. */
 namespace JapaneseFonts {

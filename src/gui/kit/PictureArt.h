@@ -23,11 +23,11 @@ struct SuzuBell {
     qreal cordWidth = 0;
     qreal bodyDrop = 0; ///< to the centre of the round body
     qreal bodyRadius = 0;
-    QPointF shine; ///< where the gold is brightest
+    QPointF shine;      ///< where the gold is brightest
     qreal slitDrop = 0; ///< to the slit across the body
     qreal slitHalfWidth = 0;
-    qreal slitEnd = 0; ///< where the slit down the body ends
-    qreal slitWidth = 0; ///< of the pen the slit is drawn with
+    qreal slitEnd = 0;       ///< where the slit down the body ends
+    qreal slitWidth = 0;     ///< of the pen the slit is drawn with
     bool fineDetail = false; ///< a ring under the cord and round ends to the slit, for the small picture
 };
 

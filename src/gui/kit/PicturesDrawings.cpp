@@ -26,8 +26,8 @@ void drawBlossom(QPainter& p, QPointF centre, qreal radius, const QColor& petal)
     p.setBrush(petal);
     for (int i = 0; i < 5; ++i) {
         const qreal angle = -std::numbers::pi / 2 + i * 2 * std::numbers::pi / 5;
-        p.drawEllipse(centre + QPointF(radius * 0.62 * std::cos(angle), radius * 0.62 * std::sin(angle)),
-                      radius * 0.5, radius * 0.5);
+        p.drawEllipse(centre + QPointF(radius * 0.62 * std::cos(angle), radius * 0.62 * std::sin(angle)), radius * 0.5,
+                      radius * 0.5);
     }
     p.setBrush(QColor(0xff, 0xd8, 0x40));
     p.drawEllipse(centre, radius * 0.22, radius * 0.22);
@@ -97,7 +97,7 @@ void drawPlumBranch(QPainter& p)
     p.setPen(QPen(QColor(0x3a, 0x22, 0x18), 2.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(branch);
-    const std::array<QPointF, 7> blossoms{QPointF(22, 11), QPointF(48, 22), QPointF(76, 4), QPointF(88, 32),
+    const std::array<QPointF, 7> blossoms{QPointF(22, 11),  QPointF(48, 22), QPointF(76, 4), QPointF(88, 32),
                                           QPointF(104, 29), QPointF(96, 56), QPointF(62, 12)};
     for (std::size_t i = 0; i < blossoms.size(); ++i)
         drawBlossom(p, blossoms[i], i % 3 == 0 ? 7 : 5.5,
@@ -285,8 +285,16 @@ void drawCoin(QPainter& p, int stage)
 
 void drawBell(QPainter& p, int stage)
 {
-    const SuzuBell bell{.cordLength = 7, .cordWidth = 2.2, .bodyDrop = 19, .bodyRadius = 9, .shine = QPointF(-3, 15),
-                        .slitDrop = 21, .slitHalfWidth = 5.5, .slitEnd = 26.5, .slitWidth = 1.4, .fineDetail = true};
+    const SuzuBell bell{.cordLength = 7,
+                        .cordWidth = 2.2,
+                        .bodyDrop = 19,
+                        .bodyRadius = 9,
+                        .shine = QPointF(-3, 15),
+                        .slitDrop = 21,
+                        .slitHalfWidth = 5.5,
+                        .slitEnd = 26.5,
+                        .slitWidth = 1.4,
+                        .fineDetail = true};
     drawSuzuBell(p, bell, QPointF(16, 1), -20 + 10 * stage);
 }
 
@@ -295,11 +303,11 @@ void drawBell(QPainter& p, int stage)
 void drawHand(QPainter& p)
 {
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(9, 1, 6, 18), 3, 3);     // index finger
-    hand.addRoundedRect(QRectF(14, 10, 5, 10), 2.5, 2.5); // middle finger
-    hand.addRoundedRect(QRectF(18, 11, 5, 10), 2.5, 2.5); // ring finger
+    hand.addRoundedRect(QRectF(9, 1, 6, 18), 3, 3);        // index finger
+    hand.addRoundedRect(QRectF(14, 10, 5, 10), 2.5, 2.5);  // middle finger
+    hand.addRoundedRect(QRectF(18, 11, 5, 10), 2.5, 2.5);  // ring finger
     hand.addRoundedRect(QRectF(22, 13, 4.5, 9), 2.2, 2.2); // little finger
-    hand.addRoundedRect(QRectF(9, 15, 17.5, 15), 4, 4);   // palm
+    hand.addRoundedRect(QRectF(9, 15, 17.5, 15), 4, 4);    // palm
     QPainterPath thumb;
     thumb.addRoundedRect(QRectF(-3, -2.5, 10, 5), 2.5, 2.5);
     hand = hand.united(QTransform().translate(8, 21).rotate(50).map(thumb)).simplified();

@@ -5,9 +5,9 @@
 #include <QMoveEvent>
 #include <QPainter>
 
-#include "kit/ControlId.h"
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/PictureArt.h"
@@ -180,11 +180,11 @@ void RandomGodDialog::createBirthdayLists()
 
 void RandomGodDialog::createColourButtons()
 {
-    const std::array names{QStringLiteral("IDC_colCha"),    QStringLiteral("IDC_colAka"),
-                           QStringLiteral("IDC_colPinku"),  QStringLiteral("IDC_colDaidai"),
-                           QStringLiteral("IDC_colKi"),     QStringLiteral("IDC_colMidori"),
-                           QStringLiteral("IDC_colAo"),     QStringLiteral("IDC_colMurasaki"),
-                           QStringLiteral("IDC_colSiro"),   QStringLiteral("IDC_colKuro")};
+    const std::array names{QStringLiteral("IDC_colCha"),   QStringLiteral("IDC_colAka"),
+                           QStringLiteral("IDC_colPinku"), QStringLiteral("IDC_colDaidai"),
+                           QStringLiteral("IDC_colKi"),    QStringLiteral("IDC_colMidori"),
+                           QStringLiteral("IDC_colAo"),    QStringLiteral("IDC_colMurasaki"),
+                           QStringLiteral("IDC_colSiro"),  QStringLiteral("IDC_colKuro")};
     for (std::size_t i = 0; i < m_colours.size(); ++i) {
         const int colour = int(i) + 1;
         auto* button = new BitmapButton(kFirstColourId + int(i), RandomGodPictures::normalColourPicture(colour), this);
@@ -204,8 +204,8 @@ void RandomGodDialog::createLuckyNumber()
                                 QStringLiteral("IDC_LukkyNum1")};
     const std::array spinNames{QStringLiteral("IDC_SPIN100"), QStringLiteral("IDC_SPIN10"),
                                QStringLiteral("IDC_SPIN1")};
-    m_luckyNumber = addLabel(this, kLuckyNumberId, QStringLiteral("IDC_STATICLukkyNum"), m_units.rect(305, 26, 25, 16),
-                             kDigitRed);
+    m_luckyNumber =
+        addLabel(this, kLuckyNumberId, QStringLiteral("IDC_STATICLukkyNum"), m_units.rect(305, 26, 25, 16), kDigitRed);
     // The digit font fills the lucky number's box: its height less a pixel, a third of its width a character.
     QFont digitFont = JapaneseFonts::font(JapaneseFonts::kGothic, m_luckyNumber->height() - 1);
     const int naturalWidth = QFontMetrics(digitFont).horizontalAdvance(QLatin1Char('0'));
@@ -213,8 +213,8 @@ void RandomGodDialog::createLuckyNumber()
         digitFont.setStretch(qBound(50, 100 * (m_luckyNumber->width() / 3) / naturalWidth, 200));
     m_luckyNumber->setFont(digitFont);
     for (std::size_t place = 0; place < m_digitLabels.size(); ++place) {
-        m_digitLabels[place] = addLabel(this, kDigitIds[place], digitNames[place],
-                                        m_units.rect(kDigitLefts[place], 32, 8, 16), kDigitRed);
+        m_digitLabels[place] =
+            addLabel(this, kDigitIds[place], digitNames[place], m_units.rect(kDigitLefts[place], 32, 8, 16), kDigitRed);
         m_digitLabels[place]->setFont(digitFont);
         auto* spin = new UpDownControl(Qt::Horizontal, kSpinIds[place], this);
         identified(spin, kSpinIds[place], spinNames[place]);

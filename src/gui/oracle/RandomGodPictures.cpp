@@ -227,8 +227,7 @@ void drawNumberInput(QPainter& p)
     p.setPen(QPen(kVermilion, 2));
     p.setBrush(Qt::white);
     p.drawRoundedRect(units(301, 23, 33, 22), 6, 6);
-    drawStars(p, {units(20, 8, 0, 0).topLeft(), units(110, 10, 0, 0).topLeft(), units(200, 8, 0, 0).topLeft()},
-              kGold);
+    drawStars(p, {units(20, 8, 0, 0).topLeft(), units(110, 10, 0, 0).topLeft(), units(200, 8, 0, 0).topLeft()}, kGold);
     drawSpeech(p, units(10, 70, 264, 36), OracleText::numberWords());
 }
 
@@ -349,44 +348,25 @@ std::span<const PicturesDrawings::Drawing> drawings()
 {
     using PicturesDrawings::Drawing;
     static const std::array kDrawings{
-        Drawing{155, kBackgroundSize, drawPicture<155>, {}},
-        Drawing{159, kBackgroundSize, drawPicture<159>, {}},
-        Drawing{170, kBackgroundSize, drawPicture<170>, {}},
-        Drawing{173, kBackgroundSize, drawPicture<173>, {}},
-        Drawing{197, kBackgroundSize, drawPicture<197>, {}},
-        Drawing{166, kBackgroundSize, drawPicture<166>, {}},
-        Drawing{194, kBackgroundSize, drawPicture<194>, {}},
-        Drawing{195, kBackgroundSize, drawPicture<195>, {}},
-        Drawing{196, kBackgroundSize, drawPicture<196>, {}},
-        Drawing{157, kButtonSize, drawPicture<157>, {}},
-        Drawing{158, kButtonSize, drawPicture<158>, {}},
-        Drawing{160, kButtonSize, drawPicture<160>, {}},
-        Drawing{161, kButtonSize, drawPicture<161>, {}},
-        Drawing{162, kButtonSize, drawPicture<162>, {}},
-        Drawing{163, kButtonSize, drawPicture<163>, {}},
-        Drawing{164, kButtonSize, drawPicture<164>, {}},
-        Drawing{165, kButtonSize, drawPicture<165>, {}},
-        Drawing{172, kButtonSize, drawPicture<172>, {}},
-        Drawing{174, kColourSize, drawPicture<174>, {}},
-        Drawing{175, kColourSize, drawPicture<175>, {}},
-        Drawing{176, kColourSize, drawPicture<176>, {}},
-        Drawing{177, kColourSize, drawPicture<177>, {}},
-        Drawing{178, kColourSize, drawPicture<178>, {}},
-        Drawing{179, kColourSize, drawPicture<179>, {}},
-        Drawing{180, kColourSize, drawPicture<180>, {}},
-        Drawing{181, kColourSize, drawPicture<181>, {}},
-        Drawing{182, kColourSize, drawPicture<182>, {}},
-        Drawing{183, kColourSize, drawPicture<183>, {}},
-        Drawing{184, kColourSize, drawPicture<184>, {}},
-        Drawing{185, kColourSize, drawPicture<185>, {}},
-        Drawing{186, kColourSize, drawPicture<186>, {}},
-        Drawing{187, kColourSize, drawPicture<187>, {}},
-        Drawing{188, kColourSize, drawPicture<188>, {}},
-        Drawing{189, kColourSize, drawPicture<189>, {}},
-        Drawing{190, kColourSize, drawPicture<190>, {}},
-        Drawing{191, kColourSize, drawPicture<191>, {}},
-        Drawing{192, kColourSize, drawPicture<192>, {}},
-        Drawing{193, kColourSize, drawPicture<193>, {}},
+        Drawing{155, kBackgroundSize, drawPicture<155>, {}}, Drawing{159, kBackgroundSize, drawPicture<159>, {}},
+        Drawing{170, kBackgroundSize, drawPicture<170>, {}}, Drawing{173, kBackgroundSize, drawPicture<173>, {}},
+        Drawing{197, kBackgroundSize, drawPicture<197>, {}}, Drawing{166, kBackgroundSize, drawPicture<166>, {}},
+        Drawing{194, kBackgroundSize, drawPicture<194>, {}}, Drawing{195, kBackgroundSize, drawPicture<195>, {}},
+        Drawing{196, kBackgroundSize, drawPicture<196>, {}}, Drawing{157, kButtonSize, drawPicture<157>, {}},
+        Drawing{158, kButtonSize, drawPicture<158>, {}},     Drawing{160, kButtonSize, drawPicture<160>, {}},
+        Drawing{161, kButtonSize, drawPicture<161>, {}},     Drawing{162, kButtonSize, drawPicture<162>, {}},
+        Drawing{163, kButtonSize, drawPicture<163>, {}},     Drawing{164, kButtonSize, drawPicture<164>, {}},
+        Drawing{165, kButtonSize, drawPicture<165>, {}},     Drawing{172, kButtonSize, drawPicture<172>, {}},
+        Drawing{174, kColourSize, drawPicture<174>, {}},     Drawing{175, kColourSize, drawPicture<175>, {}},
+        Drawing{176, kColourSize, drawPicture<176>, {}},     Drawing{177, kColourSize, drawPicture<177>, {}},
+        Drawing{178, kColourSize, drawPicture<178>, {}},     Drawing{179, kColourSize, drawPicture<179>, {}},
+        Drawing{180, kColourSize, drawPicture<180>, {}},     Drawing{181, kColourSize, drawPicture<181>, {}},
+        Drawing{182, kColourSize, drawPicture<182>, {}},     Drawing{183, kColourSize, drawPicture<183>, {}},
+        Drawing{184, kColourSize, drawPicture<184>, {}},     Drawing{185, kColourSize, drawPicture<185>, {}},
+        Drawing{186, kColourSize, drawPicture<186>, {}},     Drawing{187, kColourSize, drawPicture<187>, {}},
+        Drawing{188, kColourSize, drawPicture<188>, {}},     Drawing{189, kColourSize, drawPicture<189>, {}},
+        Drawing{190, kColourSize, drawPicture<190>, {}},     Drawing{191, kColourSize, drawPicture<191>, {}},
+        Drawing{192, kColourSize, drawPicture<192>, {}},     Drawing{193, kColourSize, drawPicture<193>, {}},
     };
     return kDrawings;
 }

@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
-#include "patterns/AppearanceLayout.h"
 #include "kit/CanvasText.h"
 #include "kit/ScreenScale.h"
 #include "kit/ViewDrawingKit.h"
+#include "patterns/AppearanceLayout.h"
 #include "text/ViewText.h"
 
 namespace {
@@ -25,7 +25,9 @@ QRect column(int left, int height)
 
 } // namespace
 
-AppearanceScreenPainter::AppearanceScreenPainter(const ViewDrawingKit& kit) : m_kit(kit) {}
+AppearanceScreenPainter::AppearanceScreenPainter(const ViewDrawingKit& kit) : m_kit(kit)
+{
+}
 
 void AppearanceScreenPainter::paint(QPainter& painter, const AppearanceScene& scene) const
 {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "kit/ScreenScale.h"
 #include "entry/SelectionAverageSigma.h"
+#include "kit/ScreenScale.h"
 #include "store/DrawHistory.h"
 
 namespace {

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
+#include "document/LastEnteredPrediction.h"
 #include "kit/CanvasText.h"
 #include "kit/Colors.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ScreenScale.h"
-#include "document/LastEnteredPrediction.h"
 #include "store/DrawHistory.h"
 #include "text/ViewText.h"
 
@@ -51,14 +51,11 @@ std::optional<HistoryGraphPreview> HistoryGraphPreview::from(const LastEnteredPr
 }
 
 HistoryGraphPainter::HistoryGraphPainter()
-    : m_framePen(solidPen(0x800000)),
-      m_statisticsPen(solidPen(0xFF8000, 2)),
-      m_previewPen(solidPen(0x0000FF)),
-      m_gridPen(solidPen(0x808080)),
-      m_numberLinePen(fromColorRef(0x808080), 1, Qt::DotLine, Qt::FlatCap),
-      m_lightGridPen(solidPen(0xC0C0C0)),
-      m_bandBrushes{fromColorRef(0x64AAE6), fromColorRef(0x64FF80), fromColorRef(0x80FFFF), fromColorRef(0xFFC896),
-                    fromColorRef(0xFFC0FF)},
+    : m_framePen(solidPen(0x800000)), m_statisticsPen(solidPen(0xFF8000, 2)), m_previewPen(solidPen(0x0000FF)),
+      m_gridPen(solidPen(0x808080)), m_numberLinePen(fromColorRef(0x808080), 1, Qt::DotLine, Qt::FlatCap),
+      m_lightGridPen(solidPen(0xC0C0C0)), m_bandBrushes{fromColorRef(0x64AAE6), fromColorRef(0x64FF80),
+                                                        fromColorRef(0x80FFFF), fromColorRef(0xFFC896),
+                                                        fromColorRef(0xFFC0FF)},
       m_font(JapaneseFonts::font(JapaneseFonts::kGothic, ScreenScale::y(18)))
 {
 }

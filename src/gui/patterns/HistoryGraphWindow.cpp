@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "document/LastEnteredPrediction.h"
 #include "kit/ControlId.h"
 #include "kit/ScreenScale.h"
-#include "document/LastEnteredPrediction.h"
 #include "store/DrawHistory.h"
 
 namespace {
@@ -17,10 +17,7 @@ constexpr int kScrollBarId = 1377;
 } // namespace
 
 HistoryGraphWindow::HistoryGraphWindow(const DrawHistory& history, LastEnteredPrediction& preview, QWidget* parent)
-    : QWidget(parent),
-      m_history(history),
-      m_preview(preview),
-      m_scrollBar(new QScrollBar(Qt::Horizontal, this))
+    : QWidget(parent), m_history(history), m_preview(preview), m_scrollBar(new QScrollBar(Qt::Horizontal, this))
 {
     identified(this, kWindowId);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -60,9 +57,8 @@ void HistoryGraphWindow::showFrom(int position)
 void HistoryGraphWindow::onScrollAction(int action)
 {
     // The bar has moved by its own steps but not yet taken the value: ours replace them.
-    m_scrollBar->setSliderPosition(HistoryGraphScroll::afterAction(action, m_scrollBar->value(),
-                                                                   m_scrollBar->sliderPosition(),
-                                                                   m_history.drawCount()));
+    m_scrollBar->setSliderPosition(HistoryGraphScroll::afterAction(
+        action, m_scrollBar->value(), m_scrollBar->sliderPosition(), m_history.drawCount()));
 }
 
 void HistoryGraphWindow::onScrolled(int position)

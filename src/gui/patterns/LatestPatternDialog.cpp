@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <QTabBar>
 
-#include "kit/ControlId.h"
-#include "kit/BitmapButton.h"
 #include "document/CVemoDoc.h"
+#include "kit/BitmapButton.h"
 #include "kit/CanvasText.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
@@ -114,8 +114,7 @@ QPoint LatestPatternDialog::labelPosition(int number)
 }
 
 LatestPatternDialog::LatestPatternDialog(CVemoDoc& doc, bool weighting, QWidget& owner)
-    : QDialog(owner.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_doc(doc),
+    : QDialog(owner.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_doc(doc),
       m_weighting(weighting)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -141,16 +140,17 @@ void LatestPatternDialog::createControls()
     m_tabs->setDrawBase(false);
     // Padding 1 × 2 around each picture, so that the eight tabs fit side by side. The pictures fill their
     // tabs, so the active one stands higher, in a dark frame, and the others sit lower.
-    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: 70px; height: 17px; padding: 2px 1px; margin-right: 2px;"
-                                         " border: 1px solid #8c8cb4; border-bottom: none; border-top-left-radius: 3px;"
-                                         " border-top-right-radius: 3px; background: #d2d2f0; margin-top: 4px; }"
-                                         "QTabBar::tab:selected { background: #ffffff; border: 2px solid #000080;"
-                                         " border-bottom: none; margin-top: 0px; }"));
+    m_tabs->setStyleSheet(
+        QStringLiteral("QTabBar::tab { width: 70px; height: 17px; padding: 2px 1px; margin-right: 2px;"
+                       " border: 1px solid #8c8cb4; border-bottom: none; border-top-left-radius: 3px;"
+                       " border-top-right-radius: 3px; background: #d2d2f0; margin-top: 4px; }"
+                       "QTabBar::tab:selected { background: #ffffff; border: 2px solid #000080;"
+                       " border-bottom: none; margin-top: 0px; }"));
     m_tabs->setIconSize(LatestPatternPictures::kTabSize);
     const QPixmap strip = Pictures::bitmap(kTabStripPicture);
     for (int tab = 0; tab < LatestPatternPictures::kTabCount; ++tab)
         m_tabs->addTab(QIcon(strip.copy(QRect(QPoint(tab * LatestPatternPictures::kTabSize.width(), 0),
-                                               LatestPatternPictures::kTabSize))),
+                                              LatestPatternPictures::kTabSize))),
                        QString());
     m_tabs->setGeometry(11, 14, 612, 27);
     connect(m_tabs, &QTabBar::currentChanged, this, &LatestPatternDialog::latestPatternRefresh);

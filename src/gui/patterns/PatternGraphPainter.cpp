@@ -102,15 +102,15 @@ void PatternGraphPainter::paintHover(QPainter& painter, const PatternGraphScene&
     const QString text =
         ViewText::barText(bars.values[std::size_t(index)], group.firstPattern + index, group.order, reversed);
     const int width = ScreenScale::width();
-    const int textX = reversed ? hoverX - (CanvasText::byteLength(text) + 1) * 8 * width / 800
-                               : hoverX + 16 * width / 800;
+    const int textX =
+        reversed ? hoverX - (CanvasText::byteLength(text) + 1) * 8 * width / 800 : hoverX + 16 * width / 800;
 
     const int radius = 5 * width / 800;
     painter.setPen(Qt::black);
     painter.drawLine(hoverX, ScreenScale::y(526), hoverX, ScreenScale::y(534) - 1);
     painter.setBrush(ViewColors::kRed);
-    painter.drawEllipse(QRect(QPoint(hoverX - radius, ScreenScale::y(534)),
-                              QPoint(hoverX + radius - 1, ScreenScale::y(544) - 1)));
+    painter.drawEllipse(
+        QRect(QPoint(hoverX - radius, ScreenScale::y(534)), QPoint(hoverX + radius - 1, ScreenScale::y(544) - 1)));
     painter.setBrush(Qt::NoBrush);
     CanvasText::draw(painter, QPoint(textX, textY), text, Qt::black, ViewColors::kBackground);
 }

@@ -42,8 +42,8 @@ void BacktestHeatMap::showScores(const QList<BacktestScore>& scores, int amount,
         const DataGodSettings& s = score.setting;
         if (s.dataAmount != amount || s.preferFrequent != preferFrequent)
             continue;
-        m_z[std::size_t(score.order - DataGodEngine::kLowestOrder)][std::size_t(s.predictionCount - DataGodSettings::kMinCount)]
-           [std::size_t(s.appearanceWeight)] = score.z();
+        m_z[std::size_t(score.order - DataGodEngine::kLowestOrder)]
+           [std::size_t(s.predictionCount - DataGodSettings::kMinCount)][std::size_t(s.appearanceWeight)] = score.z();
     }
     update();
 }
@@ -90,8 +90,8 @@ void BacktestHeatMap::paintEvent(QPaintEvent*)
                                  Qt::AlignRight | Qt::AlignVCenter, QString::number(row + DataGodSettings::kMinCount));
             for (int column = 0; column < kColumns; ++column) {
                 const double z = m_z[std::size_t(god)][std::size_t(row)][std::size_t(column)];
-                painter.fillRect(map.left() + column * kCellWidth, map.top() + row * kCellHeight, kCellWidth, kCellHeight,
-                                 m_shown ? colourOf(z, m_limit) : palette().base().color());
+                painter.fillRect(map.left() + column * kCellWidth, map.top() + row * kCellHeight, kCellWidth,
+                                 kCellHeight, m_shown ? colourOf(z, m_limit) : palette().base().color());
             }
         }
         painter.setPen(Qt::gray);

@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -272,7 +272,8 @@ void BacktestWindow::startRun()
     m_cancel->setEnabled(true);
     m_progress->setValue(0);
     const auto progress = [this](int done, int total) {
-        QMetaObject::invokeMethod(this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
     };
     const auto luckProgress = [this](int done, int total) {
         QMetaObject::invokeMethod(
@@ -285,15 +286,15 @@ void BacktestWindow::startRun()
         if (!result)
             return;
         QMetaObject::invokeMethod(
-            this, [this, run, result, choice] { takeScores(run, *result, choice.walkForward); },
-            Qt::QueuedConnection);
+            this, [this, run, result, choice] { takeScores(run, *result, choice.walkForward); }, Qt::QueuedConnection);
         // The figures of the result files' mode cannot tell luck from a working setting anyway.
         if (!choice.walkForward)
             return;
         const std::optional<BacktestLuck> luck = BacktestLuck::measure(choice, backtest->drawCount(), histories,
                                                                        kLuckSeed, luckProgress, luckCancelled.get());
         if (luck)
-            QMetaObject::invokeMethod(this, [this, run, luck] { takeLuck(run, *luck); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, run, luck] { takeLuck(run, *luck); }, Qt::QueuedConnection);
     });
 }
 
@@ -408,7 +409,8 @@ void BacktestWindow::fillTable()
     for (int row = 0; row < int(best.size()); ++row) {
         const BacktestScore& score = scores[best[row]];
         const DataGodSettings& s = score.setting;
-        auto* god = new QTableWidgetItem(PredictText::dataGods()[std::size_t(score.order - DataGodEngine::kLowestOrder)].caption);
+        auto* god = new QTableWidgetItem(
+            PredictText::dataGods()[std::size_t(score.order - DataGodEngine::kLowestOrder)].caption);
         god->setData(Qt::UserRole, best[row]);
         m_table->setItem(row, 0, god);
         const auto put = [this, row](int column, double value, int decimals) {

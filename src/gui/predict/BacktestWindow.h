@@ -99,6 +99,6 @@ private:
     std::unique_ptr<std::thread> m_worker;
     std::shared_ptr<std::atomic_bool> m_cancelled;
     std::shared_ptr<std::atomic_bool> m_luckCancelled; // stops only the random histories
-    int m_run = 0; // the run whose scores are awaited
+    int m_run = 0;                                     // the run whose scores are awaited
     static inline QPointer<BacktestWindow> s_window;
 };

@@ -62,8 +62,15 @@ void drawDrum(QPainter& p, qreal turn)
 void drawSwingingBell(QPainter& p, qreal turn)
 {
     const qreal swing = 28 * std::sin(turn * kTau);
-    const SuzuBell bell{.cordLength = 10, .cordWidth = 2.4, .bodyDrop = 22, .bodyRadius = 11, .shine = QPointF(-4, 19),
-                        .slitDrop = 24, .slitHalfWidth = 7, .slitEnd = 31, .slitWidth = 1.6};
+    const SuzuBell bell{.cordLength = 10,
+                        .cordWidth = 2.4,
+                        .bodyDrop = 22,
+                        .bodyRadius = 11,
+                        .shine = QPointF(-4, 19),
+                        .slitDrop = 24,
+                        .slitHalfWidth = 7,
+                        .slitEnd = 31,
+                        .slitWidth = 1.6};
     drawSuzuBell(p, bell, QPointF(20, 3), swing);
     // The ring sounds at both ends of the swing.
     const qreal strength = std::abs(std::sin(turn * kTau));

@@ -1,7 +1,7 @@
 #include "predict/DataGodResultWindow.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 #include "kit/ControlId.h"

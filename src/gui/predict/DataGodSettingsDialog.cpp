@@ -10,14 +10,14 @@
 #include <algorithm>
 #include <array>
 
-#include "kit/ControlId.h"
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlId.h"
+#include "kit/DialogUnits.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/UpDownControl.h"
 #include "predict/DataGodPictures.h"
-#include "kit/DialogUnits.h"
 #include "text/DataGodText.h"
 #include "text/EntryText.h"
 #include "text/HelpText.h"
@@ -52,8 +52,7 @@ QHBoxLayout* rowOf(QGroupBox* group)
 
 DataGodSettingsDialog::DataGodSettingsDialog(DataGodSettings& choices, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      m_choices(choices),
-      m_weight(qBound(0, choices.appearanceWeight, DataGodSettings::kMaxWeight))
+      m_choices(choices), m_weight(qBound(0, choices.appearanceWeight, DataGodSettings::kMaxWeight))
 {
     identified(this, kDialogId);
     setWindowTitle(DataGodText::settingsTitle());
@@ -123,8 +122,8 @@ QGroupBox* DataGodSettingsDialog::amountGroup()
     QHBoxLayout* row = rowOf(group);
     for (std::size_t i = 0; i < kAmountIds.size(); ++i) {
         const int amount = DataGodSettings::kDataAmounts[i];
-        row->addWidget(addChoice(m_amountButtons, kAmountIds[i], PredictText::dataAmount(amount),
-                                 amount == m_choices.dataAmount));
+        row->addWidget(
+            addChoice(m_amountButtons, kAmountIds[i], PredictText::dataAmount(amount), amount == m_choices.dataAmount));
     }
     row->addStretch();
     return group;

@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
-#include "kit/JapaneseFonts.h"
 #include "kit/CanvasText.h"
-#include "text/PredictValueText.h"
+#include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "kit/ViewDrawingKit.h"
+#include "text/PredictValueText.h"
 
 namespace {
 
@@ -73,8 +73,8 @@ void HitScreenPainter::paintPanel(QPainter& painter, int slot, const HitPanel& p
 
     painter.setFont(JapaneseFonts::textFont());
     painter.setPen(colours.text);
-    painter.drawText(QRect(at(kPanelLeft, top + 6), at(kPanelRight, top + 22)),
-                     Qt::AlignCenter | Qt::TextSingleLine, panel.title);
+    painter.drawText(QRect(at(kPanelLeft, top + 6), at(kPanelRight, top + 22)), Qt::AlignCenter | Qt::TextSingleLine,
+                     panel.title);
 
     painter.setFont(m_kit.text);
     CanvasText::draw(painter, at(20, top + 26), PredictText::hitAverage(panel.statistics), colours.text);

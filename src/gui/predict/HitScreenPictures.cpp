@@ -15,8 +15,8 @@ void drawRowCaptions(QPainter& p)
     const int textLeft = 8;
     QFont font = JapaneseFonts::font(JapaneseFonts::kGothic, 12, 700);
     p.setFont(font);
-    while (font.pixelSize() > 7 && p.fontMetrics().horizontalAdvance(PredictText::hitRowCaption(6))
-                                         > kRowCaptionSize.width() - textLeft) {
+    while (font.pixelSize() > 7
+           && p.fontMetrics().horizontalAdvance(PredictText::hitRowCaption(6)) > kRowCaptionSize.width() - textLeft) {
         font.setPixelSize(font.pixelSize() - 1);
         p.setFont(font);
     }

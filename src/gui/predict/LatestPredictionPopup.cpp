@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "kit/ControlId.h"
-#include "kit/JapaneseFonts.h"
 #include "kit/DialogUnits.h"
+#include "kit/JapaneseFonts.h"
 #include "text/WheelText.h"
 
 namespace {

@@ -8,11 +8,11 @@
 
 #include "kit/BitmapButton.h"
 #include "kit/ControlId.h"
+#include "kit/DialogUnits.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "predict/DataGodPictures.h"
 #include "predict/DataGodSettings.h"
-#include "kit/DialogUnits.h"
 #include "predict/PredictingAnimation.h"
 #include "text/DataGodText.h"
 

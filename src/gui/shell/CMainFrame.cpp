@@ -3,15 +3,15 @@
 #include <QAction>
 #include <QMenuBar>
 
-#include "shell/COpeningWnd.h"
-#include "shell/CVemoView.h"
 #include "kit/JapaneseFonts.h"
-#include "shell/MainMenu.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
-#include "shell/StatusNote.h"
+#include "shell/COpeningWnd.h"
+#include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
 #include "shell/MainCommands.h"
+#include "shell/MainMenu.h"
+#include "shell/StatusNote.h"
 #include "text/ViewText.h"
 
 namespace {

@@ -4,15 +4,15 @@
 #include <QCursor>
 #include <QDate>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <array>
 
+#include "app/TitleSuffix.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
-#include "app/TitleSuffix.h"
 
 namespace {
 
@@ -50,8 +50,7 @@ COpeningWnd* COpeningWnd::showOpening(QWidget* mainWindow)
 COpeningWnd::COpeningWnd(QWidget* mainWindow)
     // A splash window belongs to the main window, which a window manager stacks it above.
     : QWidget(mainWindow, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_mainWindow(mainWindow),
-      m_picture(ScreenScale::width(), ScreenScale::height()),
+      m_mainWindow(mainWindow), m_picture(ScreenScale::width(), ScreenScale::height()),
       m_headingFont(JapaneseFonts::font(JapaneseFonts::kMincho, ScreenScale::y(24), 900)),
       m_animationRegion(QRegion(leftFrameRect()) + QRegion(rightFrameRect()))
 {

@@ -9,11 +9,11 @@
 #include <QTranslator>
 
 #include "ApplicationInfo.h"
-#include "shell/CMainFrame.h"
-#include "shell/ProgramPictures.h"
 #include "document/CVemoDoc.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
+#include "shell/CMainFrame.h"
+#include "shell/ProgramPictures.h"
 #include "store/FileLock.h"
 
 CVemoApp::CVemoApp(QStringList arguments) : m_arguments(std::move(arguments))

@@ -33,11 +33,8 @@ constexpr int kHandCursor = 324;
 } // namespace
 
 CVemoView::CVemoView(CVemoDoc& doc, QWidget* parent)
-    : QWidget(parent),
-      m_doc(doc),
-      m_kit(ViewDrawingKit::forScreen()),
-      m_patternPainter(m_kit, doc.currentPatternTables()),
-      m_appearancePainter(m_kit)
+    : QWidget(parent), m_doc(doc), m_kit(ViewDrawingKit::forScreen()),
+      m_patternPainter(m_kit, doc.currentPatternTables()), m_appearancePainter(m_kit)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -57,7 +54,8 @@ void CVemoView::initialUpdate()
     connect(m_controls, &ViewControls::weightingClicked, this, [this] { setWeighting(!m_state.patternWeighting); });
     m_hitScreen = std::make_unique<HitCountScreen>(m_doc, m_kit, this);
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)
-        connect(m_hitScreen->resultWindow(slot), &DataGodResultWindow::wheelRequested, this, &CVemoView::wheelRequested);
+        connect(m_hitScreen->resultWindow(slot), &DataGodResultWindow::wheelRequested, this,
+                &CVemoView::wheelRequested);
     m_historyGraph = new HistoryGraphWindow(m_doc.history(), m_doc.lastEnteredPrediction(), this);
     m_historyGraph->hide();
     followDocument();
@@ -220,8 +218,8 @@ void CVemoView::onDraw(QPainter& painter)
         paintPatternGraph(painter, m_state.hoverX);
         return;
     case DisplayMode::Appearance:
-        m_appearancePainter.paint(painter, {m_state.appearanceCount, m_state.partnerNumber, m_state.appearanceScale,
-                                            m_state.appearanceStep});
+        m_appearancePainter.paint(
+            painter, {m_state.appearanceCount, m_state.partnerNumber, m_state.appearanceScale, m_state.appearanceStep});
         return;
     case DisplayMode::HitCount:
         m_hitScreen->paint(painter);

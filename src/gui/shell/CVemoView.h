@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "patterns/AppearanceScreenPainter.h"
 #include "kit/KeptCanvas.h"
-#include "shell/MainViewState.h"
 #include "kit/ViewDrawingKit.h"
+#include "patterns/AppearanceScreenPainter.h"
 #include "patterns/PatternGraphPainter.h"
+#include "shell/MainViewState.h"
 
 class CVemoDoc;
 class HistoryGraphWindow;

@@ -21,7 +21,9 @@
 #include "text/PredictValueText.h"
 #include "text/ViewText.h"
 
-HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc) : QObject(&view), m_view(view), m_doc(doc) {}
+HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc) : QObject(&view), m_view(view), m_doc(doc)
+{
+}
 
 void HitCountFlow::showRegistrantHits()
 {

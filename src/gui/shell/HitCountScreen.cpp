@@ -3,12 +3,12 @@
 #include <QTimer>
 
 #include "document/CVemoDoc.h"
-#include "shell/MainViewState.h"
 #include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "patterns/LatestPatternDialog.h"
 #include "predict/DataGodResultWindow.h"
 #include "predict/DataGodSettings.h"
+#include "shell/MainViewState.h"
 #include "store/DrawHistory.h"
 #include "store/FileNameBytes.h"
 #include "store/Registrants.h"

@@ -1,7 +1,7 @@
 #include "shell/ProgramPictures.h"
 
-#include "kit/PicturesDrawings.h"
 #include "entry/EntryPictures.h"
+#include "kit/PicturesDrawings.h"
 #include "oracle/RandomGodPictures.h"
 #include "patterns/LatestPatternPictures.h"
 #include "predict/PredictPictures.h"

@@ -12,8 +12,7 @@ constexpr int kNumberSpinId = 1222;
 } // namespace
 
 ViewControls::ViewControls(const QFont& buttonFont, QWidget& view)
-    : QObject(&view),
-      m_zoomSpin(new UpDownControl(Qt::Vertical, kZoomSpinId, &view)),
+    : QObject(&view), m_zoomSpin(new UpDownControl(Qt::Vertical, kZoomSpinId, &view)),
       m_numberSpin(new UpDownControl(Qt::Horizontal, kNumberSpinId, &view)),
       m_weightingButton(new WeightingButton(buttonFont, &view))
 {

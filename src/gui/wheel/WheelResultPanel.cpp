@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "entry/PredictionFile.h"
+#include "kit/ControlId.h"
 #include "store/HistoryFormat.h"
 #include "text/WheelText.h"
-#include "kit/ControlId.h"
 
 namespace {
 

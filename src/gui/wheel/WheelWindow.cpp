@@ -9,14 +9,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "exchange/CsvTable.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlId.h"
 #include "kit/FileDialogs.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
-#include "exchange/CsvTable.h"
 #include "text/ExchangeText.h"
 #include "text/WheelText.h"
-#include "kit/ControlId.h"
 #include "wheel/WheelCsv.h"
 #include "wheel/WheelMaker.h"
 #include "wheel/WheelNumberGrid.h"
