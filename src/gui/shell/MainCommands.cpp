@@ -29,18 +29,15 @@ MainCommands::~MainCommands() = default;
 void MainCommands::fillTable()
 {
     using namespace MenuCommand;
-    CVemoView& view = m_view;
-    HitCountFlow& flow = m_flow;
-    CVemoDoc& doc = m_doc;
     m_handlers = {
-        {kPatternGraph, [&view] { view.showPatternGraph(); }},
-        {kAppearance, [&view] { view.showAppearanceScreen(); }},
-        {kHistoryGraph, [&view] { view.showHistoryGraph(); }},
-        {kWeightingOn, [&view] { view.setWeighting(true); }},
-        {kWeightingOff, [&view] { view.setWeighting(false); }},
+        {kPatternGraph, [this] { m_view.showPatternGraph(); }},
+        {kAppearance, [this] { m_view.showAppearanceScreen(); }},
+        {kHistoryGraph, [this] { m_view.showHistoryGraph(); }},
+        {kWeightingOn, [this] { m_view.setWeighting(true); }},
+        {kWeightingOff, [this] { m_view.setWeighting(false); }},
         // The last-draw item only shows the draw count.
         {kLastDraw, [] {}},
-        {kPredictionFiles, [&flow] { flow.openPredictionFiles(); }},
+        {kPredictionFiles, [this] { m_flow.openPredictionFiles(); }},
         {kDataEntry, [this] { openDataEntry(); }},
         {kUndoHistory, [this] { undoHistoryChange(); }},
         {kNumberCard, [this] { openNumberCard(); }},
@@ -50,16 +47,16 @@ void MainCommands::fillTable()
         {kOracleBirthday, [this] { openRandomGod()->selectMode(2); }},
         {kOracleColour, [this] { openRandomGod()->selectMode(3); }},
         {kOracleNumber, [this] { openRandomGod()->selectMode(4); }},
-        {kHitCount, [&flow] { flow.showRegistrantHits(); }},
-        {kDataGod, [&flow] { flow.callDataGods(); }},
-        {kBacktest, [&flow] { flow.openBacktest(); }},
+        {kHitCount, [this] { m_flow.showRegistrantHits(); }},
+        {kDataGod, [this] { m_flow.callDataGods(); }},
+        {kBacktest, [this] { m_flow.openBacktest(); }},
         {kWheel, [this] { openWheel({}); }},
-        {kHelp, [&doc, &view] { HelpWindow::showContents(doc.paths().helpIndex(), &view); }},
-        {kBrowserFromFile, [&doc, &view] { BrowserSettings(doc, &view).chooseBrowserByDialog(); }},
-        {kBrowserFromClipboard, [&doc, &view] { BrowserSettings(doc, &view).chooseBrowserFromClipboard(); }},
-        {kHomePage, [&doc, &view] { BrowserSettings(doc, &view).setHomePageFromClipboard(); }},
-        {kExportCsv, [&doc, &view] { CsvExchange(doc, &view).exportHistory(); }},
-        {kImportCsv, [&doc, &view] { CsvExchange(doc, &view).importHistory(); }},
+        {kHelp, [this] { HelpWindow::showContents(m_doc.paths().helpIndex(), &m_view); }},
+        {kBrowserFromFile, [this] { BrowserSettings(m_doc, &m_view).chooseBrowserByDialog(); }},
+        {kBrowserFromClipboard, [this] { BrowserSettings(m_doc, &m_view).chooseBrowserFromClipboard(); }},
+        {kHomePage, [this] { BrowserSettings(m_doc, &m_view).setHomePageFromClipboard(); }},
+        {kExportCsv, [this] { CsvExchange(m_doc, &m_view).exportHistory(); }},
+        {kImportCsv, [this] { CsvExchange(m_doc, &m_view).importHistory(); }},
         {kDataUpdate, [this] { openDataUpdate(); }},
         {kAbout, [this] { VersionDialog(&m_frame).exec(); }},
         {kExit, [this] { m_frame.close(); }},
