@@ -12,6 +12,7 @@
 #include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
 #include "shell/StatusNote.h"
+#include "text/StoreText.h"
 #include "text/ViewText.h"
 
 namespace {
@@ -26,15 +27,13 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     setWindowTitle(ViewText::applicationTitle());
     setWindowIcon(Pictures::icon(kWindowIcon));
     setFixedSize(ScreenScale::width(), ScreenScale::height());
-    m_menu = new MainMenu(menuBar());
-    auto* note = new StatusNote(menuBar());
-    menuBar()->setCornerWidget(note, Qt::TopRightCorner);
     m_view = new CVemoView(doc, this);
     setCentralWidget(m_view);
     m_hitCountFlow = new HitCountFlow(*m_view, doc);
     m_commands = new MainCommands(*this, *this, *m_view, *m_hitCountFlow, doc);
-    enableCommands();
-    connect(m_menu, &MainMenu::commandChosen, m_commands, &MainCommands::run);
+    m_menu = new MainMenu(menuBar(), *m_commands);
+    auto* note = new StatusNote(menuBar());
+    menuBar()->setCornerWidget(note, Qt::TopRightCorner);
     connect(m_view, &CVemoView::historyEditNoted, note, &StatusNote::showNote);
     connect(m_hitCountFlow, &HitCountFlow::statusNoted, note, &StatusNote::showNote);
     connect(m_view, &CVemoView::weightingChanged, this, [this](bool on) {
@@ -42,6 +41,9 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
         m_menu->command(MenuCommand::kWeightingOff)->setChecked(!on);
     });
     m_menu->command(MenuCommand::kWeightingOff)->setChecked(true);
+    connect(m_view, &CVemoView::drawCountShown, this, [this](int drawCount) {
+        m_menu->command(MenuCommand::kLastDraw)->setText(StoreText::lastDrawMenu(drawCount));
+    });
 }
 
 void CMainFrame::start()
@@ -86,16 +88,6 @@ void CMainFrame::moveEvent(QMoveEvent* event)
     // The window stays where it is, whatever asks to move it.
     if (pos() != homePosition())
         move(homePosition());
-}
-
-void CMainFrame::enableCommands()
-{
-    const QList<QAction*> actions = menuBar()->findChildren<QAction*>();
-    for (QAction* action : actions) {
-        const QVariant id = action->property("controlId");
-        if (id.isValid())
-            action->setEnabled(m_commands->handles(id.toInt()));
-    }
 }
 
 void CMainFrame::handleOpeningFinished()

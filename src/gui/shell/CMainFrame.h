@@ -37,7 +37,6 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void enableCommands();
     void handleOpeningFinished();
     QPoint homePosition() const;
 

@@ -20,10 +20,8 @@
 #include "predict/DataGodResultWindow.h"
 #include "shell/COpeningWnd.h"
 #include "shell/HitCountScreen.h"
-#include "shell/MainMenu.h"
 #include "shell/ViewControls.h"
 #include "text/PredictText.h"
-#include "text/StoreText.h"
 #include "text/ViewText.h"
 
 namespace {
@@ -169,8 +167,7 @@ void CVemoView::resetResultCharts()
 
 void CVemoView::updateLastDrawMenu()
 {
-    if (QAction* item = MainMenu::findCommand(window(), MenuCommand::kLastDraw))
-        item->setText(StoreText::lastDrawMenu(m_doc.history().drawCount()));
+    Q_EMIT drawCountShown(m_doc.history().drawCount());
 }
 
 void CVemoView::refreshAfterHistoryEdit()

@@ -73,12 +73,14 @@ public:
     /** The hit-count screen with its five result windows. */
     HitCountScreen& hitCountScreen() { return *m_hitScreen; }
 
-    /** Shows the draw count in the last-draw menu item. */
+    /** Has the draw count shown in the last-draw menu item. */
     void updateLastDrawMenu();
     void repaintAll();
 
 Q_SIGNALS:
     void weightingChanged(bool on);
+    /** The last-draw menu item is to show this draw count. */
+    void drawCountShown(int drawCount);
     /** The history was changed by an append, a modify, a delete or an undo; note says so in a few words. */
     void historyEditNoted(const QString& note);
     /** A result popup's wheel button was clicked: a wheel over the god's newest numbers. */

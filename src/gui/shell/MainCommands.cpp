@@ -12,7 +12,7 @@
 #include "patterns/LatestPatternDialog.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
-#include "shell/MainMenu.h"
+#include "shell/MenuCommand.h"
 #include "shell/VersionDialog.h"
 #include "text/StoreText.h"
 #include "wheel/WheelWindow.h"

@@ -6,11 +6,12 @@
 #include <QMenuBar>
 
 #include "kit/ControlId.h"
+#include "shell/MainCommands.h"
 #include "text/ViewText.h"
 
 using namespace MenuCommand;
 
-MainMenu::MainMenu(QMenuBar* bar) : QObject(bar), m_bar(bar)
+MainMenu::MainMenu(QMenuBar* bar, MainCommands& commands) : QObject(bar), m_bar(bar), m_commands(commands)
 {
     addCommands(bar->addMenu(ViewText::dataMenu()),
                 {kDataEntry, kPredictionFiles, kDataUpdate, 0, kUndoHistory, 0, kExportCsv, kImportCsv, 0, kExit});
@@ -70,7 +71,8 @@ QAction* MainMenu::addCommand(QWidget* container, int id)
 {
     auto* action = new QAction(ViewText::commandText(id), container);
     identified(action, id);
-    connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandChosen(id); });
+    action->setEnabled(m_commands.handles(id));
+    connect(action, &QAction::triggered, this, [this, id] { m_commands.run(id); });
     container->addAction(action);
     return action;
 }
