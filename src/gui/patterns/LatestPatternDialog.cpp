@@ -216,7 +216,9 @@ void LatestPatternDialog::showWeighting(bool on)
     m_weighting = on;
     setWindowTitle(LatestPatternText::title(on));
     m_toggle->setWeighting(on);
-    latestPatternRefresh();
+    // A hidden dialog counts when it shows.
+    if (isVisible())
+        latestPatternRefresh();
 }
 
 void LatestPatternDialog::latestPatternRefresh()
