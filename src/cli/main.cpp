@@ -14,6 +14,8 @@
 #include "HistoryCommands.h"
 #include "PredictCommands.h"
 #include "WheelCommands.h"
+#include "store/ChangeLock.h"
+#include "text/StoreText.h"
 
 namespace {
 
@@ -27,6 +29,19 @@ void printUsage(QTextStream& stream, const QList<CliCommand>& commands)
     for (const CliCommand& command : commands)
         stream << "  " << command.synopsis << '\n';
     stream.flush();
+}
+
+// A command that has to wait for another program says so after a second, then waits on.
+ChangeLock::Waiter sayWhenWaiting(QTextStream& err)
+{
+    return [&err](const QString& historyPath, std::chrono::milliseconds limit, const ChangeLock::Attempt& attempt) {
+        const std::chrono::milliseconds first = std::min(limit, std::chrono::milliseconds(1000));
+        if (attempt(first))
+            return true;
+        err << StoreText::waitingForOtherProgram(historyPath) << '\n';
+        err.flush();
+        return attempt(limit - first);
+    };
 }
 
 } // namespace
@@ -65,12 +80,15 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    ChangeLock::setWaiter(sayWhenWaiting(err));
     Result<Installation> installation = Installation::open(installPath, command->access(words.mid(1)));
     if (!installation.ok()) {
         err << installation.error().text << '\n';
         return 1;
     }
     CliContext context(installation.value(), out, err);
+    if (const auto& notice = context.history().openingNotice())
+        context.warn(*notice);
     CliArguments args(words.mid(1));
     return command->run(context, args);
 }

@@ -6,6 +6,7 @@
 
 #include "TestHistory.h"
 #include "store/AtomicWriter.h"
+#include "store/ChangeRecovery.h"
 #include "store/FileNameBytes.h"
 
 class TestFileNameBytes : public QObject {
@@ -71,11 +72,13 @@ void TestFileNameBytes::filesNamedInShiftJis()
     QCOMPARE(FileNameBytes::fileNames(dir.path()), (QStringList{name, QStringLiteral("plain.txt")}));
     QCOMPARE(FileNameBytes::read(folder + name).bytes.value_or(QByteArray()), QByteArray("abc"));
 
-    // The leftover of a save cut short under that name goes; the file itself stays.
-    FILE* leftover = std::fopen(FileNameBytes::encode(folder + name + QStringLiteral(".Ab12Cd")).constData(), "w");
+    // The spare file of a save cut short under that name goes; the file itself stays.
+    const QString spare = folder + QLatin1Char('.') + name + QStringLiteral("~Ab12Cd.vemo-new");
+    FILE* leftover = std::fopen(FileNameBytes::encode(spare).constData(), "w");
     QVERIFY(leftover && std::fclose(leftover) == 0);
     QCOMPARE(FileNameBytes::fileNames(dir.path()).size(), 3);
-    QVERIFY(!AtomicWriter::finishInterruptedChanges(dir.path()));
+    const ChangeRecovery::Outcome settled = ChangeRecovery::settle(dir.path());
+    QVERIFY(!settled.fault && !settled.setAside);
     QCOMPARE(FileNameBytes::fileNames(dir.path()), (QStringList{name, QStringLiteral("plain.txt")}));
 
     QVERIFY(FileNameBytes::remove(folder + name));

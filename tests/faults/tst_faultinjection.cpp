@@ -60,12 +60,13 @@ QList<QByteArray> backupContents(const Files& files)
 }
 
 /**
- * What an interrupted save may leave beside its target, "<name>.txt.XXXXXX", and the journal of a change
- * of several files that the next run finishes.
+ * What an interrupted save may leave beside its target, ".<name>~XXXXXX.vemo-new" or "-old", and the
+ * journal of a change of several files that the next run settles.
  */
 bool isLeftover(const QString& path)
 {
-    static const QRegularExpression pattern(QStringLiteral("(\\.txt\\.[A-Za-z0-9]{6}|/\\.journal\\.txt)$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("(/\\.[^/]+~[A-Za-z0-9]{6}\\.vemo-(new|old)|/\\.journal(\\.rollback)?\\.txt)$"));
     return pattern.match(path).hasMatch();
 }
 

@@ -4,15 +4,18 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
+#include <cerrno>
 #include <memory>
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
+#include "TestProgram.h"
 #include "document/CVemoDoc.h"
 #include "entry/DataEntryDialog.h"
 #include "entry/DrawResultText.h"
@@ -101,6 +104,7 @@ private Q_SLOTS:
     void initTestCase();
     void cleanup();
     void historyEditsRoundTrip();
+    void appendWaitsForAReaderWithoutFreezing();
     void modifyAsksFirstAndChangesOnlyThatDraw();
     void registrantPredictionsAndBrowsing();
     void handOverAverageAndCard();
@@ -201,6 +205,51 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
     QCOMPARE(note->text(), StoreText::drawDeletedNote(351));
     QTRY_VERIFY_WITH_TIMEOUT(note->text().isEmpty(), 10000);
+}
+
+// Another program reading the history keeps a change waiting: the window says so and stays alive, 中止 stops
+// the change with nothing written, and once the reader is done the change goes in by itself.
+void TestDataEntryDialog::appendWaitsForAReaderWithoutFreezing()
+{
+    startWithRegistrants();
+    const auto dialog = openDialog();
+    QVERIFY(dialog);
+    const QString historyFile = m_install->paths().historyFile();
+    const QByteArray original = m_install->historyBytes();
+    auto reader = DrawHistory::open(historyFile, DrawHistory::Access::Read);
+    QVERIFY(reader.ok());
+    const QList<int> numbers{1, 5, 17, 22, 40, 43};
+
+    int beats = 0;
+    QTimer heartbeat;
+    connect(&heartbeat, &QTimer::timeout, this, [&beats] { ++beats; });
+    heartbeat.start(10);
+    TestProgram::whenModalShows([&beats](QWidget* note) {
+        QCOMPARE(note->objectName(), QStringLiteral("lockWaitNote"));
+        const int before = beats;
+        QTRY_VERIFY(beats >= before + 3);
+        auto* stop = note->findChild<QPushButton*>();
+        QVERIFY(stop && stop->text() == QStringLiteral("中止"));
+        stop->click();
+    });
+    tick(dialog.get(), numbers);
+    click(dialog.get(), 1088);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.takeFirst().text,
+             StoreText::historyWriteFailed(historyFile, StoreText::systemReason(EWOULDBLOCK)).text);
+    QCOMPARE(m_install->historyBytes(), original);
+    QCOMPARE(ticked(dialog.get()), numbers);
+
+    TestProgram::whenModalShows([&reader](QWidget* note) {
+        reader.value().reset();
+        QTRY_VERIFY(!note->isVisible());
+    });
+    click(dialog.get(), 1088);
+    QVERIFY(m_messages.isEmpty());
+    FlagLines appended = m_lines;
+    for (int n = 1; n <= kNumberCount; ++n)
+        appended[n - 1].append(numbers.contains(n) ? '1' : '0');
+    QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(appended));
 }
 
 void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()

@@ -139,7 +139,7 @@ Status PredictionFile::undoLastChange()
         return present.error();
     if (auto fault = m_backups.restore(kept.first(), encode(restored.value()), m_path, encode(present.value()),
                                        std::nullopt, AtomicWriter::permissionsOf(m_path)))
-        return PredictText::predictionFileWriteFailed(fault->path, fault->reason);
+        return AtomicWriter::failureMessage(*fault, PredictText::predictionFileWriteFailed(fault->path, fault->reason));
     return std::nullopt;
 }
 
@@ -165,7 +165,8 @@ Status PredictionFile::write(const QList<PredictionRecord>& records) const
     }
     changes.append(FileChange::write(m_path, encode(records)));
     if (auto fault = AtomicWriter::commit(changes))
-        return PredictText::predictionFileWriteFailed(FileNameBytes::readable(fault->path), fault->reason);
+        return AtomicWriter::failureMessage(
+            *fault, PredictText::predictionFileWriteFailed(FileNameBytes::readable(fault->path), fault->reason));
     m_backups.prune(backupBase());
     return std::nullopt;
 }

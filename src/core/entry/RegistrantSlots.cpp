@@ -78,7 +78,8 @@ Status RegistrantSlots::setName(int slot, const QString& name)
         changes = {FileChange::write(target, QByteArray())};
     }
     if (auto fault = AtomicWriter::commit(changes))
-        return EntryText::registrantFileFailed(FileNameBytes::readable(fault->path), fault->reason);
+        return AtomicWriter::failureMessage(
+            *fault, EntryText::registrantFileFailed(FileNameBytes::readable(fault->path), fault->reason));
     m_names[slot - 1] = name;
     return std::nullopt;
 }
@@ -101,7 +102,8 @@ Status RegistrantSlots::remove(int slot)
                    FileChange::remove(file.path())};
     }
     if (auto fault = AtomicWriter::commit(changes))
-        return EntryText::registrantFileFailed(FileNameBytes::readable(fault->path), fault->reason);
+        return AtomicWriter::failureMessage(
+            *fault, EntryText::registrantFileFailed(FileNameBytes::readable(fault->path), fault->reason));
     backups.prune(file.backupBase());
     m_names[slot - 1].clear();
     return std::nullopt;

@@ -38,7 +38,7 @@ Status write(const InstallPaths& paths, int predictionCount, const GodContents& 
         }
     }
     if (auto fault = AtomicWriter::commit(changes))
-        return PredictText::predictionFileWriteFailed(fault->path, fault->reason);
+        return AtomicWriter::failureMessage(*fault, PredictText::predictionFileWriteFailed(fault->path, fault->reason));
     return std::nullopt;
 }
 

@@ -1,425 +1,120 @@
 #include "store/AtomicWriter.h"
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
+#include <QDir>
 
-#include <algorithm>
 #include <cerrno>
-#include <chrono>
-#include <climits>
-#include <cstdlib>
-#include <fcntl.h>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "store/FileLock.h"
+#include "store/ChangeJournal.h"
+#include "store/ChangeLock.h"
+#include "store/ChangeRecovery.h"
 #include "store/FileNameBytes.h"
 #include "text/StoreText.h"
+
+using namespace PosixFile;
 
 namespace AtomicWriter {
 namespace {
 
-const QByteArray kJournalName = QByteArrayLiteral(".journal.txt");
-const QByteArray kJournalHead = QByteArrayLiteral("VEMO-JOURNAL 1");
-const QByteArray kJournalEnd = QByteArrayLiteral("END");
-// A writer that waits this long for the readers gives up, as one waiting for another writer does.
-constexpr std::chrono::seconds kChangeLockWait(10);
+ChangeLock* s_changeLock = nullptr;
 
-FileLock* s_changeLock = nullptr;
-
-/** One file of a change, through the steps of putting it in place. */
-struct Step {
-    FileChange change;
-    QByteArray target;    // the file replaced: a link's target for a write
-    QByteArray source;    // a move's file under its old name
-    QByteArray temporary; // the new content until it is in place
-    QByteArray kept;      // the old file until the change is final
-    bool swapped = false;
-
-    bool writes() const { return change.content.has_value(); }
-    bool moves() const { return !change.movedFrom.isEmpty(); }
-};
-
-class Failure {
-public:
-    Failure(const QByteArray& path, int error) : m_fault{FileNameBytes::decode(path), StoreText::systemReason(error)} {}
-    const WriteFault& fault() const { return m_fault; }
-
-private:
-    WriteFault m_fault;
-};
-
-QByteArray folderOf(const QByteArray& path)
+QByteArray absoluteBytes(const QString& path)
 {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+    return FileNameBytes::encode(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
 }
 
-QByteArray commonFolder(const QList<QByteArray>& paths)
+QByteArray commonFolder(const QList<FileChange>& changes)
 {
-    QByteArray common = folderOf(paths.first());
-    for (const QByteArray& path : paths) {
-        while (!(path.startsWith(common + '/') || common == "/" || common == "."))
-            common = folderOf(common);
+    QByteArray common = folderOf(absoluteBytes(changes.first().path));
+    for (const FileChange& change : changes) {
+        for (const QString& path : {change.path, change.movedFrom.isEmpty() ? change.path : change.movedFrom}) {
+            while (!absoluteBytes(path).startsWith(common + '/') && common != "/")
+                common = folderOf(common);
+        }
     }
     return common;
 }
 
-bool isSiblingName(const QByteArray& name, const QByteArray& target)
+// A change of several files keeps its journal in the data folder, whatever links its files are.
+QByteArray journalFolderFor(const QList<FileChange>& changes)
 {
-    if (name.size() != target.size() + 7 || !name.startsWith(target + '.'))
-        return false;
-    return std::all_of(name.end() - 6, name.end(), [](char c) { return std::isalnum(uchar(c)) != 0; });
+    return s_changeLock && changes.size() > 1 ? absoluteBytes(s_changeLock->dataFolder()) : commonFolder(changes);
 }
 
-// Tries fresh names "<target>.XXXXXX" until make() does not find one taken.
-QByteArray makeSibling(const QByteArray& target, const std::function<bool(const QByteArray&)>& make)
+QByteArray nameIn(const QByteArray& folder, const QByteArray& path)
 {
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        QByteArray name = target + '.';
-        for (int i = 0; i < 6; ++i)
-            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-        if (make(name))
-            return name;
-        if (errno != EEXIST)
-            throw Failure(target, errno);
-    }
-    throw Failure(target, EEXIST);
-}
-
-void writeAll(int fd, const QByteArray& bytes, const QByteArray& target)
-{
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            throw Failure(target, written < 0 ? errno : ENOSPC);
-        data += written;
-        left -= written;
-    }
+    const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+    if (!path.startsWith(prefix))
+        throw FileFault{path, EXDEV};
+    return path.mid(prefix.size());
 }
 
 // A write goes to what a link points at, so that the link stays; a file nobody may write is left alone.
-QByteArray writableTarget(const QByteArray& path)
+QByteArray writablePlace(const QByteArray& path)
 {
+    const QByteArray place = ChangeJournal::placeOf(path);
+    if (place.isEmpty())
+        throw FileFault{path, ENOENT};
     struct stat status {};
-    if (::lstat(path.constData(), &status) != 0) {
+    if (::stat(place.constData(), &status) != 0) {
         if (errno == ENOENT)
-            return path;
-        throw Failure(path, errno);
-    }
-    QByteArray target = path;
-    if (S_ISLNK(status.st_mode)) {
-        char resolved[PATH_MAX];
-        if (!::realpath(path.constData(), resolved) || ::stat(resolved, &status) != 0)
-            throw Failure(path, errno);
-        target = QByteArray(resolved);
+            return place;
+        throw FileFault{path, errno};
     }
     if (S_ISDIR(status.st_mode))
-        throw Failure(path, EISDIR);
+        throw FileFault{path, EISDIR};
     // The mode bits speak even where the superuser could write anyway.
-    if ((status.st_mode & 0222) == 0 || (::access(target.constData(), W_OK) != 0 && errno == EACCES))
-        throw Failure(path, EACCES);
-    return target;
+    if ((status.st_mode & 0222) == 0 || (::access(place.constData(), W_OK) != 0 && errno == EACCES))
+        throw FileFault{path, EACCES};
+    return place;
 }
 
-QByteArray writeTemporary(const QByteArray& target, const QByteArray& content, std::optional<unsigned> permissions)
+JournalEntry entryFor(const QByteArray& folder, const FileChange& change)
 {
-    int fd = -1;
-    const QByteArray temporary = makeSibling(target, [&fd](const QByteArray& name) {
-        fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        return fd >= 0;
-    });
-    // The new file keeps the old one's permissions.
-    struct stat old {};
-    if (!permissions && ::stat(target.constData(), &old) == 0)
-        permissions = old.st_mode & 07777;
-    if (permissions)
-        ::fchmod(fd, *permissions);
-    try {
-        writeAll(fd, content, target);
-        if (::fdatasync(fd) != 0)
-            throw Failure(target, errno);
-    } catch (const Failure&) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        throw;
+    const QByteArray path = absoluteBytes(change.path);
+    if (change.content) {
+        const QByteArray place = writablePlace(path);
+        return {JournalEntry::Kind::Write,         nameIn(folder, path), {}, place, {}, {}, identityOf(place),
+                identityOfContent(*change.content)};
     }
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        throw Failure(target, error);
+    if (!change.movedFrom.isEmpty()) {
+        const QByteArray source = absoluteBytes(change.movedFrom);
+        const Identity moved = identityOf(source);
+        return {JournalEntry::Kind::Move, nameIn(folder, path), nameIn(folder, source), path, {}, {}, moved, moved};
     }
-    return temporary;
+    return {JournalEntry::Kind::Remove, nameIn(folder, path), {}, path, {}, {}, identityOf(path), {}};
 }
 
-// Where the file system has no hard links, the old content is copied instead.
-bool copyFile(const QByteArray& from, const QByteArray& to)
-{
-    const FileNameBytes::Content in = FileNameBytes::read(FileNameBytes::decode(from));
-    if (!in.bytes)
-        return false;
-    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    bool written = true;
-    try {
-        writeAll(fd, *in.bytes, to);
-    } catch (const Failure&) {
-        written = false;
-    }
-    return ::close(fd) == 0 && written;
-}
-
-void keepOld(Step& step)
-{
-    struct stat old {};
-    if (step.moves() || ::lstat(step.target.constData(), &old) != 0) {
-        if (step.moves() || errno == ENOENT)
-            return;
-        throw Failure(step.target, errno);
-    }
-    step.kept = makeSibling(step.target, [&step](const QByteArray& name) {
-        if (::link(step.target.constData(), name.constData()) == 0)
-            return true;
-        if (errno == EPERM || errno == EOPNOTSUPP || errno == EXDEV || errno == EMLINK || errno == ENOSYS)
-            return copyFile(step.target, name) || (errno = EIO, false);
-        return false;
-    });
-}
-
-void swap(Step& step)
-{
-    if (step.writes()) {
-        if (::rename(step.temporary.constData(), step.target.constData()) != 0)
-            throw Failure(step.target, errno);
-        step.temporary.clear();
-    } else if (step.moves()) {
-        if (::rename(step.source.constData(), step.target.constData()) != 0)
-            throw Failure(step.source, errno);
-    } else if (::unlink(step.target.constData()) != 0 && errno != ENOENT) {
-        throw Failure(step.target, errno);
-    }
-    step.swapped = true;
-}
-
-void syncFolder(const QByteArray& folder)
-{
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        throw Failure(folder, errno);
-    // Some file systems cannot sync a folder; their renames are as safe as they get.
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
-    const int error = errno;
-    ::close(fd);
-    if (!synced)
-        throw Failure(folder, error);
-}
-
-void syncFolders(const QList<QByteArray>& paths)
+// The new contents and the kept old files, written and synced, and the folders that hold them synced
+// (with their parents, for a folder made for this change), before any journal names them.
+void makeSpares(QList<JournalEntry>& entries, const QList<FileChange>& changes)
 {
     QList<QByteArray> folders;
-    for (const QByteArray& path : paths) {
-        if (!folders.contains(folderOf(path)))
-            folders.append(folderOf(path));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        JournalEntry& entry = entries[i];
+        if (entry.kind == JournalEntry::Kind::Write)
+            entry.temporary = writeSpare(entry.place, *changes[i].content, changes[i].permissions);
+        if (entry.kind != JournalEntry::Kind::Move && !entry.before.absent())
+            entry.kept = keepSpare(entry.place);
+        for (const QByteArray& folder : {folderOf(entry.place), folderOf(folderOf(entry.place))}) {
+            if (!folders.contains(folder))
+                folders.append(folder);
+        }
     }
     for (const QByteArray& folder : folders)
         syncFolder(folder);
 }
 
-QList<QByteArray> targetsOf(const QList<Step>& steps)
+void removeSpares(const QList<JournalEntry>& entries)
 {
-    QList<QByteArray> targets;
-    for (const Step& step : steps)
-        targets.append(step.target);
-    return targets;
-}
-
-void rollBack(QList<Step>& steps)
-{
-    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
-        if (!step->swapped)
-            continue;
-        if (step->moves()) {
-            ::rename(step->target.constData(), step->source.constData());
-        } else if (!step->kept.isEmpty()) {
-            if (::rename(step->kept.constData(), step->target.constData()) == 0)
-                step->kept.clear();
-        } else if (step->writes()) {
-            ::unlink(step->target.constData());
-        }
-    }
-    try {
-        syncFolders(targetsOf(steps));
-    } catch (const Failure&) {
-        // The change is reported as failed already.
-    }
-}
-
-void removeLeftovers(const QList<Step>& steps)
-{
-    for (const Step& step : steps) {
-        if (!step.temporary.isEmpty())
-            ::unlink(step.temporary.constData());
-        if (!step.kept.isEmpty())
-            ::unlink(step.kept.constData());
-    }
-}
-
-// Paths in the journal are relative to its folder where they lie inside it, so that a moved folder
-// still finishes its change.
-QByteArray journalPath(const QByteArray& folder, const QByteArray& path)
-{
-    return (path.startsWith(folder + '/') ? path.mid(folder.size() + 1) : path).toHex();
-}
-
-QByteArray journalText(const QByteArray& folder, const QList<Step>& steps)
-{
-    QByteArray text = kJournalHead + '\n';
-    for (const Step& step : steps) {
-        if (step.writes())
-            text += "W " + journalPath(folder, step.temporary) + ' ' + journalPath(folder, step.target) + '\n';
-        else if (step.moves())
-            text += "M " + journalPath(folder, step.source) + ' ' + journalPath(folder, step.target) + '\n';
-        else
-            text += "R " + journalPath(folder, step.target) + '\n';
-    }
-    return text + kJournalEnd + '\n';
-}
-
-QByteArray writeJournal(const QList<Step>& steps)
-{
-    QList<QByteArray> paths = targetsOf(steps);
-    for (const Step& step : steps) {
-        if (step.moves())
-            paths.append(step.source);
-    }
-    const QByteArray folder = commonFolder(paths);
-    const QByteArray journal = folder + '/' + kJournalName;
-    const QByteArray temporary = writeTemporary(journal, journalText(folder, steps), std::nullopt);
-    if (::rename(temporary.constData(), journal.constData()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        throw Failure(journal, error);
-    }
-    try {
-        syncFolder(folder);
-    } catch (const Failure&) {
-        ::unlink(journal.constData());
-        throw;
-    }
-    return journal;
-}
-
-// Once gone for good, the journal can no longer replay the change over later ones.
-void removeJournal(QByteArray& journal)
-{
-    if (journal.isEmpty())
-        return;
-    if (::unlink(journal.constData()) != 0 && errno != ENOENT)
-        throw Failure(journal, errno);
-    const QByteArray folder = folderOf(journal);
-    journal.clear();
-    syncFolder(folder);
-}
-
-/** One line of a journal, its paths made whole. */
-struct JournalEntry {
-    char kind;
-    QByteArray first;
-    QByteArray second;
-};
-
-bool isInside(const QByteArray& relative)
-{
-    return !relative.isEmpty() && !relative.startsWith('/') && !relative.split('/').contains("..");
-}
-
-// Only what a change of ours writes is taken: a journal copied in from elsewhere cannot move or
-// remove files outside its folder.
-std::optional<QList<JournalEntry>> readJournal(const QByteArray& folder, const QByteArray& text)
-{
-    QList<QByteArray> lines = text.split('\n');
-    if (lines.size() < 3 || lines.first() != kJournalHead || lines.takeLast() != QByteArray()
-        || lines.takeLast() != kJournalEnd)
-        return std::nullopt;
-    QList<JournalEntry> entries;
-    for (const QByteArray& line : lines.mid(1)) {
-        const QList<QByteArray> words = line.split(' ');
-        if (words.size() < 2 || words.first().size() != 1)
-            return std::nullopt;
-        QList<QByteArray> paths;
-        for (const QByteArray& word : words.mid(1))
-            paths.append(QByteArray::fromHex(word));
-        const char kind = words.first()[0];
-        const auto whole = [&folder](const QByteArray& path) {
-            return path.startsWith('/') ? path : folder + '/' + path;
-        };
-        if (kind == 'W' && paths.size() == 2 && isSiblingName(paths[0], paths[1]))
-            entries.append({kind, whole(paths[0]), whole(paths[1])});
-        else if (kind == 'M' && paths.size() == 2 && isInside(paths[0]) && isInside(paths[1]))
-            entries.append({kind, whole(paths[0]), whole(paths[1])});
-        else if (kind == 'R' && paths.size() == 1 && isInside(paths[0]))
-            entries.append({kind, whole(paths[0]), {}});
-        else
-            return std::nullopt;
-    }
-    return entries;
-}
-
-bool exists(const QByteArray& path)
-{
-    struct stat status {};
-    return ::lstat(path.constData(), &status) == 0;
-}
-
-// Every step of a journal is done again where it is not done yet, so a crash while finishing is finished too.
-void finishJournal(const QByteArray& folder)
-{
-    const QByteArray journal = folder + '/' + kJournalName;
-    if (!exists(journal))
-        return;
-    const FileNameBytes::Content text = FileNameBytes::read(FileNameBytes::decode(journal));
-    if (!text.bytes)
-        throw Failure(journal, EIO);
-    const auto entries = readJournal(folder, *text.bytes);
-    QList<QByteArray> changed;
-    for (const JournalEntry& entry : entries.value_or(QList<JournalEntry>())) {
-        const bool pending = entry.kind == 'R' ? exists(entry.first)
-                                               : exists(entry.first) && (entry.kind == 'W' || !exists(entry.second));
-        if (!pending)
-            continue;
-        const bool done = entry.kind == 'R' ? ::unlink(entry.first.constData()) == 0
-                                            : ::rename(entry.first.constData(), entry.second.constData()) == 0;
-        if (!done)
-            throw Failure(entry.kind == 'W' ? entry.second : entry.first, errno);
-        changed.append(entry.kind == 'R' ? entry.first : entry.second);
-    }
-    syncFolders(changed);
-    if (::unlink(journal.constData()) != 0)
-        throw Failure(journal, errno);
-    syncFolder(folder);
-}
-
-QStringList folderAndSubfolders(const QString& folder)
-{
-    QStringList folders{folder};
-    for (const QString& name : FileNameBytes::folderNames(folder))
-        folders.append(folder + QLatin1Char('/') + name);
-    return folders;
+    ChangeJournal(QByteArray(), entries).removeSpares();
 }
 
 /** Holds the change lock, if there is one, while a change is made. */
 class ChangeLockScope {
 public:
-    ChangeLockScope() : m_held(!s_changeLock || s_changeLock->lock(FileLock::Mode::Exclusive, kChangeLockWait)) {}
+    ChangeLockScope() : m_held(!s_changeLock || s_changeLock->lockForChange()) {}
     ~ChangeLockScope()
     {
         if (s_changeLock && m_held)
@@ -434,6 +129,45 @@ private:
     bool m_held;
 };
 
+WriteFault faultOf(const FileFault& fault)
+{
+    return WriteFault{FileNameBytes::decode(fault.path), StoreText::systemReason(fault.error)};
+}
+
+// A change that an earlier failure of this run left pending is settled before the next one starts.
+std::optional<WriteFault> settleEarlierChange()
+{
+    if (!s_changeLock)
+        return std::nullopt;
+    const QByteArray folder = absoluteBytes(s_changeLock->dataFolder());
+    if (!exists(folder + '/' + ChangeJournal::journalName()) && !exists(folder + '/' + ChangeJournal::rollbackName()))
+        return std::nullopt;
+    const ChangeRecovery::Outcome outcome = ChangeRecovery::settle(s_changeLock->dataFolder());
+    if (outcome.setAside)
+        return WriteFault{s_changeLock->historyPath(), outcome.setAside->text};
+    return outcome.fault;
+}
+
+// Puts every file in place; on a failure, puts every old file back. The spare files go once all is settled.
+std::optional<WriteFault> carryOut(ChangeJournal& journal)
+{
+    std::optional<WriteFault> fault;
+    try {
+        journal.finish();
+    } catch (const FileFault& failure) {
+        fault = faultOf(failure);
+        try {
+            journal.rollBack();
+        } catch (const FileFault&) {
+            // The journal and the kept files stay for the next open to settle.
+            fault->unchanged = false;
+            return fault;
+        }
+    }
+    journal.removeSpares();
+    return fault;
+}
+
 } // namespace
 
 std::optional<WriteFault> commit(const QList<FileChange>& changes)
@@ -442,94 +176,44 @@ std::optional<WriteFault> commit(const QList<FileChange>& changes)
         return std::nullopt;
     const ChangeLockScope changeLock;
     if (!changeLock.held())
-        return WriteFault{changes.first().path, StoreText::systemReason(EWOULDBLOCK)};
-    QList<Step> steps;
-    QByteArray journal;
-    std::optional<WriteFault> fault;
+        return WriteFault{s_changeLock->historyPath(), StoreText::systemReason(EWOULDBLOCK)};
+    if (auto fault = settleEarlierChange())
+        return fault;
+    const QByteArray folder = journalFolderFor(changes);
+    QList<JournalEntry> entries;
     try {
-        for (const FileChange& change : changes) {
-            Step step{change, FileNameBytes::encode(change.path), {}, {}, {}, false};
-            if (step.writes())
-                step.target = writableTarget(step.target);
-            if (step.moves())
-                step.source = FileNameBytes::encode(change.movedFrom);
-            steps.append(step);
-        }
-        for (Step& step : steps) {
-            if (step.writes())
-                step.temporary = writeTemporary(step.target, *step.change.content, step.change.permissions);
-        }
-        for (Step& step : steps)
-            keepOld(step);
-        if (steps.size() > 1)
-            journal = writeJournal(steps);
-        try {
-            for (Step& step : steps)
-                swap(step);
-            syncFolders(targetsOf(steps));
-            removeJournal(journal);
-        } catch (const Failure&) {
-            rollBack(steps);
-            throw;
-        }
-    } catch (const Failure& failure) {
-        fault = failure.fault();
+        for (const FileChange& change : changes)
+            entries.append(entryFor(folder, change));
+        makeSpares(entries, changes);
+    } catch (const FileFault& failure) {
+        removeSpares(entries);
+        return faultOf(failure);
     }
-    if (!journal.isEmpty())
-        ::unlink(journal.constData());
-    removeLeftovers(steps);
-    return fault;
+    ChangeJournal journal(folder, entries);
+    if (entries.size() > 1) {
+        try {
+            journal.write();
+        } catch (const FileFault& failure) {
+            removeSpares(entries);
+            return faultOf(failure);
+        }
+    }
+    return carryOut(journal);
 }
 
 std::optional<unsigned> permissionsOf(const QString& path)
 {
-    struct stat status {};
-    if (::stat(FileNameBytes::encode(path).constData(), &status) != 0)
-        return std::nullopt;
-    return status.st_mode & 07777;
+    return PosixFile::permissionsOf(FileNameBytes::encode(path));
 }
 
-void setChangeLock(FileLock* lock)
+void setChangeLock(ChangeLock* lock)
 {
     s_changeLock = lock;
 }
 
-bool isInterruptedSave(const QString& fileName)
+UserMessage failureMessage(const WriteFault& fault, UserMessage whenUnchanged)
 {
-    // Anchored as a whole, so that a name with a line break is judged by all of it.
-    static const QRegularExpression leftover(
-        QRegularExpression::anchoredPattern(QStringLiteral(".+\\.txt\\.[A-Za-z0-9]{6}")),
-        QRegularExpression::DotMatchesEverythingOption);
-    return leftover.match(fileName).hasMatch();
-}
-
-bool hasInterruptedChanges(const QString& folder)
-{
-    for (const QString& each : folderAndSubfolders(folder)) {
-        for (const QString& name : FileNameBytes::fileNames(each)) {
-            if (name == QString::fromLatin1(kJournalName) || isInterruptedSave(FileNameBytes::readable(name)))
-                return true;
-        }
-    }
-    return false;
-}
-
-std::optional<WriteFault> finishInterruptedChanges(const QString& folder)
-{
-    const QStringList folders = folderAndSubfolders(folder);
-    try {
-        for (const QString& each : folders)
-            finishJournal(FileNameBytes::encode(each));
-    } catch (const Failure& failure) {
-        return failure.fault();
-    }
-    for (const QString& each : folders) {
-        for (const QString& name : FileNameBytes::fileNames(each)) {
-            if (isInterruptedSave(FileNameBytes::readable(name)))
-                FileNameBytes::remove(each + QLatin1Char('/') + name);
-        }
-    }
-    return std::nullopt;
+    return fault.unchanged ? whenUnchanged : StoreText::changeLeftUnsettled(fault.path, fault.reason);
 }
 
 } // namespace AtomicWriter

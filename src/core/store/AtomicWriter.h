@@ -6,7 +6,9 @@
 
 #include <optional>
 
-class FileLock;
+#include "UserMessage.h"
+
+class ChangeLock;
 
 /** One file's part in a change of files: its new content, its removal, or its new name. */
 struct FileChange {
@@ -33,16 +35,21 @@ struct FileChange {
 struct WriteFault {
     QString path;
     QString reason;
+    /**
+     * Whether every file is as it was. Only when a second failure stops the way back is it not: then
+     * the next open settles the change, wholly old or wholly new.
+     */
+    bool unchanged = true;
 };
 
 /**
- * The one way the program changes its files. Every new content goes to a temporary file
- * "<file>.XXXXXX" beside its target, with every write, the sync and the close checked. A file that is
- * a symbolic link has its target replaced, and stays a link; a file without write permission is not
- * replaced. A change of several files is written down, before its first rename, in a journal
- * ".journal.txt" in the folder that holds them all; a crash after that point is finished by
- * finishInterruptedChanges(), one before it is undone, so the set is always wholly old or wholly new.
- * A failure while the program runs puts the old files back and removes the temporary ones.
+ * The one way the program changes its files. Every new content goes to a spare file beside its
+ * target (".<name>~XXXXXX.vemo-new"), with every write, the sync and the close checked. A file that
+ * is a symbolic link has its target replaced, and stays a link; a file without write permission is
+ * not replaced. A change of several files is recorded in a journal in the data folder once all its
+ * new files and their folders are synced, and before its first rename (see ChangeJournal); the next
+ * open settles a change that a crash cut short (see ChangeRecovery). A failure while the program runs
+ * puts the old files back and removes the spare ones.
  */
 namespace AtomicWriter {
 
@@ -60,20 +67,12 @@ std::optional<unsigned> permissionsOf(const QString& path);
 
 /**
  * The lock that every change of this process holds exclusively while it is made, so that readers
- * holding it shared see each set of files wholly old or wholly new. None by default.
+ * holding it shared see each set of files wholly old or wholly new; its folder is where journals
+ * go. None by default: then a journal goes in the folder that holds all the files.
  */
-void setChangeLock(FileLock* lock);
+void setChangeLock(ChangeLock* lock);
 
-/** Whether a file name is a leftover of an interrupted change: "<name>.txt.XXXXXX". */
-bool isInterruptedSave(const QString& fileName);
-
-/** Whether a folder or one of its subfolders holds a journal or leftovers of an interrupted change. */
-bool hasInterruptedChanges(const QString& folder);
-
-/**
- * Finishes the change whose journal lies in a folder or one of its subfolders, then removes the
- * leftovers of changes that a crash interrupted there. Only for whoever may change the folder.
- */
-std::optional<WriteFault> finishInterruptedChanges(const QString& folder);
+/** The message for a fault: the caller's own when nothing changed, else one that says what happens next. */
+UserMessage failureMessage(const WriteFault& fault, UserMessage whenUnchanged);
 
 } // namespace AtomicWriter

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "store/ChangeRecovery.h"
 #include "store/FileNameBytes.h"
 #include "store/SixNumbers.h"
 #include "text/StoreText.h"
@@ -14,30 +15,41 @@ namespace {
 // Twice the largest history leaves room for the blanks a page may add, and stops a stray huge paste early.
 constexpr qsizetype kMaxImportBytes = 2 * kNumberCount * (kMaxDraws + 6);
 
-// Readers share this lock while they read; a change of files holds it alone.
-QString changeLockPath(const QString& historyPath)
-{
-    return historyPath + QStringLiteral(".readers.lock");
-}
-
-// A reader that finds what a crash left is the one to finish it, with the readers kept out.
-std::optional<WriteFault> finishInterruptedChanges(const QString& folder, FileLock& changeLock,
+// A reader that finds what a crash left is the one to settle it, with the readers kept out. One that
+// cannot (a folder it may not change, or a writer in) reads on and says so.
+Result<std::optional<UserMessage>> settleForReader(const QString& path, ChangeLock& changeLock,
                                                    std::chrono::milliseconds wait)
 {
-    if (!AtomicWriter::hasInterruptedChanges(folder))
-        return std::nullopt;
-    // A failed change of mode lets the lock go, so the reader takes its share again either way.
-    std::optional<WriteFault> fault;
-    if (changeLock.lock(FileLock::Mode::Exclusive, wait))
-        fault = AtomicWriter::finishInterruptedChanges(folder);
-    if (!changeLock.lock(FileLock::Mode::Shared, wait))
-        return WriteFault{folder, changeLock.errorString()};
-    return fault;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!ChangeRecovery::pending(folder))
+        return std::optional<UserMessage>();
+    changeLock.unlock();
+    std::optional<UserMessage> notice = StoreText::interruptedChangeLeft(folder);
+    if (changeLock.lockExclusive(wait)) {
+        const ChangeRecovery::Outcome outcome = ChangeRecovery::settle(folder);
+        if (outcome.fault)
+            return StoreText::interruptedChangeFailed(FileNameBytes::readable(outcome.fault->path),
+                                                      outcome.fault->reason);
+        notice = outcome.setAside;
+        changeLock.unlock();
+    }
+    if (!changeLock.lockShared(wait))
+        return StoreText::historyLocked(path);
+    return notice;
+}
+
+// A writer settles what a crash left before anything else; a journal it cannot obey stops it once.
+Status settleForWriter(const QString& path)
+{
+    const ChangeRecovery::Outcome outcome = ChangeRecovery::settle(QFileInfo(path).absolutePath());
+    if (outcome.fault)
+        return StoreText::interruptedChangeFailed(FileNameBytes::readable(outcome.fault->path), outcome.fault->reason);
+    return outcome.setAside;
 }
 
 } // namespace
 
-DrawHistory::DrawHistory(QString path, std::unique_ptr<FileLock> writerLock, std::unique_ptr<FileLock> changeLock,
+DrawHistory::DrawHistory(QString path, std::unique_ptr<FileLock> writerLock, std::unique_ptr<ChangeLock> changeLock,
                          FlagLines lines)
     : m_path(std::move(path)), m_writerLock(std::move(writerLock)), m_changeLock(std::move(changeLock)),
       m_lines(std::move(lines))
@@ -58,27 +70,37 @@ Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path, Acce
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir())
         return StoreText::historyUnreadable(path, StoreText::systemReason(ENOENT));
-    const auto lockFailed = [&path](const FileLock& lock) {
-        return lock.heldElsewhere()
-                   ? StoreText::historyLocked(path)
-                   : StoreText::historyUnreadable(path, StoreText::reasonLockFailed(lock.errorString()));
+    const auto lockFailed = [&path](bool heldElsewhere, const QString& reason) {
+        return heldElsewhere ? StoreText::historyLocked(path)
+                             : StoreText::historyUnreadable(path, StoreText::reasonLockFailed(reason));
     };
     std::unique_ptr<FileLock> writerLock;
     if (access == Access::Write) {
         writerLock = std::make_unique<FileLock>(path + QStringLiteral(".lock"));
-        if (!writerLock->lock(FileLock::Mode::Exclusive, lockWait))
-            return lockFailed(*writerLock);
+        const auto lock = [&writerLock](std::chrono::milliseconds wait) {
+            return writerLock->lock(FileLock::Mode::Exclusive, wait);
+        };
+        if (!ChangeLock::take(path, lockWait, lock, [&writerLock] { return writerLock->heldElsewhere(); }))
+            return lockFailed(writerLock->heldElsewhere(), writerLock->errorString());
     }
-    auto changeLock = std::make_unique<FileLock>(changeLockPath(path));
-    const auto firstMode = access == Access::Write ? FileLock::Mode::Exclusive : FileLock::Mode::Shared;
-    if (!changeLock->lock(firstMode, lockWait))
-        return lockFailed(*changeLock);
+    auto changeLock = std::make_unique<ChangeLock>(path);
+    const auto lock = [&changeLock, access](std::chrono::milliseconds wait) {
+        return access == Access::Write ? changeLock->lockExclusive(wait) : changeLock->lockShared(wait);
+    };
+    if (!ChangeLock::take(path, lockWait, lock, [&changeLock] { return changeLock->heldElsewhere(); }))
+        return lockFailed(changeLock->heldElsewhere(), changeLock->errorString());
 
     // The folder is whole again before anybody reads it.
-    const auto fault = access == Access::Write ? AtomicWriter::finishInterruptedChanges(folder)
-                                               : finishInterruptedChanges(folder, *changeLock, lockWait);
-    if (fault)
-        return StoreText::interruptedChangeFailed(FileNameBytes::readable(fault->path), fault->reason);
+    std::optional<UserMessage> notice;
+    if (access == Access::Write) {
+        if (Status refusal = settleForWriter(path))
+            return *refusal;
+    } else {
+        auto settled = settleForReader(path, *changeLock, lockWait);
+        if (!settled.ok())
+            return settled.error();
+        notice = settled.value();
+    }
 
     const FileNameBytes::Content content = FileNameBytes::read(path);
     if (!content.bytes)
@@ -89,8 +111,10 @@ Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path, Acce
     // A writer lets readers in between its changes.
     if (access == Access::Write)
         changeLock->unlock();
-    return std::unique_ptr<DrawHistory>(
+    auto history = std::unique_ptr<DrawHistory>(
         new DrawHistory(path, std::move(writerLock), std::move(changeLock), std::move(std::get<FlagLines>(parsed))));
+    history->m_openingNotice = std::move(notice);
+    return history;
 }
 
 QByteArray DrawHistory::readHitString(int number) const
@@ -239,7 +263,7 @@ Status DrawHistory::undoLastChange()
     if (auto fault =
             folder.restore(step.value().name, HistoryFormat::serialize(step.value().lines), m_path,
                            HistoryFormat::serialize(m_lines), drawCount(), AtomicWriter::permissionsOf(m_path)))
-        return StoreText::historyWriteFailed(fault->path, fault->reason);
+        return AtomicWriter::failureMessage(*fault, StoreText::historyWriteFailed(fault->path, fault->reason));
     m_lines = std::move(step.value().lines);
     return std::nullopt;
 }
@@ -252,7 +276,7 @@ Status DrawHistory::write(const FlagLines& lines)
                             .withPermissions(AtomicWriter::permissionsOf(m_path));
     if (auto fault =
             AtomicWriter::commit({std::move(backup), FileChange::write(m_path, HistoryFormat::serialize(lines))}))
-        return StoreText::historyWriteFailed(fault->path, fault->reason);
+        return AtomicWriter::failureMessage(*fault, StoreText::historyWriteFailed(fault->path, fault->reason));
     m_lines = lines;
     folder.prune(backupBase());
     return std::nullopt;

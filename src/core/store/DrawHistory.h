@@ -9,6 +9,7 @@
 
 #include "UserMessage.h"
 #include "store/BackupFolder.h"
+#include "store/ChangeLock.h"
 #include "store/FileLock.h"
 #include "store/HistoryFormat.h"
 
@@ -41,6 +42,11 @@ public:
     DrawHistory& operator=(const DrawHistory&) = delete;
 
     const QString& path() const { return m_path; }
+    /**
+     * What a reader found on opening and read around: a change cut short that it could not settle, or
+     * a journal it set aside.
+     */
+    const std::optional<UserMessage>& openingNotice() const { return m_openingNotice; }
 
     /** Number of draws; the newest draw is number drawCount(). */
     int drawCount() const { return int(m_lines[0].size()); }
@@ -106,13 +112,14 @@ private:
     /** Who is told what went wrong in an import: the clipboard (no file) or a file. */
     Result<FlagLines> checkImportText(const QByteArray& text, const QString& file) const;
 
-    DrawHistory(QString path, std::unique_ptr<FileLock> writerLock, std::unique_ptr<FileLock> changeLock,
+    DrawHistory(QString path, std::unique_ptr<FileLock> writerLock, std::unique_ptr<ChangeLock> changeLock,
                 FlagLines lines);
 
     Status write(const FlagLines& lines);
 
     QString m_path;
     std::unique_ptr<FileLock> m_writerLock; // none for a reader
-    std::unique_ptr<FileLock> m_changeLock;
+    std::unique_ptr<ChangeLock> m_changeLock;
     FlagLines m_lines;
+    std::optional<UserMessage> m_openingNotice;
 };

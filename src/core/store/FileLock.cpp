@@ -19,11 +19,14 @@ FileLock::~FileLock()
 bool FileLock::lock(Mode mode, std::chrono::milliseconds wait)
 {
     m_heldElsewhere = false;
+    m_unmakeable = false;
     if (m_fd < 0) {
         m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         // A reader may only be allowed to read the folder.
-        if (m_fd < 0 && (errno == EACCES || errno == EROFS))
+        if (m_fd < 0 && (errno == EACCES || errno == EROFS)) {
             m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+            m_unmakeable = m_fd < 0 && errno == ENOENT;
+        }
         if (m_fd < 0) {
             m_error = StoreText::systemReason(errno);
             return false;

@@ -32,10 +32,13 @@ public:
     bool heldElsewhere() const { return m_heldElsewhere; }
     /** After a failed lock(): the system's reason. */
     const QString& errorString() const { return m_error; }
+    /** After a failed lock(): the lock file is not there and this user may not make it. */
+    bool unmakeable() const { return m_unmakeable; }
 
 private:
     QString m_path;
     int m_fd = -1;
     bool m_heldElsewhere = false;
+    bool m_unmakeable = false;
     QString m_error;
 };

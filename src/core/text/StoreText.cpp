@@ -386,4 +386,45 @@ UserMessage interruptedChangeFailed(const QString& path, const QString& reason)
             .arg(path, reason)};
 }
 
+UserMessage interruptedChangeLeft(const QString& folder)
+{
+    return {kHistoryCaption,
+            QStringLiteral("前回中断したデータの変更が残っていますが、今は仕上げられません。表示は中断前のファイルの"
+                           "ままです。\n\n%1\n\nデータを変更できる状態でもう一度開くと、変更前か変更後のどちらかに"
+                           "そろえます。")
+                .arg(folder)};
+}
+
+UserMessage journalSetAside(const QString& path, const QString& reason)
+{
+    return {kHistoryCaption,
+            QStringLiteral("前回中断したデータの変更は、記録どおりに仕上げられないため、何も変えずに記録を次の名前で"
+                           "残しました。\n\n%1\n\n%2\n\n過去データと予想データが正しいか確かめて下さい。以前の"
+                           "内容は Backup フォルダにあります。確かめた後は、このファイルを削除してかまいません。")
+                .arg(path, reason)};
+}
+
+QString reasonJournalDamaged()
+{
+    return QStringLiteral("記録が壊れているか、データフォルダの外のファイルを指しています。");
+}
+
+QString reasonJournalOverChangedFiles()
+{
+    return QStringLiteral("記録の後で、記録にあるファイルが書き換えられています。");
+}
+
+UserMessage changeLeftUnsettled(const QString& path, const QString& reason)
+{
+    return {kHistoryCaption,
+            QStringLiteral("ファイルに書き込めず、変更前に戻すこともできませんでした。次に開くときに、変更前か"
+                           "変更後のどちらかにそろえます。\n\n%1\n\n%2")
+                .arg(path, reason)};
+}
+
+QString waitingForOtherProgram(const QString& path)
+{
+    return QStringLiteral("他のプログラムが過去データを使い終えるのを待っています…\n%1").arg(path);
+}
+
 } // namespace StoreText

@@ -108,5 +108,17 @@ QString reasonNoSample(const QString& sampleFolder);
 
 /** A change that a crash interrupted could not be finished. */
 UserMessage interruptedChangeFailed(const QString& path, const QString& reason);
+/** A reader found a change cut short that only a writer of the folder can settle; it reads on. */
+UserMessage interruptedChangeLeft(const QString& folder);
+/** The journal of a change cut short could not be obeyed and was set aside under the name given. */
+UserMessage journalSetAside(const QString& path, const QString& reason);
+/** Why a journal was set aside: it is not one of ours, or names places outside the data folder. */
+QString reasonJournalDamaged();
+/** Why a journal was set aside: a file it names was changed after it was written. */
+QString reasonJournalOverChangedFiles();
+/** A change failed and a second failure stopped the way back: the next open settles it. */
+UserMessage changeLeftUnsettled(const QString& path, const QString& reason);
+/** The note of a command or window that waits for another program to be done with the history. */
+QString waitingForOtherProgram(const QString& path);
 
 } // namespace StoreText

@@ -11,6 +11,7 @@
 #include "ApplicationInfo.h"
 #include "document/CVemoDoc.h"
 #include "kit/JapaneseFonts.h"
+#include "kit/LockWaitNote.h"
 #include "kit/MessageService.h"
 #include "shell/CMainFrame.h"
 #include "shell/ProgramPictures.h"
@@ -53,6 +54,7 @@ bool CVemoApp::initInstance()
     dialogColours.setColor(QPalette::WindowText, Qt::black);
     QApplication::setPalette(dialogColours, "QDialog");
 
+    ChangeLock::setWaiter(LockWaitNote::waiter());
     Result<std::unique_ptr<CVemoDoc>> doc = CVemoDoc::open(installPathOption());
     if (!doc.ok()) {
         MessageService::show(doc.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
