@@ -9,8 +9,11 @@
 #include <algorithm>
 #include <csignal>
 
-#include "TestHistory.h"
+#include "CliScenario.h"
 
+using CliScenario::faultEnvironment;
+using CliScenario::Outcome;
+using CliScenario::run;
 using TestHistory::readFile;
 using TestHistory::writeFile;
 
@@ -20,14 +23,6 @@ namespace {
 using Files = QMap<QString, QByteArray>;
 
 const QString kBackupFolder = QStringLiteral("Vemo6Data/Backup/");
-
-// Every scenario starts from a registrant with predictions, so that history changes meet them too.
-const QStringList kCommonSetup{
-    QStringLiteral("registrant add 1 太郎"),
-    QStringLiteral("prediction add 1 {draws} 3 11 20 28 35 42"),
-    QStringLiteral("prediction add 1 {draws} 1 2 3 4 5 6"),
-    QStringLiteral("prediction add 1 {next} 7 8 9 10 11 12"),
-};
 
 Files snapshot(const QString& root)
 {
@@ -150,47 +145,6 @@ void copyFolder(const QString& from, const QString& to)
     }
 }
 
-struct Outcome {
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    int code = -1;
-    QString out;
-    QString err;
-
-    bool exited(int expected) const { return status == QProcess::NormalExit && code == expected; }
-    QString describe() const
-    {
-        return status == QProcess::NormalExit ? QStringLiteral("exit code %1").arg(code)
-                                              : QStringLiteral("killed by signal %1").arg(code);
-    }
-};
-
-Outcome run(const QString& root, const QStringList& words, const QProcessEnvironment& env)
-{
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("VEMO_CLI"), QStringList{QStringLiteral("--install-path"), root} + words);
-    if (!process.waitForFinished(60000))
-        process.kill();
-    process.waitForFinished();
-    return {process.exitStatus(), process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-/** The environment of a run under the fault library, with these settings of it. */
-QProcessEnvironment faultEnvironment(QProcessEnvironment env, const QList<std::pair<QString, QString>>& settings)
-{
-    const QString preload = env.value(QStringLiteral("LD_PRELOAD"));
-    env.insert(QStringLiteral("LD_PRELOAD"),
-               preload.isEmpty() ? QStringLiteral(FAULT_LIBRARY) : preload + QStringLiteral(":" FAULT_LIBRARY));
-    // Under AddressSanitizer its runtime would insist on coming first.
-    const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
-    env.insert(QStringLiteral("ASAN_OPTIONS"),
-               (asan.isEmpty() ? QString() : asan + QLatin1Char(':')) + QStringLiteral("verify_asan_link_order=0"));
-    for (const auto& [name, value] : settings)
-        env.insert(name, value);
-    return env;
-}
-
 /** What a user sees of a folder: the draw count and the registrants. */
 QStringList report(const QString& root, const QProcessEnvironment& env)
 {
@@ -262,30 +216,7 @@ private Q_SLOTS:
 
 void TestFaultInjection::failingCallsLoseNothing_data()
 {
-    QTest::addColumn<int>("draws");
-    QTest::addColumn<QStringList>("setup");
-    QTest::addColumn<QString>("command");
-
-    // 350 draws make a history of 15,306 bytes, just under the 16 KB that once hid a lost write.
-    const QString append = QStringLiteral("append 1 5 17 22 40 43");
-    QTest::newRow("append") << 350 << QStringList() << append;
-    QTest::newRow("append over 16 KB") << 400 << QStringList() << append;
-    QTest::newRow("modify") << 350 << QStringList() << QStringLiteral("modify 12 3 11 20 28 35 42");
-    QTest::newRow("delete-last") << 350 << QStringList() << QStringLiteral("delete-last");
-    QTest::newRow("import") << 350 << QStringList() << QStringLiteral("import {import}");
-    // The first run leaves result files for the faulted one to replace.
-    const QString firstPredict = QStringLiteral("predict --count 6 --amount 50 --prefer frequent --weight 10");
-    QTest::newRow("predict") << 350 << QStringList{firstPredict}
-                             << QStringLiteral("predict --count 7 --amount 100 --prefer rare --weight 5");
-    QTest::newRow("prediction add") << 350 << QStringList()
-                                    << QStringLiteral("prediction add 1 {next} 13 14 15 16 17 18");
-    QTest::newRow("prediction delete") << 350 << QStringList() << QStringLiteral("prediction delete 1 {draws} 1");
-    QTest::newRow("registrant add") << 350 << QStringList() << QStringLiteral("registrant add 2 花子");
-    QTest::newRow("registrant rename") << 350 << QStringList() << QStringLiteral("registrant add 1 次郎");
-    QTest::newRow("registrant remove") << 350 << QStringList() << QStringLiteral("registrant remove 1");
-    QTest::newRow("undo") << 350 << QStringList{QStringLiteral("append 2 4 6 8 10 12")} << QStringLiteral("undo");
-    QTest::newRow("undo --slot") << 350 << QStringList{QStringLiteral("prediction add 1 {next} 13 14 15 16 17 18")}
-                                 << QStringLiteral("undo --slot 1");
+    CliScenario::addCommandRows();
 }
 
 /**
@@ -301,38 +232,17 @@ void TestFaultInjection::failingCallsLoseNothing()
     QElapsedTimer timer;
     timer.start();
 
-    QTemporaryDir work;
-    QVERIFY(work.isValid());
-    const QString importFile = work.filePath(QStringLiteral("paste.txt"));
-    writeFile(importFile, HistoryFormat::serialize(TestHistory::randomLines(draws + 1, 62)).replace("\r\n", "\n"));
-    const auto words = [&](const QString& line) {
-        return QString(line)
-            .replace(QStringLiteral("{draws}"), QString::number(draws))
-            .replace(QStringLiteral("{next}"), QString::number(draws + 1))
-            .replace(QStringLiteral("{import}"), importFile)
-            .split(QLatin1Char(' '));
-    };
-
-    // The user's settings stay out of it; a run without settings below passes nothing to the library.
-    QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();
-    plain.insert(QStringLiteral("XDG_CONFIG_HOME"), work.filePath(QStringLiteral("config")));
-    plain.insert(QStringLiteral("XDG_DATA_HOME"), work.filePath(QStringLiteral("data")));
-    for (const QString& name : {QStringLiteral("VEMO_FAULT"), QStringLiteral("VEMO_FAULT_AT"),
-                                QStringLiteral("VEMO_FAULT_COUNT"), QStringLiteral("VEMO_FAULT_TRACE")})
-        plain.remove(name);
-
-    const TestInstall install(TestHistory::randomLines(draws, 61));
-    const QString prepared = install.paths().root();
-    for (const QString& line : kCommonSetup + setup) {
-        const Outcome made = run(prepared, words(line), plain);
-        QVERIFY2(made.exited(0),
-                 qPrintable(line + QStringLiteral(": ") + made.describe() + QLatin1Char(' ') + made.err));
-    }
+    CliScenario::Scenario scenario(draws);
+    const QString setupError = scenario.prepare(setup);
+    QVERIFY2(setupError.isEmpty(), qPrintable(setupError));
+    const QString prepared = scenario.installation();
+    const QProcessEnvironment& plain = scenario.plain();
+    const auto words = [&scenario](const QString& line) { return scenario.words(line); };
     const Files before = snapshot(prepared);
     const QStringList oldReport = report(prepared, plain);
 
     // The expected new state, from a run without the library and one with it counting the calls.
-    const QString newFolder = work.filePath(QStringLiteral("new"));
+    const QString newFolder = scenario.workPath(QStringLiteral("new"));
     copyFolder(prepared, newFolder);
     const Outcome done = run(newFolder, words(command), plain);
     QVERIFY2(done.exited(0),
@@ -340,9 +250,9 @@ void TestFaultInjection::failingCallsLoseNothing()
     const Files after = snapshot(newFolder);
     const QStringList newReport = report(newFolder, plain);
 
-    const QString countFolder = work.filePath(QStringLiteral("count"));
-    const QString countFile = work.filePath(QStringLiteral("count.txt"));
-    const QString traceFile = work.filePath(QStringLiteral("trace.txt"));
+    const QString countFolder = scenario.workPath(QStringLiteral("count"));
+    const QString countFile = scenario.workPath(QStringLiteral("count.txt"));
+    const QString traceFile = scenario.workPath(QStringLiteral("trace.txt"));
     copyFolder(prepared, countFolder);
     const Outcome counted = run(countFolder, words(command),
                                 faultEnvironment(plain, {{QStringLiteral("VEMO_FAULT_COUNT"), countFile},
@@ -362,7 +272,7 @@ void TestFaultInjection::failingCallsLoseNothing()
 
     // One line per faulted run that went wrong, with everything that went wrong in it.
     QStringList problems;
-    const QString runFolder = work.filePath(QStringLiteral("run"));
+    const QString runFolder = scenario.workPath(QStringLiteral("run"));
     for (int n = 1; n <= calls; ++n) {
         for (const QString& mode : {QStringLiteral("enospc"), QStringLiteral("eio"), QStringLiteral("kill")}) {
             copyFolder(prepared, runFolder);
