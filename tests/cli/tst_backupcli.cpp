@@ -151,14 +151,18 @@ void TestBackupCli::leftoverBesideARegistrantFileIsNotARegistrant()
     QCOMPARE(run(install, "prediction add 1 31 1 2 3 4 5 6").exitCode, 0);
     const QString file = install.paths().registrantFile(1, QStringLiteral("alice"));
     const QByteArray predictions = readFile(file);
-    // What a save cut short by a crash leaves beside the file, and beside the history.
+    // What a save cut short by a crash leaves beside the file and beside the history goes; a copy the player
+    // made, whose name only looks like one, stays, and is no registrant either.
+    const QString spare = install.paths().predictionFolder() + QStringLiteral("/.YDF1alice.txt~TJOkba.vemo-new");
+    const QString historySpare = install.paths().dataFolder() + QStringLiteral("/.KakoData.txt~a1B2c3.vemo-old");
+    writeFile(spare, predictions.left(10));
+    writeFile(historySpare, "d01*0");
     writeFile(file + QStringLiteral(".TJOkba"), predictions.left(10));
-    writeFile(install.paths().historyFile() + QStringLiteral(".a1B2c3"), "d01*0");
 
     QCOMPARE(run(install, "registrant list").outLines().first(), QStringLiteral("1 alice"));
-    QCOMPARE(QDir(install.paths().predictionFolder()).entryList(QDir::Files),
-             QStringList{QStringLiteral("YDF1alice.txt")});
-    QVERIFY(!QFile::exists(install.paths().historyFile() + QStringLiteral(".a1B2c3")));
+    QCOMPARE(QDir(install.paths().predictionFolder()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral("YDF1alice.txt"), QStringLiteral("YDF1alice.txt.TJOkba")}));
+    QVERIFY(!QFile::exists(historySpare));
     QCOMPARE(run(install, "prediction add 1 31 7 8 9 10 11 12").out, QStringLiteral("予想 2+7. 8. 9. 10. 11. 12\n"));
     QCOMPARE(readFile(file).size(), 2 * predictions.size());
 }

@@ -5,6 +5,7 @@
  *   VEMO_FAULT_AT=N        the N-th counted call (1-based) misbehaves
  *   VEMO_FAULT=enospc|eio  it returns -1 with that errno without being done
  *   VEMO_FAULT=kill        the process SIGKILLs itself instead of doing it
+ *   VEMO_FAULT_THEN_AT=M, VEMO_FAULT_THEN=…  a second call misbehaves too, as a second fault on the way back
  *   VEMO_FAULT_COUNT=FILE  at exit, the number of counted calls is written to FILE
  *   VEMO_FAULT_TRACE=FILE  every counted call is listed in FILE as it happens, one line each
  *   VEMO_FAULT_RECORD=FILE every call that decides what a power cut leaves is appended to FILE
@@ -41,9 +42,13 @@
 #include <unistd.h>
 
 static int active;
-static long fault_at;
-static int fault_errno;
-static int fault_kill;
+/* A call that misbehaves: its number, and the errno it fails with or a kill. */
+struct fault {
+    long at;
+    int error;
+    int kill;
+};
+static struct fault faults[2];
 static const char* count_path;
 static int trace_fd = -1;
 static int record_fd = -1;
@@ -119,30 +124,34 @@ static int open_own_file(const char* path, int flags)
     return real_open(path, flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
 }
 
+static void read_fault(struct fault* fault, const char* at, const char* mode)
+{
+    if (!at || !mode)
+        return;
+    fault->at = strtol(at, NULL, 10);
+    if (strcmp(mode, "enospc") == 0)
+        fault->error = ENOSPC;
+    else if (strcmp(mode, "eio") == 0)
+        fault->error = EIO;
+    else if (strcmp(mode, "kill") == 0)
+        fault->kill = 1;
+    else
+        fault->at = 0;
+}
+
 __attribute__((constructor)) static void read_settings(void)
 {
-    const char* at = getenv("VEMO_FAULT_AT");
-    const char* mode = getenv("VEMO_FAULT");
     const char* trace = getenv("VEMO_FAULT_TRACE");
     const char* record = getenv("VEMO_FAULT_RECORD");
     count_path = getenv("VEMO_FAULT_COUNT");
-    if (at && mode) {
-        fault_at = strtol(at, NULL, 10);
-        if (strcmp(mode, "enospc") == 0)
-            fault_errno = ENOSPC;
-        else if (strcmp(mode, "eio") == 0)
-            fault_errno = EIO;
-        else if (strcmp(mode, "kill") == 0)
-            fault_kill = 1;
-        else
-            fault_at = 0;
-    }
+    read_fault(&faults[0], getenv("VEMO_FAULT_AT"), getenv("VEMO_FAULT"));
+    read_fault(&faults[1], getenv("VEMO_FAULT_THEN_AT"), getenv("VEMO_FAULT_THEN"));
     if (trace && *trace)
         trace_fd = open_own_file(trace, O_TRUNC | O_APPEND);
     // Appended to, so that a program this one starts adds its calls after them.
     if (record && *record)
         record_fd = open_own_file(record, O_APPEND);
-    active = fault_at > 0 || (count_path && *count_path) || trace_fd >= 0;
+    active = faults[0].at > 0 || (count_path && *count_path) || trace_fd >= 0;
 }
 
 /* Runs after main() has returned or exit() was called, once the program's own files are written. */
@@ -216,12 +225,15 @@ static void trace_fd_line(long n, const char* call, int fd)
 /* Counts one call; true when it is the one to fail, with errno set. */
 static int strike(long n)
 {
-    if (n != fault_at)
-        return 0;
-    if (fault_kill)
-        kill(getpid(), SIGKILL);
-    errno = fault_errno;
-    return 1;
+    for (size_t i = 0; i < sizeof faults / sizeof faults[0]; ++i) {
+        if (n != faults[i].at)
+            continue;
+        if (faults[i].kill)
+            kill(getpid(), SIGKILL);
+        errno = faults[i].error;
+        return 1;
+    }
+    return 0;
 }
 
 static int strike_fd(const char* call, int fd)

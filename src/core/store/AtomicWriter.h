@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "UserMessage.h"
+#include "store/WriteFault.h"
 
 class ChangeLock;
 
@@ -29,17 +30,6 @@ struct FileChange {
         permissions = bits;
         return std::move(*this);
     }
-};
-
-/** Why a change of files failed: the file it failed on and the system's reason. */
-struct WriteFault {
-    QString path;
-    QString reason;
-    /**
-     * Whether every file is as it was. Only when a second failure stops the way back is it not: then
-     * the next open settles the change, wholly old or wholly new.
-     */
-    bool unchanged = true;
 };
 
 /**

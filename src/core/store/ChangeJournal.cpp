@@ -64,16 +64,25 @@ QByteArray besides(const QByteArray& target, const QByteArray& spareName)
     return spareName.isEmpty() || spareName.contains('/') ? spareName : folderOf(target) + '/' + spareName;
 }
 
+// A place inside the data folder is kept relative to it, so that a folder copied or moved elsewhere still settles.
+QByteArray placeIn(const QByteArray& folder, const QByteArray& placeWord)
+{
+    const QByteArray place = unword(placeWord);
+    return place.startsWith('/') ? place : resolved(folder) + '/' + place;
+}
+
 std::optional<JournalEntry> parseWrite(const QByteArray& folder, const QList<QByteArray>& words)
 {
     const auto before = Identity::parse(words.value(5));
     const auto after = Identity::parse(words.value(6));
     if (words.size() != 7 || !before || !after)
         return std::nullopt;
-    JournalEntry entry{JournalEntry::Kind::Write, unword(words[1]), {}, unword(words[2]), {}, {}, *before, *after};
+    JournalEntry entry{
+        JournalEntry::Kind::Write, unword(words[1]), {}, placeIn(folder, words[2]), {}, {}, *before, *after};
     entry.temporary = besides(entry.place, unword(words[3]));
     entry.kept = besides(entry.place, unword(words[4]));
-    const bool placed = isInside(folder, entry.name) && entry.place == ChangeJournal::placeOf(folder + '/' + entry.name);
+    const bool placed =
+        isInside(folder, entry.name) && entry.place == ChangeJournal::placeOf(folder + '/' + entry.name);
     if (!placed || !isSpareBeside(entry.temporary, entry.place, false) || !isSpareBeside(entry.kept, entry.place, true))
         return std::nullopt;
     return entry;
@@ -135,14 +144,21 @@ QByteArray ChangeJournal::placeOf(const QByteArray& lexicalPath)
     return folder.isEmpty() ? QByteArray() : folder + '/' + baseName(lexicalPath);
 }
 
+QByteArray ChangeJournal::relativePlace(const QByteArray& place) const
+{
+    const QByteArray inside = resolved(m_folder) + '/';
+    return place.startsWith(inside) ? place.mid(inside.size()) : place;
+}
+
 QByteArray ChangeJournal::text() const
 {
     QByteArray text = kHead + '\n';
     for (const JournalEntry& entry : m_entries) {
         switch (entry.kind) {
         case JournalEntry::Kind::Write:
-            text += "W " + word(entry.name) + ' ' + word(entry.place) + ' ' + word(baseName(entry.temporary)) + ' '
-                    + word(baseName(entry.kept)) + ' ' + entry.before.text() + ' ' + entry.after.text();
+            text += "W " + word(entry.name) + ' ' + word(relativePlace(entry.place)) + ' '
+                    + word(baseName(entry.temporary)) + ' ' + word(baseName(entry.kept)) + ' ' + entry.before.text()
+                    + ' ' + entry.after.text();
             break;
         case JournalEntry::Kind::Remove:
             text += "R " + word(entry.name) + ' ' + word(baseName(entry.kept)) + ' ' + entry.before.text();
@@ -176,7 +192,8 @@ QList<QByteArray> ChangeJournal::sparesNamedIn(const QByteArray& dataFolder, con
     QList<QByteArray> spares;
     for (const QByteArray& line : entryLines(text).value_or(QList<QByteArray>())) {
         const QList<QByteArray> words = line.split(' ');
-        const QByteArray target = words.first() == "W" ? unword(words.value(2)) : dataFolder + '/' + unword(words.value(1));
+        const QByteArray target =
+            words.first() == "W" ? placeIn(dataFolder, words.value(2)) : dataFolder + '/' + unword(words.value(1));
         const QList<QByteArray> spareWords = words.first() == "W" ? words.mid(3, 2) : words.mid(2, 1);
         for (const QByteArray& spare : spareWords) {
             if (isSpareOf(unword(spare), baseName(target)))
@@ -217,7 +234,8 @@ bool ChangeJournal::canGo(Direction direction) const
         bool possible = false;
         switch (entry.kind) {
         case JournalEntry::Kind::Write:
-            possible = forward ? present == entry.after || (present == entry.before && identityOf(entry.temporary) == entry.after)
+            possible = forward ? present == entry.after
+                                     || (present == entry.before && identityOf(entry.temporary) == entry.after)
                                : present == entry.before
                                      || (present == entry.after && (entry.before.absent() || keptHolds(entry.before)));
             break;

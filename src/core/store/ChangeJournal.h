@@ -78,6 +78,7 @@ public:
 
 private:
     QByteArray path(const QByteArray& name) const { return m_folder + '/' + name; }
+    QByteArray relativePlace(const QByteArray& place) const;
     void goForward(const JournalEntry& entry) const;
     void goBack(const JournalEntry& entry) const;
     void syncTouchedFolders() const;

@@ -19,7 +19,8 @@ ChangeLock::ChangeLock(const QString& historyPath)
 
 std::chrono::milliseconds ChangeLock::timeLeft(std::chrono::steady_clock::time_point deadline)
 {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     return std::max(left, std::chrono::milliseconds(0));
 }
 

@@ -38,7 +38,8 @@ QList<QByteArray> namedBySetAsideJournals(const QByteArray& root)
     for (const QByteArray& name : namesIn(root)) {
         if (!name.startsWith(kSetAsidePrefix))
             continue;
-        const FileNameBytes::Content text = FileNameBytes::read(FileNameBytes::decode(root + '/' + name), kMaxJournalBytes);
+        const FileNameBytes::Content text =
+            FileNameBytes::read(FileNameBytes::decode(root + '/' + name), kMaxJournalBytes);
         spares += ChangeJournal::sparesNamedIn(root, text.bytes.value_or(QByteArray()));
     }
     return spares;

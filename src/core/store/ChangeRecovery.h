@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "UserMessage.h"
-#include "store/AtomicWriter.h"
+#include "store/WriteFault.h"
 
 /**
  * What the next open does about a change that a crash or a failure cut short: it finishes the
