@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,8 @@ class TestFolderAccess : public QObject {
 private Q_SLOTS:
     void writersTakeTurns();
     void readersRunBesideEachOtherAndTheProgram();
+    void aWaitingChangeGoesAheadOfLaterReaders();
+    void aJournalThatCannotBeObeyedIsNamedAndSetAside();
     void whatIsNoFileIsRefusedAtOnce();
     void hugeImportsAreRefusedWithinLimits();
 };
@@ -94,6 +97,53 @@ void TestFolderAccess::readersRunBesideEachOtherAndTheProgram()
     QCOMPARE(append.exitCode, 1);
     QVERIFY(append.err.contains(StoreText::historyLocked(install.paths().historyFile()).text));
     QCOMPARE(program.value()->drawCount(), 400);
+}
+
+// A change that waits for a reader says so after a second; a reader that comes after it waits behind it, and
+// so sees the change.
+void TestFolderAccess::aWaitingChangeGoesAheadOfLaterReaders()
+{
+    TestInstall install(TestHistory::randomLines(100, 43));
+    const QString history = install.paths().historyFile();
+    auto reader = DrawHistory::open(history, DrawHistory::Access::Read);
+    QVERIFY(reader.ok());
+    auto append =
+        startCli(install.paths(), {QStringLiteral("append"), QStringLiteral("1"), QStringLiteral("2"),
+                                   QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
+    QString said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += QString::fromUtf8(append->readAllStandardError()))
+                                 .contains(StoreText::waitingForOtherProgram(history)),
+                             20000);
+    auto later = startCli(install.paths(), {QStringLiteral("info")});
+    QVERIFY(later->waitForStarted());
+    QTest::qWait(300);
+    reader.value().reset();
+
+    const CliRun appended = finish(*append);
+    QVERIFY2(appended.exitCode == 0, qPrintable(said + appended.err));
+    QCOMPARE(appended.outLines().first(), QStringLiteral("draws 101"));
+    QCOMPARE(finish(*later).outLines().first(), QStringLiteral("draws 101"));
+}
+
+// A journal that cannot be obeyed keeps nobody out: a reader reads on and names the journal it set aside, and
+// the next change goes ahead.
+void TestFolderAccess::aJournalThatCannotBeObeyedIsNamedAndSetAside()
+{
+    TestInstall install(TestHistory::randomLines(100, 44));
+    const QString folder = install.paths().dataFolder();
+    TestHistory::writeFile(folder + QStringLiteral("/.journal.txt"), QByteArray(2 * 1024 * 1024, 'x'));
+    const CliRun info = runCli(install.paths(), {QStringLiteral("info")});
+    QCOMPARE(info.exitCode, 0);
+    QCOMPARE(info.outLines().first(), QStringLiteral("draws 100"));
+    const QStringList aside = QDir(folder).entryList({QStringLiteral("journal-set-aside-*.txt")}, QDir::Files);
+    QCOMPARE(aside.size(), 1);
+    QVERIFY2(info.err.contains(aside.first()) && info.err.contains(QStringLiteral("Backup")), qPrintable(info.err));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/.journal.txt")));
+    const CliRun append =
+        runCli(install.paths(), {QStringLiteral("append"), QStringLiteral("1"), QStringLiteral("2"),
+                                 QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
+    QCOMPARE(append.exitCode, 0);
+    QCOMPARE(append.err, QString());
 }
 
 void TestFolderAccess::whatIsNoFileIsRefusedAtOnce()

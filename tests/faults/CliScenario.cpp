@@ -1,5 +1,8 @@
 #include "CliScenario.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <QTest>
 
 namespace CliScenario {
@@ -93,11 +96,24 @@ Scenario::Scenario(int draws)
 QString Scenario::prepare(const QStringList& setup)
 {
     for (const QString& line : kCommonSetup + setup) {
+        if (line == QStringLiteral("{link history}")) {
+            linkHistory();
+            continue;
+        }
         const Outcome made = run(installation(), words(line), m_plain);
         if (!made.exited(0))
             return line + QStringLiteral(": ") + made.describe() + QLatin1Char(' ') + made.err;
     }
     return {};
+}
+
+void Scenario::linkHistory() const
+{
+    // Relative, so that a copy of the folder links to its own copy.
+    const QString history = m_install.paths().historyFile();
+    QDir().mkpath(installation() + QStringLiteral("/elsewhere"));
+    QFile::rename(history, installation() + QStringLiteral("/elsewhere/history.txt"));
+    QFile::link(QStringLiteral("../elsewhere/history.txt"), history);
 }
 
 QStringList Scenario::words(const QString& line) const

@@ -33,7 +33,10 @@ class Scenario {
 public:
     explicit Scenario(int draws);
 
-    /** Runs the setup lines on the installation; what went wrong, empty when nothing did. */
+    /**
+     * Runs the setup lines on the installation; "{link history}" makes the history a link to a file in
+     * another folder. What went wrong, empty when nothing did.
+     */
     QString prepare(const QStringList& setup);
     /** A command line of a row as vemo-cli takes it, its placeholders filled in. */
     QStringList words(const QString& line) const;
@@ -44,6 +47,8 @@ public:
     const QProcessEnvironment& plain() const { return m_plain; }
 
 private:
+    void linkHistory() const;
+
     int m_draws;
     QTemporaryDir m_work;
     QString m_importFile;

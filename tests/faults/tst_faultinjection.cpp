@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <unistd.h>
 
 #include "CliScenario.h"
 
@@ -129,6 +130,14 @@ QStringList incompleteFiles(const Files& before, const Files& after, const Files
     return found;
 }
 
+/** What a link says, relative or not, so that a copied link points where the original does in its folder. */
+QString linkText(const QString& link)
+{
+    char text[4096];
+    const ssize_t size = ::readlink(QFile::encodeName(link).constData(), text, sizeof text);
+    return size > 0 ? QFile::decodeName(QByteArray(text, size)) : QString();
+}
+
 void copyFolder(const QString& from, const QString& to)
 {
     QDir(to).removeRecursively();
@@ -138,7 +147,9 @@ void copyFolder(const QString& from, const QString& to)
     while (it.hasNext()) {
         const QString path = it.next();
         const QString target = to + QLatin1Char('/') + source.relativeFilePath(path);
-        if (it.fileInfo().isDir())
+        if (it.fileInfo().isSymLink())
+            QFile::link(linkText(path), target);
+        else if (it.fileInfo().isDir())
             QDir().mkpath(target);
         else if (!path.endsWith(QStringLiteral(".lock")))
             writeFile(target, readFile(path));
@@ -239,6 +250,9 @@ private Q_SLOTS:
 void TestFaultInjection::failingCallsLoseNothing_data()
 {
     CliScenario::addCommandRows();
+    // A link stays a link, and its target's folder is left as tidy as the data folder.
+    QTest::newRow("append to a linked history")
+        << 350 << QStringList{QStringLiteral("{link history}")} << QStringLiteral("append 1 5 17 22 40 43");
 }
 
 /**
