@@ -12,7 +12,10 @@ int backups(CliContext& context, CliArguments& args)
 {
     if (!args.atEnd())
         return context.usage(QStringLiteral("backups"));
-    for (const BackupName& name : context.history().backups()) {
+    const Result<QList<BackupName>> kept = context.history().backups();
+    if (!kept.ok())
+        return context.refuse(kept.error());
+    for (const BackupName& name : kept.value()) {
         context.out() << name.fileName() << ' ' << name.drawCount.value_or(0) << ' '
                       << name.savedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << '\n';
     }

@@ -18,7 +18,7 @@ int writeCsv(CliContext& context, const QString& path, const Result<QByteArray>&
 {
     if (!csv.ok())
         return context.refuse(csv.error());
-    if (const Status fault = CsvTable::save(path, csv.value()))
+    if (const Status fault = CsvTable::save(context.installation().paths, path, csv.value()))
         return context.refuse(*fault);
     // The header line is no record.
     context.out() << countWord << ' ' << csv.value().count('\n') - 1 << '\n';

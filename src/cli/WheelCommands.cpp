@@ -73,13 +73,19 @@ int wheel(CliContext& context, CliArguments& args)
     QString csvPath;
     if (!readOptions(args, settings, csvPath))
         return context.usage(kWheelSynopsis);
+    // Refused before the search, which may take seconds.
+    const InstallPaths& installation = context.installation().paths;
+    if (!csvPath.isEmpty()) {
+        if (const Status refused = CsvTable::checkTarget(installation, csvPath))
+            return context.refuse(*refused);
+    }
 
     const Result<WheelResult> made = WheelMaker::make(settings);
     if (!made.ok())
         return context.refuse(made.error());
     const WheelResult& wheel = made.value();
     if (!csvPath.isEmpty()) {
-        if (const Status fault = CsvTable::save(csvPath, WheelCsv::encode(wheel.tickets)))
+        if (const Status fault = CsvTable::save(installation, csvPath, WheelCsv::encode(wheel.tickets)))
             return context.refuse(*fault);
     }
     if (wheel.timedOut)

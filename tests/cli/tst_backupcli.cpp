@@ -2,6 +2,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <cerrno>
+
 #include "TestHistory.h"
 #include "text/StoreText.h"
 
@@ -35,6 +37,7 @@ private Q_SLOTS:
     void twentyVersionsAreKept();
     void registrantChangesAreUndoneToo();
     void leftoverBesideARegistrantFileIsNotARegistrant();
+    void unreadableBackupFolderIsNamed();
 };
 
 void TestBackupCli::undoWalksBackThroughEveryChange()
@@ -165,6 +168,27 @@ void TestBackupCli::leftoverBesideARegistrantFileIsNotARegistrant()
     QVERIFY(!QFile::exists(historySpare));
     QCOMPARE(run(install, "prediction add 1 31 7 8 9 10 11 12").out, QStringLiteral("予想 2+7. 8. 9. 10. 11. 12\n"));
     QCOMPARE(readFile(file).size(), 2 * predictions.size());
+}
+
+void TestBackupCli::unreadableBackupFolderIsNamed()
+{
+    TestInstall install(TestHistory::randomLines(50, 44));
+    QCOMPARE(run(install, "registrant add 1 花子").exitCode, 0);
+    QCOMPARE(run(install, "prediction add 1 51 1 2 3 4 5 6").exitCode, 0);
+    QCOMPARE(run(install, "append 1 2 3 4 5 6").exitCode, 0);
+    const QByteArray before = install.historyBytes();
+    // Whoever runs the test, a file in the folder's place cannot be read as a folder.
+    const QString folder = install.paths().backupFolder();
+    QVERIFY(QDir(folder).removeRecursively());
+    writeFile(folder, QByteArray());
+    const QString expected = StoreText::backupFolderUnreadable(folder, StoreText::systemReason(ENOTDIR)).text;
+    for (const char* command : {"undo", "undo --slot 1", "backups"}) {
+        const CliRun refused = run(install, command);
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains(expected),
+                 qPrintable(QString::fromUtf8(command) + QLatin1Char('\n') + refused.err));
+    }
+    QCOMPARE(install.historyBytes(), before);
 }
 
 QTEST_GUILESS_MAIN(TestBackupCli)

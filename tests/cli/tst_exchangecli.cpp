@@ -1,4 +1,6 @@
 #include <QDir>
+#include <QDirIterator>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +20,7 @@ private Q_SLOTS:
     void badLinesChangeNothing_data();
     void badLinesChangeNothing();
     void predictionExports();
+    void outputsNeverLandInTheInstallation();
 
 private:
     QString csvPath(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
@@ -62,6 +65,18 @@ QByteArray foreignCsv(const FlagLines& lines)
 QString backups(const InstallPaths& paths)
 {
     return QDir(paths.backupFolder()).entryList(QDir::Files).join(QLatin1Char(' '));
+}
+
+// Every file below a folder, by its path, with its content.
+QMap<QString, QByteArray> filesUnder(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator each(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (each.hasNext()) {
+        const QString path = each.next();
+        files.insert(path, readFile(path));
+    }
+    return files;
 }
 
 } // namespace
@@ -196,6 +211,52 @@ void TestExchangeCli::predictionExports()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains(ExchangeText::noDataGodResults(8).text));
     QVERIFY(!QFile::exists(csvPath("none.csv")));
+}
+
+void TestExchangeCli::outputsNeverLandInTheInstallation()
+{
+    const TestInstall install(TestHistory::randomLines(40, 12));
+    const InstallPaths& paths = install.paths();
+    // A registrant's file kept outside through a link is the program's own too.
+    const QString registrant = paths.registrantFile(1, QStringLiteral("花子"));
+    const QString keptOutside = csvPath("花子.txt");
+    writeFile(keptOutside, "004101010203040506");
+    QVERIFY(QFile::link(keptOutside, registrant));
+    writeFile(paths.dataGodFile(QStringLiteral("Yon"), 6), "004101010203040506");
+    // Links from outside: to the history, to a name in the data folder not made yet, and to the data folder.
+    const QString toHistory = csvPath("history-link.csv");
+    const QString toNewName = csvPath("new-link.csv");
+    const QString toFolder = csvPath("data-link");
+    QVERIFY(QFile::link(paths.historyFile(), toHistory));
+    QVERIFY(QFile::link(paths.dataFolder() + QStringLiteral("/new.csv"), toNewName));
+    QVERIFY(QFile::link(paths.dataFolder(), toFolder));
+    const QStringList targets{paths.historyFile(),
+                              registrant,
+                              keptOutside,
+                              paths.dataFolder() + QStringLiteral("/KakoData.csv"),
+                              toHistory,
+                              toNewName,
+                              toFolder + QStringLiteral("/YosoData/out.csv")};
+    const QStringList commands{QStringLiteral("export-csv"), QStringLiteral("export-csv --slot 1"),
+                               QStringLiteral("export-csv --gods 6"),
+                               QStringLiteral("wheel --pool 1,2,3,4,5,6,7 --guarantee 3/3 --csv")};
+    // A reader's lock file is made by the first command, and is no output.
+    QCOMPARE(runCli(paths, {QStringLiteral("info")}).exitCode, 0);
+    const QMap<QString, QByteArray> before = filesUnder(paths.root());
+
+    for (const QString& command : commands) {
+        for (const QString& target : targets) {
+            const CliRun run = runCli(paths, words(command, target));
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains(ExchangeText::csvTargetInInstallation(target, paths.root()).text),
+                     qPrintable(command + QLatin1Char(' ') + target + QLatin1Char('\n') + run.err));
+        }
+        const QString outside = csvPath("outside.csv");
+        QCOMPARE(runCli(paths, words(command, outside)).exitCode, 0);
+        QVERIFY(QFile::remove(outside));
+    }
+    QCOMPARE(filesUnder(paths.root()), before);
+    QCOMPARE(readFile(keptOutside), QByteArray("004101010203040506"));
 }
 
 QTEST_GUILESS_MAIN(TestExchangeCli)

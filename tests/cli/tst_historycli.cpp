@@ -3,6 +3,7 @@
 
 #include "TestHistory.h"
 #include "patterns/PatternStats.h"
+#include "text/PredictText.h"
 #include "text/StoreText.h"
 
 class TestHistoryCli : public QObject {
@@ -12,6 +13,7 @@ private Q_SLOTS:
     void readingCommands();
     void editsAndTheirRefusals();
     void importFromAFile();
+    void historyPastTheLimitGoesBackUnderIt();
     void wrongArgumentsChangeNothing_data();
     void wrongArgumentsChangeNothing();
     void firstStartMakesTheUserFolder();
@@ -87,6 +89,31 @@ void TestHistoryCli::importFromAFile()
     const CliRun again = runCli(install.paths(), {QStringLiteral("import"), file});
     QCOMPARE(again.exitCode, 1);
     QVERIFY(again.err.contains(StoreText::importFileOlder(file).text));
+}
+
+void TestHistoryCli::historyPastTheLimitGoesBackUnderIt()
+{
+    // Made by hand one draw past the limit: it is read, it cannot grow, and the last draw or undo takes it back.
+    TestInstall install(TestHistory::randomLines(kMaxDraws + 1, 37));
+    const QByteArray over = install.historyBytes();
+    const auto run = [&install](const QString& words) {
+        return runCli(install.paths(), words.split(QLatin1Char(' ')));
+    };
+    QCOMPARE(run(QStringLiteral("info")).outLines().value(0), QStringLiteral("draws %1").arg(kMaxDraws + 1));
+
+    const CliRun append = run(QStringLiteral("append 1 2 3 4 5 6"));
+    QCOMPARE(append.exitCode, 1);
+    QVERIFY2(append.err.contains(StoreText::historyFull(kMaxDraws).text), qPrintable(append.err));
+    // The gods' records number the coming draw with four digits.
+    const CliRun predict = run(QStringLiteral("predict --count 6 --amount 50 --prefer frequent --weight 0"));
+    QCOMPARE(predict.exitCode, 1);
+    QVERIFY2(predict.err.contains(PredictText::historyTooLongForGods(kMaxDraws + 1, kMaxDraws).text),
+             qPrintable(predict.err));
+    QCOMPARE(install.historyBytes(), over);
+
+    QCOMPARE(run(QStringLiteral("delete-last")).out, QStringLiteral("draws %1\n").arg(kMaxDraws));
+    QCOMPARE(run(QStringLiteral("undo")).out, QStringLiteral("draws %1\n").arg(kMaxDraws + 1));
+    QCOMPARE(install.historyBytes(), over);
 }
 
 void TestHistoryCli::wrongArgumentsChangeNothing_data()

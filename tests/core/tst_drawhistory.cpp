@@ -4,7 +4,9 @@
 #include <QTest>
 
 #include <cerrno>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "TestHistory.h"
 #include "app/AppearanceCounts.h"
@@ -39,6 +41,32 @@ QByteArray appendedInPlace(QByteArray bytes, int drawCount, const QList<int>& nu
     return bytes;
 }
 
+// Permission bits bind root only under another file-system identity: as root, this one takes nobody's
+// for as long as it lives, so that the checks run the same whoever runs the tests.
+class PermissionsBind {
+public:
+    static constexpr uid_t kNobody = 65534;
+
+    PermissionsBind() : m_root(::geteuid() == 0)
+    {
+        if (m_root)
+            ::setfsuid(kNobody);
+    }
+    ~PermissionsBind()
+    {
+        if (m_root)
+            ::setfsuid(0);
+    }
+    PermissionsBind(const PermissionsBind&) = delete;
+    PermissionsBind& operator=(const PermissionsBind&) = delete;
+
+    // An invalid id changes nothing and gives the present one.
+    bool hold() const { return !m_root || ::setfsuid(uid_t(-1)) == int(kNobody); }
+
+private:
+    bool m_root;
+};
+
 } // namespace
 
 class TestDrawHistory : public QObject {
@@ -52,6 +80,7 @@ private Q_SLOTS:
     void refusedEditsChangeNothing_data();
     void refusedEditsChangeNothing();
     void editsStopAtTheLargestHistory();
+    void editedLineEndsAreWrittenBackExactly();
     void drawSelectionShowsStoredDraws();
     void importChecks_data();
     void importChecks();
@@ -60,6 +89,7 @@ private Q_SLOTS:
     void openRefusesBadFiles();
     void secondOpenIsRefusedWhileLocked();
     void onlyPlainFilesAreOpened();
+    void unreadableFilesSayTheyCannotBeRead();
     void undoChecksTheKeptVersion();
     void linksAndModesAreKept();
     void drawResultText_data();
@@ -194,6 +224,19 @@ void TestDrawHistory::editsStopAtTheLargestHistory()
     QCOMPARE(empty.historyBytes(), before);
 }
 
+void TestDrawHistory::editedLineEndsAreWrittenBackExactly()
+{
+    // As an editor leaves it: LF line ends, the last line ended too.
+    const FlagLines lines = TestHistory::randomLines(40, 19);
+    TestInstall install(HistoryFormat::serialize(lines).replace("\r\n", "\n") + '\n');
+    auto history = openHistory(install);
+    QVERIFY(history);
+    QCOMPARE(history->drawCount(), 40);
+    // The next change writes the program's layout, every flag as it was read.
+    QVERIFY(!history->appendDraw({1, 2, 3, 4, 5, 6}));
+    QCOMPARE(install.historyBytes(), appendedInPlace(HistoryFormat::serialize(lines), 40, {1, 2, 3, 4, 5, 6}));
+}
+
 void TestDrawHistory::drawSelectionShowsStoredDraws()
 {
     TestInstall install(TestHistory::linesOf({{1, 2, 3, 4, 5, 6}, {10, 20, 30, 40, 41, 43}}));
@@ -317,6 +360,44 @@ void TestDrawHistory::onlyPlainFilesAreOpened()
     QVERIFY2(pipe.error().text.contains(QStringLiteral("名前付きパイプ")), qPrintable(pipe.error().text));
 }
 
+void TestDrawHistory::unreadableFilesSayTheyCannotBeRead()
+{
+    TestInstall install(TestHistory::randomLines(30, 18));
+    const InstallPaths& paths = install.paths();
+    // A change makes the lock files and a kept version. Then the folders let anybody in: root's groups stay
+    // with it, so the group's bits count as much as everybody's.
+    QVERIFY(openHistory(install)->appendDraw({1, 2, 3, 4, 5, 6}) == std::nullopt);
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto openable = readable | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    for (const QString& folder : {paths.root(), paths.dataFolder()})
+        QVERIFY(QFile::setPermissions(folder, openable));
+    const QString readRefused = StoreText::readFailedReason(EACCES);
+    QVERIFY(!readRefused.contains(QStringLiteral("書き込み")));
+
+    QVERIFY(QFile::setPermissions(paths.historyFile(), QFileDevice::Permissions()));
+    {
+        const PermissionsBind bind;
+        if (!bind.hold())
+            QSKIP("this root may not take another file-system identity");
+        const auto opened = DrawHistory::open(paths.historyFile(), DrawHistory::Access::Read);
+        QVERIFY(!opened.ok());
+        QCOMPARE(opened.error().text, StoreText::historyUnreadable(paths.historyFile(), readRefused).text);
+    }
+    QVERIFY(QFile::setPermissions(paths.historyFile(), readable | QFile::WriteOwner));
+
+    // A backup folder that cannot be listed, or listed but not entered, is no folder without backups.
+    for (const auto mode : {QFileDevice::Permissions(), readable}) {
+        QVERIFY(QFile::setPermissions(paths.backupFolder(), mode));
+        const PermissionsBind bind;
+        const auto reader = DrawHistory::open(paths.historyFile(), DrawHistory::Access::Read);
+        QVERIFY(reader.ok());
+        const UserMessage expected = StoreText::backupFolderUnreadable(paths.backupFolder(), readRefused);
+        QCOMPARE(reader.value()->backups().error().text, expected.text);
+        QCOMPARE(reader.value()->nextUndo().error().text, expected.text);
+    }
+    QVERIFY(QFile::setPermissions(paths.backupFolder(), openable));
+}
+
 void TestDrawHistory::undoChecksTheKeptVersion()
 {
     TestInstall install(TestHistory::randomLines(30, 15));
@@ -324,7 +405,7 @@ void TestDrawHistory::undoChecksTheKeptVersion()
     QVERIFY(history->appendDraw({1, 2, 3, 4, 5, 6}) == std::nullopt);
     const QByteArray present = install.historyBytes();
     // A kept version whose content says 20 draws under a name that says 30.
-    const BackupName newest = history->backups().first();
+    const BackupName newest = history->backups().value().first();
     TestHistory::writeFile(history->backupFolder().path(newest),
                            HistoryFormat::serialize(TestHistory::randomLines(20, 16)));
     const auto next = history->nextUndo();
@@ -351,7 +432,7 @@ void TestDrawHistory::linksAndModesAreKept()
         QCOMPARE(TestHistory::readFile(real), install.historyBytes());
         QCOMPARE(history->drawCount(), 31);
         QCOMPARE(modeOf(real), 0600);
-        QCOMPARE(modeOf(history->backupFolder().path(history->backups().first())), 0600);
+        QCOMPARE(modeOf(history->backupFolder().path(history->backups().value().first())), 0600);
 
         // Made read-only, the history is not replaced, and the message says why.
         QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::ReadUser));
@@ -361,7 +442,7 @@ void TestDrawHistory::linksAndModesAreKept()
         QVERIFY2(refused->text.contains(QStringLiteral("読み取り専用")), qPrintable(refused->text));
         QCOMPARE(TestHistory::readFile(real), before);
         QCOMPARE(history->drawCount(), 31);
-        QCOMPARE(history->backups().size(), 1);
+        QCOMPARE(history->backups().value().size(), 1);
     }
 }
 

@@ -41,6 +41,8 @@ void TestHistoryFormat::parseRoundTrip_data()
     QTest::newRow("one draw") << 1;
     QTest::newRow("350 draws") << 350;
     QTest::newRow("largest history") << kMaxDraws;
+    QTest::newRow("past the limit, made by hand") << kMaxDraws + 1;
+    QTest::newRow("most draws read") << kMaxReadDraws;
 }
 
 void TestHistoryFormat::parseRoundTrip()
@@ -52,6 +54,14 @@ void TestHistoryFormat::parseRoundTrip()
     QVERIFY(std::holds_alternative<FlagLines>(parsed));
     QCOMPARE(std::get<FlagLines>(parsed), lines);
     QCOMPARE(HistoryFormat::serialize(std::get<FlagLines>(parsed)), bytes);
+
+    // As an editor may leave the file: LF line ends, the last line ended too.
+    const QByteArray lf = QByteArray(bytes).replace("\r\n", "\n");
+    for (const QByteArray& edited : {lf, lf + '\n', bytes + "\r\n"}) {
+        auto again = HistoryFormat::parse(edited);
+        QVERIFY(std::holds_alternative<FlagLines>(again));
+        QCOMPARE(std::get<FlagLines>(again), lines);
+    }
 }
 
 void TestHistoryFormat::malformedFilesNameTheLine_data()
@@ -66,16 +76,18 @@ void TestHistoryFormat::malformedFilesNameTheLine_data()
     };
 
     QTest::newRow("empty file") << QByteArray() << 1;
-    QTest::newRow("line end after line 43") << good + "\r\n" << 44;
+    QTest::newRow("empty line after line 43") << good + "\r\n\r\n" << 44;
     QTest::newRow("42 lines") << good.left(42 * pitch - 2) << 42;
     QTest::newRow("wrong tag on line 1") << changed(0, "D01*") << 1;
     QTest::newRow("wrong tag on line 17") << changed(16 * pitch, "d71*") << 17;
     QTest::newRow("letter among the flags") << changed(5 * pitch + 10, "x") << 6;
     QTest::newRow("blank among the flags") << changed(42 * pitch + 4, " ") << 43;
-    QTest::newRow("LF line ends") << QByteArray(good).replace("\r\n", "\n") << 1;
+    QTest::newRow("CR line ends") << QByteArray(good).replace("\r\n", "\r") << 1;
+    QTest::newRow("CR ending the last line") << good + "\r" << 43;
     QTest::newRow("short line") << QByteArray(good).remove(9 * pitch + 8, 1) << 10;
     QTest::newRow("long last line") << good + "1" << 43;
-    QTest::newRow("more draws than fit") << HistoryFormat::serialize(TestHistory::randomLines(kMaxDraws + 1, 1)) << 1;
+    QTest::newRow("more draws than are read")
+        << HistoryFormat::serialize(TestHistory::randomLines(kMaxReadDraws + 1, 1)) << 1;
 }
 
 void TestHistoryFormat::malformedFilesNameTheLine()
@@ -100,6 +112,8 @@ void TestHistoryFormat::pastedTextIsReadLeniently_data()
     QTest::newRow("trailing blanks on lines") << QByteArray(exact).replace("\r\n", " \t\r\n") << true;
     QTest::newRow("a line missing") << exact.left(exact.lastIndexOf("\r\n")) << false;
     QTest::newRow("blank line in between") << QByteArray(exact).replace("\r\nd02*", "\r\n\r\nd02*") << false;
+    QTest::newRow("more draws than fit") << HistoryFormat::serialize(TestHistory::randomLines(kMaxDraws + 1, 1))
+                                         << false;
 }
 
 void TestHistoryFormat::pastedTextIsReadLeniently()

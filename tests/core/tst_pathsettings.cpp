@@ -1,9 +1,12 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "TestHistory.h"
+#include "store/InstallPaths.h"
+#include "store/PageAddress.h"
 #include "store/PathSettings.h"
 
 using TestHistory::readFile;
@@ -25,6 +28,8 @@ private Q_SLOTS:
     void unstorableSettingsAreRefused_data();
     void unstorableSettingsAreRefused();
     void failedWriteKeepsTheOldFile();
+    void browsersGetOnlyWebPagesAndTheInstallations_data();
+    void browsersGetOnlyWebPagesAndTheInstallations();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("PathData.txt")); }
@@ -160,6 +165,53 @@ void TestPathSettings::failedWriteKeepsTheOldFile()
     QVERIFY(fault);
     QVERIFY(fault->text.contains(missingFolder));
     QVERIFY(!QFile::exists(missingFolder));
+}
+
+void TestPathSettings::browsersGetOnlyWebPagesAndTheInstallations_data()
+{
+    // ROOT stands for the installation folder, REAL for the same folder with its links followed.
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("given");
+    const QString refused = QStringLiteral("<refused>");
+    QTest::newRow("option") << QStringLiteral("-cimport os;os.system('id')") << refused;
+    QTest::newRow("long option") << QStringLiteral("--version") << refused;
+    QTest::newRow("script") << QStringLiteral("javascript:alert(1)") << refused;
+    QTest::newRow("file outside") << QStringLiteral("file:///etc/passwd") << refused;
+    QTest::newRow("no scheme") << QStringLiteral("www.example.jp/vemo6/") << refused;
+    QTest::newRow("relative path") << QStringLiteral("Help/index.html") << refused;
+    QTest::newRow("other scheme") << QStringLiteral("ftp://example.jp/vemo6/") << refused;
+    QTest::newRow("no host") << QStringLiteral("http:///vemo6/") << refused;
+    QTest::newRow("out by ..") << QStringLiteral("ROOT/Help/../../passwd") << refused;
+    QTest::newRow("out by a link") << QStringLiteral("file://ROOT/Help/out.html") << refused;
+
+    QTest::newRow("https") << QStringLiteral("https://www.example.jp/vemo6/")
+                           << QStringLiteral("https://www.example.jp/vemo6/");
+    QTest::newRow("http, blanks around") << QStringLiteral(" http://www.example.jp/?a=1 ")
+                                         << QStringLiteral("http://www.example.jp/?a=1");
+    QTest::newRow("capitals") << QStringLiteral("HTTPS://WWW.EXAMPLE.JP/") << QStringLiteral("HTTPS://WWW.EXAMPLE.JP/");
+    QTest::newRow("help page") << QStringLiteral("ROOT/Help/index.html")
+                               << QStringLiteral("file://REAL/Help/index.html");
+    QTest::newRow("file address") << QStringLiteral("file://ROOT/Help/index.html#toc")
+                                  << QStringLiteral("file://REAL/Help/index.html#toc");
+    QTest::newRow("none: the browser's own page") << QString() << QString();
+}
+
+void TestPathSettings::browsersGetOnlyWebPagesAndTheInstallations()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, given);
+    // The installation is reached through a link, and one of its pages leads out of it.
+    const QString real = m_dir->filePath(QStringLiteral("real"));
+    QVERIFY(QDir().mkpath(real + QStringLiteral("/Help")));
+    writeFile(real + QStringLiteral("/Help/index.html"), "<html></html>");
+    QVERIFY(QFile::link(QStringLiteral("/etc/passwd"), real + QStringLiteral("/Help/out.html")));
+    const QString root = m_dir->filePath(QStringLiteral("install"));
+    QVERIFY(QFile::link(real, root));
+    const QString canonical = QFileInfo(real).canonicalFilePath();
+
+    const std::optional<QString> page =
+        PageAddress::forBrowser(QString(address).replace(QStringLiteral("ROOT"), root), InstallPaths(root));
+    QCOMPARE(page.value_or(QStringLiteral("<refused>")), QString(given).replace(QStringLiteral("REAL"), canonical));
 }
 
 QTEST_GUILESS_MAIN(TestPathSettings)

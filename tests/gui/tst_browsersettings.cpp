@@ -257,7 +257,15 @@ void TestBrowserSettings::homePageFromClipboard()
     expectMessage(BrowserText::clipboardNotOneLine());
     QVERIFY(clipboard->text().isEmpty());
 
-    clipboard->setText(QStringLiteral("/no/such/folder/page.html"));
+    // What the browser could take for an option is no page: refused before anything is opened.
+    const QString option = QStringLiteral("-cimport os;os.system('id')");
+    clipboard->setText(option);
+    choose(MenuCommand::kHomePage);
+    expectMessage(BrowserText::homePageRefused(option));
+    QVERIFY(catcher.opened.isEmpty());
+    expectUnchanged();
+
+    clipboard->setText(m_install->paths().root() + QStringLiteral("/no/such/folder/page.html"));
     choose(MenuCommand::kHomePage);
     expectMessage(BrowserText::homePageRegistrationFailed(BrowserService::PathNotFound));
     QVERIFY(catcher.opened.isEmpty());

@@ -58,7 +58,16 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     QVERIFY(startProgram(TestHistory::randomLines(150, 9)));
     const QByteArray original = m_install->historyBytes();
 
+    // Onto the history itself: refused at once, without the question, and nothing is written.
+    const QString history = m_install->paths().historyFile();
+    chooseInFileDialog(ExchangeText::exportDialogTitle(), history);
+    choose(MenuCommand::kExportCsv);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, ExchangeText::csvTargetInInstallation(history, m_install->paths().root()).text);
+    QCOMPARE(m_install->historyBytes(), original);
+
     // Export over a file that is there: the program asks first.
+    m_messages.clear();
     const QString exported = m_dir.filePath(QStringLiteral("書き出し.csv"));
     TestHistory::writeFile(exported, "old");
     queueAnswers({Answer::Yes});

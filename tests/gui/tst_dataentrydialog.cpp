@@ -505,6 +505,18 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     QCOMPARE(frame()->pos(), QPoint(0, 0));
     QTRY_VERIFY(TestHistory::readFile(log).contains("terminated"));
 
+    // An address the browser could take for an option: the message, and nothing moves or starts.
+    dialog.reset();
+    cleanup();
+    QFile::remove(log);
+    const QString option = QStringLiteral("-cimport os;os.system('id')");
+    startWithRegistrants({}, PathSettings{QStringLiteral(FAKE_BROWSER_PATH), option});
+    dialog = openDialog();
+    click(dialog.get(), 1329);
+    expectMessage(BrowserText::pageRefused(option));
+    QVERIFY(!frame()->madeWayForBrowser());
+    QVERIFY(!QFile::exists(log));
+
     // Without a browser: the message, and the window comes back however the dialog ends.
     dialog.reset();
     cleanup();

@@ -169,8 +169,8 @@ void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
     const DrawHistory& history = view()->document().history();
     QCOMPARE(history.drawCount(), kDraws + 1);
     QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
-    QCOMPARE(history.backups().size(), 1);
-    QCOMPARE(history.backups().first().drawCount, std::optional<int>(kDraws));
+    QCOMPARE(history.backups().value().size(), 1);
+    QCOMPARE(history.backups().value().first().drawCount, std::optional<int>(kDraws));
     expectFullScreen();
 
     MainMenu::findCommand(frame(), MenuCommand::kUndoHistory)->trigger();
@@ -223,7 +223,7 @@ void TestDataUpdate::refusedTablesChangeNothing()
     QTest::mouseClick(button(1), Qt::LeftButton);
     expectMessage(StoreText::confirmImport());
     QCOMPARE(m_install->historyBytes(), original);
-    QVERIFY(view()->document().history().backups().isEmpty());
+    QVERIFY(view()->document().history().backups().value().isEmpty());
 }
 
 void TestDataUpdate::cancelPutsEverythingBack()

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -119,7 +120,8 @@ void TestWindowsFolder::cliShowsNamesAndKeepsTheirBytes()
     QCOMPARE(fileBytes(kTarouFile), QByteArray("011801010203040506"));
     QCOMPARE(cli(QStringLiteral("hit-summary --registrants")).value(2).split(QLatin1Char(' ')).value(6),
              QStringLiteral("1"));
-    QCOMPARE(cli(QStringLiteral("export-csv --slot 3 ") + m_install->paths().root() + QStringLiteral("/slot3.csv")),
+    const QTemporaryDir outside;
+    QCOMPARE(cli(QStringLiteral("export-csv --slot 3 ") + outside.filePath(QStringLiteral("slot3.csv"))),
              QStringList{QStringLiteral("predictions 1")});
 
     // Undo finds the kept version of a file named in Shift-JIS, and puts it back under the same bytes.

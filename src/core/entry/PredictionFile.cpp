@@ -128,17 +128,20 @@ QString PredictionFile::backupBase() const
 
 Status PredictionFile::undoLastChange()
 {
-    const QList<BackupName> kept = m_backups.backups(backupBase());
-    if (kept.isEmpty())
+    const Result<QList<BackupName>> kept = m_backups.backups(backupBase());
+    if (!kept.ok())
+        return kept.error();
+    if (kept.value().isEmpty())
         return EntryText::nothingToUndo(backupBase() + QStringLiteral(".txt"));
-    const auto restored = PredictionRecord::readFile(m_backups.path(kept.first()), kNumbers);
+    const BackupName& newest = kept.value().first();
+    const auto restored = PredictionRecord::readFile(m_backups.path(newest), kNumbers);
     if (!restored.ok())
         return restored.error();
     const auto present = records();
     if (!present.ok())
         return present.error();
-    if (auto fault = m_backups.restore(kept.first(), encode(restored.value()), m_path, encode(present.value()),
-                                       std::nullopt, AtomicWriter::permissionsOf(m_path)))
+    if (auto fault = m_backups.restore(newest, encode(restored.value()), m_path, encode(present.value()), std::nullopt,
+                                       AtomicWriter::permissionsOf(m_path)))
         return AtomicWriter::failureMessage(*fault, PredictText::predictionFileWriteFailed(fault->path, fault->reason));
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "store/AtomicWriter.h"
 #include "store/FileNameBytes.h"
+#include "store/InstallPaths.h"
 #include "text/ExchangeText.h"
 
 namespace CsvTable {
@@ -66,8 +67,17 @@ Result<QByteArray> load(const QString& path)
     return std::move(*content.bytes);
 }
 
-Status save(const QString& path, const QByteArray& csv)
+Status checkTarget(const InstallPaths& installation, const QString& path)
 {
+    if (installation.reaches(path))
+        return ExchangeText::csvTargetInInstallation(path, installation.root());
+    return std::nullopt;
+}
+
+Status save(const InstallPaths& installation, const QString& path, const QByteArray& csv)
+{
+    if (Status refused = checkTarget(installation, path))
+        return refused;
     if (const auto fault = AtomicWriter::write(path, csv))
         return ExchangeText::csvWriteFailed(fault->path, fault->reason);
     return std::nullopt;

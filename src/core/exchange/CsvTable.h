@@ -6,6 +6,8 @@
 
 #include "UserMessage.h"
 
+class InstallPaths;
+
 /** One line of a CSV file: its line number (1-based) and its cells, trimmed of blanks and quotes. */
 struct CsvRow {
     int line = 0;
@@ -28,7 +30,13 @@ QByteArray write(const QList<QStringList>& rows);
 /** The bytes of a CSV file, or the message naming it. */
 Result<QByteArray> load(const QString& path);
 
-/** Writes a CSV file through the atomic writer; a failure leaves the file as it was. */
-Status save(const QString& path, const QByteArray& csv);
+/**
+ * Refuses a file to write that is the installation's own or lies in its folder (see
+ * InstallPaths::reaches()): an export must never replace the history or a prediction file.
+ */
+Status checkTarget(const InstallPaths& installation, const QString& path);
+
+/** Writes a CSV file through the atomic writer, once checkTarget() lets it; a failure leaves the file as it was. */
+Status save(const InstallPaths& installation, const QString& path, const QByteArray& csv);
 
 } // namespace CsvTable

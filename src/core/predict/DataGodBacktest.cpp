@@ -144,7 +144,7 @@ public:
     void start(int count, const Candidate& candidate)
     {
         constexpr int kPadded = 16; // whole groups of four
-        static_assert(kFewestCandidates <= kPadded && (kMaxDraws << 4) < std::numeric_limits<int>::max());
+        static_assert(kFewestCandidates <= kPadded && (kMaxReadDraws << 4) < std::numeric_limits<int>::max());
         std::array<int, kPadded> keys;
         keys.fill(-1);
         for (int i = 0; i < count; ++i)

@@ -5,12 +5,16 @@
 #include "predict/DataGodEngine.h"
 #include "predict/DataGodSettings.h"
 #include "store/AtomicWriter.h"
+#include "store/DrawHistory.h"
 #include "store/InstallPaths.h"
 
 namespace DataGodFiles {
 
 Status runDataGods(const InstallPaths& paths, const DrawHistory& history, const DataGodSettings& settings)
 {
+    // The records number draws with four digits, up to the coming draw.
+    if (history.drawCount() > kMaxDraws)
+        return PredictText::historyTooLongForGods(history.drawCount(), kMaxDraws);
     DataGodEngine engine(history, settings);
     GodContents contents;
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)

@@ -19,7 +19,7 @@ namespace {
 constexpr int kTieBits = 6;
 constexpr int kTieMask = (1 << kTieBits) - 1;
 // A score is at most a count of draws times 2^8 patterns.
-static_assert((qint64(kMaxDraws) << (8 + kTieBits)) < std::numeric_limits<int>::max());
+static_assert((qint64(kMaxReadDraws) << (8 + kTieBits)) < std::numeric_limits<int>::max());
 
 // Insertion sort: the lists are at most 43 long.
 void sortDescending(int* keys, qsizetype size)
@@ -72,7 +72,7 @@ NumberValues rankValues(const NumberValues& appearanceCounts, bool preferFrequen
     NumberValues values = appearanceCounts;
     if (!preferFrequent) {
         for (int& value : values)
-            value = kMaxDraws - value;
+            value = kMaxReadDraws - value;
     }
     return values;
 }

@@ -46,10 +46,10 @@ std::optional<BackupName> BackupName::parse(const QString& fileName)
     return name;
 }
 
-QList<BackupName> BackupFolder::all(const QString& base) const
+QList<BackupName> BackupFolder::versionsOf(const QStringList& fileNames, const QString& base)
 {
     QList<BackupName> names;
-    for (const QString& entry : FileNameBytes::fileNames(m_folder)) {
+    for (const QString& entry : fileNames) {
         if (auto name = BackupName::parse(entry); name && name->base == base)
             names.append(*name);
     }
@@ -58,9 +58,18 @@ QList<BackupName> BackupFolder::all(const QString& base) const
     return names;
 }
 
-QList<BackupName> BackupFolder::backups(const QString& base) const
+QList<BackupName> BackupFolder::all(const QString& base) const
 {
-    QList<BackupName> names = all(base);
+    return versionsOf(FileNameBytes::fileNames(m_folder), base);
+}
+
+Result<QList<BackupName>> BackupFolder::backups(const QString& base) const
+{
+    // A folder that cannot be read must not pass for one with nothing to undo.
+    const FileNameBytes::Listing listing = FileNameBytes::listFiles(m_folder);
+    if (!listing.reason.isEmpty())
+        return StoreText::backupFolderUnreadable(FileNameBytes::readable(m_folder), listing.reason);
+    QList<BackupName> names = versionsOf(listing.names, base);
     names.removeIf([](const BackupName& name) { return name.undone; });
     return names;
 }

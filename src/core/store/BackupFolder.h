@@ -41,8 +41,8 @@ public:
     const QString& folder() const { return m_folder; }
     QString path(const BackupName& name) const { return m_folder + QLatin1Char('/') + name.fileName(); }
 
-    /** The versions of a base that undo would use, newest first. */
-    QList<BackupName> backups(const QString& base) const;
+    /** The versions of a base that undo would use, newest first; a message naming the folder when it cannot be read. */
+    Result<QList<BackupName>> backups(const QString& base) const;
 
     /**
      * The change that keeps a file's present content as its newest version (or as an undone one),
@@ -67,6 +67,8 @@ public:
 
 private:
     QList<BackupName> all(const QString& base) const;
+    /** The versions of a base among a folder's file names, newest first. */
+    static QList<BackupName> versionsOf(const QStringList& fileNames, const QString& base);
 
     QString m_folder;
 };

@@ -227,7 +227,7 @@ BackupFolder DrawHistory::backupFolder() const
     return BackupFolder(QFileInfo(m_path).absolutePath() + QStringLiteral("/Backup"));
 }
 
-QList<BackupName> DrawHistory::backups() const
+Result<QList<BackupName>> DrawHistory::backups() const
 {
     return backupFolder().backups(backupBase());
 }
@@ -235,10 +235,12 @@ QList<BackupName> DrawHistory::backups() const
 Result<DrawHistory::UndoStep> DrawHistory::nextUndo() const
 {
     const BackupFolder folder = backupFolder();
-    const QList<BackupName> kept = folder.backups(backupBase());
-    if (kept.isEmpty())
+    const Result<QList<BackupName>> kept = folder.backups(backupBase());
+    if (!kept.ok())
+        return kept.error();
+    if (kept.value().isEmpty())
         return StoreText::nothingToUndo();
-    const BackupName& newest = kept.first();
+    const BackupName& newest = kept.value().first();
     const Result<QByteArray> content = folder.read(newest);
     if (!content.ok())
         return content.error();

@@ -86,8 +86,8 @@ public:
 
     /** The folder "Backup" beside the file, where every change keeps the version it replaces. */
     BackupFolder backupFolder() const;
-    /** The kept versions that undoLastChange() goes back to, newest first. */
-    QList<BackupName> backups() const;
+    /** The kept versions that undoLastChange() goes back to, newest first, or why the folder cannot be read. */
+    Result<QList<BackupName>> backups() const;
     /** The kept version that an undo would put back, read and checked whole. */
     struct UndoStep {
         BackupName name;

@@ -108,11 +108,30 @@ QString readable(const QString& path)
 
 namespace {
 
-QStringList entryNames(const QString& folder, bool folders)
+// Opens a folder to list; null, errno set, when it cannot be read. One that may be listed but not
+// entered (no x permission) cannot be read either.
+DIR* openFolder(const QByteArray& folder)
+{
+    DIR* dir = ::opendir(folder.constData());
+    struct stat entered {};
+    if (dir && ::stat((folder + "/.").constData(), &entered) != 0) {
+        const int error = errno;
+        ::closedir(dir);
+        errno = error;
+        return nullptr;
+    }
+    return dir;
+}
+
+Listing entryNames(const QString& folder, bool folders)
 {
     QList<QByteArray> names;
-    if (DIR* dir = ::opendir(encode(folder).constData())) {
-        const QByteArray prefix = encode(folder) + '/';
+    const QByteArray path = encode(folder);
+    DIR* dir = openFolder(path);
+    if (!dir && errno != ENOENT)
+        return {{}, StoreText::readFailedReason(errno)};
+    if (dir) {
+        const QByteArray prefix = path + '/';
         while (const dirent* entry = ::readdir(dir)) {
             struct stat status {};
             const QByteArray name(entry->d_name);
@@ -124,22 +143,27 @@ QStringList entryNames(const QString& folder, bool folders)
         ::closedir(dir);
     }
     std::sort(names.begin(), names.end());
-    QStringList decoded;
+    Listing listing;
     for (const QByteArray& name : names)
-        decoded.append(decode(name));
-    return decoded;
+        listing.names.append(decode(name));
+    return listing;
 }
 
 } // namespace
 
 QStringList fileNames(const QString& folder)
 {
+    return entryNames(folder, false).names;
+}
+
+Listing listFiles(const QString& folder)
+{
     return entryNames(folder, false);
 }
 
 QStringList folderNames(const QString& folder)
 {
-    return entryNames(folder, true);
+    return entryNames(folder, true).names;
 }
 
 bool exists(const QString& path)
@@ -158,11 +182,11 @@ Content read(const QString& path, qint64 maxBytes)
     // Not blocking, so that a named pipe is refused instead of waited on.
     const int fd = ::open(encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return {std::nullopt, StoreText::systemReason(errno)};
+        return {std::nullopt, StoreText::readFailedReason(errno)};
     struct stat status {};
     QString refusal;
     if (::fstat(fd, &status) != 0)
-        refusal = StoreText::systemReason(errno);
+        refusal = StoreText::readFailedReason(errno);
     else if (!S_ISREG(status.st_mode))
         refusal = StoreText::reasonNotRegularFile(S_ISDIR(status.st_mode), S_ISFIFO(status.st_mode));
     else if (status.st_size > maxBytes)
@@ -181,7 +205,7 @@ Content read(const QString& path, qint64 maxBytes)
         if (got < 0) {
             const int error = errno;
             ::close(fd);
-            return {std::nullopt, StoreText::systemReason(error)};
+            return {std::nullopt, StoreText::readFailedReason(error)};
         }
         if (got == 0)
             break;

@@ -28,6 +28,12 @@ QString readable(const QString& path);
 
 /** The names of the files in a folder (no folders), in byte order. Empty when it cannot be read. */
 QStringList fileNames(const QString& folder);
+/** The files of a folder as fileNames() has them, or why the folder cannot be read; a missing folder holds none. */
+struct Listing {
+    QStringList names;
+    QString reason;
+};
+Listing listFiles(const QString& folder);
 /** The names of the folders in a folder, in byte order. */
 QStringList folderNames(const QString& folder);
 

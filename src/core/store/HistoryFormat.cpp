@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kTagLength = 4;
 
-std::variant<FlagLines, FormatFault> parseLines(const QList<QByteArray>& rawLines)
+std::variant<FlagLines, FormatFault> parseLines(const QList<QByteArray>& rawLines, int maxDraws)
 {
     if (rawLines.size() != kNumberCount) {
         const int faultLine = rawLines.size() > kNumberCount ? kNumberCount + 1 : int(rawLines.size());
@@ -29,8 +29,8 @@ std::variant<FlagLines, FormatFault> parseLines(const QList<QByteArray>& rawLine
             if (c != '0' && c != '1')
                 return FormatFault{number, StoreText::reasonCharacters()};
         }
-        if (flags.size() > kMaxDraws)
-            return FormatFault{number, StoreText::reasonTooManyDraws(kMaxDraws)};
+        if (flags.size() > maxDraws)
+            return FormatFault{number, StoreText::reasonTooManyDraws(maxDraws)};
         lines[i] = flags;
     }
     return lines;
@@ -45,15 +45,17 @@ QByteArray tag(int number)
 
 std::variant<FlagLines, FormatFault> parse(const QByteArray& bytes)
 {
-    // A stray CR or LF stays inside its line and is reported as a wrong character there.
-    QList<QByteArray> lines;
-    qsizetype from = 0;
-    for (qsizetype end = bytes.indexOf("\r\n"); end >= 0; end = bytes.indexOf("\r\n", from)) {
-        lines.append(bytes.mid(from, end - from));
-        from = end + 2;
+    // A stray CR stays inside its line and is reported as a wrong character there.
+    QList<QByteArray> lines = bytes.split('\n');
+    const bool endsInLineEnd = lines.size() > 1 && lines.back().isEmpty();
+    if (endsInLineEnd)
+        lines.removeLast();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const bool ended = i + 1 < lines.size() || endsInLineEnd;
+        if (ended && lines[i].endsWith('\r'))
+            lines[i].chop(1);
     }
-    lines.append(bytes.mid(from));
-    return parseLines(lines);
+    return parseLines(lines, kMaxReadDraws);
 }
 
 std::variant<FlagLines, FormatFault> parseLenient(const QByteArray& text)
@@ -65,7 +67,7 @@ std::variant<FlagLines, FormatFault> parseLenient(const QByteArray& text)
     }
     while (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
-    return parseLines(lines);
+    return parseLines(lines, kMaxDraws);
 }
 
 QByteArray serialize(const FlagLines& lines)

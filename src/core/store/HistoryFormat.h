@@ -16,6 +16,11 @@ inline constexpr int kNumbersPerDraw = 6;
  * (draw count + 1) must fit.
  */
 inline constexpr int kMaxDraws = 9998;
+/**
+ * Largest history read at all: the most draws a kept version's name can give (five digits). A file made
+ * past kMaxDraws by hand still opens, so that it can be brought back under the limit; it cannot grow.
+ */
+inline constexpr int kMaxReadDraws = 99999;
 
 /** One flag line per number, oldest draw first, each holding only '0' and '1'. */
 using FlagLines = std::array<QByteArray, kNumberCount>;
@@ -32,12 +37,15 @@ struct FormatFault {
  */
 namespace HistoryFormat {
 
-/** Parses file bytes in the exact layout; a fault names the first offending line. */
+/**
+ * Parses file bytes in that layout, of up to kMaxReadDraws draws; lines may also end in LF, as an
+ * editor may leave them, and the last one too. A fault names the first offending line.
+ */
 std::variant<FlagLines, FormatFault> parse(const QByteArray& bytes);
 
 /**
  * Parses pasted text: lines may end in LF or CR LF, trailing blanks of a line and trailing
- * empty lines are ignored; otherwise the same rules as parse().
+ * empty lines are ignored; at most kMaxDraws draws; otherwise the same rules as parse().
  */
 std::variant<FlagLines, FormatFault> parseLenient(const QByteArray& text);
 

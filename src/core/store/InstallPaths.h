@@ -30,6 +30,19 @@ public:
     }
     QString helpIndex() const { return m_root + QStringLiteral("/Help/index.html"); }
 
+    /**
+     * Whether a path, its symbolic links followed, is the installation folder or lies in it. A path that
+     * does not exist yet is taken by its name below its nearest existing folder.
+     */
+    bool contains(const QString& path) const;
+    /**
+     * Whether writing a path would change the installation: it contains() the path, or the path is one of
+     * its files or folders kept elsewhere through a link.
+     */
+    bool reaches(const QString& path) const;
+    /** A path with every symbolic link followed, absolute; the part that does not exist yet kept by its names. */
+    static QString resolved(const QString& path);
+
 private:
     QString m_root;
 };

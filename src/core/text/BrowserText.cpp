@@ -15,6 +15,9 @@ QString cannotStart(const QString& browserPath)
         .arg(browserPath);
 }
 
+const QString kOpenablePages = QStringLiteral("ブラウザで開けるのは、\"http://\" か \"https://\" で始まるアドレスか、"
+                                              "インストールフォルダの中のページだけです。");
+
 } // namespace
 
 UserMessage startFailed(const QString& description)
@@ -156,6 +159,19 @@ UserMessage noHomePageCopied()
     return {QStringLiteral("クリップボードにデータが入っていません。"),
             QStringLiteral("クリップボードにURLのコピーがされていません。"
                            "登録するホームページのURLをコピー＆貼り付けして下さい。")};
+}
+
+UserMessage pageRefused(const QString& address)
+{
+    return {QStringLiteral("ホームページを開けません。"),
+            QStringLiteral("このアドレスはブラウザに渡せません。\n\n%1\n\n%2").arg(address, kOpenablePages)};
+}
+
+UserMessage homePageRefused(const QString& address)
+{
+    return {QStringLiteral("ホームページの設定に失敗しました！"),
+            QStringLiteral("このアドレスはホームページとして登録できません。\n\n%1\n\n%2\n\n設定は変更されていません。")
+                .arg(address, kOpenablePages)};
 }
 
 UserMessage clipboardNotOneLine()

@@ -58,6 +58,14 @@ UserMessage noBrowserPathCopied();
 /** The clipboard holds no home-page address to register. */
 UserMessage noHomePageCopied();
 
+/**
+ * An address the browser is not given: neither a web page (http://, https://) nor a page of the
+ * installation folder. Nothing is started.
+ */
+UserMessage pageRefused(const QString& address);
+/** The same of an address copied to be registered as the home page; nothing is stored. */
+UserMessage homePageRefused(const QString& address);
+
 /** The clipboard holds more than one line, which is no path or address. */
 UserMessage clipboardNotOneLine();
 

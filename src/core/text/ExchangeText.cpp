@@ -64,6 +64,14 @@ UserMessage csvWriteFailed(const QString& path, const QString& reason)
     return {kCsvCaption, QStringLiteral("CSVファイルに書き込めませんでした。\n\n%1\n\n%2").arg(path, reason)};
 }
 
+UserMessage csvTargetInInstallation(const QString& path, const QString& installationFolder)
+{
+    return {kCsvCaption, QStringLiteral("ヌルガタのインストールフォルダの中には書き出せません。"
+                                        "過去データや予想データのファイルを置き換えてしまうためです。\n\n%1\n\n"
+                                        "インストールフォルダ（%2）の外のファイルを指定して下さい。\n\n%3")
+                             .arg(path, installationFolder, kUnchanged)};
+}
+
 UserMessage csvEmpty()
 {
     return {kCsvCaption, QStringLiteral("CSVファイルに本数字データがありません。\n\n%1").arg(kUnchanged)};

@@ -23,6 +23,8 @@ UserMessage confirmReplaceFile(const QString& path);
 UserMessage csvUnreadable(const QString& path, const QString& reason);
 /** A CSV file could not be written; nothing was changed. */
 UserMessage csvWriteFailed(const QString& path, const QString& reason);
+/** A file to write that is the program's own or lies in its installation folder. */
+UserMessage csvTargetInInstallation(const QString& path, const QString& installationFolder);
 /** A CSV file holds no draw. */
 UserMessage csvEmpty();
 /** Line (1-based) of a CSV file is not a sound draw; the history is kept as it is. */

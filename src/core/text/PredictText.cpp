@@ -64,6 +64,17 @@ QString hitRowCaption(int hits)
     return QStringLiteral("%1個的中").arg(QChar(u'０' + hits));
 }
 
+UserMessage historyTooLongForGods(int drawCount, int maxDraws)
+{
+    return {
+        kFileCaption,
+        QStringLiteral("過去データが第 %1 回まであり、登録できる第 %2 回を超えているため、データ神を呼べません。\n\n"
+                       "\"最終回消去\" か \"本数字データを元に戻す\" で第 %2 回までにして下さい。\n\n"
+                       "＊＊＊　予想データファイルは変更されていません。　＊＊＊")
+            .arg(drawCount)
+            .arg(maxDraws)};
+}
+
 UserMessage predictionFolderMissing(const QString& folder)
 {
     return {kFileCaption,

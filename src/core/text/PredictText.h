@@ -39,6 +39,8 @@ QString hitCountUnknown();
 /** Caption of the hit-count screen's row of records with hits numbers (6 … 3), beside its count. */
 QString hitRowCaption(int hits);
 
+/** The history holds more draws than the gods' result files can number, so they are not called. */
+UserMessage historyTooLongForGods(int drawCount, int maxDraws);
 /** The folder of the prediction files is missing. */
 UserMessage predictionFolderMissing(const QString& folder);
 /** A prediction file could not be written; files not yet replaced keep their content. */

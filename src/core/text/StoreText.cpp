@@ -154,6 +154,13 @@ QString systemReason(int error)
     }
 }
 
+QString readFailedReason(int error)
+{
+    if (error == EACCES || error == EPERM)
+        return QStringLiteral("読み取りが許可されていません（読み取りの権限がないファイルかフォルダです）。");
+    return systemReason(error);
+}
+
 QString reasonNotRegularFile(bool isFolder, bool isPipe)
 {
     if (isFolder)
@@ -171,6 +178,13 @@ QString reasonFileTooLarge(qint64 maxBytes)
 UserMessage nothingToUndo()
 {
     return {QStringLiteral("本数字データを元に戻す"), QStringLiteral("元に戻せる本数字データの変更はありません。")};
+}
+
+UserMessage backupFolderUnreadable(const QString& path, const QString& reason)
+{
+    return {QStringLiteral("元に戻す"),
+            QStringLiteral("バックアップフォルダを読み取れません。データは変更されていません。\n\n%1\n\n%2")
+                .arg(path, reason)};
 }
 
 UserMessage backupUnreadable(const QString& path, const QString& reason)

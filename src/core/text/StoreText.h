@@ -51,6 +51,8 @@ UserMessage historyWriteFailed(const QString& path, const QString& reason);
 
 /** The system's reason for a failed file operation, from its error number. */
 QString systemReason(int error);
+/** The same for a failed read: a permission refused is one to read, not to write. */
+QString readFailedReason(int error);
 /** Why something that is not a plain file was not read. */
 QString reasonNotRegularFile(bool isFolder, bool isPipe);
 /** Why a file larger than the program reads was not read. */
@@ -58,6 +60,8 @@ QString reasonFileTooLarge(qint64 maxBytes);
 
 /** Undo asked for while no change of the history is kept. */
 UserMessage nothingToUndo();
+/** The folder of the kept versions is there but cannot be read, so what undo would go back to is unknown. */
+UserMessage backupFolderUnreadable(const QString& path, const QString& reason);
 /** A kept version of a file could not be read or is broken. */
 UserMessage backupUnreadable(const QString& path, const QString& reason);
 /** Why a kept version of the history is not put back: a broken line, or a draw count its name does not say. */

@@ -10,6 +10,7 @@
 #include "entry/ClipboardText.h"
 #include "kit/FileDialogs.h"
 #include "kit/MessageService.h"
+#include "store/PageAddress.h"
 #include "store/PathSettings.h"
 #include "text/BrowserText.h"
 
@@ -38,7 +39,15 @@ void BrowserSettings::chooseBrowserFromClipboard()
 void BrowserSettings::setHomePageFromClipboard()
 {
     const std::optional<QString> address = takeClipboardLine(BrowserText::noHomePageCopied());
-    if (!address || !tryOpen(*address, &BrowserText::homePageRegistrationFailed))
+    if (!address)
+        return;
+    const std::optional<QString> page = PageAddress::forBrowser(*address, m_doc.paths());
+    if (!page) {
+        MessageService::show(BrowserText::homePageRefused(*address), MessageService::Buttons::Ok,
+                             MessageService::Icon::Exclamation);
+        return;
+    }
+    if (!tryOpen(*page, &BrowserText::homePageRegistrationFailed))
         return;
     if (MessageService::show(BrowserText::confirmHomePage(), MessageService::Buttons::OkCancel,
                              MessageService::Icon::Question)

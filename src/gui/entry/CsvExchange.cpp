@@ -1,7 +1,5 @@
 #include "entry/CsvExchange.h"
 
-#include <QFileInfo>
-
 #include "document/CVemoDoc.h"
 #include "exchange/CsvTable.h"
 #include "exchange/HistoryCsv.h"
@@ -33,9 +31,9 @@ void CsvExchange::exportHistory()
         return;
     }
     const std::optional<QString> path = chooseFile(Purpose::Export);
-    if (!path || (QFileInfo::exists(*path) && !MessageService::confirm(ExchangeText::confirmReplaceFile(*path))))
+    if (!path)
         return;
-    if (const Status fault = CsvTable::save(*path, csv.value())) {
+    if (const Status fault = CsvTable::save(m_doc.paths(), *path, csv.value())) {
         showFault(*fault);
         return;
     }
@@ -71,6 +69,6 @@ bool CsvExchange::importHistory()
 std::optional<QString> CsvExchange::chooseFile(Purpose purpose) const
 {
     if (purpose == Purpose::Export)
-        return FileDialogs::csvToSave(m_owner, ExchangeText::exportDialogTitle(), kDefaultName);
+        return FileDialogs::csvToSave(m_owner, m_doc.paths(), ExchangeText::exportDialogTitle(), kDefaultName);
     return FileDialogs::csvToOpen(m_owner, ExchangeText::importDialogTitle());
 }

@@ -21,6 +21,7 @@
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "kit/UpDownControl.h"
+#include "store/PageAddress.h"
 #include "text/BrowserText.h"
 #include "text/EntryText.h"
 #include "text/StoreText.h"
@@ -360,17 +361,24 @@ void DataEntryDialog::handOverToCard()
 void DataEntryDialog::openHomePage()
 {
     const PathSettings& settings = m_doc.pathSettings();
-    // A browser that cannot start is found out before the main window makes way for it.
-    if (Status fault = BrowserService::checkBrowser(settings.browserPath); fault && !settings.browserPath.isEmpty()) {
-        report(*fault);
-        return;
-    }
-    m_room.makeWayForBrowser();
     if (settings.browserPath.isEmpty()) {
+        m_room.makeWayForBrowser();
         report(BrowserText::notRegistered());
         return;
     }
-    auto started = BrowserService::startBrowser(settings.browserPath, settings.homePageUrl);
+    // A browser that cannot start, or a page it must not be given, is found out before the main window
+    // makes way for it.
+    if (Status fault = BrowserService::checkBrowser(settings.browserPath)) {
+        report(*fault);
+        return;
+    }
+    const std::optional<QString> page = PageAddress::forBrowser(settings.homePageUrl, m_doc.paths());
+    if (!page) {
+        report(BrowserText::pageRefused(settings.homePageUrl));
+        return;
+    }
+    m_room.makeWayForBrowser();
+    auto started = BrowserService::startBrowser(settings.browserPath, *page);
     if (!started.ok()) {
         report(started.error());
         return;

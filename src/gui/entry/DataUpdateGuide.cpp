@@ -14,6 +14,7 @@
 #include "kit/MessageService.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
+#include "store/PageAddress.h"
 #include "store/PathSettings.h"
 #include "store/UpdatePage.h"
 #include "text/BrowserText.h"
@@ -52,9 +53,15 @@ void DataUpdateGuide::showGuide(CVemoDoc& doc, QWidget& owner, BrowserRoom& room
     const std::optional<QString> browserPath = browserToStart(doc.pathSettings().browserPath);
     if (!browserPath)
         return;
+    const QString address = UpdatePage::address(doc.paths());
+    const std::optional<QString> page = PageAddress::forBrowser(address, doc.paths());
+    if (!page) {
+        MessageService::show(BrowserText::pageRefused(address), MessageService::Buttons::Ok,
+                             MessageService::Icon::Critical);
+        return;
+    }
     room.makeWayForBrowser();
-    Result<BrowserService::Process> started =
-        BrowserService::startBrowser(*browserPath, UpdatePage::address(doc.paths()));
+    Result<BrowserService::Process> started = BrowserService::startBrowser(*browserPath, *page);
     if (!started.ok()) {
         MessageService::show(started.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
         room.restoreFullScreen();

@@ -2,11 +2,13 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
 #include <QTreeView>
 
+#include "exchange/CsvTable.h"
 #include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "text/ExchangeText.h"
@@ -105,9 +107,19 @@ std::optional<QString> chooseCsv(QWidget* owner, const QString& title, bool savi
 
 } // namespace
 
-std::optional<QString> FileDialogs::csvToSave(QWidget* owner, const QString& title, const QString& suggestedName)
+std::optional<QString> FileDialogs::csvToSave(QWidget* owner, const InstallPaths& installation, const QString& title,
+                                              const QString& suggestedName)
 {
-    return chooseCsv(owner, title, true, suggestedName);
+    const std::optional<QString> path = chooseCsv(owner, title, true, suggestedName);
+    if (!path)
+        return std::nullopt;
+    if (const Status refused = CsvTable::checkTarget(installation, *path)) {
+        MessageService::show(*refused, MessageService::Buttons::Ok, MessageService::Icon::Exclamation);
+        return std::nullopt;
+    }
+    if (QFileInfo::exists(*path) && !MessageService::confirm(ExchangeText::confirmReplaceFile(*path)))
+        return std::nullopt;
+    return path;
 }
 
 std::optional<QString> FileDialogs::csvToOpen(QWidget* owner, const QString& title)

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class InstallPaths;
 class QFileDialog;
 class QWidget;
 
@@ -19,10 +20,13 @@ enum class Listing { AllFiles, ProgramsOnly };
 void prepare(QFileDialog& dialog, Listing listing);
 
 /**
- * A CSV file to write, suggested by name, or an existing one to read, starting in the home folder;
- * nothing when the user cancels. Replacing a file is asked through the program's messages, not here.
+ * A CSV file to write, suggested by name, starting in the home folder. One in the installation folder is
+ * refused with the program's message, and one already there is replaced only when the user agrees;
+ * nothing then, or when the user cancels.
  */
-std::optional<QString> csvToSave(QWidget* owner, const QString& title, const QString& suggestedName);
+std::optional<QString> csvToSave(QWidget* owner, const InstallPaths& installation, const QString& title,
+                                 const QString& suggestedName);
+/** An existing CSV file to read, starting in the home folder; nothing when the user cancels. */
 std::optional<QString> csvToOpen(QWidget* owner, const QString& title);
 
 } // namespace FileDialogs

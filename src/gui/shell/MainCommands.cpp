@@ -145,7 +145,7 @@ RandomGodDialog* MainCommands::openRandomGod()
 
 void MainCommands::openWheel(const QList<int>& pool)
 {
-    WheelWindow::open(pool, &m_view);
+    WheelWindow::open(pool, m_doc.paths(), &m_view);
 }
 
 void MainCommands::openDataUpdate()
@@ -157,7 +157,8 @@ void MainCommands::openDataUpdate()
 void MainCommands::undoHistoryChange()
 {
     DrawHistory& history = m_doc.history();
-    if (history.backups().isEmpty()) {
+    // A folder that cannot be read is the next step's message.
+    if (const Result<QList<BackupName>> kept = history.backups(); kept.ok() && kept.value().isEmpty()) {
         MessageService::show(StoreText::nothingToUndo(), MessageService::Buttons::Ok,
                              MessageService::Icon::Information);
         return;

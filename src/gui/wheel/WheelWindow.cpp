@@ -1,6 +1,5 @@
 #include "wheel/WheelWindow.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,7 +14,6 @@
 #include "kit/FileDialogs.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
-#include "text/ExchangeText.h"
 #include "text/WheelText.h"
 #include "wheel/WheelCsv.h"
 #include "wheel/WheelMaker.h"
@@ -44,10 +42,10 @@ void showFault(const UserMessage& fault)
 
 } // namespace
 
-WheelWindow* WheelWindow::open(const QList<int>& pool, QWidget* parent)
+WheelWindow* WheelWindow::open(const QList<int>& pool, const InstallPaths& installation, QWidget* parent)
 {
     if (!s_window) {
-        s_window = new WheelWindow(parent);
+        s_window = new WheelWindow(installation, parent);
         s_window->setAttribute(Qt::WA_DeleteOnClose);
     }
     if (!pool.isEmpty())
@@ -58,7 +56,8 @@ WheelWindow* WheelWindow::open(const QList<int>& pool, QWidget* parent)
     return s_window;
 }
 
-WheelWindow::WheelWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+WheelWindow::WheelWindow(InstallPaths installation, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_installation(std::move(installation))
 {
     setWindowTitle(WheelText::windowTitle());
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
@@ -284,13 +283,11 @@ void WheelWindow::endRun()
 void WheelWindow::exportCsv()
 {
     const std::optional<QString> chosen =
-        FileDialogs::csvToSave(this, WheelText::exportDialogTitle(), WheelText::exportFileName());
+        FileDialogs::csvToSave(this, m_installation, WheelText::exportDialogTitle(), WheelText::exportFileName());
     if (!chosen)
         return;
     const QString& path = *chosen;
-    if (QFileInfo::exists(path) && !MessageService::confirm(ExchangeText::confirmReplaceFile(path)))
-        return;
-    if (const Status fault = CsvTable::save(path, WheelCsv::encode(m_wheel.tickets))) {
+    if (const Status fault = CsvTable::save(m_installation, path, WheelCsv::encode(m_wheel.tickets))) {
         showFault(*fault);
         return;
     }

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "UserMessage.h"
+#include "store/InstallPaths.h"
 #include "wheel/WheelControl.h"
 #include "wheel/WheelResult.h"
 #include "wheel/WheelSettings.h"
@@ -40,8 +41,11 @@ public:
     static constexpr int kPoolCountId = 1710;
     static constexpr int kCloseId = 1715;
 
-    /** Opens the window, or brings the open one forward; a pool given replaces the one shown. */
-    static WheelWindow* open(const QList<int>& pool, QWidget* parent);
+    /**
+     * Opens the window, or brings the open one forward; a pool given replaces the one shown. The tickets
+     * are never written into the installation folder.
+     */
+    static WheelWindow* open(const QList<int>& pool, const InstallPaths& installation, QWidget* parent);
     ~WheelWindow() override;
 
     /** The settings the controls show. */
@@ -55,7 +59,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    explicit WheelWindow(QWidget* parent);
+    WheelWindow(InstallPaths installation, QWidget* parent);
 
     QWidget* buttonRow();
 
@@ -83,6 +87,7 @@ private:
     WheelResultPanel* m_result = nullptr;
     QPushButton* m_export = nullptr;
 
+    InstallPaths m_installation;
     WheelResult m_wheel;
     double m_runSeconds = 0;
     int m_run = 0;
