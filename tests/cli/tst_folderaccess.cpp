@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "TestHistory.h"
 #include "store/DrawHistory.h"
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void readersRunBesideEachOtherAndTheProgram();
     void aWaitingChangeGoesAheadOfLaterReaders();
     void aJournalThatCannotBeObeyedIsNamedAndSetAside();
+    void readersNeedNoLockFileInAReadOnlyFolder();
     void whatIsNoFileIsRefusedAtOnce();
     void hugeImportsAreRefusedWithinLimits();
 };
@@ -144,6 +146,37 @@ void TestFolderAccess::aJournalThatCannotBeObeyedIsNamedAndSetAside()
                                  QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
     QCOMPARE(append.exitCode, 0);
     QCOMPARE(append.err, QString());
+}
+
+// A copy nobody may write to, such as one on a read-only disk, is read without lock files.
+void TestFolderAccess::readersNeedNoLockFileInAReadOnlyFolder()
+{
+    TestInstall install(TestHistory::randomLines(100, 45));
+    QTemporaryDir home;
+    QVERIFY(QFile::setPermissions(home.path(), QFile::Permissions(0x7777)));
+    QProcess chmod;
+    chmod.start(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("a+rX,a-w"), install.paths().root()});
+    QVERIFY(chmod.waitForFinished() && chmod.exitCode() == 0);
+    // The superuser may write anywhere, so the command runs as nobody there.
+    QStringList command{QStringLiteral("env"),
+                        QStringLiteral("XDG_CONFIG_HOME=") + home.path(),
+                        QStringLiteral("XDG_DATA_HOME=") + home.path(),
+                        qEnvironmentVariable("VEMO_CLI"),
+                        QStringLiteral("--install-path"),
+                        install.paths().root(),
+                        QStringLiteral("info")};
+    if (::geteuid() == 0)
+        command = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                              QStringLiteral("--clear-groups")}
+                  + command;
+    QProcess info;
+    info.start(::geteuid() == 0 ? QStringLiteral("setpriv") : command.takeFirst(), command);
+    const CliRun run = finish(info);
+    chmod.start(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("u+w"), install.paths().root()});
+    QVERIFY(chmod.waitForFinished());
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.outLines().first(), QStringLiteral("draws 100"));
+    QVERIFY(!QFile::exists(install.paths().historyFile() + QStringLiteral(".readers.lock")));
 }
 
 void TestFolderAccess::whatIsNoFileIsRefusedAtOnce()
