@@ -157,11 +157,15 @@ void TestFolderAccess::readersNeedNoLockFileInAReadOnlyFolder()
     QProcess chmod;
     chmod.start(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("a+rX,a-w"), install.paths().root()});
     QVERIFY(chmod.waitForFinished() && chmod.exitCode() == 0);
-    // The superuser may write anywhere, so the command runs as nobody there.
+    // The superuser may write anywhere, so the command runs as nobody there, from a copy that nobody may run
+    // wherever the build folder is.
+    const QString cli = home.filePath(QStringLiteral("vemo-cli"));
+    QVERIFY(QFile::copy(qEnvironmentVariable("VEMO_CLI"), cli));
+    QVERIFY(QFile::setPermissions(cli, QFile::Permissions(0x7555)));
     QStringList command{QStringLiteral("env"),
                         QStringLiteral("XDG_CONFIG_HOME=") + home.path(),
                         QStringLiteral("XDG_DATA_HOME=") + home.path(),
-                        qEnvironmentVariable("VEMO_CLI"),
+                        cli,
                         QStringLiteral("--install-path"),
                         install.paths().root(),
                         QStringLiteral("info")};
