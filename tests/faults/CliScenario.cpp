@@ -78,6 +78,14 @@ void addCommandRows()
                                  << QStringLiteral("undo --slot 1");
 }
 
+Row currentRow()
+{
+    QFETCH(int, draws);
+    QFETCH(QStringList, setup);
+    QFETCH(QString, command);
+    return {draws, setup, command};
+}
+
 Scenario::Scenario(int draws)
     : m_draws(draws), m_importFile(m_work.filePath(QStringLiteral("paste.txt"))),
       m_plain(QProcessEnvironment::systemEnvironment()), m_install(TestHistory::randomLines(draws, 61))

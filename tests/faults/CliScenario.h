@@ -28,6 +28,14 @@ QProcessEnvironment faultEnvironment(QProcessEnvironment env, const QList<std::p
 /** The columns draws, setup and command, and one row for every file-changing command. */
 void addCommandRows();
 
+/** The running row's draws, setup and command. */
+struct Row {
+    int draws;
+    QStringList setup;
+    QString command;
+};
+Row currentRow();
+
 /** A work folder with an installation of draws random draws, prepared by the common setup and a row's own. */
 class Scenario {
 public:

@@ -262,9 +262,7 @@ void TestFaultInjection::failingCallsLoseNothing_data()
  */
 void TestFaultInjection::failingCallsLoseNothing()
 {
-    QFETCH(int, draws);
-    QFETCH(QStringList, setup);
-    QFETCH(QString, command);
+    const auto [draws, setup, command] = CliScenario::currentRow();
     QElapsedTimer timer;
     timer.start();
 

@@ -230,9 +230,7 @@ void TestPowerCut::everyPowerCutLeavesOldOrNew_data()
  */
 void TestPowerCut::everyPowerCutLeavesOldOrNew()
 {
-    QFETCH(int, draws);
-    QFETCH(QStringList, setup);
-    QFETCH(QString, command);
+    const auto [draws, setup, command] = CliScenario::currentRow();
     QElapsedTimer timer;
     timer.start();
 

@@ -39,6 +39,13 @@ namespace {
 
 constexpr int kDraws = 350;
 
+FlagLines withDraw(FlagLines lines, const QList<int>& numbers)
+{
+    for (int n = 1; n <= kNumberCount; ++n)
+        lines[n - 1].append(numbers.contains(n) ? '1' : '0');
+    return lines;
+}
+
 QString textOf(const QWidget* dialog, int id)
 {
     QLineEdit* edit = GuiSuite::control<QLineEdit>(dialog, id);
@@ -179,10 +186,7 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     tick(dialog.get(), numbers);
     click(dialog.get(), 1088);
     QVERIFY(m_messages.isEmpty());
-    FlagLines appended = m_lines;
-    for (int n = 1; n <= kNumberCount; ++n)
-        appended[n - 1].append(numbers.contains(n) ? '1' : '0');
-    QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(appended));
+    QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(withDraw(m_lines, numbers)));
     QVERIFY(ticked(dialog.get()).isEmpty());
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("352"));
     QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
@@ -246,10 +250,7 @@ void TestDataEntryDialog::appendWaitsForAReaderWithoutFreezing()
     });
     click(dialog.get(), 1088);
     QVERIFY(m_messages.isEmpty());
-    FlagLines appended = m_lines;
-    for (int n = 1; n <= kNumberCount; ++n)
-        appended[n - 1].append(numbers.contains(n) ? '1' : '0');
-    QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(appended));
+    QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(withDraw(m_lines, numbers)));
 }
 
 void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()

@@ -87,20 +87,25 @@ JournalEntry entryFor(const QByteArray& folder, const FileChange& change)
 }
 
 // The new contents and the kept old files, written and synced, and the folders that hold them synced
-// (with their parents, for a folder made for this change), before any journal names them.
-void makeSpares(QList<JournalEntry>& entries, const QList<FileChange>& changes)
+// before any journal names them: with the folder above, for a subfolder of the data folder that this
+// change may have made (a link's target lies in a folder of the player's, made by nobody here).
+void makeSpares(QList<JournalEntry>& entries, const QList<FileChange>& changes, const QByteArray& dataFolder)
 {
     QList<QByteArray> folders;
+    const QByteArray inside = resolved(dataFolder) + '/';
+    const auto add = [&folders](const QByteArray& folder) {
+        if (!folders.contains(folder))
+            folders.append(folder);
+    };
     for (qsizetype i = 0; i < entries.size(); ++i) {
         JournalEntry& entry = entries[i];
         if (entry.kind == JournalEntry::Kind::Write)
             entry.temporary = writeSpare(entry.place, *changes[i].content, changes[i].permissions);
         if (entry.kind != JournalEntry::Kind::Move && !entry.before.absent())
             entry.kept = keepSpare(entry.place);
-        for (const QByteArray& folder : {folderOf(entry.place), folderOf(folderOf(entry.place))}) {
-            if (!folders.contains(folder))
-                folders.append(folder);
-        }
+        add(folderOf(entry.place));
+        if (folderOf(entry.place).startsWith(inside))
+            add(folderOf(folderOf(entry.place)));
     }
     for (const QByteArray& folder : folders)
         syncFolder(folder);
@@ -184,7 +189,7 @@ std::optional<WriteFault> commit(const QList<FileChange>& changes)
     try {
         for (const FileChange& change : changes)
             entries.append(entryFor(folder, change));
-        makeSpares(entries, changes);
+        makeSpares(entries, changes, folder);
     } catch (const FileFault& failure) {
         removeSpares(entries);
         return faultOf(failure);
