@@ -11,8 +11,9 @@
 namespace {
 
 const QString kBacktestSynopsis = QStringLiteral(
-    "backtest [--count L] [--amount L] [--prefer L] [--weight L] [--from D] [--to D] [--walk-forward] [--top N] "
-    "[--jobs J] [--null S [--seed N]] [--holdout D]   (L = 6,9-11 のような値と範囲の並び、D = 100 … 回数)");
+    "backtest [--count L] [--amount L] [--prefer L] [--weight L] [--from D] [--to D] [--walk-forward | --look-ahead] "
+    "[--top N] [--jobs J] [--null S [--seed N]] [--holdout D]   (L = 6,9-11 のような値と範囲の並び、D = 100 … 回数。"
+    "既定は先の回を見ない採点で、--look-ahead は予想ファイルどおりの採点。--holdout は先の回を見ない採点だけ)");
 
 // A comma list of values and ranges "a-b", each within allowed; nothing when malformed or out of range.
 std::optional<QList<int>> valueList(const QString& text, const QList<int>& allowed)
@@ -89,8 +90,9 @@ bool readOptions(CliArguments& args, int drawCount, Options& options)
         if (seen.contains(*option))
             return false;
         seen.append(*option);
-        if (*option == QStringLiteral("--walk-forward")) {
-            choice.walkForward = true;
+        // Walk-forward is the default; the result files' scores, which look ahead, only when asked for.
+        if (*option == QStringLiteral("--walk-forward") || *option == QStringLiteral("--look-ahead")) {
+            choice.walkForward = *option == QStringLiteral("--walk-forward");
             continue;
         }
         const auto value = args.word();
@@ -146,7 +148,11 @@ bool readOptions(CliArguments& args, int drawCount, Options& options)
     const bool split = !holdout || (*holdout > choice.firstDraw && *holdout <= choice.lastDraw);
     const bool nullAsked = !seen.contains(QStringLiteral("--null")) || options.nullHistories >= 1;
     const bool seeded = !seen.contains(QStringLiteral("--seed")) || seen.contains(QStringLiteral("--null"));
-    return inHistory(from) && inHistory(to) && ordered && split && nullAsked && seeded
+    // A check on unseen draws is no check when the scores of the first part look at them.
+    const bool oneMode =
+        !seen.contains(QStringLiteral("--walk-forward")) || !seen.contains(QStringLiteral("--look-ahead"));
+    const bool unseenCheck = !holdout || choice.walkForward;
+    return inHistory(from) && inHistory(to) && ordered && split && nullAsked && seeded && oneMode && unseenCheck
            && (!options.top || *options.top >= 1) && choice.jobs >= 1;
 }
 
@@ -155,6 +161,7 @@ int backtest(CliContext& context, CliArguments& args)
     const DataGodBacktest backtest(context.history());
     Options options;
     options.choice = BacktestChoice::everySetting(backtest.drawCount());
+    options.choice.walkForward = true;
     if (!readOptions(args, backtest.drawCount(), options))
         return context.usage(kBacktestSynopsis);
 

@@ -191,7 +191,7 @@ private Q_SLOTS:
     void wholeRunOrderTopAndJobs();
     void holdoutScoresBothPartsApart();
     void nullWalkForwardAgainstThePlainGods();
-    void nullAsWrittenWithHoldoutAgainstRunsOnTheRandomHistories();
+    void nullWithHoldoutAgainstRunsOnTheRandomHistories();
     void nullLineOfAWholeRandomHistory();
     void wrongArgumentsPrintNothing();
 };
@@ -211,7 +211,8 @@ void TestBacktestCli::linesCountThePredictFiles()
     for (const Sample& sample : kSamples) {
         const CliRun predict = runCli(install.paths(), QStringList{QStringLiteral("predict")} + sample.words());
         QCOMPARE(predict.exitCode, 0);
-        const CliRun run = runCli(install.paths(), QStringList{QStringLiteral("backtest")} + sample.words());
+        const CliRun run = runCli(
+            install.paths(), QStringList{QStringLiteral("backtest"), QStringLiteral("--look-ahead")} + sample.words());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.outLines().size(), 5);
         for (int slot = 0; slot < 5; ++slot) {
@@ -243,6 +244,8 @@ void TestBacktestCli::walkForwardPredictsFromEarlierDrawsOnly()
             runCli(install.paths(),
                    QStringList{QStringLiteral("backtest"), QStringLiteral("--walk-forward")} + sample.words());
         QCOMPARE(run.exitCode, 0);
+        // Walk-forward unless asked otherwise.
+        QCOMPARE(runCli(install.paths(), QStringList{QStringLiteral("backtest")} + sample.words()).out, run.out);
         QCOMPARE(run.outLines().size(), 5);
         for (int order = 4; order <= 8; ++order)
             compareLine(run.outLines()[order - 4],
@@ -253,7 +256,8 @@ void TestBacktestCli::walkForwardPredictsFromEarlierDrawsOnly()
 void TestBacktestCli::wholeRunOrderTopAndJobs()
 {
     const TestInstall install(TestHistory::randomLines(150, 11));
-    const CliRun whole = runCli(install.paths(), {QStringLiteral("backtest")});
+    // The order, the top and the jobs are the same in either mode; the result files' scores are the quicker.
+    const CliRun whole = runCli(install.paths(), {QStringLiteral("backtest"), QStringLiteral("--look-ahead")});
     QCOMPARE(whole.exitCode, 0);
     const QStringList lines = whole.outLines();
     QCOMPARE(lines.size(), 8400);
@@ -275,7 +279,8 @@ void TestBacktestCli::wholeRunOrderTopAndJobs()
     }
     // The whole pass gives each setting the line its own run gives.
     for (const Sample& sample : kSamples) {
-        const CliRun one = runCli(install.paths(), QStringList{QStringLiteral("backtest")} + sample.words());
+        const CliRun one = runCli(
+            install.paths(), QStringList{QStringLiteral("backtest"), QStringLiteral("--look-ahead")} + sample.words());
         const qsizetype first = lines.indexOf(one.outLines().value(0));
         QVERIFY(first >= 0);
         QCOMPARE(lines.mid(first, 5), one.outLines());
@@ -285,9 +290,11 @@ void TestBacktestCli::wholeRunOrderTopAndJobs()
     std::stable_sort(byZ.begin(), byZ.end(), [](const QString& a, const QString& b) {
         return words(a)[15].toDouble() > words(b)[15].toDouble();
     });
-    const CliRun top = runCli(install.paths(), words(QStringLiteral("backtest --top 12 --jobs 1 --from 120 --to 150")));
+    const CliRun top =
+        runCli(install.paths(), words(QStringLiteral("backtest --look-ahead --top 12 --jobs 1 --from 120 --to 150")));
     QCOMPARE(top.exitCode, 0);
-    const CliRun narrowed = runCli(install.paths(), words(QStringLiteral("backtest --from 120 --to 150 --jobs 3")));
+    const CliRun narrowed =
+        runCli(install.paths(), words(QStringLiteral("backtest --look-ahead --from 120 --to 150 --jobs 3")));
     QStringList narrowedByZ = narrowed.outLines();
     std::stable_sort(narrowedByZ.begin(), narrowedByZ.end(), [](const QString& a, const QString& b) {
         return words(a)[15].toDouble() > words(b)[15].toDouble();
@@ -296,7 +303,7 @@ void TestBacktestCli::wholeRunOrderTopAndJobs()
     QCOMPARE(words(top.outLines()[0])[5], QStringLiteral("31"));
     // A value named twice is scored once.
     const CliRun twice =
-        runCli(install.paths(), words(QStringLiteral("backtest --prefer rare,rare --count 7,7 --amount "
+        runCli(install.paths(), words(QStringLiteral("backtest --look-ahead --prefer rare,rare --count 7,7 --amount "
                                                      "100,100 --weight 3,2-4")));
     QCOMPARE(twice.outLines().size(), 3 * 5);
     QCOMPARE(twice.outLines(), lines.filter(QRegularExpression(QStringLiteral("^7 100 rare [234] "))));
@@ -365,7 +372,7 @@ void TestBacktestCli::nullWalkForwardAgainstThePlainGods()
     QVERIFY(runCli(install.paths(), reseeded).out != run.out);
 }
 
-void TestBacktestCli::nullAsWrittenWithHoldoutAgainstRunsOnTheRandomHistories()
+void TestBacktestCli::nullWithHoldoutAgainstRunsOnTheRandomHistories()
 {
     constexpr int kDraws = 150;
     const TestInstall install(TestHistory::randomLines(kDraws, 23));
@@ -375,8 +382,7 @@ void TestBacktestCli::nullAsWrittenWithHoldoutAgainstRunsOnTheRandomHistories()
     QCOMPARE(run.outLines().size(), 2 * 2 * 2 * 21 * 5 + 1);
     QCOMPARE(words(run.outLines().first()).size(), 19);
 
-    // Each random history scored as the result files have it, on the draws before the holdout; no
-    // seed means seed 1.
+    // Each random history scored walk-forward on the draws before the holdout; no seed means seed 1.
     QList<double> bestZ;
     for (int history = 0; history < 6; ++history) {
         const TestInstall random(BacktestLuck::randomHistory(kDraws, 1, history));
@@ -419,6 +425,9 @@ void TestBacktestCli::wrongArgumentsPrintNothing()
         QStringLiteral("--jobs 0"),
         QStringLiteral("--top x"),
         QStringLiteral("--walk-forward --walk-forward"),
+        QStringLiteral("--look-ahead --walk-forward"),
+        // The holdout checks on draws no score has seen, so it scores walk-forward only.
+        QStringLiteral("--look-ahead --holdout 130"),
         QStringLiteral("--count 6 --count 7"),
         QStringLiteral("--fast"),
         QStringLiteral("--null 0"),
