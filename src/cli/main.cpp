@@ -31,6 +31,16 @@ void printUsage(QTextStream& stream, const QList<CliCommand>& commands)
     stream.flush();
 }
 
+// A command's own help needs no data folder either: each form of the command, as the usage lists it.
+void printCommandUsage(QTextStream& stream, const QList<CliCommand>& commands, const QString& name)
+{
+    for (const CliCommand& command : commands) {
+        if (command.name == name)
+            stream << QStringLiteral("使い方: vemo-cli [--install-path DIR] ") << command.synopsis << '\n';
+    }
+    stream.flush();
+}
+
 // A command that has to wait for another program says so after a second, then waits on.
 ChangeLock::Waiter sayWhenWaiting(QTextStream& err)
 {
@@ -78,6 +88,10 @@ int main(int argc, char* argv[])
     if (command == commands.end()) {
         printUsage(err, commands);
         return 2;
+    }
+    if (words.size() == 2 && words[1] == QStringLiteral("--help")) {
+        printCommandUsage(out, commands, command->name);
+        return 0;
     }
 
     ChangeLock::setWaiter(sayWhenWaiting(err));

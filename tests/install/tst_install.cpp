@@ -164,7 +164,11 @@ void TestInstalledProgram::helpVersionAndManualAgree()
                      .match(page)
                      .hasMatch(),
                  qPrintable(command));
+        // Each command tells its own use.
+        const Run own = run(cli, {command, QStringLiteral("--help")}, environment);
+        QVERIFY2(own.exitCode == 0 && own.out.contains(line.trimmed()), qPrintable(command + own.err));
     }
+    QVERIFY(QDir(home.path()).isEmpty());
 
     const QString metainfo = QString::fromUtf8(
         TestHistory::readFile(installed(QStringLiteral("share/metainfo/com.quorvanex.nurugata.metainfo.xml"))));
