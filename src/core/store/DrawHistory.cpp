@@ -15,6 +15,31 @@ namespace {
 // Twice the largest history leaves room for the blanks a page may add, and stops a stray huge paste early.
 constexpr qsizetype kMaxImportBytes = 2 * kNumberCount * (kMaxDraws + 6);
 
+// One writer at a time, and readers beside each other, each waiting as this process waits for another program.
+Status takeLocks(const QString& path, DrawHistory::Access access, std::chrono::milliseconds wait,
+                 std::unique_ptr<FileLock>& writerLock, ChangeLock& changeLock)
+{
+    const auto lockFailed = [&path](bool heldElsewhere, const QString& reason) {
+        return heldElsewhere ? StoreText::historyLocked(path)
+                             : StoreText::historyUnreadable(path, StoreText::reasonLockFailed(reason));
+    };
+    const bool writes = access == DrawHistory::Access::Write;
+    if (writes) {
+        writerLock = std::make_unique<FileLock>(path + QStringLiteral(".lock"));
+        const auto lock = [&writerLock](std::chrono::milliseconds within) {
+            return writerLock->lock(FileLock::Mode::Exclusive, within);
+        };
+        if (!ChangeLock::take(path, wait, lock, [&writerLock] { return writerLock->heldElsewhere(); }))
+            return lockFailed(writerLock->heldElsewhere(), writerLock->errorString());
+    }
+    const auto lock = [&changeLock, writes](std::chrono::milliseconds within) {
+        return writes ? changeLock.lockExclusive(within) : changeLock.lockShared(within);
+    };
+    if (!ChangeLock::take(path, wait, lock, [&changeLock] { return changeLock.heldElsewhere(); }))
+        return lockFailed(changeLock.heldElsewhere(), changeLock.errorString());
+    return std::nullopt;
+}
+
 // A reader that finds what a crash left is the one to settle it, with the readers kept out. One that
 // cannot (a folder it may not change, or a writer in) reads on and says so.
 Result<std::optional<UserMessage>> settleForReader(const QString& path, ChangeLock& changeLock,
@@ -70,25 +95,10 @@ Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path, Acce
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir())
         return StoreText::historyUnreadable(path, StoreText::systemReason(ENOENT));
-    const auto lockFailed = [&path](bool heldElsewhere, const QString& reason) {
-        return heldElsewhere ? StoreText::historyLocked(path)
-                             : StoreText::historyUnreadable(path, StoreText::reasonLockFailed(reason));
-    };
     std::unique_ptr<FileLock> writerLock;
-    if (access == Access::Write) {
-        writerLock = std::make_unique<FileLock>(path + QStringLiteral(".lock"));
-        const auto lock = [&writerLock](std::chrono::milliseconds wait) {
-            return writerLock->lock(FileLock::Mode::Exclusive, wait);
-        };
-        if (!ChangeLock::take(path, lockWait, lock, [&writerLock] { return writerLock->heldElsewhere(); }))
-            return lockFailed(writerLock->heldElsewhere(), writerLock->errorString());
-    }
     auto changeLock = std::make_unique<ChangeLock>(path);
-    const auto lock = [&changeLock, access](std::chrono::milliseconds wait) {
-        return access == Access::Write ? changeLock->lockExclusive(wait) : changeLock->lockShared(wait);
-    };
-    if (!ChangeLock::take(path, lockWait, lock, [&changeLock] { return changeLock->heldElsewhere(); }))
-        return lockFailed(changeLock->heldElsewhere(), changeLock->errorString());
+    if (Status refusal = takeLocks(path, access, lockWait, writerLock, *changeLock))
+        return *refusal;
 
     // The folder is whole again before anybody reads it.
     std::optional<UserMessage> notice;
