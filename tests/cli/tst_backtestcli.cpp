@@ -313,24 +313,23 @@ void TestBacktestCli::wholeRunOrderTopAndJobs()
 void TestBacktestCli::holdoutScoresBothPartsApart()
 {
     const TestInstall install(TestHistory::randomLines(150, 13));
-    for (const QString& mode : {QString(), QStringLiteral(" --walk-forward")}) {
-        const CliRun split = runCli(install.paths(), words(QStringLiteral("backtest --holdout 125") + mode));
-        const CliRun before = runCli(install.paths(), words(QStringLiteral("backtest --to 124") + mode));
-        const CliRun after = runCli(install.paths(), words(QStringLiteral("backtest --from 125") + mode));
-        QCOMPARE(split.exitCode, 0);
-        QCOMPARE(split.outLines().size(), 8400);
-        for (qsizetype i = 0; i < split.outLines().size(); ++i) {
-            const QStringList fields = words(split.outLines()[i]);
-            const QStringList check = words(after.outLines()[i]);
-            QCOMPARE(fields.mid(0, 16), words(before.outLines()[i]));
-            QCOMPARE(fields.mid(16), (QStringList{check[15], check[5]}));
-        }
-        // Ranked by the first part.
-        const CliRun top = runCli(install.paths(), words(QStringLiteral("backtest --top 3 --holdout 125") + mode));
-        QStringList byZ = split.outLines();
-        std::stable_sort(byZ.begin(), byZ.end(), [](const QString& a, const QString& b) { return zOf(a) > zOf(b); });
-        QCOMPARE(top.outLines(), byZ.mid(0, 3));
+    const QString settings = QStringLiteral(" --count 6,13 --weight 0,7");
+    const CliRun split = runCli(install.paths(), words(QStringLiteral("backtest --holdout 125") + settings));
+    const CliRun before = runCli(install.paths(), words(QStringLiteral("backtest --to 124") + settings));
+    const CliRun after = runCli(install.paths(), words(QStringLiteral("backtest --from 125") + settings));
+    QCOMPARE(split.exitCode, 0);
+    QCOMPARE(split.outLines().size(), 2 * 5 * 2 * 2 * 5);
+    for (qsizetype i = 0; i < split.outLines().size(); ++i) {
+        const QStringList fields = words(split.outLines()[i]);
+        const QStringList check = words(after.outLines()[i]);
+        QCOMPARE(fields.mid(0, 16), words(before.outLines()[i]));
+        QCOMPARE(fields.mid(16), (QStringList{check[15], check[5]}));
     }
+    // Ranked by the first part.
+    const CliRun top = runCli(install.paths(), words(QStringLiteral("backtest --top 3 --holdout 125") + settings));
+    QStringList byZ = split.outLines();
+    std::stable_sort(byZ.begin(), byZ.end(), [](const QString& a, const QString& b) { return zOf(a) > zOf(b); });
+    QCOMPARE(top.outLines(), byZ.mid(0, 3));
 }
 
 void TestBacktestCli::nullWalkForwardAgainstThePlainGods()
