@@ -17,7 +17,6 @@
 #include "predict/DataGodSettingsDialog.h"
 #include "predict/PredictingWindow.h"
 #include "shell/CMainFrame.h"
-#include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
 #include "text/DataGodText.h"
@@ -216,7 +215,7 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
     QCOMPARE(state.predictionCount, count);
     QVERIFY(state.dataGodMode);
     QCOMPARE(state.displayMode, DisplayMode::HitCount);
-    QCOMPARE(frame()->windowTitle(), PredictText::computeStatus(state.dataGodChoices) + COpeningWnd::titleSuffix());
+    QCOMPARE(frame()->windowTitle(), PredictText::computeStatus(state.dataGodChoices) + frame()->titleSuffix());
 
     // The choices are remembered for the next opening.
     TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
@@ -294,7 +293,7 @@ void TestDataGodSettings::failedWriteChangesNothing()
     QCOMPARE(TestHistory::readFile(godFile(1, 8)), QByteArray("0100010102030405060708091011"));
     QVERIFY(!QFileInfo::exists(godFile(1, 6)));
     QCOMPARE(view()->state().predictionCount, DataGodSettings::kNothingComputed);
-    QCOMPARE(frame()->windowTitle(), ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
+    QCOMPARE(frame()->windowTitle(), ViewText::registrantsTitle(frame()->titleSuffix()));
 }
 
 void TestDataGodSettings::groupWithoutChoiceKeepsTheDialogOpen()

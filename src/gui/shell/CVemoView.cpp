@@ -18,7 +18,6 @@
 #include "patterns/LatestPatternDialog.h"
 #include "patterns/PatternGraphLayout.h"
 #include "predict/DataGodResultWindow.h"
-#include "shell/COpeningWnd.h"
 #include "shell/HitCountScreen.h"
 #include "shell/ViewControls.h"
 #include "text/PredictText.h"
@@ -30,8 +29,8 @@ constexpr int kHandCursor = 324;
 
 } // namespace
 
-CVemoView::CVemoView(CVemoDoc& doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_kit(ViewDrawingKit::forScreen()),
+CVemoView::CVemoView(CVemoDoc& doc, const QString& titleSuffix, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_titleSuffix(titleSuffix), m_kit(ViewDrawingKit::forScreen()),
       m_patternPainter(m_kit, doc.currentPatternTables()), m_appearancePainter(m_kit)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -193,7 +192,7 @@ void CVemoView::showAppearance(int partner)
 
 QString CVemoView::weightingTitle() const
 {
-    return ViewText::weightingTitle(m_state.patternWeighting, COpeningWnd::titleSuffix());
+    return ViewText::weightingTitle(m_state.patternWeighting, m_titleSuffix);
 }
 
 void CVemoView::paintEvent(QPaintEvent* event)

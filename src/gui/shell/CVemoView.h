@@ -25,7 +25,8 @@ class ViewControls;
 class CVemoView : public QWidget {
     Q_OBJECT
 public:
-    explicit CVemoView(CVemoDoc& doc, QWidget* parent = nullptr);
+    /** titleSuffix is the main window's, which ends every title the view gives. */
+    CVemoView(CVemoDoc& doc, const QString& titleSuffix, QWidget* parent = nullptr);
     ~CVemoView() override;
 
     /** Sets up the state, the child controls and the scales; the first paint shows the pattern graph of 1. */
@@ -111,6 +112,7 @@ private:
     QRect lowerArea() const;
 
     CVemoDoc& m_doc;
+    const QString& m_titleSuffix;
     MainViewState m_state;
     ViewDrawingKit m_kit;
     KeptCanvas m_canvas;
