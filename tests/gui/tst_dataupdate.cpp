@@ -13,6 +13,7 @@
 #include "kit/ScreenScale.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
+#include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
 #include "store/DrawHistory.h"
 #include "store/PathSettings.h"
@@ -264,7 +265,7 @@ void TestDataUpdate::noBrowserToStart()
     startWithBrowser(QString());
     MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::notRegistered());
-    QVERIFY(!DataUpdateGuide::isShowing());
+    QVERIFY(!frame()->commands().updateGuide());
     expectFullScreen();
 
     // A browser this machine lacks, as a desktop without one does. The desktop's opener stands in for this
@@ -278,7 +279,7 @@ void TestDataUpdate::noBrowserToStart()
     queueAnswers({Answer::No});
     MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::offerDesktopBrowser(missing));
-    QVERIFY(!DataUpdateGuide::isShowing());
+    QVERIFY(!frame()->commands().updateGuide());
     expectFullScreen();
     QVERIFY(browserLog().isEmpty());
 
@@ -297,7 +298,7 @@ void TestDataUpdate::noBrowserToStart()
     MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     qputenv("PATH", searchPath);
     expectMessage(BrowserText::browserMissing(missing));
-    QVERIFY(!DataUpdateGuide::isShowing());
+    QVERIFY(!frame()->commands().updateGuide());
     expectFullScreen();
     QVERIFY(!m_madeWayWhenAsked.contains(true));
 }

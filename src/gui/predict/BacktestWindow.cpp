@@ -19,6 +19,7 @@
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
+#include "kit/ModelessWindow.h"
 #include "kit/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/DataGodEngine.h"
@@ -87,16 +88,14 @@ QComboBox* addChoice(QHBoxLayout* layout, const QString& caption, int id)
 
 } // namespace
 
-BacktestWindow* BacktestWindow::open(QWidget& owner, const DrawHistory& history)
+BacktestWindow* BacktestWindow::open(QPointer<BacktestWindow>& window, QWidget& owner, const DrawHistory& history)
 {
-    if (!s_window) {
-        s_window = new BacktestWindow(owner, history);
-        s_window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!window) {
+        window = new BacktestWindow(owner, history);
+        window->setAttribute(Qt::WA_DeleteOnClose);
     }
-    s_window->show();
-    s_window->raise();
-    s_window->activateWindow();
-    return s_window;
+    bringForward(*window);
+    return window;
 }
 
 BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)

@@ -28,8 +28,8 @@ class QTableWidget;
 class BacktestWindow : public QWidget {
     Q_OBJECT
 public:
-    /** Opens the window, or brings the open one forward. */
-    static BacktestWindow* open(QWidget& owner, const DrawHistory& history);
+    /** Opens the window into window, or brings the one it holds forward. */
+    static BacktestWindow* open(QPointer<BacktestWindow>& window, QWidget& owner, const DrawHistory& history);
 
     /** The seed of the random histories: the same history gives the same luck line. */
     static constexpr quint64 kLuckSeed = 1;
@@ -93,5 +93,4 @@ private:
     BacktestResult m_result;
     std::optional<BacktestLuck> m_measuredLuck;
     BackgroundRun m_runner;
-    static inline QPointer<BacktestWindow> s_window;
 };

@@ -238,8 +238,26 @@ void CVemoView::applyWeighting(bool on)
     m_state.patternWeighting = on;
     m_controls->showWeighting(on);
     Q_EMIT weightingChanged(on);
-    if (LatestPatternDialog* dialog = LatestPatternDialog::openDialog())
-        dialog->showWeighting(on);
+    if (m_latestPattern)
+        m_latestPattern->showWeighting(on);
+}
+
+LatestPatternDialog* CVemoView::latestPattern() const
+{
+    return m_latestPattern;
+}
+
+void CVemoView::openLatestPattern(bool weighting)
+{
+    if (m_latestPattern) {
+        m_latestPattern->raise();
+        return;
+    }
+    m_latestPattern = LatestPatternDialog::open(m_doc, weighting, *this);
+    connect(m_latestPattern, &LatestPatternDialog::weightingRequested, this, &CVemoView::setWeighting);
+    connect(m_latestPattern, &LatestPatternDialog::moved, this, &CVemoView::dialogMoved);
+    applyWeighting(weighting);
+    dialogMoved(m_latestPattern->geometry().topLeft());
 }
 
 void CVemoView::setWeighting(bool on)
@@ -367,8 +385,12 @@ void CVemoView::invalidate(const QRect& area, bool erase)
 {
     m_canvas.invalidate(area, erase);
     // What the hit-count screen shows is settled when it is to be drawn again, so that its paint only paints.
-    if (m_state.displayMode == DisplayMode::HitCount)
+    if (m_state.displayMode == DisplayMode::HitCount) {
         m_hitScreen->settle(m_state);
+        // The result windows placed, the latest-pattern dialog stays in front of them.
+        if (m_latestPattern)
+            m_latestPattern->raise();
+    }
     update(area);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -14,6 +15,7 @@
 class CVemoDoc;
 class HistoryGraphWindow;
 class HitCountScreen;
+class LatestPatternDialog;
 class ViewControls;
 
 /**
@@ -61,6 +63,13 @@ public:
     void setWeighting(bool on);
     /** The weighting for every window that shows it, the main title left as it is. */
     void applyWeighting(bool on);
+    /**
+     * Command 32818: opens the latest-pattern dialog showing the weighting given, which the view then keeps in
+     * step; an open one is raised as it is.
+     */
+    void openLatestPattern(bool weighting);
+    /** The open latest-pattern dialog, or null. */
+    LatestPatternDialog* latestPattern() const;
 
     /** A dialog moved its client area to globalPos: while the pattern graph shows, this counts as a mouse move. */
     void dialogMoved(const QPoint& globalPos);
@@ -121,5 +130,6 @@ private:
     QCursor m_handCursor;
     ViewControls* m_controls = nullptr;
     HistoryGraphWindow* m_historyGraph = nullptr;
+    QPointer<LatestPatternDialog> m_latestPattern;
     std::unique_ptr<HitCountScreen> m_hitScreen;
 };

@@ -119,7 +119,7 @@ void HitCountFlow::requestDataGods(int wParam, int lParam)
 
 void HitCountFlow::openBacktest()
 {
-    BacktestWindow* backtest = BacktestWindow::open(m_view, m_doc.history());
+    BacktestWindow* backtest = BacktestWindow::open(m_backtest, m_view, m_doc.history());
     connect(backtest, &BacktestWindow::dataGodsRequested, this, &HitCountFlow::runDataGodsWith, Qt::UniqueConnection);
     connect(backtest, &BacktestWindow::steppedAside, this, &HitCountFlow::noteBacktestSteppedAside,
             Qt::UniqueConnection);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class BacktestWindow;
 class CVemoDoc;
 class CVemoView;
 class PredictingWindow;
@@ -67,4 +68,5 @@ private:
     CVemoDoc& m_doc;
     const QString& m_titleSuffix;
     QPointer<PredictingWindow> m_predictingWindow;
+    QPointer<BacktestWindow> m_backtest;
 };

@@ -14,6 +14,7 @@
 #include "kit/FileDialogs.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
+#include "kit/ModelessWindow.h"
 #include "text/WheelText.h"
 #include "wheel/WheelCsv.h"
 #include "wheel/WheelMaker.h"
@@ -42,18 +43,17 @@ void showFault(const UserMessage& fault)
 
 } // namespace
 
-WheelWindow* WheelWindow::open(const QList<int>& pool, const InstallPaths& installation, QWidget* parent)
+WheelWindow* WheelWindow::open(QPointer<WheelWindow>& window, const QList<int>& pool, const InstallPaths& installation,
+                               QWidget* parent)
 {
-    if (!s_window) {
-        s_window = new WheelWindow(installation, parent);
-        s_window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!window) {
+        window = new WheelWindow(installation, parent);
+        window->setAttribute(Qt::WA_DeleteOnClose);
     }
     if (!pool.isEmpty())
-        s_window->m_grid->setPool(pool);
-    s_window->show();
-    s_window->raise();
-    s_window->activateWindow();
-    return s_window;
+        window->m_grid->setPool(pool);
+    bringForward(*window);
+    return window;
 }
 
 WheelWindow::WheelWindow(InstallPaths installation, QWidget* parent)

@@ -39,10 +39,11 @@ public:
     static constexpr int kCloseId = 1715;
 
     /**
-     * Opens the window, or brings the open one forward; a pool given replaces the one shown. The tickets
-     * are never written into the installation folder.
+     * Opens the window into window, or brings the one it holds forward; a pool given replaces the one shown.
+     * The tickets are never written into the installation folder.
      */
-    static WheelWindow* open(const QList<int>& pool, const InstallPaths& installation, QWidget* parent);
+    static WheelWindow* open(QPointer<WheelWindow>& window, const QList<int>& pool, const InstallPaths& installation,
+                             QWidget* parent);
 
     /** The settings the controls show. */
     WheelSettings settings() const;
@@ -85,6 +86,4 @@ private:
     WheelResult m_wheel;
     double m_runSeconds = 0;
     BackgroundRun m_runner;
-
-    static inline QPointer<WheelWindow> s_window;
 };
