@@ -250,7 +250,7 @@ void TestDesktop::boxesOpenAboveTheirDialogWithTheFocus()
 
     // The random god in colour mode, asked without a colour.
     QVERIFY(m_program->choose(MenuCommand::kOracleColour));
-    RandomGodDialog* god = RandomGodDialog::openDialog();
+    RandomGodDialog* god = frame()->findChild<RandomGodDialog*>();
     QVERIFY(god && QTest::qWaitForWindowActive(god));
     whenBoxShows();
     god->findChild<QAbstractButton*>(QStringLiteral("IDC_onegai"))->click();

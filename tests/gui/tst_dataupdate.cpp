@@ -13,6 +13,7 @@
 #include "kit/ScreenScale.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
+#include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
 #include "store/DrawHistory.h"
 #include "store/PathSettings.h"
@@ -28,6 +29,12 @@ const QString kFakeBrowser = QStringLiteral(FAKE_BROWSER_PATH);
 QString copiedTable(const FlagLines& lines)
 {
     return QString::fromLatin1(HistoryFormat::serialize(lines).replace("\r\n", "\n") + "\n");
+}
+
+QStringList sorted(QStringList lines)
+{
+    lines.sort();
+    return lines;
 }
 
 } // namespace
@@ -232,6 +239,7 @@ void TestDataUpdate::cancelPutsEverythingBack()
     const QByteArray original = m_install->historyBytes();
     QVERIFY(openGuide());
     QTRY_COMPARE(browserLog().size(), 2);
+    const QStringList onThePage = browserLog();
 
     // Asked again while it is open: one guide, the first browser gone, a new one on the page.
     const QPointer<DataUpdateGuide> first = m_guide;
@@ -239,15 +247,15 @@ void TestDataUpdate::cancelPutsEverythingBack()
     QVERIFY(m_guide != first);
     QTRY_VERIFY(!first);
     QCOMPARE(frame()->findChildren<DataUpdateGuide*>().size(), 1);
-    QTRY_COMPARE(browserLog().mid(2, 2), (QStringList{QStringLiteral("terminated"), browserLog().first()}));
+    // The old browser's end and the new one's page are two processes writing: either may come first.
+    QTRY_COMPARE(sorted(browserLog()), sorted(onThePage + onThePage + QStringList{QStringLiteral("terminated")}));
     QVERIFY(frame()->madeWayForBrowser());
 
     QGuiApplication::clipboard()->setText(copiedTable(TestHistory::randomLines(kDraws + 1, 45)));
     QTest::mouseClick(button(2), Qt::LeftButton);
     QTRY_VERIFY(!m_guide);
     expectFullScreen();
-    QTRY_COMPARE(browserLog().constLast(), QStringLiteral("terminated"));
-    QCOMPARE(browserLog().count(QStringLiteral("terminated")), 2);
+    QTRY_COMPARE(browserLog().count(QStringLiteral("terminated")), 2);
     QCOMPARE(m_install->historyBytes(), original);
     QVERIFY(!QGuiApplication::clipboard()->text().isEmpty());
 }
@@ -257,7 +265,7 @@ void TestDataUpdate::noBrowserToStart()
     startWithBrowser(QString());
     MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::notRegistered());
-    QVERIFY(!DataUpdateGuide::isShowing());
+    QVERIFY(!frame()->commands().updateGuide());
     expectFullScreen();
 
     // A browser this machine lacks, as a desktop without one does. The desktop's opener stands in for this
@@ -271,7 +279,7 @@ void TestDataUpdate::noBrowserToStart()
     queueAnswers({Answer::No});
     MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     expectMessage(BrowserText::offerDesktopBrowser(missing));
-    QVERIFY(!DataUpdateGuide::isShowing());
+    QVERIFY(!frame()->commands().updateGuide());
     expectFullScreen();
     QVERIFY(browserLog().isEmpty());
 
@@ -290,7 +298,7 @@ void TestDataUpdate::noBrowserToStart()
     MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
     qputenv("PATH", searchPath);
     expectMessage(BrowserText::browserMissing(missing));
-    QVERIFY(!DataUpdateGuide::isShowing());
+    QVERIFY(!frame()->commands().updateGuide());
     expectFullScreen();
     QVERIFY(!m_madeWayWhenAsked.contains(true));
 }

@@ -66,6 +66,7 @@ private:
     QTextBrowser* browser() const;
 
     QString m_index;
+    QPointer<HelpWindow> m_window;
 };
 
 void TestHelpWindow::initTestCase()
@@ -90,7 +91,7 @@ QTextBrowser* TestHelpWindow::browser() const
 
 void TestHelpWindow::opensOnceAndReturnsToContents()
 {
-    HelpWindow::showContents(m_index);
+    HelpWindow::showContents(m_window, m_index);
     QTextBrowser* view = browser();
     QVERIFY(view);
     QCOMPARE(view->source(), QUrl::fromLocalFile(m_index));
@@ -106,7 +107,7 @@ void TestHelpWindow::opensOnceAndReturnsToContents()
     QCOMPARE(view->source(), QUrl::fromLocalFile(m_index));
 
     view->setSource(view->source().resolved(QUrl(links.last())));
-    HelpWindow::showContents(m_index);
+    HelpWindow::showContents(m_window, m_index);
     QCOMPARE(helpWindows().size(), 1);
     QCOMPARE(browser(), view);
     QCOMPARE(view->source(), QUrl::fromLocalFile(m_index));
@@ -114,7 +115,7 @@ void TestHelpWindow::opensOnceAndReturnsToContents()
 
 void TestHelpWindow::everyLinkReachesItsPage()
 {
-    HelpWindow::showContents(m_index);
+    HelpWindow::showContents(m_window, m_index);
     QTextBrowser* view = browser();
     QVERIFY(view);
     const QDir folder = QFileInfo(m_index).dir();
@@ -141,7 +142,7 @@ void TestHelpWindow::everyLinkReachesItsPage()
 
 void TestHelpWindow::contentsListsEveryPage()
 {
-    HelpWindow::showContents(m_index);
+    HelpWindow::showContents(m_window, m_index);
     QTextBrowser* view = browser();
     QVERIFY(view);
     QStringList listed;
@@ -157,7 +158,7 @@ void TestHelpWindow::contentsListsEveryPage()
 void TestHelpWindow::missingManualIsReported()
 {
     const QString missing = QDir::tempPath() + QStringLiteral("/no-such-install/Help/index.html");
-    HelpWindow::showContents(missing);
+    HelpWindow::showContents(m_window, missing);
     expectMessage(HelpText::manualMissing(missing));
     expectNoMoreMessages();
     QVERIFY(helpWindows().isEmpty());

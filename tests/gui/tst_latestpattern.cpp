@@ -202,7 +202,7 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     QPointer<LatestPatternDialog> closing = dialog;
     QTest::mouseClick(control<QAbstractButton>(dialog, 1), Qt::LeftButton);
     QTRY_VERIFY(closing.isNull());
-    QVERIFY(!LatestPatternDialog::openDialog());
+    QVERIFY(!view()->latestPattern());
 
     // The weighting the dialog opens with is the one the main title tells.
     MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->trigger();

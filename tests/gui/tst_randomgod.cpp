@@ -43,6 +43,7 @@ private Q_SLOTS:
 
 private:
     RandomGodDialog* command(int id) const;
+    RandomGodDialog* openDialog() const { return frame()->findChild<RandomGodDialog*>(); }
     template <typename T = QWidget>
     T* control(const char* name) const;
     QList<int> answer() const;
@@ -67,8 +68,8 @@ void TestRandomGod::init()
 
 void TestRandomGod::cleanup()
 {
-    if (RandomGodDialog* dialog = RandomGodDialog::openDialog())
-        dialog->close();
+    if (RandomGodDialog* open = openDialog())
+        open->close();
     stopProgram();
 }
 
@@ -83,8 +84,8 @@ RandomGodDialog* TestRandomGod::command(int id) const
 template <typename T>
 T* TestRandomGod::control(const char* name) const
 {
-    RandomGodDialog* dialog = RandomGodDialog::openDialog();
-    return dialog ? dialog->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    RandomGodDialog* open = openDialog();
+    return open ? open->findChild<T*>(QString::fromLatin1(name)) : nullptr;
 }
 
 QList<int> TestRandomGod::answer() const
@@ -236,7 +237,7 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     QPointer<RandomGodDialog> closing(dialog);
     click("id2");
     QTRY_VERIFY(!closing);
-    QVERIFY(!RandomGodDialog::openDialog());
+    QVERIFY(!openDialog());
 }
 
 void TestRandomGod::menuJumpsToEachModeInOneDialog()

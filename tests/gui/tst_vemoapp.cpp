@@ -157,7 +157,7 @@ void TestVemoApp::firstTitleTellsTheWeighting()
     // Weighting switched on while the opening window is still up.
     MainMenu::findCommand(frame, MenuCommand::kWeightingOn)->trigger();
     QTRY_COMPARE(finished.size(), 1);
-    QCOMPARE(frame->windowTitle(), ViewText::weightingTitle(true, COpeningWnd::titleSuffix()));
+    QCOMPARE(frame->windowTitle(), ViewText::weightingTitle(true, frame->titleSuffix()));
 }
 
 QTEST_MAIN(TestVemoApp)

@@ -15,7 +15,6 @@
 #include "patterns/PatternBars.h"
 #include "patterns/PatternGraphLayout.h"
 #include "shell/CMainFrame.h"
-#include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
 #include "store/DrawHistory.h"
@@ -125,7 +124,7 @@ void TestVemoView::startsOnPatternGraphOfNumberOne()
     const QImage image = shot();
     QCOMPARE(view()->state().displayMode, DisplayMode::Pattern);
     QCOMPARE(command(MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
-    QVERIFY(frame()->windowTitle().endsWith(COpeningWnd::titleSuffix()));
+    QVERIFY(frame()->windowTitle().endsWith(frame()->titleSuffix()));
 
     // The current pattern's bar is red and stands at its slot; every other bar keeps its order's colour.
     const QByteArray hits = hitsOf(1);

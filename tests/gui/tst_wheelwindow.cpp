@@ -22,6 +22,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountScreen.h"
+#include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
 #include "text/WheelText.h"
 #include "wheel/Binomial.h"
@@ -73,7 +74,7 @@ WheelWindow* TestWheelWindow::openFromNumberCard(const QList<int>& numbers)
 {
     if (!m_program->choose(MenuCommand::kNumberCard))
         return nullptr;
-    NumberCard* card = NumberCard::showing();
+    NumberCard* card = frame()->commands().numberCard();
     if (!card)
         return nullptr;
     for (const int number : numbers)

@@ -10,7 +10,6 @@
 #include "document/CVemoDoc.h"
 #include "entry/DrawResultText.h"
 #include "entry/HistoryAverageSigma.h"
-#include "entry/NumberCard.h"
 #include "entry/RegistrantButton.h"
 #include "entry/SelectionAverageSigma.h"
 #include "kit/BitmapButton.h"
@@ -355,7 +354,7 @@ void DataEntryDialog::handOverToCard()
     for (int n = 1; n <= kNumberCount; ++n)
         handOver.ticks[std::size_t(n - 1)] = m_form.numberBoxes[std::size_t(n - 1)]->isChecked();
     accept();
-    NumberCard::open(m_doc, parentWidget());
+    Q_EMIT numberCardRequested();
 }
 
 void DataEntryDialog::openHomePage()

@@ -31,6 +31,8 @@ public:
 Q_SIGNALS:
     /** A prediction was entered for draw: the history graph is to show that draw. */
     void historyGraphRequested(int draw);
+    /** The ticks went to the document's hand-over: the number card is to show them. */
+    void numberCardRequested();
     /** A registrant's prediction was deleted. */
     void predictionDeleted();
     /** The dialog moved; topLeft is its client area's corner on the screen. */

@@ -44,11 +44,11 @@ QPixmap pictureAt(int id, const QSize& size)
 
 } // namespace
 
-void DataUpdateGuide::showGuide(CVemoDoc& doc, QWidget& owner, BrowserRoom& room)
+void DataUpdateGuide::showGuide(QPointer<DataUpdateGuide>& guide, CVemoDoc& doc, QWidget& owner, BrowserRoom& room)
 {
     // An open guide goes with its browser; the new one starts its own.
-    if (s_guide)
-        s_guide->end();
+    if (guide)
+        guide->end();
     // Nothing moves before the browser is known to start.
     const std::optional<QString> browserPath = browserToStart(doc.pathSettings().browserPath);
     if (!browserPath)
@@ -67,9 +67,9 @@ void DataUpdateGuide::showGuide(CVemoDoc& doc, QWidget& owner, BrowserRoom& room
         room.restoreFullScreen();
         return;
     }
-    s_guide = new DataUpdateGuide(doc, std::move(started).value(), owner, room);
-    s_guide->show();
-    s_guide->move(ScreenScale::width() - s_guide->frameGeometry().width(), 0);
+    guide = new DataUpdateGuide(doc, std::move(started).value(), owner, room);
+    guide->show();
+    guide->move(ScreenScale::width() - guide->frameGeometry().width(), 0);
 }
 
 std::optional<QString> DataUpdateGuide::browserToStart(const QString& registered)
@@ -98,19 +98,6 @@ std::optional<QString> DataUpdateGuide::browserToStart(const QString& registered
         != MessageService::Answer::Yes)
         return std::nullopt;
     return desktopBrowser;
-}
-
-bool DataUpdateGuide::isShowing()
-{
-    return s_guide && s_guide->isVisible();
-}
-
-void DataUpdateGuide::bringToFront()
-{
-    if (!isShowing())
-        return;
-    s_guide->raise();
-    s_guide->activateWindow();
 }
 
 DataUpdateGuide::DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget& owner, BrowserRoom& room)

@@ -25,13 +25,9 @@ public:
      * and a new guide opens (an open one goes first, with its browser). Without a browser that can start
      * a message says so first and nothing moves; where the registered one is missing, the desktop's
      * default browser is offered for this time. A browser that fails to start all the same brings the
-     * main window back.
+     * main window back. The new guide goes into guide, which held the open one.
      */
-    static void showGuide(CVemoDoc& doc, QWidget& owner, BrowserRoom& room);
-    /** Whether the guide is open. */
-    static bool isShowing();
-    /** Brings the open guide in front again. */
-    static void bringToFront();
+    static void showGuide(QPointer<DataUpdateGuide>& guide, CVemoDoc& doc, QWidget& owner, BrowserRoom& room);
     ~DataUpdateGuide() override;
 
 public Q_SLOTS:
@@ -53,6 +49,4 @@ private:
     CVemoDoc& m_doc;
     BrowserService::Process m_browser;
     BrowserRoom& m_room;
-
-    static inline QPointer<DataUpdateGuide> s_guide;
 };

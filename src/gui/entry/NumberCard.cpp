@@ -14,6 +14,7 @@
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
+#include "kit/ModelessWindow.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "text/EntryText.h"
@@ -75,28 +76,15 @@ QRect boxRect(int number)
 
 } // namespace
 
-NumberCard* NumberCard::open(CVemoDoc& doc, QWidget* parent)
+NumberCard* NumberCard::open(QPointer<NumberCard>& card, CVemoDoc& doc, QWidget* parent)
 {
-    if (!isShowing()) {
-        s_card = new NumberCard(doc, parent ? parent->window() : nullptr);
-        s_card->move((ScreenScale::width() - s_card->width()) / 2, (ScreenScale::height() - s_card->height()) / 2);
+    if (!showing(card)) {
+        card = new NumberCard(doc, parent ? parent->window() : nullptr);
+        card->move((ScreenScale::width() - card->width()) / 2, (ScreenScale::height() - card->height()) / 2);
     }
-    s_card->takeHandOver();
-    s_card->show();
-    s_card->raise();
-    s_card->activateWindow();
-    return s_card;
-}
-
-bool NumberCard::isShowing()
-{
-    // A closed card lingers until its deletion comes round; it no longer counts.
-    return s_card && s_card->isVisible();
-}
-
-NumberCard* NumberCard::showing()
-{
-    return isShowing() ? s_card.data() : nullptr;
+    card->takeHandOver();
+    bringForward(*card);
+    return card;
 }
 
 int NumberCard::boxId(int number)

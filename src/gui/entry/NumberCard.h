@@ -23,15 +23,10 @@ class NumberCard : public QDialog {
 
 public:
     /**
-     * Opens the card centred on the screen, or brings the open one to the front; either way it shows
-     * the last hand-over of the document, if there was one. The card belongs to parent's window, so it
-     * outlives a dialog that opens it.
+     * Opens the card into card, centred on the screen, or brings the open one it holds to the front; either
+     * way it shows the last hand-over of the document, if there was one. The card belongs to parent's window.
      */
-    static NumberCard* open(CVemoDoc& doc, QWidget* parent);
-    /** Whether the card is open. */
-    static bool isShowing();
-    /** The open card, or null. */
-    static NumberCard* showing();
+    static NumberCard* open(QPointer<NumberCard>& card, CVemoDoc& doc, QWidget* parent);
 
     /** Control id of number n's box (n = 1 … 43): the ids run in blocks with gaps between them. */
     static int boxId(int number);
@@ -65,6 +60,4 @@ private:
     std::array<NumberBox*, kNumberCount> m_boxes{};
     QLabel* m_count = nullptr;
     int m_formLeft = 0;
-
-    static inline QPointer<NumberCard> s_card;
 };

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "kit/MessageService.h"
+#include "kit/ModelessWindow.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "text/HelpText.h"
@@ -17,19 +18,17 @@ constexpr int kIconId = 200;
 
 } // namespace
 
-void HelpWindow::showContents(const QString& helpIndexPath, QWidget* owner)
+void HelpWindow::showContents(QPointer<HelpWindow>& window, const QString& helpIndexPath, QWidget* owner)
 {
     if (!QFileInfo(helpIndexPath).isFile()) {
         MessageService::show(HelpText::manualMissing(helpIndexPath), MessageService::Buttons::Ok,
                              MessageService::Icon::Warning);
         return;
     }
-    if (!s_window)
-        s_window = new HelpWindow(owner);
-    s_window->openContents(QUrl::fromLocalFile(QFileInfo(helpIndexPath).absoluteFilePath()));
-    s_window->show();
-    s_window->raise();
-    s_window->activateWindow();
+    if (!window)
+        window = new HelpWindow(owner);
+    window->openContents(QUrl::fromLocalFile(QFileInfo(helpIndexPath).absoluteFilePath()));
+    bringForward(*window);
 }
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this))

@@ -14,8 +14,11 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    /** Opens the manual whose contents page is helpIndexPath; a missing manual is reported. */
-    static void showContents(const QString& helpIndexPath, QWidget* owner = nullptr);
+    /**
+     * Opens the manual whose contents page is helpIndexPath into window, or brings the one it holds forward
+     * at that page; a missing manual is reported.
+     */
+    static void showContents(QPointer<HelpWindow>& window, const QString& helpIndexPath, QWidget* owner = nullptr);
 
 private:
     explicit HelpWindow(QWidget* owner);
@@ -24,6 +27,4 @@ private:
 
     QTextBrowser* m_browser;
     QUrl m_contents;
-
-    static inline QPointer<HelpWindow> s_window;
 };

@@ -10,6 +10,7 @@
 #include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
+#include "kit/ModelessWindow.h"
 #include "kit/PictureArt.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
@@ -81,21 +82,14 @@ void RandomGodDialog::setClock(Clock clock)
     s_clock = std::move(clock);
 }
 
-RandomGodDialog* RandomGodDialog::open(QWidget& owner)
+RandomGodDialog* RandomGodDialog::open(QPointer<RandomGodDialog>& dialog, QWidget& owner)
 {
-    if (!s_dialog) {
-        s_dialog = new RandomGodDialog(owner);
-        s_dialog->move(QRect(0, 0, ScreenScale::width(), ScreenScale::height()).center() - s_dialog->rect().center());
-        s_dialog->show();
+    if (!dialog) {
+        dialog = new RandomGodDialog(owner);
+        dialog->move(QRect(0, 0, ScreenScale::width(), ScreenScale::height()).center() - dialog->rect().center());
     }
-    s_dialog->raise();
-    s_dialog->activateWindow();
-    return s_dialog;
-}
-
-RandomGodDialog* RandomGodDialog::openDialog()
-{
-    return s_dialog;
+    bringForward(*dialog);
+    return dialog;
 }
 
 RandomGodDialog::RandomGodDialog(QWidget& owner)

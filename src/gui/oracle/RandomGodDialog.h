@@ -29,11 +29,11 @@ public:
     using Clock = std::function<QDateTime()>;
     static void setClock(Clock clock);
 
-    /** Command 32819: opens the dialog on its greeting, centred on the screen, over owner's window; an open one
-     * is raised. */
-    static RandomGodDialog* open(QWidget& owner);
-    /** The open dialog, or null. */
-    static RandomGodDialog* openDialog();
+    /**
+     * Command 32819: opens the dialog into dialog, on its greeting, centred on the screen, over owner's window;
+     * the one it holds is raised.
+     */
+    static RandomGodDialog* open(QPointer<RandomGodDialog>& dialog, QWidget& owner);
 
     /** WM_ORACLE_SELECT: 1 luck of the moment, 2 birthday, 3 colour, 4 lucky number; anything else is ignored. */
     void selectMode(int oracle);
@@ -89,6 +89,5 @@ private:
     std::array<UpDownControl*, 3> m_spins{};
     QLabel* m_luckyNumber = nullptr;
 
-    static inline QPointer<RandomGodDialog> s_dialog;
     static inline Clock s_clock;
 };

@@ -12,6 +12,7 @@
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
+#include "kit/ModelessWindow.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "patterns/LatestPatternPictures.h"
@@ -84,28 +85,11 @@ QRect labelRect(int number)
 
 LatestPatternDialog* LatestPatternDialog::open(CVemoDoc& doc, bool weighting, QWidget& owner)
 {
-    if (s_dialog) {
-        s_dialog->raise();
-        return s_dialog;
-    }
-    s_dialog = new LatestPatternDialog(doc, weighting, owner);
-    s_dialog->move((ScreenScale::width() - s_dialog->frameGeometry().width()) / 2,
-                   (ScreenScale::height() - s_dialog->frameGeometry().height()) / 2);
-    s_dialog->show();
-    s_dialog->raise();
-    s_dialog->activateWindow();
-    return s_dialog;
-}
-
-LatestPatternDialog* LatestPatternDialog::openDialog()
-{
-    return s_dialog;
-}
-
-void LatestPatternDialog::raiseIfOpen()
-{
-    if (s_dialog)
-        s_dialog->raise();
+    auto* dialog = new LatestPatternDialog(doc, weighting, owner);
+    dialog->move((ScreenScale::width() - dialog->frameGeometry().width()) / 2,
+                 (ScreenScale::height() - dialog->frameGeometry().height()) / 2);
+    bringForward(*dialog);
+    return dialog;
 }
 
 QPoint LatestPatternDialog::labelPosition(int number)

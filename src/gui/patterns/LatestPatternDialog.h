@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
 #include <array>
 
@@ -22,14 +21,10 @@ class LatestPatternDialog : public QDialog {
 
 public:
     /**
-     * Command 32818: opens the dialog over owner's window, centred on the screen, showing the weighting given;
-     * an open one is left as it is.
+     * Opens the dialog over owner's window, centred on the screen, showing the weighting given. The caller holds
+     * it and raises the open one rather than opening another.
      */
     static LatestPatternDialog* open(CVemoDoc& doc, bool weighting, QWidget& owner);
-    /** The open dialog, or null. */
-    static LatestPatternDialog* openDialog();
-    /** Brings the open dialog, if any, in front of the main window. */
-    static void raiseIfOpen();
 
     /** Top-left pixel of number n's label, where the dialog takes pointing at it. */
     static QPoint labelPosition(int number);
@@ -70,6 +65,4 @@ private:
     QLabel* m_patternLine = nullptr;
     PatternWeightingToggle* m_toggle = nullptr;
     int m_highlightedNumber = 0;
-
-    static inline QPointer<LatestPatternDialog> s_dialog;
 };

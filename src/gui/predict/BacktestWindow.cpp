@@ -19,6 +19,7 @@
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
+#include "kit/ModelessWindow.h"
 #include "kit/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/DataGodEngine.h"
@@ -87,21 +88,19 @@ QComboBox* addChoice(QHBoxLayout* layout, const QString& caption, int id)
 
 } // namespace
 
-BacktestWindow* BacktestWindow::open(QWidget& owner, const DrawHistory& history)
+BacktestWindow* BacktestWindow::open(QPointer<BacktestWindow>& window, QWidget& owner, const DrawHistory& history)
 {
-    if (!s_window) {
-        s_window = new BacktestWindow(owner, history);
-        s_window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!window) {
+        window = new BacktestWindow(owner, history);
+        window->setAttribute(Qt::WA_DeleteOnClose);
     }
-    s_window->show();
-    s_window->raise();
-    s_window->activateWindow();
-    return s_window;
+    bringForward(*window);
+    return window;
 }
 
 BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     // A tool window of the main window: a window manager keeps it above the main window.
-    : QWidget(&owner, Qt::Tool), m_history(history), m_cancelled(std::make_shared<std::atomic_bool>(false))
+    : QWidget(&owner, Qt::Tool), m_history(history)
 {
     setWindowTitle(BacktestText::windowTitle());
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
@@ -149,11 +148,6 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     installHelp();
     showMode(m_walkForward->isChecked());
     m_table->setColumnHidden(kCheckColumn, true);
-}
-
-BacktestWindow::~BacktestWindow()
-{
-    stopWorker();
 }
 
 QWidget* BacktestWindow::controlRow()
@@ -255,7 +249,6 @@ void BacktestWindow::startRun()
     // A measurement still running belongs to the scores shown, which stay without it.
     if (m_luckCancel->isEnabled())
         cancelLuck();
-    stopWorker();
     // The copy of the history is taken here, on this thread; the workers never see the document.
     auto backtest = std::make_shared<DataGodBacktest>(m_history);
     BacktestChoice choice = BacktestChoice::everySetting(backtest->drawCount());
@@ -266,42 +259,33 @@ void BacktestWindow::startRun()
     if (m_holdout->isChecked())
         choice.holdOutSecondHalf();
     const int histories = m_luckHistories->value();
-    m_cancelled = std::make_shared<std::atomic_bool>(false);
-    m_luckCancelled = std::make_shared<std::atomic_bool>(false);
     m_start->setEnabled(false);
     m_cancel->setEnabled(true);
     m_progress->setValue(0);
-    const auto progress = [this](int done, int total) {
-        QMetaObject::invokeMethod(
-            this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
-    };
-    const auto luckProgress = [this](int done, int total) {
-        QMetaObject::invokeMethod(
-            this, [this, done, total] { showLuckProgress(done, total); }, Qt::QueuedConnection);
-    };
-    const int run = ++m_run;
-    m_worker = std::make_unique<std::thread>([this, backtest, choice, histories, progress, luckProgress, run,
-                                              cancelled = m_cancelled, luckCancelled = m_luckCancelled] {
-        const std::optional<BacktestResult> result = backtest->run(choice, progress, cancelled.get());
+    m_runner.start([this, backtest, choice, histories](const BackgroundRun::Work& work) {
+        const auto progress = [this, &work](int done, int total) {
+            work.post([this, done, total] { showProgress(done, total); });
+        };
+        const std::optional<BacktestResult> result = backtest->run(choice, progress, work.cancelFlag());
         if (!result)
             return;
-        QMetaObject::invokeMethod(
-            this, [this, run, result, choice] { takeScores(run, *result, choice.walkForward); }, Qt::QueuedConnection);
+        work.post([this, result, choice] { takeScores(*result, choice.walkForward); });
         // The figures of the result files' mode cannot tell luck from a working setting anyway.
         if (!choice.walkForward)
             return;
-        const std::optional<BacktestLuck> luck = BacktestLuck::measure(choice, backtest->drawCount(), histories,
-                                                                       kLuckSeed, luckProgress, luckCancelled.get());
+        const auto luckProgress = [this, &work](int done, int total) {
+            work.post([this, done, total] { showLuckProgress(done, total); });
+        };
+        const std::optional<BacktestLuck> luck =
+            BacktestLuck::measure(choice, backtest->drawCount(), histories, kLuckSeed, luckProgress, work.cancelFlag());
         if (luck)
-            QMetaObject::invokeMethod(
-                this, [this, run, luck] { takeLuck(run, *luck); }, Qt::QueuedConnection);
+            work.post([this, luck] { takeLuck(*luck); });
     });
 }
 
 void BacktestWindow::cancelRun()
 {
-    ++m_run;
-    stopWorker();
+    m_runner.stop();
     m_progress->setValue(0);
     m_start->setEnabled(true);
     m_cancel->setEnabled(false);
@@ -309,48 +293,26 @@ void BacktestWindow::cancelRun()
 
 void BacktestWindow::cancelLuck()
 {
-    ++m_run;
-    stopWorker();
+    m_runner.stop();
     m_luckProgress->setValue(0);
     m_luckCancel->setEnabled(false);
     m_luck->setText(BacktestText::luckCancelled());
 }
 
-void BacktestWindow::stopWorker()
-{
-    if (!m_worker)
-        return;
-    m_cancelled->store(true);
-    m_luckCancelled->store(true);
-    m_worker->join();
-    m_worker.reset();
-}
-
 void BacktestWindow::showProgress(int done, int total)
 {
-    if (!m_cancel->isEnabled())
-        return; // a report still queued from a cancelled run
     m_progress->setMaximum(total);
     m_progress->setValue(std::max(m_progress->value(), done));
 }
 
 void BacktestWindow::showLuckProgress(int done, int total)
 {
-    if (!m_luckCancel->isEnabled())
-        return;
     m_luckProgress->setMaximum(total);
     m_luckProgress->setValue(std::max(m_luckProgress->value(), done));
 }
 
-void BacktestWindow::takeScores(int run, const BacktestResult& result, bool walkForward)
+void BacktestWindow::takeScores(const BacktestResult& result, bool walkForward)
 {
-    // The scores of a run cancelled or replaced after it ended are not shown.
-    if (run != m_run)
-        return;
-    if (!walkForward) {
-        m_worker->join();
-        m_worker.reset();
-    }
     m_result = result;
     m_measuredLuck.reset();
     m_progress->setValue(m_progress->maximum());
@@ -365,12 +327,8 @@ void BacktestWindow::takeScores(int run, const BacktestResult& result, bool walk
     Q_EMIT finished();
 }
 
-void BacktestWindow::takeLuck(int run, const BacktestLuck& luck)
+void BacktestWindow::takeLuck(const BacktestLuck& luck)
 {
-    if (run != m_run)
-        return;
-    m_worker->join();
-    m_worker.reset();
     m_measuredLuck = luck;
     m_luckProgress->setValue(m_luckProgress->maximum());
     m_luckCancel->setEnabled(false);
@@ -468,7 +426,7 @@ void BacktestWindow::keepClearOfResults()
 
 void BacktestWindow::closeEvent(QCloseEvent* event)
 {
-    stopWorker();
+    m_runner.stop();
     event->accept();
 }
 

@@ -3,11 +3,9 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <atomic>
-#include <memory>
 #include <optional>
-#include <thread>
 
+#include "kit/BackgroundRun.h"
 #include "predict/BacktestLuck.h"
 #include "predict/DataGodBacktest.h"
 
@@ -30,9 +28,8 @@ class QTableWidget;
 class BacktestWindow : public QWidget {
     Q_OBJECT
 public:
-    /** Opens the window, or brings the open one forward. */
-    static BacktestWindow* open(QWidget& owner, const DrawHistory& history);
-    ~BacktestWindow() override;
+    /** Opens the window into window, or brings the one it holds forward. */
+    static BacktestWindow* open(QPointer<BacktestWindow>& window, QWidget& owner, const DrawHistory& history);
 
     /** The seed of the random histories: the same history gives the same luck line. */
     static constexpr quint64 kLuckSeed = 1;
@@ -63,11 +60,10 @@ private:
     void startRun();
     void cancelRun();
     void cancelLuck();
-    void stopWorker();
     void showProgress(int done, int total);
     void showLuckProgress(int done, int total);
-    void takeScores(int run, const BacktestResult& result, bool walkForward);
-    void takeLuck(int run, const BacktestLuck& luck);
+    void takeScores(const BacktestResult& result, bool walkForward);
+    void takeLuck(const BacktestLuck& luck);
     /** Shows what the figures of the mode can tell: the red warning, or the luck line and the p's. */
     void showMode(bool walkForward);
     void showMaps();
@@ -96,9 +92,5 @@ private:
 
     BacktestResult m_result;
     std::optional<BacktestLuck> m_measuredLuck;
-    std::unique_ptr<std::thread> m_worker;
-    std::shared_ptr<std::atomic_bool> m_cancelled;
-    std::shared_ptr<std::atomic_bool> m_luckCancelled; // stops only the random histories
-    int m_run = 0;                                     // the run whose scores are awaited
-    static inline QPointer<BacktestWindow> s_window;
+    BackgroundRun m_runner;
 };

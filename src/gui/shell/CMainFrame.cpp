@@ -27,9 +27,9 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     setWindowTitle(ViewText::applicationTitle());
     setWindowIcon(Pictures::icon(kWindowIcon));
     setFixedSize(ScreenScale::width(), ScreenScale::height());
-    m_view = new CVemoView(doc, this);
+    m_view = new CVemoView(doc, m_titleSuffix, this);
     setCentralWidget(m_view);
-    m_hitCountFlow = new HitCountFlow(*m_view, doc);
+    m_hitCountFlow = new HitCountFlow(*m_view, doc, m_titleSuffix);
     m_commands = new MainCommands(*this, *this, *m_view, *m_hitCountFlow, doc);
     m_menu = new MainMenu(menuBar(), *m_commands);
     auto* note = new StatusNote(menuBar());
@@ -53,8 +53,10 @@ void CMainFrame::start()
     showFullScreen();
     m_view->setFocus();
     // Opened after the frame as a window of it: a window manager keeps it above the full-screen frame.
-    if (COpeningWnd* opening = COpeningWnd::showOpening(this))
-        connect(opening, &COpeningWnd::finished, this, &CMainFrame::handleOpeningFinished);
+    m_opening = new COpeningWnd(this);
+    connect(m_opening, &COpeningWnd::dateTextChanged, this, [this](const QString& text) { m_titleSuffix = text; });
+    connect(m_opening, &COpeningWnd::finished, this, &CMainFrame::handleOpeningFinished);
+    m_opening->showOpening();
 }
 
 void CMainFrame::makeWayForBrowser()

@@ -2,9 +2,11 @@
 
 #include <QFont>
 #include <QMainWindow>
+#include <QPointer>
 
 #include "kit/BrowserRoom.h"
 
+class COpeningWnd;
 class CVemoDoc;
 class CVemoView;
 class HitCountFlow;
@@ -32,6 +34,8 @@ public:
     /** Puts the window back over the whole screen, on top, if it made way. */
     void restoreFullScreen() override;
     bool madeWayForBrowser() const { return m_madeWay; }
+    /** The date text of the opening window, which ends every title; empty until it is painted. */
+    const QString& titleSuffix() const { return m_titleSuffix; }
 
 protected:
     void moveEvent(QMoveEvent* event) override;
@@ -40,6 +44,8 @@ private:
     void handleOpeningFinished();
     QPoint homePosition() const;
 
+    QString m_titleSuffix;
+    QPointer<COpeningWnd> m_opening;
     CVemoView* m_view;
     HitCountFlow* m_hitCountFlow;
     MainCommands* m_commands;

@@ -34,17 +34,13 @@ QRect rightFrameRect()
 
 } // namespace
 
-COpeningWnd* COpeningWnd::showOpening(QWidget* mainWindow)
+void COpeningWnd::showOpening()
 {
-    if (s_window)
-        return nullptr;
-    s_window = new COpeningWnd(mainWindow);
-    s_window->setGeometry(0, 0, ScreenScale::width(), ScreenScale::height());
-    s_window->show();
-    s_window->repaint();
+    setGeometry(0, 0, ScreenScale::width(), ScreenScale::height());
+    show();
+    repaint();
     // The time counts from when it is seen, and nothing can end it while it is being shown.
-    s_window->m_closeTimer.start(s_displayTime);
-    return s_window;
+    m_closeTimer.start(s_displayTime);
 }
 
 COpeningWnd::COpeningWnd(QWidget* mainWindow)
@@ -81,7 +77,6 @@ void COpeningWnd::handleDisplayTimeOver()
     m_closeTimer.stop();
     m_closing = true;
     close();
-    s_window = nullptr;
     restoreCursor();
     QCursor::setPos(ScreenScale::width() / 2, ScreenScale::height() / 2);
     if (m_mainWindow) {
@@ -112,16 +107,25 @@ void COpeningWnd::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawPixmap(event->rect(), m_picture, event->rect());
-    s_titleSuffix = Calendar::titleSuffix(QDate::currentDate());
+    buildDateText();
     drawDateText(painter);
     drawAnimation(painter);
+}
+
+void COpeningWnd::buildDateText()
+{
+    const QString text = Calendar::titleSuffix(QDate::currentDate());
+    if (text == m_dateText)
+        return;
+    m_dateText = text;
+    Q_EMIT dateTextChanged(m_dateText);
 }
 
 void COpeningWnd::drawDateText(QPainter& painter) const
 {
     painter.setFont(m_headingFont);
     painter.setPen(Qt::black);
-    painter.drawText(ScreenScale::rect(104, 180, 704, 280), Qt::AlignHCenter | Qt::AlignTop, s_titleSuffix);
+    painter.drawText(ScreenScale::rect(104, 180, 704, 280), Qt::AlignHCenter | Qt::AlignTop, m_dateText);
 }
 
 void COpeningWnd::drawAnimation(QPainter& painter) const

@@ -18,7 +18,6 @@
 #include "patterns/LatestPatternDialog.h"
 #include "patterns/PatternGraphLayout.h"
 #include "predict/DataGodResultWindow.h"
-#include "shell/COpeningWnd.h"
 #include "shell/HitCountScreen.h"
 #include "shell/ViewControls.h"
 #include "text/PredictText.h"
@@ -30,8 +29,8 @@ constexpr int kHandCursor = 324;
 
 } // namespace
 
-CVemoView::CVemoView(CVemoDoc& doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_kit(ViewDrawingKit::forScreen()),
+CVemoView::CVemoView(CVemoDoc& doc, const QString& titleSuffix, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_titleSuffix(titleSuffix), m_kit(ViewDrawingKit::forScreen()),
       m_patternPainter(m_kit, doc.currentPatternTables()), m_appearancePainter(m_kit)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -193,7 +192,7 @@ void CVemoView::showAppearance(int partner)
 
 QString CVemoView::weightingTitle() const
 {
-    return ViewText::weightingTitle(m_state.patternWeighting, COpeningWnd::titleSuffix());
+    return ViewText::weightingTitle(m_state.patternWeighting, m_titleSuffix);
 }
 
 void CVemoView::paintEvent(QPaintEvent* event)
@@ -239,8 +238,26 @@ void CVemoView::applyWeighting(bool on)
     m_state.patternWeighting = on;
     m_controls->showWeighting(on);
     Q_EMIT weightingChanged(on);
-    if (LatestPatternDialog* dialog = LatestPatternDialog::openDialog())
-        dialog->showWeighting(on);
+    if (m_latestPattern)
+        m_latestPattern->showWeighting(on);
+}
+
+LatestPatternDialog* CVemoView::latestPattern() const
+{
+    return m_latestPattern;
+}
+
+void CVemoView::openLatestPattern(bool weighting)
+{
+    if (m_latestPattern) {
+        m_latestPattern->raise();
+        return;
+    }
+    m_latestPattern = LatestPatternDialog::open(m_doc, weighting, *this);
+    connect(m_latestPattern, &LatestPatternDialog::weightingRequested, this, &CVemoView::setWeighting);
+    connect(m_latestPattern, &LatestPatternDialog::moved, this, &CVemoView::dialogMoved);
+    applyWeighting(weighting);
+    dialogMoved(m_latestPattern->geometry().topLeft());
 }
 
 void CVemoView::setWeighting(bool on)
@@ -368,8 +385,12 @@ void CVemoView::invalidate(const QRect& area, bool erase)
 {
     m_canvas.invalidate(area, erase);
     // What the hit-count screen shows is settled when it is to be drawn again, so that its paint only paints.
-    if (m_state.displayMode == DisplayMode::HitCount)
+    if (m_state.displayMode == DisplayMode::HitCount) {
         m_hitScreen->settle(m_state);
+        // The result windows placed, the latest-pattern dialog stays in front of them.
+        if (m_latestPattern)
+            m_latestPattern->raise();
+    }
     update(area);
 }
 

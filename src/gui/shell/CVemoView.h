@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -14,6 +15,7 @@
 class CVemoDoc;
 class HistoryGraphWindow;
 class HitCountScreen;
+class LatestPatternDialog;
 class ViewControls;
 
 /**
@@ -25,7 +27,8 @@ class ViewControls;
 class CVemoView : public QWidget {
     Q_OBJECT
 public:
-    explicit CVemoView(CVemoDoc& doc, QWidget* parent = nullptr);
+    /** titleSuffix is the main window's, which ends every title the view gives. */
+    CVemoView(CVemoDoc& doc, const QString& titleSuffix, QWidget* parent = nullptr);
     ~CVemoView() override;
 
     /** Sets up the state, the child controls and the scales; the first paint shows the pattern graph of 1. */
@@ -60,6 +63,13 @@ public:
     void setWeighting(bool on);
     /** The weighting for every window that shows it, the main title left as it is. */
     void applyWeighting(bool on);
+    /**
+     * Command 32818: opens the latest-pattern dialog showing the weighting given, which the view then keeps in
+     * step; an open one is raised as it is.
+     */
+    void openLatestPattern(bool weighting);
+    /** The open latest-pattern dialog, or null. */
+    LatestPatternDialog* latestPattern() const;
 
     /** A dialog moved its client area to globalPos: while the pattern graph shows, this counts as a mouse move. */
     void dialogMoved(const QPoint& globalPos);
@@ -111,6 +121,7 @@ private:
     QRect lowerArea() const;
 
     CVemoDoc& m_doc;
+    const QString& m_titleSuffix;
     MainViewState m_state;
     ViewDrawingKit m_kit;
     KeptCanvas m_canvas;
@@ -119,5 +130,6 @@ private:
     QCursor m_handCursor;
     ViewControls* m_controls = nullptr;
     HistoryGraphWindow* m_historyGraph = nullptr;
+    QPointer<LatestPatternDialog> m_latestPattern;
     std::unique_ptr<HitCountScreen> m_hitScreen;
 };

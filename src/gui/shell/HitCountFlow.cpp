@@ -13,7 +13,6 @@
 #include "predict/DataGodRequest.h"
 #include "predict/DataGodSettingsDialog.h"
 #include "predict/PredictingWindow.h"
-#include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "text/BacktestText.h"
 #include "text/DataGodText.h"
@@ -21,7 +20,8 @@
 #include "text/PredictValueText.h"
 #include "text/ViewText.h"
 
-HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc) : QObject(&view), m_view(view), m_doc(doc)
+HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc, const QString& titleSuffix)
+    : QObject(&view), m_view(view), m_doc(doc), m_titleSuffix(titleSuffix)
 {
 }
 
@@ -38,7 +38,7 @@ void HitCountFlow::openPredictionFiles()
 {
     m_view.markResultPopupsPending();
     m_view.destroyLatestPopups();
-    m_view.window()->setWindowTitle(ViewText::registrantsTitle(COpeningWnd::titleSuffix()));
+    m_view.window()->setWindowTitle(ViewText::registrantsTitle(m_titleSuffix));
     if (!m_view.state().hitScreenActive())
         m_view.enter(Screen::HitCount);
     MainViewState& state = m_view.state();
@@ -104,10 +104,10 @@ QString HitCountFlow::dataGodTitle() const
     const int count = state.predictionCount;
     // Without computed files there is no count, weight or data amount to name.
     if (!state.dataGodMode || count < DataGodSettings::kMinCount || count > DataGodSettings::kMaxCount)
-        return ViewText::registrantsTitle(COpeningWnd::titleSuffix());
+        return ViewText::registrantsTitle(m_titleSuffix);
     const DataGodSettings& choices = state.dataGodChoices;
     return DataGodText::resultsTitle(count, choices.appearanceWeight, PredictText::dataAmount(choices.dataAmount))
-           + COpeningWnd::titleSuffix();
+           + m_titleSuffix;
 }
 
 void HitCountFlow::requestDataGods(int wParam, int lParam)
@@ -119,7 +119,7 @@ void HitCountFlow::requestDataGods(int wParam, int lParam)
 
 void HitCountFlow::openBacktest()
 {
-    BacktestWindow* backtest = BacktestWindow::open(m_view, m_doc.history());
+    BacktestWindow* backtest = BacktestWindow::open(m_backtest, m_view, m_doc.history());
     connect(backtest, &BacktestWindow::dataGodsRequested, this, &HitCountFlow::runDataGodsWith, Qt::UniqueConnection);
     connect(backtest, &BacktestWindow::steppedAside, this, &HitCountFlow::noteBacktestSteppedAside,
             Qt::UniqueConnection);
@@ -144,7 +144,7 @@ void HitCountFlow::computeDataGods(const DataGodSettings& settings)
 {
     QWidget* frame = m_view.window();
     const QString earlierTitle = frame->windowTitle();
-    frame->setWindowTitle(PredictText::computeStatus(settings) + COpeningWnd::titleSuffix());
+    frame->setWindowTitle(PredictText::computeStatus(settings) + m_titleSuffix);
     if (settings.showPredicting)
         waitWhilePredicting(settings);
     const Status fault = DataGodFiles::runDataGods(m_doc.paths(), m_doc.history(), settings);

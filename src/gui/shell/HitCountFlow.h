@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class BacktestWindow;
 class CVemoDoc;
 class CVemoView;
 class PredictingWindow;
@@ -16,7 +17,8 @@ struct DataGodSettings;
 class HitCountFlow : public QObject {
     Q_OBJECT
 public:
-    HitCountFlow(CVemoView& view, CVemoDoc& doc);
+    /** titleSuffix is the main window's, which ends the titles of the hit-count screen. */
+    HitCountFlow(CVemoView& view, CVemoDoc& doc, const QString& titleSuffix);
 
     /** Command 32930: the registrants' hits, then the registrant offer. */
     void showRegistrantHits();
@@ -64,5 +66,7 @@ private:
 
     CVemoView& m_view;
     CVemoDoc& m_doc;
+    const QString& m_titleSuffix;
     QPointer<PredictingWindow> m_predictingWindow;
+    QPointer<BacktestWindow> m_backtest;
 };

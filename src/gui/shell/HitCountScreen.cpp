@@ -5,7 +5,6 @@
 #include "document/CVemoDoc.h"
 #include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
-#include "patterns/LatestPatternDialog.h"
 #include "predict/DataGodResultWindow.h"
 #include "predict/DataGodSettings.h"
 #include "shell/MainViewState.h"
@@ -45,7 +44,6 @@ void HitCountScreen::settle(MainViewState& state)
         recount(source);
     placeResultWindows(recounting);
     state.resultPopupsPending = false;
-    LatestPatternDialog::raiseIfOpen();
     // Windows are not opened from within a paint.
     if (!m_popupsDue) {
         m_popupsDue = true;

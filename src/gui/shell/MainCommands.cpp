@@ -8,8 +8,8 @@
 #include "entry/NumberCard.h"
 #include "kit/HelpWindow.h"
 #include "kit/MessageService.h"
+#include "kit/ModelessWindow.h"
 #include "oracle/RandomGodDialog.h"
-#include "patterns/LatestPatternDialog.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
 #include "shell/MenuCommand.h"
@@ -51,7 +51,7 @@ void MainCommands::fillTable()
         {kDataGod, [this] { m_flow.callDataGods(); }},
         {kBacktest, [this] { m_flow.openBacktest(); }},
         {kWheel, [this] { openWheel({}); }},
-        {kHelp, [this] { HelpWindow::showContents(m_doc.paths().helpIndex(), &m_view); }},
+        {kHelp, [this] { HelpWindow::showContents(m_help, m_doc.paths().helpIndex(), &m_view); }},
         {kBrowserFromFile, [this] { BrowserSettings(m_doc, &m_view).chooseBrowserByDialog(); }},
         {kBrowserFromClipboard, [this] { BrowserSettings(m_doc, &m_view).chooseBrowserFromClipboard(); }},
         {kHomePage, [this] { BrowserSettings(m_doc, &m_view).setHomePageFromClipboard(); }},
@@ -74,9 +74,20 @@ std::unique_ptr<DataEntryDialog> MainCommands::makeDataEntryDialog()
     auto dialog = std::make_unique<DataEntryDialog>(m_doc, m_room, &m_view);
     connect(dialog.get(), &DataEntryDialog::historyGraphRequested, &m_view,
             [this](int draw) { m_view.viewSwitch(3, draw); });
+    connect(dialog.get(), &DataEntryDialog::numberCardRequested, this, &MainCommands::openNumberCard);
     connect(dialog.get(), &DataEntryDialog::predictionDeleted, &m_flow, &HitCountFlow::followPredictionDeleted);
     connect(dialog.get(), &DataEntryDialog::moved, &m_view, &CVemoView::dialogMoved);
     return dialog;
+}
+
+NumberCard* MainCommands::numberCard() const
+{
+    return showing(m_numberCard);
+}
+
+DataUpdateGuide* MainCommands::updateGuide() const
+{
+    return showing(m_updateGuide);
 }
 
 void MainCommands::openDataEntry()
@@ -86,27 +97,26 @@ void MainCommands::openDataEntry()
     m_view.destroyLatestPopups();
     m_flow.offerRegistrant();
     makeDataEntryDialog()->exec();
-    // The dialog may have handed its ticks over to a card it opened.
-    listenToNumberCard();
 }
 
 void MainCommands::openNumberCard()
 {
-    NumberCard::open(m_doc, &m_view);
+    NumberCard::open(m_numberCard, m_doc, &m_view);
     listenToNumberCard();
 }
 
 void MainCommands::reopenModelessWindows()
 {
-    if (NumberCard::isShowing())
-        NumberCard::open(m_doc, &m_view);
+    if (numberCard())
+        NumberCard::open(m_numberCard, m_doc, &m_view);
     listenToNumberCard();
-    DataUpdateGuide::bringToFront();
+    if (DataUpdateGuide* guide = updateGuide())
+        bringForward(*guide);
 }
 
 void MainCommands::listenToNumberCard()
 {
-    NumberCard* card = NumberCard::showing();
+    NumberCard* card = numberCard();
     if (!card)
         return;
     connect(card, &NumberCard::wheelRequested, this, &MainCommands::openWheel, Qt::UniqueConnection);
@@ -122,22 +132,13 @@ void MainCommands::openLatestPattern()
 {
     reopenModelessWindows();
     m_view.destroyLatestPopups();
-    if (LatestPatternDialog::openDialog()) {
-        LatestPatternDialog::raiseIfOpen();
-        return;
-    }
     // The weighting is the one the main window's title tells.
-    const bool weightingOn = m_frame.windowTitle().contains(QStringLiteral("する"));
-    LatestPatternDialog* dialog = LatestPatternDialog::open(m_doc, weightingOn, m_view);
-    connect(dialog, &LatestPatternDialog::weightingRequested, &m_view, &CVemoView::setWeighting);
-    connect(dialog, &LatestPatternDialog::moved, &m_view, &CVemoView::dialogMoved);
-    m_view.applyWeighting(weightingOn);
-    m_view.dialogMoved(dialog->geometry().topLeft());
+    m_view.openLatestPattern(m_frame.windowTitle().contains(QStringLiteral("する")));
 }
 
 RandomGodDialog* MainCommands::openRandomGod()
 {
-    RandomGodDialog* god = RandomGodDialog::open(m_view);
+    RandomGodDialog* god = RandomGodDialog::open(m_randomGod, m_view);
     if (connect(god, &RandomGodDialog::moved, &m_view, &CVemoView::dialogMoved, Qt::UniqueConnection))
         m_view.dialogMoved(god->geometry().topLeft());
     return god;
@@ -145,13 +146,13 @@ RandomGodDialog* MainCommands::openRandomGod()
 
 void MainCommands::openWheel(const QList<int>& pool)
 {
-    WheelWindow::open(pool, m_doc.paths(), &m_view);
+    WheelWindow::open(m_wheel, pool, m_doc.paths(), &m_view);
 }
 
 void MainCommands::openDataUpdate()
 {
     m_view.destroyLatestPopups();
-    DataUpdateGuide::showGuide(m_doc, m_frame, m_room);
+    DataUpdateGuide::showGuide(m_updateGuide, m_doc, m_frame, m_room);
 }
 
 void MainCommands::undoHistoryChange()

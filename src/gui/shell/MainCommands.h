@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -10,8 +11,12 @@ class BrowserRoom;
 class CVemoDoc;
 class CVemoView;
 class DataEntryDialog;
+class DataUpdateGuide;
+class HelpWindow;
 class HitCountFlow;
+class NumberCard;
 class RandomGodDialog;
+class WheelWindow;
 
 /**
  * The menu commands in one table, id to handler: the table tells which items are enabled and carries each
@@ -30,6 +35,11 @@ public:
 
     /** The data-entry dialog over the view, connected to it. */
     std::unique_ptr<DataEntryDialog> makeDataEntryDialog();
+
+    /** The number card, while it shows; else null. */
+    NumberCard* numberCard() const;
+    /** The data-update guide, while it shows; else null. */
+    DataUpdateGuide* updateGuide() const;
 
 private:
     void fillTable();
@@ -52,4 +62,9 @@ private:
     HitCountFlow& m_flow;
     CVemoDoc& m_doc;
     QHash<int, std::function<void()>> m_handlers;
+    QPointer<HelpWindow> m_help;
+    QPointer<NumberCard> m_numberCard;
+    QPointer<DataUpdateGuide> m_updateGuide;
+    QPointer<RandomGodDialog> m_randomGod;
+    QPointer<WheelWindow> m_wheel;
 };

@@ -14,6 +14,7 @@
 #include "kit/FileDialogs.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
+#include "kit/ModelessWindow.h"
 #include "text/WheelText.h"
 #include "wheel/WheelCsv.h"
 #include "wheel/WheelMaker.h"
@@ -42,18 +43,17 @@ void showFault(const UserMessage& fault)
 
 } // namespace
 
-WheelWindow* WheelWindow::open(const QList<int>& pool, const InstallPaths& installation, QWidget* parent)
+WheelWindow* WheelWindow::open(QPointer<WheelWindow>& window, const QList<int>& pool, const InstallPaths& installation,
+                               QWidget* parent)
 {
-    if (!s_window) {
-        s_window = new WheelWindow(installation, parent);
-        s_window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!window) {
+        window = new WheelWindow(installation, parent);
+        window->setAttribute(Qt::WA_DeleteOnClose);
     }
     if (!pool.isEmpty())
-        s_window->m_grid->setPool(pool);
-    s_window->show();
-    s_window->raise();
-    s_window->activateWindow();
-    return s_window;
+        window->m_grid->setPool(pool);
+    bringForward(*window);
+    return window;
 }
 
 WheelWindow::WheelWindow(InstallPaths installation, QWidget* parent)
@@ -76,11 +76,6 @@ WheelWindow::WheelWindow(InstallPaths installation, QWidget* parent)
     installHelp();
     showPoolCount();
     resize(660, 720);
-}
-
-WheelWindow::~WheelWindow()
-{
-    stopWorker();
 }
 
 QWidget* WheelWindow::settingsRow()
@@ -197,8 +192,6 @@ void WheelWindow::startRun()
         showFault(*fault);
         return;
     }
-    stopWorker();
-    m_cancelled = std::make_shared<std::atomic_bool>(false);
     m_runSeconds = chosen.seconds;
     m_make->setEnabled(false);
     m_cancel->setEnabled(true);
@@ -206,51 +199,35 @@ void WheelWindow::startRun()
     m_progress->setValue(0);
     m_progress->setFormat(WheelText::searching());
     m_result->clear();
-    const int run = ++m_run;
-    m_worker = std::make_unique<std::thread>([this, chosen, run, cancelled = m_cancelled] {
+    m_runner.start([this, chosen](const BackgroundRun::Work& work) {
         WheelControl control;
-        control.cancel = cancelled.get();
-        control.progress = [this, run](const WheelProgress& progress) {
-            QMetaObject::invokeMethod(
-                this, [this, run, progress] { showProgress(run, progress); }, Qt::QueuedConnection);
+        control.cancel = work.cancelFlag();
+        control.progress = [this, &work](const WheelProgress& progress) {
+            work.post([this, progress] { showProgress(progress); });
         };
         const Result<WheelResult> made = WheelMaker::make(chosen, control);
-        QMetaObject::invokeMethod(
-            this, [this, run, made, drawnInPool = chosen.drawnInPool] { takeResult(run, made, drawnInPool); },
-            Qt::QueuedConnection);
+        work.post([this, made, drawnInPool = chosen.drawnInPool] { takeResult(made, drawnInPool); });
     });
 }
 
 void WheelWindow::cancelRun()
 {
     // The search ends with the best wheel it has, which is still proven and shown.
-    m_cancelled->store(true);
+    m_runner.cancel();
     m_cancel->setEnabled(false);
 }
 
-void WheelWindow::stopWorker()
+void WheelWindow::showProgress(const WheelProgress& progress)
 {
-    if (!m_worker)
-        return;
-    m_cancelled->store(true);
-    m_worker->join();
-    m_worker.reset();
-}
-
-void WheelWindow::showProgress(int run, const WheelProgress& progress)
-{
-    if (run != m_run)
-        return;
     m_progress->setValue(qMin(kProgressSteps, int(progress.elapsedSeconds / m_runSeconds * kProgressSteps)));
     if (progress.tickets > 0)
         m_progress->setFormat(WheelText::searchProgress(progress.tickets));
 }
 
-void WheelWindow::takeResult(int run, const Result<WheelResult>& made, int drawnInPool)
+void WheelWindow::takeResult(const Result<WheelResult>& made, int drawnInPool)
 {
-    if (run != m_run)
-        return;
-    endRun();
+    m_make->setEnabled(true);
+    m_cancel->setEnabled(false);
     if (!made.ok()) {
         m_wheel = WheelResult{};
         showFault(made.error());
@@ -268,16 +245,6 @@ void WheelWindow::takeResult(int run, const Result<WheelResult>& made, int drawn
     m_progress->setFormat(WheelText::searchProgress(int(m_wheel.tickets.size())));
     m_export->setEnabled(!m_wheel.tickets.isEmpty());
     Q_EMIT finished();
-}
-
-void WheelWindow::endRun()
-{
-    if (m_worker) {
-        m_worker->join();
-        m_worker.reset();
-    }
-    m_make->setEnabled(true);
-    m_cancel->setEnabled(false);
 }
 
 void WheelWindow::exportCsv()

@@ -4,11 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <atomic>
-#include <memory>
-#include <thread>
-
 #include "UserMessage.h"
+#include "kit/BackgroundRun.h"
 #include "store/InstallPaths.h"
 #include "wheel/WheelControl.h"
 #include "wheel/WheelResult.h"
@@ -42,11 +39,11 @@ public:
     static constexpr int kCloseId = 1715;
 
     /**
-     * Opens the window, or brings the open one forward; a pool given replaces the one shown. The tickets
-     * are never written into the installation folder.
+     * Opens the window into window, or brings the one it holds forward; a pool given replaces the one shown.
+     * The tickets are never written into the installation folder.
      */
-    static WheelWindow* open(const QList<int>& pool, const InstallPaths& installation, QWidget* parent);
-    ~WheelWindow() override;
+    static WheelWindow* open(QPointer<WheelWindow>& window, const QList<int>& pool, const InstallPaths& installation,
+                             QWidget* parent);
 
     /** The settings the controls show. */
     WheelSettings settings() const;
@@ -69,10 +66,8 @@ private:
     void showPoolCount();
     void startRun();
     void cancelRun();
-    void stopWorker();
-    void showProgress(int run, const WheelProgress& progress);
-    void takeResult(int run, const Result<WheelResult>& made, int drawnInPool);
-    void endRun();
+    void showProgress(const WheelProgress& progress);
+    void takeResult(const Result<WheelResult>& made, int drawnInPool);
     void exportCsv();
 
     WheelNumberGrid* m_grid = nullptr;
@@ -90,9 +85,5 @@ private:
     InstallPaths m_installation;
     WheelResult m_wheel;
     double m_runSeconds = 0;
-    int m_run = 0;
-    std::shared_ptr<std::atomic_bool> m_cancelled;
-    std::unique_ptr<std::thread> m_worker;
-
-    static inline QPointer<WheelWindow> s_window;
+    BackgroundRun m_runner;
 };
