@@ -29,7 +29,7 @@ public:
     using Clock = std::function<QDateTime()>;
     static void setClock(Clock clock);
 
-    /** Command 32819: opens the dialog on its greeting, centred on the screen, over owner's window; an open one
+    /** Opens the dialog on its greeting, centred on the screen, over owner's window; an open one
      * is raised. */
     static RandomGodDialog* open(QWidget& owner);
     /** The open dialog, or null. */

@@ -22,7 +22,7 @@ class LatestPatternDialog : public QDialog {
 
 public:
     /**
-     * Command 32818: opens the dialog over owner's window, centred on the screen, showing the weighting given;
+     * Opens the dialog over owner's window, centred on the screen, showing the weighting given;
      * an open one is left as it is.
      */
     static LatestPatternDialog* open(CVemoDoc& doc, bool weighting, QWidget& owner);
