@@ -63,7 +63,7 @@ private:
     HistoryGraphLayout layout() const;
     QImage shot() const { return TestPixels::grabOf(m_graph); }
     void clickBar(QStyle::SubControl part);
-    QAction* command(int id) const;
+    QAction* command(MenuCommand which) const;
 
     HistoryGraphWindow* m_graph = nullptr;
     QScrollBar* m_bar = nullptr;
@@ -109,9 +109,9 @@ void TestHistoryGraph::clickBar(QStyle::SubControl part)
     QTest::mouseClick(m_bar, Qt::LeftButton, {}, area.center());
 }
 
-QAction* TestHistoryGraph::command(int id) const
+QAction* TestHistoryGraph::command(MenuCommand which) const
 {
-    return MainMenu::findCommand(frame(), id);
+    return MainMenu::findCommand(frame(), which);
 }
 
 void TestHistoryGraph::menuCommandShowsTheGraph()

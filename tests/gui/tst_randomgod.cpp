@@ -42,7 +42,7 @@ private Q_SLOTS:
     void menuJumpsToEachModeInOneDialog();
 
 private:
-    RandomGodDialog* command(int id) const;
+    RandomGodDialog* command(MenuCommand which) const;
     template <typename T = QWidget>
     T* control(const char* name) const;
     QList<int> answer() const;
@@ -72,9 +72,9 @@ void TestRandomGod::cleanup()
     stopProgram();
 }
 
-RandomGodDialog* TestRandomGod::command(int id) const
+RandomGodDialog* TestRandomGod::command(MenuCommand which) const
 {
-    if (!m_program->choose(id))
+    if (!m_program->choose(which))
         return nullptr;
     const QList<RandomGodDialog*> dialogs = frame()->findChildren<RandomGodDialog*>();
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
