@@ -245,11 +245,11 @@ void TestDesktop::boxesOpenAboveTheirDialogWithTheFocus()
         whenBoxShows();
         control<QAbstractButton>(dialog, 1329)->click();
     });
-    QVERIFY(m_program->choose(MenuCommand::kDataEntry));
+    QVERIFY(m_program->choose(MenuCommand::DataEntry));
     QCOMPARE(m_boxesChecked, 3);
 
     // The random god in colour mode, asked without a colour.
-    QVERIFY(m_program->choose(MenuCommand::kOracleColour));
+    QVERIFY(m_program->choose(MenuCommand::OracleColour));
     RandomGodDialog* god = frame()->findChild<RandomGodDialog*>();
     QVERIFY(god && QTest::qWaitForWindowActive(god));
     whenBoxShows();
@@ -292,7 +292,7 @@ void TestDesktop::backtestWindowStaysAboveTheMainWindow()
 {
     startWithoutBrowser();
     CMainFrame* frame = m_program->frame();
-    QVERIFY(m_program->choose(MenuCommand::kBacktest));
+    QVERIFY(m_program->choose(MenuCommand::Backtest));
     const QPointer<BacktestWindow> backtest = frame->findChild<BacktestWindow*>();
     QVERIFY(backtest && QTest::qWaitForWindowActive(backtest));
     QTRY_COMPARE(focusedWindow(), backtest->winId());
@@ -308,7 +308,7 @@ void TestDesktop::backtestWindowStaysAboveTheMainWindow()
     // Chosen again, it has the focus. The gods called from it: where the screen has room for the window beside
     // the results, their popups come up beside it; at 1024 pixels it goes out of sight, and the status note
     // says where it is kept.
-    QVERIFY(m_program->choose(MenuCommand::kBacktest));
+    QVERIFY(m_program->choose(MenuCommand::Backtest));
     QTRY_COMPARE(focusedWindow(), backtest->winId());
     QSignalSpy finished(backtest, &BacktestWindow::finished);
     control<QComboBox>(backtest, 1601)->setCurrentIndex(0);
@@ -324,7 +324,7 @@ void TestDesktop::backtestWindowStaysAboveTheMainWindow()
         QCOMPARE(noted.size(), 1);
         QCOMPARE(noted.first().first().toString(), BacktestText::steppedAsideNote());
         // Chosen again, it is back with its scores, above the results.
-        QVERIFY(m_program->choose(MenuCommand::kBacktest));
+        QVERIFY(m_program->choose(MenuCommand::Backtest));
         QTRY_COMPARE(focusedWindow(), backtest->winId());
         QCOMPARE(control<QTableWidget>(backtest, 1611)->rowCount(), 20);
     } else {

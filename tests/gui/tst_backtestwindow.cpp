@@ -42,7 +42,7 @@ bool isStrongRed(QRgb pixel)
 
 BacktestWindow* openWindow(TestProgram& program)
 {
-    MainMenu::findCommand(program.frame(), MenuCommand::kBacktest)->trigger();
+    MainMenu::findCommand(program.frame(), MenuCommand::Backtest)->trigger();
     auto* window = program.view()->findChild<BacktestWindow*>();
     return window;
 }
@@ -159,7 +159,7 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     const QPointer<BacktestWindow> first = window;
     QTest::keyClick(window, Qt::Key_Escape);
     QTRY_VERIFY(!first);
-    MainMenu::findCommand(frame(), MenuCommand::kBacktest)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::Backtest)->trigger();
     window = view()->findChild<BacktestWindow*>();
     QVERIFY(window && window->isVisible());
     const QPointer<BacktestWindow> second = window;

@@ -64,7 +64,7 @@ private Q_SLOTS:
 
 private:
     void startWithOldSettings();
-    void choose(int commandId);
+    void choose(MenuCommand command);
     void messageComing(const UserMessage& message) override;
     void expectUnchanged();
     QStringList logLines() const;
@@ -97,9 +97,9 @@ void TestBrowserSettings::startWithOldSettings()
     QCOMPARE(doc().pathSettings().browserPath, kOldBrowser);
 }
 
-void TestBrowserSettings::choose(int commandId)
+void TestBrowserSettings::choose(MenuCommand command)
 {
-    QVERIFY(m_program->choose(commandId));
+    QVERIFY(m_program->choose(command));
 }
 
 void TestBrowserSettings::messageComing(const UserMessage& message)
@@ -131,7 +131,7 @@ void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     clipboard->clear();
-    choose(MenuCommand::kBrowserFromClipboard);
+    choose(MenuCommand::BrowserFromClipboard);
     expectMessage({QStringLiteral("クリップボードにデータが入っていません。"),
                    QStringLiteral("クリップボードにブラウザのパスがコピーがされていません。"
                                   "登録するブラウザのパスをコピー＆貼り付けして下さい。")});
@@ -139,7 +139,7 @@ void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
 
     // A browser that is not there: the shell's "file not found", the clipboard emptied, nothing stored.
     clipboard->setText(m_logDir.filePath(QStringLiteral("no-such-browser")));
-    choose(MenuCommand::kBrowserFromClipboard);
+    choose(MenuCommand::BrowserFromClipboard);
     expectMessage({QStringLiteral("ブラウザの設定に失敗しました！"),
                    QStringLiteral("ブラウザの登録に失敗しました。もう一度、最初から操作し直して下さい。\n\n"
                                   "\"The specified file was not found.\"")});
@@ -149,7 +149,7 @@ void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
     // Declined: the browser tried out stays open and nothing is stored.
     clipboard->setText(kFakeBrowser + QLatin1Char('\n'));
     queueAnswers({Answer::No});
-    choose(MenuCommand::kBrowserFromClipboard);
+    choose(MenuCommand::BrowserFromClipboard);
     expectMessage(BrowserText::confirmBrowser(kFakeBrowser));
     QVERIFY(m_messages.isEmpty());
     QTRY_COMPARE(logLines(), QStringList{QStringLiteral("ready")});
@@ -163,7 +163,7 @@ void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
     // Confirmed: a shorter path than before replaces the whole file, the address kept; the test browser closes.
     clipboard->setText(kFakeBrowser);
     queueAnswers({Answer::Yes});
-    choose(MenuCommand::kBrowserFromClipboard);
+    choose(MenuCommand::BrowserFromClipboard);
     expectMessage(BrowserText::confirmBrowser(kFakeBrowser));
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(TestHistory::readFile(m_install->paths().pathDataFile()), pathDataBytes(kFakeBrowser, kOldAddress));
@@ -181,7 +181,7 @@ void TestBrowserSettings::unstorablePathChangesNothing()
     const QString browser = folder + QStringLiteral("/browser");
     QVERIFY(QFile::link(kFakeBrowser, browser));
     QGuiApplication::clipboard()->setText(browser);
-    choose(MenuCommand::kBrowserFromClipboard);
+    choose(MenuCommand::BrowserFromClipboard);
     expectMessage(BrowserText::confirmBrowser(browser));
     expectMessage(EntryText::pathDataUnstorable());
     expectUnchanged();
@@ -214,7 +214,7 @@ void TestBrowserSettings::browserFromFileDialog()
         QCOMPARE(typeLabel->text(), QStringLiteral("ファイルの種類:"));
         dialog->reject();
     });
-    choose(MenuCommand::kBrowserFromFile);
+    choose(MenuCommand::BrowserFromFile);
     QVERIFY(m_messages.isEmpty());
     expectUnchanged();
 
@@ -228,7 +228,7 @@ void TestBrowserSettings::browserFromFileDialog()
         shownAt = dialog->frameGeometry();
         chooseFile(dialog, kFakeBrowser);
     });
-    choose(MenuCommand::kBrowserFromFile);
+    choose(MenuCommand::BrowserFromFile);
     const QRect screen = frame()->screen()->geometry();
     QVERIFY2(qAbs(shownAt.center().x() - screen.center().x()) <= 8, qPrintable(QString::number(shownAt.x())));
     QVERIFY2(qAbs(shownAt.center().y() - screen.center().y()) <= 40, qPrintable(QString::number(shownAt.y())));
@@ -246,34 +246,34 @@ void TestBrowserSettings::homePageFromClipboard()
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     clipboard->clear();
-    choose(MenuCommand::kHomePage);
+    choose(MenuCommand::HomePage);
     expectMessage({QStringLiteral("クリップボードにデータが入っていません。"),
                    QStringLiteral("クリップボードにURLのコピーがされていません。"
                                   "登録するホームページのURLをコピー＆貼り付けして下さい。")});
 
     // A copied paragraph is refused before anything is opened.
     clipboard->setText(kNewAddress + QStringLiteral("\nVEMO6 当せん番号"));
-    choose(MenuCommand::kHomePage);
+    choose(MenuCommand::HomePage);
     expectMessage(BrowserText::clipboardNotOneLine());
     QVERIFY(clipboard->text().isEmpty());
 
     // What the browser could take for an option is no page: refused before anything is opened.
     const QString option = QStringLiteral("-cimport os;os.system('id')");
     clipboard->setText(option);
-    choose(MenuCommand::kHomePage);
+    choose(MenuCommand::HomePage);
     expectMessage(BrowserText::homePageRefused(option));
     QVERIFY(catcher.opened.isEmpty());
     expectUnchanged();
 
     clipboard->setText(m_install->paths().root() + QStringLiteral("/no/such/folder/page.html"));
-    choose(MenuCommand::kHomePage);
+    choose(MenuCommand::HomePage);
     expectMessage(BrowserText::homePageRegistrationFailed(BrowserService::PathNotFound));
     QVERIFY(catcher.opened.isEmpty());
     expectUnchanged();
 
     clipboard->setText(kNewAddress);
     queueAnswers({Answer::Cancel});
-    choose(MenuCommand::kHomePage);
+    choose(MenuCommand::HomePage);
     expectMessage(
         {QStringLiteral("ホームページアドレスの登録の確認"),
          QStringLiteral("登録するホームページが今開いているページでよければ \" O K ボタン \"を押して下さい。\n\n"
@@ -283,7 +283,7 @@ void TestBrowserSettings::homePageFromClipboard()
 
     clipboard->setText(kNewAddress);
     queueAnswers({Answer::Ok});
-    choose(MenuCommand::kHomePage);
+    choose(MenuCommand::HomePage);
     expectMessage(BrowserText::confirmHomePage());
     QCOMPARE(catcher.opened.size(), 2);
     QCOMPARE(TestHistory::readFile(m_install->paths().pathDataFile()), pathDataBytes(kOldBrowser, kNewAddress));
@@ -295,12 +295,12 @@ void TestBrowserSettings::homePageFromClipboard()
 void TestBrowserSettings::versionDialogUnderHelp()
 {
     startWithOldSettings();
-    QAction* about = MainMenu::findCommand(frame(), MenuCommand::kAbout);
+    QAction* about = MainMenu::findCommand(frame(), MenuCommand::About);
     QVERIFY(about);
     auto* helpMenu = qobject_cast<QMenu*>(about->parent());
     QVERIFY(helpMenu);
     QCOMPARE(helpMenu->title(), QStringLiteral("ヘルプ(&H)"));
-    QVERIFY(helpMenu->actions().contains(MainMenu::findCommand(frame(), MenuCommand::kHelp)));
+    QVERIFY(helpMenu->actions().contains(MainMenu::findCommand(frame(), MenuCommand::Help)));
 
     bool shown = false;
     TestProgram::whenModalShows([&shown](QWidget* modal) {

@@ -42,15 +42,15 @@ private Q_SLOTS:
     void fileListSpeaksJapanese();
 
 private:
-    void choose(int commandId);
+    void choose(MenuCommand command);
     QImage viewShot() const { return view()->grab().toImage(); }
 
     QTemporaryDir m_dir;
 };
 
-void TestCsvExchange::choose(int commandId)
+void TestCsvExchange::choose(MenuCommand command)
 {
-    QVERIFY(m_program->choose(commandId));
+    QVERIFY(m_program->choose(command));
 }
 
 void TestCsvExchange::exportThenImportThroughTheMenu()
@@ -61,7 +61,7 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     // Onto the history itself: refused at once, without the question, and nothing is written.
     const QString history = m_install->paths().historyFile();
     chooseInFileDialog(ExchangeText::exportDialogTitle(), history);
-    choose(MenuCommand::kExportCsv);
+    choose(MenuCommand::ExportCsv);
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, ExchangeText::csvTargetInInstallation(history, m_install->paths().root()).text);
     QCOMPARE(m_install->historyBytes(), original);
@@ -72,7 +72,7 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     TestHistory::writeFile(exported, "old");
     queueAnswers({Answer::Yes});
     chooseInFileDialog(ExchangeText::exportDialogTitle(), exported);
-    choose(MenuCommand::kExportCsv);
+    choose(MenuCommand::ExportCsv);
     QCOMPARE(m_messages.size(), 2);
     QCOMPARE(m_messages[0].text, ExchangeText::confirmReplaceFile(exported).text);
     QCOMPARE(m_messages[1].text, ExchangeText::exportDone(exported, 150).text);
@@ -85,7 +85,7 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     TestHistory::writeFile(broken, QByteArray(csv).replace("\n3,", "\n4,"));
     m_messages.clear();
     chooseInFileDialog(ExchangeText::importDialogTitle(), broken);
-    choose(MenuCommand::kImportCsv);
+    choose(MenuCommand::ImportCsv);
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].text.startsWith(QStringLiteral("CSVファイルの 4 行目が正しくありません。")),
              qPrintable(m_messages[0].text));
@@ -101,7 +101,7 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     m_messages.clear();
     queueAnswers({Answer::No});
     chooseInFileDialog(ExchangeText::importDialogTitle(), newerCsv);
-    choose(MenuCommand::kImportCsv);
+    choose(MenuCommand::ImportCsv);
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, ExchangeText::confirmImport(newerCsv, 160, 150).text);
     QCOMPARE(m_install->historyBytes(), original);
@@ -109,18 +109,18 @@ void TestCsvExchange::exportThenImportThroughTheMenu()
     m_messages.clear();
     queueAnswers({Answer::Yes});
     chooseInFileDialog(ExchangeText::importDialogTitle(), newerCsv);
-    choose(MenuCommand::kImportCsv);
+    choose(MenuCommand::ImportCsv);
     QCOMPARE(m_messages.size(), 2);
     QCOMPARE(m_messages[1].text, ExchangeText::importDone(160).text);
     QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(newer));
-    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(160));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::LastDraw)->text(), StoreText::lastDrawMenu(160));
     // The pattern graph is drawn again from the new draws.
     QTRY_VERIFY(viewShot() != before);
 
     // The replaced history is the one undo brings back.
     m_messages.clear();
     queueAnswers({Answer::Yes});
-    choose(MenuCommand::kUndoHistory);
+    choose(MenuCommand::UndoHistory);
     QCOMPARE(m_install->historyBytes(), original);
 }
 
@@ -155,7 +155,7 @@ void TestCsvExchange::fileListSpeaksJapanese()
             QVERIFY2(details->header()->sectionSize(column) >= view->sizeHintForColumn(column),
                      qPrintable(QString::number(column)));
     });
-    choose(MenuCommand::kExportCsv);
+    choose(MenuCommand::ExportCsv);
     const QString modified = FileListText::modifiedAt(QFileInfo(file).lastModified());
     const QString folderModified =
         FileListText::modifiedAt(QFileInfo(folder.filePath(QStringLiteral("保存先"))).lastModified());

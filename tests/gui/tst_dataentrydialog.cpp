@@ -191,7 +191,7 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("352"));
     QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
     QCOMPARE(textOf(dialog.get(), 1097), QStringLiteral("1. 5. 17. 22. 40. 43"));
-    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::LastDraw)->text(), StoreText::lastDrawMenu(351));
     // A note beside the menu says what happened, and goes by itself.
     const QLabel* note = frame()->findChild<QLabel*>(QStringLiteral("statusNote"));
     QVERIFY(note && note->isVisible());
@@ -206,7 +206,7 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
     QCOMPARE(m_install->historyBytes(), original);
     QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
-    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(350));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::LastDraw)->text(), StoreText::lastDrawMenu(350));
     QCOMPARE(note->text(), StoreText::drawDeletedNote(351));
     QTRY_VERIFY_WITH_TIMEOUT(note->text().isEmpty(), 10000);
 }
@@ -477,7 +477,7 @@ void TestDataEntryDialog::commandOffersRegistrantThenOpens()
                 placeholders.append(id);
         click(shown, 2);
     });
-    frame()->commands().run(MenuCommand::kDataEntry);
+    frame()->commands().run(MenuCommand::DataEntry);
     QVERIFY(shown);
     QCOMPARE(helpText, EntryText::dataEntryHelp(2));
     QCOMPARE(placeholders, QList<int>());

@@ -66,7 +66,7 @@ private Q_SLOTS:
     void groupWithoutChoiceKeepsTheDialogOpen();
 
 private:
-    void callDataGods() { MainMenu::findCommand(frame(), MenuCommand::kDataGod)->trigger(); }
+    void callDataGods() { MainMenu::findCommand(frame(), MenuCommand::DataGod)->trigger(); }
     QString godFile(int slot, int count) const
     {
         return m_install->paths().dataGodFile(PredictText::dataGods()[std::size_t(slot - 1)].prefix, count);
@@ -169,12 +169,13 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles_data()
     QTest::addColumn<int>("priorityId");
     QTest::addColumn<int>("weightSteps");
     QTest::addColumn<int>("windowId");
-    QTest::addColumn<int>("wParam");
-    QTest::addColumn<int>("lParam");
-    QTest::addColumn<int>("count");
-    QTest::newRow("9, 200, rare, 5, shown") << 1394 << 1403 << 1410 << -5 << 1411 << 1205 << 20009 << 9;
-    QTest::newRow("6, 50, frequent, 0, hidden") << 1385 << 1400 << 1409 << -12 << 1412 << 2100 << 5006 << 6;
-    QTest::newRow("13, all, rare, 20, shown") << 1398 << 1404 << 1410 << 12 << 1411 << 1220 << 90013 << 13;
+    QTest::addColumn<DataGodSettings>("chosen");
+    QTest::newRow("9, 200, rare, 5, shown")
+        << 1394 << 1403 << 1410 << -5 << 1411 << DataGodSettings{9, 200, false, 5, true};
+    QTest::newRow("6, 50, frequent, 0, hidden")
+        << 1385 << 1400 << 1409 << -12 << 1412 << DataGodSettings{6, 50, true, 0, false};
+    QTest::newRow("13, all, rare, 20, shown")
+        << 1398 << 1404 << 1410 << 12 << 1411 << DataGodSettings{13, 900, false, 20, true};
 }
 
 void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
@@ -184,9 +185,8 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
     QFETCH(int, priorityId);
     QFETCH(int, weightSteps);
     QFETCH(int, windowId);
-    QFETCH(int, wParam);
-    QFETCH(int, lParam);
-    QFETCH(int, count);
+    QFETCH(DataGodSettings, chosen);
+    const int count = chosen.predictionCount;
 
     // A result of another count, left from an earlier run, is emptied.
     TestHistory::writeFile(godFile(3, count == 6 ? 7 : 6), QByteArray("0100010102030405060708"));
@@ -206,8 +206,7 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
 
     QVERIFY(requests);
     QCOMPARE(requests->count(), 1);
-    QCOMPARE(requests->first().at(0).toInt(), wParam);
-    QCOMPARE(requests->first().at(1).toInt(), lParam);
+    QVERIFY(requests->first().at(0).value<DataGodSettings>() == chosen);
     verifyOnlyFilesOf(count);
     QVERIFY(m_messages.isEmpty());
 
@@ -220,7 +219,7 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
     // The choices are remembered for the next opening.
     TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         QCOMPARE(checkedIds(&dialog), (QList<int>{countId, amountId, priorityId, windowId}));
-        QCOMPARE(weightShown(&dialog), QString::number(wParam % 100));
+        QCOMPARE(weightShown(&dialog), QString::number(chosen.appearanceWeight));
         click(&dialog, 2);
     });
     callDataGods();
@@ -323,9 +322,8 @@ void TestDataGodSettings::groupWithoutChoiceKeepsTheDialogOpen()
     click(&dialog, 1);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(requests.count(), 1);
-    QCOMPARE(requests.first().at(0).toInt(), 1110);
-    QCOMPARE(requests.first().at(1).toInt(), 15012);
-    QCOMPARE(choices.predictionCount, 12);
+    QVERIFY(requests.first().at(0).value<DataGodSettings>() == (DataGodSettings{12, 150, true, 10, true}));
+    QVERIFY(choices == (DataGodSettings{12, 150, true, 10, true}));
 }
 
 QTEST_MAIN(TestDataGodSettings)

@@ -102,7 +102,7 @@ void TestDataUpdate::startWithBrowser(const QString& browserPath)
 
 DataUpdateGuide* TestDataUpdate::openGuide()
 {
-    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::DataUpdate)->trigger();
     // A guide that was replaced lingers, closed, until its deletion comes round.
     m_guide = nullptr;
     for (DataUpdateGuide* guide : frame()->findChildren<DataUpdateGuide*>())
@@ -175,16 +175,16 @@ void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
     QVERIFY(clipboard->text().isEmpty());
     const DrawHistory& history = view()->document().history();
     QCOMPARE(history.drawCount(), kDraws + 1);
-    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(351));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::LastDraw)->text(), StoreText::lastDrawMenu(351));
     QCOMPARE(history.backups().value().size(), 1);
     QCOMPARE(history.backups().value().first().drawCount, std::optional<int>(kDraws));
     expectFullScreen();
 
-    MainMenu::findCommand(frame(), MenuCommand::kUndoHistory)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::UndoHistory)->trigger();
     QVERIFY(!m_messages.isEmpty());
     m_messages.takeFirst();
     QCOMPARE(m_install->historyBytes(), original);
-    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::kLastDraw)->text(), StoreText::lastDrawMenu(kDraws));
+    QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::LastDraw)->text(), StoreText::lastDrawMenu(kDraws));
 }
 
 void TestDataUpdate::refusedTablesChangeNothing()
@@ -263,7 +263,7 @@ void TestDataUpdate::cancelPutsEverythingBack()
 void TestDataUpdate::noBrowserToStart()
 {
     startWithBrowser(QString());
-    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::DataUpdate)->trigger();
     expectMessage(BrowserText::notRegistered());
     QVERIFY(!frame()->commands().updateGuide());
     expectFullScreen();
@@ -277,7 +277,7 @@ void TestDataUpdate::noBrowserToStart()
     const QByteArray searchPath = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(desktop.path()) + ':' + searchPath);
     queueAnswers({Answer::No});
-    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::DataUpdate)->trigger();
     expectMessage(BrowserText::offerDesktopBrowser(missing));
     QVERIFY(!frame()->commands().updateGuide());
     expectFullScreen();
@@ -295,7 +295,7 @@ void TestDataUpdate::noBrowserToStart()
 
     // Without a desktop opener either: the program's own message naming the path, and nothing moves.
     qputenv("PATH", QFile::encodeName(m_logDir.path()));
-    MainMenu::findCommand(frame(), MenuCommand::kDataUpdate)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::DataUpdate)->trigger();
     qputenv("PATH", searchPath);
     expectMessage(BrowserText::browserMissing(missing));
     QVERIFY(!frame()->commands().updateGuide());

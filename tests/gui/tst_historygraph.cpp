@@ -55,7 +55,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void menuCommandShowsTheGraph();
-    void viewSwitchScrollsToTheDraw();
+    void scrollsToTheDrawAsked();
     void scrollBarStopsAtItsLimits();
     void previewStandsInRedUntilHidden();
 
@@ -63,7 +63,7 @@ private:
     HistoryGraphLayout layout() const;
     QImage shot() const { return TestPixels::grabOf(m_graph); }
     void clickBar(QStyle::SubControl part);
-    QAction* command(int id) const;
+    QAction* command(MenuCommand which) const;
 
     HistoryGraphWindow* m_graph = nullptr;
     QScrollBar* m_bar = nullptr;
@@ -109,14 +109,14 @@ void TestHistoryGraph::clickBar(QStyle::SubControl part)
     QTest::mouseClick(m_bar, Qt::LeftButton, {}, area.center());
 }
 
-QAction* TestHistoryGraph::command(int id) const
+QAction* TestHistoryGraph::command(MenuCommand which) const
 {
-    return MainMenu::findCommand(frame(), id);
+    return MainMenu::findCommand(frame(), which);
 }
 
 void TestHistoryGraph::menuCommandShowsTheGraph()
 {
-    QAction* graphCommand = command(MenuCommand::kHistoryGraph);
+    QAction* graphCommand = command(MenuCommand::HistoryGraph);
     QCOMPARE(graphCommand->text(), QStringLiteral("本数字履歴グラフ(&Q)"));
     QVERIFY(graphCommand->isEnabled());
     graphCommand->trigger();
@@ -157,22 +157,22 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
         QCOMPARE(rgb(image, at.columnX(column), at.graphBaseY - 2) == kNavy, tenth);
     }
 
-    command(MenuCommand::kAppearance)->trigger();
+    command(MenuCommand::Appearance)->trigger();
     QVERIFY(!m_graph->isVisible());
     graphCommand->trigger();
-    command(MenuCommand::kPatternGraph)->trigger();
+    command(MenuCommand::PatternGraph)->trigger();
     QVERIFY(!m_graph->isVisible());
     QVERIFY(view()->state().patternScreenActive());
 }
 
-void TestHistoryGraph::viewSwitchScrollsToTheDraw()
+void TestHistoryGraph::scrollsToTheDrawAsked()
 {
-    view()->viewSwitch(3, 20);
+    view()->showHistoryGraphAt(20);
     QVERIFY(m_graph->isVisible());
     QCOMPARE(view()->state().displayMode, DisplayMode::HistoryGraph);
     QCOMPARE(m_bar->value(), 0);
     QCOMPARE(m_graph->firstColumn(), 0);
-    view()->viewSwitch(3, 100);
+    view()->showHistoryGraphAt(100);
     QCOMPARE(m_bar->value(), 64);
     QCOMPARE(m_graph->firstColumn(), 64);
     // Draw 100 now stands 35 columns in, with its label.
@@ -185,7 +185,7 @@ void TestHistoryGraph::viewSwitchScrollsToTheDraw()
 void TestHistoryGraph::scrollBarStopsAtItsLimits()
 {
     const int last = kDraws + 1 - 39;
-    view()->viewSwitch(3, kDraws + 1);
+    view()->showHistoryGraphAt(kDraws + 1);
     QCOMPARE(m_graph->firstColumn(), last);
     clickBar(QStyle::SC_ScrollBarAddLine);
     QCOMPARE(m_graph->firstColumn(), last);
@@ -206,7 +206,7 @@ void TestHistoryGraph::scrollBarStopsAtItsLimits()
     QCOMPARE(m_graph->firstColumn(), last);
 
     // Near the start a page left goes straight to the first draw.
-    view()->viewSwitch(3, 41);
+    view()->showHistoryGraphAt(41);
     QCOMPARE(m_graph->firstColumn(), 5);
     clickBar(QStyle::SC_ScrollBarSubPage);
     QCOMPARE(m_graph->firstColumn(), 0);
@@ -220,7 +220,7 @@ void TestHistoryGraph::previewStandsInRedUntilHidden()
     const auto enterPrediction = [&] {
         // The data-entry dialog's order: the numbers as ticked, then the switch to the graph.
         entered = {true, kDraws + 1, {35, 5, 20, 43, 12, 28}};
-        view()->viewSwitch(3, kDraws + 1);
+        view()->showHistoryGraphAt(kDraws + 1);
     };
     enterPrediction();
     QImage image = shot();
@@ -234,9 +234,9 @@ void TestHistoryGraph::previewStandsInRedUntilHidden()
     QCOMPARE(rgb(image, x - 2, at.numberY(39)), kBandColours[4]);
 
     // Another screen drops the preview: the graph shows the stored draws only.
-    command(MenuCommand::kAppearance)->trigger();
+    command(MenuCommand::Appearance)->trigger();
     QVERIFY(!entered.entered);
-    command(MenuCommand::kHistoryGraph)->trigger();
+    command(MenuCommand::HistoryGraph)->trigger();
     QCOMPARE(m_graph->firstColumn(), kDraws + 1 - 39);
     image = shot();
     QCOMPARE(rgb(image, x, at.numberY(24) - 2), kWhite);
@@ -244,7 +244,7 @@ void TestHistoryGraph::previewStandsInRedUntilHidden()
     // So does the menu command itself.
     enterPrediction();
     QCOMPARE(rgb(shot(), x, at.numberY(24) - 2), kRed);
-    command(MenuCommand::kHistoryGraph)->trigger();
+    command(MenuCommand::HistoryGraph)->trigger();
     QVERIFY(!entered.entered);
     QCOMPARE(rgb(shot(), x, at.numberY(24) - 2), kWhite);
 }

@@ -106,7 +106,7 @@ void TestHitScreen::cleanup()
 
 void TestHitScreen::showHits()
 {
-    MainMenu::findCommand(frame(), MenuCommand::kHitCount)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::HitCount)->trigger();
     QTRY_VERIFY(window(1)->isVisible());
 }
 
@@ -119,7 +119,7 @@ void TestHitScreen::callDataGods()
         for (const int id : {1398, 1412, 1})
             control<QAbstractButton>(dialog, id)->click();
     });
-    MainMenu::findCommand(frame(), MenuCommand::kDataGod)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::DataGod)->trigger();
     view()->grab();
 }
 
@@ -184,7 +184,7 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
     view()->hitCountScreen().paint(painter);
     painter.end();
     QCOMPARE(panels[0].statistics.hitRecordCount(), 10);
-    view()->viewSwitch(2, 0);
+    view()->showHitCountScreen();
     view()->grab();
     QCOMPARE(panels[0].statistics.hitRecordCount(), 1);
     QCOMPARE(panels[0].statistics.hitHistogram()[5], 1);
@@ -294,12 +294,12 @@ void TestHitScreen::popupsShowTheNewestPredictionAndComeBack()
 
     QTest::keyClick(popup, Qt::Key_Return);
     QTRY_VERIFY(!window(5)->latestPopup());
-    view()->viewSwitch(2, 0);
+    view()->showHitCountScreen();
     view()->grab();
     QTRY_VERIFY(window(5)->latestPopup());
 
     // Another screen closes the popups and hides the windows.
-    MainMenu::findCommand(frame(), MenuCommand::kPatternGraph)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::PatternGraph)->trigger();
     QTRY_VERIFY(!window(5)->latestPopup() && !window(1)->latestPopup());
     QVERIFY(!window(5)->isVisible());
 }

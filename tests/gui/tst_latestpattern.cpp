@@ -56,7 +56,7 @@ void TestLatestPattern::cleanup()
 
 LatestPatternDialog* TestLatestPattern::openFromMenu() const
 {
-    if (!m_program->choose(MenuCommand::kLatestPattern))
+    if (!m_program->choose(MenuCommand::LatestPattern))
         return nullptr;
     const QList<LatestPatternDialog*> dialogs = frame()->findChildren<LatestPatternDialog*>();
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
@@ -179,7 +179,7 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
 
     QVERIFY(view()->state().patternWeighting);
     QVERIFY(frame()->windowTitle().startsWith(ViewText::weightingTitle(true, {})));
-    QVERIFY(MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->isChecked());
+    QVERIFY(MainMenu::findCommand(frame(), MenuCommand::WeightingOn)->isChecked());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮する。）"));
     QCOMPARE(toggle->grab().toImage().pixelColor(toggle->width() / 2, toggle->height() - 4), QColor(255, 0, 255));
     for (int n = 1; n <= 43; ++n) {
@@ -189,7 +189,7 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     }
 
     // The menu switches it back, and the dialog follows.
-    MainMenu::findCommand(frame(), MenuCommand::kWeightingOff)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::WeightingOff)->trigger();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
     QCOMPARE(text(dialog, 1327), QString::number(PatternStats::currentPatternCount(hitString(1), 5, false)));
 
@@ -205,12 +205,12 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     QVERIFY(!view()->latestPattern());
 
     // The weighting the dialog opens with is the one the main title tells.
-    MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::WeightingOn)->trigger();
     frame()->setWindowTitle(ViewText::registrantsTitle({}));
     dialog = openFromMenu();
     QVERIFY(dialog);
     QVERIFY(!view()->state().patternWeighting);
-    QVERIFY(!MainMenu::findCommand(frame(), MenuCommand::kWeightingOn)->isChecked());
+    QVERIFY(!MainMenu::findCommand(frame(), MenuCommand::WeightingOn)->isChecked());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
 }
 

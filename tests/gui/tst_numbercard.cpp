@@ -64,7 +64,7 @@ void TestNumberCard::cleanup()
 
 NumberCard* TestNumberCard::openFromMenu() const
 {
-    if (!m_program->choose(MenuCommand::kNumberCard))
+    if (!m_program->choose(MenuCommand::NumberCard))
         return nullptr;
     const QList<NumberCard*> cards = frame()->findChildren<NumberCard*>();
     NumberCard* shown = nullptr;
@@ -209,7 +209,7 @@ void TestNumberCard::helpPopupsAndMovesOverThePatternGraph()
     QTRY_COMPARE(view()->state().hoverX, bar.x());
 
     // Off the pattern graph a move is only a move.
-    MainMenu::findCommand(frame(), MenuCommand::kAppearance)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::Appearance)->trigger();
     card->move(card->pos() + QPoint(ScreenScale::x(40), 0));
     QTRY_COMPARE(card->pos().x(), view()->mapToGlobal(bar).x() - frameOffset.x() + ScreenScale::x(40));
     QCOMPARE(view()->state().hoverX, bar.x());

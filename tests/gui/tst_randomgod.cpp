@@ -42,7 +42,7 @@ private Q_SLOTS:
     void menuJumpsToEachModeInOneDialog();
 
 private:
-    RandomGodDialog* command(int id) const;
+    RandomGodDialog* command(MenuCommand which) const;
     RandomGodDialog* openDialog() const { return frame()->findChild<RandomGodDialog*>(); }
     template <typename T = QWidget>
     T* control(const char* name) const;
@@ -73,9 +73,9 @@ void TestRandomGod::cleanup()
     stopProgram();
 }
 
-RandomGodDialog* TestRandomGod::command(int id) const
+RandomGodDialog* TestRandomGod::command(MenuCommand which) const
 {
-    if (!m_program->choose(id))
+    if (!m_program->choose(which))
         return nullptr;
     const QList<RandomGodDialog*> dialogs = frame()->findChildren<RandomGodDialog*>();
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
@@ -133,7 +133,7 @@ QString TestRandomGod::helpTextOf(const char* name) const
 
 void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
 {
-    RandomGodDialog* dialog = command(MenuCommand::kRandomGod);
+    RandomGodDialog* dialog = command(MenuCommand::RandomGod);
     QVERIFY(dialog);
     QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!dialog->isModal());
@@ -177,20 +177,20 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     QVERIFY(TestPixels::count(control("id2"), isGold) > 100);
 
     // Asked again the same day, the same seven; the next day others.
-    command(MenuCommand::kOracleBirthday);
+    command(MenuCommand::OracleBirthday);
     QVERIFY(month->isVisible() && answer().isEmpty());
     QCOMPARE(TestPixels::count(control("id2"), isGold), 0);
     QCOMPARE(month->currentIndex(), 11);
     click("IDC_onegai");
     QCOMPARE(answer(), birthdayAnswer);
     m_now = m_now.addDays(1);
-    command(MenuCommand::kOracleBirthday);
+    command(MenuCommand::OracleBirthday);
     click("IDC_onegai");
     QCOMPARE(answer(), Oracle::answer(262438));
     QVERIFY(answer() != birthdayAnswer);
 
     // By colour: none chosen gets the god's warning and nothing else.
-    command(MenuCommand::kOracleColour);
+    command(MenuCommand::OracleColour);
     m_now = QDateTime(kSixthOfDecember, QTime(9, 0));
     click("IDC_onegai");
     QCOMPARE(m_messages.size(), 1);
@@ -215,7 +215,7 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     QVERIFY(!shows("IDC_colCha"));
 
     // By number: the units spin wraps 9 → 0 and 0 → 9; the seed is the date + the number shown.
-    command(MenuCommand::kOracleNumber);
+    command(MenuCommand::OracleNumber);
     auto* luckyNumber = control<QLabel>("IDC_STATICLukkyNum");
     QCOMPARE(luckyNumber->text(), QStringLiteral("000"));
     spin("IDC_SPIN1", "rightArrow", 9);
@@ -243,13 +243,13 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
 void TestRandomGod::menuJumpsToEachModeInOneDialog()
 {
     // A mode command opens the dialog when none is open and goes straight to its screen.
-    RandomGodDialog* dialog = command(MenuCommand::kOracleColour);
+    RandomGodDialog* dialog = command(MenuCommand::OracleColour);
     QVERIFY(dialog);
     QVERIFY(shows("IDC_colAka") && !shows("IDC_otasuke"));
     click("IDC_colAka");
 
     // The luck of the moment answers at once from the clock.
-    QCOMPARE(command(MenuCommand::kOracleTime), dialog);
+    QCOMPARE(command(MenuCommand::OracleTime), dialog);
     QCOMPARE(answer(), Oracle::answer(Oracle::momentSeed(m_now)));
     QVERIFY(!shows("IDC_colAka") && !shows("IDC_onegai"));
     const QList<int> momentAnswer = answer();
@@ -280,7 +280,7 @@ void TestRandomGod::menuJumpsToEachModeInOneDialog()
     QVERIFY(!control<BitmapButton>("IDC_colAka")->isChecked());
 
     // One dialog, whatever opens it.
-    QCOMPARE(command(MenuCommand::kRandomGod), dialog);
+    QCOMPARE(command(MenuCommand::RandomGod), dialog);
     QCOMPARE(frame()->findChildren<RandomGodDialog*>().size(), 1);
     QVERIFY(shows("IDC_colAo"));
 }

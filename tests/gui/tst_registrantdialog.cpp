@@ -118,7 +118,7 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
         QVERIFY(slotButton(dialog, 3)->isChecked() && !slotButton(dialog, 1)->isChecked());
         click(&dialog, 1);
     });
-    MainMenu::findCommand(frame(), MenuCommand::kPredictionFiles)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::PredictionFiles)->trigger();
 
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(files(), (QStringList{QStringLiteral("YDF1山田.txt"), QStringLiteral("YDF3abc.txt")}));
@@ -138,7 +138,7 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
         QCOMPARE(helpTextOf(nameEdit(dialog, 4)), QStringLiteral("EditTorokuName4"));
         click(&dialog, 2);
     });
-    MainMenu::findCommand(frame(), MenuCommand::kPredictionFiles)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::PredictionFiles)->trigger();
     QVERIFY(view()->state().registrantDialogShown);
     QCOMPARE(files().size(), 2);
 }
@@ -249,7 +249,7 @@ void TestRegistrantDialog::offerWhileNobodyIsRegistered()
     // Yes, then Cancel: the offer stays open for later.
     queueAnswers({Answer::Yes});
     onceShown([](RegistrantDialog& dialog) { dialog.reject(); });
-    frame()->hitCountFlow().dataGodRequest(0, 0);
+    frame()->hitCountFlow().checkRegistrants();
     QCOMPARE(m_messages.size(), 2);
     QCOMPARE(view()->state().displayMode, DisplayMode::HitCount);
     QVERIFY(!view()->state().registrantDialogShown);
@@ -260,11 +260,11 @@ void TestRegistrantDialog::offerWhileNobodyIsRegistered()
         type(nameEdit(dialog, 5), QStringLiteral("zz"));
         click(&dialog, 1);
     });
-    frame()->hitCountFlow().dataGodRequest(0, 0);
+    frame()->hitCountFlow().checkRegistrants();
     QCOMPARE(m_messages.size(), 3);
     QCOMPARE(files(), QStringList{QStringLiteral("YDF5zz.txt")});
     frame()->hitCountFlow().offerRegistrant();
-    frame()->hitCountFlow().dataGodRequest(0, 0);
+    frame()->hitCountFlow().checkRegistrants();
     QCOMPARE(m_messages.size(), 3);
 }
 

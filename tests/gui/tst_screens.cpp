@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
@@ -179,18 +180,19 @@ void TestScreens::verifyImage(const QString& name, QImage actual)
 
 void TestScreens::mainScreens_data()
 {
-    QTest::addColumn<int>("command");
-    QTest::newRow("pattern-graph") << 0;
-    QTest::newRow("pattern-graph-weighted") << MenuCommand::kWeightingOn;
-    QTest::newRow("appearance") << MenuCommand::kAppearance;
-    QTest::newRow("history-graph") << MenuCommand::kHistoryGraph;
+    QTest::addColumn<std::optional<MenuCommand>>("command");
+    QTest::newRow("pattern-graph") << std::optional<MenuCommand>();
+    QTest::newRow("pattern-graph-weighted") << std::optional(MenuCommand::WeightingOn);
+    QTest::newRow("appearance") << std::optional(MenuCommand::Appearance);
+    QTest::newRow("history-graph") << std::optional(MenuCommand::HistoryGraph);
 }
 
 void TestScreens::mainScreens()
 {
-    QFETCH(int, command);
-    if (command != 0)
-        QVERIFY(m_program->choose(command));
+    using OptionalCommand = std::optional<MenuCommand>;
+    QFETCH(OptionalCommand, command);
+    if (command)
+        QVERIFY(m_program->choose(*command));
     verifyScreen(QString::fromLatin1(QTest::currentDataTag()), frame());
 }
 
@@ -212,7 +214,7 @@ void TestScreens::hitCountScreen()
                             m_paths.registrantFile(1, QStringLiteral("見本"))));
         startAndSettle();
     }
-    QVERIFY(m_program->choose(MenuCommand::kHitCount));
+    QVERIFY(m_program->choose(MenuCommand::HitCount));
     if (registered)
         QTRY_VERIFY(view()->hitCountScreen().resultWindow(1)->latestPopup());
     verifyScreen(QString::fromLatin1(QTest::currentDataTag()), frame());
@@ -227,7 +229,7 @@ void TestScreens::dataGodSettingsAndResults()
         click(dialog, 1412);
         click(dialog, 1);
     });
-    QVERIFY(m_program->choose(MenuCommand::kDataGod));
+    QVERIFY(m_program->choose(MenuCommand::DataGod));
     QVERIFY(view()->state().dataGodMode);
     QCOMPARE(view()->state().predictionCount, 9);
     verifyScreen(QStringLiteral("data-god-results"), frame());
@@ -255,22 +257,22 @@ void TestScreens::predictingWindow()
         });
         click(dialog, 1);
     });
-    QVERIFY(m_program->choose(MenuCommand::kDataGod));
+    QVERIFY(m_program->choose(MenuCommand::DataGod));
     PredictingWindow::setDisplayTime(std::nullopt);
     QVERIFY(grabbed);
 }
 
 void TestScreens::modalWindows_data()
 {
-    QTest::addColumn<int>("command");
-    QTest::newRow("data-entry") << MenuCommand::kDataEntry;
-    QTest::newRow("registrants") << MenuCommand::kPredictionFiles;
-    QTest::newRow("version") << MenuCommand::kAbout;
+    QTest::addColumn<MenuCommand>("command");
+    QTest::newRow("data-entry") << MenuCommand::DataEntry;
+    QTest::newRow("registrants") << MenuCommand::PredictionFiles;
+    QTest::newRow("version") << MenuCommand::About;
 }
 
 void TestScreens::modalWindows()
 {
-    QFETCH(int, command);
+    QFETCH(MenuCommand, command);
     bool grabbed = false;
     TestProgram::whenModalShows([this, &grabbed](QWidget* window) {
         verifyScreen(QString::fromLatin1(QTest::currentDataTag()), window);
@@ -282,19 +284,19 @@ void TestScreens::modalWindows()
 
 void TestScreens::modelessWindows_data()
 {
-    QTest::addColumn<int>("command");
-    QTest::newRow("number-card") << MenuCommand::kNumberCard;
-    QTest::newRow("latest-pattern") << MenuCommand::kLatestPattern;
-    QTest::newRow("random-god") << MenuCommand::kRandomGod;
-    QTest::newRow("random-god-moment") << MenuCommand::kOracleTime;
-    QTest::newRow("backtest") << MenuCommand::kBacktest;
-    QTest::newRow("help") << MenuCommand::kHelp;
-    QTest::newRow("update-guide") << MenuCommand::kDataUpdate;
+    QTest::addColumn<MenuCommand>("command");
+    QTest::newRow("number-card") << MenuCommand::NumberCard;
+    QTest::newRow("latest-pattern") << MenuCommand::LatestPattern;
+    QTest::newRow("random-god") << MenuCommand::RandomGod;
+    QTest::newRow("random-god-moment") << MenuCommand::OracleTime;
+    QTest::newRow("backtest") << MenuCommand::Backtest;
+    QTest::newRow("help") << MenuCommand::Help;
+    QTest::newRow("update-guide") << MenuCommand::DataUpdate;
 }
 
 void TestScreens::modelessWindows()
 {
-    QFETCH(int, command);
+    QFETCH(MenuCommand, command);
     const QList<QWidget*> before = visibleWindows();
     QVERIFY(m_program->choose(command));
     settle();

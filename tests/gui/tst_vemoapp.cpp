@@ -155,7 +155,7 @@ void TestVemoApp::firstTitleTellsTheWeighting()
     QVERIFY(opening);
     QSignalSpy finished(opening.data(), &COpeningWnd::finished);
     // Weighting switched on while the opening window is still up.
-    MainMenu::findCommand(frame, MenuCommand::kWeightingOn)->trigger();
+    MainMenu::findCommand(frame, MenuCommand::WeightingOn)->trigger();
     QTRY_COMPARE(finished.size(), 1);
     QCOMPARE(frame->windowTitle(), ViewText::weightingTitle(true, frame->titleSuffix()));
 }

@@ -72,7 +72,7 @@ void TestWheelWindow::initTestCase()
 
 WheelWindow* TestWheelWindow::openFromNumberCard(const QList<int>& numbers)
 {
-    if (!m_program->choose(MenuCommand::kNumberCard))
+    if (!m_program->choose(MenuCommand::NumberCard))
         return nullptr;
     NumberCard* card = frame()->commands().numberCard();
     if (!card)
@@ -134,7 +134,7 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QCOMPARE(TestHistory::readFile(csv), WheelCsv::encode(expected.tickets));
 
     // The menu brings the same window forward, its pool and wheel kept.
-    QVERIFY(m_program->choose(MenuCommand::kWheel));
+    QVERIFY(m_program->choose(MenuCommand::Wheel));
     QCOMPARE(view()->findChildren<WheelWindow*>().size(), 1);
     QCOMPARE(grid->pool(), kPool);
     QCOMPARE(tickets->count(), expected.tickets.size());
@@ -159,7 +159,7 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QPointer<WheelWindow> closing(window);
     QTest::keyClick(window, Qt::Key_Escape);
     QTRY_VERIFY(!closing);
-    QVERIFY(m_program->choose(MenuCommand::kWheel));
+    QVERIFY(m_program->choose(MenuCommand::Wheel));
     closing = view()->findChild<WheelWindow*>();
     QVERIFY(closing);
     click(closing, WheelWindow::kCloseId);
@@ -173,7 +173,7 @@ void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
         for (const int id : {1394, 1412, 1})
             click(dialog, id);
     });
-    QVERIFY(m_program->choose(MenuCommand::kDataGod));
+    QVERIFY(m_program->choose(MenuCommand::DataGod));
     const DataGodResultWindow* results = view()->hitCountScreen().resultWindow(2);
     QTRY_VERIFY(results->latestPopup());
     const LatestPredictionPopup* popup = results->latestPopup();

@@ -147,7 +147,7 @@ void TestWindowsFolder::programShowsNamesAndReportsTheWindowsBrowser()
         for (int slot = 1; slot <= 5; ++slot)
             shown.append(modal->findChild<QLineEdit*>(QStringLiteral("EditTorokuName%1").arg(slot))->text());
     });
-    MainMenu::findCommand(frame(), MenuCommand::kPredictionFiles)->trigger();
+    MainMenu::findCommand(frame(), MenuCommand::PredictionFiles)->trigger();
     QCOMPARE(shown, (QStringList{QStringLiteral("山田"), QString(), QStringLiteral("ﾀﾛｳ①"), QString(), QString()}));
     QVERIFY(m_messages.isEmpty());
 

@@ -65,9 +65,9 @@ CMainFrame* TestProgram::frame() const
     return m_app->mainFrame();
 }
 
-bool TestProgram::choose(int commandId) const
+bool TestProgram::choose(MenuCommand command) const
 {
-    QAction* item = MainMenu::findCommand(frame(), commandId);
+    QAction* item = MainMenu::findCommand(frame(), command);
     if (!item || !item->isEnabled())
         return false;
     item->trigger();

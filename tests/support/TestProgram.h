@@ -11,6 +11,7 @@ class CMainFrame;
 class CVemoApp;
 class CVemoView;
 class QWidget;
+enum class MenuCommand;
 
 /** The program as the user starts it, on a test installation, for the GUI suites. */
 class TestProgram {
@@ -45,7 +46,7 @@ public:
     CMainFrame* frame() const;
     CVemoView* view() const;
     /** Chooses the menu command as the user would; false when the menu has no such item or it is disabled. */
-    bool choose(int commandId) const;
+    bool choose(MenuCommand command) const;
 
 private:
     TestProgram() = default;

@@ -25,14 +25,10 @@ struct DataGodSettings {
 
     /** Whether every value is one the settings dialog can choose. */
     bool isValid() const;
+    bool operator==(const DataGodSettings&) const = default;
 
     /** RequestCode: 100 + weight when preferring frequent numbers, else 200 + weight. */
     int requestCode() const { return (preferFrequent ? 100 : 200) + appearanceWeight; }
-
-    /** The compute request's wParam: display flag (1000 shown, 2000 hidden) + RequestCode. */
-    int wParam() const { return (showPredicting ? 1000 : 2000) + requestCode(); }
-    /** The compute request's lParam: DataAmount × 100 + PredictionCount. */
-    int lParam() const { return dataAmount * 100 + predictionCount; }
 
     /** How long the predicting window is shown before the computation, in milliseconds. */
     int waitMilliseconds() const;

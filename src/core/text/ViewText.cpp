@@ -1,49 +1,11 @@
 #include "text/ViewText.h"
 
-#include <QHash>
-
 namespace ViewText {
 namespace {
 
 const QString kTitleHead = QStringLiteral("　　さぁ　ＶＥＭＯ ６ を 楽 し も う　　　＊＊　ヌ　ル　ガ　タ　＊＊");
 const QString kHit = QStringLiteral("〇");
 const QString kMiss = QStringLiteral("Χ");
-
-const QHash<int, QString>& commandTexts()
-{
-    static const QHash<int, QString> texts{
-        {32939, QStringLiteral("ファイルダイアログから(&V)")},
-        {32946, QStringLiteral("クリップボードから(&W)")},
-        {32940, QStringLiteral("HPアドレスの設定(&J)")},
-        {57665, QStringLiteral("<ヌルガタ>の終了(&E)")},
-        {32814, QStringLiteral("（当選・予想）番号入力(&I)")},
-        {32933, QStringLiteral("予想データファイルの作成(&Y)")},
-        {32936, QStringLiteral("出現パターン数の考慮あり(&O)")},
-        {32937, QStringLiteral("出現パターン数の考慮なし(&X)")},
-        {32913, QStringLiteral("出現パターン(&P)")},
-        {32912, QStringLiteral("出現ナンバー(&N)")},
-        {32942, QStringLiteral("本数字履歴グラフ(&Q)")},
-        {32930, QStringLiteral("的中数(&T)")},
-        {32818, QStringLiteral("最新パターン(&S)")},
-        {32825, QStringLiteral("ヴェ モカード(&C)")},
-        {32819, QStringLiteral("※ ランダム神を呼ぶ(&R)")},
-        {32949, QStringLiteral("　　 1. 時の運")},
-        {32950, QStringLiteral("　　 2. 誕生日")},
-        {32951, QStringLiteral("　　 3. ラッキーカラー")},
-        {32952, QStringLiteral("　　 4. ラッキーナンバー")},
-        {32945, QStringLiteral("※ データ神を呼ぶ(&M)")},
-        {32947, QStringLiteral("データ神の成績くらべ(&B)...")},
-        {32970, QStringLiteral("買い目の組合せを作る(&W)...")},
-        {32817, QStringLiteral("***")},
-        {32953, QStringLiteral("本数字データの更新(&W)")},
-        {32960, QStringLiteral("本数字データを元に戻す(&U)")},
-        {32964, QStringLiteral("本数字データをCSV形式で書き出す(&O)...")},
-        {32965, QStringLiteral("本数字データをCSV形式から読み込む(&R)...")},
-        {57671, QStringLiteral("ヘルプ(&H)")},
-        {57664, QStringLiteral("バージョン情報(&A)...")},
-    };
-    return texts;
-}
 
 } // namespace
 
@@ -108,11 +70,6 @@ QString versionCaption()
 QString versionText()
 {
     return QStringLiteral("Vemo Version 1.1");
-}
-
-QString commandText(int commandId)
-{
-    return commandTexts().value(commandId);
 }
 
 QString patternHeading()

@@ -3,7 +3,7 @@
 #include <QString>
 
 /**
- * Texts of the main window: its titles, its menu, and what the main view draws on the pattern
+ * Texts of the main window: its titles, its menus' titles, and what the main view draws on the pattern
  * graph and the appearance-number screen. Used as they stand.
  */
 namespace ViewText {
@@ -31,9 +31,6 @@ QString helpMenu();
 /** The version dialog: its caption and its one line. */
 QString versionCaption();
 QString versionText();
-
-/** Text of a menu command by its id; empty for an id the menu does not have. */
-QString commandText(int commandId);
 
 /** Pattern graph: the heading, the separator between the page labels and the page labels. */
 QString patternHeading();

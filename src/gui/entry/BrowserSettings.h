@@ -18,11 +18,11 @@ class BrowserSettings {
 public:
     BrowserSettings(CVemoDoc& doc, QWidget* owner);
 
-    /** Command 32939: the browser program chosen in a file dialog. */
+    /** The browser program chosen in a file dialog. */
     void chooseBrowserByDialog();
-    /** Command 32946: the browser path copied to the clipboard. */
+    /** The browser path copied to the clipboard. */
     void chooseBrowserFromClipboard();
-    /** Command 32940: the home-page address copied to the clipboard. */
+    /** The home-page address copied to the clipboard. */
     void setHomePageFromClipboard();
 
 private:

@@ -15,9 +15,8 @@ class CsvExchange {
 public:
     CsvExchange(CVemoDoc& doc, QWidget* owner);
 
-    /** Command 32964. */
     void exportHistory();
-    /** Command 32965; true when the history was replaced, which the document then says. */
+    /** True when the history was replaced, which the document then says. */
     bool importHistory();
 
 private:

@@ -30,8 +30,8 @@ public:
     static void setClock(Clock clock);
 
     /**
-     * Command 32819: opens the dialog into dialog, on its greeting, centred on the screen, over owner's window;
-     * the one it holds is raised.
+     * Opens the dialog into dialog, on its greeting, centred on the screen, over owner's window; the one it holds
+     * is raised.
      */
     static RandomGodDialog* open(QPointer<RandomGodDialog>& dialog, QWidget& owner);
 

@@ -218,5 +218,5 @@ void DataGodSettingsDialog::accept()
         return;
     m_choices = *chosen;
     QDialog::accept();
-    Q_EMIT dataGodRequested(chosen->wParam(), chosen->lParam());
+    Q_EMIT dataGodRequested(*chosen);
 }

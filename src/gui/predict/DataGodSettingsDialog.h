@@ -14,8 +14,7 @@ class QRadioButton;
 /**
  * The modal dialog in which the user chooses how the five data gods work. It
  * opens on the choices it is given and, on OK, stores the new ones there and
- * asks for the computation (WM_DATAGOD_REQUEST); Cancel leaves the choices as
- * they were.
+ * asks for the computation with them; Cancel leaves the choices as they were.
  */
 class DataGodSettingsDialog : public QDialog {
     Q_OBJECT
@@ -25,9 +24,8 @@ public:
     void accept() override;
 
 Q_SIGNALS:
-    /** The compute request of the chosen settings, sent once the dialog has
-     * ended. */
-    void dataGodRequested(int wParam, int lParam);
+    /** The gods are to compute with the chosen settings; sent once the dialog has ended. */
+    void dataGodRequested(const DataGodSettings& settings);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -37,12 +37,12 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     connect(m_view, &CVemoView::historyEditNoted, note, &StatusNote::showNote);
     connect(m_hitCountFlow, &HitCountFlow::statusNoted, note, &StatusNote::showNote);
     connect(m_view, &CVemoView::weightingChanged, this, [this](bool on) {
-        m_menu->command(MenuCommand::kWeightingOn)->setChecked(on);
-        m_menu->command(MenuCommand::kWeightingOff)->setChecked(!on);
+        m_menu->command(MenuCommand::WeightingOn)->setChecked(on);
+        m_menu->command(MenuCommand::WeightingOff)->setChecked(!on);
     });
-    m_menu->command(MenuCommand::kWeightingOff)->setChecked(true);
+    m_menu->command(MenuCommand::WeightingOff)->setChecked(true);
     connect(m_view, &CVemoView::drawCountShown, this, [this](int drawCount) {
-        m_menu->command(MenuCommand::kLastDraw)->setText(StoreText::lastDrawMenu(drawCount));
+        m_menu->command(MenuCommand::LastDraw)->setText(StoreText::lastDrawMenu(drawCount));
     });
 }
 

@@ -132,21 +132,17 @@ void CVemoView::showHistoryGraph()
     m_historyGraph->showGraph();
 }
 
-void CVemoView::viewSwitch(int wParam, int lParam)
+void CVemoView::showHistoryGraphAt(int draw)
 {
-    if (wParam == 1) {
-        m_state.displayMode = DisplayMode::Pattern;
-        m_state.hoverX = 0;
-        repaintAll();
-    } else if (wParam == 2) {
-        // Sent after predictions were deleted: the figures are to count the file as it is now.
-        markResultPopupsPending();
-        m_state.dataGodMode = false;
-        enter(Screen::HitCount);
-    } else if (wParam == 3) {
-        enter(Screen::HistoryGraph);
-        m_historyGraph->showDraw(lParam);
-    }
+    enter(Screen::HistoryGraph);
+    m_historyGraph->showDraw(draw);
+}
+
+void CVemoView::showHitCountScreen()
+{
+    markResultPopupsPending();
+    m_state.dataGodMode = false;
+    enter(Screen::HitCount);
 }
 
 void CVemoView::markResultPopupsPending()

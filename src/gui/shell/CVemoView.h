@@ -44,15 +44,16 @@ public:
      * only on their own screens, and everything drawn again.
      */
     void enter(Screen screen);
-    /** Command 32771: the pattern graph of 1. */
+    /** The pattern graph of 1. */
     void showPatternGraph();
-    /** Command 32772: the appearance numbers, at the zoom where the tallest bar fits. */
+    /** The appearance numbers, at the zoom where the tallest bar fits. */
     void showAppearanceScreen();
-    /** Command 32773: the history graph from its newest draw. */
+    /** The history graph from its newest draw. */
     void showHistoryGraph();
-
-    /** WM_VIEW_SWITCH: 1 shows the pattern graph again, 2 the hit-count screen, 3 the history graph at draw lParam. */
-    void viewSwitch(int wParam, int lParam);
+    /** The history graph scrolled to draw, the title and the pattern weighting left as they are. */
+    void showHistoryGraphAt(int draw);
+    /** The registrants' hit counts, counted again from the prediction files as they are now. */
+    void showHitCountScreen();
 
     /** Counts how often each number was drawn, with a partner number or alone (0), and shows the counts. */
     void showAppearance(int partner);

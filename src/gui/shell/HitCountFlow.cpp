@@ -10,7 +10,6 @@
 #include "kit/MessageService.h"
 #include "predict/BacktestWindow.h"
 #include "predict/DataGodFiles.h"
-#include "predict/DataGodRequest.h"
 #include "predict/DataGodSettingsDialog.h"
 #include "predict/PredictingWindow.h"
 #include "shell/CVemoView.h"
@@ -27,10 +26,8 @@ HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc, const QString& titleS
 
 void HitCountFlow::showRegistrantHits()
 {
-    m_view.markResultPopupsPending();
     m_view.destroyLatestPopups();
-    m_view.state().dataGodMode = false;
-    m_view.enter(Screen::HitCount);
+    m_view.showHitCountScreen();
     offerRegistrant();
 }
 
@@ -50,25 +47,7 @@ void HitCountFlow::openPredictionFiles()
 void HitCountFlow::followPredictionDeleted()
 {
     if (m_view.state().hitScreenActive())
-        m_view.viewSwitch(2, 0);
-}
-
-void HitCountFlow::dataGodRequest(int wParam, int lParam)
-{
-    const DataGodRequest request = DataGodRequest::decode(wParam, lParam);
-    switch (request.kind) {
-    case DataGodRequest::Kind::RegistrantCheck:
-        checkRegistrants();
-        break;
-    case DataGodRequest::Kind::ClosePredicting:
-        closePredictingWindow();
-        break;
-    case DataGodRequest::Kind::Compute:
-        computeDataGods(request.settings);
-        break;
-    case DataGodRequest::Kind::Ignored:
-        break;
-    }
+        m_view.showHitCountScreen();
 }
 
 void HitCountFlow::checkRegistrants()
@@ -110,11 +89,11 @@ QString HitCountFlow::dataGodTitle() const
            + m_titleSuffix;
 }
 
-void HitCountFlow::requestDataGods(int wParam, int lParam)
+void HitCountFlow::requestDataGods(const DataGodSettings& settings)
 {
     m_view.state().dataGodMode = true;
     m_view.markResultPopupsPending();
-    dataGodRequest(wParam, lParam);
+    computeDataGods(settings);
 }
 
 void HitCountFlow::openBacktest()
@@ -132,7 +111,7 @@ void HitCountFlow::runDataGodsWith(const DataGodSettings& settings)
     chosen.showPredicting = m_view.state().dataGodChoices.showPredicting;
     m_view.state().dataGodChoices = chosen;
     enterDataGodMode();
-    requestDataGods(chosen.wParam(), chosen.lParam());
+    requestDataGods(chosen);
 }
 
 void HitCountFlow::noteBacktestSteppedAside()

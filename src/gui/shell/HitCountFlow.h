@@ -20,21 +20,17 @@ public:
     /** titleSuffix is the main window's, which ends the titles of the hit-count screen. */
     HitCountFlow(CVemoView& view, CVemoDoc& doc, const QString& titleSuffix);
 
-    /** Command 32930: the registrants' hits, then the registrant offer. */
+    /** The registrants' hits, then the registrant offer. */
     void showRegistrantHits();
-    /** Command 32774: the registrant dialog over the hit-count screen. */
+    /** The registrant dialog over the hit-count screen. */
     void openPredictionFiles();
-    /** Command 32945: data-god mode, then the settings dialog. */
+    /** Data-god mode, then the settings dialog. */
     void callDataGods();
-    /** Command 32947: the backtest window, whose selected setting calls the gods. */
+    /** The backtest window, whose selected setting calls the gods. */
     void openBacktest();
 
-    /**
-     * WM_DATAGOD_REQUEST: 0 shows the hit-count screen, then the registrant offer; lParam 1 closes the
-     * predicting window; a compute request (wParam = display flag + priority + weight, lParam =
-     * DataAmount × 100 + PredictionCount) writes the data gods' files and shows the hit-count screen.
-     */
-    void dataGodRequest(int wParam, int lParam);
+    /** The hit-count screen, then the registrant offer, as the registrant dialog's check asks. */
+    void checkRegistrants();
 
     /**
      * While nobody is registered and the registrant dialog has not been offered in this run, asks
@@ -51,10 +47,10 @@ Q_SIGNALS:
     void statusNoted(const QString& note);
 
 private:
-    void checkRegistrants();
     void enterDataGodMode();
     QString dataGodTitle() const;
-    void requestDataGods(int wParam, int lParam);
+    /** The gods compute with settings and the hit-count screen shows their results. */
+    void requestDataGods(const DataGodSettings& settings);
     /** The backtest window's request: the gods run with settings as the settings dialog runs them. */
     void runDataGodsWith(const DataGodSettings& settings);
     void noteBacktestSteppedAside();

@@ -1,5 +1,7 @@
 #include "shell/MainCommands.h"
 
+#include <algorithm>
+
 #include "document/CVemoDoc.h"
 #include "entry/BrowserSettings.h"
 #include "entry/CsvExchange.h"
@@ -12,7 +14,6 @@
 #include "oracle/RandomGodDialog.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
-#include "shell/MenuCommand.h"
 #include "shell/VersionDialog.h"
 #include "text/StoreText.h"
 #include "wheel/WheelWindow.h"
@@ -28,52 +29,57 @@ MainCommands::~MainCommands() = default;
 
 void MainCommands::fillTable()
 {
-    using namespace MenuCommand;
-    m_handlers = {
-        {kPatternGraph, [this] { m_view.showPatternGraph(); }},
-        {kAppearance, [this] { m_view.showAppearanceScreen(); }},
-        {kHistoryGraph, [this] { m_view.showHistoryGraph(); }},
-        {kWeightingOn, [this] { m_view.setWeighting(true); }},
-        {kWeightingOff, [this] { m_view.setWeighting(false); }},
+    using enum MenuCommand;
+    m_rows = {
+        {DataEntry, 32814, QStringLiteral("（当選・予想）番号入力(&I)"), [this] { openDataEntry(); }},
+        {PredictionFiles, 32933, QStringLiteral("予想データファイルの作成(&Y)"),
+         [this] { m_flow.openPredictionFiles(); }},
+        {DataUpdate, 32953, QStringLiteral("本数字データの更新(&W)"), [this] { openDataUpdate(); }},
+        {UndoHistory, 32960, QStringLiteral("本数字データを元に戻す(&U)"), [this] { undoHistoryChange(); }},
+        {ExportCsv, 32964, QStringLiteral("本数字データをCSV形式で書き出す(&O)..."),
+         [this] { CsvExchange(m_doc, &m_view).exportHistory(); }},
+        {ImportCsv, 32965, QStringLiteral("本数字データをCSV形式から読み込む(&R)..."),
+         [this] { CsvExchange(m_doc, &m_view).importHistory(); }},
+        {Exit, 57665, QStringLiteral("<ヌルガタ>の終了(&E)"), [this] { m_frame.close(); }},
+        {PatternGraph, 32913, QStringLiteral("出現パターン(&P)"), [this] { m_view.showPatternGraph(); }},
+        {Appearance, 32912, QStringLiteral("出現ナンバー(&N)"), [this] { m_view.showAppearanceScreen(); }},
+        {HistoryGraph, 32942, QStringLiteral("本数字履歴グラフ(&Q)"), [this] { m_view.showHistoryGraph(); }},
+        {HitCount, 32930, QStringLiteral("的中数(&T)"), [this] { m_flow.showRegistrantHits(); }},
+        {WeightingOn, 32936, QStringLiteral("出現パターン数の考慮あり(&O)"), [this] { m_view.setWeighting(true); }},
+        {WeightingOff, 32937, QStringLiteral("出現パターン数の考慮なし(&X)"), [this] { m_view.setWeighting(false); }},
+        {LatestPattern, 32818, QStringLiteral("最新パターン(&S)"), [this] { openLatestPattern(); }},
+        {NumberCard, 32825, QStringLiteral("ヴェ モカード(&C)"), [this] { openNumberCard(); }},
+        {RandomGod, 32819, QStringLiteral("※ ランダム神を呼ぶ(&R)"), [this] { openRandomGod(); }},
+        {OracleTime, 32949, QStringLiteral("　　 1. 時の運"), [this] { openRandomGod()->selectMode(1); }},
+        {OracleBirthday, 32950, QStringLiteral("　　 2. 誕生日"), [this] { openRandomGod()->selectMode(2); }},
+        {OracleColour, 32951, QStringLiteral("　　 3. ラッキーカラー"), [this] { openRandomGod()->selectMode(3); }},
+        {OracleNumber, 32952, QStringLiteral("　　 4. ラッキーナンバー"), [this] { openRandomGod()->selectMode(4); }},
+        {DataGod, 32945, QStringLiteral("※ データ神を呼ぶ(&M)"), [this] { m_flow.callDataGods(); }},
+        {Backtest, 32947, QStringLiteral("データ神の成績くらべ(&B)..."), [this] { m_flow.openBacktest(); }},
+        {Wheel, 32970, QStringLiteral("買い目の組合せを作る(&W)..."), [this] { openWheel({}); }},
+        {BrowserFromFile, 32939, QStringLiteral("ファイルダイアログから(&V)"),
+         [this] { BrowserSettings(m_doc, &m_view).chooseBrowserByDialog(); }},
+        {BrowserFromClipboard, 32946, QStringLiteral("クリップボードから(&W)"),
+         [this] { BrowserSettings(m_doc, &m_view).chooseBrowserFromClipboard(); }},
+        {HomePage, 32940, QStringLiteral("HPアドレスの設定(&J)"),
+         [this] { BrowserSettings(m_doc, &m_view).setHomePageFromClipboard(); }},
         // The last-draw item only shows the draw count.
-        {kLastDraw, [] {}},
-        {kPredictionFiles, [this] { m_flow.openPredictionFiles(); }},
-        {kDataEntry, [this] { openDataEntry(); }},
-        {kUndoHistory, [this] { undoHistoryChange(); }},
-        {kNumberCard, [this] { openNumberCard(); }},
-        {kLatestPattern, [this] { openLatestPattern(); }},
-        {kRandomGod, [this] { openRandomGod(); }},
-        {kOracleTime, [this] { openRandomGod()->selectMode(1); }},
-        {kOracleBirthday, [this] { openRandomGod()->selectMode(2); }},
-        {kOracleColour, [this] { openRandomGod()->selectMode(3); }},
-        {kOracleNumber, [this] { openRandomGod()->selectMode(4); }},
-        {kHitCount, [this] { m_flow.showRegistrantHits(); }},
-        {kDataGod, [this] { m_flow.callDataGods(); }},
-        {kBacktest, [this] { m_flow.openBacktest(); }},
-        {kWheel, [this] { openWheel({}); }},
-        {kHelp, [this] { HelpWindow::showContents(m_help, m_doc.paths().helpIndex(), &m_view); }},
-        {kBrowserFromFile, [this] { BrowserSettings(m_doc, &m_view).chooseBrowserByDialog(); }},
-        {kBrowserFromClipboard, [this] { BrowserSettings(m_doc, &m_view).chooseBrowserFromClipboard(); }},
-        {kHomePage, [this] { BrowserSettings(m_doc, &m_view).setHomePageFromClipboard(); }},
-        {kExportCsv, [this] { CsvExchange(m_doc, &m_view).exportHistory(); }},
-        {kImportCsv, [this] { CsvExchange(m_doc, &m_view).importHistory(); }},
-        {kDataUpdate, [this] { openDataUpdate(); }},
-        {kAbout, [this] { VersionDialog(&m_frame).exec(); }},
-        {kExit, [this] { m_frame.close(); }},
+        {LastDraw, 32817, QStringLiteral("***"), [] {}},
+        {Help, 57671, QStringLiteral("ヘルプ(&H)"),
+         [this] { HelpWindow::showContents(m_help, m_doc.paths().helpIndex(), &m_view); }},
+        {About, 57664, QStringLiteral("バージョン情報(&A)..."), [this] { VersionDialog(&m_frame).exec(); }},
     };
 }
 
-void MainCommands::run(int commandId)
+const MainCommands::Row& MainCommands::row(MenuCommand command) const
 {
-    if (const auto handler = m_handlers.constFind(commandId); handler != m_handlers.cend())
-        (*handler)();
+    return *std::find_if(m_rows.cbegin(), m_rows.cend(), [command](const Row& row) { return row.command == command; });
 }
 
 std::unique_ptr<DataEntryDialog> MainCommands::makeDataEntryDialog()
 {
     auto dialog = std::make_unique<DataEntryDialog>(m_doc, m_room, &m_view);
-    connect(dialog.get(), &DataEntryDialog::historyGraphRequested, &m_view,
-            [this](int draw) { m_view.viewSwitch(3, draw); });
+    connect(dialog.get(), &DataEntryDialog::historyGraphRequested, &m_view, &CVemoView::showHistoryGraphAt);
     connect(dialog.get(), &DataEntryDialog::numberCardRequested, this, &MainCommands::openNumberCard);
     connect(dialog.get(), &DataEntryDialog::predictionDeleted, &m_flow, &HitCountFlow::followPredictionDeleted);
     connect(dialog.get(), &DataEntryDialog::moved, &m_view, &CVemoView::dialogMoved);

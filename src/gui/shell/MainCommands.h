@@ -1,11 +1,14 @@
 #pragma once
 
-#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 #include <memory>
+
+#include "shell/MenuCommand.h"
 
 class BrowserRoom;
 class CVemoDoc;
@@ -19,19 +22,27 @@ class RandomGodDialog;
 class WheelWindow;
 
 /**
- * The menu commands in one table, id to handler: the table tells which items are enabled and carries each
- * one out. The windows the commands open are connected here, once, to the view and the main window.
+ * The menu commands in one table, a row for each with its id, its text and its handler: the only place a
+ * command's id is written. The windows the commands open are connected here, once, to the view and the main
+ * window.
  */
 class MainCommands : public QObject {
     Q_OBJECT
 public:
     /** frame is the main window, which makes room for a browser as room. */
+    /** A command: the id its menu item is known by, the item's text and what choosing it does. */
+    struct Row {
+        MenuCommand command;
+        int id;
+        QString text;
+        std::function<void()> run;
+    };
+
     MainCommands(QWidget& frame, BrowserRoom& room, CVemoView& view, HitCountFlow& flow, CVemoDoc& doc);
     ~MainCommands() override;
 
-    /** Whether the command has a handler; the others stay disabled. */
-    bool handles(int commandId) const { return m_handlers.contains(commandId); }
-    void run(int commandId);
+    const Row& row(MenuCommand command) const;
+    void run(MenuCommand command) const { row(command).run(); }
 
     /** The data-entry dialog over the view, connected to it. */
     std::unique_ptr<DataEntryDialog> makeDataEntryDialog();
@@ -43,10 +54,9 @@ public:
 
 private:
     void fillTable();
-    /** Command 32814: the data-entry dialog, after the registrant offer. */
+    /** The data-entry dialog, after the registrant offer. */
     void openDataEntry();
     void openNumberCard();
-    /** Command 32818. */
     void openLatestPattern();
     RandomGodDialog* openRandomGod();
     void openWheel(const QList<int>& pool);
@@ -61,7 +71,7 @@ private:
     CVemoView& m_view;
     HitCountFlow& m_flow;
     CVemoDoc& m_doc;
-    QHash<int, std::function<void()>> m_handlers;
+    QList<Row> m_rows;
     QPointer<HelpWindow> m_help;
     QPointer<NumberCard> m_numberCard;
     QPointer<DataUpdateGuide> m_updateGuide;

@@ -9,25 +9,24 @@
 #include "shell/MainCommands.h"
 #include "text/ViewText.h"
 
-using namespace MenuCommand;
-
 MainMenu::MainMenu(QMenuBar* bar, MainCommands& commands) : QObject(bar), m_bar(bar), m_commands(commands)
 {
+    using enum MenuCommand;
     addCommands(bar->addMenu(ViewText::dataMenu()),
-                {kDataEntry, kPredictionFiles, kDataUpdate, 0, kUndoHistory, 0, kExportCsv, kImportCsv, 0, kExit});
+                {{DataEntry, PredictionFiles, DataUpdate}, {UndoHistory}, {ExportCsv, ImportCsv}, {Exit}});
     addCommands(bar->addMenu(ViewText::graphMenu()),
-                {kPatternGraph, kAppearance, kHistoryGraph, kHitCount, 0, kWeightingOn, kWeightingOff});
-    addCommand(bar, kLatestPattern);
-    addCommand(bar, kNumberCard);
-    addCommands(bar->addMenu(ViewText::godMenu()), {kRandomGod, kOracleTime, kOracleBirthday, kOracleColour,
-                                                    kOracleNumber, 0, kDataGod, kBacktest, kWheel});
+                {{PatternGraph, Appearance, HistoryGraph, HitCount}, {WeightingOn, WeightingOff}});
+    addCommand(bar, LatestPattern);
+    addCommand(bar, NumberCard);
+    addCommands(bar->addMenu(ViewText::godMenu()),
+                {{RandomGod, OracleTime, OracleBirthday, OracleColour, OracleNumber}, {DataGod, Backtest, Wheel}});
     QMenu* settings = bar->addMenu(ViewText::settingsMenu());
-    addCommands(settings->addMenu(ViewText::browserMenu()), {kBrowserFromFile, kBrowserFromClipboard});
-    addCommands(settings, {kHomePage});
-    addCommands(bar->addMenu(ViewText::lastDrawPopup()), {kLastDraw});
-    addCommands(bar->addMenu(ViewText::helpMenu()), {kHelp, kAbout});
-    command(kWeightingOn)->setCheckable(true);
-    command(kWeightingOff)->setCheckable(true);
+    addCommands(settings->addMenu(ViewText::browserMenu()), {{BrowserFromFile, BrowserFromClipboard}});
+    addCommands(settings, {{HomePage}});
+    addCommands(bar->addMenu(ViewText::lastDrawPopup()), {{LastDraw}});
+    addCommands(bar->addMenu(ViewText::helpMenu()), {{Help, About}});
+    command(WeightingOn)->setCheckable(true);
+    command(WeightingOff)->setCheckable(true);
     bar->installEventFilter(this);
 }
 
@@ -57,32 +56,32 @@ QAction* MainMenu::barCommandWithMnemonic(int key) const
     return nullptr;
 }
 
-void MainMenu::addCommands(QMenu* menu, std::initializer_list<int> ids)
+void MainMenu::addCommands(QMenu* menu, std::initializer_list<std::initializer_list<MenuCommand>> groups)
 {
-    for (const int id : ids) {
-        if (id == 0)
+    for (auto group = groups.begin(); group != groups.end(); ++group) {
+        if (group != groups.begin())
             menu->addSeparator();
-        else
-            addCommand(menu, id);
+        for (const MenuCommand command : *group)
+            addCommand(menu, command);
     }
 }
 
-QAction* MainMenu::addCommand(QWidget* container, int id)
+void MainMenu::addCommand(QWidget* container, MenuCommand command)
 {
-    auto* action = new QAction(ViewText::commandText(id), container);
-    identified(action, id);
-    action->setEnabled(m_commands.handles(id));
-    connect(action, &QAction::triggered, this, [this, id] { m_commands.run(id); });
+    const MainCommands::Row& row = m_commands.row(command);
+    auto* action = new QAction(row.text, container);
+    identified(action, row.id);
+    connect(action, &QAction::triggered, &m_commands, row.run);
     container->addAction(action);
-    return action;
 }
 
-QAction* MainMenu::command(int id) const
+QAction* MainMenu::command(MenuCommand command) const
 {
-    return findCommand(m_bar, id);
+    return m_bar->findChild<QAction*>(QStringLiteral("id%1").arg(m_commands.row(command).id));
 }
 
-QAction* MainMenu::findCommand(const QWidget* window, int id)
+QAction* MainMenu::findCommand(const QWidget* window, MenuCommand command)
 {
-    return window ? window->findChild<QAction*>(QStringLiteral("id%1").arg(id)) : nullptr;
+    const MainMenu* menu = window ? window->findChild<MainMenu*>() : nullptr;
+    return menu ? menu->command(command) : nullptr;
 }

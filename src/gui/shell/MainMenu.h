@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <initializer_list>
+
 #include "shell/MenuCommand.h"
 
 class MainCommands;
@@ -11,25 +13,26 @@ class QMenuBar;
 class QWidget;
 
 /**
- * The main window's menu bar, built from the command table: an item is enabled when the table has it, and
- * choosing it runs it there. Every command is an action named "id" + its number with the number as its
- * "controlId" property, so that it can be looked up by id.
+ * The main window's menu bar, laid out here and built from the command table's rows: choosing an item runs
+ * its row's handler. Every command is an action named "id" + its number with the number as its "controlId"
+ * property, so that it can be looked up by id.
  */
 class MainMenu : public QObject {
     Q_OBJECT
 public:
     MainMenu(QMenuBar* bar, MainCommands& commands);
 
-    QAction* command(int id) const;
+    QAction* command(MenuCommand command) const;
     /** The command of a window's menu, or null. */
-    static QAction* findCommand(const QWidget* window, int id);
+    static QAction* findCommand(const QWidget* window, MenuCommand command);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addCommands(QMenu* menu, std::initializer_list<int> ids);
-    QAction* addCommand(QWidget* container, int id);
+    /** Adds the groups of commands to menu, a separator between one group and the next. */
+    void addCommands(QMenu* menu, std::initializer_list<std::initializer_list<MenuCommand>> groups);
+    void addCommand(QWidget* container, MenuCommand command);
     QAction* barCommandWithMnemonic(int key) const;
 
     QMenuBar* m_bar;
