@@ -13,11 +13,11 @@
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
+#include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "text/EntryText.h"
-#include "text/HelpText.h"
 #include "text/WheelText.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "kit/HelpText.h"
 #include "kit/MessageService.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
-#include "text/HelpText.h"
 
 namespace {
 

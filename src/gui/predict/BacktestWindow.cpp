@@ -21,9 +21,9 @@
 #include "kit/JapaneseFonts.h"
 #include "kit/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
+#include "predict/BacktestText.h"
 #include "predict/DataGodEngine.h"
 #include "store/DrawHistory.h"
-#include "text/BacktestText.h"
 #include "text/PredictText.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <QMenuBar>
 
 #include "kit/ControlId.h"
+#include "kit/ViewText.h"
 #include "shell/MainCommands.h"
-#include "text/ViewText.h"
 
 using namespace MenuCommand;
 
