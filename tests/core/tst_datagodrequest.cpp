@@ -1,8 +1,8 @@
 #include <QTest>
 
 #include "predict/DataGodRequest.h"
+#include "predict/PredictValueText.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
 
 using Kind = DataGodRequest::Kind;
 

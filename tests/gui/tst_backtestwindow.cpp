@@ -18,6 +18,7 @@
 #include "predict/BacktestText.h"
 #include "predict/BacktestWindow.h"
 #include "predict/DataGodEngine.h"
+#include "predict/PredictValueText.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"

@@ -17,13 +17,13 @@
 #include "kit/ViewText.h"
 #include "predict/DataGodSettingsDialog.h"
 #include "predict/DataGodText.h"
+#include "predict/PredictValueText.h"
 #include "predict/PredictingWindow.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
 
 using namespace std::chrono_literals;
 

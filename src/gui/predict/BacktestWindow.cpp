@@ -23,6 +23,7 @@
 #include "predict/BacktestHeatMap.h"
 #include "predict/BacktestText.h"
 #include "predict/DataGodEngine.h"
+#include "predict/PredictValueText.h"
 #include "store/DrawHistory.h"
 #include "text/PredictText.h"
 

@@ -20,8 +20,8 @@
 #include "kit/UpDownControl.h"
 #include "predict/DataGodPictures.h"
 #include "predict/DataGodText.h"
+#include "predict/PredictValueText.h"
 #include "text/EntryText.h"
-#include "text/PredictText.h"
 
 namespace {
 

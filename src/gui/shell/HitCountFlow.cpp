@@ -15,11 +15,11 @@
 #include "predict/DataGodRequest.h"
 #include "predict/DataGodSettingsDialog.h"
 #include "predict/DataGodText.h"
+#include "predict/PredictValueText.h"
 #include "predict/PredictingWindow.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
 
 HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc) : QObject(&view), m_view(view), m_doc(doc)
 {
