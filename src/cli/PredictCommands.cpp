@@ -4,9 +4,9 @@
 #include "predict/DataGodFiles.h"
 #include "predict/DataGodSettings.h"
 #include "predict/HitStatistics.h"
+#include "predict/PredictValueText.h"
 #include "store/Registrants.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
 
 namespace {
 

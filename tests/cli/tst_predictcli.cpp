@@ -4,9 +4,9 @@
 #include "TestHistory.h"
 #include "predict/DataGodEngine.h"
 #include "predict/HitStatistics.h"
+#include "predict/PredictValueText.h"
 #include "store/DrawHistory.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "predict/DataGodSettings.h"
-#include "text/PredictValueText.h"
+#include "predict/PredictValueText.h"
 
 class TestDataGodChoices : public QObject {
     Q_OBJECT

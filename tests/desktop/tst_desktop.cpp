@@ -24,6 +24,7 @@
 #include "kit/ScreenScale.h"
 #include "oracle/RandomGodDialog.h"
 #include "patterns/LatestPatternDialog.h"
+#include "predict/BacktestText.h"
 #include "predict/BacktestWindow.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
@@ -31,7 +32,6 @@
 #include "shell/HitCountFlow.h"
 #include "shell/MainMenu.h"
 #include "store/PathSettings.h"
-#include "text/BacktestText.h"
 
 using namespace std::chrono_literals;
 

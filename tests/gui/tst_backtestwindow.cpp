@@ -15,13 +15,14 @@
 #include "document/CVemoDoc.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/BacktestLuck.h"
+#include "predict/BacktestText.h"
 #include "predict/BacktestWindow.h"
 #include "predict/DataGodEngine.h"
+#include "predict/PredictValueText.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
 #include "store/InstallPaths.h"
-#include "text/BacktestText.h"
 #include "text/PredictText.h"
 
 namespace {

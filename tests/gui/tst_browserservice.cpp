@@ -7,7 +7,7 @@
 
 #include "TestHistory.h"
 #include "entry/BrowserService.h"
-#include "text/BrowserText.h"
+#include "entry/BrowserText.h"
 
 class TestBrowserService : public QObject {
     Q_OBJECT

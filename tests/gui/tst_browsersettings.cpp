@@ -16,12 +16,12 @@
 #include "GuiSuite.h"
 #include "document/CVemoDoc.h"
 #include "entry/BrowserService.h"
+#include "entry/BrowserText.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
 #include "shell/VersionDialog.h"
 #include "store/PathSettings.h"
-#include "text/BrowserText.h"
 #include "text/EntryText.h"
 
 namespace {

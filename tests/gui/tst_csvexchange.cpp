@@ -10,11 +10,11 @@
 #include <algorithm>
 
 #include "GuiSuite.h"
+#include "kit/FileListText.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
 #include "text/ExchangeText.h"
-#include "text/FileListText.h"
 #include "text/StoreText.h"
 
 namespace {

@@ -14,15 +14,15 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
+#include "kit/ViewText.h"
 #include "predict/DataGodSettingsDialog.h"
+#include "predict/DataGodText.h"
+#include "predict/PredictValueText.h"
 #include "predict/PredictingWindow.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "text/DataGodText.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
-#include "text/ViewText.h"
 
 using namespace std::chrono_literals;
 

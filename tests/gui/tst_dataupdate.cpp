@@ -9,6 +9,7 @@
 
 #include "GuiSuite.h"
 #include "document/CVemoDoc.h"
+#include "entry/BrowserText.h"
 #include "entry/DataUpdateGuide.h"
 #include "kit/ScreenScale.h"
 #include "shell/CMainFrame.h"
@@ -17,7 +18,6 @@
 #include "shell/MainMenu.h"
 #include "store/DrawHistory.h"
 #include "store/PathSettings.h"
-#include "text/BrowserText.h"
 #include "text/StoreText.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include "TestPixels.h"
 #include "document/CVemoDoc.h"
 #include "kit/ScreenScale.h"
+#include "kit/ViewText.h"
 #include "patterns/HistoryGraphLayout.h"
 #include "patterns/HistoryGraphWindow.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
-#include "text/ViewText.h"
 
 namespace {
 

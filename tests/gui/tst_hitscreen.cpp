@@ -13,13 +13,13 @@
 #include "kit/ScreenScale.h"
 #include "predict/DataGodResultWindow.h"
 #include "predict/LatestPredictionPopup.h"
+#include "predict/PredictValueText.h"
 #include "predict/PredictionRecord.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountScreen.h"
 #include "shell/MainMenu.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
 
 namespace {
 

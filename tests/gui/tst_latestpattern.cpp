@@ -9,12 +9,12 @@
 
 #include "GuiSuite.h"
 #include "document/CVemoDoc.h"
+#include "kit/ViewText.h"
 #include "patterns/LatestPatternDialog.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/MainMenu.h"
 #include "store/DrawHistory.h"
-#include "text/ViewText.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "kit/CanvasText.h"
 #include "kit/ScreenScale.h"
+#include "kit/ViewText.h"
 #include "patterns/PatternBars.h"
 #include "patterns/PatternGraphLayout.h"
-#include "text/ViewText.h"
 
 namespace Layout = PatternGraphLayout;
 

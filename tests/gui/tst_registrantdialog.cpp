@@ -12,13 +12,13 @@
 #include "entry/RegistrantDialog.h"
 #include "entry/RegistrantSlots.h"
 #include "entry/SlotImageButton.h"
+#include "kit/ViewText.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
 #include "shell/MainMenu.h"
 #include "text/EntryText.h"
 #include "text/PredictText.h"
-#include "text/ViewText.h"
 
 namespace {
 

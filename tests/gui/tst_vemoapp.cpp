@@ -9,11 +9,11 @@
 #include "GuiSuite.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ScreenScale.h"
+#include "kit/ViewText.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoApp.h"
 #include "shell/MainMenu.h"
-#include "text/ViewText.h"
 
 #include <sys/stat.h>
 

@@ -9,12 +9,12 @@
 #include <unistd.h>
 
 #include "GuiSuite.h"
+#include "entry/BrowserText.h"
 #include "entry/DataEntryDialog.h"
 #include "entry/RegistrantDialog.h"
 #include "shell/CMainFrame.h"
 #include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
-#include "text/BrowserText.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include "kit/ViewText.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoApp.h"
 #include "shell/MainMenu.h"
 #include "shell/ProgramPictures.h"
-#include "text/ViewText.h"
 
 using namespace std::chrono_literals;
 

@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-#include "predict/DataGodSettings.h"
-
 namespace PredictText {
 namespace {
 
@@ -21,11 +19,6 @@ const std::array<DataGodName, kDataGodCount>& dataGods()
         {8, QStringLiteral("Hati"), QStringLiteral("ハチデータ神")},
     }};
     return gods;
-}
-
-QString dataAmount(int amount)
-{
-    return amount == DataGodSettings::kAllDraws ? QStringLiteral("全部") : QString::number(amount);
 }
 
 UserMessage registrantOffer()

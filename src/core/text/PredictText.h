@@ -22,9 +22,6 @@ inline constexpr int kDataGodCount = 5;
 /** The five gods by slot 1 … 5 (index 0 … 4), in the order their files are written. */
 const std::array<DataGodName, kDataGodCount>& dataGods();
 
-/** A DataAmount as the titles show it: "50", "100", "150", "200" or "全部". */
-QString dataAmount(int amount);
-
 /** Offer to create a registrant when nobody is registered. */
 UserMessage registrantOffer();
 

@@ -13,8 +13,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include "entry/BrowserText.h"
 #include "store/PathSettings.h"
-#include "text/BrowserText.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 
 #include "document/CVemoDoc.h"
 #include "entry/BrowserService.h"
+#include "entry/BrowserText.h"
 #include "entry/ClipboardText.h"
 #include "kit/FileDialogs.h"
 #include "kit/MessageService.h"
 #include "store/PageAddress.h"
 #include "store/PathSettings.h"
-#include "text/BrowserText.h"
 
 namespace {
 

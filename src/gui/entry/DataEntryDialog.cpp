@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "document/CVemoDoc.h"
+#include "entry/BrowserText.h"
 #include "entry/DrawResultText.h"
 #include "entry/HistoryAverageSigma.h"
 #include "entry/RegistrantButton.h"
@@ -21,7 +22,6 @@
 #include "kit/ScreenScale.h"
 #include "kit/UpDownControl.h"
 #include "store/PageAddress.h"
-#include "text/BrowserText.h"
 #include "text/EntryText.h"
 #include "text/StoreText.h"
 

@@ -5,11 +5,13 @@
 #include <QPainter>
 
 #include "document/CVemoDoc.h"
+#include "entry/BrowserText.h"
 #include "entry/ClipboardImport.h"
 #include "entry/DataEntryDrawings.h"
 #include "kit/BitmapButton.h"
 #include "kit/BrowserRoom.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/Pictures.h"
@@ -17,8 +19,6 @@
 #include "store/PageAddress.h"
 #include "store/PathSettings.h"
 #include "store/UpdatePage.h"
-#include "text/BrowserText.h"
-#include "text/HelpText.h"
 #include "text/StoreText.h"
 
 namespace {

@@ -13,12 +13,12 @@
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
+#include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ModelessWindow.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "text/EntryText.h"
-#include "text/HelpText.h"
 #include "text/WheelText.h"
 
 namespace {

@@ -15,11 +15,11 @@
 #include "entry/SlotImageButton.h"
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/Pictures.h"
 #include "text/EntryText.h"
-#include "text/HelpText.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QTreeView>
 
 #include "exchange/CsvTable.h"
+#include "kit/FileListText.h"
 #include "kit/MessageService.h"
 #include "kit/ScreenScale.h"
 #include "text/ExchangeText.h"
-#include "text/FileListText.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "kit/HelpText.h"
 #include "kit/MessageService.h"
 #include "kit/ModelessWindow.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
-#include "text/HelpText.h"
 
 namespace {
 

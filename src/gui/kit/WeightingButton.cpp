@@ -4,7 +4,7 @@
 
 #include "kit/CanvasText.h"
 #include "kit/ControlId.h"
-#include "text/ViewText.h"
+#include "kit/ViewText.h"
 
 WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : WeightingButton(1373, font, parent)
 {

@@ -8,6 +8,7 @@
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
+#include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/ModelessWindow.h"
@@ -16,7 +17,6 @@
 #include "kit/ScreenScale.h"
 #include "kit/UpDownControl.h"
 #include "oracle/RandomGodPictures.h"
-#include "text/HelpText.h"
 #include "text/OracleText.h"
 
 namespace {

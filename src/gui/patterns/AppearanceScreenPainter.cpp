@@ -5,8 +5,8 @@
 #include "kit/CanvasText.h"
 #include "kit/ScreenScale.h"
 #include "kit/ViewDrawingKit.h"
+#include "kit/ViewText.h"
 #include "patterns/AppearanceLayout.h"
-#include "text/ViewText.h"
 
 namespace {
 

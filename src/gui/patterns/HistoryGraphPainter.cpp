@@ -10,8 +10,8 @@
 #include "kit/Colors.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ScreenScale.h"
+#include "kit/ViewText.h"
 #include "store/DrawHistory.h"
-#include "text/ViewText.h"
 
 namespace {
 

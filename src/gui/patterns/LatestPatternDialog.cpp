@@ -11,14 +11,14 @@
 #include "kit/CanvasText.h"
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
+#include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ModelessWindow.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "patterns/LatestPatternPictures.h"
+#include "patterns/LatestPatternText.h"
 #include "patterns/PatternWeightingToggle.h"
-#include "text/HelpText.h"
-#include "text/LatestPatternText.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include "kit/CanvasText.h"
 #include "kit/ScreenScale.h"
 #include "kit/ViewDrawingKit.h"
+#include "kit/ViewText.h"
 #include "patterns/PatternBars.h"
 #include "patterns/PatternGraphLayout.h"
 #include "patterns/PatternStats.h"
-#include "text/ViewText.h"
 
 namespace {
 

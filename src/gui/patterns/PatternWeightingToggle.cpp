@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "kit/ScreenScale.h"
-#include "text/LatestPatternText.h"
+#include "patterns/LatestPatternText.h"
 
 PatternWeightingToggle::PatternWeightingToggle(const QFont& font, QWidget* parent) : WeightingButton(1374, font, parent)
 {

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "kit/JapaneseFonts.h"
+#include "predict/BacktestText.h"
 #include "predict/DataGodEngine.h"
-#include "text/BacktestText.h"
 #include "text/PredictText.h"
 
 namespace {

@@ -22,9 +22,10 @@
 #include "kit/ModelessWindow.h"
 #include "kit/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
+#include "predict/BacktestText.h"
 #include "predict/DataGodEngine.h"
+#include "predict/PredictValueText.h"
 #include "store/DrawHistory.h"
-#include "text/BacktestText.h"
 #include "text/PredictText.h"
 
 namespace {

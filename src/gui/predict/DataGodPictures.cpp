@@ -11,7 +11,7 @@
 
 #include "kit/JapaneseFonts.h"
 #include "kit/PictureArt.h"
-#include "text/DataGodText.h"
+#include "predict/DataGodText.h"
 
 namespace DataGodPictures {
 namespace {

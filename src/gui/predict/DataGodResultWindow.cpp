@@ -8,9 +8,9 @@
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "predict/LatestPredictionPopup.h"
+#include "predict/PredictValueText.h"
 #include "store/DrawHistory.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
 
 namespace {
 

@@ -14,14 +14,14 @@
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
 #include "kit/DialogUnits.h"
+#include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/UpDownControl.h"
 #include "predict/DataGodPictures.h"
-#include "text/DataGodText.h"
+#include "predict/DataGodText.h"
+#include "predict/PredictValueText.h"
 #include "text/EntryText.h"
-#include "text/HelpText.h"
-#include "text/PredictText.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "kit/ViewDrawingKit.h"
-#include "text/PredictValueText.h"
+#include "predict/PredictValueText.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "kit/Pictures.h"
 #include "predict/DataGodPictures.h"
 #include "predict/DataGodSettings.h"
+#include "predict/DataGodText.h"
 #include "predict/PredictingAnimation.h"
-#include "text/DataGodText.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
+#include "kit/ViewText.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
@@ -13,7 +14,6 @@
 #include "shell/MainMenu.h"
 #include "shell/StatusNote.h"
 #include "text/StoreText.h"
-#include "text/ViewText.h"
 
 namespace {
 

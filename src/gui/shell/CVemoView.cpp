@@ -12,6 +12,7 @@
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "kit/SpinSteps.h"
+#include "kit/ViewText.h"
 #include "patterns/AppearanceLayout.h"
 #include "patterns/AppearanceZoom.h"
 #include "patterns/HistoryGraphWindow.h"
@@ -21,7 +22,6 @@
 #include "shell/HitCountScreen.h"
 #include "shell/ViewControls.h"
 #include "text/PredictText.h"
-#include "text/ViewText.h"
 
 namespace {
 

@@ -8,16 +8,16 @@
 #include "document/CVemoDoc.h"
 #include "entry/RegistrantDialog.h"
 #include "kit/MessageService.h"
+#include "kit/ViewText.h"
+#include "predict/BacktestText.h"
 #include "predict/BacktestWindow.h"
 #include "predict/DataGodFiles.h"
 #include "predict/DataGodSettingsDialog.h"
+#include "predict/DataGodText.h"
+#include "predict/PredictValueText.h"
 #include "predict/PredictingWindow.h"
 #include "shell/CVemoView.h"
-#include "text/BacktestText.h"
-#include "text/DataGodText.h"
 #include "text/PredictText.h"
-#include "text/PredictValueText.h"
-#include "text/ViewText.h"
 
 HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc, const QString& titleSuffix)
     : QObject(&view), m_view(view), m_doc(doc), m_titleSuffix(titleSuffix)

@@ -6,8 +6,8 @@
 #include <QMenuBar>
 
 #include "kit/ControlId.h"
+#include "kit/ViewText.h"
 #include "shell/MainCommands.h"
-#include "text/ViewText.h"
 
 MainMenu::MainMenu(QMenuBar* bar, MainCommands& commands) : QObject(bar), m_bar(bar), m_commands(commands)
 {

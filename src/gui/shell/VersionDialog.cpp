@@ -7,10 +7,10 @@
 
 #include "kit/ContextHelpPopupFilter.h"
 #include "kit/ControlId.h"
+#include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
-#include "text/HelpText.h"
-#include "text/ViewText.h"
+#include "kit/ViewText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "text/DataGodText.h"
+#include "predict/DataGodText.h"
 
 namespace DataGodText {
 namespace {

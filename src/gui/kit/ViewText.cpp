@@ -1,4 +1,4 @@
-#include "text/ViewText.h"
+#include "kit/ViewText.h"
 
 namespace ViewText {
 namespace {

@@ -7,10 +7,14 @@ struct PredictionRecord;
 class HitStatistics;
 
 /**
- * Texts made from the data gods' values: the title of a compute request, the latest-prediction popups and
- * the hit averages. Apart from the messages, which the values' own classes use.
+ * Texts made from the data gods' values: the data amount, the title of a compute request, the
+ * latest-prediction popups and the hit averages. Beside the values, apart from the messages in
+ * text/PredictText, which the values' own classes use.
  */
 namespace PredictText {
+
+/** A DataAmount as the titles show it: "50", "100", "150", "200" or "全部". */
+QString dataAmount(int amount);
 
 /** Window title of a compute request, before the date text. */
 QString computeStatus(const DataGodSettings& settings);

@@ -1,4 +1,4 @@
-#include "text/BacktestText.h"
+#include "predict/BacktestText.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "text/PredictValueText.h"
+#include "predict/PredictValueText.h"
 
 #include <QStringList>
 
@@ -8,6 +8,11 @@
 #include "text/PredictText.h"
 
 namespace PredictText {
+
+QString dataAmount(int amount)
+{
+    return amount == DataGodSettings::kAllDraws ? QStringLiteral("全部") : QString::number(amount);
+}
 
 QString computeStatus(const DataGodSettings& settings)
 {

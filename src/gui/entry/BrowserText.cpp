@@ -1,4 +1,4 @@
-#include "text/BrowserText.h"
+#include "entry/BrowserText.h"
 
 namespace BrowserText {
 namespace {

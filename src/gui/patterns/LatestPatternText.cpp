@@ -1,4 +1,4 @@
-#include "text/LatestPatternText.h"
+#include "patterns/LatestPatternText.h"
 
 namespace LatestPatternText {
 namespace {

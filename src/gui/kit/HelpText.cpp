@@ -1,4 +1,4 @@
-#include "text/HelpText.h"
+#include "kit/HelpText.h"
 
 namespace HelpText {
 

@@ -1,4 +1,4 @@
-#include "text/FileListText.h"
+#include "kit/FileListText.h"
 
 #include <QLocale>
 
