@@ -53,7 +53,7 @@ QByteArray nameIn(const QByteArray& folder, const QByteArray& path)
 // A write goes to what a link points at, so that the link stays; a file nobody may write is left alone.
 QByteArray writablePlace(const QByteArray& path)
 {
-    const QByteArray place = ChangeJournal::placeOf(path);
+    QByteArray place = ChangeJournal::placeOf(path);
     if (place.isEmpty())
         throw FileFault{path, ENOENT};
     struct stat status {};
@@ -216,7 +216,7 @@ void setChangeLock(ChangeLock* lock)
     s_changeLock = lock;
 }
 
-UserMessage failureMessage(const WriteFault& fault, UserMessage whenUnchanged)
+UserMessage failureMessage(const WriteFault& fault, const UserMessage& whenUnchanged)
 {
     return fault.unchanged ? whenUnchanged : StoreText::changeLeftUnsettled(fault.path, fault.reason);
 }

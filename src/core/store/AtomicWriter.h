@@ -63,6 +63,6 @@ std::optional<unsigned> permissionsOf(const QString& path);
 void setChangeLock(ChangeLock* lock);
 
 /** The message for a fault: the caller's own when nothing changed, else one that says what happens next. */
-UserMessage failureMessage(const WriteFault& fault, UserMessage whenUnchanged);
+UserMessage failureMessage(const WriteFault& fault, const UserMessage& whenUnchanged);
 
 } // namespace AtomicWriter

@@ -13,7 +13,7 @@
 namespace {
 
 // Twice the largest history leaves room for the blanks a page may add, and stops a stray huge paste early.
-constexpr qsizetype kMaxImportBytes = 2 * kNumberCount * (kMaxDraws + 6);
+constexpr qsizetype kMaxImportBytes = qsizetype(2) * kNumberCount * (kMaxDraws + 6);
 
 // One writer at a time, and readers beside each other, each waiting as this process waits for another program.
 Status takeLocks(const QString& path, DrawHistory::Access access, std::chrono::milliseconds wait,

@@ -42,7 +42,7 @@ bool exists(const QString& path);
 bool remove(const QString& path);
 
 /** The largest file the program reads: far above the largest history or prediction file. */
-constexpr qint64 kMaxFileBytes = 8 * 1024 * 1024;
+constexpr qint64 kMaxFileBytes = qint64(8) * 1024 * 1024;
 
 /** A whole file, or the reason why it could not be read. */
 struct Content {

@@ -17,7 +17,7 @@ QString resolvedWithin(const QString& path, int linksLeft)
         return resolvedWithin(info.symLinkTarget(), linksLeft - 1);
     if (info.exists())
         return info.canonicalFilePath();
-    const QString parent = info.absolutePath();
+    QString parent = info.absolutePath();
     if (parent == info.absoluteFilePath())
         return parent;
     return QDir::cleanPath(resolvedWithin(parent, linksLeft) + QLatin1Char('/') + info.fileName());

@@ -63,7 +63,7 @@ void writeAll(int fd, const QByteArray& bytes, const QByteArray& target)
 QByteArray writeNewFile(const QByteArray& target, Spare kind, const QByteArray& content, unsigned permissions)
 {
     int fd = -1;
-    const QByteArray name = makeSpare(target, kind, [&fd, permissions](const QByteArray& candidate) {
+    QByteArray name = makeSpare(target, kind, [&fd](const QByteArray& candidate) {
         fd = ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         return fd >= 0;
     });
@@ -232,7 +232,7 @@ QByteArray writeSpare(const QByteArray& target, const QByteArray& content, std::
 QByteArray keepSpare(const QByteArray& target)
 {
     bool linked = false;
-    const QByteArray name = makeSpare(target, Spare::Old, [&target, &linked](const QByteArray& candidate) {
+    QByteArray name = makeSpare(target, Spare::Old, [&target, &linked](const QByteArray& candidate) {
         linked = ::link(target.constData(), candidate.constData()) == 0;
         // A file system without hard links stops the tries at once.
         return linked || errno == EPERM || errno == EOPNOTSUPP || errno == EXDEV || errno == EMLINK || errno == ENOSYS;

@@ -24,7 +24,7 @@ QString address(const InstallPaths& paths)
     QFile file(paths.updatePageFile());
     if (!file.open(QIODevice::ReadOnly))
         return builtInAddress();
-    const QString line = QString::fromUtf8(file.read(kMaxFileBytes).split('\n').constFirst()).trimmed();
+    QString line = QString::fromUtf8(file.read(kMaxFileBytes).split('\n').constFirst()).trimmed();
     if (line.isEmpty())
         return builtInAddress();
     const QUrl url(line, QUrl::StrictMode);

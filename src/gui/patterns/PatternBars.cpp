@@ -10,7 +10,7 @@ PatternBars PatternBars::count(QByteArrayView hits, const BarGroup& group, bool 
     PatternBars bars;
     bars.values.reserve(std::size_t(group.patternCount));
     for (int i = 0; i < group.patternCount; ++i)
-        bars.values.push_back(counts[std::size_t(group.firstPattern + i)] * factor);
+        bars.values.push_back(counts[std::size_t(group.firstPattern) + std::size_t(i)] * factor);
     const int current = PatternStats::currentPattern(hits, group.order) - group.firstPattern;
     if (current >= 0 && current < group.patternCount)
         bars.currentIndex = current;
