@@ -51,7 +51,7 @@ int predict(CliContext& context, CliArguments& args)
     const DataGodSettings settings{*count, *amount, *frequent, *weight, false};
     if (!settings.isValid())
         return context.usage(kPredictSynopsis);
-    const Status status = DataGodFiles::runDataGods(context.installation().paths, context.history(), settings);
+    const Status status = DataGodFiles::runDataGods(context.paths(), context.history(), settings);
     if (status)
         return context.refuse(*status);
     context.out() << PredictText::computeStatus(settings) << '\n';
@@ -66,9 +66,9 @@ int hitSummary(CliContext& context, CliArguments& args)
         const auto count = args.number();
         if (!count || *count < DataGodSettings::kMinCount || *count > DataGodSettings::kMaxCount || !args.atEnd())
             return context.usage(kHitSummarySynopsis);
-        slots = HitStatistics::ofDataGods(context.installation().paths, *count, context.history());
+        slots = HitStatistics::ofDataGods(context.paths(), *count, context.history());
     } else if (option == QStringLiteral("--registrants") && args.atEnd()) {
-        const InstallPaths& paths = context.installation().paths;
+        const InstallPaths& paths = context.paths();
         slots = HitStatistics::ofRegistrants(paths, scanRegistrants(paths.predictionFolder()), context.history());
     } else {
         return context.usage(kHitSummarySynopsis);
