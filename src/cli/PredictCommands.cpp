@@ -5,7 +5,6 @@
 #include "predict/DataGodSettings.h"
 #include "predict/HitStatistics.h"
 #include "predict/PredictValueText.h"
-#include "store/Registrants.h"
 #include "text/PredictText.h"
 
 namespace {
@@ -68,8 +67,8 @@ int hitSummary(CliContext& context, CliArguments& args)
             return context.usage(kHitSummarySynopsis);
         slots = HitStatistics::ofDataGods(context.paths(), *count, context.history());
     } else if (option == QStringLiteral("--registrants") && args.atEnd()) {
-        const InstallPaths& paths = context.paths();
-        slots = HitStatistics::ofRegistrants(paths, scanRegistrants(paths.predictionFolder()), context.history());
+        slots =
+            HitStatistics::ofRegistrants(context.paths(), context.workbook().registrants().names(), context.history());
     } else {
         return context.usage(kHitSummarySynopsis);
     }
