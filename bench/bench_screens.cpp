@@ -211,8 +211,9 @@ void BenchScreens::dataEntryStart()
         void makeWayForBrowser() override {}
         void restoreFullScreen() override {}
     } room;
+    SelectionHandOver handOver;
     QBENCHMARK {
-        DataEntryDialog dialog(*doc.value(), room);
+        DataEntryDialog dialog(*doc.value(), room, handOver);
     }
 }
 

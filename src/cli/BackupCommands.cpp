@@ -1,8 +1,7 @@
 #include "BackupCommands.h"
 
 #include "CliArguments.h"
-#include "entry/RegistrantSlots.h"
-#include "text/EntryText.h"
+#include "store/Registrants.h"
 
 namespace {
 
@@ -24,19 +23,16 @@ int backups(CliContext& context, CliArguments& args)
 
 int undoPrediction(CliContext& context, int slot)
 {
-    const RegistrantSlots slots(context.installation().paths);
-    if (!slots.isRegistered(slot))
-        return context.refuse(EntryText::registrantNotRegistered(slot));
-    if (auto fault = slots.predictionFile(slot).undoLastChange())
+    if (const Status fault = context.workbook().undoPredictionChange(slot).fault)
         return context.refuse(*fault);
-    context.out() << slot << ' ' << slots.name(slot) << '\n';
+    context.out() << slot << ' ' << context.workbook().registrants().name(slot) << '\n';
     return 0;
 }
 
 int undo(CliContext& context, CliArguments& args)
 {
     if (args.atEnd()) {
-        if (auto fault = context.history().undoLastChange())
+        if (const Status fault = context.workbook().undoHistoryChange().fault)
             return context.refuse(*fault);
         context.out() << "draws " << context.history().drawCount() << '\n';
         return 0;

@@ -4,20 +4,19 @@
 #include <QTextStream>
 
 #include "UserMessage.h"
-#include "store/Installation.h"
+#include "workbook/Workbook.h"
 
 class CliArguments;
 
 /** What a command works on and where it reports. */
 class CliContext {
 public:
-    CliContext(Installation& installation, QTextStream& out, QTextStream& err)
-        : m_installation(installation), m_out(out), m_err(err)
-    {
-    }
+    CliContext(Workbook& workbook, QTextStream& out, QTextStream& err) : m_workbook(workbook), m_out(out), m_err(err) {}
 
-    Installation& installation() { return m_installation; }
-    DrawHistory& history() { return *m_installation.history; }
+    /** What the command reads, and changes through the workbook's verbs. */
+    Workbook& workbook() { return m_workbook; }
+    const InstallPaths& paths() const { return m_workbook.paths(); }
+    const DrawHistory& history() const { return m_workbook.history(); }
     QTextStream& out() { return m_out; }
 
     /** Reports a refusal with the program's message; the exit status to return. */
@@ -38,7 +37,7 @@ public:
     }
 
 private:
-    Installation& m_installation;
+    Workbook& m_workbook;
     QTextStream& m_out;
     QTextStream& m_err;
 };

@@ -51,30 +51,30 @@ void printSlot(CliContext& context, const RegistrantSlots& slots, int slot)
 
 int registrant(CliContext& context, CliArguments& args)
 {
-    RegistrantSlots slots(context.installation().paths);
+    Workbook& workbook = context.workbook();
     const QString action = args.word().value_or(QString());
     if (action == QStringLiteral("list") && args.atEnd()) {
         for (int slot = 1; slot <= kRegistrantSlots; ++slot)
-            printSlot(context, slots, slot);
+            printSlot(context, workbook.registrants(), slot);
         return 0;
     }
     const auto slot = args.number();
     if (!slot || *slot < 1 || *slot > kRegistrantSlots)
         return context.usage(kRegistrantSynopsis);
-    Status status;
+    WorkbookChange change;
     if (action == QStringLiteral("add")) {
         const auto name = args.word();
         if (!name || !args.atEnd())
             return context.usage(kRegistrantSynopsis);
-        status = slots.setName(*slot, *name);
+        change = workbook.nameRegistrant(*slot, *name);
     } else if (action == QStringLiteral("remove") && args.atEnd()) {
-        status = slots.remove(*slot);
+        change = workbook.removeRegistrant(*slot);
     } else {
         return context.usage(kRegistrantSynopsis);
     }
-    if (status)
-        return context.refuse(*status);
-    printSlot(context, slots, *slot);
+    if (change.fault)
+        return context.refuse(*change.fault);
+    printSlot(context, workbook.registrants(), *slot);
     return 0;
 }
 
@@ -87,16 +87,15 @@ int printLatest(CliContext& context, const PredictionFile& file, int draw)
     return 0;
 }
 
-int addPrediction(CliContext& context, PredictionFile& file, int draw, CliArguments& args)
+// What was stored is the draw's latest prediction now.
+int addPrediction(CliContext& context, int slot, int draw, CliArguments& args)
 {
     const auto numbers = args.remainingNumbers();
     if (!numbers)
         return context.usage(kPredictionSynopsis);
-    const auto stored = file.appendPrediction(draw, *numbers, context.history().drawCount());
-    if (!stored.ok())
-        return context.refuse(stored.error());
-    context.out() << PredictionFile::latestText(stored.value()) << '\n';
-    return 0;
+    if (const Status fault = context.workbook().addPrediction(slot, draw, *numbers).fault)
+        return context.refuse(*fault);
+    return printLatest(context, context.workbook().registrants().predictionFile(slot), draw);
 }
 
 int printPrediction(CliContext& context, const PredictionFile& file, int draw, int p)
@@ -125,10 +124,10 @@ int prediction(CliContext& context, CliArguments& args)
     const auto slot = args.number();
     if (!actions.contains(action) || !slot || *slot < 0 || *slot > kRegistrantSlots)
         return context.usage(kPredictionSynopsis);
-    const RegistrantSlots slots(context.installation().paths);
+    const RegistrantSlots& slots = context.workbook().registrants();
     if (*slot > 0 && !slots.isRegistered(*slot))
         return context.refuse(EntryText::registrantNotRegistered(*slot));
-    PredictionFile file = slots.predictionFile(*slot);
+    const PredictionFile file = slots.predictionFile(*slot);
 
     if (action == QStringLiteral("largest"))
         return args.atEnd() ? printLargestDraw(context, file) : context.usage(kPredictionSynopsis);
@@ -137,7 +136,7 @@ int prediction(CliContext& context, CliArguments& args)
         return context.usage(kPredictionSynopsis);
     // The sample file is only ever read: it stands in while nobody is registered.
     if (action == QStringLiteral("add"))
-        return *slot == 0 ? context.usage(kPredictionSynopsis) : addPrediction(context, file, *draw, args);
+        return *slot == 0 ? context.usage(kPredictionSynopsis) : addPrediction(context, *slot, *draw, args);
     if (action == QStringLiteral("latest"))
         return args.atEnd() ? printLatest(context, file, *draw) : context.usage(kPredictionSynopsis);
     const auto p = args.number();
@@ -145,10 +144,7 @@ int prediction(CliContext& context, CliArguments& args)
         return context.usage(kPredictionSynopsis);
     if (action == QStringLiteral("get"))
         return printPrediction(context, file, *draw, *p);
-    // As in the data-entry dialog, only a registrant's own predictions can be deleted.
-    if (*slot == 0)
-        return context.refuse(EntryText::nothingToDelete());
-    if (auto fault = file.deletePrediction(*draw, *p))
+    if (const Status fault = context.workbook().deletePrediction(*slot, *draw, *p).fault)
         return context.refuse(*fault);
     return printLatest(context, file, *draw);
 }

@@ -18,7 +18,7 @@ int writeCsv(CliContext& context, const QString& path, const Result<QByteArray>&
 {
     if (!csv.ok())
         return context.refuse(csv.error());
-    if (const Status fault = CsvTable::save(context.installation().paths, path, csv.value()))
+    if (const Status fault = CsvTable::save(context.paths(), path, csv.value()))
         return context.refuse(*fault);
     // The header line is no record.
     context.out() << countWord << ' ' << csv.value().count('\n') - 1 << '\n';
@@ -27,7 +27,7 @@ int writeCsv(CliContext& context, const QString& path, const Result<QByteArray>&
 
 Result<QByteArray> registrantCsv(CliContext& context, int slot)
 {
-    const RegistrantSlots slots(context.installation().paths);
+    const RegistrantSlots& slots = context.workbook().registrants();
     if (slot > 0 && !slots.isRegistered(slot))
         return EntryText::registrantNotRegistered(slot);
     const auto records = slots.predictionFile(slot).records();
@@ -51,8 +51,7 @@ int exportCsv(CliContext& context, CliArguments& args)
         }
         if (*value < DataGodSettings::kMinCount || *value > DataGodSettings::kMaxCount)
             return context.usage(kExportSynopsis);
-        return writeCsv(context, *path,
-                        PredictionCsv::dataGods(context.installation().paths, *value, context.history()),
+        return writeCsv(context, *path, PredictionCsv::dataGods(context.paths(), *value, context.history()),
                         QStringLiteral("records"));
     }
     if (first.isEmpty() || first.startsWith(QStringLiteral("--")) || !args.atEnd())
@@ -65,13 +64,10 @@ int importCsv(CliContext& context, CliArguments& args)
     const auto path = args.word();
     if (!path || !args.atEnd())
         return context.usage(kImportSynopsis);
-    const Result<QByteArray> bytes = CsvTable::load(*path);
-    if (!bytes.ok())
-        return context.refuse(bytes.error());
-    const Result<FlagLines> lines = HistoryCsv::decode(bytes.value());
+    const Result<FlagLines> lines = HistoryCsv::readFile(*path);
     if (!lines.ok())
         return context.refuse(lines.error());
-    if (const Status fault = context.history().replaceAll(lines.value()))
+    if (const Status fault = context.workbook().replaceHistory(lines.value()).fault)
         return context.refuse(*fault);
     context.out() << "draws " << context.history().drawCount() << '\n';
     return 0;

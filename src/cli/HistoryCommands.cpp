@@ -18,10 +18,10 @@ bool isOrder(int k)
     return k >= kMinPatternOrder && k <= kMaxPatternOrder;
 }
 
-int reportEdit(CliContext& context, const Status& status)
+int reportEdit(CliContext& context, const WorkbookChange& change)
 {
-    if (status)
-        return context.refuse(*status);
+    if (change.fault)
+        return context.refuse(*change.fault);
     context.out() << "draws " << context.history().drawCount() << '\n';
     return 0;
 }
@@ -31,7 +31,7 @@ int info(CliContext& context, CliArguments&)
     const int draws = context.history().drawCount();
     context.out() << "draws " << draws << '\n'
                   << "menu " << StoreText::lastDrawMenu(draws) << '\n'
-                  << "path " << context.installation().paths.root() << '\n';
+                  << "path " << context.paths().root() << '\n';
     return 0;
 }
 
@@ -106,7 +106,7 @@ int append(CliContext& context, CliArguments& args)
     const auto numbers = args.remainingNumbers();
     if (!numbers)
         return context.usage(QStringLiteral("append n1 n2 n3 n4 n5 n6"));
-    return reportEdit(context, context.history().appendDraw(*numbers));
+    return reportEdit(context, context.workbook().appendDraw(*numbers));
 }
 
 int modify(CliContext& context, CliArguments& args)
@@ -115,14 +115,14 @@ int modify(CliContext& context, CliArguments& args)
     const auto numbers = args.remainingNumbers();
     if (!drawText || !numbers)
         return context.usage(QStringLiteral("modify D n1 n2 n3 n4 n5 n6"));
-    return reportEdit(context, context.history().modifyDraw(*drawText, *numbers));
+    return reportEdit(context, context.workbook().modifyDraw(*drawText, *numbers));
 }
 
 int deleteLast(CliContext& context, CliArguments& args)
 {
     if (!args.atEnd())
         return context.usage(QStringLiteral("delete-last"));
-    return reportEdit(context, context.history().deleteLastDraw());
+    return reportEdit(context, context.workbook().deleteLastDraw());
 }
 
 int import(CliContext& context, CliArguments& args)
@@ -133,7 +133,7 @@ int import(CliContext& context, CliArguments& args)
     const Result<FlagLines> lines = context.history().checkImportFile(*path);
     if (!lines.ok())
         return context.refuse(lines.error());
-    return reportEdit(context, context.history().replaceAll(lines.value()));
+    return reportEdit(context, context.workbook().replaceHistory(lines.value()));
 }
 
 } // namespace

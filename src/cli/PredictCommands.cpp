@@ -5,7 +5,6 @@
 #include "predict/DataGodSettings.h"
 #include "predict/HitStatistics.h"
 #include "predict/PredictValueText.h"
-#include "store/Registrants.h"
 #include "text/PredictText.h"
 
 namespace {
@@ -51,7 +50,7 @@ int predict(CliContext& context, CliArguments& args)
     const DataGodSettings settings{*count, *amount, *frequent, *weight, false};
     if (!settings.isValid())
         return context.usage(kPredictSynopsis);
-    const Status status = DataGodFiles::runDataGods(context.installation().paths, context.history(), settings);
+    const Status status = DataGodFiles::runDataGods(context.paths(), context.history(), settings);
     if (status)
         return context.refuse(*status);
     context.out() << PredictText::computeStatus(settings) << '\n';
@@ -66,10 +65,10 @@ int hitSummary(CliContext& context, CliArguments& args)
         const auto count = args.number();
         if (!count || *count < DataGodSettings::kMinCount || *count > DataGodSettings::kMaxCount || !args.atEnd())
             return context.usage(kHitSummarySynopsis);
-        slots = HitStatistics::ofDataGods(context.installation().paths, *count, context.history());
+        slots = HitStatistics::ofDataGods(context.paths(), *count, context.history());
     } else if (option == QStringLiteral("--registrants") && args.atEnd()) {
-        const InstallPaths& paths = context.installation().paths;
-        slots = HitStatistics::ofRegistrants(paths, scanRegistrants(paths.predictionFolder()), context.history());
+        slots =
+            HitStatistics::ofRegistrants(context.paths(), context.workbook().registrants().names(), context.history());
     } else {
         return context.usage(kHitSummarySynopsis);
     }

@@ -74,7 +74,7 @@ int wheel(CliContext& context, CliArguments& args)
     if (!readOptions(args, settings, csvPath))
         return context.usage(kWheelSynopsis);
     // Refused before the search, which may take seconds.
-    const InstallPaths& installation = context.installation().paths;
+    const InstallPaths& installation = context.paths();
     if (!csvPath.isEmpty()) {
         if (const Status refused = CsvTable::checkTarget(installation, csvPath))
             return context.refuse(*refused);

@@ -95,12 +95,12 @@ int main(int argc, char* argv[])
     }
 
     ChangeLock::setWaiter(sayWhenWaiting(err));
-    Result<Installation> installation = Installation::open(installPath, command->access(words.mid(1)));
-    if (!installation.ok()) {
-        err << installation.error().text << '\n';
+    Result<Workbook> workbook = Workbook::open(installPath, command->access(words.mid(1)));
+    if (!workbook.ok()) {
+        err << workbook.error().text << '\n';
         return 1;
     }
-    CliContext context(installation.value(), out, err);
+    CliContext context(workbook.value(), out, err);
     if (const auto& notice = context.history().openingNotice())
         context.warn(*notice);
     CliArguments args(words.mid(1));

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -322,7 +323,7 @@ void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
 void TestDataEntryDialog::registrantPredictionsAndBrowsing()
 {
     startWithRegistrants({2, 4});
-    RegistrantSlots& slots = view()->document().registrants();
+    const RegistrantSlots& slots = view()->document().registrants();
     const QString fileTwo = slots.predictionFile(2).path();
     QVERIFY(slots.predictionFile(2).appendPrediction(350, {3, 11, 19, 27, 35, 42}, kDraws).ok());
     QVERIFY(slots.predictionFile(2).appendPrediction(350, {1, 2, 3, 4, 5, 6}, kDraws).ok());
@@ -407,15 +408,15 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
     QCOMPARE(m_messages.takeFirst().text, EntryText::predictionNotSixNumbers().text);
 
     tick(dialog.get(), numbers);
+    QSignalSpy entered(dialog.get(), &DataEntryDialog::predictionEntered);
     click(dialog.get(), 1106);
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(TestHistory::readFile(slots.predictionFile(4).path()), record(351, 1, numbers));
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QVERIFY(!dialog->isVisible());
-    const LastEnteredPrediction& last = view()->document().lastEnteredPrediction();
-    QVERIFY(last.entered);
-    QCOMPARE(last.draw, 351);
-    QCOMPARE(last.numbers, numbers);
+    QCOMPARE(entered.size(), 1);
+    QCOMPARE(entered[0][0].toInt(), 351);
+    QCOMPARE(entered[0][1].value<QList<int>>(), numbers);
     QCOMPARE(view()->state().displayMode, DisplayMode::HistoryGraph);
 
     // Opened again, the radio buttons start from the lowest registrant once more.
@@ -427,7 +428,7 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
 void TestDataEntryDialog::handOverAverageAndCard()
 {
     startWithRegistrants();
-    SelectionHandOver& handOver = view()->document().selectionHandOver();
+    SelectionHandOver& handOver = frame()->commands().selectionHandOver();
     handOver.handedOver = true;
     handOver.ticks = {};
     for (const int n : {1, 2, 3, 4, 5, 6})

@@ -8,7 +8,6 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "document/CVemoDoc.h"
 #include "entry/NumberBox.h"
 #include "entry/NumberCard.h"
 #include "kit/ScreenScale.h"
@@ -158,7 +157,7 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
     QSignalSpy handedOver(card, &NumberCard::handedOver);
     click(card, 1);
     QCOMPARE(handedOver.size(), 1);
-    const SelectionHandOver& handOver = view()->document().selectionHandOver();
+    const SelectionHandOver& handOver = frame()->commands().selectionHandOver();
     QVERIFY(handOver.handedOver);
     for (int number = 1; number <= 43; ++number)
         QCOMPARE(handOver.ticks[std::size_t(number - 1)], six.contains(number));

@@ -1,14 +1,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
+#include "document/CVemoDoc.h"
 #include "entry/RegistrantDialog.h"
 #include "entry/RegistrantSlots.h"
 #include "entry/SlotImageButton.h"
@@ -73,12 +76,21 @@ private Q_SLOTS:
     void refusedNameChangesNothing();
     void removalAsksFirstAndKeepsABackup();
     void renamingKeepsThePredictions();
+    void slotSavedBeforeAFailingOneIsTold();
     void offerWhileNobodyIsRegistered();
 
 private:
     QStringList files() const;
     PredictionFile slotFile(int slot) const { return RegistrantSlots(m_install->paths()).predictionFile(slot); }
+    // The data of the installation made last, as the program holds it, without the program's windows.
+    std::unique_ptr<CVemoDoc> openDocument() const;
 };
+
+std::unique_ptr<CVemoDoc> TestRegistrantDialog::openDocument() const
+{
+    Result<std::unique_ptr<CVemoDoc>> opened = CVemoDoc::open(m_install->paths().root());
+    return opened.ok() ? std::move(opened).value() : nullptr;
+}
 
 void TestRegistrantDialog::init()
 {
@@ -156,8 +168,9 @@ void TestRegistrantDialog::refusedNameChangesNothing()
 {
     QFETCH(QString, name);
     QFETCH(QString, refusal);
-    RegistrantSlots slots(m_install->paths());
-    RegistrantDialog dialog(slots);
+    const auto doc = openDocument();
+    QVERIFY(doc);
+    RegistrantDialog dialog(*doc);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     type(nameEdit(dialog, 1), QStringLiteral("good"));
@@ -170,16 +183,17 @@ void TestRegistrantDialog::refusedNameChangesNothing()
     QVERIFY(dialog.isVisible());
     QVERIFY(nameEdit(dialog, 2)->hasFocus());
     QVERIFY(files().isEmpty());
-    QVERIFY(!slots.isRegistered(1) && !slots.isRegistered(2));
+    QVERIFY(!doc->registrants().isRegistered(1) && !doc->registrants().isRegistered(2));
 }
 
 void TestRegistrantDialog::removalAsksFirstAndKeepsABackup()
 {
-    RegistrantSlots slots(m_install->paths());
-    QVERIFY(!slots.setName(2, QStringLiteral("花子")));
-    QVERIFY(slots.predictionFile(2).appendPrediction(121, {3, 11, 19, 27, 35, 42}, 120).ok());
-    const QByteArray predictions = TestHistory::readFile(slots.predictionFile(2).path());
-    RegistrantDialog dialog(slots);
+    const auto doc = openDocument();
+    QVERIFY(doc);
+    QVERIFY(!doc->nameRegistrant(2, QStringLiteral("花子")));
+    QVERIFY(!doc->addPrediction(2, 121, {3, 11, 19, 27, 35, 42}));
+    const QByteArray predictions = TestHistory::readFile(slotFile(2).path());
+    RegistrantDialog dialog(*doc);
     int checks = 0;
     connect(&dialog, &RegistrantDialog::registrantCheckRequested, this, [&checks] { ++checks; });
     dialog.show();
@@ -201,7 +215,7 @@ void TestRegistrantDialog::removalAsksFirstAndKeepsABackup()
     QTest::mouseClick(slotButton(dialog, 2), Qt::LeftButton);
     QCOMPARE(checks, 2);
     QVERIFY(files().isEmpty());
-    QVERIFY(!slots.isRegistered(2));
+    QVERIFY(!doc->registrants().isRegistered(2));
     QCOMPARE(nameEdit(dialog, 2)->text(), QString());
     QVERIFY(share(slotButton(dialog, 2), kFreeBackground) > 0.3);
     QStringList kept = backupFolder.entryList(QDir::Files);
@@ -219,12 +233,13 @@ void TestRegistrantDialog::removalAsksFirstAndKeepsABackup()
 
 void TestRegistrantDialog::renamingKeepsThePredictions()
 {
-    RegistrantSlots slots(m_install->paths());
-    QVERIFY(!slots.setName(4, QStringLiteral("old")));
-    QVERIFY(slots.predictionFile(4).appendPrediction(7, {3, 11, 19, 27, 35, 42}, 120).ok());
-    QVERIFY(slots.predictionFile(4).appendPrediction(7, {1, 2, 3, 4, 5, 6}, 120).ok());
-    const QByteArray predictions = TestHistory::readFile(slots.predictionFile(4).path());
-    RegistrantDialog dialog(slots);
+    const auto doc = openDocument();
+    QVERIFY(doc);
+    QVERIFY(!doc->nameRegistrant(4, QStringLiteral("old")));
+    QVERIFY(!doc->addPrediction(4, 7, {3, 11, 19, 27, 35, 42}));
+    QVERIFY(!doc->addPrediction(4, 7, {1, 2, 3, 4, 5, 6}));
+    const QByteArray predictions = TestHistory::readFile(slotFile(4).path());
+    RegistrantDialog dialog(*doc);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     type(nameEdit(dialog, 4), QStringLiteral("新名"));
@@ -233,8 +248,35 @@ void TestRegistrantDialog::renamingKeepsThePredictions()
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(files(), QStringList{QStringLiteral("YDF4新名.txt")});
-    QCOMPARE(slots.name(4), QStringLiteral("新名"));
-    QCOMPARE(TestHistory::readFile(slots.predictionFile(4).path()), predictions);
+    QCOMPARE(doc->registrants().name(4), QStringLiteral("新名"));
+    QCOMPARE(TestHistory::readFile(slotFile(4).path()), predictions);
+}
+
+void TestRegistrantDialog::slotSavedBeforeAFailingOneIsTold()
+{
+    // Slot 3's new file would be written through a link into a folder that is not there.
+    const QString folder = m_install->paths().predictionFolder();
+    QVERIFY(QFile::link(m_install->paths().root() + QStringLiteral("/missing/YDF3abc.txt"),
+                        folder + QStringLiteral("/YDF3abc.txt")));
+    const auto doc = openDocument();
+    QVERIFY(doc);
+    QSignalSpy told(doc.get(), &CVemoDoc::registrantsChanged);
+    RegistrantDialog dialog(*doc);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    type(nameEdit(dialog, 2), QStringLiteral("花子"));
+    type(nameEdit(dialog, 3), QStringLiteral("abc"));
+    click(&dialog, 1);
+
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages[0].text.contains(QStringLiteral("YDF3abc.txt")));
+    QVERIFY(dialog.isVisible());
+    // Slot 2 is registered though slot 3 failed, and whoever shows the registrants hears of it.
+    QCOMPARE(doc->registrants().name(2), QStringLiteral("花子"));
+    QVERIFY(!doc->registrants().isRegistered(3));
+    QCOMPARE(told.size(), 1);
+    dialog.reject();
+    QCOMPARE(told.size(), 1);
 }
 
 void TestRegistrantDialog::offerWhileNobodyIsRegistered()

@@ -85,4 +85,12 @@ Result<FlagLines> decode(const QByteArray& bytes)
     return lines;
 }
 
+Result<FlagLines> readFile(const QString& path)
+{
+    const Result<QByteArray> bytes = CsvTable::load(path);
+    if (!bytes.ok())
+        return bytes.error();
+    return decode(bytes.value());
+}
+
 } // namespace HistoryCsv

@@ -29,4 +29,7 @@ Result<QByteArray> encode(const DrawHistory& history);
  */
 Result<FlagLines> decode(const QByteArray& bytes);
 
+/** Reads and decodes a CSV file, as an import takes it; the message names the file or the faulty line. */
+Result<FlagLines> readFile(const QString& path);
+
 } // namespace HistoryCsv

@@ -2,23 +2,19 @@
 
 Result<std::unique_ptr<CVemoDoc>> CVemoDoc::open(const QString& installPathOption)
 {
-    Result<Installation> installation = Installation::open(installPathOption);
-    if (!installation.ok())
-        return installation.error();
-    return std::unique_ptr<CVemoDoc>(new CVemoDoc(std::move(installation).value()));
+    Result<Workbook> workbook = Workbook::open(installPathOption);
+    if (!workbook.ok())
+        return workbook.error();
+    return std::unique_ptr<CVemoDoc>(new CVemoDoc(std::move(workbook).value()));
 }
 
-CVemoDoc::CVemoDoc(Installation installation)
-    : m_installation(std::move(installation)), m_registrants(m_installation.paths),
-      m_pathSettings(PathSettings::loadPathSettings(m_installation.paths.pathDataFile()))
+Status CVemoDoc::follow(const WorkbookChange& change)
 {
-}
-
-Status CVemoDoc::storePathSettings(const PathSettings& settings)
-{
-    const QString file = m_installation.paths.pathDataFile();
-    if (Status fault = settings.writePathData(file))
-        return fault;
-    m_pathSettings = PathSettings::loadPathSettings(file);
-    return std::nullopt;
+    if (change.parts.testFlag(WorkbookChange::Part::History))
+        Q_EMIT historyChanged(change.historyNote);
+    if (change.parts.testFlag(WorkbookChange::Part::Registrants))
+        Q_EMIT registrantsChanged();
+    if (change.parts.testFlag(WorkbookChange::Part::Predictions))
+        Q_EMIT predictionsChanged();
+    return change.fault;
 }

@@ -5,20 +5,13 @@
 #include <memory>
 
 #include "UserMessage.h"
-#include "document/LastEnteredPrediction.h"
-#include "document/SelectionHandOver.h"
-#include "entry/RegistrantSlots.h"
-#include "patterns/PatternStats.h"
-#include "store/Installation.h"
-#include "store/PathSettings.h"
+#include "workbook/Workbook.h"
 
 /**
- * The program's data for the whole run: the installation folder, its draw history (held locked
- * until the document goes), the registrants and their prediction files, the browser settings, and
- * what several windows share: the current-pattern tables, the ticks handed between the data-entry
- * dialog and the number card, and the prediction entered last. It says when the history, the registrants or
- * their predictions changed, so that the windows showing them follow without being called by the window that
- * changed them.
+ * The program's data for the whole run, a thin layer over the workbook: it hands out const views of the
+ * installation, its draw history, the registrants and the browser settings, and makes every change through
+ * one of the workbook's verbs, after which it says what changed, so that the windows showing it follow
+ * without being called by the window that changed it.
  */
 class CVemoDoc : public QObject {
     Q_OBJECT
@@ -26,37 +19,43 @@ public:
     /** Opens the installation; installPathOption is the --install-path value, empty when not given. */
     static Result<std::unique_ptr<CVemoDoc>> open(const QString& installPathOption);
 
-    const InstallPaths& paths() const { return m_installation.paths; }
-    DrawHistory& history() { return *m_installation.history; }
-    const DrawHistory& history() const { return *m_installation.history; }
-    const RegistrantNames& registrantNames() const { return m_registrants.names(); }
-    RegistrantSlots& registrants() { return m_registrants; }
-    const PathSettings& pathSettings() const { return m_pathSettings; }
-    /** Writes PathData.txt and takes the settings as read back from it; a failed write changes nothing. */
-    Status storePathSettings(const PathSettings& settings);
-    CurrentPatternTables& currentPatternTables() { return m_patternTables; }
-    SelectionHandOver& selectionHandOver() { return m_selectionHandOver; }
-    LastEnteredPrediction& lastEnteredPrediction() { return m_lastEnteredPrediction; }
+    const InstallPaths& paths() const { return m_workbook.paths(); }
+    const DrawHistory& history() const { return m_workbook.history(); }
+    const RegistrantSlots& registrants() const { return m_workbook.registrants(); }
+    const RegistrantNames& registrantNames() const { return m_workbook.registrants().names(); }
+    const PathSettings& pathSettings() const { return m_workbook.pathSettings(); }
 
-    /** Says that the history changed, with a short note of what changed (empty for none). */
-    void announceHistoryChange(const QString& note) { Q_EMIT historyChanged(note); }
-    /** Says that someone was registered or removed. */
-    void announceRegistrantsChange() { Q_EMIT registrantsChanged(); }
-    /** Says that a registrant's prediction was entered or deleted. */
-    void announcePredictionsChange() { Q_EMIT predictionsChanged(); }
+    // The workbook's verbs; see Workbook for what each does.
+    Status appendDraw(const DrawNumbers& numbers) { return follow(m_workbook.appendDraw(numbers)); }
+    Status modifyDraw(const QString& drawText, const DrawNumbers& numbers)
+    {
+        return follow(m_workbook.modifyDraw(drawText, numbers));
+    }
+    Status deleteLastDraw() { return follow(m_workbook.deleteLastDraw()); }
+    Status replaceHistory(const FlagLines& lines) { return follow(m_workbook.replaceHistory(lines)); }
+    Status undoHistoryChange() { return follow(m_workbook.undoHistoryChange()); }
+    Status nameRegistrant(int slot, const QString& name) { return follow(m_workbook.nameRegistrant(slot, name)); }
+    Status removeRegistrant(int slot) { return follow(m_workbook.removeRegistrant(slot)); }
+    Status addPrediction(int slot, int draw, const QList<int>& numbers)
+    {
+        return follow(m_workbook.addPrediction(slot, draw, numbers));
+    }
+    Status deletePrediction(int slot, int draw, int p) { return follow(m_workbook.deletePrediction(slot, draw, p)); }
+    Status storePathSettings(const PathSettings& settings) { return follow(m_workbook.storePathSettings(settings)); }
 
 Q_SIGNALS:
+    /** The history changed; note says how in a few words (empty for an import). */
     void historyChanged(const QString& note);
+    /** Someone was registered, renamed or removed. */
     void registrantsChanged();
+    /** A registrant's prediction was entered or deleted. */
     void predictionsChanged();
 
 private:
-    explicit CVemoDoc(Installation installation);
+    explicit CVemoDoc(Workbook workbook) : m_workbook(std::move(workbook)) {}
 
-    Installation m_installation;
-    RegistrantSlots m_registrants;
-    PathSettings m_pathSettings;
-    CurrentPatternTables m_patternTables;
-    SelectionHandOver m_selectionHandOver;
-    LastEnteredPrediction m_lastEnteredPrediction;
+    /** Says what a verb changed; the verb's failure, if any. */
+    Status follow(const WorkbookChange& change);
+
+    Workbook m_workbook;
 };

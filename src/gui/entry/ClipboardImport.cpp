@@ -21,11 +21,10 @@ bool importFromClipboard(CVemoDoc& doc)
     }
     if (!MessageService::confirm(StoreText::confirmImport()))
         return false;
-    if (const Status fault = doc.history().replaceAll(lines.value())) {
+    if (const Status fault = doc.replaceHistory(lines.value())) {
         MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
         return false;
     }
-    doc.announceHistoryChange(QString());
     MessageService::show(StoreText::importDone(), MessageService::Buttons::Ok, MessageService::Icon::Information);
     return true;
 }

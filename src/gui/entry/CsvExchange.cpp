@@ -46,23 +46,21 @@ bool CsvExchange::importHistory()
     const std::optional<QString> path = chooseFile(Purpose::Import);
     if (!path)
         return false;
-    const Result<QByteArray> bytes = CsvTable::load(*path);
-    const Result<FlagLines> lines = bytes.ok() ? HistoryCsv::decode(bytes.value()) : Result<FlagLines>(bytes.error());
+    const Result<FlagLines> lines = HistoryCsv::readFile(*path);
     if (!lines.ok()) {
         showFault(lines.error());
         return false;
     }
-    DrawHistory& history = m_doc.history();
-    if (!MessageService::confirm(ExchangeText::confirmImport(*path, int(lines.value()[0].size()), history.drawCount())))
+    const int drawCount = m_doc.history().drawCount();
+    if (!MessageService::confirm(ExchangeText::confirmImport(*path, int(lines.value()[0].size()), drawCount)))
         return false;
     // The replaced history goes to the backups, so the menu's undo brings it back.
-    if (const Status fault = history.replaceAll(lines.value())) {
+    if (const Status fault = m_doc.replaceHistory(lines.value())) {
         MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
         return false;
     }
-    MessageService::show(ExchangeText::importDone(history.drawCount()), MessageService::Buttons::Ok,
+    MessageService::show(ExchangeText::importDone(m_doc.history().drawCount()), MessageService::Buttons::Ok,
                          MessageService::Icon::Information);
-    m_doc.announceHistoryChange({});
     return true;
 }
 

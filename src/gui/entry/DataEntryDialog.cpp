@@ -44,8 +44,9 @@ void report(const UserMessage& message)
 
 } // namespace
 
-DataEntryDialog::DataEntryDialog(CVemoDoc& doc, BrowserRoom& room, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_doc(doc), m_room(room), m_form(withDialogFont(this))
+DataEntryDialog::DataEntryDialog(CVemoDoc& doc, BrowserRoom& room, SelectionHandOver& handOver, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_doc(doc), m_room(room), m_handOver(handOver),
+      m_form(withDialogFont(this))
 {
     setWindowTitle(EntryText::dataEntryTitle());
     setModal(true);
@@ -99,9 +100,8 @@ void DataEntryDialog::start()
     showLargestDraws();
     showLatestPrediction();
 
-    const SelectionHandOver& handOver = m_doc.selectionHandOver();
-    if (handOver.handedOver) {
-        setTicks(handOver.ticks);
+    if (m_handOver.handedOver) {
+        setTicks(m_handOver.ticks);
         if (auto statistics = SelectionAverageSigma::of(tickedNumbers()); statistics.ok())
             m_form.selectionEdit->setText(statistics.value().text());
     }
@@ -147,12 +147,12 @@ bool DataEntryDialog::eventFilter(QObject* watched, QEvent* event)
 
 void DataEntryDialog::appendDraw()
 {
-    if (auto fault = m_doc.history().appendDraw(tickedNumbers())) {
+    if (auto fault = m_doc.appendDraw(tickedNumbers())) {
         report(*fault);
         return;
     }
     setTicks({});
-    refreshAfterHistoryEdit(StoreText::drawAppendedNote(m_doc.history().drawCount()));
+    refreshAfterHistoryEdit();
 }
 
 void DataEntryDialog::modifyDraw()
@@ -160,26 +160,25 @@ void DataEntryDialog::modifyDraw()
     const QString drawText = m_form.drawField->text();
     if (!MessageService::confirm(StoreText::confirmModify(drawText)))
         return;
-    if (auto fault = m_doc.history().modifyDraw(drawText, tickedNumbers())) {
+    if (auto fault = m_doc.modifyDraw(drawText, tickedNumbers())) {
         report(*fault);
         return;
     }
     setTicks({});
-    refreshAfterHistoryEdit(StoreText::drawModifiedNote(drawText.trimmed().toInt()));
+    refreshAfterHistoryEdit();
 }
 
 void DataEntryDialog::deleteLastDraw()
 {
-    DrawHistory& history = m_doc.history();
+    const int drawCount = m_doc.history().drawCount();
     // An empty history has nothing to ask about; the history itself says so.
-    if (history.drawCount() > 0 && !MessageService::confirm(StoreText::confirmDeleteLast(history.drawCount())))
+    if (drawCount > 0 && !MessageService::confirm(StoreText::confirmDeleteLast(drawCount)))
         return;
-    const int deleted = history.drawCount();
-    if (auto fault = history.deleteLastDraw()) {
+    if (auto fault = m_doc.deleteLastDraw()) {
         report(*fault);
         return;
     }
-    refreshAfterHistoryEdit(StoreText::drawDeletedNote(deleted));
+    refreshAfterHistoryEdit();
 }
 
 void DataEntryDialog::showDrawSelection()
@@ -187,14 +186,13 @@ void DataEntryDialog::showDrawSelection()
     setTicks(m_doc.history().drawSelection(m_form.drawField->text().trimmed().toInt()));
 }
 
-void DataEntryDialog::refreshAfterHistoryEdit(const QString& note)
+void DataEntryDialog::refreshAfterHistoryEdit()
 {
     const int drawCount = m_doc.history().drawCount();
     m_form.drawField->setText(QString::number(drawCount + 1));
     showHistoryStatistics();
     showBrowsedDraw(drawCount);
     showLatestPrediction();
-    m_doc.announceHistoryChange(note);
 }
 
 void DataEntryDialog::showHistoryStatistics()
@@ -275,10 +273,6 @@ int DataEntryDialog::shownSlot() const
 
 void DataEntryDialog::enterPrediction(int slot)
 {
-    if (!m_doc.registrants().isRegistered(slot)) {
-        report(EntryText::registrantNotRegistered(slot));
-        return;
-    }
     const QList<int> numbers = tickedNumbers();
     QLineEdit* drawEdit = m_form.predictionDrawEdits[std::size_t(slot - 1)];
     bool isNumber = false;
@@ -286,18 +280,15 @@ void DataEntryDialog::enterPrediction(int slot)
     // Text that is no draw number is refused as a draw below 1 is, with the range to use.
     if (!isNumber)
         draw = 0;
-    auto stored = m_doc.registrants().predictionFile(slot).appendPrediction(draw, numbers, m_doc.history().drawCount());
-    if (!stored.ok()) {
-        report(stored.error());
+    if (auto fault = m_doc.addPrediction(slot, draw, numbers)) {
+        report(*fault);
         return;
     }
     setTicks({});
     drawEdit->setText(QString::number(draw + 1));
     m_form.registrantRadios->button(slot)->setChecked(true);
-    m_doc.lastEnteredPrediction() = {true, draw, numbers};
-    m_doc.announcePredictionsChange();
     accept();
-    Q_EMIT historyGraphRequested(draw);
+    Q_EMIT predictionEntered(draw, numbers);
 }
 
 void DataEntryDialog::deletePrediction()
@@ -307,8 +298,7 @@ void DataEntryDialog::deletePrediction()
         report(EntryText::nothingToDelete());
         return;
     }
-    PredictionFile file = m_doc.registrants().predictionFile(slot);
-    if (auto fault = file.deletePrediction(m_browsedDraw, m_predictionSpin.shown())) {
+    if (auto fault = m_doc.deletePrediction(slot, m_browsedDraw, m_predictionSpin.shown())) {
         report(*fault);
         m_form.predictionEdit->setText(EntryText::missingPrediction());
         return;
@@ -316,7 +306,6 @@ void DataEntryDialog::deletePrediction()
     // What is shown now is what another press would delete: the draw's remaining latest prediction.
     showLatestPrediction();
     showLargestDraws();
-    m_doc.announcePredictionsChange();
     Q_EMIT predictionDeleted();
 }
 
@@ -349,10 +338,9 @@ void DataEntryDialog::calculateAverage()
 
 void DataEntryDialog::handOverToCard()
 {
-    SelectionHandOver& handOver = m_doc.selectionHandOver();
-    handOver.handedOver = true;
+    m_handOver.handedOver = true;
     for (int n = 1; n <= kNumberCount; ++n)
-        handOver.ticks[std::size_t(n - 1)] = m_form.numberBoxes[std::size_t(n - 1)]->isChecked();
+        m_handOver.ticks[std::size_t(n - 1)] = m_form.numberBoxes[std::size_t(n - 1)]->isChecked();
     accept();
     Q_EMIT numberCardRequested();
 }

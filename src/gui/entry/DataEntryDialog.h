@@ -7,6 +7,7 @@
 #include "entry/BrowserService.h"
 #include "entry/DataEntryForm.h"
 #include "entry/EntryBrowsing.h"
+#include "entry/SelectionHandOver.h"
 
 class BrowserRoom;
 class CVemoDoc;
@@ -21,7 +22,8 @@ class CVemoDoc;
 class DataEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    DataEntryDialog(CVemoDoc& doc, BrowserRoom& room, QWidget* parent = nullptr);
+    /** handOver holds the ticks that the dialog and the number card hand each other. */
+    DataEntryDialog(CVemoDoc& doc, BrowserRoom& room, SelectionHandOver& handOver, QWidget* parent = nullptr);
 
     /** Puts the main window back if it made way for a browser, however the dialog ends. */
     void done(int result) override;
@@ -29,9 +31,9 @@ public:
     void reject() override;
 
 Q_SIGNALS:
-    /** A prediction was entered for draw: the history graph is to show that draw. */
-    void historyGraphRequested(int draw);
-    /** The ticks went to the document's hand-over: the number card is to show them. */
+    /** A prediction was entered for draw, numbers in the order ticked: the history graph is to show it. */
+    void predictionEntered(int draw, const QList<int>& numbers);
+    /** The ticks went to the hand-over: the number card is to show them. */
     void numberCardRequested();
     /** A registrant's prediction was deleted. */
     void predictionDeleted();
@@ -53,7 +55,7 @@ private:
     void modifyDraw();
     void deleteLastDraw();
     void showDrawSelection();
-    void refreshAfterHistoryEdit(const QString& note);
+    void refreshAfterHistoryEdit();
     void showHistoryStatistics();
 
     void browseDraw(int delta);
@@ -78,6 +80,7 @@ private:
 
     CVemoDoc& m_doc;
     BrowserRoom& m_room;
+    SelectionHandOver& m_handOver;
     DataEntryForm m_form;
     int m_browsedDraw = 0;
     EntryBrowsing::PredictionSpin m_predictionSpin;

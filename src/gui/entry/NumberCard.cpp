@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "document/CVemoDoc.h"
 #include "entry/NumberBox.h"
 #include "entry/NumberCardPictures.h"
 #include "kit/BitmapButton.h"
@@ -76,10 +75,10 @@ QRect boxRect(int number)
 
 } // namespace
 
-NumberCard* NumberCard::open(QPointer<NumberCard>& card, CVemoDoc& doc, QWidget* parent)
+NumberCard* NumberCard::open(QPointer<NumberCard>& card, SelectionHandOver& handOver, QWidget* parent)
 {
     if (!showing(card)) {
-        card = new NumberCard(doc, parent ? parent->window() : nullptr);
+        card = new NumberCard(handOver, parent ? parent->window() : nullptr);
         card->move((ScreenScale::width() - card->width()) / 2, (ScreenScale::height() - card->height()) / 2);
     }
     card->takeHandOver();
@@ -93,8 +92,8 @@ int NumberCard::boxId(int number)
     return kBoxIds[std::size_t(number - 1)];
 }
 
-NumberCard::NumberCard(CVemoDoc& doc, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_doc(doc)
+NumberCard::NumberCard(SelectionHandOver& handOver, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_handOver(handOver)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("NumberCard"));
@@ -166,11 +165,10 @@ void NumberCard::installHelp()
 void NumberCard::takeHandOver()
 {
     // Only when the card opens: a repaint must not throw away ticks the user made since.
-    const SelectionHandOver& handOver = m_doc.selectionHandOver();
-    if (!handOver.handedOver)
+    if (!m_handOver.handedOver)
         return;
     for (NumberBox* box : m_boxes)
-        box->setChecked(handOver.ticks[std::size_t(box->number() - 1)]);
+        box->setChecked(m_handOver.ticks[std::size_t(box->number() - 1)]);
 }
 
 void NumberCard::untickAll()
@@ -181,9 +179,8 @@ void NumberCard::untickAll()
 
 void NumberCard::handOver()
 {
-    SelectionHandOver& handOver = m_doc.selectionHandOver();
-    handOver.handedOver = true;
-    handOver.ticks = ticks();
+    m_handOver.handedOver = true;
+    m_handOver.ticks = ticks();
     Q_EMIT handedOver();
     close();
 }

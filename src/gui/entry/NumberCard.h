@@ -6,9 +6,9 @@
 
 #include <array>
 
+#include "entry/SelectionHandOver.h"
 #include "store/HistoryFormat.h"
 
-class CVemoDoc;
 class QLabel;
 class QPainter;
 class NumberBox;
@@ -24,15 +24,15 @@ class NumberCard : public QDialog {
 public:
     /**
      * Opens the card into card, centred on the screen, or brings the open one it holds to the front; either
-     * way it shows the last hand-over of the document, if there was one. The card belongs to parent's window.
+     * way it shows the last hand-over, if there was one. The card belongs to parent's window.
      */
-    static NumberCard* open(QPointer<NumberCard>& card, CVemoDoc& doc, QWidget* parent);
+    static NumberCard* open(QPointer<NumberCard>& card, SelectionHandOver& handOver, QWidget* parent);
 
     /** Control id of number n's box (n = 1 … 43): the ids run in blocks with gaps between them. */
     static int boxId(int number);
 
 Q_SIGNALS:
-    /** The ticks went to the document's hand-over; the card closes and the data-entry dialog follows. */
+    /** The ticks went to the hand-over; the card closes and the data-entry dialog follows. */
     void handedOver();
     /** The wheel button was clicked: a wheel is to be made with the ticked numbers as its pool. */
     void wheelRequested(const QList<int>& pool);
@@ -44,7 +44,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    NumberCard(CVemoDoc& doc, QWidget* owner);
+    NumberCard(SelectionHandOver& handOver, QWidget* owner);
 
     void createControls();
     void installHelp();
@@ -56,7 +56,7 @@ private:
     std::array<bool, kNumberCount> ticks() const;
     QList<int> tickedNumbers() const;
 
-    CVemoDoc& m_doc;
+    SelectionHandOver& m_handOver;
     std::array<NumberBox*, kNumberCount> m_boxes{};
     QLabel* m_count = nullptr;
     int m_formLeft = 0;

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "document/CVemoDoc.h"
 #include "entry/RegistrantPictures.h"
 #include "entry/RegistrantSlots.h"
 #include "entry/SlotImageButton.h"
@@ -37,9 +38,9 @@ int frameBorder(const QLineEdit* edit)
 
 } // namespace
 
-RegistrantDialog::RegistrantDialog(RegistrantSlots& slots, QWidget* parent)
+RegistrantDialog::RegistrantDialog(CVemoDoc& doc, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      m_slots(slots)
+      m_doc(doc)
 {
     setWindowTitle(EntryText::registrantDialogTitle());
     setFont(JapaneseFonts::dialogFont());
@@ -95,7 +96,7 @@ RegistrantDialog::RegistrantDialog(RegistrantSlots& slots, QWidget* parent)
 
 void RegistrantDialog::addSlotRow(QGridLayout* grid, int slot)
 {
-    auto* edit = new QLineEdit(m_slots.name(slot), this);
+    auto* edit = new QLineEdit(m_doc.registrants().name(slot), this);
     edit->setObjectName(QStringLiteral("EditTorokuName%1").arg(slot));
     edit->setProperty("controlId", kFirstEditId + slot - 1);
     edit->setMaxLength(kMaxNameCharacters);
@@ -113,7 +114,7 @@ void RegistrantDialog::addSlotRow(QGridLayout* grid, int slot)
     button->setFixedSize(buttonHeight * RegistrantPictures::kSlotStateSize.width()
                              / RegistrantPictures::kSlotStateSize.height(),
                          buttonHeight);
-    button->setRegistered(m_slots.isRegistered(slot));
+    button->setRegistered(m_doc.registrants().isRegistered(slot));
     connect(button, &SlotImageButton::clicked, this, [this, slot] { handleSlotButton(slot); });
     m_slotButtons.at(std::size_t(slot - 1)) = button;
 
@@ -152,7 +153,7 @@ void RegistrantDialog::showEvent(QShowEvent* event)
 
 void RegistrantDialog::handleSlotButton(int slot)
 {
-    if (m_slots.isRegistered(slot)
+    if (m_doc.registrants().isRegistered(slot)
         && MessageService::show(EntryText::confirmRemoveRegistrant(), MessageService::Buttons::YesNo,
                                 MessageService::Icon::Information)
                == MessageService::Answer::Yes)
@@ -163,7 +164,7 @@ void RegistrantDialog::handleSlotButton(int slot)
 
 void RegistrantDialog::removeRegistrant(int slot)
 {
-    if (const Status fault = m_slots.remove(slot)) {
+    if (const Status fault = m_doc.removeRegistrant(slot)) {
         MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
         return;
     }
@@ -200,7 +201,7 @@ bool RegistrantDialog::registerTypedNames()
     for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
         if (!isTyped(slot))
             continue;
-        if (const Status fault = m_slots.setName(slot, nameEdit(slot)->text())) {
+        if (const Status fault = m_doc.nameRegistrant(slot, nameEdit(slot)->text())) {
             MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
             nameEdit(slot)->setFocus();
             return false;

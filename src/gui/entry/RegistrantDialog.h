@@ -6,20 +6,20 @@
 
 #include "store/Registrants.h"
 
+class CVemoDoc;
 class QGridLayout;
 class QLineEdit;
-class RegistrantSlots;
 class SlotImageButton;
 
 /**
  * The modal dialog that names the five registrants: OK registers each newly typed name (creating
  * or renaming the slot's prediction file), a slot's picture button removes a registered slot after a
- * confirmation. Every file change goes through the registrant slots it is given.
+ * confirmation. Every change goes through the document, which says what changed.
  */
 class RegistrantDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit RegistrantDialog(RegistrantSlots& slots, QWidget* parent = nullptr);
+    explicit RegistrantDialog(CVemoDoc& doc, QWidget* parent = nullptr);
 
     void accept() override;
 
@@ -41,7 +41,7 @@ private:
     QLineEdit* nameEdit(int slot) const { return m_nameEdits.at(std::size_t(slot - 1)); }
     SlotImageButton* slotButton(int slot) const { return m_slotButtons.at(std::size_t(slot - 1)); }
 
-    RegistrantSlots& m_slots;
+    CVemoDoc& m_doc;
     std::array<QLineEdit*, kRegistrantSlots> m_nameEdits{};
     std::array<SlotImageButton*, kRegistrantSlots> m_slotButtons{};
 };

@@ -5,12 +5,12 @@
 
 #include <algorithm>
 
-#include "document/LastEnteredPrediction.h"
 #include "kit/CanvasText.h"
 #include "kit/Colors.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ScreenScale.h"
 #include "kit/ViewText.h"
+#include "patterns/LastEnteredPrediction.h"
 #include "store/DrawHistory.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "document/LastEnteredPrediction.h"
 #include "kit/ControlId.h"
 #include "kit/ScreenScale.h"
+#include "patterns/LastEnteredPrediction.h"
 #include "store/DrawHistory.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "kit/ScreenScale.h"
 #include "patterns/LatestPatternPictures.h"
 #include "patterns/LatestPatternText.h"
+#include "patterns/PatternStats.h"
 #include "patterns/PatternWeightingToggle.h"
 
 namespace {
@@ -83,9 +84,10 @@ QRect labelRect(int number)
 
 } // namespace
 
-LatestPatternDialog* LatestPatternDialog::open(CVemoDoc& doc, bool weighting, QWidget& owner)
+LatestPatternDialog* LatestPatternDialog::open(const CVemoDoc& doc, CurrentPatternTables& tables, bool weighting,
+                                               QWidget& owner)
 {
-    auto* dialog = new LatestPatternDialog(doc, weighting, owner);
+    auto* dialog = new LatestPatternDialog(doc, tables, weighting, owner);
     dialog->move((ScreenScale::width() - dialog->frameGeometry().width()) / 2,
                  (ScreenScale::height() - dialog->frameGeometry().height()) / 2);
     bringForward(*dialog);
@@ -97,9 +99,10 @@ QPoint LatestPatternDialog::labelPosition(int number)
     return labelRect(number).topLeft();
 }
 
-LatestPatternDialog::LatestPatternDialog(CVemoDoc& doc, bool weighting, QWidget& owner)
+LatestPatternDialog::LatestPatternDialog(const CVemoDoc& doc, CurrentPatternTables& tables, bool weighting,
+                                         QWidget& owner)
     : QDialog(owner.window(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_doc(doc),
-      m_weighting(weighting)
+      m_tables(tables), m_weighting(weighting)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("LatestPatternDialog"));
@@ -207,11 +210,10 @@ void LatestPatternDialog::showWeighting(bool on)
 
 void LatestPatternDialog::latestPatternRefresh()
 {
-    CurrentPatternTables& tables = m_doc.currentPatternTables();
-    tables.updateCurrentPatternTables(m_doc.history(), m_tabs->currentIndex(), CurrentPatternTables::kNoNumber,
-                                      m_weighting);
+    m_tables.updateCurrentPatternTables(m_doc.history(), m_tabs->currentIndex(), CurrentPatternTables::kNoNumber,
+                                        m_weighting);
     for (int number = 1; number <= kNumberCount; ++number)
-        m_values[std::size_t(number - 1)]->setText(QString::number(tables.count(order(), number)));
+        m_values[std::size_t(number - 1)]->setText(QString::number(m_tables.count(order(), number)));
     m_caption->setText(LatestPatternText::idleCaption());
     m_patternLine->setText(LatestPatternText::idlePatternLine());
     m_highlightedNumber = 0;
@@ -222,11 +224,10 @@ void LatestPatternDialog::pointAt(int number)
 {
     m_highlightedNumber = number;
     update();
-    CurrentPatternTables& tables = m_doc.currentPatternTables();
     // The count as it stands; the tables are computed again only for the pattern line.
-    m_caption->setText(LatestPatternText::caption(number, tables.count(order(), number)));
-    tables.updateCurrentPatternTables(m_doc.history(), m_tabs->currentIndex(), number, m_weighting);
-    m_patternLine->setText(LatestPatternText::patternLine(tables.bits()));
+    m_caption->setText(LatestPatternText::caption(number, m_tables.count(order(), number)));
+    m_tables.updateCurrentPatternTables(m_doc.history(), m_tabs->currentIndex(), number, m_weighting);
+    m_patternLine->setText(LatestPatternText::patternLine(m_tables.bits()));
 }
 
 int LatestPatternDialog::order() const

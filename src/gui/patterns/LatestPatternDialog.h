@@ -7,6 +7,7 @@
 #include "store/HistoryFormat.h"
 
 class CVemoDoc;
+class CurrentPatternTables;
 class QLabel;
 class QTabBar;
 class PatternWeightingToggle;
@@ -21,10 +22,11 @@ class LatestPatternDialog : public QDialog {
 
 public:
     /**
-     * Opens the dialog over owner's window, centred on the screen, showing the weighting given. The caller holds
-     * it and raises the open one rather than opening another.
+     * Opens the dialog over owner's window, centred on the screen, showing the weighting given; it counts into
+     * the tables the owner shares with its pattern graph. The caller holds it and raises the open one rather
+     * than opening another.
      */
-    static LatestPatternDialog* open(CVemoDoc& doc, bool weighting, QWidget& owner);
+    static LatestPatternDialog* open(const CVemoDoc& doc, CurrentPatternTables& tables, bool weighting, QWidget& owner);
 
     /** Top-left pixel of number n's label, where the dialog takes pointing at it. */
     static QPoint labelPosition(int number);
@@ -47,7 +49,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    LatestPatternDialog(CVemoDoc& doc, bool weighting, QWidget& owner);
+    LatestPatternDialog(const CVemoDoc& doc, CurrentPatternTables& tables, bool weighting, QWidget& owner);
 
     void createControls();
     void createNumberColumns();
@@ -56,7 +58,8 @@ private:
     void pointAt(int number);
     int order() const;
 
-    CVemoDoc& m_doc;
+    const CVemoDoc& m_doc;
+    CurrentPatternTables& m_tables;
     bool m_weighting = false;
     QTabBar* m_tabs = nullptr;
     std::array<QLabel*, kNumberCount> m_labels{};

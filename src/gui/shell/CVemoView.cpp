@@ -31,7 +31,7 @@ constexpr int kHandCursor = 324;
 
 CVemoView::CVemoView(CVemoDoc& doc, const QString& titleSuffix, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_titleSuffix(titleSuffix), m_kit(ViewDrawingKit::forScreen()),
-      m_patternPainter(m_kit, doc.currentPatternTables()), m_appearancePainter(m_kit)
+      m_patternPainter(m_kit, m_patternTables), m_appearancePainter(m_kit)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -53,7 +53,7 @@ void CVemoView::initialUpdate()
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)
         connect(m_hitScreen->resultWindow(slot), &DataGodResultWindow::wheelRequested, this,
                 &CVemoView::wheelRequested);
-    m_historyGraph = new HistoryGraphWindow(m_doc.history(), m_doc.lastEnteredPrediction(), this);
+    m_historyGraph = new HistoryGraphWindow(m_doc.history(), m_lastEnteredPrediction, this);
     m_historyGraph->hide();
     followDocument();
 
@@ -127,7 +127,7 @@ void CVemoView::showHistoryGraph()
 {
     m_state.dataGodMode = false;
     window()->setWindowTitle(weightingTitle());
-    m_doc.lastEnteredPrediction().entered = false;
+    m_lastEnteredPrediction.entered = false;
     enter(Screen::HistoryGraph);
     m_historyGraph->showGraph();
 }
@@ -136,6 +136,12 @@ void CVemoView::showHistoryGraphAt(int draw)
 {
     enter(Screen::HistoryGraph);
     m_historyGraph->showDraw(draw);
+}
+
+void CVemoView::showEnteredPrediction(int draw, const QList<int>& numbers)
+{
+    m_lastEnteredPrediction = {true, draw, numbers};
+    showHistoryGraphAt(draw);
 }
 
 void CVemoView::showHitCountScreen()
@@ -249,7 +255,7 @@ void CVemoView::openLatestPattern(bool weighting)
         m_latestPattern->raise();
         return;
     }
-    m_latestPattern = LatestPatternDialog::open(m_doc, weighting, *this);
+    m_latestPattern = LatestPatternDialog::open(m_doc, m_patternTables, weighting, *this);
     connect(m_latestPattern, &LatestPatternDialog::weightingRequested, this, &CVemoView::setWeighting);
     connect(m_latestPattern, &LatestPatternDialog::moved, this, &CVemoView::dialogMoved);
     applyWeighting(weighting);

@@ -9,7 +9,9 @@
 #include "kit/KeptCanvas.h"
 #include "kit/ViewDrawingKit.h"
 #include "patterns/AppearanceScreenPainter.h"
+#include "patterns/LastEnteredPrediction.h"
 #include "patterns/PatternGraphPainter.h"
+#include "patterns/PatternStats.h"
 #include "shell/MainViewState.h"
 
 class CVemoDoc;
@@ -52,6 +54,8 @@ public:
     void showHistoryGraph();
     /** The history graph scrolled to draw, the title and the pattern weighting left as they are. */
     void showHistoryGraphAt(int draw);
+    /** The history graph at a draw just predicted, with the prediction's numbers as a preview until it is left. */
+    void showEnteredPrediction(int draw, const QList<int>& numbers);
     /** The registrants' hit counts, counted again from the prediction files as they are now. */
     void showHitCountScreen();
 
@@ -124,6 +128,9 @@ private:
     CVemoDoc& m_doc;
     const QString& m_titleSuffix;
     MainViewState m_state;
+    // The pattern graph and the latest-pattern dialog count into the same tables.
+    CurrentPatternTables m_patternTables;
+    LastEnteredPrediction m_lastEnteredPrediction;
     ViewDrawingKit m_kit;
     KeptCanvas m_canvas;
     PatternGraphPainter m_patternPainter;

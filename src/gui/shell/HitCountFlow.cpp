@@ -177,11 +177,8 @@ void HitCountFlow::offerRegistrant()
 
 bool HitCountFlow::runRegistrantDialog()
 {
-    RegistrantDialog dialog(m_doc.registrants(), &m_view);
-    connect(&dialog, &RegistrantDialog::registrantCheckRequested, this, [this] {
-        m_doc.announceRegistrantsChange();
-        checkRegistrants();
-    });
+    RegistrantDialog dialog(m_doc, &m_view);
+    connect(&dialog, &RegistrantDialog::registrantCheckRequested, this, &HitCountFlow::checkRegistrants);
     return dialog.exec() == QDialog::Accepted;
 }
 

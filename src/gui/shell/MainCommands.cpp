@@ -78,8 +78,8 @@ const MainCommands::Row& MainCommands::row(MenuCommand command) const
 
 std::unique_ptr<DataEntryDialog> MainCommands::makeDataEntryDialog()
 {
-    auto dialog = std::make_unique<DataEntryDialog>(m_doc, m_room, &m_view);
-    connect(dialog.get(), &DataEntryDialog::historyGraphRequested, &m_view, &CVemoView::showHistoryGraphAt);
+    auto dialog = std::make_unique<DataEntryDialog>(m_doc, m_room, m_selectionHandOver, &m_view);
+    connect(dialog.get(), &DataEntryDialog::predictionEntered, &m_view, &CVemoView::showEnteredPrediction);
     connect(dialog.get(), &DataEntryDialog::numberCardRequested, this, &MainCommands::openNumberCard);
     connect(dialog.get(), &DataEntryDialog::predictionDeleted, &m_flow, &HitCountFlow::followPredictionDeleted);
     connect(dialog.get(), &DataEntryDialog::moved, &m_view, &CVemoView::dialogMoved);
@@ -107,14 +107,14 @@ void MainCommands::openDataEntry()
 
 void MainCommands::openNumberCard()
 {
-    NumberCard::open(m_numberCard, m_doc, &m_view);
+    NumberCard::open(m_numberCard, m_selectionHandOver, &m_view);
     listenToNumberCard();
 }
 
 void MainCommands::reopenModelessWindows()
 {
     if (numberCard())
-        NumberCard::open(m_numberCard, m_doc, &m_view);
+        NumberCard::open(m_numberCard, m_selectionHandOver, &m_view);
     listenToNumberCard();
     if (DataUpdateGuide* guide = updateGuide())
         bringForward(*guide);
@@ -163,7 +163,7 @@ void MainCommands::openDataUpdate()
 
 void MainCommands::undoHistoryChange()
 {
-    DrawHistory& history = m_doc.history();
+    const DrawHistory& history = m_doc.history();
     // A folder that cannot be read is the next step's message.
     if (const Result<QList<BackupName>> kept = history.backups(); kept.ok() && kept.value().isEmpty()) {
         MessageService::show(StoreText::nothingToUndo(), MessageService::Buttons::Ok,
@@ -178,9 +178,6 @@ void MainCommands::undoHistoryChange()
     }
     if (!MessageService::confirm(StoreText::confirmUndo(next.value().drawCount(), next.value().name.savedAt)))
         return;
-    if (auto fault = history.undoLastChange()) {
+    if (auto fault = m_doc.undoHistoryChange())
         MessageService::show(*fault, MessageService::Buttons::Ok, MessageService::Icon::Critical);
-        return;
-    }
-    m_doc.announceHistoryChange(StoreText::undoneNote(history.drawCount()));
 }

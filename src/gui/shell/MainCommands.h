@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "entry/SelectionHandOver.h"
 #include "shell/MenuCommand.h"
 
 class BrowserRoom;
@@ -51,6 +52,8 @@ public:
     NumberCard* numberCard() const;
     /** The data-update guide, while it shows; else null. */
     DataUpdateGuide* updateGuide() const;
+    /** The ticks that the data-entry dialog and the number card hand each other, for the whole run. */
+    SelectionHandOver& selectionHandOver() { return m_selectionHandOver; }
 
 private:
     void fillTable();
@@ -72,6 +75,7 @@ private:
     HitCountFlow& m_flow;
     CVemoDoc& m_doc;
     QList<Row> m_rows;
+    SelectionHandOver m_selectionHandOver;
     QPointer<HelpWindow> m_help;
     QPointer<NumberCard> m_numberCard;
     QPointer<DataUpdateGuide> m_updateGuide;

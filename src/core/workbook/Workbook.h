@@ -1,0 +1,64 @@
+#pragma once
+
+#include "UserMessage.h"
+#include "entry/RegistrantSlots.h"
+#include "store/Installation.h"
+#include "store/PathSettings.h"
+#include "workbook/WorkbookChange.h"
+
+/**
+ * Everything the program keeps in an installation folder: the draw history (locked for as long as the
+ * workbook lives), the registrants and their prediction files, and the browser settings. Others read
+ * it through const views; every change goes through one of its verbs, which writes through the atomic
+ * writer and says what changed, so that whoever shows the data can follow.
+ */
+class Workbook {
+public:
+    /**
+     * Finds the installation as the installed program does (see Installation::open) and reads the
+     * registrants and the browser settings.
+     */
+    static Result<Workbook> open(const QString& installPathOption,
+                                 DrawHistory::Access access = DrawHistory::Access::Write);
+
+    const InstallPaths& paths() const { return m_installation.paths; }
+    const DrawHistory& history() const { return *m_installation.history; }
+    const RegistrantSlots& registrants() const { return m_registrants; }
+    const PathSettings& pathSettings() const { return m_pathSettings; }
+
+    /** Adds a draw after the newest. */
+    WorkbookChange appendDraw(const DrawNumbers& numbers);
+    /** Overwrites a draw; drawText is the draw number as the user typed it. */
+    WorkbookChange modifyDraw(const QString& drawText, const DrawNumbers& numbers);
+    WorkbookChange deleteLastDraw();
+    /** Replaces the history by checked lines: a pasted table, a history file or a CSV. */
+    WorkbookChange replaceHistory(const FlagLines& lines);
+    /** Puts the newest kept version of the history back. */
+    WorkbookChange undoHistoryChange();
+
+    /** Registers a free slot 1 … 5 under a name, or renames a registered one (its predictions stay). */
+    WorkbookChange nameRegistrant(int slot, const QString& name);
+    /** Frees a registered slot; its predictions go to the backup folder. */
+    WorkbookChange removeRegistrant(int slot);
+
+    /** Stores six numbers as a registered slot's next prediction for a draw 1 … drawCount + 1. */
+    WorkbookChange addPrediction(int slot, int draw, const QList<int>& numbers);
+    /** Removes prediction p of a draw from a registered slot's file; slot 0, the sample file, has none to delete. */
+    WorkbookChange deletePrediction(int slot, int draw, int p);
+    /** Puts the newest kept version of a registered slot's prediction file back. */
+    WorkbookChange undoPredictionChange(int slot);
+
+    /** Writes PathData.txt and takes the settings as read back from it; a failed write changes nothing. */
+    WorkbookChange storePathSettings(const PathSettings& settings);
+
+private:
+    explicit Workbook(Installation installation);
+
+    DrawHistory& writableHistory() { return *m_installation.history; }
+    /** The file of a registered slot, or why the slot has none. */
+    Result<PredictionFile> registeredFile(int slot) const;
+
+    Installation m_installation;
+    RegistrantSlots m_registrants;
+    PathSettings m_pathSettings;
+};
