@@ -81,9 +81,8 @@ void TestBacktestLuck::checkOfTheBestFirstHalfRegressesToChance()
         choice.walkForward = false;
         const BacktestResult asWritten = *backtest.run(choice);
         const QList<BacktestScore>& first = walkForward.scores;
-        const auto best = std::max_element(first.begin(), first.end(), [](const BacktestScore& a, const BacktestScore& b) {
-            return a.z() < b.z();
-        });
+        const auto best = std::max_element(
+            first.begin(), first.end(), [](const BacktestScore& a, const BacktestScore& b) { return a.z() < b.z(); });
         const qsizetype at = best - first.begin();
         QCOMPARE(asWritten.scores[at].hits, best->hits);
         QCOMPARE(asWritten.checks[at].hits, walkForward.checks[at].hits);
