@@ -165,6 +165,7 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     installHelp();
     showMode(m_walkForward->isChecked());
     m_table->setColumnHidden(kCheckColumn, true);
+    m_table->setColumnHidden(kIntervalColumn, true);
 }
 
 QWidget* BacktestWindow::controlRow()
