@@ -1,6 +1,7 @@
 #include "BacktestCommands.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "CliArguments.h"
@@ -188,9 +189,11 @@ int backtest(CliContext& context, CliArguments& args)
         text += QLatin1Char('\n');
     }
     if (luck) {
+        // The middle figure is the line a z must pass for p below 0.05; fewer than 19 histories draw none.
+        const double line = luck->line();
         text += QStringLiteral("null %1 %2 %3 %4\n")
                     .arg(QString::number(luck->histories()), fixed(luck->quantile(0.5), 2),
-                         fixed(luck->quantile(0.95), 2), fixed(luck->quantile(0.99), 2));
+                         std::isinf(line) ? QStringLiteral("-") : fixed(line, 2), fixed(luck->quantile(0.99), 2));
     }
     context.out() << text;
     return 0;

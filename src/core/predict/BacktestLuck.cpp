@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "predict/Workers.h"
 
@@ -50,13 +51,14 @@ FlagLines BacktestLuck::randomHistory(int drawCount, quint64 seed, int index)
 
 std::optional<BacktestLuck> BacktestLuck::measure(const BacktestChoice& choice, int drawCount, int histories,
                                                   quint64 seed, const DataGodBacktest::Progress& progress,
-                                                  const std::atomic_bool* cancel)
+                                                  const std::atomic_bool* cancel, int first)
 {
     // One history per thread at a time, each on its own generator: the jobs change only the speed.
     std::vector<double> best(std::size_t(std::max(0, histories)));
     std::atomic_int done = 0;
     const bool measured = workOnThreads(histories, choice.jobs, [&](int at) {
-        const std::optional<double> z = DataGodBacktest(randomHistory(drawCount, seed, at)).bestZ(choice, cancel);
+        const std::optional<double> z =
+            DataGodBacktest(randomHistory(drawCount, seed, first + at)).bestZ(choice, cancel);
         if (!z || (cancel && cancel->load()))
             return false;
         best[std::size_t(at)] = *z;
@@ -73,6 +75,23 @@ std::optional<BacktestLuck> BacktestLuck::measure(const BacktestChoice& choice, 
 BacktestLuck::BacktestLuck(std::vector<double> bestZ) : m_bestZ(std::move(bestZ))
 {
     std::sort(m_bestZ.begin(), m_bestZ.end());
+}
+
+void BacktestLuck::add(const BacktestLuck& more)
+{
+    const auto middle = m_bestZ.insert(m_bestZ.end(), more.m_bestZ.begin(), more.m_bestZ.end());
+    std::inplace_merge(m_bestZ.begin(), middle, m_bestZ.end());
+}
+
+double BacktestLuck::line() const
+{
+    // p < 1/20 when 20 × (1 + r) < S + 1 for the r best z's at or above z: z must beat all but the
+    // ⌈(S + 1) / 20⌉ − 2 highest. Counted in whole numbers, so that p and the line cannot disagree.
+    const int histories = int(m_bestZ.size());
+    const int beaten = (histories + 1 + 19) / 20 - 2;
+    if (beaten < 0)
+        return std::numeric_limits<double>::infinity();
+    return m_bestZ[std::size_t(histories - 1 - beaten)];
 }
 
 double BacktestLuck::quantile(double q) const

@@ -23,15 +23,19 @@ public:
     static FlagLines randomHistory(int drawCount, quint64 seed, int index);
 
     /**
-     * The best z of choice's settings on each of histories random histories as long as drawCount,
-     * scored on the draws that rank the settings, by choice.jobs threads. The result depends on the
-     * seed only. Nothing when cancel was set before the end; progress counts the histories done.
+     * The best z of choice's settings on each of the random histories first … first + histories − 1,
+     * as long as drawCount, scored on the draws that rank the settings, by choice.jobs threads. The
+     * result depends on the seed only: histories 0 … 99 and then 100 … 199 give what 0 … 199 give at
+     * once. Nothing when cancel was set before the end; progress counts the histories done.
      */
     static std::optional<BacktestLuck> measure(const BacktestChoice& choice, int drawCount, int histories, quint64 seed,
                                                const DataGodBacktest::Progress& progress = {},
-                                               const std::atomic_bool* cancel = nullptr);
+                                               const std::atomic_bool* cancel = nullptr, int first = 0);
 
     explicit BacktestLuck(std::vector<double> bestZ);
+
+    /** Takes in the best z's of more histories of the same measurement. */
+    void add(const BacktestLuck& more);
 
     int histories() const { return int(m_bestZ.size()); }
     /** The best z's, lowest first. */
@@ -40,6 +44,13 @@ public:
     double quantile(double q) const;
     /** Family-wise p of a setting's z: (1 + the best z's ≥ z) / (1 + S). */
     double pValue(double z) const;
+    /**
+     * The line that luck alone passes once in twenty: a z lies above it exactly when its p is below
+     * 0.05, so the line and the mark are one threshold. Infinite below 19 histories, where no p can be.
+     */
+    double line() const;
+    /** Whether z lies above the line, p below 0.05. */
+    bool beyondLine(double z) const { return z > line(); }
 
 private:
     std::vector<double> m_bestZ; // ascending

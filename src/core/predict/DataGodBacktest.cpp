@@ -1,6 +1,7 @@
 #include "predict/DataGodBacktest.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -43,8 +44,24 @@ public:
         }
     }
 
+    // A drawn number among the first count of the weights first … last − 1 for every count above rank.
+    void addHit(int first, int last, int rank)
+    {
+        // A corner of a rectangle of steps, summed over the counts by settle().
+        const std::size_t c = std::size_t(std::max(rank + 1, DataGodSettings::kMinCount) - DataGodSettings::kMinCount);
+        ++m_hitCorners[std::size_t(first)][c];
+        --m_hitCorners[std::size_t(last)][c];
+    }
+
     void settle()
     {
+        for (std::size_t weight = 0; weight < kWeightSpan; ++weight) {
+            qint64 corners = 0;
+            for (std::size_t c = 0; c < kCountSpan; ++c) {
+                corners += m_hitCorners[weight][c];
+                m_hits[weight][c] += corners;
+            }
+        }
         for (std::size_t weight = 1; weight < kWeightSpan; ++weight) {
             for (std::size_t c = 0; c < kCountSpan; ++c) {
                 m_hits[weight][c] += m_hits[weight - 1][c];
@@ -66,6 +83,8 @@ public:
 private:
     std::array<std::array<std::array<int, kTopHits + 1>, kCountSpan>, kWeightSpan> m_histograms{};
     std::array<std::array<qint64, kCountSpan>, kWeightSpan> m_hits{};
+    // addHit()'s steps over the weights and the counts; the row past the last weight takes the ends.
+    std::array<std::array<qint64, kCountSpan>, kWeightSpan + 1> m_hitCorners{};
 };
 
 // The ranked draws and the holdout draws.
@@ -93,9 +112,50 @@ NumberValues countsOf(const FlagLines& lines, int lastDraw)
 
 using Ranking = std::array<std::uint8_t, kNumberCount>;
 
+// The appearance ranking of a draw kept sorted as the counts grow by one draw: the order of the
+// draw before is nearly right, so an insertion sort puts it right in one pass.
+class SortedRanking {
+public:
+    explicit SortedRanking(bool preferFrequent) : m_preferFrequent(preferFrequent)
+    {
+        for (int n = 1; n <= kNumberCount; ++n)
+            m_ranking[std::size_t(n - 1)] = std::uint8_t(n);
+    }
+
+    // The values and the ranking of DataGodRanking::rankValues and appearanceRanking for counts.
+    void update(const NumberValues& counts)
+    {
+        m_values = DataGodRanking::rankValues(counts, m_preferFrequent);
+        // As in rerank: numbers 1 and 2 change places unless 1 is strictly better; equal values keep
+        // the earlier place ahead.
+        const bool swapped = m_values[0] <= m_values[1];
+        std::array<int, kNumberCount + 1> keyOf;
+        for (int n = 1; n <= kNumberCount; ++n) {
+            const int place = n <= 2 && swapped ? 2 - n : n - 1;
+            keyOf[std::size_t(n)] = m_values[std::size_t(n - 1)] << 6 | (63 - place);
+        }
+        for (std::size_t i = 1; i < m_ranking.size(); ++i) {
+            const std::uint8_t number = m_ranking[i];
+            const int key = keyOf[number];
+            std::size_t j = i;
+            for (; j > 0 && keyOf[m_ranking[j - 1]] < key; --j)
+                m_ranking[j] = m_ranking[j - 1];
+            m_ranking[j] = number;
+        }
+    }
+
+    const NumberValues& values() const { return m_values; }
+    const Ranking& ranking() const { return m_ranking; }
+
+private:
+    bool m_preferFrequent;
+    NumberValues m_values{};
+    Ranking m_ranking;
+};
+
 // What the re-ranking and the fill-up of a draw read, for both preferences. It is the same for every
 // god and amount, so it is taken once per run: once for the result files' counts, which stay the same,
-// or once per draw walk-forward.
+// or once per draw walk-forward, each draw's from the one before.
 class Appearances {
 public:
     struct Step {
@@ -104,16 +164,16 @@ public:
     };
 
     Appearances(const FlagLines& lines, const BacktestChoice& choice)
-        : m_firstDraw(choice.firstDraw), m_walkForward(choice.walkForward)
+        : m_firstDraw(choice.firstDraw), m_walkForward(choice.scoresWalkForward())
     {
         NumberValues counts = countsOf(lines, m_walkForward ? m_firstDraw - 1 : int(lines[0].size()));
         m_steps.resize(m_walkForward ? std::size_t(std::max(0, choice.lastDraw - m_firstDraw + 1)) : 1);
+        std::array<SortedRanking, 2> sorted{SortedRanking(true), SortedRanking(false)};
         for (std::size_t i = 0; i < m_steps.size(); ++i) {
-            for (const bool frequent : {true, false}) {
-                const int p = preferenceIndex(frequent);
-                m_steps[i].values[p] = DataGodRanking::rankValues(counts, frequent);
-                const NumberList ranking = DataGodRanking::appearanceRanking(counts, frequent);
-                std::copy(ranking.begin(), ranking.end(), m_steps[i].rankings[p].begin());
+            for (std::size_t p = 0; p < sorted.size(); ++p) {
+                sorted[p].update(counts);
+                m_steps[i].values[p] = sorted[p].values();
+                m_steps[i].rankings[p] = sorted[p].ranking();
             }
             for (int n = 0; n < kNumberCount && m_walkForward; ++n)
                 counts[n] += lines[n][m_firstDraw - 1 + qsizetype(i)] == '1' ? 1 : 0;
@@ -247,11 +307,79 @@ void tallyDraw(const NumberList& candidates, const NumberValues& values, const R
     }
 }
 
+// A drawn number that is no candidate, when fewer candidates than kMaxCount leave slots to the ranking:
+// it is named by every weight from the count that reaches its place among the numbers filled in.
+void tallyFilled(int number, int size, const Ranking& ranking, const std::array<int, kNumberCount + 1>& placeOf,
+                 Tally& tally)
+{
+    int filled = 0;
+    for (const std::uint8_t n : ranking) {
+        if (n == number)
+            break;
+        filled += placeOf[n] < 0 ? 1 : 0;
+    }
+    if (size + filled < DataGodSettings::kMaxCount)
+        tally.addHit(0, kWeightSpan, size + filled);
+}
+
+// The hits alone of one draw for every weight and count, what the best z needs: only the six numbers
+// drawn are followed. A drawn candidate is named from the weight that reaches its place on, and is
+// among the first count while fewer than count named ones rank above it; each candidate named later
+// that ranks above it pushes it one down. Gives the hits of tallyDraw.
+void tallyHits(const NumberList& candidates, const NumberValues& values, const Ranking& ranking,
+               const std::uint8_t* drawnBegin, const std::uint8_t* drawnEnd, Tally& tally)
+{
+    const int size = int(candidates.size());
+    // Keys by place, the re-ranking's first pair changed as in tallyDraw: the value, then the earlier
+    // place ahead among equal values.
+    static_assert((qint64(kMaxReadDraws) << 6) < std::numeric_limits<int>::max() && kMostCandidates < 64);
+    std::array<int, kMostCandidates> keyAt;
+    std::array<int, kNumberCount + 1> placeOf;
+    placeOf.fill(-1);
+    for (int q = 0; q < size; ++q) {
+        const int number = candidates[size >= 2 && q < 2 ? 1 - q : q];
+        keyAt[std::size_t(q)] = values[std::size_t(number - 1)] << 6 | (63 - q);
+        placeOf[std::size_t(number)] = q;
+    }
+    for (const std::uint8_t* column = drawnBegin; column != drawnEnd; ++column) {
+        const int number = *column + 1;
+        const int place = placeOf[std::size_t(number)];
+        if (place < 0) {
+            if (size < DataGodSettings::kMaxCount)
+                tallyFilled(number, size, ranking, placeOf, tally);
+            continue;
+        }
+        const int key = keyAt[std::size_t(place)];
+        int weight = std::max(0, place - kFewestCandidates + 1);
+        // The places named when it is first, counted without a branch, then those named later.
+        const int named = std::min(size, kFewestCandidates + weight);
+        int rank = 0;
+        for (int q = 0; q < named; ++q)
+            rank += keyAt[std::size_t(q)] > key ? 1 : 0;
+        if (rank >= DataGodSettings::kMaxCount)
+            continue;
+        quint64 later = 0; // bit i: the place named by the weight i + 1 on ranks above it
+        for (int q = named; q < size; ++q)
+            later |= quint64(keyAt[std::size_t(q)] > key ? 1 : 0) << (q - named);
+        while (rank < DataGodSettings::kMaxCount) {
+            const int step = later ? std::countr_zero(later) + 1 : kWeightSpan;
+            const int next = std::min(kWeightSpan, weight + step);
+            tally.addHit(weight, next, rank);
+            if (next == kWeightSpan)
+                break;
+            weight = next;
+            later >>= step;
+            ++rank;
+        }
+    }
+}
+
 class Walker {
 public:
     Walker(const FlagLines& lines, const DataGodPatterns& patterns, const Appearances& appearances,
-           const BacktestChoice& choice, const std::atomic_bool* cancel)
-        : m_lines(lines), m_patterns(patterns), m_appearances(appearances), m_choice(choice), m_cancel(cancel)
+           const BacktestChoice& choice, bool histograms, const std::atomic_bool* cancel)
+        : m_lines(lines), m_patterns(patterns), m_appearances(appearances), m_choice(choice), m_histograms(histograms),
+          m_cancel(cancel)
     {
     }
 
@@ -272,7 +400,7 @@ public:
             NumberValues scores;
             window.scores(scores);
             const NumberList candidates = DataGodRanking::candidateList(scores, kMostCandidates);
-            for (int n = 1; n <= kNumberCount; ++n)
+            for (int n = 1; n <= kNumberCount && m_histograms; ++n)
                 drawn[n] = m_lines[n - 1][a] == '1' ? 1 : 0;
             const Appearances::Step& appearance = m_appearances.at(draw);
             auto& tallies = unit.tallies[m_choice.holdoutDraw > 0 && draw >= m_choice.holdoutDraw ? 1 : 0];
@@ -280,7 +408,11 @@ public:
                 if (!m_choice.preferences.contains(frequent))
                     continue;
                 const int p = preferenceIndex(frequent);
-                tallyDraw(candidates, appearance.values[p], appearance.rankings[p], drawn, tallies[p]);
+                if (m_histograms)
+                    tallyDraw(candidates, appearance.values[p], appearance.rankings[p], drawn, tallies[p]);
+                else
+                    tallyHits(candidates, appearance.values[p], appearance.rankings[p], m_patterns.drawnBegin(draw),
+                              m_patterns.drawnEnd(draw), tallies[p]);
             }
         }
         for (auto& part : unit.tallies) {
@@ -295,12 +427,15 @@ private:
     const DataGodPatterns& m_patterns;
     const Appearances& m_appearances;
     const BacktestChoice& m_choice;
+    bool m_histograms;
     const std::atomic_bool* m_cancel;
 };
 
-// The units of the choice's amounts, every god, tallied by jobs threads; nothing when cancelled.
+// The units of the choice's amounts, every god, tallied by jobs threads, with the histograms of hits or
+// the hits alone; nothing when cancelled.
 std::optional<std::vector<Unit>> tallyUnits(const FlagLines& lines, const BacktestChoice& choice, int jobs,
-                                            const DataGodBacktest::Progress& progress, const std::atomic_bool* cancel)
+                                            bool histograms, const DataGodBacktest::Progress& progress,
+                                            const std::atomic_bool* cancel)
 {
     std::vector<Unit> units;
     for (const int amount : DataGodSettings::kDataAmounts) {
@@ -318,7 +453,7 @@ std::optional<std::vector<Unit>> tallyUnits(const FlagLines& lines, const Backte
     std::atomic_int done = 0;
     const DataGodPatterns patterns(lines);
     const Appearances appearances(lines, choice);
-    const Walker walker(lines, patterns, appearances, choice, cancel);
+    const Walker walker(lines, patterns, appearances, choice, histograms, cancel);
     const auto report = [&progress, &done, total] {
         const int now = ++done;
         if (progress)
@@ -422,11 +557,11 @@ double BacktestScore::chance() const
     return records > 0 && spread > 0 ? double(chanceHits) / (kNumberCount * double(records)) : 0.0;
 }
 
-double BacktestScore::meanMargin() const
+double BacktestScore::meanMargin(double reach) const
 {
     if (records == 0 || spread == 0)
         return 0.0;
-    return 1.96 * std::sqrt(double(spread) / (kNumberCount - 1)) / (kNumberCount * double(records));
+    return reach * std::sqrt(double(spread) / (kNumberCount - 1)) / (kNumberCount * double(records));
 }
 
 double BacktestScore::z() const
@@ -451,7 +586,7 @@ DataGodBacktest::DataGodBacktest(FlagLines lines) : m_lines(std::move(lines))
 std::optional<BacktestResult> DataGodBacktest::run(const BacktestChoice& choice, const Progress& progress,
                                                    const std::atomic_bool* cancel) const
 {
-    const std::optional<std::vector<Unit>> units = tallyUnits(m_lines, choice, choice.jobs, progress, cancel);
+    const std::optional<std::vector<Unit>> units = tallyUnits(m_lines, choice, choice.jobs, true, progress, cancel);
     if (!units)
         return std::nullopt;
     BacktestResult result;
@@ -469,7 +604,8 @@ std::optional<double> DataGodBacktest::bestZ(const BacktestChoice& choice, const
     BacktestChoice ranked = choice;
     ranked.lastDraw = choice.rankedLastDraw();
     ranked.holdoutDraw = 0;
-    const std::optional<std::vector<Unit>> units = tallyUnits(m_lines, ranked, 1, {}, cancel);
+    ranked.walkForward = choice.scoresWalkForward();
+    const std::optional<std::vector<Unit>> units = tallyUnits(m_lines, ranked, 1, false, {}, cancel);
     if (!units)
         return std::nullopt;
     double best = -std::numeric_limits<double>::infinity();

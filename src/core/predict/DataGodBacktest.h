@@ -22,7 +22,8 @@ struct BacktestChoice {
     int lastDraw = 0;
     /**
      * 0, or the first draw of the check: the settings are then scored on firstDraw … holdoutDraw − 1,
-     * and again, apart, on holdoutDraw … lastDraw.
+     * and again, apart, on holdoutDraw … lastDraw, always walk-forward: counts over the whole history
+     * would let the first half see the second.
      */
     int holdoutDraw = 0;
     /** Predict draw d from draws 1 … d − 1 only, appearance counts included. */
@@ -34,6 +35,8 @@ struct BacktestChoice {
 
     /** The last draw of the scores the settings are ranked by: before the holdout, or lastDraw. */
     int rankedLastDraw() const { return holdoutDraw > 0 ? holdoutDraw - 1 : lastDraw; }
+    /** Whether the draws are scored walk-forward: when asked, and always with a holdout. */
+    bool scoresWalkForward() const { return walkForward || holdoutDraw > 0; }
     /** The first half of the draws scored ranks, the second half checks. */
     void holdOutSecondHalf() { holdoutDraw = firstDraw + (lastDraw - firstDraw + 1) / 2; }
 };
@@ -51,10 +54,10 @@ struct BacktestScore {
     double mean() const;
     double chance() const;
     /**
-     * Half the width of the 95 % interval of the mean: 1.96 standard deviations of the mean hits of a
-     * random pick of as many numbers, whose exact variance is B / (42 × 43²) per draw.
+     * Half the width of an interval of the mean reaching reach standard deviations of the mean hits of
+     * a random pick of as many numbers, whose exact variance is B / (42 × 43²) per draw.
      */
-    double meanMargin() const;
+    double meanMargin(double reach) const;
     /** Standard deviations of the hits above chance; 0 without records or variance. */
     double z() const;
 };

@@ -19,7 +19,7 @@ constexpr int kTitleHeight = 18;
 constexpr int kRowLabelWidth = 22;
 constexpr int kMapGap = 14;
 constexpr int kLegendWidth = 16;
-constexpr int kLegendLabelWidth = 48;
+constexpr int kLegendLabelWidth = 56;
 // The scale never shrinks below this, so that noise around 0 stays pale.
 constexpr double kSmallestLimit = 3.0;
 
@@ -33,12 +33,15 @@ BacktestHeatMap::BacktestHeatMap(QWidget* parent) : QWidget(parent)
     setToolTip(QStringLiteral("%1 6 … 13 ／ %2").arg(BacktestText::countAxis(), BacktestText::weightAxis()));
 }
 
-void BacktestHeatMap::showScores(const QList<BacktestScore>& scores, int amount, bool preferFrequent)
+void BacktestHeatMap::showScores(const QList<BacktestScore>& scores, int amount, bool preferFrequent,
+                                 std::optional<double> line)
 {
     m_shown = !scores.isEmpty();
-    m_limit = kSmallestLimit;
+    m_atLine = line.has_value();
+    m_limit = line.value_or(kSmallestLimit);
     for (const BacktestScore& score : scores) {
-        m_limit = std::max(m_limit, std::ceil(std::abs(score.z())));
+        if (!m_atLine)
+            m_limit = std::max(m_limit, std::ceil(std::abs(score.z())));
         const DataGodSettings& s = score.setting;
         if (s.dataAmount != amount || s.preferFrequent != preferFrequent)
             continue;
@@ -118,7 +121,8 @@ void BacktestHeatMap::paintLegend(QPainter& painter) const
     const auto label = [&painter, &bar](int y, const QString& text) {
         painter.drawText(QRect(bar.right() + 3, y - 8, kLegendLabelWidth, 16), Qt::AlignLeft | Qt::AlignVCenter, text);
     };
-    label(bar.top() + 4, QStringLiteral("z +%1").arg(m_limit, 0, 'f', 0));
+    const int decimals = m_atLine ? 2 : 0;
+    label(bar.top() + 4, QStringLiteral("z +%1").arg(m_limit, 0, 'f', decimals));
     label(bar.center().y(), QStringLiteral("z 0"));
-    label(bar.bottom() - 4, QStringLiteral("z −%1").arg(m_limit, 0, 'f', 0));
+    label(bar.bottom() - 4, QStringLiteral("z −%1").arg(m_limit, 0, 'f', decimals));
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 #include "predict/DataGodBacktest.h"
 
@@ -15,8 +16,12 @@ class BacktestHeatMap : public QWidget {
 public:
     explicit BacktestHeatMap(QWidget* parent = nullptr);
 
-    /** Shows the scores of the given amount and preference; an empty list clears the maps. */
-    void showScores(const QList<BacktestScore>& scores, int amount, bool preferFrequent);
+    /**
+     * Shows the scores of the given amount and preference; an empty list clears the maps. The scale
+     * ends at the luck line when it is known, so that only z's above it take the full colour.
+     */
+    void showScores(const QList<BacktestScore>& scores, int amount, bool preferFrequent,
+                    std::optional<double> line = std::nullopt);
 
     /** The colour of a z on a scale reaching limit on each side of 0. */
     static QColor colourOf(double z, double limit);
@@ -40,4 +45,5 @@ private:
     std::array<std::array<std::array<double, kColumns>, kRows>, kGods> m_z{};
     bool m_shown = false;
     double m_limit = 3.0;
+    bool m_atLine = false; // the limit is the luck line
 };

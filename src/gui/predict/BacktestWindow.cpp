@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 #include "kit/ContextHelpPopupFilter.h"
@@ -48,16 +50,22 @@ constexpr int kWarningId = 1621;
 constexpr int kLuckHistoriesId = 1622;
 constexpr int kLuckProgressId = 1623;
 constexpr int kLuckCancelId = 1624;
+constexpr int kHoldoutReasonId = 1625;
+constexpr int kCheckVerdictId = 1626;
 
 constexpr int kDrawChoices[] = {100, 200, 500, 0}; // 0: all
 constexpr int kBestRows = 20;
-constexpr int kDefaultLuckHistories = 100;
+// Fewer histories leave the one-in-twenty line too rough for the mark it sets.
+constexpr int kFewestLuckHistories = 1000;
+// The line and the p's are taken anew after each batch; a batch's histories follow the last one's.
+constexpr int kLuckBatch = 100;
 // The columns of the table that change with the run.
+constexpr int kIntervalColumn = 6;
 constexpr int kZColumn = 8;
 constexpr int kPColumn = 9;
 constexpr int kCheckColumn = 10;
 const QColor kWarningColour(200, 0, 0);
-const QColor kLuckyColour(255, 214, 214); // rows whose p is below 0.05
+const QColor kLuckyColour(255, 214, 214); // rows above the luck line
 
 // Sorts by the value rather than by the text.
 class NumberItem : public QTableWidgetItem {
@@ -107,9 +115,13 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(controlRow());
-    auto* explanation = identified(new QLabel(BacktestText::walkForwardExplanation()), kExplanationId);
-    explanation->setWordWrap(true);
-    layout->addWidget(explanation);
+    m_holdoutReason = identified(new QLabel(BacktestText::holdoutNeedsWalkForward()), kHoldoutReasonId);
+    m_holdoutReason->setWordWrap(true);
+    m_holdoutReason->setVisible(false);
+    layout->addWidget(m_holdoutReason);
+    m_explanation = identified(new QLabel(BacktestText::walkForwardExplanation()), kExplanationId);
+    m_explanation->setWordWrap(true);
+    layout->addWidget(m_explanation);
     m_progress = identified(new QProgressBar, kProgressId);
     m_progress->setValue(0);
     layout->addWidget(m_progress);
@@ -123,6 +135,10 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     m_heatMap = identified(new BacktestHeatMap, kHeatMapId);
     layout->addWidget(m_heatMap);
     layout->addWidget(luckRow());
+    m_checkVerdict = identified(new QLabel, kCheckVerdictId);
+    m_checkVerdict->setWordWrap(true);
+    m_checkVerdict->setVisible(false);
+    layout->addWidget(m_checkVerdict);
 
     m_table = identified(new QTableWidget(0, int(BacktestText::tableHeaders(true).size())), kTableId);
     m_table->setHorizontalHeaderLabels(BacktestText::tableHeaders(false));
@@ -149,6 +165,7 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     installHelp();
     showMode(m_walkForward->isChecked());
     m_table->setColumnHidden(kCheckColumn, true);
+    m_table->setColumnHidden(kIntervalColumn, true);
 }
 
 QWidget* BacktestWindow::controlRow()
@@ -162,13 +179,18 @@ QWidget* BacktestWindow::controlRow()
     m_walkForward = identified(new QCheckBox(BacktestText::walkForward()), kWalkForwardId);
     m_walkForward->setChecked(true);
     layout->addWidget(m_walkForward);
-    // Before the first scores, the window says what the mode chosen will be able to tell.
+    m_holdout = identified(new QCheckBox(BacktestText::holdout()), kHoldoutId);
+    layout->addWidget(m_holdout);
+    // Before the first scores, the window says what the mode chosen will be able to tell. The check
+    // needs scores that do not look ahead, or the first half would see the second.
     connect(m_walkForward, &QCheckBox::toggled, this, [this](bool on) {
         if (m_result.scores.isEmpty())
             showMode(on);
+        if (!on)
+            m_holdout->setChecked(false);
+        m_holdout->setEnabled(on);
+        m_holdoutReason->setVisible(!on);
     });
-    m_holdout = identified(new QCheckBox(BacktestText::holdout()), kHoldoutId);
-    layout->addWidget(m_holdout);
     layout->addStretch();
     m_start = identified(new QPushButton(BacktestText::start()), kStartId);
     m_cancel = identified(new QPushButton(BacktestText::cancel()), kCancelId);
@@ -204,9 +226,9 @@ QWidget* BacktestWindow::luckRow()
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel(BacktestText::luckHistoriesCaption()));
     m_luckHistories = identified(new QSpinBox, kLuckHistoriesId);
-    m_luckHistories->setRange(10, 1000);
-    m_luckHistories->setSingleStep(10);
-    m_luckHistories->setValue(kDefaultLuckHistories);
+    m_luckHistories->setRange(kFewestLuckHistories, 10 * kFewestLuckHistories);
+    m_luckHistories->setSingleStep(kFewestLuckHistories);
+    m_luckHistories->setValue(kFewestLuckHistories);
     m_luckHistories->setSuffix(BacktestText::luckHistoriesSuffix());
     controls->addWidget(m_luckHistories);
     m_luckProgress = identified(new QProgressBar, kLuckProgressId);
@@ -243,6 +265,8 @@ void BacktestWindow::installHelp()
     help->setText(kLuckHistoriesId, BacktestText::luckHistoriesHelp());
     help->setText(kLuckProgressId, BacktestText::luckProgressHelp());
     help->setText(kLuckCancelId, BacktestText::luckCancelHelp());
+    help->setText(kHoldoutReasonId, BacktestText::holdoutHelp());
+    help->setText(kCheckVerdictId, BacktestText::holdoutHelp());
 }
 
 void BacktestWindow::startRun()
@@ -259,29 +283,47 @@ void BacktestWindow::startRun()
     choice.walkForward = m_walkForward->isChecked();
     if (m_holdout->isChecked())
         choice.holdOutSecondHalf();
-    const int histories = m_luckHistories->value();
+    m_luckHistoriesAsked = m_luckHistories->value();
+    // A fresh seed each run, shown beside the line, so that the command line can measure it again.
+    m_luckSeed = QRandomGenerator::global()->generate();
     m_start->setEnabled(false);
     m_cancel->setEnabled(true);
     m_progress->setValue(0);
-    m_runner.start([this, backtest, choice, histories](const BackgroundRun::Work& work) {
-        const auto progress = [this, &work](int done, int total) {
-            work.post([this, done, total] { showProgress(done, total); });
+    m_runner.start(
+        [this, backtest, choice, histories = m_luckHistoriesAsked, seed = m_luckSeed](const BackgroundRun::Work& work) {
+            const auto progress = [this, &work](int done, int total) {
+                work.post([this, done, total] { showProgress(done, total); });
+            };
+            const std::optional<BacktestResult> result = backtest->run(choice, progress, work.cancelFlag());
+            if (!result)
+                return;
+            work.post([this, result, choice] { takeScores(*result, choice); });
+            // The figures of the result files' mode cannot tell luck from a working setting anyway.
+            if (choice.scoresWalkForward())
+                measureLuck(work, choice, backtest->drawCount(), histories, seed);
+        });
+}
+
+void BacktestWindow::measureLuck(const BackgroundRun::Work& work, const BacktestChoice& choice, int drawCount,
+                                 int histories, quint64 seed)
+{
+    // Batch by batch, so that the line sharpens on screen and a cancel keeps the batches done.
+    std::optional<BacktestLuck> luck;
+    for (int first = 0; first < histories; first += kLuckBatch) {
+        const auto progress = [this, &work, first, histories](int done, int) {
+            work.post([this, done = first + done, histories] { showLuckProgress(done, histories); });
         };
-        const std::optional<BacktestResult> result = backtest->run(choice, progress, work.cancelFlag());
-        if (!result)
+        const int count = std::min(kLuckBatch, histories - first);
+        const std::optional<BacktestLuck> more =
+            BacktestLuck::measure(choice, drawCount, count, seed, progress, work.cancelFlag(), first);
+        if (!more)
             return;
-        work.post([this, result, choice] { takeScores(*result, choice.walkForward); });
-        // The figures of the result files' mode cannot tell luck from a working setting anyway.
-        if (!choice.walkForward)
-            return;
-        const auto luckProgress = [this, &work](int done, int total) {
-            work.post([this, done, total] { showLuckProgress(done, total); });
-        };
-        const std::optional<BacktestLuck> luck =
-            BacktestLuck::measure(choice, backtest->drawCount(), histories, kLuckSeed, luckProgress, work.cancelFlag());
         if (luck)
-            work.post([this, luck] { takeLuck(*luck); });
-    });
+            luck->add(*more);
+        else
+            luck = more;
+        work.post([this, luck, done = first + count == histories] { takeLuck(*luck, done); });
+    }
 }
 
 void BacktestWindow::cancelRun()
@@ -295,8 +337,13 @@ void BacktestWindow::cancelRun()
 void BacktestWindow::cancelLuck()
 {
     m_runner.stop();
-    m_luckProgress->setValue(0);
     m_luckCancel->setEnabled(false);
+    // The histories measured so far keep their line and p's.
+    if (m_measuredLuck) {
+        showLuck();
+        return;
+    }
+    m_luckProgress->setValue(0);
     m_luck->setText(BacktestText::luckCancelled());
 }
 
@@ -312,43 +359,89 @@ void BacktestWindow::showLuckProgress(int done, int total)
     m_luckProgress->setValue(std::max(m_luckProgress->value(), done));
 }
 
-void BacktestWindow::takeScores(const BacktestResult& result, bool walkForward)
+void BacktestWindow::takeScores(const BacktestResult& result, const BacktestChoice& choice)
 {
     m_result = result;
+    m_choice = choice;
     m_measuredLuck.reset();
     m_progress->setValue(m_progress->maximum());
     m_start->setEnabled(true);
     m_cancel->setEnabled(false);
     m_luckProgress->setValue(0);
-    m_luckCancel->setEnabled(walkForward);
+    m_luckCancel->setEnabled(choice.scoresWalkForward());
     m_luck->setText(BacktestText::luckMeasuring());
-    showMode(walkForward);
+    showMode(choice.scoresWalkForward());
     showMaps();
     fillTable();
+    showCheckVerdict();
     Q_EMIT finished();
 }
 
-void BacktestWindow::takeLuck(const BacktestLuck& luck)
+void BacktestWindow::takeLuck(const BacktestLuck& luck, bool done)
 {
     m_measuredLuck = luck;
-    m_luckProgress->setValue(m_luckProgress->maximum());
-    m_luckCancel->setEnabled(false);
-    m_luck->setText(BacktestText::luckLine(int(m_result.scores.size()), luck.quantile(0.95), luck.quantile(0.99),
-                                           luck.histories()));
+    if (done) {
+        m_luckProgress->setValue(m_luckProgress->maximum());
+        m_luckCancel->setEnabled(false);
+    }
+    showLuck();
+    showMaps();
     fillTable();
-    Q_EMIT luckMeasured();
+    if (done)
+        Q_EMIT luckMeasured();
+}
+
+void BacktestWindow::showLuck()
+{
+    const BacktestLuck& luck = *m_measuredLuck;
+    double best = -std::numeric_limits<double>::infinity();
+    for (const BacktestScore& score : m_result.scores)
+        best = std::max(best, score.z());
+    m_luck->setText(BacktestText::luckLine(int(m_result.scores.size()), luck.line(), luck.histories(),
+                                           !m_luckCancel->isEnabled(), luckCommand(luck.histories()))
+                    + QLatin1Char('\n') + BacktestText::runVerdict(best, luck.line()));
+}
+
+QString BacktestWindow::luckCommand(int histories) const
+{
+    QStringList words{QStringLiteral("vemo-cli backtest")};
+    if (m_choice.firstDraw != DataGodEngine::kFirstPredictedDraw)
+        words << QStringLiteral("--from %1").arg(m_choice.firstDraw);
+    if (m_choice.holdoutDraw > 0)
+        words << QStringLiteral("--holdout %1").arg(m_choice.holdoutDraw);
+    words << QStringLiteral("--null %1 --seed %2").arg(histories).arg(m_luckSeed);
+    return words.join(QLatin1Char(' '));
+}
+
+void BacktestWindow::showCheckVerdict()
+{
+    const QList<BacktestScore>& scores = m_result.scores;
+    m_checkVerdict->setVisible(!m_result.checks.isEmpty());
+    if (m_result.checks.isEmpty())
+        return;
+    // The one setting chosen before the second half is looked at: the first half's best.
+    const auto best = std::max_element(scores.begin(), scores.end(),
+                                       [](const BacktestScore& a, const BacktestScore& b) { return a.z() < b.z(); });
+    const DataGodSettings& s = best->setting;
+    const QString setting = BacktestText::settingName(
+        PredictText::dataGods()[std::size_t(best->order - DataGodEngine::kLowestOrder)].caption, s.predictionCount,
+        PredictText::dataAmount(s.dataAmount), s.preferFrequent, s.appearanceWeight);
+    m_checkVerdict->setText(BacktestText::checkVerdict(setting, m_result.checks[best - scores.begin()].z()));
 }
 
 void BacktestWindow::showMode(bool walkForward)
 {
     m_warning->setVisible(!walkForward);
+    m_explanation->setVisible(walkForward);
     m_luckRow->setVisible(walkForward);
     m_table->setColumnHidden(kPColumn, !walkForward);
 }
 
 void BacktestWindow::showMaps()
 {
-    m_heatMap->showScores(m_result.scores, m_amount->currentData().toInt(), m_preference->currentIndex() == 0);
+    const std::optional<double> line =
+        m_measuredLuck ? std::optional<double>(m_measuredLuck->line()) : std::optional<double>();
+    m_heatMap->showScores(m_result.scores, m_amount->currentData().toInt(), m_preference->currentIndex() == 0, line);
 }
 
 void BacktestWindow::fillTable()
@@ -362,6 +455,8 @@ void BacktestWindow::fillTable()
     const bool checked = !m_result.checks.isEmpty();
     m_table->setHorizontalHeaderLabels(BacktestText::tableHeaders(checked));
     m_table->setColumnHidden(kCheckColumn, !checked);
+    // The family's intervals come from the luck line: none before it is measured.
+    m_table->setColumnHidden(kIntervalColumn, !m_measuredLuck);
     m_table->setSortingEnabled(false);
     m_table->clearContents();
     m_table->setRowCount(int(best.size()));
@@ -380,18 +475,20 @@ void BacktestWindow::fillTable()
         m_table->setItem(row, 3, new QTableWidgetItem(BacktestText::preference(s.preferFrequent)));
         put(4, s.appearanceWeight, 0);
         put(5, score.mean(), 4);
-        const QString interval =
-            BacktestText::meanInterval(score.mean() - score.meanMargin(), score.mean() + score.meanMargin());
-        m_table->setItem(row, 6, new NumberItem(score.mean(), interval));
         put(7, score.chance(), 4);
         put(kZColumn, score.z(), 2);
         if (checked)
             put(kCheckColumn, m_result.checks[best[row]].z(), 2);
         if (!m_measuredLuck)
             continue;
-        const double p = m_measuredLuck->pValue(score.z());
-        put(kPColumn, p, 4);
-        for (int column = 0; column < m_table->columnCount() && p < 0.05; ++column) {
+        // The interval over the whole family reaches as far as the line: from the same simulation.
+        const double margin = score.meanMargin(m_measuredLuck->line());
+        m_table->setItem(
+            row, kIntervalColumn,
+            new NumberItem(score.mean(), BacktestText::meanInterval(score.mean() - margin, score.mean() + margin)));
+        put(kPColumn, m_measuredLuck->pValue(score.z()), 4);
+        const bool marked = m_measuredLuck->beyondLine(score.z());
+        for (int column = 0; column < m_table->columnCount() && marked; ++column) {
             if (QTableWidgetItem* item = m_table->item(row, column))
                 item->setBackground(kLuckyColour);
         }

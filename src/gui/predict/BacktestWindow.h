@@ -31,10 +31,9 @@ public:
     /** Opens the window into window, or brings the one it holds forward. */
     static BacktestWindow* open(QPointer<BacktestWindow>& window, QWidget& owner, const DrawHistory& history);
 
-    /** The seed of the random histories: the same history gives the same luck line. */
-    static constexpr quint64 kLuckSeed = 1;
-
     const QList<BacktestScore>& scores() const { return m_result.scores; }
+    /** The seed of the random histories of the last run, a fresh one each run. */
+    quint64 luckSeed() const { return m_luckSeed; }
 
 Q_SIGNALS:
     /** The settings of the selected row, to be run as the settings dialog runs them. */
@@ -43,7 +42,7 @@ Q_SIGNALS:
     void steppedAside();
     /** The scores of a finished run are shown. */
     void finished();
-    /** The luck line and the p's of the scores shown are in. */
+    /** The luck line and the p's of the scores shown are in, for all the random histories asked. */
     void luckMeasured();
 
 protected:
@@ -62,8 +61,17 @@ private:
     void cancelLuck();
     void showProgress(int done, int total);
     void showLuckProgress(int done, int total);
-    void takeScores(const BacktestResult& result, bool walkForward);
-    void takeLuck(const BacktestLuck& luck);
+    void takeScores(const BacktestResult& result, const BacktestChoice& choice);
+    /** The line and the p's of the random histories measured so far; done when they are all in. */
+    void takeLuck(const BacktestLuck& luck, bool done);
+    /** On the worker: the random histories in batches, each batch's line and p's posted as it ends. */
+    void measureLuck(const BackgroundRun::Work& work, const BacktestChoice& choice, int drawCount, int histories,
+                     quint64 seed);
+    /** The line, the histories so far and the verdict of the run. */
+    void showLuck();
+    /** The command line that measures the luck line of the scores shown again. */
+    QString luckCommand(int histories) const;
+    void showCheckVerdict();
     /** Shows what the figures of the mode can tell: the red warning, or the luck line and the p's. */
     void showMode(bool walkForward);
     void showMaps();
@@ -75,6 +83,9 @@ private:
     QComboBox* m_draws = nullptr;
     QCheckBox* m_walkForward = nullptr;
     QCheckBox* m_holdout = nullptr;
+    QLabel* m_holdoutReason = nullptr;
+    QLabel* m_explanation = nullptr;
+    QLabel* m_checkVerdict = nullptr;
     QPushButton* m_start = nullptr;
     QPushButton* m_cancel = nullptr;
     QProgressBar* m_progress = nullptr;
@@ -91,6 +102,9 @@ private:
     QPushButton* m_runSelected = nullptr;
 
     BacktestResult m_result;
+    BacktestChoice m_choice; // of the scores shown
     std::optional<BacktestLuck> m_measuredLuck;
+    quint64 m_luckSeed = 0;
+    int m_luckHistoriesAsked = 0;
     BackgroundRun m_runner;
 };
