@@ -39,15 +39,22 @@ void addColumns()
     QTest::addColumn<int>("known");
 }
 
-// Searches with a time limit of 30 seconds and prints what it found.
-void search(int pool, int matched, int drawnInPool, int known)
+// The first numbers as the pool, with as many tickets as a player can agree to.
+WheelSettings settingsOf(int pool, int matched, int drawnInPool)
 {
     WheelSettings settings;
     settings.pool = firstNumbers(pool);
     settings.matched = matched;
     settings.drawnInPool = drawnInPool;
-    settings.seconds = 30;
     settings.maxTickets = WheelSettings::kMostTickets;
+    return settings;
+}
+
+// Searches with a time limit of 30 seconds and prints what it found.
+void search(int pool, int matched, int drawnInPool, int known)
+{
+    WheelSettings settings = settingsOf(pool, matched, drawnInPool);
+    settings.seconds = 30;
     QElapsedTimer clock;
     clock.start();
     const Result<WheelResult> wheel = WheelMaker::make(settings);
@@ -101,11 +108,7 @@ void BenchWheel::timeLimitKept()
     QFETCH(int, pool);
     QFETCH(int, matched);
     QFETCH(int, drawnInPool);
-    WheelSettings settings;
-    settings.pool = firstNumbers(pool);
-    settings.matched = matched;
-    settings.drawnInPool = drawnInPool;
-    settings.maxTickets = WheelSettings::kMostTickets;
+    const WheelSettings settings = settingsOf(pool, matched, drawnInPool);
     QElapsedTimer clock;
     clock.start();
     const Result<WheelResult> wheel = WheelMaker::make(settings);

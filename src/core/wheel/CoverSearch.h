@@ -13,8 +13,8 @@
  * Looks for few tickets that hit every target, or for a given number of tickets that leave the
  * least weight unhit. A covering is made smaller as Nurmela and Östergård do: one ticket fewer,
  * then simulated annealing over that many tickets, one number swapped at a time, the cost being
- * the weight left unhit, which each swap changes only in the sets it touches; a try that fails is
- * tried again from the last covering, until several in a row have failed. Tickets are masks of
+ * the weight left unhit, which each swap changes only in the sets it touches; a try that fails goes
+ * on from where it ended with twice the swaps, until several in a row have failed. Tickets are masks of
  * free numbers. Every step depends on the seed alone and the search is measured in swaps, so the
  * time limit and the cancel flag can only end it early, never change its course.
  */
