@@ -1,5 +1,6 @@
-// Wheel sizes the search finds for 3 if 3 and 4 if 4 on pools of 10 … 20, beside Schönheim's bound, and
-// the rows of known minima; then the time of the exact odds over every draw.
+// Wheel sizes the search finds in 30 s beside the smallest published (the La Jolla Covering Repository's
+// C(v,6,t)) and Schönheim's bound, and the rows of known minima; then how far past its time a search on the
+// largest pools ends, and the time of the exact odds over every draw.
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -13,6 +14,8 @@ class BenchWheel : public QObject {
 private Q_SLOTS:
     void coveringSizes_data();
     void coveringSizes();
+    void timeLimitKept_data();
+    void timeLimitKept();
     void knownAnswers_data();
     void knownAnswers();
     void odds_data();
@@ -36,21 +39,29 @@ void addColumns()
     QTest::addColumn<int>("known");
 }
 
-// Searches with a time limit of 30 seconds and prints what it found.
-void search(int pool, int matched, int drawnInPool, int known)
+// The first numbers as the pool, with as many tickets as a player can agree to.
+WheelSettings settingsOf(int pool, int matched, int drawnInPool)
 {
     WheelSettings settings;
     settings.pool = firstNumbers(pool);
     settings.matched = matched;
     settings.drawnInPool = drawnInPool;
+    settings.maxTickets = WheelSettings::kMostTickets;
+    return settings;
+}
+
+// Searches with a time limit of 30 seconds and prints what it found.
+void search(int pool, int matched, int drawnInPool, int known)
+{
+    WheelSettings settings = settingsOf(pool, matched, drawnInPool);
     settings.seconds = 30;
     QElapsedTimer clock;
     clock.start();
     const Result<WheelResult> wheel = WheelMaker::make(settings);
     QVERIFY(wheel.ok());
     const qsizetype found = wheel.value().tickets.size();
-    qInfo("%2d numbers %d if %d: %3lld tickets, lower bound %3d, known %3s, %6.2f s%s", pool, matched, drawnInPool,
-          qlonglong(found), wheel.value().lowerBound, known > 0 ? qPrintable(QString::number(known)) : "-",
+    qInfo("%2d numbers %d if %d: %4lld tickets, published %4d (%+5.1f %%), lower bound %4d, %6.2f s%s", pool, matched,
+          drawnInPool, qlonglong(found), known, 100.0 * double(found - known) / known, wheel.value().lowerBound,
           double(clock.elapsed()) / 1000, wheel.value().timedOut ? " (time limit)" : "");
     QVERIFY(wheel.value().proof.kept());
 }
@@ -60,10 +71,16 @@ void search(int pool, int matched, int drawnInPool, int known)
 void BenchWheel::coveringSizes_data()
 {
     addColumns();
-    for (const int t : {3, 4}) {
-        for (int v = 10; v <= 20; ++v)
-            QTest::addRow("%d numbers %d if %d", v, t, t) << v << t << t << 0;
-    }
+    struct Row {
+        int pool;
+        int matched;
+        int published;
+    };
+    for (const Row row : {Row{14, 3, 25}, Row{14, 4, 80}, Row{14, 5, 371}, Row{16, 3, 38}, Row{16, 4, 152},
+                          Row{16, 5, 808}, Row{18, 3, 48}, Row{18, 4, 236}, Row{20, 3, 71}, Row{20, 4, 382},
+                          Row{22, 3, 77}, Row{22, 4, 580}, Row{25, 3, 130}, Row{25, 4, 992}})
+        QTest::addRow("%d numbers %d if %d", row.pool, row.matched, row.matched)
+            << row.pool << row.matched << row.matched << row.published;
 }
 
 void BenchWheel::coveringSizes()
@@ -73,6 +90,35 @@ void BenchWheel::coveringSizes()
     QFETCH(int, drawnInPool);
     QFETCH(int, known);
     search(pool, matched, drawnInPool, known);
+}
+
+void BenchWheel::timeLimitKept_data()
+{
+    addColumns();
+    QTest::newRow("22 numbers 5 if 6") << 22 << 5 << 6 << 0;
+    QTest::newRow("30 numbers 4 if 6") << 30 << 4 << 6 << 0;
+    QTest::newRow("30 numbers 4 if 5") << 30 << 4 << 5 << 0;
+    QTest::newRow("25 numbers 4 if 4") << 25 << 4 << 4 << 0;
+    QTest::newRow("30 numbers 3 if 3") << 30 << 3 << 3 << 0;
+}
+
+// With the default time: the search with its proof and odds ends within half a second of it.
+void BenchWheel::timeLimitKept()
+{
+    QFETCH(int, pool);
+    QFETCH(int, matched);
+    QFETCH(int, drawnInPool);
+    const WheelSettings settings = settingsOf(pool, matched, drawnInPool);
+    QElapsedTimer clock;
+    clock.start();
+    const Result<WheelResult> wheel = WheelMaker::make(settings);
+    const double seconds = double(clock.elapsed()) / 1000;
+    QVERIFY(wheel.ok());
+    qInfo("%2d numbers %d if %d: %4lld tickets, lower bound %4d, %6.2f s of %.0f s%s", pool, matched, drawnInPool,
+          qlonglong(wheel.value().tickets.size()), wheel.value().lowerBound, seconds, settings.seconds,
+          wheel.value().timedOut ? " (time limit)" : "");
+    QVERIFY(wheel.value().proof.kept());
+    QVERIFY2(seconds < settings.seconds + 0.5, qPrintable(QString::number(seconds)));
 }
 
 void BenchWheel::knownAnswers_data()

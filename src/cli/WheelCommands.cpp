@@ -13,8 +13,9 @@
 namespace {
 
 const QString kWheelSynopsis = QStringLiteral(
-    "wheel --pool LIST --guarantee T/P [--fixed LIST] [--tickets N] [--seed S] [--seconds X] [--csv FILE]   "
-    "(LIST = 3,11,20 のような数字の並び、T/P = P 個当たれば T 個)");
+    "wheel --pool LIST --guarantee T/P [--fixed LIST] [--tickets N] [--max-tickets N] [--seed S] [--seconds X] "
+    "[--csv FILE]   (LIST = 3,11,20 のような数字の並び、T/P = P 個当たれば T 個、--max-tickets は口数の上限で"
+    "既定は 1000)");
 
 std::optional<QList<int>> numberList(const QString& text)
 {
@@ -51,6 +52,8 @@ bool readOptions(CliArguments& args, WheelSettings& settings, QString& csvPath)
         } else if (*option == QStringLiteral("--tickets")) {
             settings.ticketBudget = value->toInt(&ok);
             ok = ok && settings.ticketBudget >= 1;
+        } else if (*option == QStringLiteral("--max-tickets")) {
+            settings.maxTickets = value->toInt(&ok);
         } else if (*option == QStringLiteral("--seed")) {
             settings.seed = value->toUInt(&ok);
         } else if (*option == QStringLiteral("--seconds")) {
@@ -88,8 +91,11 @@ int wheel(CliContext& context, CliArguments& args)
         if (const Status fault = CsvTable::save(installation, csvPath, WheelCsv::encode(wheel.tickets)))
             return context.refuse(*fault);
     }
-    if (wheel.timedOut)
-        context.warn(WheelText::searchTimedOut(settings.seconds));
+    if (wheel.timedOut) {
+        UserMessage timedOut = WheelText::searchTimedOut(settings.seconds);
+        timedOut.text += QLatin1Char('\n') + WheelText::searchLonger();
+        context.warn(timedOut);
+    }
 
     QString text;
     for (const QList<int>& ticket : wheel.tickets)

@@ -12,6 +12,7 @@ class TestWheelCli : public QObject {
 private Q_SLOTS:
     void ticketsBoundOddsProofAndCsv();
     void budgetKeepsToItsTickets();
+    void stoppedOnTimeSaysSo();
     void wrongArguments_data();
     void wrongArguments();
     void refusals_data();
@@ -100,6 +101,15 @@ void TestWheelCli::budgetKeepsToItsTickets()
     QVERIFY2(proof.hasMatch() && proof.captured(1).toInt() > 0, qPrintable(lines[5]));
 }
 
+void TestWheelCli::stoppedOnTimeSaysSo()
+{
+    const CliRun run = wheel(m_install, QStringLiteral("--pool 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20 "
+                                                       "--guarantee 4/4 --seconds 1"));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains(WheelText::searchTimedOut(1).text) && run.err.contains(WheelText::searchLonger()),
+             qPrintable(run.err));
+}
+
 void TestWheelCli::wrongArguments_data()
 {
     QTest::addColumn<QString>("arguments");
@@ -110,6 +120,7 @@ void TestWheelCli::wrongArguments_data()
     QTest::newRow("pool not numbers") << QStringLiteral("--guarantee 3/3 --pool 1,2,x,4,5,6,7");
     QTest::newRow("no tickets") << QStringLiteral("--guarantee 3/3 --tickets 0 --pool ") + kPool;
     QTest::newRow("no time") << QStringLiteral("--guarantee 3/3 --seconds 0 --pool ") + kPool;
+    QTest::newRow("limit not a number") << QStringLiteral("--guarantee 3/3 --max-tickets many --pool ") + kPool;
     QTest::newRow("seed not a number") << QStringLiteral("--guarantee 3/3 --seed -1 --pool ") + kPool;
     QTest::newRow("unknown option") << QStringLiteral("--guarantee 3/3 --fast 1 --pool ") + kPool;
     QTest::newRow("option twice") << QStringLiteral("--guarantee 3/3 --guarantee 3/4 --pool ") + kPool;
@@ -135,6 +146,10 @@ void TestWheelCli::refusals_data()
         << QStringLiteral("--guarantee 3/3 --fixed 4 --pool ") + kPool << WheelText::fixedOutsidePool(4).text;
     QTest::newRow("guarantee upside down")
         << QStringLiteral("--guarantee 5/3 --pool ") + kPool << WheelText::guaranteeOutOfRange(5, 3).text;
+    QTest::newRow("bound above the limit asked for")
+        << QStringLiteral("--guarantee 3/3 --max-tickets 10 --pool ") + kPool << WheelText::wheelTooLarge(14, 10).text;
+    QTest::newRow("limit beyond what is shown") << QStringLiteral("--guarantee 3/3 --max-tickets 5001 --pool ") + kPool
+                                                << WheelText::ticketLimitOutOfRange(5001, 5000).text;
     QTest::newRow("csv not writable") << QStringLiteral("--guarantee 3/5 --pool %1 --csv %2")
                                              .arg(kPool, m_dir.filePath(QStringLiteral("no/wheel.csv")))
                                       << QString();

@@ -1,7 +1,10 @@
+#include <QElapsedTimer>
 #include <QTest>
 
+#include <atomic>
 #include <bit>
 #include <numeric>
+#include <thread>
 
 #include "text/WheelText.h"
 #include "wheel/Binomial.h"
@@ -18,6 +21,8 @@ private Q_SLOTS:
     void fixedNumbersInEveryTicket_data();
     void fixedNumbersInEveryTicket();
     void sameSeedSameTickets();
+    void limitsKeptOnTheLargestPools_data();
+    void limitsKeptOnTheLargestPools();
     void stoppedSearchGivesAWholeWheel_data();
     void stoppedSearchGivesAWholeWheel();
     void badSettingsRefused_data();
@@ -147,6 +152,8 @@ void TestWheel::oddsAgreeWithEveryDraw()
     const WheelOdds odds = WheelOdds::of(tickets);
     QCOMPARE(odds.bestHolds, best);
     for (int k = 0; k <= 6; ++k) {
+        QCOMPARE(odds.atLeastProbability(k),
+                 double(std::accumulate(best.begin() + k, best.end(), qint64(0))) / WheelOdds::kDraws);
         QCOMPARE(odds.expectedTickets[std::size_t(k)], double(ticketsHolding[std::size_t(k)]) / WheelOdds::kDraws);
         // One ticket follows the hypergeometric law.
         if (tickets.size() == 1)
@@ -167,6 +174,7 @@ void TestWheel::fixedNumbersInEveryTicket()
     WheelSettings settings = settingsOf({2, 5, 9, 14, 17, 21, 26, 30, 33, 38, 41, 43}, 3, 4);
     settings.fixed = {9, 33};
     settings.ticketBudget = ticketBudget;
+    settings.seconds = 3;
     const Result<WheelResult> wheel = WheelMaker::make(settings);
     QVERIFY(wheel.ok());
     QVERIFY(!wheel.value().tickets.isEmpty());
@@ -186,12 +194,64 @@ void TestWheel::sameSeedSameTickets()
     WheelSettings settings = settingsOf({1, 4, 7, 10, 13, 16, 19, 22, 25, 28}, 3, 4);
     settings.seed = 20261207;
     const Result<WheelResult> first = WheelMaker::make(settings);
+    // Again with twice the time, while two threads keep both cores busy: the search counts swaps, not
+    // seconds, so it walks the same way.
+    std::atomic_bool burning = true;
+    std::vector<std::jthread> burners;
+    for (int i = 0; i < 2; ++i) {
+        burners.emplace_back([&burning] {
+            volatile quint64 sink = 0;
+            while (burning)
+                sink = sink * 6364136223846793005u + 1;
+        });
+    }
+    settings.seconds *= 2;
     const Result<WheelResult> second = WheelMaker::make(settings);
+    burning = false;
+    burners.clear();
     QVERIFY(first.ok() && second.ok());
-    QVERIFY(!first.value().timedOut);
+    QVERIFY(!first.value().timedOut && !second.value().timedOut);
     QCOMPARE(first.value().tickets, second.value().tickets);
     settings.ticketBudget = 3;
     QCOMPARE(WheelMaker::make(settings).value().tickets, WheelMaker::make(settings).value().tickets);
+}
+
+void TestWheel::limitsKeptOnTheLargestPools_data()
+{
+    QTest::addColumn<int>("pool");
+    QTest::addColumn<int>("matched");
+    QTest::addColumn<int>("drawnInPool");
+    QTest::addColumn<int>("maxTickets");
+    QTest::newRow("30 numbers 4 if 6") << 30 << 4 << 6 << WheelSettings::kMaxTickets;
+    QTest::newRow("30 numbers 4 if 5") << 30 << 4 << 5 << WheelSettings::kMaxTickets;
+    QTest::newRow("25 numbers 4 if 4, agreed to more") << 25 << 4 << 4 << WheelSettings::kMostTickets;
+    QTest::newRow("22 numbers 5 if 6") << 22 << 5 << 6 << WheelSettings::kMaxTickets;
+    // The lower bound is allowed, but no search reaches it: the wheel found is refused, never given out.
+    QTest::newRow("20 numbers 4 if 4, limit at the bound") << 20 << 4 << 4 << 344;
+}
+
+void TestWheel::limitsKeptOnTheLargestPools()
+{
+    QFETCH(int, pool);
+    QFETCH(int, matched);
+    QFETCH(int, drawnInPool);
+    QFETCH(int, maxTickets);
+    WheelSettings settings = settingsOf(numbersFrom(1, pool), matched, drawnInPool);
+    settings.seconds = 1;
+    settings.maxTickets = maxTickets;
+    QElapsedTimer clock;
+    clock.start();
+    const Result<WheelResult> wheel = WheelMaker::make(settings);
+    // Slack for a busy machine and a sanitizer build: what is checked is that no phase runs on unchecked.
+    QVERIFY2(clock.elapsed() < 30'000, qPrintable(QString::number(clock.elapsed())));
+    if (!wheel.ok()) {
+        QVERIFY2(wheel.error().text.contains(QStringLiteral("上限の %1 口を超える").arg(maxTickets)),
+                 qPrintable(wheel.error().text));
+        return;
+    }
+    QVERIFY(wheel.value().tickets.size() <= maxTickets);
+    QVERIFY(wheel.value().proof.kept());
+    QVERIFY(wheel.value().timedOut);
 }
 
 void TestWheel::stoppedSearchGivesAWholeWheel_data()
@@ -258,9 +318,15 @@ void TestWheel::badSettingsRefused_data()
     QTest::newRow("fixed leave no room") << settings << WheelText::fixedLeaveNoRoom(2, 5).text;
     settings = settingsOf(twelve, 3, 3);
     settings.ticketBudget = 1001;
-    QTest::newRow("budget too large") << settings << WheelText::ticketBudgetOutOfRange(1001).text;
+    QTest::newRow("budget too large") << settings << WheelText::ticketBudgetOutOfRange(1001, 1000).text;
     settings = settingsOf(numbersFrom(1, 30), 5, 5);
     QTest::newRow("too many tickets needed") << settings << WheelText::wheelTooLarge(23755, 1000).text;
+    settings.maxTickets = WheelSettings::kMostTickets;
+    QTest::newRow("too many even when agreed")
+        << settings << WheelText::wheelTooLarge(23755, WheelSettings::kMostTickets).text;
+    settings.maxTickets = WheelSettings::kMostTickets + 1;
+    QTest::newRow("limit beyond what a window shows")
+        << settings << WheelText::ticketLimitOutOfRange(5001, WheelSettings::kMostTickets).text;
 }
 
 void TestWheel::badSettingsRefused()
@@ -289,6 +355,9 @@ void TestWheel::knownAnswersReached_data()
     QTest::newRow("12 numbers 3 if 5") << 12 << 3 << 5 << 2 << 2;
     QTest::newRow("16 numbers 3 if 6") << 16 << 3 << 6 << 6 << 3;
     QTest::newRow("12 numbers 5 if 5, Steiner system") << 12 << 5 << 5 << 132 << 132;
+    QTest::newRow("22 numbers 3 if 3, Steiner system") << 22 << 3 << 3 << 77 << 77;
+    QTest::newRow("21 numbers 3 if 3, from the Steiner system") << 21 << 3 << 3 << 77 << 70;
+    QTest::newRow("22 numbers 2 if 6, disjoint tickets") << 22 << 2 << 6 << 4 << 2;
 }
 
 void TestWheel::knownAnswersReached()
@@ -299,7 +368,9 @@ void TestWheel::knownAnswersReached()
     QFETCH(int, known);
     QFETCH(int, bound);
     // A pool away from 1 so that the numbers, not their places, are checked.
-    const Result<WheelResult> wheel = WheelMaker::make(settingsOf(numbersFrom(20, pool), matched, drawnInPool));
+    WheelSettings settings = settingsOf(numbersFrom(20, pool), matched, drawnInPool);
+    settings.seconds = 4;
+    const Result<WheelResult> wheel = WheelMaker::make(settings);
     QVERIFY(wheel.ok());
     QCOMPARE(wheel.value().lowerBound, bound);
     QVERIFY2(wheel.value().tickets.size() <= known, qPrintable(QString::number(wheel.value().tickets.size())));

@@ -57,6 +57,7 @@ class TestWheelWindow : public GuiSuite {
 private Q_SLOTS:
     void initTestCase();
     void fromTheNumberCardThroughARunToTheCsv();
+    void timedOutRunOffersALongerOneAndALargeWheelIsAsked();
     void fromADataGodsPopupWithItsNumbers();
 
 private:
@@ -119,12 +120,31 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
         QVERIFY(expected.tickets[i].contains(kFixed));
     }
     QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(8, 4), 4));
+    // The bar says the search is over, not how far it has come.
+    auto* progress = control<QProgressBar>(window, WheelWindow::kProgressId);
+    const int found = int(expected.tickets.size());
+    QVERIFY2(progress->format() == WheelText::searchDone(found)
+                 || progress->format() == WheelText::searchDoneOnTime(found),
+             qPrintable(progress->format()));
     auto* odds = control<QTableWidget>(window, WheelResultPanel::kOddsId);
+    QCOMPARE(odds->columnCount(), 3);
     for (int matched = 3; matched <= 6; ++matched) {
         const int row = matched - WheelResultPanel::kFirstOddsRow;
         QCOMPARE(odds->item(row, 0)->text(), WheelText::oddsProbability(expected.odds.bestProbability(matched)));
-        QCOMPARE(odds->item(row, 1)->text(), WheelText::oddsAverage(expected.odds.expectedTickets[matched]));
+        QCOMPARE(odds->item(row, 1)->text(), WheelText::oddsProbability(expected.odds.atLeastProbability(matched)));
+        QCOMPARE(odds->item(row, 2)->text(), WheelText::oddsAverage(expected.odds.expectedTickets[matched]));
     }
+    QCOMPARE(control<QLabel>(window, WheelResultPanel::kAnyPrizeId)->text(),
+             WheelText::anyPrize(expected.odds.atLeastProbability(3)));
+    // The third column is in sight and its figures are drawn, not cut off to the right.
+    const QImage shot = odds->viewport()->grab().toImage();
+    const QRect cell = odds->visualItemRect(odds->item(0, 2)).intersected(shot.rect());
+    int inked = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            inked += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    QVERIFY2(inked > 10, qPrintable(QString::number(inked)));
 
     const QString csv = m_dir.filePath(QStringLiteral("買い目.csv"));
     chooseInFileDialog(csv);
@@ -147,13 +167,14 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(4);
     control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(4);
     click(window, WheelWindow::kMakeId);
-    auto* progress = control<QProgressBar>(window, WheelWindow::kProgressId);
     QTRY_VERIFY(progress->format() != WheelText::searching());
     click(window, WheelWindow::kCancelId);
     QVERIFY(finished.wait(5000));
     QVERIFY(control<QLabel>(window, WheelResultPanel::kSummaryId)->text().endsWith(WheelText::searchCancelled()));
     QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(20, 4), 4));
+    QCOMPARE(progress->format(), WheelText::searchDoneCancelled(tickets->count()));
     QVERIFY(control<QPushButton>(window, WheelWindow::kMakeId)->isEnabled());
+    QVERIFY(!control<QPushButton>(window, WheelWindow::kLongerId)->isEnabled());
 
     // Without a window manager's close box, Escape and 閉じる close it.
     QPointer<WheelWindow> closing(window);
@@ -164,6 +185,59 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QVERIFY(closing);
     click(closing, WheelWindow::kCloseId);
     QTRY_VERIFY(!closing);
+}
+
+void TestWheelWindow::timedOutRunOffersALongerOneAndALargeWheelIsAsked()
+{
+    QVERIFY(m_program->choose(MenuCommand::Wheel));
+    auto* window = view()->findChild<WheelWindow*>();
+    QVERIFY(window);
+    auto* grid = control<WheelNumberGrid>(window, WheelWindow::kPoolId);
+    auto* seconds = control<QSpinBox>(window, WheelWindow::kSecondsId);
+    auto* longer = control<QPushButton>(window, WheelWindow::kLongerId);
+    auto* tickets = control<QListWidget>(window, WheelResultPanel::kTicketsId);
+    QSignalSpy finished(window, &WheelWindow::finished);
+
+    // 4 if 4 on 26 numbers needs 1,040 tickets at least: more than 1,000 are shown once the player agrees.
+    QList<int> wide;
+    for (int number = 1; number <= 26; ++number)
+        wide.append(number);
+    grid->setPool(wide);
+    control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(4);
+    control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(4);
+    seconds->setValue(1);
+    m_messages.clear();
+    queueAnswers({Answer::No});
+    click(window, WheelWindow::kMakeId);
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(m_messages.size(), 1);
+    const QString asked = m_messages.takeFirst().text;
+    QVERIFY2(asked.endsWith(QStringLiteral("口になります。作りますか？")), qPrintable(asked));
+    QCOMPARE(tickets->count(), 0);
+    QVERIFY(!control<QPushButton>(window, WheelWindow::kExportId)->isEnabled());
+
+    // Asked again and agreed: the wheel of that many tickets is shown. The search stopped on time says so
+    // and offers twice the time.
+    queueAnswers({Answer::Yes});
+    click(window, WheelWindow::kMakeId);
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.takeFirst().text, WheelText::askLargeWheel(tickets->count()).text);
+    QVERIFY(tickets->count() > WheelSettings::kMaxTickets);
+    QVERIFY(control<QLabel>(window, WheelResultPanel::kSummaryId)->text().endsWith(WheelText::searchTimedOut(1).text));
+    QCOMPARE(control<QProgressBar>(window, WheelWindow::kProgressId)->format(),
+             WheelText::searchDoneOnTime(tickets->count()));
+    QVERIFY(longer->isEnabled());
+    QVERIFY(
+        control<QLabel>(window, WheelResultPanel::kSummaryId)->text().contains(QStringLiteral("1040 口より少なく")));
+
+    queueAnswers({Answer::Yes});
+    click(longer);
+    QCOMPARE(seconds->value(), 2);
+    QVERIFY(!longer->isEnabled());
+    QVERIFY(finished.wait(60000));
+    m_messages.clear();
+    QVERIFY(longer->isEnabled());
 }
 
 void TestWheelWindow::fromADataGodsPopupWithItsNumbers()

@@ -1,5 +1,7 @@
 #include "text/WheelText.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace WheelText {
@@ -66,10 +68,18 @@ UserMessage fixedLeaveNoRoom(int fixedCount, int matched)
                           .arg(matched)};
 }
 
-UserMessage ticketBudgetOutOfRange(int found)
+UserMessage ticketBudgetOutOfRange(int found, int maxTickets)
 {
-    return {kCaption,
-            QStringLiteral("買い目の数は１口から１０００口までにして下さい。（今は %1 口です。）").arg(found)};
+    return {
+        kCaption,
+        QStringLiteral("買い目の数は１口から %1 口までにして下さい。（今は %2 口です。）").arg(maxTickets).arg(found)};
+}
+
+UserMessage ticketLimitOutOfRange(int found, int mostTickets)
+{
+    return {kCaption, QStringLiteral("買い目の上限は１口から %1 口までにして下さい。（今は %2 口です。）")
+                          .arg(mostTickets)
+                          .arg(found)};
 }
 
 UserMessage noTime()
@@ -83,6 +93,19 @@ UserMessage wheelTooLarge(int lowerBound, int maxTickets)
                                      "候補の数字を減らすか、保証をゆるめて下さい。")
                           .arg(lowerBound)
                           .arg(maxTickets)};
+}
+
+UserMessage wheelAboveLimit(int tickets, int maxTickets)
+{
+    return {kCaption, QStringLiteral("見つかった買い目は %1 口で、上限の %2 口を超えるので出しませんでした。\n\n"
+                                     "上限を上げるか、候補の数字を減らすか、保証をゆるめて下さい。")
+                          .arg(tickets)
+                          .arg(maxTickets)};
+}
+
+QString searchLonger()
+{
+    return QStringLiteral("--seconds を長くすると、もっと少ない口数が見つかるかもしれません。");
 }
 
 UserMessage searchTimedOut(double seconds)
@@ -187,11 +210,45 @@ QString searchProgress(int tickets)
     return QStringLiteral("今は %1 口").arg(tickets);
 }
 
+QString searchDone(int tickets)
+{
+    return QStringLiteral("探し終わりました（%1 口）").arg(tickets);
+}
+
+QString searchDoneOnTime(int tickets)
+{
+    return QStringLiteral("時間切れで終わりました（%1 口）").arg(tickets);
+}
+
+QString searchDoneCancelled(int tickets)
+{
+    return QStringLiteral("キャンセルで終わりました（%1 口）").arg(tickets);
+}
+
 QString ticketsSummary(int tickets, int lowerBound)
 {
     if (tickets == lowerBound)
         return QStringLiteral("買い目 %1 口（これより少ない口数では保証できません）").arg(tickets);
-    return QStringLiteral("買い目 %1 口（保証するには少なくとも %2 口が要ります）").arg(tickets).arg(lowerBound);
+    return QStringLiteral("買い目 %1 口（%2 口より少なくは決してできませんが、%2 口で保証できるとは限りません）")
+        .arg(tickets)
+        .arg(lowerBound);
+}
+
+UserMessage askLargeWheel(int tickets)
+{
+    return {kCaption,
+            QStringLiteral("%1 口になります。作りますか？").arg(QLocale(QLocale::Japanese).toString(tickets))};
+}
+
+QString searchLongerButton()
+{
+    return QStringLiteral("もっと長く探す");
+}
+
+QString searchLongerHelp()
+{
+    return QStringLiteral("時間切れで終わったとき、探す時間を倍にして（同じ始め方で）もう一度探します。"
+                          "もっと少ない口数が見つかるかもしれません。");
 }
 
 QString proofKept(qint64 checked, int drawnInPool)
@@ -216,7 +273,13 @@ QString searchCancelled()
 
 QStringList oddsHeaders()
 {
-    return {QStringLiteral("確率（一番よい１口）"), QStringLiteral("平均の口数")};
+    return {QStringLiteral("一番よい１口がちょうど"), QStringLiteral("これ以上の１口がある"),
+            QStringLiteral("当たる口数の平均")};
+}
+
+QString anyPrize(double probability)
+{
+    return QStringLiteral("どれか１口でも当せん（３個以上）する確率：%1").arg(oddsProbability(probability));
 }
 
 QString oddsRow(int matched)
@@ -303,6 +366,8 @@ QString proofHelp()
 QString oddsHelp()
 {
     return QStringLiteral("４３個から６個を選ぶ抽選６０９万６４５４通りをすべて数えた、本当の確率です。"
+                          "左の列は一番多く当たった１口がちょうどその個数になる確率、中の列はその個数以上当たる１口が"
+                          "ある確率（３個なら何かの当せん）、右の列はその個数当たる口数の平均です。"
                           "口数を増やすほど当たる口数は増えますが、その分だけ多く買うことになります。");
 }
 

@@ -6,17 +6,17 @@
 #include <cmath>
 #include <numeric>
 
+#include "wheel/Binomial.h"
+
 namespace {
 
-// Work allowed for one ticket count, and for the whole of a budget search, counted in sets visited, each
-// swap counting as kSwapWork besides: the small designs known to us are reached in a thirtieth of a try,
-// and a count that is not there is given up after a second or so. Every try has kLeastSwaps at least,
-// however many sets a swap visits.
-constexpr qint64 kTryWork = 400'000'000;
-constexpr qint64 kBudgetWork = kTryWork;
-constexpr qint64 kSwapWork = 250;
-constexpr qint64 kLeastSwaps = 200'000;
-// A try that ends within this share of its work lets the next one drop more tickets, at most kMostDropped.
+// A try at one ticket fewer has kTrySwaps swaps and kSwapsPerTicket more for every ticket; each failed
+// try in a row doubles that, and kMostFailures in a row end the search. A budget search anneals once.
+constexpr qint64 kTrySwaps = 5'000;
+constexpr qint64 kSwapsPerTicket = 2'000;
+constexpr int kMostFailures = 5;
+constexpr qint64 kBudgetSwaps = 400'000;
+// A try that succeeds within this share of its swaps lets the next one drop more tickets, at most kMostDropped.
 constexpr qint64 kQuickShare = 64;
 constexpr int kMostDropped = 16;
 // Annealing: the temperature falls by kCooling every kCoolingSteps swaps and starts again from the top
@@ -24,47 +24,62 @@ constexpr int kMostDropped = 16;
 constexpr int kCoolingSteps = 500;
 constexpr double kCooling = 0.99;
 constexpr double kColdest = 0.05;
-constexpr int kStopCheckSteps = 128;
+constexpr int kStopCheckSteps = 64;
 constexpr std::chrono::milliseconds kReportInterval(100);
 
 } // namespace
 
-CoverSearch::CoverSearch(const CoverTargets& targets, quint32 seed, double seconds, const WheelControl& control)
-    : m_targets(targets), m_random(seed), m_control(control), m_start(std::chrono::steady_clock::now()),
-      m_limit(seconds), m_lastReport(m_start), m_hitCount(targets.targets.size(), 0),
-      m_unhitAt(targets.targets.size(), -1)
+CoverSearch::CoverSearch(const CoverTargets& targets, quint32 seed, Clock::time_point deadline,
+                         const WheelControl& control)
+    : m_targets(targets), m_allFree((quint32(1) << targets.freeCount) - 1), m_random(seed), m_control(control),
+      m_start(Clock::now()), m_deadline(deadline), m_lastReport(m_start), m_hitCount(std::size_t(targets.count()), 0),
+      m_unhitAt(std::size_t(targets.count()), -1)
 {
     qint64 total = 0;
-    for (const CoverTarget& target : targets.targets)
-        total += target.weight;
-    // A worse swap by one typical target is taken now and then at the start.
-    if (!targets.targets.empty())
-        m_startTemperature = double(total) / double(targets.targets.size());
+    for (int i = 0; i < targets.count(); ++i)
+        total += targets.weightOf(i);
+    // A worse swap by one typical target is taken now and then at the start (0.4 of one did best on
+    // 16 numbers 4 if 4 and 18 numbers 3 if 3 among 0.15 … 1).
+    if (targets.count() > 0)
+        m_startTemperature = 0.4 * double(total) / double(targets.count());
+    if (targets.classes.size() == 1 && targets.classes[0].need > 1) {
+        m_nearClass.size = targets.classes[0].need - 1;
+        m_near.resize(std::size_t(binomial(targets.freeCount, m_nearClass.size)));
+    }
     setTickets({});
 }
 
-std::vector<quint32> CoverSearch::smallestCover(int lowerBound)
+std::vector<quint32> CoverSearch::smallestCover(int lowerBound, const std::vector<quint32>& start)
 {
-    greedy(INT_MAX);
+    if (start.empty())
+        greedy(INT_MAX);
+    else
+        setTickets(start);
+    dropRedundant();
     std::vector<quint32> best = m_tickets;
     report(int(best.size()));
     // A count mended in a small part of a try is taken as a sign that the wheel is far from its end: the
-    // next try drops twice as many tickets, and one that fails goes back to dropping one.
+    // next try drops twice as many tickets, and one that fails goes back to dropping one. A try at one fewer
+    // that fails goes on from where it ended, with twice the swaps.
     int drop = 1;
-    while (m_stop == Stop::No && int(best.size()) > lowerBound) {
+    int failures = 0;
+    while (!shouldStop() && int(best.size()) > lowerBound && failures < kMostFailures) {
         const int count = std::max(lowerBound, int(best.size()) - drop);
         while (int(m_tickets.size()) > count)
             dropLeastUseful();
-        const qint64 workLeft = anneal(kTryWork);
+        const qint64 swaps = (kTrySwaps + kSwapsPerTicket * count) << failures;
+        const qint64 used = anneal(swaps);
         if (m_unhitWeight == 0) {
+            dropRedundant();
             best = m_tickets;
             report(int(best.size()));
-            drop = workLeft > kTryWork - kTryWork / kQuickShare ? std::min(2 * drop, kMostDropped) : 1;
+            failures = 0;
+            drop = used < swaps / kQuickShare ? std::min(2 * drop, kMostDropped) : 1;
         } else if (drop > 1) {
             setTickets(best);
             drop = 1;
         } else {
-            break;
+            ++failures;
         }
     }
     return best;
@@ -73,15 +88,19 @@ std::vector<quint32> CoverSearch::smallestCover(int lowerBound)
 std::vector<quint32> CoverSearch::bestOf(int count)
 {
     greedy(count);
-    if (m_unhitWeight > 0 && m_stop == Stop::No)
-        anneal(kBudgetWork);
+    if (m_unhitWeight > 0 && !shouldStop())
+        anneal(kBudgetSwaps);
     report(int(m_tickets.size()));
     return m_tickets;
 }
 
-bool CoverSearch::hits(quint32 ticket, const CoverTarget& target) const
+template <typename F>
+void CoverSearch::forEachHit(quint32 ticket, const F& f) const
 {
-    return std::popcount(ticket & target.mask) >= target.need;
+    for (const CoverClass& c : m_targets.classes) {
+        for (int held = c.need; held <= std::min(c.size, m_targets.ticketFreeCount); ++held)
+            m_targets.forEachSet(c, 0, ticket, held, m_allFree & ~ticket, c.size - held, f);
+    }
 }
 
 void CoverSearch::markHit(int target)
@@ -92,23 +111,75 @@ void CoverSearch::markHit(int target)
     m_unhitAt[std::size_t(last)] = at;
     m_unhit.pop_back();
     m_unhitAt[std::size_t(target)] = -1;
-    m_unhitWeight -= m_targets.targets[std::size_t(target)].weight;
+    m_unhitWeight -= m_targets.weightOf(target);
 }
 
 void CoverSearch::markUnhit(int target)
 {
     m_unhitAt[std::size_t(target)] = int(m_unhit.size());
     m_unhit.push_back(target);
-    m_unhitWeight += m_targets.targets[std::size_t(target)].weight;
+    m_unhitWeight += m_targets.weightOf(target);
+}
+
+void CoverSearch::indexTicket(int t, bool add)
+{
+    if (m_near.empty())
+        return;
+    m_targets.forEachSet(m_nearClass, 0, m_tickets[std::size_t(t)], m_nearClass.size, 0, 0, [&](int rank) {
+        std::vector<int>& holders = m_near[std::size_t(rank)];
+        if (add) {
+            holders.push_back(t);
+        } else {
+            *std::find(holders.begin(), holders.end(), t) = holders.back();
+            holders.pop_back();
+        }
+    });
+}
+
+void CoverSearch::rebuildIndex()
+{
+    for (std::vector<int>& holders : m_near)
+        holders.clear();
+    for (std::size_t t = 0; t < m_tickets.size(); ++t)
+        indexTicket(int(t), true);
+}
+
+int CoverSearch::indexedCloseTicket(quint32 target)
+{
+    int total = 0;
+    m_targets.forEachSet(m_nearClass, 0, target, m_nearClass.size, 0, 0,
+                         [&](int rank) { total += int(m_near[std::size_t(rank)].size()); });
+    if (total == 0)
+        return -1;
+    int pick = below(std::size_t(total));
+    int chosen = -1;
+    m_targets.forEachSet(m_nearClass, 0, target, m_nearClass.size, 0, 0, [&](int rank) {
+        const std::vector<int>& holders = m_near[std::size_t(rank)];
+        if (chosen < 0 && pick < int(holders.size()))
+            chosen = holders[std::size_t(pick)];
+        pick -= int(holders.size());
+    });
+    return chosen;
 }
 
 void CoverSearch::addTicket(quint32 ticket)
 {
     m_tickets.push_back(ticket);
-    for (std::size_t i = 0; i < m_targets.targets.size(); ++i) {
-        if (hits(ticket, m_targets.targets[i]) && m_hitCount[i]++ == 0)
-            markHit(int(i));
-    }
+    indexTicket(int(m_tickets.size()) - 1, true);
+    forEachHit(ticket, [this](int i) {
+        if (m_hitCount[std::size_t(i)]++ == 0)
+            markHit(i);
+    });
+}
+
+void CoverSearch::removeTicket(std::size_t at)
+{
+    forEachHit(m_tickets[at], [this](int i) {
+        if (--m_hitCount[std::size_t(i)] == 0)
+            markUnhit(i);
+    });
+    m_tickets.erase(m_tickets.begin() + qsizetype(at));
+    rebuildIndex();
 }
 
 void CoverSearch::setTickets(const std::vector<quint32>& tickets)
@@ -116,10 +187,11 @@ void CoverSearch::setTickets(const std::vector<quint32>& tickets)
     m_tickets.clear();
     m_unhit.clear();
     m_unhitWeight = 0;
-    for (std::size_t i = 0; i < m_targets.targets.size(); ++i) {
-        m_hitCount[i] = 0;
-        markUnhit(int(i));
-    }
+    std::fill(m_hitCount.begin(), m_hitCount.end(), 0);
+    for (std::vector<int>& holders : m_near)
+        holders.clear();
+    for (int i = 0; i < m_targets.count(); ++i)
+        markUnhit(i);
     for (const quint32 ticket : tickets)
         addTicket(ticket);
 }
@@ -127,56 +199,67 @@ void CoverSearch::setTickets(const std::vector<quint32>& tickets)
 void CoverSearch::dropLeastUseful()
 {
     // The ticket that alone hits the least weight goes; the search then mends what it leaves.
-    std::vector<qint64> alone(m_tickets.size(), 0);
-    for (std::size_t i = 0; i < m_targets.targets.size(); ++i) {
-        if (m_hitCount[i] != 1)
-            continue;
-        for (std::size_t t = 0; t < m_tickets.size(); ++t) {
-            if (hits(m_tickets[t], m_targets.targets[i])) {
-                alone[t] += m_targets.targets[i].weight;
-                break;
-            }
+    std::size_t least = 0;
+    qint64 leastAlone = LLONG_MAX;
+    for (std::size_t t = 0; t < m_tickets.size(); ++t) {
+        qint64 alone = 0;
+        forEachHit(m_tickets[t], [&](int i) {
+            if (m_hitCount[std::size_t(i)] == 1)
+                alone += m_targets.weightOf(i);
+        });
+        if (alone < leastAlone) {
+            least = t;
+            leastAlone = alone;
         }
     }
-    std::vector<quint32> kept = m_tickets;
-    kept.erase(kept.begin() + (std::min_element(alone.begin(), alone.end()) - alone.begin()));
-    setTickets(kept);
+    removeTicket(least);
+}
+
+void CoverSearch::dropRedundant()
+{
+    // A ticket whose every set another ticket also hits is money thrown away; the last ones go first.
+    for (std::size_t t = m_tickets.size(); t-- > 0 && m_tickets.size() > 1 && !shouldStop();) {
+        bool needed = false;
+        forEachHit(m_tickets[t], [&](int i) { needed = needed || m_hitCount[std::size_t(i)] == 1; });
+        if (!needed)
+            removeTicket(t);
+    }
 }
 
 void CoverSearch::greedy(int maxTickets)
 {
     // Heaviest targets first, equal ones in the seed's order; each still unhit gets a ticket built around it.
-    std::vector<int> order(m_targets.targets.size());
+    std::vector<int> order(std::size_t(m_targets.count()));
     std::iota(order.begin(), order.end(), 0);
     std::shuffle(order.begin(), order.end(), m_random);
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-        return m_targets.targets[std::size_t(a)].weight > m_targets.targets[std::size_t(b)].weight;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return m_targets.weightOf(a) > m_targets.weightOf(b); });
     for (const int target : order) {
         if (int(m_tickets.size()) >= maxTickets)
             break;
         if (m_hitCount[std::size_t(target)] == 0)
-            addTicket(greedyTicket(m_targets.targets[std::size_t(target)]));
+            addTicket(greedyTicket(target));
     }
     // When the fixed numbers alone keep the guarantee, one ticket still has to be bought.
     if (m_tickets.empty() && maxTickets > 0)
         addTicket((quint32(1) << m_targets.ticketFreeCount) - 1);
 }
 
-quint32 CoverSearch::greedyTicket(const CoverTarget& target)
+quint32 CoverSearch::greedyTicket(int target)
 {
+    const quint32 mask = m_targets.masks[std::size_t(target)];
     quint32 ticket = 0;
-    for (quint32 rest = target.mask; std::popcount(ticket) < target.need; rest &= ~ticket)
+    for (quint32 rest = mask; bitCount(ticket) < m_targets.classOf(target).need; rest &= ~ticket)
         ticket |= quint32(1) << randomBit(rest);
     // Past the time the search ends: the wheel is completed without weighing the numbers.
     const bool weigh = !shouldStop();
-    while (std::popcount(ticket) < m_targets.ticketFreeCount) {
+    while (bitCount(ticket) < m_targets.ticketFreeCount) {
         int chosen = -1;
         qint64 chosenGain = -1;
         for (int n = 0; n < m_targets.freeCount; ++n) {
             if (ticket & (quint32(1) << n))
                 continue;
-            const qint64 gain = weigh ? gainOf(ticket | quint32(1) << n, n) : 0;
+            const qint64 gain = weigh ? gainOf(ticket, n) : 0;
             // Equal gains are settled by the seed.
             if (gain > chosenGain || (gain == chosenGain && below(2) == 0)) {
                 chosen = n;
@@ -190,27 +273,29 @@ quint32 CoverSearch::greedyTicket(const CoverTarget& target)
 
 qint64 CoverSearch::gainOf(quint32 ticket, int added) const
 {
+    // The unhit sets holding `added` and one fewer of the ticket's numbers than they need.
     qint64 gain = 0;
-    for (const int i : m_targets.holding[std::size_t(added)]) {
-        if (m_hitCount[std::size_t(i)] == 0 && hits(ticket, m_targets.targets[std::size_t(i)]))
-            gain += m_targets.targets[std::size_t(i)].weight;
+    const quint32 addedBit = quint32(1) << added;
+    for (const CoverClass& c : m_targets.classes) {
+        m_targets.forEachSet(c, addedBit, ticket, c.need - 1, m_allFree & ~ticket & ~addedBit, c.size - c.need,
+                             [&](int i) {
+                                 if (m_hitCount[std::size_t(i)] == 0)
+                                     gain += c.weight;
+                             });
     }
     return gain;
 }
 
-qint64 CoverSearch::anneal(qint64 work)
+qint64 CoverSearch::anneal(qint64 steps)
 {
-    qint64 done = 0;
     std::vector<quint32> best = m_tickets;
     qint64 bestWeight = m_unhitWeight;
     double temperature = m_startTemperature;
-    for (qint64 step = 1; m_unhitWeight > 0 && (done < work || step <= kLeastSwaps); ++step) {
+    qint64 step = 0;
+    while (m_unhitWeight > 0 && ++step <= steps) {
         if (step % kStopCheckSteps == 0 && shouldStop())
             break;
         const Swap swap = aimedSwap();
-        done += kSwapWork
-                + qint64(m_tickets.size() + m_targets.holding[std::size_t(swap.out)].size()
-                         + m_targets.holding[std::size_t(swap.in)].size());
         const qint64 change = costChange(swap);
         if (change <= 0 || std::ldexp(double(m_random()), -32) < std::exp(-double(change) / temperature)) {
             apply(swap);
@@ -227,18 +312,18 @@ qint64 CoverSearch::anneal(qint64 work)
     }
     if (m_unhitWeight > bestWeight)
         setTickets(best);
-    return std::max<qint64>(0, work - done);
+    return step;
 }
 
 CoverSearch::Swap CoverSearch::aimedSwap()
 {
     // An unhit set, and a ticket among those that hold the most of it: a swap brings it one number closer.
-    const CoverTarget& target = m_targets.targets[std::size_t(m_unhit[std::size_t(below(m_unhit.size()))])];
-    int chosen = 0;
-    int closest = -1;
+    const quint32 target = m_targets.masks[std::size_t(m_unhit[std::size_t(below(m_unhit.size()))])];
+    int chosen = m_near.empty() ? -1 : indexedCloseTicket(target);
+    int closest = chosen < 0 ? -1 : INT_MAX;
     int ties = 0;
-    for (std::size_t t = 0; t < m_tickets.size(); ++t) {
-        const int held = std::popcount(m_tickets[t] & target.mask);
+    for (std::size_t t = 0; closest < INT_MAX && t < m_tickets.size(); ++t) {
+        const int held = bitCount(m_tickets[t] & target);
         if (held > closest) {
             closest = held;
             chosen = int(t);
@@ -248,49 +333,52 @@ CoverSearch::Swap CoverSearch::aimedSwap()
         }
     }
     const quint32 ticket = m_tickets[std::size_t(chosen)];
-    return {chosen, randomBit(ticket & ~target.mask), randomBit(target.mask & ~ticket)};
+    return {chosen, randomBit(ticket & ~target), randomBit(target & ~ticket)};
 }
 
 qint64 CoverSearch::costChange(const Swap& swap) const
 {
-    // Only sets holding exactly one of the two swapped numbers change how much of them the ticket holds.
+    // Only sets holding one of the two numbers and exactly as many of the ticket's as they need (losing
+    // one) or one fewer (gaining one) change.
     const quint32 ticket = m_tickets[std::size_t(swap.ticket)];
     const quint32 inBit = quint32(1) << swap.in;
     const quint32 outBit = quint32(1) << swap.out;
+    const quint32 kept = ticket & ~outBit;
+    const quint32 outside = m_allFree & ~ticket & ~inBit;
     qint64 change = 0;
-    for (const int i : m_targets.holding[std::size_t(swap.out)]) {
-        const CoverTarget& target = m_targets.targets[std::size_t(i)];
-        if (!(target.mask & inBit) && m_hitCount[std::size_t(i)] == 1
-            && std::popcount(ticket & target.mask) == target.need)
-            change += target.weight;
-    }
-    for (const int i : m_targets.holding[std::size_t(swap.in)]) {
-        const CoverTarget& target = m_targets.targets[std::size_t(i)];
-        if (!(target.mask & outBit) && m_hitCount[std::size_t(i)] == 0
-            && std::popcount(ticket & target.mask) == target.need - 1)
-            change -= target.weight;
+    for (const CoverClass& c : m_targets.classes) {
+        m_targets.forEachSet(c, outBit, kept, c.need - 1, outside, c.size - c.need, [&](int i) {
+            if (m_hitCount[std::size_t(i)] == 1)
+                change += c.weight;
+        });
+        m_targets.forEachSet(c, inBit, kept, c.need - 1, outside, c.size - c.need, [&](int i) {
+            if (m_hitCount[std::size_t(i)] == 0)
+                change -= c.weight;
+        });
     }
     return change;
 }
 
 void CoverSearch::apply(const Swap& swap)
 {
+    indexTicket(swap.ticket, false);
     quint32& ticket = m_tickets[std::size_t(swap.ticket)];
     const quint32 inBit = quint32(1) << swap.in;
     const quint32 outBit = quint32(1) << swap.out;
-    for (const int i : m_targets.holding[std::size_t(swap.out)]) {
-        const CoverTarget& target = m_targets.targets[std::size_t(i)];
-        if (!(target.mask & inBit) && std::popcount(ticket & target.mask) == target.need
-            && --m_hitCount[std::size_t(i)] == 0)
-            markUnhit(i);
+    const quint32 kept = ticket & ~outBit;
+    const quint32 outside = m_allFree & ~ticket & ~inBit;
+    for (const CoverClass& c : m_targets.classes) {
+        m_targets.forEachSet(c, outBit, kept, c.need - 1, outside, c.size - c.need, [&](int i) {
+            if (--m_hitCount[std::size_t(i)] == 0)
+                markUnhit(i);
+        });
+        m_targets.forEachSet(c, inBit, kept, c.need - 1, outside, c.size - c.need, [&](int i) {
+            if (m_hitCount[std::size_t(i)]++ == 0)
+                markHit(i);
+        });
     }
-    for (const int i : m_targets.holding[std::size_t(swap.in)]) {
-        const CoverTarget& target = m_targets.targets[std::size_t(i)];
-        if (!(target.mask & outBit) && std::popcount(ticket & target.mask) == target.need - 1
-            && m_hitCount[std::size_t(i)]++ == 0)
-            markHit(i);
-    }
-    ticket = (ticket & ~outBit) | inBit;
+    ticket = kept | inBit;
+    indexTicket(swap.ticket, true);
 }
 
 int CoverSearch::below(std::size_t bound)
@@ -300,7 +388,7 @@ int CoverSearch::below(std::size_t bound)
 
 int CoverSearch::randomBit(quint32 mask)
 {
-    for (int skip = below(std::size_t(std::popcount(mask))); skip > 0; --skip)
+    for (int skip = below(std::size_t(bitCount(mask))); skip > 0; --skip)
         mask &= mask - 1;
     return std::countr_zero(mask);
 }
@@ -309,10 +397,10 @@ bool CoverSearch::shouldStop()
 {
     if (m_stop != Stop::No)
         return true;
-    const auto now = std::chrono::steady_clock::now();
+    const auto now = Clock::now();
     if (m_control.cancel && m_control.cancel->load())
         m_stop = Stop::Cancel;
-    else if (now - m_start >= m_limit)
+    else if (now >= m_deadline)
         m_stop = Stop::Time;
     else if (now - m_lastReport >= kReportInterval)
         report(m_reportedTickets);
@@ -322,7 +410,7 @@ bool CoverSearch::shouldStop()
 void CoverSearch::report(int tickets)
 {
     m_reportedTickets = tickets;
-    m_lastReport = std::chrono::steady_clock::now();
+    m_lastReport = Clock::now();
     if (m_control.progress)
         m_control.progress({tickets, std::chrono::duration<double>(m_lastReport - m_start).count()});
 }

@@ -11,17 +11,24 @@
 
 /**
  * Looks for few tickets that hit every target, or for a given number of tickets that leave the
- * least weight unhit: a greedy start, then simulated annealing over the tickets, one number
- * swapped at a time, each swap aimed at a set still unhit. Tickets are masks of free numbers.
- * Every step depends on the seed alone and each try is measured in work rather than time, so the
- * time limit and the cancel flag can only end a search early, never change its course.
+ * least weight unhit. A covering is made smaller as Nurmela and Östergård do: one ticket fewer,
+ * then simulated annealing over that many tickets, one number swapped at a time, the cost being
+ * the weight left unhit, which each swap changes only in the sets it touches; a try that fails goes
+ * on from where it ended with twice the swaps, until several in a row have failed. Tickets are masks of
+ * free numbers. Every step depends on the seed alone and the search is measured in swaps, so the
+ * time limit and the cancel flag can only end it early, never change its course.
  */
 class CoverSearch {
 public:
-    CoverSearch(const CoverTargets& targets, quint32 seed, double seconds, const WheelControl& control);
+    using Clock = std::chrono::steady_clock;
 
-    /** The fewest tickets found that hit every target; ends early on reaching lowerBound. */
-    std::vector<quint32> smallestCover(int lowerBound);
+    CoverSearch(const CoverTargets& targets, quint32 seed, Clock::time_point deadline, const WheelControl& control);
+
+    /**
+     * The fewest tickets found that hit every target, from `start` (a covering) or else from a greedy
+     * one; ends early on reaching lowerBound.
+     */
+    std::vector<quint32> smallestCover(int lowerBound, const std::vector<quint32>& start);
     /** At most `count` tickets leaving the least weight unhit; fewer only when they hit every target. */
     std::vector<quint32> bestOf(int count);
 
@@ -36,19 +43,32 @@ private:
         int in = 0;
     };
 
-    bool hits(quint32 ticket, const CoverTarget& target) const;
+    /** Calls f(target) for every target that `ticket` hits. */
+    template <typename F>
+    void forEachHit(quint32 ticket, const F& f) const;
     void markHit(int target);
     void markUnhit(int target);
     void addTicket(quint32 ticket);
+    void removeTicket(std::size_t at);
     void setTickets(const std::vector<quint32>& tickets);
     void dropLeastUseful();
+    void dropRedundant();
+
+    /** Adds or takes out ticket t in the lists of tickets holding each set of need − 1 numbers. */
+    void indexTicket(int t, bool add);
+    void rebuildIndex();
+    /** A ticket holding need − 1 of an unhit target, each as likely; -1 when none does. */
+    int indexedCloseTicket(quint32 target);
 
     void greedy(int maxTickets);
-    quint32 greedyTicket(const CoverTarget& target);
+    quint32 greedyTicket(int target);
     qint64 gainOf(quint32 ticket, int added) const;
 
-    /** Anneals until every target is hit or the work is done, then keeps the best tickets; the work left. */
-    qint64 anneal(qint64 work);
+    /**
+     * Anneals for at most `steps` swaps or until every target is hit, then keeps the best tickets seen;
+     * the swaps it took.
+     */
+    qint64 anneal(qint64 steps);
     Swap aimedSwap();
     qint64 costChange(const Swap& swap) const;
     void apply(const Swap& swap);
@@ -59,11 +79,12 @@ private:
     void report(int tickets);
 
     const CoverTargets& m_targets;
+    const quint32 m_allFree;
     std::mt19937 m_random;
     const WheelControl& m_control;
-    const std::chrono::steady_clock::time_point m_start;
-    const std::chrono::duration<double> m_limit;
-    std::chrono::steady_clock::time_point m_lastReport;
+    const Clock::time_point m_start;
+    const Clock::time_point m_deadline;
+    Clock::time_point m_lastReport;
     Stop m_stop = Stop::No;
 
     std::vector<quint32> m_tickets;
@@ -73,6 +94,12 @@ private:
     std::vector<int> m_unhit;
     std::vector<int> m_unhitAt;
     qint64 m_unhitWeight = 0;
+    /**
+     * With one kind of target, the tickets holding each set of need − 1 numbers, by its rank: a ticket
+     * one swap away from an unhit target is found there without looking at every ticket.
+     */
+    CoverClass m_nearClass;
+    std::vector<std::vector<int>> m_near;
     double m_startTemperature = 1;
     int m_reportedTickets = 0;
 };

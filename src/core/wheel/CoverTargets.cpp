@@ -6,8 +6,16 @@
 #include "wheel/Binomial.h"
 
 CoverTargets::CoverTargets(int freeCount, int fixedCount)
-    : freeCount(freeCount), ticketFreeCount(kNumbersPerDraw - fixedCount), holding(std::size_t(freeCount))
+    : freeCount(freeCount), ticketFreeCount(kNumbersPerDraw - fixedCount)
 {
+}
+
+const CoverClass& CoverTargets::classOf(int target) const
+{
+    std::size_t c = 0;
+    while (c + 1 < classes.size() && classes[c + 1].offset <= target)
+        ++c;
+    return classes[c];
 }
 
 CoverTargets CoverTargets::forGuarantee(int freeCount, int fixedCount, int matched, int drawnInPool)
@@ -35,13 +43,11 @@ void CoverTargets::addSets(int size, int need, qint64 weight)
     // A set that no ticket can hit (too few free places) is no target.
     if (size < 1 || size > freeCount || need > ticketFreeCount || weight == 0)
         return;
-    // Gosper's step walks the masks of `size` bits in increasing order.
+    classes.push_back({size, need, weight, count()});
+    // Gosper's step walks the masks of `size` bits in increasing order, which is colex order.
     const quint32 end = quint32(1) << freeCount;
     for (quint32 mask = (quint32(1) << size) - 1; mask < end;) {
-        const int index = int(targets.size());
-        targets.push_back({mask, need, weight});
-        for (quint32 rest = mask; rest != 0; rest &= rest - 1)
-            holding[std::size_t(std::countr_zero(rest))].push_back(index);
+        masks.push_back(mask);
         const quint32 low = mask & (~mask + 1);
         const quint32 ripple = mask + low;
         mask = (((ripple ^ mask) >> 2) / low) | ripple;

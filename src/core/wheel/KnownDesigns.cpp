@@ -1,5 +1,6 @@
 #include "wheel/KnownDesigns.h"
 
+#include <bit>
 #include <set>
 
 namespace KnownDesigns {
@@ -46,13 +47,76 @@ std::vector<quint32> steinerS5612()
     return {hexads.begin(), hexads.end()};
 }
 
+// The octads of the extended binary Golay code (the cyclic code of length 23 with generator
+// x^11 + x^10 + x^6 + x^5 + x^4 + x^2 + 1, and a parity bit 23) that hold both 22 and 23, without them:
+// the 77 hexads of S(3,6,22), in which every 3 of 22 numbers lie exactly once.
+std::vector<quint32> steinerS3622()
+{
+    constexpr quint32 kGenerator = 0b110001110101;
+    constexpr quint32 kBoth = quint32(3) << 22;
+    std::vector<quint32> hexads;
+    for (quint32 message = 0; message < (quint32(1) << 12); ++message) {
+        quint32 word = 0;
+        for (int i = 0; i < 12; ++i) {
+            if (message & (quint32(1) << i))
+                word ^= kGenerator << i;
+        }
+        if (std::popcount(word) % 2 == 1)
+            word |= quint32(1) << 23;
+        if (std::popcount(word) == 8 && (word & kBoth) == kBoth)
+            hexads.push_back(word & ~kBoth);
+    }
+    return hexads;
+}
+
+// Tickets of disjoint sixes, the last one filled up from the first numbers: with m of them, p drawn numbers
+// put t on one ticket whenever m(t - 1) < p.
+std::vector<quint32> disjointTickets(int freeCount)
+{
+    std::vector<quint32> tickets;
+    for (int first = 0; first < freeCount; first += 6) {
+        quint32 ticket = 0;
+        for (int n = first; std::popcount(ticket) < 6; ++n)
+            ticket |= quint32(1) << (n % freeCount);
+        tickets.push_back(ticket);
+    }
+    return tickets;
+}
+
+// A design on more numbers serves fewer: each number beyond them is replaced by one of them, which can only
+// keep the sets of the smaller pool hit, and a ticket left short is filled up from the first numbers.
+std::vector<quint32> shrunk(const std::vector<quint32>& design, int freeCount)
+{
+    std::set<quint32> tickets;
+    for (const quint32 block : design) {
+        quint32 ticket = block & ((quint32(1) << freeCount) - 1);
+        for (int n = 0; std::popcount(ticket) < std::popcount(block); ++n)
+            ticket |= quint32(1) << n;
+        tickets.insert(ticket);
+    }
+    return {tickets.begin(), tickets.end()};
+}
+
 } // namespace
 
-std::optional<std::vector<quint32>> forGuarantee(int freeCount, int ticketFree, int matched, int drawnInPool)
+std::vector<quint32> forGuarantee(int freeCount, int ticketFree, int matched, int drawnInPool)
 {
-    if (freeCount == 12 && ticketFree == 6 && matched == 5 && drawnInPool == 5)
-        return steinerS5612();
-    return std::nullopt;
+    if (ticketFree != 6)
+        return {};
+    std::vector<std::vector<quint32>> designs;
+    if (freeCount <= 12 && matched == 5)
+        designs.push_back(shrunk(steinerS5612(), freeCount));
+    if (freeCount <= 22 && matched == 3)
+        designs.push_back(shrunk(steinerS3622(), freeCount));
+    const int groups = (freeCount + 5) / 6;
+    if (groups * (matched - 1) < drawnInPool)
+        designs.push_back(disjointTickets(freeCount));
+    std::vector<quint32> smallest;
+    for (const std::vector<quint32>& design : designs) {
+        if (smallest.empty() || design.size() < smallest.size())
+            smallest = design;
+    }
+    return smallest;
 }
 
 } // namespace KnownDesigns

@@ -2,17 +2,18 @@
 
 #include <QtGlobal>
 
-#include <optional>
 #include <vector>
 
 /** Wheels known by construction, smaller than a search finds in its time. */
 namespace KnownDesigns {
 
 /**
- * The tickets (masks of free numbers) of a design that keeps "t if p" on that many free numbers
- * with ticketFree free numbers a ticket and meets the lower bound; nothing when none is known.
- * Known: the Steiner system S(5,6,12), 132 tickets in which every 5 of 12 numbers lie exactly once.
+ * The tickets (masks of free numbers) of the smallest design known here that keeps "t if p" on
+ * that many free numbers with ticketFree free numbers a ticket; empty when none is known. Known:
+ * the Steiner systems S(5,6,12) and S(3,6,22) (every 5 of 12, every 3 of 22 numbers on exactly
+ * one ticket) and what they give on fewer numbers, and disjoint tickets when the drawn numbers
+ * cannot spread over them with fewer than t on each.
  */
-std::optional<std::vector<quint32>> forGuarantee(int freeCount, int ticketFree, int matched, int drawnInPool);
+std::vector<quint32> forGuarantee(int freeCount, int ticketFree, int matched, int drawnInPool);
 
 } // namespace KnownDesigns

@@ -33,10 +33,11 @@ int lowerBound(const WheelSettings& settings)
     const quint32 ticket = (quint32(1) << ticketFree) - 1;
     qint64 total = 0;
     qint64 kept = 0;
-    for (const CoverTarget& target : sets.targets) {
-        total += target.weight;
-        if (std::popcount(ticket & target.mask) >= target.need)
-            kept += target.weight;
+    for (int i = 0; i < sets.count(); ++i) {
+        const CoverClass& c = sets.classOf(i);
+        total += c.weight;
+        if (std::popcount(ticket & sets.masks[std::size_t(i)]) >= c.need)
+            kept += c.weight;
     }
     return std::max(1, int((total + kept - 1) / std::max<qint64>(kept, 1)));
 }

@@ -3,6 +3,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
+#include <mutex>
+#include <thread>
 
 #include "text/WheelText.h"
 #include "wheel/CoverSearch.h"
@@ -11,6 +14,8 @@
 
 namespace WheelMaker {
 namespace {
+
+using Masks = std::vector<quint32>;
 
 // The tickets of masks over the free numbers, each with the fixed numbers, all ascending.
 QList<QList<int>> ticketsOf(const std::vector<quint32>& masks, const QList<int>& fixed, const QList<int>& freeNumbers)
@@ -29,6 +34,79 @@ QList<QList<int>> ticketsOf(const std::vector<quint32>& masks, const QList<int>&
     return tickets;
 }
 
+// One search a core, each with a seed of its own: the same seed gives the same tickets on any machine.
+constexpr int kSearches = 2;
+constexpr quint32 kSeedStep = 0x9E3779B9;
+
+// The searches' reports as one: the fewest tickets any of them has, from one thread at a time.
+class SharedProgress {
+public:
+    explicit SharedProgress(const WheelControl& control) : m_control(control) {}
+
+    WheelControl forSearch()
+    {
+        WheelControl control;
+        control.cancel = m_control.cancel;
+        if (m_control.progress)
+            control.progress = [this](const WheelProgress& progress) { take(progress); };
+        return control;
+    }
+
+private:
+    void take(const WheelProgress& progress)
+    {
+        const std::lock_guard lock(m_mutex);
+        if (progress.tickets > 0 && (m_fewest == 0 || progress.tickets < m_fewest))
+            m_fewest = progress.tickets;
+        m_control.progress({m_fewest, progress.elapsedSeconds});
+    }
+
+    const WheelControl& m_control;
+    std::mutex m_mutex;
+    int m_fewest = 0;
+};
+
+struct Found {
+    std::vector<quint32> masks;
+    bool timedOut = false;
+    bool cancelled = false;
+};
+
+// The searches side by side; the fewest tickets win, the first search on a tie. The construction, when
+// there is one, is where the first search starts.
+Found search(const WheelSettings& settings, const CoverTargets& targets, const std::vector<quint32>& construction,
+             int lowerBound, const WheelControl& control)
+{
+    const auto deadline =
+        CoverSearch::Clock::now()
+        + std::chrono::duration_cast<CoverSearch::Clock::duration>(std::chrono::duration<double>(settings.seconds));
+    SharedProgress progress(control);
+    std::array<Found, kSearches> found;
+    const auto run = [&](int k) {
+        const WheelControl own = progress.forSearch();
+        CoverSearch search(targets, settings.seed + kSeedStep * quint32(k), deadline, own);
+        found[std::size_t(k)].masks = settings.budgetMode()
+                                          ? search.bestOf(settings.ticketBudget)
+                                          : search.smallestCover(lowerBound, k == 0 ? construction : Masks{});
+        found[std::size_t(k)].timedOut = search.timedOut();
+        found[std::size_t(k)].cancelled = search.cancelled();
+    };
+    {
+        std::vector<std::jthread> others;
+        for (int k = 1; k < kSearches; ++k)
+            others.emplace_back(run, k);
+        run(0);
+    }
+    Found best = found[0];
+    for (const Found& other : found) {
+        best.timedOut = best.timedOut || other.timedOut;
+        best.cancelled = best.cancelled || other.cancelled;
+        if (!settings.budgetMode() && other.masks.size() < best.masks.size())
+            best.masks = other.masks;
+    }
+    return best;
+}
+
 } // namespace
 
 Result<WheelResult> make(const WheelSettings& settings, const WheelControl& control)
@@ -37,8 +115,8 @@ Result<WheelResult> make(const WheelSettings& settings, const WheelControl& cont
         return *fault;
     WheelResult result;
     result.lowerBound = WheelBound::lowerBound(settings);
-    if (!settings.budgetMode() && result.lowerBound > WheelSettings::kMaxTickets)
-        return WheelText::wheelTooLarge(result.lowerBound, WheelSettings::kMaxTickets);
+    if (!settings.budgetMode() && result.lowerBound > settings.maxTickets)
+        return WheelText::wheelTooLarge(result.lowerBound, settings.maxTickets);
 
     QList<int> freeNumbers;
     for (const int n : settings.pool) {
@@ -52,18 +130,21 @@ Result<WheelResult> make(const WheelSettings& settings, const WheelControl& cont
         settings.budgetMode()
             ? CoverTargets::forDraws(freeCount, fixedCount, settings.matched)
             : CoverTargets::forGuarantee(freeCount, fixedCount, settings.matched, settings.drawnInPool);
-    CoverSearch search(targets, settings.seed, settings.seconds, control);
-    std::vector<quint32> masks;
-    if (settings.budgetMode())
-        masks = search.bestOf(settings.ticketBudget);
-    else if (auto design =
-                 KnownDesigns::forGuarantee(freeCount, targets.ticketFreeCount, settings.matched, settings.drawnInPool))
-        masks = std::move(*design);
+    const Masks construction =
+        settings.budgetMode()
+            ? Masks{}
+            : KnownDesigns::forGuarantee(freeCount, targets.ticketFreeCount, settings.matched, settings.drawnInPool);
+    Found found;
+    if (!construction.empty() && int(construction.size()) <= result.lowerBound)
+        found.masks = construction;
     else
-        masks = search.smallestCover(result.lowerBound);
-    result.timedOut = search.timedOut();
-    result.cancelled = search.cancelled();
-    result.tickets = ticketsOf(masks, settings.fixed, freeNumbers);
+        found = search(settings, targets, construction, result.lowerBound, control);
+    // More tickets than allowed are never given out, however the search ended.
+    if (int(found.masks.size()) > settings.maxTickets)
+        return WheelText::wheelAboveLimit(int(found.masks.size()), settings.maxTickets);
+    result.timedOut = found.timedOut;
+    result.cancelled = found.cancelled;
+    result.tickets = ticketsOf(found.masks, settings.fixed, freeNumbers);
 
     result.proof = WheelProof::check(settings.pool, result.tickets, settings.matched, settings.drawnInPool);
     if (!settings.budgetMode() && !result.proof.kept()) {

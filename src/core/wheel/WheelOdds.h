@@ -15,6 +15,8 @@ struct WheelOdds {
 
     /** The probability that the best ticket holds exactly k. */
     double bestProbability(int k) const { return double(bestHolds[std::size_t(k)]) / double(kDraws); }
+    /** The probability that some ticket holds k or more: for k = 3, that the tickets win any prize. */
+    double atLeastProbability(int k) const;
 
     /** Counts every draw; the tickets are six different numbers 1 … 43 each. */
     static WheelOdds of(const QList<QList<int>>& tickets);

@@ -1,9 +1,10 @@
 #include "wheel/WheelProof.h"
 
 #include <algorithm>
-#include <bit>
 #include <numeric>
 #include <vector>
+
+#include "wheel/BitCount.h"
 
 namespace {
 
@@ -37,9 +38,8 @@ WheelProof WheelProof::check(const QList<int>& pool, const QList<QList<int>>& ti
         for (const int i : at)
             set |= quint64(1) << numbers[i];
         ++proof.checked;
-        const bool held = std::any_of(ticketMasks.begin(), ticketMasks.end(), [set, matched](quint64 ticket) {
-            return std::popcount(ticket & set) >= matched;
-        });
+        const bool held = std::any_of(ticketMasks.begin(), ticketMasks.end(),
+                                      [set, matched](quint64 ticket) { return bitCount(ticket & set) >= matched; });
         if (!held && proof.missedCount++ < kShownMisses) {
             QList<int> miss;
             for (const int i : at)

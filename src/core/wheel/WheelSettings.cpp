@@ -43,8 +43,10 @@ Status WheelSettings::check() const
     const int fewestFixedDrawn = std::max(0, drawnInPool - freeNumbers);
     if (matched - fewestFixedDrawn > kNumbersPerDraw - int(fixed.size()))
         return WheelText::fixedLeaveNoRoom(int(fixed.size()), matched);
-    if (ticketBudget < 0 || ticketBudget > kMaxTickets)
-        return WheelText::ticketBudgetOutOfRange(ticketBudget);
+    if (maxTickets < 1 || maxTickets > kMostTickets)
+        return WheelText::ticketLimitOutOfRange(maxTickets, kMostTickets);
+    if (ticketBudget < 0 || ticketBudget > maxTickets)
+        return WheelText::ticketBudgetOutOfRange(ticketBudget, maxTickets);
     if (!(seconds > 0))
         return WheelText::noTime();
     return std::nullopt;

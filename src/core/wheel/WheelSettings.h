@@ -14,8 +14,10 @@ struct WheelSettings {
     static constexpr int kMaxPool = 30;
     static constexpr int kMinMatched = 2;
     static constexpr int kMaxFixed = 5;
-    /** The most tickets a wheel may have, asked for or needed. */
+    /** The most tickets a wheel may have unless the player agrees to more. */
     static constexpr int kMaxTickets = 1000;
+    /** The most the player can agree to: the proof and the odds of so many tickets take seconds each. */
+    static constexpr int kMostTickets = 5000;
 
     /** The candidates, each 1 … 43, in any order. */
     QList<int> pool;
@@ -31,6 +33,8 @@ struct WheelSettings {
     quint32 seed = 1;
     /** The search stops after this long with the best wheel it has. */
     double seconds = 10.0;
+    /** No wheel with more tickets is given out: kMaxTickets, or up to kMostTickets as the player agreed. */
+    int maxTickets = kMaxTickets;
 
     bool budgetMode() const { return ticketBudget > 0; }
 

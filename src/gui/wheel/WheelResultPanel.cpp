@@ -61,6 +61,8 @@ WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
     m_odds->horizontalHeader()->setStretchLastSection(true);
     m_odds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* column = new QVBoxLayout;
+    m_anyPrize = identified(new QLabel, kAnyPrizeId);
+    column->addWidget(m_anyPrize);
     column->addWidget(m_odds);
     column->addStretch();
     row->addLayout(column, 1);
@@ -80,10 +82,12 @@ void WheelResultPanel::showWheel(const WheelResult& wheel, int drawnInPool, cons
     const WheelProof& proof = wheel.proof;
     m_proof->setText(proof.kept() ? WheelText::proofKept(proof.checked, drawnInPool)
                                   : WheelText::proofMissed(proof.missedCount, proof.checked, missedText(proof)));
+    m_anyPrize->setText(WheelText::anyPrize(wheel.odds.atLeastProbability(kFirstOddsRow)));
     for (int matched = kFirstOddsRow; matched <= kNumbersPerDraw; ++matched) {
         const int row = matched - kFirstOddsRow;
         m_odds->setItem(row, 0, oddsItem(WheelText::oddsProbability(wheel.odds.bestProbability(matched))));
-        m_odds->setItem(row, 1, oddsItem(WheelText::oddsAverage(wheel.odds.expectedTickets[std::size_t(matched)])));
+        m_odds->setItem(row, 1, oddsItem(WheelText::oddsProbability(wheel.odds.atLeastProbability(matched))));
+        m_odds->setItem(row, 2, oddsItem(WheelText::oddsAverage(wheel.odds.expectedTickets[std::size_t(matched)])));
     }
 }
 
@@ -92,5 +96,6 @@ void WheelResultPanel::clear()
     m_summary->clear();
     m_tickets->clear();
     m_proof->clear();
+    m_anyPrize->clear();
     m_odds->clearContents();
 }

@@ -16,6 +16,7 @@ public:
     static constexpr int kTicketsId = 1712;
     static constexpr int kProofId = 1713;
     static constexpr int kOddsId = 1714;
+    static constexpr int kAnyPrizeId = 1717;
     /** The matches the odds table shows, from a small prize up. */
     static constexpr int kFirstOddsRow = 3;
 
@@ -30,4 +31,5 @@ private:
     QListWidget* m_tickets = nullptr;
     QLabel* m_proof = nullptr;
     QTableWidget* m_odds = nullptr;
+    QLabel* m_anyPrize = nullptr;
 };

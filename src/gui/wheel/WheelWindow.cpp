@@ -24,7 +24,6 @@
 namespace {
 
 constexpr int kProgressSteps = 1000;
-constexpr int kMaxSeconds = 60;
 
 QSpinBox* addSpin(QHBoxLayout* layout, int id, int minimum, int maximum, int value, const QString& suffix)
 {
@@ -75,7 +74,7 @@ WheelWindow::WheelWindow(InstallPaths installation, QWidget* parent)
     layout->addWidget(buttonRow());
     installHelp();
     showPoolCount();
-    resize(660, 720);
+    resize(900, 720);
 }
 
 QWidget* WheelWindow::settingsRow()
@@ -93,7 +92,7 @@ QWidget* WheelWindow::settingsRow()
     connect(m_drawnInPool, &QSpinBox::valueChanged, m_matched, &QSpinBox::setMaximum);
     layout->addSpacing(12);
     layout->addWidget(new QLabel(WheelText::budgetCaption()));
-    m_budget = addSpin(layout, kBudgetId, 0, WheelSettings::kMaxTickets, 0, WheelText::ticketSuffix());
+    m_budget = addSpin(layout, kBudgetId, 0, WheelSettings::kMostTickets, 0, WheelText::ticketSuffix());
     m_budget->setSpecialValueText(WheelText::budgetNone());
     layout->addSpacing(12);
     layout->addWidget(new QLabel(WheelText::secondsCaption()));
@@ -140,6 +139,10 @@ QWidget* WheelWindow::runRow()
     m_cancel->setEnabled(false);
     connect(m_cancel, &QPushButton::clicked, this, &WheelWindow::cancelRun);
     layout->addWidget(m_cancel);
+    m_longer = identified(new QPushButton(WheelText::searchLongerButton()), kLongerId);
+    m_longer->setEnabled(false);
+    connect(m_longer, &QPushButton::clicked, this, &WheelWindow::searchLonger);
+    layout->addWidget(m_longer);
     m_progress = identified(new QProgressBar, kProgressId);
     m_progress->setRange(0, kProgressSteps);
     m_progress->setValue(0);
@@ -159,6 +162,7 @@ void WheelWindow::installHelp()
     help->setText(kSecondsId, WheelText::secondsHelp());
     help->setText(kMakeId, WheelText::makeHelp());
     help->setText(kCancelId, WheelText::cancelHelp());
+    help->setText(kLongerId, WheelText::searchLongerHelp());
     help->setText(kProgressId, WheelText::progressHelp());
     help->setText(kExportId, WheelText::exportHelp());
     help->setText(kCloseId, WheelText::closeHelp());
@@ -166,6 +170,7 @@ void WheelWindow::installHelp()
     help->setText(WheelResultPanel::kTicketsId, WheelText::ticketsHelp());
     help->setText(WheelResultPanel::kProofId, WheelText::proofHelp());
     help->setText(WheelResultPanel::kOddsId, WheelText::oddsHelp());
+    help->setText(WheelResultPanel::kAnyPrizeId, WheelText::oddsHelp());
 }
 
 WheelSettings WheelWindow::settings() const
@@ -177,6 +182,7 @@ WheelSettings WheelWindow::settings() const
     settings.matched = m_matched->value();
     settings.ticketBudget = m_budget->value();
     settings.seconds = m_seconds->value();
+    settings.maxTickets = WheelSettings::kMostTickets;
     return settings;
 }
 
@@ -195,6 +201,7 @@ void WheelWindow::startRun()
     m_runSeconds = chosen.seconds;
     m_make->setEnabled(false);
     m_cancel->setEnabled(true);
+    m_longer->setEnabled(false);
     m_export->setEnabled(false);
     m_progress->setValue(0);
     m_progress->setFormat(WheelText::searching());
@@ -234,17 +241,43 @@ void WheelWindow::takeResult(const Result<WheelResult>& made, int drawnInPool)
         Q_EMIT finished();
         return;
     }
+    const int tickets = int(made.value().tickets.size());
+    if (tickets > WheelSettings::kMaxTickets
+        && MessageService::show(WheelText::askLargeWheel(tickets), MessageService::Buttons::YesNo,
+                                MessageService::Icon::Question)
+               != MessageService::Answer::Yes) {
+        m_wheel = WheelResult{};
+        showEnd(QString());
+        return;
+    }
     m_wheel = made.value();
     QString note;
-    if (m_wheel.cancelled)
+    QString barText = WheelText::searchDone(tickets);
+    if (m_wheel.cancelled) {
         note = WheelText::searchCancelled();
-    else if (m_wheel.timedOut)
+        barText = WheelText::searchDoneCancelled(tickets);
+    } else if (m_wheel.timedOut) {
         note = WheelText::searchTimedOut(m_runSeconds).text;
+        barText = WheelText::searchDoneOnTime(tickets);
+    }
     m_result->showWheel(m_wheel, drawnInPool, note);
-    m_progress->setValue(kProgressSteps);
-    m_progress->setFormat(WheelText::searchProgress(int(m_wheel.tickets.size())));
+    m_longer->setEnabled(m_wheel.timedOut && m_seconds->value() < kMaxSeconds);
     m_export->setEnabled(!m_wheel.tickets.isEmpty());
+    showEnd(barText);
+}
+
+void WheelWindow::showEnd(const QString& barText)
+{
+    m_progress->setValue(barText.isEmpty() ? 0 : kProgressSteps);
+    m_progress->setFormat(barText);
     Q_EMIT finished();
+}
+
+void WheelWindow::searchLonger()
+{
+    // The same seed walks the same way at first, so the longer search ends no worse.
+    m_seconds->setValue(qMin(kMaxSeconds, 2 * m_seconds->value()));
+    startRun();
 }
 
 void WheelWindow::exportCsv()

@@ -37,6 +37,9 @@ public:
     static constexpr int kExportId = 1709;
     static constexpr int kPoolCountId = 1710;
     static constexpr int kCloseId = 1715;
+    static constexpr int kLongerId = 1716;
+    /** The longest search the window offers; a longer one doubles the time up to this. */
+    static constexpr int kMaxSeconds = 600;
 
     /**
      * Opens the window into window, or brings the one it holds forward; a pool given replaces the one shown.
@@ -45,7 +48,10 @@ public:
     static WheelWindow* open(QPointer<WheelWindow>& window, const QList<int>& pool, const InstallPaths& installation,
                              QWidget* parent);
 
-    /** The settings the controls show. */
+    /**
+     * The settings the controls show. A wheel of up to WheelSettings::kMostTickets is made, and one of
+     * more than kMaxTickets is shown only once the player agrees to its size.
+     */
     WheelSettings settings() const;
 
 Q_SIGNALS:
@@ -68,6 +74,8 @@ private:
     void cancelRun();
     void showProgress(const WheelProgress& progress);
     void takeResult(const Result<WheelResult>& made, int drawnInPool);
+    void showEnd(const QString& barText);
+    void searchLonger();
     void exportCsv();
 
     WheelNumberGrid* m_grid = nullptr;
@@ -78,6 +86,7 @@ private:
     QSpinBox* m_seconds = nullptr;
     QPushButton* m_make = nullptr;
     QPushButton* m_cancel = nullptr;
+    QPushButton* m_longer = nullptr;
     QProgressBar* m_progress = nullptr;
     WheelResultPanel* m_result = nullptr;
     QPushButton* m_export = nullptr;
