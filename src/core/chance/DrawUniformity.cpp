@@ -91,7 +91,7 @@ DrawUniformity DrawUniformity::of(const DrawHistory& history)
 
 ChanceBand appearanceChance(int draws, bool withPartner)
 {
-    const double p = withPartner ? double(kNumbersPerDraw - 1) / (kNumberCount - 1)
-                                 : double(kNumbersPerDraw) / kNumberCount;
+    const double p =
+        withPartner ? double(kNumbersPerDraw - 1) / (kNumberCount - 1) : double(kNumbersPerDraw) / kNumberCount;
     return ChanceBand::ofBinomialSum({{draws, p}});
 }

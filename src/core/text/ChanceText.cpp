@@ -64,9 +64,9 @@ QString appearanceBand(const ChanceBand& band, int partner)
 
 QString uniformity(const DrawUniformity& uniformity)
 {
-    const QString verdict =
-        uniformity.withinChance() ? QStringLiteral("どちらも偶然の範囲です。") : QStringLiteral("偶然の範囲を外れています。");
-    return QStringLiteral("出方のかたより χ² = %1（自由度 42）%2、前回と同じ数字 %3 個（偶然なら %4 個）%5：")
+    const QString verdict = uniformity.withinChance() ? QStringLiteral("どちらも偶然の範囲です。")
+                                                      : QStringLiteral("偶然の範囲を外れています。");
+    return QStringLiteral("出方のかたより χ²(42) = %1, %2、前回と同じ数字 %3 個（偶然なら %4 個）, %5：")
                .arg(fixed(uniformity.chiSquare, 1), pText(uniformity.chiSquareP), QString::number(uniformity.repeats),
                     fixed(uniformity.repeatsExpected, 1), pText(uniformity.repeatsP))
            + verdict;
