@@ -158,7 +158,7 @@ void BenchScreens::appearanceScreen()
     QBENCHMARK {
         image.fill(Qt::white);
         QPainter p(&image);
-        painter.paint(p, {appearanceCounts(h, partner), partner, 1, 37});
+        painter.paint(p, {appearanceCounts(h, partner), partner, 1, 37, h.drawCount(), DrawUniformity::of(h)});
         painter.hoverNumberRow(p, ScreenScale::x(240), ScreenScale::y(534));
     }
 }

@@ -2,8 +2,10 @@
 
 #include "CliArguments.h"
 #include "app/AppearanceCounts.h"
+#include "chance/DrawUniformity.h"
 #include "entry/DrawResultText.h"
 #include "patterns/PatternStats.h"
+#include "text/ChanceText.h"
 #include "text/StoreText.h"
 
 namespace {
@@ -97,7 +99,12 @@ int appearance(CliContext& context, CliArguments& args)
     const auto partner = args.atEnd() ? std::optional<int>(0) : args.number();
     if (!partner || !args.atEnd() || *partner < 0 || *partner > kNumberCount)
         return context.usage(QStringLiteral("appearance [PARTNER]   (PARTNER = 0 … 43)"));
-    context.printLine(appearanceCounts(context.history(), *partner));
+    const auto counts = appearanceCounts(context.history(), *partner);
+    context.printLine(counts);
+    const int draws = *partner > 0 ? -counts[std::size_t(*partner - 1)] : context.history().drawCount();
+    context.out() << ChanceText::appearanceBand(appearanceChance(draws, *partner > 0), *partner) << '\n'
+                  << ChanceText::uniformity(DrawUniformity::of(context.history())) << '\n'
+                  << ChanceText::unpredictable() << '\n';
     return 0;
 }
 

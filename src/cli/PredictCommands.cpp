@@ -3,8 +3,11 @@
 #include "CliArguments.h"
 #include "predict/DataGodFiles.h"
 #include "predict/DataGodSettings.h"
+#include "predict/HitChance.h"
 #include "predict/HitStatistics.h"
 #include "predict/PredictValueText.h"
+#include "store/Registrants.h"
+#include "text/ChanceText.h"
 #include "text/PredictText.h"
 
 namespace {
@@ -85,8 +88,13 @@ int hitSummary(CliContext& context, CliArguments& args)
         for (const int records : statistics.hitHistogram())
             words.append(QString::number(records));
         words << QString::number(statistics.hitRecordCount()) << PredictText::hitAverage(statistics);
+        if (statistics.hasData())
+            words << ChanceText::hitChanceLine(HitChance::of(statistics));
         context.out() << words.join(QLatin1Char(' ')) << '\n';
     }
+    context.out() << ChanceText::hitChanceNote() << '\n';
+    if (option == QStringLiteral("--gods"))
+        context.out() << ChanceText::lookAheadNote() << '\n';
     return status;
 }
 

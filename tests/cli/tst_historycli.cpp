@@ -3,6 +3,7 @@
 
 #include "TestHistory.h"
 #include "patterns/PatternStats.h"
+#include "text/ChanceText.h"
 #include "text/PredictText.h"
 #include "text/StoreText.h"
 
@@ -40,13 +41,17 @@ void TestHistoryCli::readingCommands()
     QVERIFY(partial.err.contains(StoreText::drawNotSixNumbers(2).text));
     QCOMPARE(runCli(install.paths(), {QStringLiteral("draw-result"), QStringLiteral("5")}).exitCode, 1);
 
-    const QStringList appearance = runCli(install.paths(), {QStringLiteral("appearance"), QStringLiteral("3")})
-                                       .out.trimmed()
-                                       .split(QLatin1Char(' '));
+    const QStringList chart = runCli(install.paths(), {QStringLiteral("appearance"), QStringLiteral("3")}).outLines();
+    QCOMPARE(chart.size(), 4);
+    const QStringList appearance = chart[0].split(QLatin1Char(' '));
     QCOMPARE(appearance.size(), 43);
     QCOMPARE(appearance[2], QStringLiteral("-2"));
     QCOMPARE(appearance[0], QStringLiteral("1"));
     QCOMPARE(appearance[10], QStringLiteral("1"));
+    // Beside the counts: chance over the partner's two draws, the tests of the draws, and what they mean.
+    QCOMPARE(chart[1], QStringLiteral("偶然なら、3 と一緒に出る回数はどの数字も平均 0.2 回、95 % は 0〜1 回（帯）。"));
+    QVERIFY(chart[2].startsWith(QStringLiteral("出方のかたより χ²(42) = ")));
+    QCOMPARE(chart[3], ChanceText::unpredictable());
 }
 
 void TestHistoryCli::editsAndTheirRefusals()

@@ -3,9 +3,11 @@
 
 #include "TestHistory.h"
 #include "predict/DataGodEngine.h"
+#include "predict/HitChance.h"
 #include "predict/HitStatistics.h"
 #include "predict/PredictValueText.h"
 #include "store/DrawHistory.h"
+#include "text/ChanceText.h"
 #include "text/PredictText.h"
 
 namespace {
@@ -31,6 +33,8 @@ QString summaryLine(const HitStatistics& s)
     for (const int records : s.hitHistogram())
         figures.append(QString::number(records));
     figures << QString::number(s.hitRecordCount()) << PredictText::hitAverage(s);
+    if (s.hasData())
+        figures << ChanceText::hitChanceLine(HitChance::of(s));
     return figures.join(QLatin1Char(' '));
 }
 
@@ -59,10 +63,15 @@ void TestPredictCli::predictThenHitSummary()
 
     const CliRun summary = runCli(install.paths(), words(QStringLiteral("hit-summary --gods 9")));
     QCOMPARE(summary.exitCode, 0);
-    QCOMPARE(summary.outLines().size(), 5);
+    // Five slots, what the chance figures are, and that the gods' files look ahead.
+    QCOMPARE(summary.outLines().size(), 7);
+    QCOMPARE(summary.outLines()[5], ChanceText::hitChanceNote());
+    QCOMPARE(summary.outLines()[6], ChanceText::lookAheadNote());
     const CliRun otherCount = runCli(install.paths(), words(QStringLiteral("hit-summary --gods 6")));
     QCOMPARE(otherCount.exitCode, 0);
-    QCOMPARE(otherCount.outLines().value(4), QStringLiteral("0 0 0 0 0 0 0 ≪的中数の平均≫0.0個"));
+    QCOMPARE(otherCount.outLines().value(4),
+             QStringLiteral("0 0 0 0 0 0 0 ≪的中数の平均≫0.0個 偶然なら 平均 0.00±0.00 6個 0.0 (0〜0) 5個 0.0 (0〜0) "
+                            "4個 0.0 (0〜0) 3個 0.0 (0〜0)"));
 
     // The same files and figures as the engine and the statistics give in this process, which now
     // holds the history's lock.
@@ -93,8 +102,10 @@ void TestPredictCli::registrantSummary()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains(install.paths().registrantFile(4, QStringLiteral("taro"))));
     const QString empty = QStringLiteral("0 0 0 0 0 0 0 ≪的中数の平均≫xx.xx");
-    QCOMPARE(run.outLines(),
-             (QStringList{empty, QStringLiteral("1 0 1 0 0 1 3 ≪的中数の平均≫3.3個"), empty, empty, empty}));
+    // Three records of six numbers: 36/43 hits each, and 3 · C(6,3) · C(37,3) / C(43,6) records with three.
+    const QString hanako = QStringLiteral("1 0 1 0 0 1 3 ≪的中数の平均≫3.3個 偶然なら 平均 0.84±0.90 6個 0.0 (0〜0) "
+                                          "5個 0.0 (0〜0) 4個 0.0 (0〜0) 3個 0.1 (0〜1)");
+    QCOMPARE(run.outLines(), (QStringList{empty, hanako, empty, empty, empty, ChanceText::hitChanceNote()}));
 }
 
 void TestPredictCli::wrongArgumentsChangeNothing_data()

@@ -1,6 +1,11 @@
 #include <QTest>
 
+#include <bit>
+#include <cmath>
+#include <numeric>
+
 #include "TestHistory.h"
+#include "predict/HitChance.h"
 #include "predict/HitStatistics.h"
 #include "predict/PredictValueText.h"
 #include "store/DrawHistory.h"
@@ -37,6 +42,47 @@ QByteArray fileOf(const QList<PredictionRecord>& records)
     for (const PredictionRecord& r : records)
         bytes += r.encode();
     return bytes;
+}
+
+// P(hits) for a choice of named numbers, one ball after another without putting back: a way
+// apart from the binomial coefficients the program uses.
+std::array<double, 7> hitsDrawingBallByBall(int named)
+{
+    std::array<double, 7> p{1.0};
+    for (int drawn = 0; drawn < 6; ++drawn) {
+        std::array<double, 7> next{};
+        for (int hits = 0; hits <= drawn; ++hits) {
+            const double namedLeft = named - hits;
+            const double hit = std::max(0.0, namedLeft) / (43 - drawn);
+            next[hits + 1] += p[hits] * hit;
+            next[hits] += p[hits] * (1 - hit);
+        }
+        p = next;
+    }
+    return p;
+}
+
+// The 2.5 % and 97.5 % quantiles of a count over a few independent records, by trying every
+// combination of records that hit and records that do not.
+std::pair<int, int> bandByEnumeration(const QList<double>& p)
+{
+    std::vector<double> count(std::size_t(p.size()) + 1);
+    for (int mask = 0; mask < (1 << p.size()); ++mask) {
+        double chance = 1;
+        for (qsizetype r = 0; r < p.size(); ++r)
+            chance *= mask & (1 << r) ? p[r] : 1 - p[r];
+        count[std::size_t(std::popcount(unsigned(mask)))] += chance;
+    }
+    const auto quantile = [&](double level) {
+        double below = 0;
+        for (std::size_t k = 0; k < count.size(); ++k) {
+            below += count[k];
+            if (below >= level)
+                return int(k);
+        }
+        return int(count.size() - 1);
+    };
+    return {quantile(0.025), quantile(0.975)};
 }
 
 QList<int> histogramOf(const HitStatistics& s)
@@ -76,6 +122,7 @@ private Q_SLOTS:
     void dataGodFiles();
     void registrantFiles();
     void malformedFileReported();
+    void chanceIsHypergeometricForTheRecordsCounted();
 };
 
 void TestHitStatistics::countsAndStops_data()
@@ -227,6 +274,51 @@ void TestHitStatistics::malformedFileReported()
     QVERIFY(!slots[0].ok());
     QVERIFY(slots[0].error().text.contains(path));
     QVERIFY(slots[1].ok());
+}
+
+void TestHitStatistics::chanceIsHypergeometricForTheRecordsCounted()
+{
+    const HistoryFixture fixture;
+    // Naming 6, 2, 6, 3 and 9 numbers (empty slots and a repeat left out); the record for the
+    // coming draw is not counted, so it adds nothing to chance either.
+    const QList<PredictionRecord> records{
+        {1, 1, {1, 11, 21, 31, 41, 42, 99, 99, 99}}, {2, 1, {2, 12, 99, 99, 99, 99, 99, 99, 99}},
+        {3, 1, {3, 4, 5, 6, 7, 8, 99, 99, 99}},      {4, 1, {1, 2, 3, 3, 99, 99, 99, 99, 99}},
+        {5, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9}},         {12, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9}}};
+    const QList<int> named{6, 2, 6, 3, 9};
+    const HitStatistics statistics = HitStatistics::count(records, fixture.history(), 1);
+    QCOMPARE(statistics.hitRecordCount(), 5);
+    const HitChance chance = HitChance::of(statistics);
+
+    double mean = 0;
+    double variance = 0;
+    for (const int m : named) {
+        const auto p = hitsDrawingBallByBall(m);
+        double first = 0;
+        double second = 0;
+        for (int k = 0; k <= 6; ++k) {
+            first += k * p[k];
+            second += k * k * p[k];
+        }
+        mean += first;
+        variance += second - first * first;
+    }
+    mean /= 5;
+    const double half = 1.96 * std::sqrt(variance) / 5;
+    QVERIFY(std::abs(chance.average().mean - mean) < 1e-12);
+    QVERIFY(std::abs(chance.average().high - (mean + half)) < 1e-4);
+    QVERIFY(std::abs(chance.average().low - (mean - half)) < 1e-4);
+
+    for (int hits = 1; hits <= 6; ++hits) {
+        QList<double> p;
+        for (const int m : named)
+            p.append(hitsDrawingBallByBall(m)[hits]);
+        const double expected = std::accumulate(p.begin(), p.end(), 0.0);
+        const auto [low, high] = bandByEnumeration(p);
+        QVERIFY2(std::abs(chance.records(hits).mean - expected) < 1e-12, qPrintable(QString::number(hits)));
+        QCOMPARE(chance.records(hits).low, double(low));
+        QCOMPARE(chance.records(hits).high, double(high));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHitStatistics)

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -32,6 +33,7 @@
 #include "shell/MainMenu.h"
 #include "store/DrawHistory.h"
 #include "store/PathSettings.h"
+#include "text/ChanceText.h"
 #include "text/EntryText.h"
 #include "text/PredictText.h"
 #include "text/StoreText.h"
@@ -170,6 +172,11 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     const HistoryAverageSigma statistics = HistoryAverageSigma::of(history);
     QCOMPARE(textOf(dialog.get(), 1091), statistics.averageText());
     QCOMPARE(textOf(dialog.get(), 1098), statistics.sigmaText());
+    // Beside the figures: they do not make any six numbers likelier.
+    const auto labels = dialog->findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->isVisible() && label->text() == ChanceText::equallyLikely();
+    }));
     for (int id : {1102, 1103, 1104, 1105, 1107})
         QCOMPARE(textOf(dialog.get(), id), QStringLiteral("---"));
 

@@ -12,6 +12,7 @@
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "predict/DataGodResultWindow.h"
+#include "predict/HitChance.h"
 #include "predict/LatestPredictionPopup.h"
 #include "predict/PredictValueText.h"
 #include "predict/PredictionRecord.h"
@@ -19,12 +20,15 @@
 #include "shell/CVemoView.h"
 #include "shell/HitCountScreen.h"
 #include "shell/MainMenu.h"
+#include "text/ChanceText.h"
 #include "text/PredictText.h"
 
 namespace {
 
 // Every draw of the test history is 1 … 6, so a record's hits are its numbers up to 6.
 constexpr int kDraws = 120;
+constexpr int kColumns = DataGodResultWindow::kColumns;
+constexpr int kChartWidth = DataGodResultWindow::kDesignWidth;
 
 // A prediction for a draw that hits the given count: 1 … hits, then numbers never drawn.
 PredictionRecord recordHitting(int draw, int hits, int index = 1)
@@ -159,8 +163,8 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
     for (int slot = 1; slot <= 5; ++slot) {
         const int top = tops[slot - 1];
         QCOMPARE(screen.pixelColor(ScreenScale::x(150), ScreenScale::y(top + 100)), brushes[slot - 1]);
-        QCOMPARE(window(slot)->geometry(), designRect(160, top - 1, 628, 107));
-        QCOMPARE(window(slot)->scrollBar()->geometry(), designRect(0, 91, 624, 12));
+        QCOMPARE(window(slot)->geometry(), designRect(275, top - 1, kChartWidth, 107));
+        QCOMPARE(window(slot)->scrollBar()->geometry(), designRect(0, 91, kChartWidth - 4, 12));
     }
     // Titles in the slot colour: red over slot 1, magenta over slot 5.
     const auto hasInk = [&](int top, QRgb ink) {
@@ -174,6 +178,22 @@ void TestHitScreen::hitCountCommandShowsRegistrantFigures()
     };
     QVERIFY(hasInk(444, 0xFF0000));
     QVERIFY(hasInk(4, 0xFF00FF));
+
+    // Beside each count, what chance gives the same records in grey; none where there is no data.
+    // 五郎's seven records of six numbers: 36/43 hits each, 7 · C(6,3) · C(37,3) / C(43,6) with three.
+    const HitChance& chance = panels[4].chance;
+    QCOMPARE(ChanceText::averageBand(chance.average()), QStringLiteral("0.84±0.59"));
+    QCOMPARE(ChanceText::countBand(chance.records(3)), QStringLiteral("0.2 (0〜1)"));
+    QCOMPARE(ChanceText::countBand(chance.records(6)), QStringLiteral("0.0 (0〜0)"));
+    const auto chanceInk = [&](int top) {
+        return TestPixels::count(screen.copy(designRect(152, top + 26, 115, 70)), TestPixels::colour(0x505050));
+    };
+    QVERIFY(chanceInk(4) > 100);
+    QCOMPARE(chanceInk(114), 0);
+    // What the figures are, under the panels; the registrants' predictions do not look ahead.
+    const QRect notes = designRect(15, 553, 770, 30);
+    QVERIFY(TestPixels::count(screen.copy(notes), TestPixels::colour(0x505050)) > 100);
+    QCOMPARE(TestPixels::count(screen.copy(notes), TestPixels::colour(0xFF0000)), 0);
 
     // Kept figures are painted again as they are; the switch sent after predictions were deleted recounts.
     writeRegistrant(1, QStringLiteral("一郎"), fileOf({6}));
@@ -218,7 +238,7 @@ void TestHitScreen::chartCellsShowEachRecordsHits()
         QVERIFY(matches(cell(4, row), 312));
     QVERIFY(matches(designRect(75, 1, 15, 90), 313));
     // The rest of the latest view is white, without an end mark.
-    QVERIFY(allWhite(image.copy(designRect(90, 1, 538, 90))));
+    QVERIFY(allWhite(image.copy(designRect(90, 1, kChartWidth - 90, 90))));
 }
 
 void TestHitScreen::scrollingStopsAtTheEnds()
@@ -233,27 +253,27 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     QScrollBar* bar = chart->scrollBar();
     QCOMPARE(bar->objectName(), QStringLiteral("id1320"));
     QCOMPARE(bar->minimum(), 0);
-    QCOMPARE(bar->maximum(), kDraws - 41);
-    QCOMPARE(bar->value(), kDraws - 41);
+    QCOMPARE(bar->maximum(), kDraws - kColumns);
+    QCOMPARE(bar->value(), kDraws - kColumns);
     const QImage latest = TestPixels::grabOf(chart);
 
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
     bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QCOMPARE(chart->chartStart(), kDraws - 42);
+    QCOMPARE(chart->chartStart(), kDraws - kColumns - 1);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(chart->chartStart(), kDraws - 41);
+    QCOMPARE(chart->chartStart(), kDraws - kColumns);
     // The last page scrolled there: the latest records, then the end mark.
     const QImage scrolled = TestPixels::grabOf(chart);
-    const QRect columns = designRect(0, 1, 615, 90);
+    const QRect columns = designRect(0, 1, kColumns * 15, 90);
     QCOMPARE(scrolled.copy(columns), latest.copy(columns));
-    // The end mark stands right of the 41 columns, cut by the window's edge.
-    const QRect endMark = designRect(615, 1, 15, 90);
+    // The end mark stands right of the columns, cut by the window's edge.
+    const QRect endMark = designRect(kColumns * 15, 1, 15, 90);
     const QRect shown = endMark & chart->rect();
     QCOMPARE(scrolled.copy(shown), pictureAt(389, endMark.size()).copy(QRect(QPoint(0, 0), shown.size())));
 
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QCOMPARE(chart->chartStart(), kDraws - 51);
+    QCOMPARE(chart->chartStart(), kDraws - kColumns - 10);
     for (int page = 0; page < kDraws / 10; ++page)
         bar->triggerAction(QAbstractSlider::SliderPageStepSub);
     QCOMPARE(chart->chartStart(), 0);
@@ -265,7 +285,7 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     // A recount scrolls back to the newest.
     showHits();
     view()->grab();
-    QCOMPARE(bar->value(), kDraws - 41);
+    QCOMPARE(bar->value(), kDraws - kColumns);
     QCOMPARE(chart->chartStart(), DataGodResultWindow::kLatest);
     // The data-god command's reset brings the latest view back at the next paint.
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
@@ -313,7 +333,7 @@ void TestHitScreen::nobodyRegisteredLeavesWhiteWindowsAndOffersRegistration()
     for (int slot = 1; slot <= 5; ++slot) {
         QCOMPARE(view()->hitCountScreen().panels()[std::size_t(slot - 1)].title, PredictText::unregisteredSlot());
         QCOMPARE(window(slot)->scrollBar()->maximum(), 0);
-        QVERIFY(allWhite(TestPixels::grabOf(window(slot)).copy(designRect(0, 0, 628, 91))));
+        QVERIFY(allWhite(TestPixels::grabOf(window(slot)).copy(designRect(0, 0, kChartWidth, 91))));
     }
     QTest::qWait(20);
     QVERIFY(!window(1)->latestPopup());
@@ -332,6 +352,9 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
     QCOMPARE(chart->recordCount(), kDraws + 2 - 100);
     const QRect newest = designRect((chart->recordCount() - 1) * 15, 76, 15, 15);
     QCOMPARE(TestPixels::grabOf(chart).copy(newest), pictureAt(312, newest.size()));
+    // The gods' files count draws after the one predicted, and the screen says so in red.
+    const QImage screen = TestPixels::grabOf(view());
+    QVERIFY(TestPixels::count(screen.copy(designRect(15, 568, 770, 15)), TestPixels::colour(0xFF0000)) > 100);
     QTRY_VERIFY(window(1)->latestPopup());
     QVERIFY2(window(1)->latestPopup()->text().startsWith(
                  QStringLiteral("< ヨンデータ神の第 %1 回の抽選に対する予想 >\n\n").arg(kDraws + 1)),

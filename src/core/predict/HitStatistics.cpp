@@ -23,6 +23,7 @@ HitStatistics HitStatistics::count(const QList<PredictionRecord>& records, const
         if (hits > 0)
             ++statistics.m_histogram[hits - 1];
         ++statistics.m_recordCount;
+        ++statistics.m_recordsNaming[std::size_t(record.namedCount())];
     }
     return statistics;
 }

@@ -51,6 +51,8 @@ public:
     int hitRecordCount() const { return m_recordCount; }
     /** Average hits per counted record in tenths, rounded half up from hundredths; 0 without records. */
     int averageTenths() const;
+    /** Records counted by how many different numbers they name (0 … 43), for what chance gives them. */
+    const std::array<int, kNumberCount + 1>& recordsNaming() const { return m_recordsNaming; }
     /** Set when counting stopped at a record with more than six hits. */
     const Status& warning() const { return m_warning; }
 
@@ -58,5 +60,6 @@ private:
     bool m_hasData = false;
     std::array<int, kNumbersPerDraw> m_histogram{};
     int m_recordCount = 0;
+    std::array<int, kNumberCount + 1> m_recordsNaming{};
     Status m_warning;
 };

@@ -114,3 +114,16 @@ std::optional<int> PredictionRecord::hits(const DrawHistory& history) const
     }
     return hits;
 }
+
+int PredictionRecord::namedCount() const
+{
+    std::array<bool, kNumberCount + 1> named{};
+    int count = 0;
+    for (const int n : numbers) {
+        if (n >= 1 && n <= kNumberCount && !named[std::size_t(n)]) {
+            named[std::size_t(n)] = true;
+            ++count;
+        }
+    }
+    return count;
+}

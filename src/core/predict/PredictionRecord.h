@@ -29,6 +29,9 @@ struct PredictionRecord {
      */
     std::optional<int> hits(const DrawHistory& history) const;
 
+    /** How many different numbers the record names, empty slots left out. */
+    int namedCount() const;
+
     /** Record length for a count of numbers. */
     static constexpr int length(int numberCount) { return 6 + 2 * numberCount; }
 

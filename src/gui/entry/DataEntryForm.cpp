@@ -17,6 +17,7 @@
 #include "kit/CanvasText.h"
 #include "kit/ControlId.h"
 #include "kit/UpDownControl.h"
+#include "text/ChanceText.h"
 #include "text/EntryText.h"
 
 namespace {
@@ -183,6 +184,10 @@ QGroupBox* DataEntryForm::statisticsGroup(QDialog* dialog)
     grid->addWidget(averageEdit, 0, 1);
     grid->addWidget(label(EntryText::sigmaLabel(), statistics), 1, 0);
     grid->addWidget(sigmaEdit, 1, 1);
+    // The figures describe the past; they do not make any six numbers likelier.
+    auto* note = label(ChanceText::equallyLikely(), statistics);
+    note->setWordWrap(true);
+    grid->addWidget(note, 2, 0, 1, 2);
     return statistics;
 }
 

@@ -7,6 +7,7 @@
 #include "kit/ViewDrawingKit.h"
 #include "kit/ViewText.h"
 #include "patterns/AppearanceLayout.h"
+#include "text/ChanceText.h"
 
 namespace {
 
@@ -16,6 +17,10 @@ QPoint at(int x, int y)
 {
     return {ScreenScale::x(x), ScreenScale::y(y)};
 }
+
+constexpr int kFirstNoteTop = 543;
+constexpr int kNoteSpacing = 13;
+const QColor kChanceInk(200, 100, 0);
 
 // A box standing on the base line, left … left + 15 wide and height tall, in design units.
 QRect column(int left, int height)
@@ -31,7 +36,11 @@ AppearanceScreenPainter::AppearanceScreenPainter(const ViewDrawingKit& kit) : m_
 
 void AppearanceScreenPainter::paint(QPainter& painter, const AppearanceScene& scene) const
 {
+    // With a partner the others share its draws: five of the remaining 42 numbers each.
+    const int draws = scene.partner > 0 ? -scene.counts[std::size_t(scene.partner - 1)] : scene.drawCount;
+    const ChanceBand band = appearanceChance(draws, scene.partner > 0);
     paintBars(painter, scene);
+    paintChanceBand(painter, band, scene);
     painter.setPen(Qt::black);
     painter.drawLine(at(40, Layout::kBase), at(780, Layout::kBase));
     painter.drawLine(at(780, Layout::kBase), at(780, 15));
@@ -41,6 +50,35 @@ void AppearanceScreenPainter::paint(QPainter& painter, const AppearanceScene& sc
         paintLabel(painter, n, ViewColors::kBackground);
     CanvasText::draw(painter, at(26, 517), QStringLiteral("0"), Qt::black, ViewColors::kBackground);
     paintGrid(painter, scene);
+    paintChanceText(painter, band, scene);
+}
+
+void AppearanceScreenPainter::paintChanceBand(QPainter& painter, const ChanceBand& band,
+                                              const AppearanceScene& scene) const
+{
+    const auto heightOf = [&](double count) {
+        return qMin(Layout::rawHeight(qRound(count), scene.scale, scene.step), Layout::kFullHeight);
+    };
+    const int low = heightOf(band.low);
+    const int high = heightOf(band.high);
+    if (low >= Layout::kFullHeight)
+        return;
+    // See-through, so that the bars stay readable inside the band.
+    painter.fillRect(QRect(at(41, Layout::kBase - high), at(779, Layout::kBase - low)), QColor(255, 140, 0, 60));
+    const int mean = heightOf(band.mean);
+    painter.setPen(QPen(kChanceInk, 1, Qt::DashLine));
+    painter.drawLine(at(41, Layout::kBase - mean), at(779, Layout::kBase - mean) - QPoint(1, 0));
+}
+
+void AppearanceScreenPainter::paintChanceText(QPainter& painter, const ChanceBand& band,
+                                              const AppearanceScene& scene) const
+{
+    painter.setFont(m_kit.text);
+    const QStringList lines{ChanceText::appearanceBand(band, scene.partner), ChanceText::uniformity(scene.uniformity),
+                            ChanceText::unpredictable()};
+    for (int i = 0; i < lines.size(); ++i)
+        CanvasText::draw(painter, at(40, kFirstNoteTop + i * kNoteSpacing), lines[i], i == 0 ? kChanceInk : Qt::black,
+                         ViewColors::kBackground);
 }
 
 void AppearanceScreenPainter::paintBars(QPainter& painter, const AppearanceScene& scene) const

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "chance/DrawUniformity.h"
 #include "store/HistoryFormat.h"
 
 class QColor;
@@ -15,9 +16,15 @@ struct AppearanceScene {
     int partner = 0;
     int scale = 10;
     int step = 1;
+    /** Draws in the history, for what chance gives each number. */
+    int drawCount = 0;
+    DrawUniformity uniformity;
 };
 
-/** Paints the appearance-number screen: a bar per number, the partner's mark, the grid and the number row. */
+/**
+ * Paints the appearance-number screen: a bar per number, the partner's mark, the grid and the number
+ * row, with the band chance gives each number and, under the row, the tests of the draws.
+ */
 class AppearanceScreenPainter {
 public:
     explicit AppearanceScreenPainter(const ViewDrawingKit& kit);
@@ -33,6 +40,8 @@ public:
 private:
     void paintBars(QPainter& painter, const AppearanceScene& scene) const;
     void paintGrid(QPainter& painter, const AppearanceScene& scene) const;
+    void paintChanceBand(QPainter& painter, const ChanceBand& band, const AppearanceScene& scene) const;
+    void paintChanceText(QPainter& painter, const ChanceBand& band, const AppearanceScene& scene) const;
     void paintLabel(QPainter& painter, int number, const QColor& background) const;
 
     const ViewDrawingKit& m_kit;

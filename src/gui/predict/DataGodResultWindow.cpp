@@ -25,7 +25,6 @@ constexpr int kNoHitColumn = 313;
 constexpr int kSixHitColumn = 315;
 constexpr int kEndMark = 389;
 
-constexpr int kWindowWidth = 628;
 constexpr int kColumnWidth = 15;
 constexpr int kCellHeight = 15;
 constexpr int kChartTop = 1;
@@ -33,7 +32,7 @@ constexpr int kChartHeight = 90;
 constexpr int kLowestCellTop = 76;
 constexpr int kChartBand = 92;
 constexpr int kScrollBarTop = 91;
-constexpr int kScrollBarWidth = 624;
+constexpr int kScrollBarWidth = DataGodResultWindow::kDesignWidth - 4;
 constexpr int kScrollBarHeight = 12;
 constexpr int kPageScroll = 10;
 
@@ -131,7 +130,7 @@ void DataGodResultWindow::onScrollAction(int action)
 void DataGodResultWindow::onScrolled(int position)
 {
     chartStartRef() = position;
-    update(designRect(0, 0, kWindowWidth, kChartBand));
+    update(designRect(0, 0, kDesignWidth, kChartBand));
 }
 
 QString DataGodResultWindow::latestPopupText() const

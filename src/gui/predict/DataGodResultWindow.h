@@ -13,7 +13,7 @@ class DrawHistory;
 class QScrollBar;
 
 /**
- * One of the five result windows over the hit-count screen: a chart of 41 columns, one per
+ * One of the five result windows over the hit-count screen: a chart of kColumns columns, one per
  * prediction record, showing how many of its numbers were drawn, scrolled by the bar below it.
  * Window i shows data god i's file in data-god mode and registrant i's file otherwise; each mode
  * keeps its own scroll place. The records are handed in by the hit-count screen, which reads them.
@@ -21,7 +21,10 @@ class QScrollBar;
 class DataGodResultWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kColumns = 41;
+    /** Fewer than the full screen would hold: the panels beside them carry the chance figures. */
+    static constexpr int kColumns = 33;
+    /** Design width: the columns and the end mark, whose last two units the edge cuts. */
+    static constexpr int kDesignWidth = (kColumns + 1) * 15 - 2;
     /** Start of a mode that shows the latest records. */
     static constexpr int kLatest = -1;
 

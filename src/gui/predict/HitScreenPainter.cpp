@@ -8,12 +8,17 @@
 #include "kit/ScreenScale.h"
 #include "kit/ViewDrawingKit.h"
 #include "predict/PredictValueText.h"
+#include "text/ChanceText.h"
 
 namespace {
 
 constexpr int kRowCaptions = 269;
 constexpr int kPanelLeft = 15;
-constexpr int kPanelRight = 157;
+constexpr int kPanelRight = 272;
+constexpr int kChanceLeft = 152;
+constexpr int kFirstNoteTop = 553;
+constexpr int kNoteSpacing = 15;
+const QColor kChanceInk(80, 80, 80);
 constexpr int kPanelHeight = 105;
 constexpr int kLowestPanelTop = 444;
 constexpr int kPanelSpacing = 110;
@@ -57,10 +62,16 @@ int HitScreenPainter::panelTop(int slot)
     return kLowestPanelTop - (slot - 1) * kPanelSpacing;
 }
 
-void HitScreenPainter::paint(QPainter& painter, const HitPanels& panels) const
+int HitScreenPainter::resultWindowLeft()
+{
+    return kPanelRight + 3;
+}
+
+void HitScreenPainter::paint(QPainter& painter, const HitPanels& panels, bool lookAhead) const
 {
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)
         paintPanel(painter, slot, panels[std::size_t(slot - 1)]);
+    paintNotes(painter, lookAhead);
 }
 
 void HitScreenPainter::paintPanel(QPainter& painter, int slot, const HitPanel& panel) const
@@ -93,4 +104,26 @@ void HitScreenPainter::paintPanel(QPainter& painter, int slot, const HitPanel& p
                                                          : PredictText::hitCountUnknown();
         CanvasText::draw(painter, at(88, top + 42 + line * kCountLineSpacing), count, colours.text);
     }
+    if (panel.statistics.hasData())
+        paintChance(painter, top, panel);
+}
+
+void HitScreenPainter::paintChance(QPainter& painter, int top, const HitPanel& panel) const
+{
+    // The chance column starts on the average's line, under its heading.
+    CanvasText::draw(painter, at(kChanceLeft, top + 26),
+                     ChanceText::heading() + QLatin1Char(' ') + ChanceText::averageBand(panel.chance.average()),
+                     kChanceInk);
+    for (int line = 0; line < 4; ++line)
+        CanvasText::draw(painter, at(kChanceLeft, top + 42 + line * kCountLineSpacing),
+                         ChanceText::countBand(panel.chance.records(6 - line)), kChanceInk);
+}
+
+void HitScreenPainter::paintNotes(QPainter& painter, bool lookAhead) const
+{
+    painter.setFont(m_kit.text);
+    CanvasText::draw(painter, at(kPanelLeft, kFirstNoteTop), ChanceText::hitChanceNote(), kChanceInk);
+    if (lookAhead)
+        CanvasText::draw(painter, at(kPanelLeft, kFirstNoteTop + kNoteSpacing), ChanceText::lookAheadNote(),
+                         ViewColors::kRed);
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "predict/HitChance.h"
 #include "predict/HitStatistics.h"
 #include "text/PredictText.h"
 
@@ -15,26 +16,35 @@ struct ViewDrawingKit;
 struct HitPanel {
     QString title;
     HitStatistics statistics;
+    /** What luck alone gives for the same records. */
+    HitChance chance;
 };
 
 using HitPanels = std::array<HitPanel, PredictText::kDataGodCount>;
 
 /**
  * Paints the hit-count screen's five panels, slot 1 at the bottom: title, average, and how many
- * records hit 6, 5, 4 and 3 numbers. The result windows lie beside them as child windows.
+ * records hit 6, 5, 4 and 3 numbers, each beside what chance gives; under them what the chance
+ * figures are, and for the data gods that their files look ahead. The result windows lie beside
+ * the panels as child windows.
  */
 class HitScreenPainter {
 public:
     explicit HitScreenPainter(const ViewDrawingKit& kit);
 
-    void paint(QPainter& painter, const HitPanels& panels) const;
+    /** lookAhead: the figures come from the data gods' result files. */
+    void paint(QPainter& painter, const HitPanels& panels, bool lookAhead) const;
 
     /** Design top of slot 1 … 5's panel and of its result window. */
     static int panelTop(int slot);
     static int resultWindowTop(int slot) { return panelTop(slot) - 1; }
+    /** Design left of the result windows, just right of the panels. */
+    static int resultWindowLeft();
 
 private:
     void paintPanel(QPainter& painter, int slot, const HitPanel& panel) const;
+    void paintChance(QPainter& painter, int top, const HitPanel& panel) const;
+    void paintNotes(QPainter& painter, bool lookAhead) const;
 
     const ViewDrawingKit& m_kit;
     /** Picture 269 at its size on this screen, drawn once. */

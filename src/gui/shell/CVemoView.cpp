@@ -216,8 +216,9 @@ void CVemoView::onDraw(QPainter& painter)
         paintPatternGraph(painter, m_state.hoverX);
         return;
     case DisplayMode::Appearance:
-        m_appearancePainter.paint(
-            painter, {m_state.appearanceCount, m_state.partnerNumber, m_state.appearanceScale, m_state.appearanceStep});
+        m_appearancePainter.paint(painter, {m_state.appearanceCount, m_state.partnerNumber, m_state.appearanceScale,
+                                            m_state.appearanceStep, m_doc.history().drawCount(),
+                                            DrawUniformity::of(m_doc.history())});
         return;
     case DisplayMode::HitCount:
         m_hitScreen->paint(painter);

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kResultWindowLeft = 160;
-constexpr int kResultWindowWidth = 628;
 constexpr int kResultWindowHeight = 107;
 
 bool isComputedCount(int count)
@@ -53,7 +51,7 @@ void HitCountScreen::settle(MainViewState& state)
 
 void HitCountScreen::paint(QPainter& painter) const
 {
-    m_painter.paint(painter, m_panels);
+    m_painter.paint(painter, m_panels, m_counted && m_counted->dataGodMode);
 }
 
 HitCountScreen::Source HitCountScreen::sourceOf(const MainViewState& state) const
@@ -102,6 +100,7 @@ void HitCountScreen::recountSlot(int slot, const Source& source, QList<UserMessa
             path = findRegistrantFile(m_doc.paths(), slot, name);
     }
     panel.statistics = HitStatistics();
+    panel.chance = HitChance();
     // A file that is not there, or cannot be read, leaves the window white and the figures "xx".
     if (path.isEmpty() || !FileNameBytes::exists(path)) {
         window->setChart(std::nullopt, source.dataGodMode, panel.title);
@@ -114,6 +113,7 @@ void HitCountScreen::recountSlot(int slot, const Source& source, QList<UserMessa
         return;
     }
     panel.statistics = HitStatistics::count(records.value(), m_doc.history(), slot);
+    panel.chance = HitChance::of(panel.statistics);
     if (panel.statistics.warning())
         messages.append(*panel.statistics.warning());
     // A registrant's predictions carry the registrant's name, not the god's of the same slot.
@@ -125,9 +125,10 @@ void HitCountScreen::placeResultWindows(bool toNewest)
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot) {
         DataGodResultWindow* window = resultWindow(slot);
         window->updateScrollRange(toNewest);
-        const int left = ScreenScale::x(kResultWindowLeft);
+        const int designLeft = HitScreenPainter::resultWindowLeft();
+        const int left = ScreenScale::x(designLeft);
         const int top = ScreenScale::y(HitScreenPainter::resultWindowTop(slot));
-        window->setGeometry(left, top, ScreenScale::x(kResultWindowLeft + kResultWindowWidth) - left,
+        window->setGeometry(left, top, ScreenScale::x(designLeft + DataGodResultWindow::kDesignWidth) - left,
                             ScreenScale::y(HitScreenPainter::resultWindowTop(slot) + kResultWindowHeight) - top);
         window->show();
     }
