@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -20,7 +21,6 @@
 #include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ModelessWindow.h"
-#include "kit/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/BacktestText.h"
 #include "predict/DataGodEngine.h"
@@ -406,23 +406,18 @@ void BacktestWindow::requestSelected()
     if (selected.isEmpty())
         return;
     const int index = m_table->item(selected.first()->row(), 0)->data(Qt::UserRole).toInt();
-    keepClearOfResults();
     Q_EMIT dataGodsRequested(m_result.scores[index].setting);
 }
 
-void BacktestWindow::keepClearOfResults()
+void BacktestWindow::placeBeside(const QRect& popups)
 {
-    // The gods' results open with their popups in the left half of the screen: the window makes way to the
-    // right edge, as narrow as it may be, so that they come up beside it. Where even so it would reach into
-    // that half (at 1024 pixels), it goes out of sight with its scores until it is chosen again.
-    resize(minimumSizeHint().width(), height());
-    const int left = ScreenScale::width() - frameGeometry().width();
-    if (left < ScreenScale::width() / 2) {
-        hide();
-        Q_EMIT steppedAside();
-        return;
-    }
-    move(left, y());
+    // Right beside them it covers older draws of the results, never the popups; the newest draws, at the
+    // right edge, stay in sight where the screen is wide enough.
+    const QRect screen = this->screen()->availableGeometry();
+    const int frameWidth = frameGeometry().width() - width();
+    const int room = screen.right() - popups.right() - frameWidth;
+    resize(std::max(std::min(width(), room), minimumSizeHint().width()), height());
+    move(std::min(popups.right() + 1, screen.right() + 1 - frameGeometry().width()), y());
 }
 
 void BacktestWindow::closeEvent(QCloseEvent* event)

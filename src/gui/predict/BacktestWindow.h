@@ -36,11 +36,12 @@ public:
 
     const QList<BacktestScore>& scores() const { return m_result.scores; }
 
+    /** Goes beside popups (the gods' newest predictions, at the left of their results), as narrow as it may be. */
+    void placeBeside(const QRect& popups);
+
 Q_SIGNALS:
     /** The settings of the selected row, to be run as the settings dialog runs them. */
     void dataGodsRequested(const DataGodSettings& settings);
-    /** The window went out of sight to make way for the results, its scores kept for the next opening. */
-    void steppedAside();
     /** The scores of a finished run are shown. */
     void finished();
     /** The luck line and the p's of the scores shown are in. */
@@ -69,7 +70,6 @@ private:
     void showMaps();
     void fillTable();
     void requestSelected();
-    void keepClearOfResults();
 
     const DrawHistory& m_history;
     QComboBox* m_draws = nullptr;

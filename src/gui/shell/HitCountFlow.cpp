@@ -8,8 +8,8 @@
 #include "document/CVemoDoc.h"
 #include "entry/RegistrantDialog.h"
 #include "kit/MessageService.h"
+#include "kit/ModelessWindow.h"
 #include "kit/ViewText.h"
-#include "predict/BacktestText.h"
 #include "predict/BacktestWindow.h"
 #include "predict/DataGodFiles.h"
 #include "predict/DataGodSettingsDialog.h"
@@ -22,6 +22,11 @@
 HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc, const QString& titleSuffix)
     : QObject(&view), m_view(view), m_doc(doc), m_titleSuffix(titleSuffix)
 {
+    // The backtest window and the gods' popups share the screen.
+    connect(&view, &CVemoView::latestPopupsShown, this, [this](const QRect& popups) {
+        if (BacktestWindow* backtest = showing(m_backtest))
+            backtest->placeBeside(popups);
+    });
 }
 
 void HitCountFlow::showRegistrantHits()
@@ -100,8 +105,6 @@ void HitCountFlow::openBacktest()
 {
     BacktestWindow* backtest = BacktestWindow::open(m_backtest, m_view, m_doc.history());
     connect(backtest, &BacktestWindow::dataGodsRequested, this, &HitCountFlow::runDataGodsWith, Qt::UniqueConnection);
-    connect(backtest, &BacktestWindow::steppedAside, this, &HitCountFlow::noteBacktestSteppedAside,
-            Qt::UniqueConnection);
 }
 
 void HitCountFlow::runDataGodsWith(const DataGodSettings& settings)
@@ -112,11 +115,6 @@ void HitCountFlow::runDataGodsWith(const DataGodSettings& settings)
     m_view.state().dataGodChoices = chosen;
     enterDataGodMode();
     requestDataGods(chosen);
-}
-
-void HitCountFlow::noteBacktestSteppedAside()
-{
-    Q_EMIT statusNoted(BacktestText::steppedAsideNote());
 }
 
 void HitCountFlow::computeDataGods(const DataGodSettings& settings)

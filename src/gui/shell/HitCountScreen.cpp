@@ -7,6 +7,7 @@
 #include "kit/ScreenScale.h"
 #include "predict/DataGodResultWindow.h"
 #include "predict/DataGodSettings.h"
+#include "predict/LatestPredictionPopup.h"
 #include "shell/MainViewState.h"
 #include "store/DrawHistory.h"
 #include "store/FileNameBytes.h"
@@ -25,8 +26,9 @@ bool isComputedCount(int count)
 
 } // namespace
 
-HitCountScreen::HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view)
-    : m_doc(doc), m_view(view), m_painter(kit)
+HitCountScreen::HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view,
+                               std::function<void(const QRect&)> popupsShown)
+    : m_doc(doc), m_view(view), m_popupsShown(std::move(popupsShown)), m_painter(kit)
 {
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot) {
         auto* window = new DataGodResultWindow(slot, doc.history(), view);
@@ -144,10 +146,15 @@ void HitCountScreen::buildLatestPopups()
     if (!m_popupsDue)
         return;
     m_popupsDue = false;
+    QRect area;
     for (DataGodResultWindow* window : m_windows) {
         if (window->isVisible())
             window->buildLatestPopup();
+        if (const QWidget* popup = window->latestPopup())
+            area |= popup->frameGeometry();
     }
+    if (!area.isEmpty())
+        m_popupsShown(area);
 }
 
 void HitCountScreen::destroyLatestPopups()

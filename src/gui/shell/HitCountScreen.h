@@ -3,6 +3,7 @@
 #include <QList>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "predict/HitScreenPainter.h"
@@ -11,6 +12,7 @@
 class CVemoDoc;
 class DataGodResultWindow;
 class QPainter;
+class QRect;
 class QWidget;
 struct MainViewState;
 struct UserMessage;
@@ -22,7 +24,9 @@ struct UserMessage;
  */
 class HitCountScreen {
 public:
-    HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view);
+    /** popupsShown hears of the area the latest-prediction popups take up, each time they are opened. */
+    HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view,
+                   std::function<void(const QRect&)> popupsShown);
 
     /**
      * Before each paint of the screen: recounts while state.resultPopupsPending is set (and clears it) or
@@ -60,6 +64,7 @@ private:
 
     CVemoDoc& m_doc;
     QWidget* m_view;
+    std::function<void(const QRect&)> m_popupsShown;
     HitScreenPainter m_painter;
     std::array<DataGodResultWindow*, PredictText::kDataGodCount> m_windows{};
     HitPanels m_panels;
