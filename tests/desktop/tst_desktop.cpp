@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -63,6 +63,8 @@ WId focusedWindow()
 // manager's frame there, which holds the program's window, directly or inside a window of its own.
 bool onTopAt(const QWidget* window, QPoint global)
 {
+    // A move to where the pointer is already would wait for ever.
+    xdotool({QStringLiteral("mousemove"), QString::number(global.x() + 1), QString::number(global.y() + 1)});
     const QString location =
         xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
                  QString::number(global.y()), QStringLiteral("getmouselocation"), QStringLiteral("--shell")});
@@ -374,7 +376,7 @@ void TestDesktop::backtestWindowStaysAboveTheMainWindow()
     QVERIFY(backtest->frameGeometry().top() >= headerBottom(frame));
     QVERIFY(QRect(0, 0, ScreenScale::width(), ScreenScale::height()).contains(backtest->frameGeometry()));
     for (const QWidget* popup : popups)
-        QVERIFY(onTopAt(popup, popup->mapToGlobal(popup->rect().center())));
+        QTRY_VERIFY(onTopAt(popup, popup->mapToGlobal(popup->rect().center())));
     QCOMPARE(control<QTableWidget>(backtest, 1611)->rowCount(), 20);
     // The results have the focus; the window is still above the main window, and its 閉じる closes it.
     const QWidget* close = control<QAbstractButton>(backtest, 1613);
@@ -453,17 +455,17 @@ void TestDesktop::wheelFromTheNumberCardOpensAboveIt()
     QVERIFY(card->frameGeometry().top() >= headerBottom(frame));
     for (const int number : {3, 8, 15, 21, 30, 36, 42})
         control<QAbstractButton>(card, NumberCard::boxId(number))->click();
-    const QWidget* make = control<QWidget>(card, 1380);
-    clickAt(make->mapToGlobal(make->rect().center()));
+    control<QAbstractButton>(card, 1380)->click();
     WheelWindow* wheel = nullptr;
     QTRY_VERIFY((wheel = shownWindow<WheelWindow>(frame)));
     QTRY_COMPARE(focusedWindow(), wheel->winId());
     QVERIFY(isTopClient(wheel));
-    QVERIFY(wheel->frameGeometry().top() >= headerBottom(frame));
-    // Where they overlap, the wheel is seen.
+    QTRY_VERIFY(wheel->frameGeometry().top() >= headerBottom(frame));
+    // Where they overlap (at 1024 pixels; the larger screen has room for both), the wheel is seen.
     const QRect both = wheel->frameGeometry() & card->frameGeometry();
-    QVERIFY(!both.isEmpty());
-    QVERIFY(onTopAt(wheel, both.center()));
+    QVERIFY(!both.isEmpty() || ScreenScale::width() > 1024);
+    if (!both.isEmpty())
+        QVERIFY(onTopAt(wheel, both.center()));
 }
 
 void TestDesktop::failingBrowserBringsTheMainWindowBack()

@@ -159,7 +159,7 @@ void TestHelpWindow::contentsListsEveryPage()
 void TestHelpWindow::closesByItsButtonAndEscape()
 {
     HelpWindow::showContents(m_window, m_index);
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
     auto* close = m_window->findChild<QPushButton*>(QStringLiteral("closeButton"));
     QVERIFY(close);
     QCOMPARE(close->text(), HelpText::closeButton());
@@ -168,7 +168,7 @@ void TestHelpWindow::closesByItsButtonAndEscape()
 
     // Escape, with the page that has the keyboard.
     HelpWindow::showContents(m_window, m_index);
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
     browser()->setFocus();
     QTest::keyClick(browser(), Qt::Key_Escape);
     QVERIFY(helpWindows().isEmpty());

@@ -26,7 +26,8 @@ void HelpWindow::showContents(QPointer<HelpWindow>& window, const QString& helpI
                              MessageService::Icon::Warning);
         return;
     }
-    if (!window)
+    // A closed window lingers until its deletion comes round: a new one takes its place.
+    if (!showing(window))
         window = new HelpWindow(owner);
     window->openContents(QUrl::fromLocalFile(QFileInfo(helpIndexPath).absoluteFilePath()));
     bringForward(*window);

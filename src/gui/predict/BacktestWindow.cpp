@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -105,7 +106,11 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
 {
     setWindowTitle(BacktestText::windowTitle());
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
-    auto* layout = new QVBoxLayout(this);
+    // The scores scroll inside the window, so that it can narrow beside the gods' popups on a small screen;
+    // its two buttons stay in sight below them.
+    auto* scores = new QWidget;
+    auto* layout = new QVBoxLayout(scores);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(controlRow());
     auto* explanation = identified(new QLabel(BacktestText::walkForwardExplanation()), kExplanationId);
     explanation->setWordWrap(true);
@@ -145,10 +150,26 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     buttons->addStretch();
     buttons->addWidget(m_runSelected);
     buttons->addWidget(closeButton);
-    layout->addLayout(buttons);
+    layOut(scores, buttons);
     installHelp();
     showMode(m_walkForward->isChecked());
     m_table->setColumnHidden(kCheckColumn, true);
+}
+
+void BacktestWindow::layOut(QWidget* scores, QLayout* buttons)
+{
+    auto* scrolled = new QScrollArea;
+    scrolled->setFrameShape(QFrame::NoFrame);
+    scrolled->setWidgetResizable(true);
+    scrolled->setWidget(scores);
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(scrolled, 1);
+    window->addLayout(buttons);
+    // Opened, it shows all of its scores.
+    const QMargins margins = window->contentsMargins();
+    resize(scores->sizeHint().width() + margins.left() + margins.right(),
+           scores->sizeHint().height() + window->spacing() + buttons->sizeHint().height() + margins.top()
+               + margins.bottom());
 }
 
 QWidget* BacktestWindow::controlRow()

@@ -14,6 +14,7 @@ class DrawHistory;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -54,6 +55,8 @@ protected:
 private:
     BacktestWindow(QWidget& owner, const DrawHistory& history);
 
+    /** The scores scroll inside the window, its buttons below them. */
+    void layOut(QWidget* scores, QLayout* buttons);
     QWidget* controlRow();
     QWidget* mapChoiceRow();
     QWidget* luckRow();

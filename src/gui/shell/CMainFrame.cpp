@@ -39,7 +39,7 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     m_view = new CVemoView(doc, m_titleSuffix, body);
     column->addWidget(m_view, 1);
     setCentralWidget(body);
-    new OwnedWindows(*this, *titleLine);
+    new OwnedWindows(*this, *menuBar(), *titleLine);
     m_hitCountFlow = new HitCountFlow(*m_view, doc, m_titleSuffix);
     m_commands = new MainCommands(*this, *this, *m_view, *m_hitCountFlow, doc);
     m_menu = new MainMenu(menuBar(), *m_commands);

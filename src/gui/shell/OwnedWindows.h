@@ -14,15 +14,20 @@ class OwnedWindows : public QObject {
     Q_OBJECT
 
 public:
-    /** Watches the application's windows for the main window frame; header is the part kept clear. */
-    OwnedWindows(QWidget& frame, const QWidget& header);
+    /** Watches the application's windows for the main window frame, whose menu bar and title line stay clear. */
+    OwnedWindows(QWidget& frame, const QWidget& menuBar, const QWidget& titleLine);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /** object, if it is one of the windows placed here. */
+    QWidget* ownWindow(QObject* object) const;
     void takeOwnership(QWidget& window) const;
-    void keepBelowHeader(QWidget& window) const;
+    void keepBelowHeader(QWidget& window);
 
     QWidget& m_frame;
-    const QWidget& m_header;
+    const QWidget& m_menuBar;
+    const QWidget& m_titleLine;
+    /** The height of the window manager's title bars, as far as they have been seen. */
+    int m_frameTop = 32;
 };
