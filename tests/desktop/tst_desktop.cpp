@@ -409,6 +409,13 @@ void TestDesktop::titleLineShowsTheDataGodSettings()
     QVERIFY(onTopAt(frame, line->mapToGlobal(QPoint(line->width() / 2, line->height() / 2))));
     for (const QWidget* popup : resultPopups(frame))
         QVERIFY(popup->frameGeometry().top() >= headerBottom(frame));
+    // The backtest window opened over the results comes up beside their popups.
+    QVERIFY(m_program->choose(MenuCommand::Backtest));
+    BacktestWindow* backtest = nullptr;
+    QTRY_VERIFY((backtest = shownWindow<BacktestWindow>(frame)));
+    for (const QWidget* popup : resultPopups(frame))
+        QTRY_VERIFY(!popup->frameGeometry().intersects(backtest->frameGeometry()));
+    QTRY_VERIFY(backtest->frameGeometry().top() >= headerBottom(frame));
 }
 
 void TestDesktop::windowsStayAboveTheMainWindowBelowTheMenuBar()

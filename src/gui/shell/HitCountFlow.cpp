@@ -17,6 +17,7 @@
 #include "predict/PredictValueText.h"
 #include "predict/PredictingWindow.h"
 #include "shell/CVemoView.h"
+#include "shell/HitCountScreen.h"
 #include "text/PredictText.h"
 
 HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc, const QString& titleSuffix)
@@ -104,6 +105,8 @@ void HitCountFlow::requestDataGods(const DataGodSettings& settings)
 void HitCountFlow::openBacktest()
 {
     BacktestWindow* backtest = BacktestWindow::open(m_backtest, m_view, m_doc.history());
+    if (const QRect popups = m_view.hitCountScreen().latestPopupsArea(); !popups.isEmpty())
+        backtest->placeBeside(popups);
     connect(backtest, &BacktestWindow::dataGodsRequested, this, &HitCountFlow::runDataGodsWith, Qt::UniqueConnection);
 }
 

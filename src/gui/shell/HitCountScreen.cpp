@@ -146,15 +146,22 @@ void HitCountScreen::buildLatestPopups()
     if (!m_popupsDue)
         return;
     m_popupsDue = false;
-    QRect area;
     for (DataGodResultWindow* window : m_windows) {
         if (window->isVisible())
             window->buildLatestPopup();
-        if (const QWidget* popup = window->latestPopup())
+    }
+    if (const QRect area = latestPopupsArea(); !area.isEmpty())
+        m_popupsShown(area);
+}
+
+QRect HitCountScreen::latestPopupsArea() const
+{
+    QRect area;
+    for (const DataGodResultWindow* window : m_windows) {
+        if (const QWidget* popup = window->latestPopup(); popup && popup->isVisible())
             area |= popup->frameGeometry();
     }
-    if (!area.isEmpty())
-        m_popupsShown(area);
+    return area;
 }
 
 void HitCountScreen::destroyLatestPopups()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 
 #include <array>
 #include <functional>
@@ -12,7 +13,6 @@
 class CVemoDoc;
 class DataGodResultWindow;
 class QPainter;
-class QRect;
 class QWidget;
 struct MainViewState;
 struct UserMessage;
@@ -43,6 +43,8 @@ public:
     /** Sets the five windows' ChartResetPending. */
     void resetResultCharts();
 
+    /** Where the latest-prediction popups that are up are, empty without any. */
+    QRect latestPopupsArea() const;
     /** Result window of slot 1 … 5. */
     DataGodResultWindow* resultWindow(int slot) const { return m_windows.at(std::size_t(slot - 1)); }
     const HitPanels& panels() const { return m_panels; }
