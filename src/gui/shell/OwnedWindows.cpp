@@ -69,14 +69,16 @@ void OwnedWindows::keepBelowHeader(QWidget& window)
     const int menuBottom = m_menuBar.mapToGlobal(QPoint(0, m_menuBar.height())).y();
     const int lineBottom = m_titleLine.mapToGlobal(QPoint(0, m_titleLine.height())).y();
     const int bottom = lineBottom > menuBottom && lineBottom <= frame.bottom() + 1 ? lineBottom : menuBottom;
+    // Frameless windows (the popups over the results) are put in their place over the view by the program.
+    if (window.windowFlags().testFlag(Qt::FramelessWindowHint))
+        return;
     // Until the window manager has told the frame, the window is taken to have one as tall as those seen,
     // and placed by its inside; the frame may come a little lower than it needs to, never over the bar.
     QRect placed = window.frameGeometry();
-    const bool framed = !window.windowFlags().testFlag(Qt::FramelessWindowHint);
-    const bool frameUnknown = framed && placed == window.geometry();
+    const bool frameUnknown = placed == window.geometry();
     if (frameUnknown)
         placed.setTop(placed.top() - m_frameTop);
-    else if (framed)
+    else
         m_frameTop = std::max(m_frameTop, window.geometry().top() - placed.top());
     if (placed.top() >= bottom || placed.left() > frame.right() || placed.right() < frame.left())
         return;
