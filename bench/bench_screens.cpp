@@ -251,7 +251,7 @@ void BenchScreens::hitCountScreen()
     const ViewDrawingKit kit = ViewDrawingKit::forScreen();
     QWidget view;
     view.resize(1920, 1080);
-    HitCountScreen screen(*doc.value(), kit, &view);
+    HitCountScreen screen(*doc.value(), kit, &view, [](const QRect&) {});
     MainViewState state;
     state.dataGodMode = true;
     state.predictionCount = kCount;

@@ -50,9 +50,12 @@ if [ "$1" = --session ]; then
     keys alt+k Down Down Down Down Return && shot random-god-number && keys Escape
     keys alt+k m && shot data-god-settings && keys Escape
     keys alt+k b && shot backtest 3 && keys Escape
+    keys alt+k w && shot wheel 2 && keys Escape
+    keys alt+k m Return && shot data-god-results 10
+    keys alt+k b && shot backtest-over-results 3 && keys Escape
     keys alt+f b v && shot browser-file-dialog && keys Escape
     keys alt+l && shot last-draw-menu 0.5 && keys Escape Escape
-    keys alt+h h && shot help 2 && keys alt+F4
+    keys alt+h h && shot help 2 && keys Escape
     keys alt+h a && shot version && keys Escape
     exit 0
 fi

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -10,6 +12,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -19,19 +22,23 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
+#include "entry/BrowserText.h"
 #include "entry/DataEntryDialog.h"
 #include "entry/NumberCard.h"
+#include "kit/HelpWindow.h"
 #include "kit/ScreenScale.h"
 #include "oracle/RandomGodDialog.h"
 #include "patterns/LatestPatternDialog.h"
-#include "predict/BacktestText.h"
 #include "predict/BacktestWindow.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
 #include "shell/HitCountFlow.h"
+#include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
+#include "store/InstallLocator.h"
 #include "store/PathSettings.h"
+#include "wheel/WheelWindow.h"
 
 using namespace std::chrono_literals;
 
@@ -56,6 +63,8 @@ WId focusedWindow()
 // manager's frame there, which holds the program's window, directly or inside a window of its own.
 bool onTopAt(const QWidget* window, QPoint global)
 {
+    // A move to where the pointer is already would wait for ever.
+    xdotool({QStringLiteral("mousemove"), QString::number(global.x() + 1), QString::number(global.y() + 1)});
     const QString location =
         xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
                  QString::number(global.y()), QStringLiteral("getmouselocation"), QStringLiteral("--shell")});
@@ -108,6 +117,23 @@ void clickAt(QPoint global)
     xdotool({QStringLiteral("click"), QStringLiteral("1")});
 }
 
+// The foot of the menu bar and the title line under it, which no window is to cover.
+int headerBottom(const CMainFrame* frame)
+{
+    const auto* line = frame->findChild<QLabel*>(QStringLiteral("titleLine"));
+    return line ? line->mapToGlobal(QPoint(0, line->height())).y() : frame->height();
+}
+
+// The window of that class the frame holds, while it shows.
+template <typename Window>
+Window* shownWindow(const QWidget* frame)
+{
+    for (Window* window : frame->findChildren<Window*>())
+        if (window->isVisible())
+            return window;
+    return nullptr;
+}
+
 void pressKeys(const QString& keys)
 {
     xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
@@ -137,8 +163,9 @@ void whenModalShows(QObject* owner, std::function<void(Window*)> work)
 /**
  * The program on an X screen with a window manager, as on a player's desktop: boxes open above the
  * dialog they come from and take the focus, the opening window is seen over the main window, which
- * then has the focus, the menu bar's own mnemonics open their windows, and the backtest window stays
- * above the main window. Run under tools/under-window-manager.sh.
+ * then has the focus, the menu bar's own mnemonics open their windows, the windows stay above the main
+ * window and below its menu bar and title line, the backtest window beside the gods' popups, and a browser
+ * that fails brings the main window back with the reason. Run under tools/under-window-manager.sh.
  */
 class TestDesktop : public GuiSuite {
     Q_OBJECT
@@ -154,6 +181,10 @@ private Q_SLOTS:
     void boxesOpenAboveTheirDialogWithTheFocus();
     void menuMnemonicsOpenTheirWindows();
     void backtestWindowStaysAboveTheMainWindow();
+    void titleLineShowsTheDataGodSettings();
+    void windowsStayAboveTheMainWindowBelowTheMenuBar();
+    void wheelFromTheNumberCardOpensAboveIt();
+    void failingBrowserBringsTheMainWindowBack();
 
 private:
     void startWithoutBrowser();
@@ -174,13 +205,20 @@ void TestDesktop::initTestCase()
 void TestDesktop::cleanup()
 {
     m_watches.reset();
+    m_boxesChecked = 0;
     stopProgram();
 }
 
 void TestDesktop::startWithoutBrowser()
 {
     const PathSettings noBrowser{QStringLiteral("/no/such/browser"), QStringLiteral("https://example.com/vemo6")};
-    QVERIFY(!noBrowser.writePathData(makeInstall(TestHistory::randomLines(300, 7)).pathDataFile()));
+    const InstallPaths& paths = makeInstall(TestHistory::randomLines(300, 7));
+    QVERIFY(!noBrowser.writePathData(paths.pathDataFile()));
+    // The manual, as the bundled sample has it.
+    const QDir manual(InstallLocator::bundledSampleFolder() + QStringLiteral("/Help"));
+    QVERIFY(QDir(paths.root()).mkdir(QStringLiteral("Help")));
+    for (const QString& page : manual.entryList(QDir::Files))
+        QVERIFY(QFile::copy(manual.filePath(page), paths.root() + QStringLiteral("/Help/") + page));
     QVERIFY(startProgram());
     m_watches = std::make_unique<QObject>();
 }
@@ -305,9 +343,8 @@ void TestDesktop::backtestWindowStaysAboveTheMainWindow()
     QTRY_COMPARE(focusedWindow(), frame->winId());
     QVERIFY(onTopAt(backtest, inside));
 
-    // Chosen again, it has the focus. The gods called from it: where the screen has room for the window beside
-    // the results, their popups come up beside it; at 1024 pixels it goes out of sight, and the status note
-    // says where it is kept.
+    // Chosen again, it has the focus. The gods called from it: it goes beside their popups, at both sizes,
+    // neither covering the other, and stays in sight below the menu bar.
     QVERIFY(m_program->choose(MenuCommand::Backtest));
     QTRY_COMPARE(focusedWindow(), backtest->winId());
     QSignalSpy finished(backtest, &BacktestWindow::finished);
@@ -315,28 +352,158 @@ void TestDesktop::backtestWindowStaysAboveTheMainWindow()
     control<QAbstractButton>(backtest, 1604)->click();
     QVERIFY(finished.wait(60000));
     control<QTableWidget>(backtest, 1611)->selectRow(0);
-    QSignalSpy noted(&frame->hitCountFlow(), &HitCountFlow::statusNoted);
     control<QAbstractButton>(backtest, 1612)->click();
     QList<QWidget*> popups;
     QTRY_VERIFY((popups = resultPopups(frame)).size() == 5);
-    if (ScreenScale::width() < 1400) {
-        QVERIFY(!backtest->isVisible());
-        QCOMPARE(noted.size(), 1);
-        QCOMPARE(noted.first().first().toString(), BacktestText::steppedAsideNote());
-        // Chosen again, it is back with its scores, above the results.
-        QVERIFY(m_program->choose(MenuCommand::Backtest));
-        QTRY_COMPARE(focusedWindow(), backtest->winId());
-        QCOMPARE(control<QTableWidget>(backtest, 1611)->rowCount(), 20);
-    } else {
-        for (const QWidget* popup : popups)
-            QVERIFY(!popup->frameGeometry().intersects(backtest->frameGeometry()));
-    }
+    const auto clear = [&popups, &backtest] {
+        return std::none_of(popups.cbegin(), popups.cend(), [&backtest](const QWidget* popup) {
+            return popup->frameGeometry().intersects(backtest->frameGeometry());
+        });
+    };
+    QRect popupArea;
+    for (const QWidget* popup : popups)
+        popupArea |= popup->frameGeometry();
+    QTRY_VERIFY2(clear(), qPrintable(QStringLiteral("%1,%2 %3×%4 beside %5,%6 %7×%8")
+                                         .arg(backtest->frameGeometry().x())
+                                         .arg(backtest->frameGeometry().y())
+                                         .arg(backtest->frameGeometry().width())
+                                         .arg(backtest->frameGeometry().height())
+                                         .arg(popupArea.x())
+                                         .arg(popupArea.y())
+                                         .arg(popupArea.width())
+                                         .arg(popupArea.height())));
+    QVERIFY(backtest->isVisible());
+    QVERIFY(backtest->frameGeometry().top() >= headerBottom(frame));
+    QVERIFY(QRect(0, 0, ScreenScale::width(), ScreenScale::height()).contains(backtest->frameGeometry()));
+    for (const QWidget* popup : popups)
+        QTRY_VERIFY(onTopAt(popup, popup->mapToGlobal(popup->rect().center())));
+    QCOMPARE(control<QTableWidget>(backtest, 1611)->rowCount(), 20);
     // The results have the focus; the window is still above the main window, and its 閉じる closes it.
     const QWidget* close = control<QAbstractButton>(backtest, 1613);
     const QPoint onClose = close->mapToGlobal(close->rect().center());
     QVERIFY(onTopAt(backtest, onClose));
     clickAt(onClose);
     QTRY_VERIFY(!backtest);
+}
+
+void TestDesktop::titleLineShowsTheDataGodSettings()
+{
+    startWithoutBrowser();
+    CMainFrame* frame = m_program->frame();
+    const auto* line = frame->findChild<QLabel*>(QStringLiteral("titleLine"));
+    QVERIFY(line && line->isVisible());
+    QVERIFY(line->text().contains(QStringLiteral("ＶＥＭＯ ６")));
+    // Nine numbers, without the predicting window.
+    whenModalShows<QDialog>(m_watches.get(), [](QDialog* dialog) {
+        click(dialog, 1394);
+        click(dialog, 1412);
+        click(dialog, 1);
+    });
+    QVERIFY(m_program->choose(MenuCommand::DataGod));
+    QTRY_COMPARE(resultPopups(frame).size(), 5);
+    QVERIFY(line->text().contains(QStringLiteral("データ神の予想数は 9個、出現数考慮は ")));
+    // Whole, under the menu bar, and on top where it is, with the popups below it.
+    const QWidget* bar = frame->menuBar();
+    QVERIFY(line->mapToGlobal(QPoint(0, 0)).y() >= bar->mapToGlobal(QPoint(0, bar->height())).y());
+    QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->contentsRect().width());
+    QVERIFY(onTopAt(frame, line->mapToGlobal(QPoint(line->width() / 2, line->height() / 2))));
+    for (const QWidget* popup : resultPopups(frame))
+        QVERIFY(popup->frameGeometry().top() >= headerBottom(frame));
+    // The backtest window opened over the results comes up beside their popups.
+    QVERIFY(m_program->choose(MenuCommand::Backtest));
+    BacktestWindow* backtest = nullptr;
+    QTRY_VERIFY((backtest = shownWindow<BacktestWindow>(frame)));
+    for (const QWidget* popup : resultPopups(frame))
+        QTRY_VERIFY(!popup->frameGeometry().intersects(backtest->frameGeometry()));
+    QTRY_VERIFY(backtest->frameGeometry().top() >= headerBottom(frame));
+}
+
+void TestDesktop::windowsStayAboveTheMainWindowBelowTheMenuBar()
+{
+    startWithoutBrowser();
+    CMainFrame* frame = m_program->frame();
+    const QPoint onMainWindow(ScreenScale::width() - 4, ScreenScale::height() - 4);
+    const QList<MenuCommand> commands{MenuCommand::Help, MenuCommand::Wheel, MenuCommand::Backtest};
+    for (const MenuCommand command : commands) {
+        QVERIFY(m_program->choose(command));
+        QWidget* window = nullptr;
+        QTRY_VERIFY((window = QApplication::activeWindow()) && window != frame);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const char* name = window->metaObject()->className();
+        QTRY_VERIFY2(window->frameGeometry().top() >= headerBottom(frame), name);
+        QVERIFY2(!window->frameGeometry().contains(onMainWindow), name);
+        // A click on the main window takes the focus there; the window stays in sight above it.
+        clickAt(onMainWindow);
+        QTRY_COMPARE(focusedWindow(), frame->winId());
+        QVERIFY2(onTopAt(window, window->mapToGlobal(window->rect().center())), name);
+        // Escape closes it once it has the focus again.
+        window->activateWindow();
+        QTRY_COMPARE(focusedWindow(), window->winId());
+        const QPointer<QWidget> closing(window);
+        pressKeys(QStringLiteral("Escape"));
+        QTRY_VERIFY2(!closing || !closing->isVisible(), name);
+    }
+    // The help window also closes by its 閉じる.
+    QVERIFY(m_program->choose(MenuCommand::Help));
+    QPointer<HelpWindow> help;
+    QTRY_VERIFY((help = shownWindow<HelpWindow>(frame)));
+    help->findChild<QAbstractButton*>(QStringLiteral("closeButton"))->click();
+    QTRY_VERIFY(!help || !help->isVisible());
+}
+
+void TestDesktop::wheelFromTheNumberCardOpensAboveIt()
+{
+    startWithoutBrowser();
+    CMainFrame* frame = m_program->frame();
+    QVERIFY(m_program->choose(MenuCommand::NumberCard));
+    NumberCard* card = frame->commands().numberCard();
+    QVERIFY(card);
+    QTRY_COMPARE(focusedWindow(), card->winId());
+    QVERIFY(card->frameGeometry().top() >= headerBottom(frame));
+    for (const int number : {3, 8, 15, 21, 30, 36, 42})
+        control<QAbstractButton>(card, NumberCard::boxId(number))->click();
+    control<QAbstractButton>(card, 1380)->click();
+    WheelWindow* wheel = nullptr;
+    QTRY_VERIFY((wheel = shownWindow<WheelWindow>(frame)));
+    QTRY_COMPARE(focusedWindow(), wheel->winId());
+    QVERIFY(isTopClient(wheel));
+    QTRY_VERIFY(wheel->frameGeometry().top() >= headerBottom(frame));
+    // Where they overlap (at 1024 pixels; the larger screen has room for both), the wheel is seen.
+    const QRect both = wheel->frameGeometry() & card->frameGeometry();
+    QVERIFY(!both.isEmpty() || ScreenScale::width() > 1024);
+    if (!both.isEmpty())
+        QVERIFY(onTopAt(wheel, both.center()));
+}
+
+void TestDesktop::failingBrowserBringsTheMainWindowBack()
+{
+    // A registered browser that exits with status 3 at once, as xdg-open does on a desktop without a browser.
+    QTemporaryDir folder;
+    const QString browser = folder.filePath(QStringLiteral("browser"));
+    TestHistory::writeFile(browser, "#!/bin/sh\nexit 3\n");
+    QVERIFY(QFile::setPermissions(browser, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const PathSettings failing{browser, QStringLiteral("https://example.com/vemo6")};
+    QVERIFY(!failing.writePathData(makeInstall(TestHistory::randomLines(300, 7)).pathDataFile()));
+    QVERIFY(startProgram());
+    m_watches = std::make_unique<QObject>();
+    CMainFrame* frame = m_program->frame();
+    QTRY_COMPARE(focusedWindow(), frame->winId());
+
+    QString told;
+    whenModalShows<QMessageBox>(m_watches.get(), [this, &told, frame](QMessageBox* box) {
+        // By then the main window is back over the whole screen, the guide gone.
+        QVERIFY(!frame->madeWayForBrowser());
+        QVERIFY(!frame->commands().updateGuide());
+        told = box->text().remove(QChar(0x2060));
+        expectOnTopWithTheFocus(box);
+    });
+    QVERIFY(m_program->choose(MenuCommand::DataUpdate));
+    QTRY_COMPARE(m_boxesChecked, 1);
+    QCOMPARE(told, BrowserText::browserEnded(browser, true, 3).text);
+    QVERIFY(told.contains(QStringLiteral("終了コード 3")));
+    QCOMPARE(frame->geometry(), QRect(0, 0, ScreenScale::width(), ScreenScale::height()));
+    QTRY_COMPARE(focusedWindow(), frame->winId());
+    QVERIFY(onTopAt(frame, QPoint(ScreenScale::width() / 2, ScreenScale::height() / 2)));
 }
 
 QTEST_MAIN(TestDesktop)

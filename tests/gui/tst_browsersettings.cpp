@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include "ApplicationInfo.h"
 #include "GuiSuite.h"
 #include "document/CVemoDoc.h"
 #include "entry/BrowserService.h"
@@ -142,7 +143,7 @@ void TestBrowserSettings::browserFromClipboardTriesConfirmsAndStores()
     choose(MenuCommand::BrowserFromClipboard);
     expectMessage({QStringLiteral("ブラウザの設定に失敗しました！"),
                    QStringLiteral("ブラウザの登録に失敗しました。もう一度、最初から操作し直して下さい。\n\n"
-                                  "\"The specified file was not found.\"")});
+                                  "理由：指定したファイルが見つかりません。")});
     QVERIFY(clipboard->text().isEmpty());
     expectUnchanged();
 
@@ -310,7 +311,7 @@ void TestBrowserSettings::versionDialogUnderHelp()
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Vemoのﾊﾞｰｼﾞｮﾝ情報"));
         QLabel* version = nullptr;
         for (QLabel* label : dialog->findChildren<QLabel*>())
-            if (label->text() == QStringLiteral("Vemo Version 1.1"))
+            if (label->text() == QStringLiteral("Vemo Version ") + applicationVersion())
                 version = label;
         QVERIFY(version);
         // The line is drawn in full: dark text pixels at both of its ends.

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void opensOnceAndReturnsToContents();
     void everyLinkReachesItsPage();
     void contentsListsEveryPage();
+    void closesByItsButtonAndEscape();
     void missingManualIsReported();
 
 private:
@@ -153,6 +154,24 @@ void TestHelpWindow::contentsListsEveryPage()
     QVERIFY(pages.size() >= 12);
     for (const QString& page : pages)
         QVERIFY2(listed.contains(page), qPrintable(page));
+}
+
+void TestHelpWindow::closesByItsButtonAndEscape()
+{
+    HelpWindow::showContents(m_window, m_index);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    auto* close = m_window->findChild<QPushButton*>(QStringLiteral("closeButton"));
+    QVERIFY(close);
+    QCOMPARE(close->text(), HelpText::closeButton());
+    close->click();
+    QVERIFY(helpWindows().isEmpty());
+
+    // Escape, with the page that has the keyboard.
+    HelpWindow::showContents(m_window, m_index);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    browser()->setFocus();
+    QTest::keyClick(browser(), Qt::Key_Escape);
+    QVERIFY(helpWindows().isEmpty());
 }
 
 void TestHelpWindow::missingManualIsReported()

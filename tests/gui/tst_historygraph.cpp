@@ -211,6 +211,18 @@ void TestHistoryGraph::scrollBarStopsAtItsLimits()
     QCOMPARE(m_graph->firstColumn(), 0);
     clickBar(QStyle::SC_ScrollBarSubLine);
     QCOMPARE(m_graph->firstColumn(), 0);
+
+    // The keys of the view, which keeps the keyboard under the graph: End and Home to either end, the page
+    // keys by the bar's pages.
+    QTest::keyClick(view(), Qt::Key_End);
+    QCOMPARE(m_graph->firstColumn(), last);
+    QCOMPARE(m_bar->value(), last);
+    QTest::keyClick(view(), Qt::Key_PageUp);
+    QCOMPARE(m_graph->firstColumn(), last - 10);
+    QTest::keyClick(view(), Qt::Key_PageDown);
+    QCOMPARE(m_graph->firstColumn(), last);
+    QTest::keyClick(view(), Qt::Key_Home);
+    QCOMPARE(m_graph->firstColumn(), 0);
 }
 
 void TestHistoryGraph::previewStandsInRedUntilHidden()

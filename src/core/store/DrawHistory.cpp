@@ -94,7 +94,7 @@ Result<std::unique_ptr<DrawHistory>> DrawHistory::open(const QString& path, Acce
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir())
-        return StoreText::historyUnreadable(path, StoreText::systemReason(ENOENT));
+        return StoreText::installFolderMissing(QFileInfo(folder).absolutePath());
     std::unique_ptr<FileLock> writerLock;
     auto changeLock = std::make_unique<ChangeLock>(path);
     if (Status refusal = takeLocks(path, access, lockWait, writerLock, *changeLock))

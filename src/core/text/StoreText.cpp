@@ -14,6 +14,18 @@ const QString kImportFileCaption = QStringLiteral("ファイルに正しいデ�
 const QString kImportFileHint =
     QStringLiteral("過去データファイルと同じ形式の \"本数字データ\" のファイルを指定して下さい。");
 
+const QString kOtherFolder = QStringLiteral("別のデータフォルダを使うときは、起動するときに --install-path で"
+                                            "そのフォルダを指定して下さい（vemo --install-path フォルダ）。");
+
+// What a player can do when the history cannot be read at the start.
+QString historyAdvice()
+{
+    return QStringLiteral(
+               "データフォルダの Vemo6Data/Backup に、変更する前の過去データの控えが残っています。"
+               "一番新しい控えを Vemo6Data/KakoData.txt という名前でコピーしてから、もう一度起動して下さい。\n")
+           + kOtherFolder;
+}
+
 } // namespace
 
 QString lastDrawMenu(int drawCount)
@@ -95,7 +107,13 @@ UserMessage drawNotSixNumbers(int found)
 
 UserMessage historyUnreadable(const QString& path, const QString& reason)
 {
-    return {kHistoryCaption, QStringLiteral("過去データファイルを開けません。\n\n%1\n\n%2").arg(path, reason)};
+    return {kHistoryCaption,
+            QStringLiteral("過去データファイルを開けません。\n\n%1\n\n%2\n\n").arg(path, reason) + historyAdvice()};
+}
+
+UserMessage installFolderMissing(const QString& folder)
+{
+    return {kHistoryCaption, QStringLiteral("データフォルダが見つかりません。\n\n%1\n\n").arg(folder) + kOtherFolder};
 }
 
 UserMessage historyLocked(const QString& path)
@@ -107,8 +125,10 @@ UserMessage historyLocked(const QString& path)
 
 UserMessage historyMalformed(const QString& path, int line, const QString& reason)
 {
-    return {kHistoryCaption,
-            QStringLiteral("過去データファイルの %1 行目が正しくありません。\n\n%2\n\n%3").arg(line).arg(path, reason)};
+    return {
+        kHistoryCaption,
+        QStringLiteral("過去データファイルの %1 行目が正しくありません。\n\n%2\n\n%3\n\n").arg(line).arg(path, reason)
+            + historyAdvice()};
 }
 
 UserMessage historyWriteFailed(const QString& path, const QString& reason)

@@ -40,8 +40,10 @@ UserMessage historyFull(int maxDraws);
 /** A stored draw holding one to five numbers. */
 UserMessage drawNotSixNumbers(int found);
 
-/** The history file could not be opened or read. */
+/** The history file could not be opened or read; the text says what to do (the copies in Backup). */
 UserMessage historyUnreadable(const QString& path, const QString& reason);
+/** The data folder, which holds the history, does not exist; the text says how to name another. */
+UserMessage installFolderMissing(const QString& folder);
 /** Another program holds the history file. */
 UserMessage historyLocked(const QString& path);
 /** The history file breaks its layout at the given line (1-based). */

@@ -1,17 +1,24 @@
 #include "entry/BrowserService.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <optional>
+#include <spawn.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "entry/BrowserText.h"
 #include "store/PathSettings.h"
@@ -61,6 +68,72 @@ std::optional<Command> commandOf(const QString& browserPath, const QString& addr
     return command;
 }
 
+// The browser's end, heard on a pidfd of its own: the exit status is read, which reaps the process, and a
+// failure is told while someone listens. It lives with the application, not with the window that started the
+// browser, so that no browser is left a zombie; at the end of the program the browser goes on by itself.
+class EndWatch : public QObject {
+public:
+    EndWatch(int handle, QString program, BrowserService::FailureHandler failed)
+        : QObject(QCoreApplication::instance()), m_handle(handle), m_notifier(handle, QSocketNotifier::Read),
+          m_program(std::move(program)), m_failed(std::move(failed))
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &EndWatch::readStatus);
+    }
+    ~EndWatch() override { ::close(m_handle); }
+    EndWatch(const EndWatch&) = delete;
+    EndWatch& operator=(const EndWatch&) = delete;
+
+    void stopListening() { m_failed = nullptr; }
+
+private:
+    void readStatus()
+    {
+        m_notifier.setEnabled(false);
+        siginfo_t status{};
+        const bool read = ::waitid(static_cast<idtype_t>(kByPidfd), id_t(m_handle), &status, WEXITED) == 0;
+        // Whoever hears of it may close the window that keeps the process: the handler is taken first.
+        BrowserService::FailureHandler failed = std::exchange(m_failed, nullptr);
+        deleteLater();
+        const bool exited = status.si_code == CLD_EXITED;
+        if (read && failed && (!exited || status.si_status != 0))
+            failed(BrowserText::browserEnded(m_program, exited, status.si_status));
+    }
+
+    // P_PIDFD, which older C libraries do not name.
+    static constexpr int kByPidfd = 3;
+
+    int m_handle;
+    QSocketNotifier m_notifier;
+    QString m_program;
+    BrowserService::FailureHandler m_failed;
+};
+
+// The started browser, a child of this program so that its exit status can be read; in a session of its
+// own, with the signals as a new program has them. Its id, 0 when it could not be started.
+qint64 startChild(const Command& command)
+{
+    QList<QByteArray> words{QFile::encodeName(command.program)};
+    for (const QString& argument : command.arguments)
+        words.append(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t signals;
+    sigfillset(&signals);
+    posix_spawnattr_setsigdefault(&attributes, &signals);
+    sigemptyset(&signals);
+    posix_spawnattr_setsigmask(&attributes, &signals);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    pid_t pid = 0;
+    const int fault = ::posix_spawn(&pid, argv.front(), nullptr, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    return fault == 0 ? pid : 0;
+}
+
 // The started process's id, 0 when it could not be started.
 qint64 startDetached(const Command& command)
 {
@@ -100,7 +173,8 @@ BrowserService::Process::Process(qint64 pid) : m_pid(pid), m_handle(openProcessH
         m_pid = 0;
 }
 
-BrowserService::Process::Process(Process&& other) noexcept : m_pid(other.m_pid), m_handle(other.m_handle)
+BrowserService::Process::Process(Process&& other) noexcept
+    : m_pid(other.m_pid), m_handle(other.m_handle), m_endWatch(std::exchange(other.m_endWatch, nullptr))
 {
     other.m_pid = 0;
     other.m_handle = -1;
@@ -112,6 +186,7 @@ BrowserService::Process& BrowserService::Process::operator=(Process&& other) noe
         reset();
         std::swap(m_pid, other.m_pid);
         std::swap(m_handle, other.m_handle);
+        std::swap(m_endWatch, other.m_endWatch);
     }
     return *this;
 }
@@ -123,6 +198,9 @@ BrowserService::Process::~Process()
 
 void BrowserService::Process::reset()
 {
+    if (auto* watch = static_cast<EndWatch*>(m_endWatch.data()))
+        watch->stopListening();
+    m_endWatch = nullptr;
     if (m_handle >= 0)
         ::close(m_handle);
     m_handle = -1;
@@ -138,15 +216,20 @@ Status BrowserService::checkBrowser(const QString& browserPath)
     return std::nullopt;
 }
 
-Result<BrowserService::Process> BrowserService::startBrowser(const QString& browserPath, const QString& address)
+Result<BrowserService::Process> BrowserService::startBrowser(const QString& browserPath, const QString& address,
+                                                             FailureHandler failed)
 {
     if (Status fault = checkBrowser(browserPath))
         return *fault;
     const std::optional<Command> command = commandOf(browserPath, address);
-    const qint64 pid = startDetached(*command);
+    const qint64 pid = startChild(*command);
     if (pid <= 0)
         return BrowserText::startFailed(BrowserText::notExecutable(command->program));
-    return Process(pid);
+    Process process(pid);
+    const int watched = process.m_handle >= 0 ? ::fcntl(process.m_handle, F_DUPFD_CLOEXEC, 0) : -1;
+    if (watched >= 0)
+        process.m_endWatch = new EndWatch(watched, command->program, std::move(failed));
+    return process;
 }
 
 void BrowserService::closeBrowser(Process& process)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
+
+#include <functional>
 
 #include "UserMessage.h"
 
@@ -13,6 +17,7 @@ public:
     /**
      * What a caller keeps of a browser it started, to close it later. It stays tied to that very
      * process: once the browser has ended, closing it cannot reach another process that took its id.
+     * While it is kept, a browser that ends in failure is reported; closed or dropped, it is not.
      */
     class Process {
     public:
@@ -31,7 +36,11 @@ public:
 
         qint64 m_pid = 0;
         int m_handle = -1;
+        QPointer<QObject> m_endWatch;
     };
+
+    /** Hears of a browser that ended in failure: what happened and what to do. */
+    using FailureHandler = std::function<void(const UserMessage& message)>;
 
     /** Results of shellOpen; 32 and below are failures, as the result table of the messages has them. */
     enum ShellResult : int {
@@ -45,10 +54,11 @@ public:
     static bool opened(int shellResult) { return shellResult > 32; }
 
     /**
-     * Starts browserPath on address, left running on its own. On failure the message says so, with
-     * the system's description of the failure as its caption.
+     * Starts browserPath on address, left running on its own when the program ends. On failure the message
+     * says why. A browser that ends in failure afterwards (the desktop's opener finding no browser, a program
+     * that cannot run here) is told to failed, with its exit status in words, while the process is kept.
      */
-    static Result<Process> startBrowser(const QString& browserPath, const QString& address);
+    static Result<Process> startBrowser(const QString& browserPath, const QString& address, FailureHandler failed = {});
     /** Why a registered browser could not be started (a Windows path, no program there), before anything moves. */
     static Status checkBrowser(const QString& browserPath);
     /** Asks the browser to end (SIGTERM) without waiting for it, and forgets it. */

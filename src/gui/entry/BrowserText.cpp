@@ -1,11 +1,13 @@
 #include "entry/BrowserText.h"
 
+#include <QFileInfo>
+
 namespace BrowserText {
 namespace {
 
 QString withExplanation(const QString& sentence, int result)
 {
-    return sentence + QStringLiteral("\n\n\"") + shellOpenExplanation(result) + QLatin1Char('"');
+    return sentence + QStringLiteral("\n\n理由：") + shellOpenExplanation(result);
 }
 
 QString cannotStart(const QString& browserPath)
@@ -15,6 +17,11 @@ QString cannotStart(const QString& browserPath)
         .arg(browserPath);
 }
 
+const QString kStartFailedCaption = QStringLiteral("ブラウザを起動できません");
+const QString kStartFailed = QStringLiteral("・・・ ブラウザの起動に失敗しました！！ ・・・");
+const QString kRegisterAgain =
+    QStringLiteral("メニューの\"設定\"から\"ブラウザの設定\"を選んで、このパソコンで動くブラウザを登録して下さい。");
+
 const QString kOpenablePages = QStringLiteral("ブラウザで開けるのは、\"http://\" か \"https://\" で始まるアドレスか、"
                                               "インストールフォルダの中のページだけです。");
 
@@ -22,12 +29,46 @@ const QString kOpenablePages = QStringLiteral("ブラウザで開けるのは、
 
 UserMessage startFailed(const QString& description)
 {
-    return {description, QStringLiteral("・・・ ブラウザの起動に失敗しました！！ ・・・")};
+    return {kStartFailedCaption,
+            kStartFailed + QStringLiteral("\n\n") + description + QStringLiteral("。\n\n") + kRegisterAgain};
+}
+
+UserMessage browserEnded(const QString& program, bool exited, int status)
+{
+    QString happened;
+    QString advice = kRegisterAgain;
+    if (QFileInfo(program).fileName() == QLatin1String("xdg-open")) {
+        switch (exited ? status : -1) {
+        case 2:
+            happened = QStringLiteral("開くページが見つかりませんでした。");
+            break;
+        case 3:
+            happened = QStringLiteral("デスクトップに、ページを開くブラウザが設定されていません。");
+            advice = QStringLiteral("このパソコンにブラウザを入れて、デスクトップで標準のブラウザにするか、\n")
+                     + kRegisterAgain;
+            break;
+        case 4:
+            happened = QStringLiteral("デスクトップで標準のブラウザが、ページを開けませんでした。");
+            break;
+        default:
+            happened = QStringLiteral("デスクトップの、ページを開く仕組み（xdg-open）が失敗しました（終了コード %1）。")
+                           .arg(status);
+        }
+    } else if (exited) {
+        happened =
+            QStringLiteral("ブラウザ「%1」が、起動してすぐに終了しました（終了コード %2）。").arg(program).arg(status);
+    } else {
+        happened = QStringLiteral("ブラウザ「%1」が、起動してすぐに異常終了しました（シグナル %2）。")
+                       .arg(program)
+                       .arg(status);
+    }
+    return {QStringLiteral("ブラウザが開きませんでした"),
+            kStartFailed + QStringLiteral("\n\n") + happened + QStringLiteral("\n\n") + advice};
 }
 
 QString notExecutable(const QString& path)
 {
-    return QStringLiteral("ブラウザ「%1」を起動できません").arg(path);
+    return QStringLiteral("ブラウザ「%1」を起動できません。見つからないか、実行できないファイルです").arg(path);
 }
 
 UserMessage notRegistered()
@@ -68,32 +109,31 @@ QString shellOpenExplanation(int result)
 {
     switch (result) {
     case 0:
-        return QStringLiteral("The operating system is out of memory or resources.");
+        return QStringLiteral("メモリかシステムの資源が足りません。");
     case 2:
-        return QStringLiteral("The specified file was not found.");
+        return QStringLiteral("指定したファイルが見つかりません。");
     case 3:
-        return QStringLiteral("The specified path was not found.");
+        return QStringLiteral("指定したフォルダが見つかりません。");
     case 5:
-        return QStringLiteral("The operating system denied access to the specified file.");
+        return QStringLiteral("指定したファイルを読む権限がありません。");
     case 8:
-        return QStringLiteral("There was not enough memory to complete the operation.");
+        return QStringLiteral("メモリが足りず、最後まで実行できませんでした。");
     case 11:
-        return QStringLiteral("The .exe file is invalid (non-Win32R .exe or error in .exe image).");
+        return QStringLiteral("このパソコンで実行できるプログラムではありません。");
     case 26:
-        return QStringLiteral("A sharing violation occurred.");
+        return QStringLiteral("ほかのプログラムが使用中のため開けません。");
     case 27:
-        return QStringLiteral("The file name association is incomplete or invalid.");
+        return QStringLiteral("このファイルを開くアプリケーションの設定が正しくありません。");
     case 28:
-        return QStringLiteral("The DDE transaction could not be completed because the request timed out.");
+        return QStringLiteral("応答がなく、時間切れになりました。");
     case 29:
-        return QStringLiteral("The DDE transaction failed.");
+        return QStringLiteral("開く処理に失敗しました。");
     case 30:
-        return QStringLiteral(
-            "The DDE transaction could not be completed because other DDE transactions were being processed.");
+        return QStringLiteral("ほかの処理の途中のため、開けませんでした。");
     case 31:
-        return QStringLiteral("There is no application associated with the given file name extension.");
+        return QStringLiteral("このファイルを開くアプリケーションが決まっていません。");
     case 32:
-        return QStringLiteral("The specified dynamic-link library was not found.");
+        return QStringLiteral("実行に必要なライブラリが見つかりません。");
     default:
         return QString();
     }

@@ -10,9 +10,15 @@ namespace BrowserText {
 /**
  * The browser could not be started.
  *
- * @param description the system's description of the failure, shown as the caption
+ * @param description what went wrong, told in the text with what to do
  */
 UserMessage startFailed(const QString& description);
+
+/**
+ * The started browser ended in failure: exited with a status other than 0, or was ended by a signal. The
+ * desktop's opener (xdg-open) has statuses of its own, which are told in words.
+ */
+UserMessage browserEnded(const QString& program, bool exited, int status);
 /** What the failure message says of a browser path that is not a program that can be started. */
 QString notExecutable(const QString& path);
 
@@ -29,8 +35,8 @@ UserMessage browserMissing(const QString& browserPath);
 UserMessage offerDesktopBrowser(const QString& browserPath);
 
 /**
- * Explanation of a result of the shell's "open": one of the fixed English sentences for the
- * failures 0 … 32, empty for a success (any other value).
+ * Explanation of a result of the shell's "open": a fixed sentence for each of the failures 0 … 32, empty
+ * for a success (any other value).
  */
 QString shellOpenExplanation(int result);
 

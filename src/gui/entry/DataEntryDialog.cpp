@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "document/CVemoDoc.h"
+#include "entry/BrowserChoice.h"
 #include "entry/BrowserText.h"
 #include "entry/DrawResultText.h"
 #include "entry/HistoryAverageSigma.h"
@@ -355,18 +356,22 @@ void DataEntryDialog::openHomePage()
     }
     // A browser that cannot start, or a page it must not be given, is found out before the main window
     // makes way for it.
-    if (Status fault = BrowserService::checkBrowser(settings.browserPath)) {
-        report(*fault);
-        return;
-    }
     const std::optional<QString> page = PageAddress::forBrowser(settings.homePageUrl, m_doc.paths());
     if (!page) {
         report(BrowserText::pageRefused(settings.homePageUrl));
         return;
     }
+    const std::optional<QString> browserPath = BrowserChoice::browserToStart(settings.browserPath);
+    if (!browserPath)
+        return;
     m_room.makeWayForBrowser();
-    auto started = BrowserService::startBrowser(settings.browserPath, *page);
+    // One that ends in failure brings the main window back beside the dialog, with the reason.
+    auto started = BrowserService::startBrowser(*browserPath, *page, [this](const UserMessage& message) {
+        m_room.restoreFullScreen();
+        report(message);
+    });
     if (!started.ok()) {
+        m_room.restoreFullScreen();
         report(started.error());
         return;
     }

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "document/CVemoDoc.h"
+#include "entry/BrowserChoice.h"
 #include "entry/BrowserText.h"
 #include "entry/ClipboardImport.h"
 #include "entry/DataEntryDrawings.h"
@@ -50,7 +51,7 @@ void DataUpdateGuide::showGuide(QPointer<DataUpdateGuide>& guide, CVemoDoc& doc,
     if (guide)
         guide->end();
     // Nothing moves before the browser is known to start.
-    const std::optional<QString> browserPath = browserToStart(doc.pathSettings().browserPath);
+    const std::optional<QString> browserPath = BrowserChoice::browserToStart(doc.pathSettings().browserPath);
     if (!browserPath)
         return;
     const QString address = UpdatePage::address(doc.paths());
@@ -61,48 +62,29 @@ void DataUpdateGuide::showGuide(QPointer<DataUpdateGuide>& guide, CVemoDoc& doc,
         return;
     }
     room.makeWayForBrowser();
-    Result<BrowserService::Process> started = BrowserService::startBrowser(*browserPath, *page);
+    auto* made = new DataUpdateGuide(doc, owner, room);
+    // A browser that ends in failure leaves the guide nothing to guide to: the main window comes back first.
+    Result<BrowserService::Process> started =
+        BrowserService::startBrowser(*browserPath, *page, [made = QPointer(made)](const UserMessage& message) {
+            if (made)
+                made->end();
+            MessageService::show(message, MessageService::Buttons::Ok, MessageService::Icon::Critical);
+        });
     if (!started.ok()) {
+        delete made;
         MessageService::show(started.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
         room.restoreFullScreen();
         return;
     }
-    guide = new DataUpdateGuide(doc, std::move(started).value(), owner, room);
+    made->m_browser = std::move(started).value();
+    guide = made;
     guide->show();
     guide->move(ScreenScale::width() - guide->frameGeometry().width(), 0);
 }
 
-std::optional<QString> DataUpdateGuide::browserToStart(const QString& registered)
-{
-    if (registered.isEmpty()) {
-        MessageService::show(BrowserText::notRegistered(), MessageService::Buttons::Ok,
-                             MessageService::Icon::Exclamation);
-        return std::nullopt;
-    }
-    if (PathSettings::isWindowsPath(registered)) {
-        MessageService::show(BrowserText::windowsBrowser(registered), MessageService::Buttons::Ok,
-                             MessageService::Icon::Critical);
-        return std::nullopt;
-    }
-    if (BrowserService::canStart(registered))
-        return registered;
-    // As on any Linux desktop, the page may open in the desktop's own browser instead, this time.
-    const QString desktopBrowser = BrowserService::desktopBrowser();
-    if (desktopBrowser.isEmpty()) {
-        MessageService::show(BrowserText::browserMissing(registered), MessageService::Buttons::Ok,
-                             MessageService::Icon::Critical);
-        return std::nullopt;
-    }
-    if (MessageService::show(BrowserText::offerDesktopBrowser(registered), MessageService::Buttons::YesNo,
-                             MessageService::Icon::Question)
-        != MessageService::Answer::Yes)
-        return std::nullopt;
-    return desktopBrowser;
-}
-
-DataUpdateGuide::DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget& owner, BrowserRoom& room)
+DataUpdateGuide::DataUpdateGuide(CVemoDoc& doc, QWidget& owner, BrowserRoom& room)
     : QDialog(&owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_doc(doc),
-      m_browser(std::move(browser)), m_room(room)
+      m_room(room)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("DataUpdateGuide"));

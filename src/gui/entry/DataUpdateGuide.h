@@ -3,8 +3,6 @@
 #include <QDialog>
 #include <QPointer>
 
-#include <optional>
-
 #include "entry/BrowserService.h"
 
 class BrowserRoom;
@@ -35,10 +33,7 @@ public Q_SLOTS:
     void reject() override;
 
 private:
-    DataUpdateGuide(CVemoDoc& doc, BrowserService::Process browser, QWidget& owner, BrowserRoom& room);
-
-    /** The browser to start on the update page, after a message when there is none. */
-    static std::optional<QString> browserToStart(const QString& registered);
+    DataUpdateGuide(CVemoDoc& doc, QWidget& owner, BrowserRoom& room);
 
     void createControls();
     void installHelp();

@@ -22,6 +22,11 @@ QString forwardButton()
     return QStringLiteral("進む ▶");
 }
 
+QString closeButton()
+{
+    return QStringLiteral("閉じる");
+}
+
 QString cancelButtonPopup()
 {
     return QStringLiteral("ダイアログを終了します。");

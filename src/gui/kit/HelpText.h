@@ -11,6 +11,7 @@ QString windowTitle();
 QString contentsButton();
 QString backButton();
 QString forwardButton();
+QString closeButton();
 
 /** The context-help popup of a dialog's Cancel (close) button. */
 QString cancelButtonPopup();

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -25,13 +26,16 @@ void HelpWindow::showContents(QPointer<HelpWindow>& window, const QString& helpI
                              MessageService::Icon::Warning);
         return;
     }
-    if (!window)
+    // A closed window lingers until its deletion comes round: a new one takes its place.
+    if (!showing(window))
         window = new HelpWindow(owner);
     window->openContents(QUrl::fromLocalFile(QFileInfo(helpIndexPath).absoluteFilePath()));
     bringForward(*window);
 }
 
-HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this))
+// A dialog-type window, which the window system keeps above the window it belongs to; a plain one goes under
+// the full-screen main window with a click on it.
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Dialog), m_browser(new QTextBrowser(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpWindow"));
@@ -44,6 +48,9 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(n
     contentsButton->setObjectName(QStringLiteral("contentsButton"));
     backButton->setObjectName(QStringLiteral("backButton"));
     forwardButton->setObjectName(QStringLiteral("forwardButton"));
+    auto* closeButton = new QPushButton(HelpText::closeButton(), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     backButton->setEnabled(false);
     forwardButton->setEnabled(false);
     connect(contentsButton, &QPushButton::clicked, this, [this] { openContents(m_contents); });
@@ -60,6 +67,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(n
     buttons->addWidget(backButton);
     buttons->addWidget(forwardButton);
     buttons->addStretch();
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_browser);
@@ -67,6 +75,15 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(n
     const QRect area = ScreenScale::rect(140, 50, 660, 550);
     resize(area.size());
     move(area.topLeft());
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes it, as it closes a dialog.
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::openContents(const QUrl& contents)

@@ -20,6 +20,9 @@ public:
      */
     static void showContents(QPointer<HelpWindow>& window, const QString& helpIndexPath, QWidget* owner = nullptr);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     explicit HelpWindow(QWidget* owner);
 

@@ -37,13 +37,35 @@ QMessageBox::StandardButtons boxButtons(MessageService::Buttons buttons)
     return QMessageBox::Ok;
 }
 
+// Qt may break Japanese between any two characters, which cuts words in two (「ま／で」). Here a line breaks
+// only after a punctuation mark or a blank and before an opening bracket, as Japanese is set: a word joiner
+// holds every other pair of characters together.
+QString withJapaneseBreaks(const QString& text)
+{
+    static const QString breaksAfter = QStringLiteral("、。，．！？!?）」』】〕・…：；:;,/");
+    static const QString breaksBefore = QStringLiteral("（「『【〔");
+    QString held;
+    held.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar here = text[i];
+        held += here;
+        if (i + 1 == text.size())
+            break;
+        const QChar next = text[i + 1];
+        if (!here.isSpace() && !next.isSpace() && !here.isHighSurrogate() && !breaksAfter.contains(here)
+            && !breaksBefore.contains(next))
+            held += QChar(0x2060);
+    }
+    return held;
+}
+
 } // namespace
 
 MessageService::Answer MessageService::show(const UserMessage& message, Buttons buttons, Icon icon)
 {
     if (s_answerer)
         return s_answerer(message, buttons, icon);
-    QMessageBox box(boxIcon(icon), message.caption, message.text, boxButtons(buttons));
+    QMessageBox box(boxIcon(icon), message.caption, withJapaneseBreaks(message.text), boxButtons(buttons));
     switch (exec(box)) {
     case QMessageBox::Ok:
         return Answer::Ok;

@@ -1,5 +1,7 @@
 #include "kit/ViewText.h"
 
+#include "ApplicationInfo.h"
+
 namespace ViewText {
 namespace {
 
@@ -69,7 +71,8 @@ QString versionCaption()
 
 QString versionText()
 {
-    return QStringLiteral("Vemo Version 1.1");
+    // The version the package and vemo-cli --version give.
+    return QStringLiteral("Vemo Version ") + applicationVersion();
 }
 
 QString patternHeading()

@@ -18,6 +18,7 @@ QPoint at(int x, int y)
     return {ScreenScale::x(x), ScreenScale::y(y)};
 }
 
+constexpr int kBandNoteTop = 1;
 constexpr int kFirstNoteTop = 543;
 constexpr int kNoteSpacing = 13;
 const QColor kChanceInk(200, 100, 0);
@@ -74,10 +75,13 @@ void AppearanceScreenPainter::paintChanceText(QPainter& painter, const ChanceBan
                                               const AppearanceScene& scene) const
 {
     painter.setFont(m_kit.text);
-    const QStringList lines{ChanceText::appearanceBand(band, scene.partner), ChanceText::uniformity(scene.uniformity),
-                            ChanceText::unpredictable()};
+    // The band's words head the chart, beside its top; the tests of the draws stay in sight below the numbers
+    // even where the title line leaves the view less than the whole screen.
+    CanvasText::draw(painter, at(60, kBandNoteTop), ChanceText::appearanceBand(band, scene.partner), kChanceInk,
+                     ViewColors::kBackground);
+    const QStringList lines{ChanceText::uniformity(scene.uniformity), ChanceText::unpredictable()};
     for (int i = 0; i < lines.size(); ++i)
-        CanvasText::draw(painter, at(40, kFirstNoteTop + i * kNoteSpacing), lines[i], i == 0 ? kChanceInk : Qt::black,
+        CanvasText::draw(painter, at(40, kFirstNoteTop + i * kNoteSpacing), lines[i], Qt::black,
                          ViewColors::kBackground);
 }
 

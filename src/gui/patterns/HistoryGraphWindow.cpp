@@ -54,6 +54,26 @@ void HistoryGraphWindow::showFrom(int position)
     show();
 }
 
+bool HistoryGraphWindow::scrollByKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Home:
+        m_scrollBar->triggerAction(QAbstractSlider::SliderToMinimum);
+        return true;
+    case Qt::Key_End:
+        m_scrollBar->triggerAction(QAbstractSlider::SliderToMaximum);
+        return true;
+    case Qt::Key_PageUp:
+        m_scrollBar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        return true;
+    case Qt::Key_PageDown:
+        m_scrollBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void HistoryGraphWindow::onScrollAction(int action)
 {
     // The bar has moved by its own steps but not yet taken the value: ours replace them.

@@ -26,6 +26,9 @@ public:
 
     int firstColumn() const { return m_firstColumn; }
 
+    /** Home and End go to the oldest and the newest draws, Page Up and Page Down by a page; false for other keys. */
+    bool scrollByKey(int key);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

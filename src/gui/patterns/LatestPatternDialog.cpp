@@ -126,13 +126,15 @@ void LatestPatternDialog::createControls()
     m_tabs->setExpanding(false);
     m_tabs->setDrawBase(false);
     // Padding 1 × 2 around each picture, so that the eight tabs fit side by side. The pictures fill their
-    // tabs, so the active one stands higher, in a dark frame, and the others sit lower.
+    // tabs, so the active one stands higher, in a dark frame, and the others sit lower. With the keyboard's
+    // focus its frame is red, where the arrow keys and Ctrl+Tab go.
     m_tabs->setStyleSheet(
         QStringLiteral("QTabBar::tab { width: 70px; height: 17px; padding: 2px 1px; margin-right: 2px;"
                        " border: 1px solid #8c8cb4; border-bottom: none; border-top-left-radius: 3px;"
                        " border-top-right-radius: 3px; background: #d2d2f0; margin-top: 4px; }"
                        "QTabBar::tab:selected { background: #ffffff; border: 2px solid #000080;"
-                       " border-bottom: none; margin-top: 0px; }"));
+                       " border-bottom: none; margin-top: 0px; }"
+                       "QTabBar::tab:selected:focus { border-color: #d00000; }"));
     m_tabs->setIconSize(LatestPatternPictures::kTabSize);
     const QPixmap strip = Pictures::bitmap(kTabStripPicture);
     for (int tab = 0; tab < LatestPatternPictures::kTabCount; ++tab)

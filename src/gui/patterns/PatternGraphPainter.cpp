@@ -60,8 +60,15 @@ void PatternGraphPainter::paintTitleBox(QPainter& painter, const QString& title)
     const QRect box = ScreenScale::rect(355, 1, 423, 19);
     painter.fillRect(box, ViewColors::kLightGreen);
     CanvasText::drawEdge(painter, box, true);
-    painter.setFont(m_kit.text);
-    CanvasText::draw(painter, at(365, 4), title, Qt::black, ViewColors::kLightGreen);
+    // A title longer than the box (「９データ(後)」 at 1024 pixels) is set smaller, not cut by what follows.
+    QFont font = m_kit.text;
+    const QPoint start = at(365, 4);
+    const int room = box.right() - start.x() - ScreenScale::x(2);
+    const int wide = QFontMetrics(font).horizontalAdvance(title);
+    if (wide > room && font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, font.pixelSize() * room / wide));
+    painter.setFont(font);
+    CanvasText::draw(painter, start, title, Qt::black, ViewColors::kLightGreen);
 }
 
 void PatternGraphPainter::paintBars(QPainter& painter, const PatternGraphScene& scene)

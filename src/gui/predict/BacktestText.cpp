@@ -65,11 +65,6 @@ QString closeButton()
     return QStringLiteral("閉じる");
 }
 
-QString steppedAsideNote()
-{
-    return QStringLiteral("成績くらべは「神様お願い」からまた開けます");
-}
-
 QString heatMapTitle(const QString& godCaption)
 {
     return godCaption;

@@ -21,8 +21,6 @@ QStringList preferenceChoices();
 QString runSelected();
 /** The button that closes the window. */
 QString closeButton();
-/** The status note when the window makes way for the gods' results on a small screen. */
-QString steppedAsideNote();
 /** Heading of one god's heat map. */
 QString heatMapTitle(const QString& godCaption);
 QString countAxis();

@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -22,7 +24,6 @@
 #include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ModelessWindow.h"
-#include "kit/ScreenScale.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/BacktestText.h"
 #include "predict/DataGodEngine.h"
@@ -113,7 +114,11 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
 {
     setWindowTitle(BacktestText::windowTitle());
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
-    auto* layout = new QVBoxLayout(this);
+    // The scores scroll inside the window, so that it can narrow beside the gods' popups on a small screen;
+    // its two buttons stay in sight below them.
+    auto* scores = new QWidget;
+    auto* layout = new QVBoxLayout(scores);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(controlRow());
     m_holdoutReason = identified(new QLabel(BacktestText::holdoutNeedsWalkForward()), kHoldoutReasonId);
     m_holdoutReason->setWordWrap(true);
@@ -161,11 +166,27 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     buttons->addStretch();
     buttons->addWidget(m_runSelected);
     buttons->addWidget(closeButton);
-    layout->addLayout(buttons);
+    layOut(scores, buttons);
     installHelp();
     showMode(m_walkForward->isChecked());
     m_table->setColumnHidden(kCheckColumn, true);
     m_table->setColumnHidden(kIntervalColumn, true);
+}
+
+void BacktestWindow::layOut(QWidget* scores, QLayout* buttons)
+{
+    auto* scrolled = new QScrollArea;
+    scrolled->setFrameShape(QFrame::NoFrame);
+    scrolled->setWidgetResizable(true);
+    scrolled->setWidget(scores);
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(scrolled, 1);
+    window->addLayout(buttons);
+    // Opened, it shows all of its scores.
+    const QMargins margins = window->contentsMargins();
+    resize(scores->sizeHint().width() + margins.left() + margins.right(),
+           scores->sizeHint().height() + window->spacing() + buttons->sizeHint().height() + margins.top()
+               + margins.bottom());
 }
 
 QWidget* BacktestWindow::controlRow()
@@ -503,23 +524,18 @@ void BacktestWindow::requestSelected()
     if (selected.isEmpty())
         return;
     const int index = m_table->item(selected.first()->row(), 0)->data(Qt::UserRole).toInt();
-    keepClearOfResults();
     Q_EMIT dataGodsRequested(m_result.scores[index].setting);
 }
 
-void BacktestWindow::keepClearOfResults()
+void BacktestWindow::placeBeside(const QRect& popups)
 {
-    // The gods' results open with their popups in the left half of the screen: the window makes way to the
-    // right edge, as narrow as it may be, so that they come up beside it. Where even so it would reach into
-    // that half (at 1024 pixels), it goes out of sight with its scores until it is chosen again.
-    resize(minimumSizeHint().width(), height());
-    const int left = ScreenScale::width() - frameGeometry().width();
-    if (left < ScreenScale::width() / 2) {
-        hide();
-        Q_EMIT steppedAside();
-        return;
-    }
-    move(left, y());
+    // Right beside them it covers older draws of the results, never the popups; the newest draws, at the
+    // right edge, stay in sight where the screen is wide enough.
+    const QRect screen = this->screen()->availableGeometry();
+    const int frameWidth = frameGeometry().width() - width();
+    const int room = screen.right() - popups.right() - frameWidth;
+    resize(std::max(std::min(width(), room), minimumSizeHint().width()), height());
+    move(std::min(popups.right() + 1, screen.right() + 1 - frameGeometry().width()), y());
 }
 
 void BacktestWindow::closeEvent(QCloseEvent* event)

@@ -14,6 +14,7 @@ class DrawHistory;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -35,11 +36,12 @@ public:
     /** The seed of the random histories of the last run, a fresh one each run. */
     quint64 luckSeed() const { return m_luckSeed; }
 
+    /** Goes beside popups (the gods' newest predictions, at the left of their results), as narrow as it may be. */
+    void placeBeside(const QRect& popups);
+
 Q_SIGNALS:
     /** The settings of the selected row, to be run as the settings dialog runs them. */
     void dataGodsRequested(const DataGodSettings& settings);
-    /** The window went out of sight to make way for the results, its scores kept for the next opening. */
-    void steppedAside();
     /** The scores of a finished run are shown. */
     void finished();
     /** The luck line and the p's of the scores shown are in, for all the random histories asked. */
@@ -52,6 +54,8 @@ protected:
 private:
     BacktestWindow(QWidget& owner, const DrawHistory& history);
 
+    /** The scores scroll inside the window, its buttons below them. */
+    void layOut(QWidget* scores, QLayout* buttons);
     QWidget* controlRow();
     QWidget* mapChoiceRow();
     QWidget* luckRow();
@@ -77,7 +81,6 @@ private:
     void showMaps();
     void fillTable();
     void requestSelected();
-    void keepClearOfResults();
 
     const DrawHistory& m_history;
     QComboBox* m_draws = nullptr;

@@ -17,7 +17,6 @@ constexpr int kPanelLeft = 15;
 constexpr int kPanelRight = 272;
 constexpr int kChanceLeft = 152;
 constexpr int kFirstNoteTop = 553;
-constexpr int kNoteSpacing = 15;
 const QColor kChanceInk(80, 80, 80);
 constexpr int kPanelHeight = 105;
 constexpr int kLowestPanelTop = 444;
@@ -122,8 +121,10 @@ void HitScreenPainter::paintChance(QPainter& painter, int top, const HitPanel& p
 void HitScreenPainter::paintNotes(QPainter& painter, bool lookAhead) const
 {
     painter.setFont(m_kit.text);
-    CanvasText::draw(painter, at(kPanelLeft, kFirstNoteTop), ChanceText::hitChanceNote(), kChanceInk);
+    // One line is all a 768-pixel screen leaves under the panels: that the gods look ahead matters more than
+    // what 「偶然なら」 means.
     if (lookAhead)
-        CanvasText::draw(painter, at(kPanelLeft, kFirstNoteTop + kNoteSpacing), ChanceText::lookAheadNote(),
-                         ViewColors::kRed);
+        CanvasText::draw(painter, at(kPanelLeft, kFirstNoteTop), ChanceText::lookAheadNote(), ViewColors::kRed);
+    else
+        CanvasText::draw(painter, at(kPanelLeft, kFirstNoteTop), ChanceText::hitChanceNote(), kChanceInk);
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QVBoxLayout>
 
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
@@ -12,7 +13,9 @@
 #include "shell/HitCountFlow.h"
 #include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
+#include "shell/OwnedWindows.h"
 #include "shell/StatusNote.h"
+#include "shell/TitleLine.h"
 #include "text/StoreText.h"
 
 namespace {
@@ -27,15 +30,22 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     setWindowTitle(ViewText::applicationTitle());
     setWindowIcon(Pictures::icon(kWindowIcon));
     setFixedSize(ScreenScale::width(), ScreenScale::height());
-    m_view = new CVemoView(doc, m_titleSuffix, this);
-    setCentralWidget(m_view);
+    auto* body = new QWidget(this);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* titleLine = new TitleLine(*this, body);
+    column->addWidget(titleLine);
+    m_view = new CVemoView(doc, m_titleSuffix, body);
+    column->addWidget(m_view, 1);
+    setCentralWidget(body);
+    new OwnedWindows(*this, *menuBar(), *titleLine);
     m_hitCountFlow = new HitCountFlow(*m_view, doc, m_titleSuffix);
     m_commands = new MainCommands(*this, *this, *m_view, *m_hitCountFlow, doc);
     m_menu = new MainMenu(menuBar(), *m_commands);
     auto* note = new StatusNote(menuBar());
     menuBar()->setCornerWidget(note, Qt::TopRightCorner);
     connect(m_view, &CVemoView::historyEditNoted, note, &StatusNote::showNote);
-    connect(m_hitCountFlow, &HitCountFlow::statusNoted, note, &StatusNote::showNote);
     connect(m_view, &CVemoView::weightingChanged, this, [this](bool on) {
         m_menu->command(MenuCommand::WeightingOn)->setChecked(on);
         m_menu->command(MenuCommand::WeightingOff)->setChecked(!on);

@@ -49,7 +49,8 @@ void CVemoView::initialUpdate()
     connect(m_controls, &ViewControls::zoomStepped, this, &CVemoView::onZoomSpin);
     connect(m_controls, &ViewControls::numberStepped, this, &CVemoView::onNumberSpin);
     connect(m_controls, &ViewControls::weightingClicked, this, [this] { setWeighting(!m_state.patternWeighting); });
-    m_hitScreen = std::make_unique<HitCountScreen>(m_doc, m_kit, this);
+    m_hitScreen = std::make_unique<HitCountScreen>(m_doc, m_kit, this,
+                                                   [this](const QRect& area) { Q_EMIT latestPopupsShown(area); });
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)
         connect(m_hitScreen->resultWindow(slot), &DataGodResultWindow::wheelRequested, this,
                 &CVemoView::wheelRequested);
@@ -380,6 +381,9 @@ void CVemoView::clickAppearanceScreen(QPoint point)
 
 void CVemoView::keyPressEvent(QKeyEvent* event)
 {
+    // The graph lies over the view, which keeps the keyboard.
+    if (m_historyGraph->isVisible() && m_historyGraph->scrollByKey(event->key()))
+        return;
     ArrowKeyPointer::move(*event);
     QWidget::keyPressEvent(event);
 }

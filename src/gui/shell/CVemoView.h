@@ -100,6 +100,8 @@ Q_SIGNALS:
     void historyEditNoted(const QString& note);
     /** A result popup's wheel button was clicked: a wheel over the god's newest numbers. */
     void wheelRequested(const QList<int>& pool);
+    /** The gods' or the registrants' newest predictions came up in popups that take up area of the screen. */
+    void latestPopupsShown(const QRect& area);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

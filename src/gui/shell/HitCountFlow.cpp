@@ -8,8 +8,8 @@
 #include "document/CVemoDoc.h"
 #include "entry/RegistrantDialog.h"
 #include "kit/MessageService.h"
+#include "kit/ModelessWindow.h"
 #include "kit/ViewText.h"
-#include "predict/BacktestText.h"
 #include "predict/BacktestWindow.h"
 #include "predict/DataGodFiles.h"
 #include "predict/DataGodSettingsDialog.h"
@@ -17,11 +17,17 @@
 #include "predict/PredictValueText.h"
 #include "predict/PredictingWindow.h"
 #include "shell/CVemoView.h"
+#include "shell/HitCountScreen.h"
 #include "text/PredictText.h"
 
 HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc, const QString& titleSuffix)
     : QObject(&view), m_view(view), m_doc(doc), m_titleSuffix(titleSuffix)
 {
+    // The backtest window and the gods' popups share the screen.
+    connect(&view, &CVemoView::latestPopupsShown, this, [this](const QRect& popups) {
+        if (BacktestWindow* backtest = showing(m_backtest))
+            backtest->placeBeside(popups);
+    });
 }
 
 void HitCountFlow::showRegistrantHits()
@@ -99,9 +105,9 @@ void HitCountFlow::requestDataGods(const DataGodSettings& settings)
 void HitCountFlow::openBacktest()
 {
     BacktestWindow* backtest = BacktestWindow::open(m_backtest, m_view, m_doc.history());
+    if (const QRect popups = m_view.hitCountScreen().latestPopupsArea(); !popups.isEmpty())
+        backtest->placeBeside(popups);
     connect(backtest, &BacktestWindow::dataGodsRequested, this, &HitCountFlow::runDataGodsWith, Qt::UniqueConnection);
-    connect(backtest, &BacktestWindow::steppedAside, this, &HitCountFlow::noteBacktestSteppedAside,
-            Qt::UniqueConnection);
 }
 
 void HitCountFlow::runDataGodsWith(const DataGodSettings& settings)
@@ -112,11 +118,6 @@ void HitCountFlow::runDataGodsWith(const DataGodSettings& settings)
     m_view.state().dataGodChoices = chosen;
     enterDataGodMode();
     requestDataGods(chosen);
-}
-
-void HitCountFlow::noteBacktestSteppedAside()
-{
-    Q_EMIT statusNoted(BacktestText::steppedAsideNote());
 }
 
 void HitCountFlow::computeDataGods(const DataGodSettings& settings)

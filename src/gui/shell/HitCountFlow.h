@@ -42,10 +42,6 @@ public:
     /** A registrant's prediction was deleted: the hit-count screen, if it shows, counts the file as it is now. */
     void followPredictionDeleted();
 
-Q_SIGNALS:
-    /** Something changed out of sight (the backtest window made way); note says so in a few words. */
-    void statusNoted(const QString& note);
-
 private:
     void enterDataGodMode();
     QString dataGodTitle() const;
@@ -53,7 +49,6 @@ private:
     void requestDataGods(const DataGodSettings& settings);
     /** The backtest window's request: the gods run with settings as the settings dialog runs them. */
     void runDataGodsWith(const DataGodSettings& settings);
-    void noteBacktestSteppedAside();
     void computeDataGods(const DataGodSettings& settings);
     void waitWhilePredicting(const DataGodSettings& settings);
     void closePredictingWindow();

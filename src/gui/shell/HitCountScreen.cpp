@@ -7,6 +7,7 @@
 #include "kit/ScreenScale.h"
 #include "predict/DataGodResultWindow.h"
 #include "predict/DataGodSettings.h"
+#include "predict/LatestPredictionPopup.h"
 #include "shell/MainViewState.h"
 #include "store/DrawHistory.h"
 #include "store/FileNameBytes.h"
@@ -23,8 +24,9 @@ bool isComputedCount(int count)
 
 } // namespace
 
-HitCountScreen::HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view)
-    : m_doc(doc), m_view(view), m_painter(kit)
+HitCountScreen::HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view,
+                               std::function<void(const QRect&)> popupsShown)
+    : m_doc(doc), m_view(view), m_popupsShown(std::move(popupsShown)), m_painter(kit)
 {
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot) {
         auto* window = new DataGodResultWindow(slot, doc.history(), view);
@@ -149,6 +151,18 @@ void HitCountScreen::buildLatestPopups()
         if (window->isVisible())
             window->buildLatestPopup();
     }
+    if (const QRect area = latestPopupsArea(); !area.isEmpty())
+        m_popupsShown(area);
+}
+
+QRect HitCountScreen::latestPopupsArea() const
+{
+    QRect area;
+    for (const DataGodResultWindow* window : m_windows) {
+        if (const QWidget* popup = window->latestPopup(); popup && popup->isVisible())
+            area |= popup->frameGeometry();
+    }
+    return area;
 }
 
 void HitCountScreen::destroyLatestPopups()

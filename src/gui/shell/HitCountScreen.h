@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "predict/HitScreenPainter.h"
@@ -22,7 +24,9 @@ struct UserMessage;
  */
 class HitCountScreen {
 public:
-    HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view);
+    /** popupsShown hears of the area the latest-prediction popups take up, each time they are opened. */
+    HitCountScreen(CVemoDoc& doc, const ViewDrawingKit& kit, QWidget* view,
+                   std::function<void(const QRect&)> popupsShown);
 
     /**
      * Before each paint of the screen: recounts while state.resultPopupsPending is set (and clears it) or
@@ -39,6 +43,8 @@ public:
     /** Sets the five windows' ChartResetPending. */
     void resetResultCharts();
 
+    /** Where the latest-prediction popups that are up are, empty without any. */
+    QRect latestPopupsArea() const;
     /** Result window of slot 1 … 5. */
     DataGodResultWindow* resultWindow(int slot) const { return m_windows.at(std::size_t(slot - 1)); }
     const HitPanels& panels() const { return m_panels; }
@@ -60,6 +66,7 @@ private:
 
     CVemoDoc& m_doc;
     QWidget* m_view;
+    std::function<void(const QRect&)> m_popupsShown;
     HitScreenPainter m_painter;
     std::array<DataGodResultWindow*, PredictText::kDataGodCount> m_windows{};
     HitPanels m_panels;

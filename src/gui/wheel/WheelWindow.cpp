@@ -56,7 +56,8 @@ WheelWindow* WheelWindow::open(QPointer<WheelWindow>& window, const QList<int>& 
 }
 
 WheelWindow::WheelWindow(InstallPaths installation, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_installation(std::move(installation))
+    // A dialog-type window: the window system keeps it above the window it belongs to.
+    : QWidget(parent, Qt::Dialog), m_installation(std::move(installation))
 {
     setWindowTitle(WheelText::windowTitle());
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));

@@ -1,0 +1,37 @@
+#include "entry/BrowserChoice.h"
+
+#include "entry/BrowserService.h"
+#include "entry/BrowserText.h"
+#include "kit/MessageService.h"
+#include "store/PathSettings.h"
+
+namespace BrowserChoice {
+
+std::optional<QString> browserToStart(const QString& registered)
+{
+    if (registered.isEmpty()) {
+        MessageService::show(BrowserText::notRegistered(), MessageService::Buttons::Ok,
+                             MessageService::Icon::Exclamation);
+        return std::nullopt;
+    }
+    if (PathSettings::isWindowsPath(registered)) {
+        MessageService::show(BrowserText::windowsBrowser(registered), MessageService::Buttons::Ok,
+                             MessageService::Icon::Critical);
+        return std::nullopt;
+    }
+    if (BrowserService::canStart(registered))
+        return registered;
+    const QString desktopBrowser = BrowserService::desktopBrowser();
+    if (desktopBrowser.isEmpty()) {
+        MessageService::show(BrowserText::browserMissing(registered), MessageService::Buttons::Ok,
+                             MessageService::Icon::Critical);
+        return std::nullopt;
+    }
+    if (MessageService::show(BrowserText::offerDesktopBrowser(registered), MessageService::Buttons::YesNo,
+                             MessageService::Icon::Question)
+        != MessageService::Answer::Yes)
+        return std::nullopt;
+    return desktopBrowser;
+}
+
+} // namespace BrowserChoice
