@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -90,7 +91,8 @@ private Q_SLOTS:
 
 private:
     void showHits();
-    void callDataGods();
+    /** Calls the gods through their settings dialog, with the count button given (1398: 13 numbers). */
+    void callDataGods(int countId = 1398);
     void writeRegistrant(int slot, const QString& name, const QByteArray& bytes);
     DataGodResultWindow* window(int slot) const { return view()->hitCountScreen().resultWindow(slot); }
 };
@@ -114,13 +116,13 @@ void TestHitScreen::showHits()
     QTRY_VERIFY(window(1)->isVisible());
 }
 
-void TestHitScreen::callDataGods()
+void TestHitScreen::callDataGods(int countId)
 {
-    // The settings dialog: 13 numbers, no predicting window, OK.
-    QTimer::singleShot(0, qApp, [] {
+    // The settings dialog: the count, no predicting window, OK.
+    QTimer::singleShot(0, qApp, [countId] {
         QWidget* dialog = QApplication::activeModalWidget();
         QVERIFY(dialog);
-        for (const int id : {1398, 1412, 1})
+        for (const int id : {countId, 1412, 1})
             control<QAbstractButton>(dialog, id)->click();
     });
     MainMenu::findCommand(frame(), MenuCommand::DataGod)->trigger();
@@ -360,9 +362,10 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
                  QStringLiteral("< ヨンデータ神の第 %1 回の抽選に対する予想 >\n\n").arg(kDraws + 1)),
              qPrintable(window(1)->latestPopup()->text()));
     QCOMPARE(window(1)->latestPopup()->text().count(QStringLiteral(".  ")), 12);
-    // Thirteen numbers fit on their line.
+    // Thirteen numbers fit on their line, and make a pool for a wheel.
     const auto* text = window(1)->latestPopup()->findChild<QLabel*>();
     QVERIFY(text->sizeHint().width() <= text->width());
+    QVERIFY(window(1)->latestPopup()->findChild<QPushButton*>());
 
     // Back to the registrants: their own figures and popups.
     showHits();
@@ -371,6 +374,13 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
     QCOMPARE(window(1)->recordCount(), 1);
     QTRY_VERIFY(window(1)->latestPopup());
     QVERIFY(window(1)->latestPopup()->text().startsWith(QStringLiteral("< 一郎の第 1 回")));
+    QVERIFY(!window(1)->latestPopup()->findChild<QPushButton*>());
+
+    // Six numbers are one ticket, too few for a wheel: no button that could only fail.
+    callDataGods(1385);
+    QTRY_VERIFY(window(1)->latestPopup());
+    QCOMPARE(window(1)->latestPopup()->text().count(QStringLiteral(".  ")), 5);
+    QVERIFY(!window(1)->latestPopup()->findChild<QPushButton*>());
 }
 
 void TestHitScreen::moreThanSixHitsStopsTheCountWithAMessage()

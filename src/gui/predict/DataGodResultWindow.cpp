@@ -11,6 +11,7 @@
 #include "predict/PredictValueText.h"
 #include "store/DrawHistory.h"
 #include "text/PredictText.h"
+#include "wheel/WheelSettings.h"
 
 namespace {
 
@@ -145,8 +146,11 @@ void DataGodResultWindow::buildLatestPopup()
     const QString text = latestPopupText();
     if (m_popup || text.isEmpty())
         return;
-    // A god names 6 … 13 numbers, a pool to make tickets from; a registrant's one ticket is none.
-    const QList<int> wheelPool = m_dataGodMode ? m_records->last().numbers : QList<int>();
+    // A god names 6 … 13 numbers, a pool to make tickets from when it holds more than one ticket's six; a
+    // registrant's one ticket is none.
+    const QList<int>& named = m_records->last().numbers;
+    const bool poolForWheel = m_dataGodMode && named.size() >= WheelSettings::kMinPool;
+    const QList<int> wheelPool = poolForWheel ? named : QList<int>();
     m_popup = new LatestPredictionPopup(m_slot, text, this, wheelPool);
     connect(m_popup, &LatestPredictionPopup::wheelRequested, this, &DataGodResultWindow::wheelRequested);
 }
