@@ -42,7 +42,7 @@ FlagLines BacktestLuck::randomHistory(int drawCount, quint64 seed, int index)
     for (int draw = 0; draw < drawCount; ++draw) {
         // The first six of a shuffle that stops after six.
         for (int i = 0; i < kNumbersPerDraw; ++i) {
-            std::swap(numbers[std::size_t(i)], numbers[std::size_t(i + random.below(kNumberCount - i))]);
+            std::swap(numbers[std::size_t(i)], numbers[std::size_t(i) + std::size_t(random.below(kNumberCount - i))]);
             lines[std::size_t(numbers[std::size_t(i)])][draw] = '1';
         }
     }

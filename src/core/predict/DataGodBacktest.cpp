@@ -273,7 +273,7 @@ void tallyDraw(const NumberList& candidates, const NumberValues& values, const R
         for (std::size_t i = 0; i < ranking.size() && taken < DataGodSettings::kMaxCount - size; ++i) {
             if (named[ranking[i]])
                 continue;
-            fillHits[std::size_t(taken + 1)] = fillHits[std::size_t(taken)] + drawn[ranking[i]];
+            fillHits[std::size_t(taken) + 1] = fillHits[std::size_t(taken)] + drawn[ranking[i]];
             ++taken;
         }
     }

@@ -83,19 +83,19 @@ QByteArray DataGodEngine::godFile(int order)
     const int last = m_patterns->drawCount() + 1;
     const int recordLength = PredictionRecord::length(m_predictionCount);
     // Digits are written in place: a record of its own per draw would cost more than the gods.
-    QByteArray file(std::max(0, last - kFirstPredictedDraw + 1) * recordLength, Qt::Uninitialized);
+    QByteArray file(qsizetype(std::max(0, last - kFirstPredictedDraw + 1)) * recordLength, Qt::Uninitialized);
     char* at = file.data();
     // Every field is one or two pairs of digits.
     static constexpr auto kPairs = [] {
         std::array<char, 200> pairs{};
         for (int i = 0; i < 100; ++i) {
-            pairs[std::size_t(2 * i)] = char('0' + i / 10);
-            pairs[std::size_t(2 * i + 1)] = char('0' + i % 10);
+            pairs[2 * std::size_t(i)] = char('0' + i / 10);
+            pairs[2 * std::size_t(i) + 1] = char('0' + i % 10);
         }
         return pairs;
     }();
     const auto put = [&at](int pair) {
-        std::memcpy(at, &kPairs[std::size_t(2 * pair)], 2);
+        std::memcpy(at, &kPairs[2 * std::size_t(pair)], 2);
         at += 2;
     };
     for (int draw = kFirstPredictedDraw; draw <= last; ++draw) {

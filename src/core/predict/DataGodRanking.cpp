@@ -57,7 +57,7 @@ NumberList candidateList(const NumberValues& scores, int limit)
         std::array<int, kGroup> larger{};
         for (int j = 0; j < padded; j += kGroup) {
             for (int k = 0; k < kGroup; ++k)
-                larger[std::size_t(k)] += keys[std::size_t(j + k)] > key ? 1 : 0;
+                larger[std::size_t(k)] += keys[std::size_t(j) + std::size_t(k)] > key ? 1 : 0;
         }
         const int place = std::accumulate(larger.begin(), larger.end(), 0);
         if (place < limit)
@@ -166,7 +166,7 @@ CandidateChooser::CandidateChooser(const NumberValues& appearanceCounts, bool pr
         m_placeOf[std::size_t(m_byValue[std::size_t(i)])] = i;
     }
     for (int end = kNumberCount, i = kNumberCount - 1; i >= 0; --i) {
-        if (i + 1 < kNumberCount && m_groupStart[std::size_t(i + 1)] == i + 1)
+        if (i + 1 < kNumberCount && m_groupStart[std::size_t(i) + 1] == i + 1)
             end = i + 1;
         m_groupEnd[std::size_t(i)] = end;
     }

@@ -116,7 +116,7 @@ std::optional<JournalEntry> parseMove(const QByteArray& folder, const QList<QByt
 std::optional<JournalEntry> parseEntry(const QByteArray& folder, const QByteArray& line)
 {
     const QList<QByteArray> words = line.split(' ');
-    const QByteArray kind = words.first();
+    const QByteArray& kind = words.first();
     if (kind == "W")
         return parseWrite(folder, words);
     if (kind == "R")

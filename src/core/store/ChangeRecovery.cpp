@@ -17,7 +17,7 @@ namespace ChangeRecovery {
 namespace {
 
 // A journal of the 40 result files is a few kilobytes; anything far larger is no journal of ours.
-constexpr qint64 kMaxJournalBytes = 1024 * 1024;
+constexpr qint64 kMaxJournalBytes = qint64(1024) * 1024;
 const QByteArray kSetAsidePrefix = QByteArrayLiteral("journal-set-aside-");
 
 /** The data folder and its real subfolders: a linked subfolder is not the data folder's. */

@@ -29,7 +29,7 @@ RegistrantNames scanRegistrants(const QString& predictionFolder)
 
 QString findRegistrantFile(const InstallPaths& paths, int slot, const QString& name)
 {
-    const QString utf8 = paths.registrantFile(slot, name);
+    QString utf8 = paths.registrantFile(slot, name);
     if (FileNameBytes::exists(utf8))
         return utf8;
     for (const QString& entry : FileNameBytes::fileNames(paths.predictionFolder())) {

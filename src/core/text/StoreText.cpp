@@ -192,7 +192,8 @@ QString reasonNotRegularFile(bool isFolder, bool isPipe)
 
 QString reasonFileTooLarge(qint64 maxBytes)
 {
-    return QStringLiteral("ファイルが大きすぎます（%1 MB までしか読み込めません）。").arg(maxBytes / (1024 * 1024));
+    return QStringLiteral("ファイルが大きすぎます（%1 MB までしか読み込めません）。")
+        .arg(maxBytes / (qint64(1024) * 1024));
 }
 
 UserMessage nothingToUndo()

@@ -25,13 +25,13 @@ Status WheelSettings::check() const
 {
     if (matched < kMinMatched || matched > drawnInPool || drawnInPool > kNumbersPerDraw)
         return WheelText::guaranteeOutOfRange(matched, drawnInPool);
-    if (const Status fault = checkNumbers(pool))
+    if (Status fault = checkNumbers(pool))
         return fault;
     if (drawnInPool > pool.size())
         return WheelText::guaranteeBeyondPool(drawnInPool, int(pool.size()));
     if (pool.size() < kMinPool || pool.size() > kMaxPool)
         return WheelText::poolSize(int(pool.size()));
-    if (const Status fault = checkNumbers(fixed))
+    if (Status fault = checkNumbers(fixed))
         return fault;
     const auto outside = std::find_if(fixed.begin(), fixed.end(), [this](int n) { return !pool.contains(n); });
     if (outside != fixed.end())

@@ -110,7 +110,7 @@ std::optional<QString> chooseCsv(QWidget* owner, const QString& title, bool savi
 std::optional<QString> FileDialogs::csvToSave(QWidget* owner, const InstallPaths& installation, const QString& title,
                                               const QString& suggestedName)
 {
-    const std::optional<QString> path = chooseCsv(owner, title, true, suggestedName);
+    std::optional<QString> path = chooseCsv(owner, title, true, suggestedName);
     if (!path)
         return std::nullopt;
     if (const Status refused = CsvTable::checkTarget(installation, *path)) {

@@ -33,7 +33,6 @@ constexpr int kPatternLineId = 1325;
 constexpr int kCaptionId = 1326;
 constexpr int kFirstLabelId = 1168; // + number
 constexpr int kFirstValueId = 1326; // + number
-constexpr int kToggleId = 1374;
 constexpr std::array kFrameIds{1163, 1165, 1166, 1167, 1168};
 
 // COLORREF 0xFFE6E6.
