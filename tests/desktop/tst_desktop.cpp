@@ -42,6 +42,13 @@
 
 using namespace std::chrono_literals;
 
+// A window manager on a busy machine may take seconds to stack and focus a window: every check waits for it up
+// to half a minute, and passes as soon as it holds.
+#undef QTRY_VERIFY
+#define QTRY_VERIFY(expr) QTRY_VERIFY_WITH_TIMEOUT((expr), 30000)
+#undef QTRY_COMPARE
+#define QTRY_COMPARE(expr, expected) QTRY_COMPARE_WITH_TIMEOUT((expr), expected, 30000)
+
 namespace {
 
 // What the X server says, through xdotool: the window with the focus, the top window under a point.
