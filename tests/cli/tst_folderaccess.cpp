@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "TestHistory.h"
+#include "store/ChangeLock.h"
 #include "store/DrawHistory.h"
 #include "text/StoreText.h"
 
@@ -107,6 +108,17 @@ void TestFolderAccess::aWaitingChangeGoesAheadOfLaterReaders()
 {
     TestInstall install(TestHistory::randomLines(100, 43));
     const QString history = install.paths().historyFile();
+    // Between a waiting writer's tries no reader gets in; once it stops waiting, readers do.
+    {
+        ChangeLock reading(history);
+        ChangeLock writing(history);
+        ChangeLock later(history);
+        QVERIFY(reading.lockShared(std::chrono::milliseconds(0)));
+        QVERIFY(!writing.lockExclusive(std::chrono::milliseconds(0)));
+        QVERIFY(!later.lockShared(std::chrono::milliseconds(0)) && later.heldElsewhere());
+        writing.unlock();
+        QVERIFY(later.lockShared(std::chrono::milliseconds(0)));
+    }
     auto reader = DrawHistory::open(history, DrawHistory::Access::Read);
     QVERIFY(reader.ok());
     auto append =

@@ -46,19 +46,26 @@ bool ChangeLock::lockExclusive(std::chrono::milliseconds wait)
 {
     m_heldElsewhere = false;
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    if (!m_turnstile.lock(FileLock::Mode::Exclusive, wait))
-        return failed(m_turnstile);
+    // A writer keeps its place in the turnstile from one try to the next, so that no reader slips in
+    // between them; it gives the place up when it stops waiting.
+    if (!m_inTurnstile) {
+        if (!m_turnstile.lock(FileLock::Mode::Exclusive, wait))
+            return failed(m_turnstile);
+        m_inTurnstile = true;
+    }
     if (m_readers.lock(FileLock::Mode::Exclusive, timeLeft(deadline)))
         return true;
-    m_turnstile.unlock();
     return failed(m_readers);
 }
 
 bool ChangeLock::lockForChange()
 {
-    return take(
-        m_historyPath, kWait, [this](std::chrono::milliseconds wait) { return lockExclusive(wait); },
-        [this] { return m_heldElsewhere; });
+    if (take(
+            m_historyPath, kWait, [this](std::chrono::milliseconds wait) { return lockExclusive(wait); },
+            [this] { return m_heldElsewhere; }))
+        return true;
+    unlock();
+    return false;
 }
 
 bool ChangeLock::take(const QString& historyPath, std::chrono::milliseconds limit, const Attempt& attempt,
@@ -75,6 +82,7 @@ void ChangeLock::unlock()
 {
     m_readers.unlock();
     m_turnstile.unlock();
+    m_inTurnstile = false;
 }
 
 void ChangeLock::setWaiter(Waiter waiter)

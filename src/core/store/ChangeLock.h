@@ -35,6 +35,7 @@ public:
     const QString& dataFolder() const { return m_dataFolder; }
 
     bool lockShared(std::chrono::milliseconds wait);
+    /** A writer that fails keeps its place ahead of later readers until unlock(). */
     bool lockExclusive(std::chrono::milliseconds wait);
     /** Takes the lock for a change, waiting as this process's waiter does. */
     bool lockForChange();
@@ -60,6 +61,7 @@ private:
     QString m_dataFolder;
     FileLock m_readers;
     FileLock m_turnstile;
+    bool m_inTurnstile = false;
     bool m_heldElsewhere = false;
     QString m_error;
 };

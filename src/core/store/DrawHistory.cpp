@@ -35,8 +35,10 @@ Status takeLocks(const QString& path, DrawHistory::Access access, std::chrono::m
     const auto lock = [&changeLock, writes](std::chrono::milliseconds within) {
         return writes ? changeLock.lockExclusive(within) : changeLock.lockShared(within);
     };
-    if (!ChangeLock::take(path, wait, lock, [&changeLock] { return changeLock.heldElsewhere(); }))
+    if (!ChangeLock::take(path, wait, lock, [&changeLock] { return changeLock.heldElsewhere(); })) {
+        changeLock.unlock();
         return lockFailed(changeLock.heldElsewhere(), changeLock.errorString());
+    }
     return std::nullopt;
 }
 
@@ -56,8 +58,8 @@ Result<std::optional<UserMessage>> settleForReader(const QString& path, ChangeLo
             return StoreText::interruptedChangeFailed(FileNameBytes::readable(outcome.fault->path),
                                                       outcome.fault->reason);
         notice = outcome.setAside;
-        changeLock.unlock();
     }
+    changeLock.unlock();
     if (!changeLock.lockShared(wait))
         return StoreText::historyLocked(path);
     return notice;

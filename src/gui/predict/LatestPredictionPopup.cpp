@@ -28,7 +28,7 @@ constexpr int kWheelButtonHeight = 12;
 LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWidget* resultWindow,
                                              const QList<int>& wheelPool)
     // A tool window of the main window stays above it without being top-most over everything.
-    : QDialog(resultWindow->window(), Qt::Tool | Qt::FramelessWindowHint)
+    : QDialog(resultWindow->window(), Qt::Tool | Qt::FramelessWindowHint), m_resultWindow(*resultWindow)
 {
     const int id = kPopupIds[std::size_t(slot - 1)];
     identified(this, id);
@@ -61,8 +61,22 @@ LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWid
         setFixedSize(width, labelHeight + units.y(kWheelButtonHeight));
     }
 
-    move(resultWindow->mapToGlobal(QPoint(0, 0)) + QPoint(kCornerOffset, kCornerOffset));
+    placeAtCorner();
+    // The main window may still be settled by the window manager after the popup is up.
+    resultWindow->window()->installEventFilter(this);
     show();
+}
+
+void LatestPredictionPopup::placeAtCorner()
+{
+    move(m_resultWindow.mapToGlobal(QPoint(0, 0)) + QPoint(kCornerOffset, kCornerOffset));
+}
+
+bool LatestPredictionPopup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        placeAtCorner();
+    return QDialog::eventFilter(watched, event);
 }
 
 QString LatestPredictionPopup::text() const

@@ -24,4 +24,11 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void placeAtCorner();
+
+    // The result window deletes its popup before it goes.
+    const QWidget& m_resultWindow;
 };
