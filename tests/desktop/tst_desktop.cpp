@@ -192,6 +192,7 @@ private Q_SLOTS:
     void windowsStayAboveTheMainWindowBelowTheMenuBar();
     void wheelFromTheNumberCardOpensAboveIt();
     void failingBrowserBringsTheMainWindowBack();
+    void secondStartBringsTheFirstForward();
 
 private:
     void startWithoutBrowser();
@@ -511,6 +512,22 @@ void TestDesktop::failingBrowserBringsTheMainWindowBack()
     QCOMPARE(frame->geometry(), QRect(0, 0, ScreenScale::width(), ScreenScale::height()));
     QTRY_COMPARE(focusedWindow(), frame->winId());
     QVERIFY(onTopAt(frame, QPoint(ScreenScale::width() / 2, ScreenScale::height() / 2)));
+}
+
+void TestDesktop::secondStartBringsTheFirstForward()
+{
+    startWithoutBrowser();
+    CMainFrame* frame = m_program->frame();
+    QTRY_COMPARE(focusedWindow(), frame->winId());
+    // Put away, as a player does who turns to another program; the window manager is the one that hides it.
+    xdotool({QStringLiteral("windowminimize"), QString::number(frame->winId())});
+    QTRY_VERIFY(focusedWindow() != frame->winId());
+    QProcess second;
+    second.start(QStringLiteral(VEMO_PROGRAM), {QStringLiteral("--install-path"), m_install->paths().root()});
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_COMPARE(focusedWindow(), frame->winId());
+    QTRY_VERIFY(isTopClient(frame));
 }
 
 QTEST_MAIN(TestDesktop)

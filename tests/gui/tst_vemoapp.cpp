@@ -14,6 +14,7 @@
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoApp.h"
 #include "shell/MainMenu.h"
+#include "shell/SingleInstance.h"
 
 #include <sys/stat.h>
 
@@ -46,7 +47,7 @@ class TestVemoApp : public GuiSuite {
 
 private Q_SLOTS:
     void cleanup() { m_messages.clear(); }
-    void secondInstanceEndsSilently();
+    void secondStartBringsTheFirstForward();
     void secondProgramExitsWithZero();
     void lockOfEndedProgramIsCleaned();
     void unreadableHistoryEndsWithOne();
@@ -62,17 +63,23 @@ QStringList TestVemoApp::argumentsFor(const InstallPaths& paths) const
     return {QStringLiteral("vemo"), QStringLiteral("--install-path"), paths.root()};
 }
 
-void TestVemoApp::secondInstanceEndsSilently()
+void TestVemoApp::secondStartBringsTheFirstForward()
 {
     TestInstall install(TestHistory::randomLines(50, 1));
     CVemoApp first(argumentsFor(install.paths()));
     QVERIFY(first.initInstance());
+    auto* other = new QWidget;
+    other->setAttribute(Qt::WA_DeleteOnClose);
+    other->show();
+    other->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), other);
     CVemoApp second(argumentsFor(install.paths()));
     QVERIFY(!second.initInstance());
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(!second.mainFrame());
     QVERIFY(m_messages.isEmpty());
-    QVERIFY(first.mainFrame()->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), first.mainFrame());
+    other->close();
 }
 
 void TestVemoApp::secondProgramExitsWithZero()
@@ -88,7 +95,7 @@ void TestVemoApp::secondProgramExitsWithZero()
     first.start(QStringLiteral(VEMO_PROGRAM), arguments);
     QVERIFY(first.waitForStarted());
     // The lock file outlives its holders: wait for the lock itself, or the second might take it first.
-    QTRY_VERIFY_WITH_TIMEOUT(holdsLock(first.processId(), CVemoApp::instanceLockPath()), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(holdsLock(first.processId(), SingleInstance::lockPath()), 20000);
 
     QProcess second;
     second.setProcessEnvironment(environment);
@@ -106,7 +113,7 @@ void TestVemoApp::lockOfEndedProgramIsCleaned()
 {
     TestInstall install(TestHistory::randomLines(50, 4));
     // A lock left by a program that no longer runs: a process id that cannot be in use.
-    QFile lock(CVemoApp::instanceLockPath());
+    QFile lock(SingleInstance::lockPath());
     QVERIFY(lock.open(QIODevice::WriteOnly));
     lock.write("2147483646\nvemo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     lock.close();

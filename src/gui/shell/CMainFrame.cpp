@@ -1,6 +1,7 @@
 #include "shell/CMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -87,6 +88,17 @@ void CMainFrame::restoreFullScreen()
     move(homePosition());
     showFullScreen();
     raise();
+}
+
+void CMainFrame::comeForward()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front)
+        front = this;
+    front->raise();
+    front->activateWindow();
 }
 
 QPoint CMainFrame::homePosition() const

@@ -34,6 +34,8 @@ public:
     /** Puts the window back over the whole screen, on top, if it made way. */
     void restoreFullScreen() override;
     bool madeWayForBrowser() const { return m_madeWay; }
+    /** Comes in front of the desktop, with the window the player is answering, if any, in front of it. */
+    void comeForward();
     /** The date text of the opening window, which ends every title; empty until it is painted. */
     const QString& titleSuffix() const { return m_titleSuffix; }
 

@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QPalette>
-#include <QStandardPaths>
 #include <QTranslator>
 
 #include "ApplicationInfo.h"
@@ -15,7 +13,17 @@
 #include "kit/MessageService.h"
 #include "shell/CMainFrame.h"
 #include "shell/ProgramPictures.h"
-#include "store/FileLock.h"
+#include "shell/SingleInstance.h"
+
+namespace {
+
+UserMessage alreadyRunning()
+{
+    return {QStringLiteral("ヌルガタ"),
+            QStringLiteral("ヌルガタはもう起動しています。\n\n起動が終わると、その画面が前に出ます。")};
+}
+
+} // namespace
 
 CVemoApp::CVemoApp(QStringList arguments) : m_arguments(std::move(arguments))
 {
@@ -27,15 +35,7 @@ CVemoApp::~CVemoApp()
     // The frame and its view go before the history they show, the instance marker last.
     m_frame.reset();
     m_doc.reset();
-    m_instanceLock.reset();
-}
-
-QString CVemoApp::instanceLockPath()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/Rozore.lock");
+    m_instance.reset();
 }
 
 bool CVemoApp::initInstance()
@@ -43,7 +43,12 @@ bool CVemoApp::initInstance()
     setApplicationIdentity();
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvanex.nurugata"));
-    if (!lockInstance()) {
+    m_instance = std::make_unique<SingleInstance>();
+    if (!m_instance->claim()) {
+        // The running program comes forward; one still starting cannot hear yet, so the player is told.
+        if (!SingleInstance::callRunning())
+            MessageService::show(alreadyRunning(), MessageService::Buttons::Ok, MessageService::Icon::Information);
+        m_instance.reset();
         m_exitCode = 0;
         return false;
     }
@@ -63,6 +68,7 @@ bool CVemoApp::initInstance()
     }
     m_doc = std::move(doc).value();
     m_frame = std::make_unique<CMainFrame>(*m_doc);
+    QObject::connect(m_instance.get(), &SingleInstance::called, m_frame.get(), &CMainFrame::comeForward);
     m_frame->start();
     return true;
 }
@@ -77,16 +83,6 @@ void CVemoApp::installQtTranslation()
         return;
     QCoreApplication::installTranslator(translator.get());
     m_qtTranslation = std::move(translator);
-}
-
-bool CVemoApp::lockInstance()
-{
-    // The lock goes with the program that holds it, however that program ends.
-    m_instanceLock = std::make_unique<FileLock>(instanceLockPath());
-    if (m_instanceLock->tryLock())
-        return true;
-    m_instanceLock.reset();
-    return false;
 }
 
 QString CVemoApp::installPathOption() const

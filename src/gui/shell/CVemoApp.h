@@ -6,8 +6,8 @@
 
 class CMainFrame;
 class CVemoDoc;
-class FileLock;
 class QTranslator;
+class SingleInstance;
 
 /**
  * The program: one instance at a time, the document of the installation, and the main frame.
@@ -24,17 +24,13 @@ public:
 
     CMainFrame* mainFrame() const { return m_frame.get(); }
 
-    /** Where the marker of the running instance lives. */
-    static QString instanceLockPath();
-
 private:
-    bool lockInstance();
     void installQtTranslation();
     QString installPathOption() const;
 
     QStringList m_arguments;
     int m_exitCode = 0;
-    std::unique_ptr<FileLock> m_instanceLock;
+    std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<QTranslator> m_qtTranslation;
     std::unique_ptr<CVemoDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
