@@ -1,7 +1,8 @@
 #!/bin/sh
 # Screenshots of the program's windows as a player sees them on a desktop: the program starts on a fresh home
-# folder (its bundled sample) under openbox at 1024×768 and at 1920×1080, every window is opened from the menu
-# with the keyboard, and the whole screen is taken as PNG files named after the step.
+# folder (the first start's question, answered with the bundled example) under openbox at 1024×768 and at
+# 1920×1080, every window is opened from the menu with the keyboard, and the whole screen is taken as PNG files
+# named after the step.
 #   sh tools/screenshots.sh [BUILD [FOLDER]]      (default: build, BUILD/screenshots)
 set -e
 cd "$(dirname "$0")/.."
@@ -29,6 +30,8 @@ if [ "$1" = --session ]; then
         done
     }
 
+    shot first-start 2
+    keys alt+m
     shot opening 1.5
     sleep 4
     shot main

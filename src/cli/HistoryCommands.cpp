@@ -5,6 +5,7 @@
 #include "chance/DrawUniformity.h"
 #include "entry/DrawResultText.h"
 #include "patterns/PatternStats.h"
+#include "store/ExampleHistory.h"
 #include "text/ChanceText.h"
 #include "text/StoreText.h"
 
@@ -34,6 +35,9 @@ int info(CliContext& context, CliArguments&)
     context.out() << "draws " << draws << '\n'
                   << "menu " << StoreText::lastDrawMenu(draws) << '\n'
                   << "path " << context.paths().root() << '\n';
+    // The bundled draws come from a random generator; whoever reads them is told so.
+    if (ExampleHistory::inUse(context.paths().historyFile()))
+        context.out() << "example " << StoreText::exampleHistoryNote() << '\n';
     return 0;
 }
 

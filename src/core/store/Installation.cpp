@@ -1,15 +1,24 @@
 #include "store/Installation.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include "store/InstallLocator.h"
 
+namespace {
+
+QString userDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+} // namespace
+
 Result<Installation> Installation::open(const QString& installPathOption, DrawHistory::Access access)
 {
     QSettings settings;
-    InstallLocator locator(settings, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                           InstallLocator::bundledSampleFolder());
+    InstallLocator locator(settings, userDataFolder(), InstallLocator::bundledSampleFolder());
     Result<QString> root = locator.readInstallPath(installPathOption);
     if (!root.ok())
         return root.error();
@@ -24,4 +33,13 @@ Result<Installation> Installation::open(const QString& installPathOption, DrawHi
             return *fault;
     }
     return Installation{paths, std::move(history).value()};
+}
+
+bool Installation::isFirstStart(const QString& installPathOption)
+{
+    if (!installPathOption.isEmpty())
+        return false;
+    const QSettings settings;
+    return settings.value(InstallLocator::settingsKey()).toString().isEmpty()
+           && !QFileInfo::exists(InstallPaths(userDataFolder()).historyFile());
 }

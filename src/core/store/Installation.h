@@ -17,4 +17,6 @@ struct Installation {
      */
     static Result<Installation> open(const QString& installPathOption,
                                      DrawHistory::Access access = DrawHistory::Access::Write);
+    /** Whether open() would make the user data folder from the sample: no folder named, recorded or there. */
+    static bool isFirstStart(const QString& installPathOption);
 };

@@ -462,4 +462,9 @@ QString waitingForOtherProgram(const QString& path)
     return QStringLiteral("他のプログラムが過去データを使い終えるのを待っています…\n%1").arg(path);
 }
 
+QString exampleHistoryNote()
+{
+    return QStringLiteral("見本データ（乱数で作った例です。本当の抽せん結果ではありません）");
+}
+
 } // namespace StoreText

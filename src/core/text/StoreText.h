@@ -126,5 +126,7 @@ QString reasonJournalOverChangedFiles();
 UserMessage changeLeftUnsettled(const QString& path, const QString& reason);
 /** The note of a command or window that waits for another program to be done with the history. */
 QString waitingForOtherProgram(const QString& path);
+/** What the bundled example history is, wherever it is shown. */
+QString exampleHistoryNote();
 
 } // namespace StoreText

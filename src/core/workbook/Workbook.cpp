@@ -1,5 +1,6 @@
 #include "workbook/Workbook.h"
 
+#include "store/ExampleHistory.h"
 #include "text/EntryText.h"
 #include "text/StoreText.h"
 
@@ -100,4 +101,9 @@ WorkbookChange Workbook::storePathSettings(const PathSettings& settings)
         return WorkbookChange::failed(*fault);
     m_pathSettings = PathSettings::loadPathSettings(file);
     return WorkbookChange::made(Part::Settings);
+}
+
+bool Workbook::historyIsExample() const
+{
+    return ExampleHistory::inUse(paths().historyFile());
 }

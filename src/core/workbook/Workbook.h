@@ -25,6 +25,8 @@ public:
     const DrawHistory& history() const { return *m_installation.history; }
     const RegistrantSlots& registrants() const { return m_registrants; }
     const PathSettings& pathSettings() const { return m_pathSettings; }
+    /** Whether the history is still the bundled example of random draws. */
+    bool historyIsExample() const;
 
     /** Adds a draw after the newest. */
     WorkbookChange appendDraw(const DrawNumbers& numbers);

@@ -24,6 +24,7 @@ public:
     const RegistrantSlots& registrants() const { return m_workbook.registrants(); }
     const RegistrantNames& registrantNames() const { return m_workbook.registrants().names(); }
     const PathSettings& pathSettings() const { return m_workbook.pathSettings(); }
+    bool historyIsExample() const { return m_workbook.historyIsExample(); }
 
     // The workbook's verbs; see Workbook for what each does.
     Status appendDraw(const DrawNumbers& numbers) { return follow(m_workbook.appendDraw(numbers)); }

@@ -31,6 +31,16 @@ namespace {
 constexpr int kDialogIcon = 200;
 const QString kNoRegistrantDraw = QStringLiteral("---");
 
+// Real draws added to the made-up ones would mix the two for good.
+UserMessage appendToExampleQuestion()
+{
+    return {QStringLiteral("過去データの追加"),
+            QStringLiteral("いまの過去データは、乱数で作った見本です（本当の抽せん結果ではありません）。\n\n"
+                           "ここに本当の当せん番号を加えると、見本と混ざってしまいます。自分の過去データで始めるには、"
+                           "CSV ファイルの読み込みか本数字データの更新で、過去データを置き換えて下さい。\n\n"
+                           "このまま見本に加えますか？")};
+}
+
 // The dialog's own font must be in place before the form measures its controls by it.
 QDialog* withDialogFont(QDialog* dialog)
 {
@@ -148,6 +158,8 @@ bool DataEntryDialog::eventFilter(QObject* watched, QEvent* event)
 
 void DataEntryDialog::appendDraw()
 {
+    if (m_doc.historyIsExample() && !MessageService::confirm(appendToExampleQuestion()))
+        return;
     if (auto fault = m_doc.appendDraw(tickedNumbers())) {
         report(*fault);
         return;

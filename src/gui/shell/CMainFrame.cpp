@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -11,6 +12,7 @@
 #include "kit/ViewText.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
+#include "shell/ExampleNote.h"
 #include "shell/HitCountFlow.h"
 #include "shell/MainCommands.h"
 #include "shell/MainMenu.h"
@@ -35,8 +37,12 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     auto* column = new QVBoxLayout(body);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    auto* titleRow = new QHBoxLayout;
+    titleRow->setSpacing(0);
     auto* titleLine = new TitleLine(*this, body);
-    column->addWidget(titleLine);
+    titleRow->addWidget(titleLine, 1);
+    titleRow->addWidget(new ExampleNote(doc, *titleLine, body));
+    column->addLayout(titleRow);
     m_view = new CVemoView(doc, m_titleSuffix, body);
     column->addWidget(m_view, 1);
     setCentralWidget(body);
@@ -57,8 +63,9 @@ CMainFrame::CMainFrame(CVemoDoc& doc) : QMainWindow(nullptr, Qt::Window | Qt::Fr
     });
 }
 
-void CMainFrame::start()
+void CMainFrame::start(std::optional<MenuCommand> firstCommand)
 {
+    m_firstCommand = firstCommand;
     m_view->initialUpdate();
     move(0, 0);
     showFullScreen();
@@ -119,4 +126,6 @@ void CMainFrame::handleOpeningFinished()
     // The first title tells the weighting as it stands: the latest-pattern window reads it back from the title.
     setWindowTitle(m_view->weightingTitle());
     activateWindow();
+    if (m_firstCommand)
+        m_menu->command(*m_firstCommand)->trigger();
 }

@@ -4,7 +4,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 #include "kit/BrowserRoom.h"
+#include "shell/MenuCommand.h"
 
 class COpeningWnd;
 class CVemoDoc;
@@ -26,8 +29,11 @@ public:
     MainCommands& commands() const { return *m_commands; }
     HitCountFlow& hitCountFlow() const { return *m_hitCountFlow; }
 
-    /** Runs the view's initial update, shows the frame and the opening window over it. */
-    void start();
+    /**
+     * Runs the view's initial update, shows the frame and the opening window over it; then the command
+     * given, as if chosen from the menu.
+     */
+    void start(std::optional<MenuCommand> firstCommand = std::nullopt);
 
     /** Makes way for a browser started from a dialog: lowered, as small as it gets, in the top-right corner. */
     void makeWayForBrowser() override;
@@ -53,4 +59,5 @@ private:
     MainCommands* m_commands;
     MainMenu* m_menu;
     bool m_madeWay = false;
+    std::optional<MenuCommand> m_firstCommand;
 };

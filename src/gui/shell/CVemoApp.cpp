@@ -12,8 +12,10 @@
 #include "kit/LockWaitNote.h"
 #include "kit/MessageService.h"
 #include "shell/CMainFrame.h"
+#include "shell/FirstStartDialog.h"
 #include "shell/ProgramPictures.h"
 #include "shell/SingleInstance.h"
+#include "store/Installation.h"
 
 namespace {
 
@@ -21,6 +23,29 @@ UserMessage alreadyRunning()
 {
     return {QStringLiteral("ヌルガタ"),
             QStringLiteral("ヌルガタはもう起動しています。\n\n起動が終わると、その画面が前に出ます。")};
+}
+
+struct FirstStart {
+    bool quit = false;
+    // What the player chose to begin with, run once the main window is up.
+    std::optional<MenuCommand> command;
+};
+
+FirstStart askFirstStart(const QString& installPathOption)
+{
+    if (!Installation::isFirstStart(installPathOption))
+        return {};
+    switch (FirstStartDialog::ask()) {
+    case FirstStartDialog::Choice::Example:
+        return {};
+    case FirstStartDialog::Choice::CsvFile:
+        return {false, MenuCommand::ImportCsv};
+    case FirstStartDialog::Choice::UpdatePage:
+        return {false, MenuCommand::DataUpdate};
+    case FirstStartDialog::Choice::Quit:
+        break;
+    }
+    return {true, std::nullopt};
 }
 
 } // namespace
@@ -60,6 +85,11 @@ bool CVemoApp::initInstance()
     QApplication::setPalette(dialogColours, "QDialog");
 
     ChangeLock::setWaiter(LockWaitNote::waiter());
+    const FirstStart first = askFirstStart(installPathOption());
+    if (first.quit) {
+        m_exitCode = 0;
+        return false;
+    }
     Result<std::unique_ptr<CVemoDoc>> doc = CVemoDoc::open(installPathOption());
     if (!doc.ok()) {
         MessageService::show(doc.error(), MessageService::Buttons::Ok, MessageService::Icon::Critical);
@@ -69,7 +99,7 @@ bool CVemoApp::initInstance()
     m_doc = std::move(doc).value();
     m_frame = std::make_unique<CMainFrame>(*m_doc);
     QObject::connect(m_instance.get(), &SingleInstance::called, m_frame.get(), &CMainFrame::comeForward);
-    m_frame->start();
+    m_frame->start(first.command);
     return true;
 }
 
