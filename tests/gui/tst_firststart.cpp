@@ -2,12 +2,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "GuiSuite.h"
 #include "document/CVemoDoc.h"
@@ -106,22 +109,25 @@ void TestFirstStart::csvAnswerStartsWithThePlayersDraws()
     // The file dialog comes once the main window is up, after the question; it is watched from a timer, not
     // from a loop of the test's own, so that the start goes on meanwhile.
     auto* watch = new QTimer(this);
-    connect(watch, &QTimer::timeout, watch, [watch, csv, named = false]() mutable {
+    connect(watch, &QTimer::timeout, watch, [watch, csv] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
             return;
-        // The dialog looks the file up in a thread of its own before 決定 can be pressed.
-        if (!named) {
-            dialog->selectFile(csv);
-            named = true;
+        // The name is typed as the player types it; the dialog looks the file up in a thread of its own before
+        // 決定 can be pressed.
+        const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
+        const auto decide = std::find_if(buttons.cbegin(), buttons.cend(), [](const QPushButton* button) {
+            return button->text() == ExchangeText::dialogAccept() && button->isEnabled();
+        });
+        if (decide == buttons.cend()) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name->text() != csv)
+                name->setText(csv);
+            return;
         }
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text() == ExchangeText::dialogAccept() && button->isEnabled()) {
-                watch->stop();
-                watch->deleteLater();
-                QTest::mouseClick(button, Qt::LeftButton);
-            }
-        }
+        watch->stop();
+        watch->deleteLater();
+        QTest::mouseClick(*decide, Qt::LeftButton);
     });
     watch->start(50);
     QVERIFY(startAnswering(QStringLiteral("csvButton")));
