@@ -14,8 +14,14 @@ namespace {
 
 const QString kWheelSynopsis = QStringLiteral(
     "wheel --pool LIST --guarantee T/P [--fixed LIST] [--tickets N] [--max-tickets N] [--seed S] [--seconds X] "
-    "[--csv FILE]   (LIST = 3,11,20 のような数字の並び、T/P = P 個当たれば T 個、--max-tickets は口数の上限で"
-    "既定は 1000)");
+    "[--csv FILE] [--buy SLOT DRAW]   (LIST = 3,11,20 のような数字の並び、T/P = P 個当たれば T 個、--max-tickets "
+    "は口数の上限で既定は 1000、--buy は買い目を登録者 SLOT の第 DRAW 回の予想として登録)");
+
+// Where bought tickets go: a registrant's predictions for a draw.
+struct Purchase {
+    int slot = 0;
+    int draw = 0;
+};
 
 std::optional<QList<int>> numberList(const QString& text)
 {
@@ -30,7 +36,7 @@ std::optional<QList<int>> numberList(const QString& text)
 }
 
 // Reads the options into settings; false on anything the synopsis does not allow.
-bool readOptions(CliArguments& args, WheelSettings& settings, QString& csvPath)
+bool readOptions(CliArguments& args, WheelSettings& settings, QString& csvPath, std::optional<Purchase>& purchase)
 {
     QStringList seen;
     while (const auto option = args.word()) {
@@ -61,6 +67,11 @@ bool readOptions(CliArguments& args, WheelSettings& settings, QString& csvPath)
             ok = ok && std::isfinite(settings.seconds) && settings.seconds > 0;
         } else if (*option == QStringLiteral("--csv")) {
             csvPath = *value;
+        } else if (*option == QStringLiteral("--buy")) {
+            const auto draw = args.word();
+            bool drawOk = false;
+            purchase = Purchase{value->toInt(&ok), draw.value_or(QString()).toInt(&drawOk)};
+            ok = ok && drawOk;
         } else {
             return false;
         }
@@ -70,11 +81,18 @@ bool readOptions(CliArguments& args, WheelSettings& settings, QString& csvPath)
     return seen.contains(QStringLiteral("--pool")) && seen.contains(QStringLiteral("--guarantee"));
 }
 
+// Buying changes the registrant's file; making a wheel alone only reads.
+DrawHistory::Access wheelAccess(const QStringList& args)
+{
+    return args.contains(QStringLiteral("--buy")) ? DrawHistory::Access::Write : DrawHistory::Access::Read;
+}
+
 int wheel(CliContext& context, CliArguments& args)
 {
     WheelSettings settings;
     QString csvPath;
-    if (!readOptions(args, settings, csvPath))
+    std::optional<Purchase> purchase;
+    if (!readOptions(args, settings, csvPath, purchase))
         return context.usage(kWheelSynopsis);
     // Refused before the search, which may take seconds.
     const InstallPaths& installation = context.paths();
@@ -91,6 +109,11 @@ int wheel(CliContext& context, CliArguments& args)
         if (const Status fault = CsvTable::save(installation, csvPath, WheelCsv::encode(wheel.tickets)))
             return context.refuse(*fault);
     }
+    if (purchase) {
+        const WorkbookChange bought = context.workbook().addPredictions(purchase->slot, purchase->draw, wheel.tickets);
+        if (bought.fault)
+            return context.refuse(*bought.fault);
+    }
     if (wheel.timedOut) {
         UserMessage timedOut = WheelText::searchTimedOut(settings.seconds);
         timedOut.text += QLatin1Char('\n') + WheelText::searchLonger();
@@ -105,6 +128,8 @@ int wheel(CliContext& context, CliArguments& args)
     for (int k = 3; k <= kNumbersPerDraw; ++k)
         text += QStringLiteral(" %1 %2").arg(k).arg(wheel.odds.bestProbability(k), 0, 'g', 6);
     text += QStringLiteral("\nproof %1 %2\n").arg(wheel.proof.checked).arg(wheel.proof.missedCount);
+    if (purchase)
+        text += QStringLiteral("bought %1 %2 %3\n").arg(purchase->slot).arg(purchase->draw).arg(wheel.tickets.size());
     context.out() << text;
     return 0;
 }
@@ -113,5 +138,5 @@ int wheel(CliContext& context, CliArguments& args)
 
 QList<CliCommand> wheelCommands()
 {
-    return {{QStringLiteral("wheel"), kWheelSynopsis, wheel, reads}};
+    return {{QStringLiteral("wheel"), kWheelSynopsis, wheel, wheelAccess}};
 }

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void wrongArguments();
     void refusals_data();
     void refusals();
+    void boughtTicketsAreTheRegistrantsPredictions();
 
 private:
     QTemporaryDir m_dir;
@@ -163,6 +164,56 @@ void TestWheelCli::refusals()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains(message) && !run.err.trimmed().isEmpty(), qPrintable(run.err));
+}
+
+void TestWheelCli::boughtTicketsAreTheRegistrantsPredictions()
+{
+    TestInstall install(TestHistory::randomLines(30, 2));
+    QCOMPARE(runCli(install.paths(),
+                    {QStringLiteral("registrant"), QStringLiteral("add"), QStringLiteral("1"), QStringLiteral("太郎")})
+                 .exitCode,
+             0);
+    const CliRun bought = wheel(install, QStringLiteral("--pool %1 --guarantee 3/3 --seed 1 --buy 1 31").arg(kPool));
+    QCOMPARE(bought.exitCode, 0);
+    const QList<QList<int>> tickets = ticketsOf(bought.outLines());
+    QCOMPARE(bought.outLines().last(), QStringLiteral("bought 1 31 %1").arg(tickets.size()));
+    // Stored in order as the draw's predictions 1 … n.
+    const QString csv = m_dir.filePath(QStringLiteral("bought.csv"));
+    QCOMPARE(runCli(install.paths(), {QStringLiteral("export-csv"), QStringLiteral("--slot"), QStringLiteral("1"), csv})
+                 .exitCode,
+             0);
+    const QList<QByteArray> rows = TestHistory::readFile(csv).trimmed().split('\n').mid(1);
+    QCOMPARE(rows.size(), tickets.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        QStringList numbers;
+        for (const int n : tickets[i])
+            numbers << QString::number(n);
+        QCOMPARE(QString::fromUtf8(rows[i]),
+                 QStringLiteral("31,%1,%2,").arg(i + 1).arg(numbers.join(QLatin1Char(','))));
+    }
+    // Counted as any prediction once the draw is in: the first ticket drawn exactly holds six.
+    QStringList draw{QStringLiteral("append")};
+    for (const int n : tickets.first())
+        draw << QString::number(n);
+    QCOMPARE(runCli(install.paths(), draw).exitCode, 0);
+    const QStringList summary =
+        runCli(install.paths(), {QStringLiteral("hit-summary"), QStringLiteral("--registrants")})
+            .outLines()
+            .first()
+            .split(QLatin1Char(' '));
+    QCOMPARE(summary.value(5), QStringLiteral("1"));
+    QCOMPARE(summary.value(6), QString::number(tickets.size()));
+
+    // A draw has room for 99: the wheel that would pass it is refused whole, and nothing is written.
+    for (qsizetype stored = 0; stored + tickets.size() <= 99; stored += tickets.size())
+        QCOMPARE(wheel(install, QStringLiteral("--pool %1 --guarantee 3/3 --seed 1 --buy 1 32").arg(kPool)).exitCode,
+                 0);
+    const QString file = install.paths().registrantFile(1, QStringLiteral("太郎"));
+    const QByteArray before = TestHistory::readFile(file);
+    const CliRun refused = wheel(install, QStringLiteral("--pool %1 --guarantee 3/3 --seed 1 --buy 1 32").arg(kPool));
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains(QStringLiteral("口の買い目は登録できません")), qPrintable(refused.err));
+    QCOMPARE(TestHistory::readFile(file), before);
 }
 
 QTEST_GUILESS_MAIN(TestWheelCli)

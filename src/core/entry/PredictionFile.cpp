@@ -17,8 +17,18 @@ Result<QList<PredictionRecord>> PredictionFile::records() const
 
 Result<PredictionRecord> PredictionFile::appendPrediction(int draw, QList<int> numbers, int drawCount)
 {
-    if (auto fault = checkSixNumbers(numbers, EntryText::predictionNotSixNumbers()))
-        return *fault;
+    const auto stored = appendPredictions(draw, {std::move(numbers)}, drawCount);
+    if (!stored.ok())
+        return stored.error();
+    return stored.value().constFirst();
+}
+
+Result<QList<PredictionRecord>> PredictionFile::appendPredictions(int draw, QList<QList<int>> tickets, int drawCount)
+{
+    for (const QList<int>& numbers : tickets) {
+        if (auto fault = checkSixNumbers(numbers, EntryText::predictionNotSixNumbers()))
+            return *fault;
+    }
     const int largest = std::min(drawCount + 1, kMaxDraw);
     if (draw > largest)
         return EntryText::predictionDrawTooLarge();
@@ -39,13 +49,19 @@ Result<PredictionRecord> PredictionFile::appendPrediction(int draw, QList<int> n
     }
     if (lastNumber >= kMaxPredictionsPerDraw)
         return EntryText::predictionsFull(draw, kMaxPredictionsPerDraw);
+    if (lastNumber + tickets.size() > kMaxPredictionsPerDraw)
+        return EntryText::ticketsPassTheLimit(draw, int(tickets.size()), kMaxPredictionsPerDraw - lastNumber);
 
-    std::sort(numbers.begin(), numbers.end());
-    const PredictionRecord record{draw, lastNumber + 1, numbers};
-    list.insert(insertAt, record);
+    QList<PredictionRecord> added;
+    for (QList<int>& numbers : tickets) {
+        std::sort(numbers.begin(), numbers.end());
+        added.append(PredictionRecord{draw, lastNumber + int(added.size()) + 1, numbers});
+    }
+    for (qsizetype i = 0; i < added.size(); ++i)
+        list.insert(insertAt + i, added[i]);
     if (auto fault = write(list))
         return *fault;
-    return record;
+    return added;
 }
 
 Result<std::optional<PredictionRecord>> PredictionFile::latestPrediction(int draw) const

@@ -41,6 +41,11 @@ public:
      * stored record.
      */
     Result<PredictionRecord> appendPrediction(int draw, QList<int> numbers, int drawCount);
+    /**
+     * Stores several tickets for a draw in one change, in their order, as appendPrediction stores one:
+     * all of them, or none when one is refused or they would pass the draw's limit.
+     */
+    Result<QList<PredictionRecord>> appendPredictions(int draw, QList<QList<int>> tickets, int drawCount);
 
     /** The highest-numbered prediction for a draw; nothing when the draw has none. */
     Result<std::optional<PredictionRecord>> latestPrediction(int draw) const;

@@ -100,6 +100,16 @@ UserMessage predictionsFull(int draw, int maxPredictions)
                 .arg(maxPredictions)};
 }
 
+UserMessage ticketsPassTheLimit(int draw, int tickets, int room)
+{
+    return {QStringLiteral("予想データが一杯です！！"),
+            QStringLiteral("第 %1 回の予想データは、あと %2 個しか入力できません。%3 口の買い目は登録できません。"
+                           "\n\n予想データは何も変えていません。")
+                .arg(draw)
+                .arg(room)
+                .arg(tickets)};
+}
+
 UserMessage nothingToDelete()
 {
     return {QStringLiteral("予想データファイルが存在しません。"), QStringLiteral("消去するデータがありません！！")};

@@ -40,6 +40,8 @@ UserMessage predictionDrawTooLarge();
 UserMessage predictionDrawTooSmall(int largestDraw);
 /** The draw already holds the most predictions a file can number. */
 UserMessage predictionsFull(int draw, int maxPredictions);
+/** Tickets to store at once that the draw has no room for; nothing was stored. */
+UserMessage ticketsPassTheLimit(int draw, int tickets, int room);
 /** Delete asked for without a registrant chosen. */
 UserMessage nothingToDelete();
 /** No stored prediction has the draw and number to delete. */

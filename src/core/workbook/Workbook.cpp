@@ -68,10 +68,15 @@ Result<PredictionFile> Workbook::registeredFile(int slot) const
 
 WorkbookChange Workbook::addPrediction(int slot, int draw, const QList<int>& numbers)
 {
+    return addPredictions(slot, draw, {numbers});
+}
+
+WorkbookChange Workbook::addPredictions(int slot, int draw, const QList<QList<int>>& tickets)
+{
     Result<PredictionFile> file = registeredFile(slot);
     if (!file.ok())
         return WorkbookChange::failed(file.error());
-    const auto stored = file.value().appendPrediction(draw, numbers, history().drawCount());
+    const auto stored = file.value().appendPredictions(draw, tickets, history().drawCount());
     return stored.ok() ? WorkbookChange::made(Part::Predictions) : WorkbookChange::failed(stored.error());
 }
 

@@ -45,6 +45,8 @@ public:
 
     /** Stores six numbers as a registered slot's next prediction for a draw 1 … drawCount + 1. */
     WorkbookChange addPrediction(int slot, int draw, const QList<int>& numbers);
+    /** Adds tickets (a wheel bought) as a registrant's predictions for a draw: all of them or none. */
+    WorkbookChange addPredictions(int slot, int draw, const QList<QList<int>>& tickets);
     /** Removes prediction p of a draw from a registered slot's file; slot 0, the sample file, has none to delete. */
     WorkbookChange deletePrediction(int slot, int draw, int p);
     /** Puts the newest kept version of a registered slot's prediction file back. */
