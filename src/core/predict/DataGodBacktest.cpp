@@ -45,13 +45,19 @@ public:
         }
     }
 
-    // A drawn number among the first count of the weights first … last − 1 for every count above rank.
-    void addHit(int first, int last, int rank)
+    // A drawn number among the first count of the weights from first on, for every count above rank.
+    void addHit(int first, int rank)
     {
-        // A corner of a rectangle of steps, summed over the counts by settle().
-        const std::size_t c = std::size_t(std::max(rank + 1, DataGodSettings::kMinCount) - DataGodSettings::kMinCount);
-        ++m_hitCorners[std::size_t(first)][c];
-        --m_hitCorners[std::size_t(last)][c];
+        // A corner of a rectangle of steps, summed over the counts and the weights by settle().
+        ++m_hitCorners[std::size_t(first)][cornerColumn(rank)];
+    }
+
+    // The drawn number of addHit pushed one rank down from the weight on.
+    void pushDown(int weight, int rank)
+    {
+        auto& row = m_hitCorners[std::size_t(weight)];
+        --row[cornerColumn(rank)];
+        ++row[cornerColumn(rank + 1)];
     }
 
     void settle()
@@ -82,10 +88,17 @@ public:
     }
 
 private:
+    // The ranks below kMinCount count for every count; ranks from kMaxCount on for none, and go to the
+    // column past the counts, which is never summed, so that a push down needs no branch.
+    static std::size_t cornerColumn(int rank)
+    {
+        return std::size_t(std::clamp(rank + 1 - DataGodSettings::kMinCount, 0, kCountSpan));
+    }
+
     std::array<std::array<std::array<int, kTopHits + 1>, kCountSpan>, kWeightSpan> m_histograms{};
     std::array<std::array<qint64, kCountSpan>, kWeightSpan> m_hits{};
-    // addHit()'s steps over the weights and the counts; the row past the last weight takes the ends.
-    std::array<std::array<qint64, kCountSpan>, kWeightSpan + 1> m_hitCorners{};
+    // addHit()'s and pushDown()'s steps over the weights and the counts.
+    std::array<std::array<qint64, kCountSpan + 1>, kWeightSpan> m_hitCorners{};
 };
 
 // The ranked draws and the holdout draws.
@@ -412,8 +425,7 @@ void tallyHits(const Candidates& candidates, const DrawnNumber* begin, const Dra
         const DrawnStanding& standing = drawn->standings[std::size_t(preference)];
         if ((candidates.all() >> drawn->number & 1) == 0) {
             const int filled = bitCount(standing.before & ~candidates.all());
-            if (size + filled < DataGodSettings::kMaxCount)
-                tally.addHit(0, kWeightSpan, size + filled);
+            tally.addHit(0, size + filled);
             continue;
         }
         const int place = candidates.placeOf(drawn->number);
@@ -421,29 +433,21 @@ void tallyHits(const Candidates& candidates, const DrawnNumber* begin, const Dra
         const NumberSet ahead = standing.above | (standing.equal & candidates.first(place));
         int weight = std::max(0, place - kFewestCandidates + 1);
         const int named = std::min(size, kFewestCandidates + weight);
-        int rank = bitCount(ahead & candidates.first(named));
+        const int rank = bitCount(ahead & candidates.first(named));
         if (rank >= DataGodSettings::kMaxCount)
             continue;
-        quint64 later = 0; // bit i: the place named by the weight i + 1 on ranks above it
+        tally.addHit(weight, rank);
+        // Each candidate named later that ranks above it pushes it down from the weight that names it on,
+        // in the order of the places, which the numbers come in by the bits of their places.
+        quint64 later = 0;
         for (NumberSet rest = ahead & candidates.all() & ~candidates.first(named); rest != 0; rest &= rest - 1)
-            later |= quint64(1) << (candidates.placeOf(std::countr_zero(rest)) - named);
-        // The ranks below kMinCount all count for every count, so a push down among them starts no
-        // new run: only the runs from there on are added.
-        for (int since = weight;;) {
-            const int step = later ? std::countr_zero(later) + 1 : kWeightSpan;
-            weight = std::min(kWeightSpan, weight + step);
-            if (weight == kWeightSpan) {
-                tally.addHit(since, kWeightSpan, rank);
-                break;
-            }
-            later >>= step;
-            if (++rank < DataGodSettings::kMinCount)
-                continue;
-            tally.addHit(since, weight, rank - 1);
-            if (rank == DataGodSettings::kMaxCount)
-                break;
-            since = weight;
-        }
+            later |= quint64(1) << candidates.placeOf(std::countr_zero(rest));
+        // Pushes among the ranks below kMinCount - 1 change no count, and those from kMaxCount on none.
+        int pushed = rank;
+        for (; later != 0 && pushed < DataGodSettings::kMinCount - 1; later &= later - 1)
+            ++pushed;
+        for (; later != 0 && pushed < DataGodSettings::kMaxCount; later &= later - 1)
+            tally.pushDown(std::countr_zero(later) - kFewestCandidates + 1, pushed++);
     }
 }
 
