@@ -7,6 +7,7 @@
 #include "exchange/CsvTable.h"
 #include "store/HistoryFormat.h"
 #include "text/WheelText.h"
+#include "wheel/RandomTicketOdds.h"
 #include "wheel/WheelCsv.h"
 #include "wheel/WheelMaker.h"
 
@@ -124,10 +125,19 @@ int wheel(CliContext& context, CliArguments& args)
     for (const QList<int>& ticket : wheel.tickets)
         text += PredictionFile::numbersText(PredictionRecord{0, 0, ticket}) + QLatin1Char('\n');
     text += QStringLiteral("tickets %1 bound %2\n").arg(wheel.tickets.size()).arg(wheel.lowerBound);
-    text += QStringLiteral("odds");
-    for (int k = 3; k <= kNumbersPerDraw; ++k)
-        text += QStringLiteral(" %1 %2").arg(k).arg(wheel.odds.bestProbability(k), 0, 'g', 6);
-    text += QStringLiteral("\nproof %1 %2\n").arg(wheel.proof.checked).arg(wheel.proof.missedCount);
+    // Beside the wheel's odds, those of as many different tickets picked at random, and the average
+    // number of tickets holding k, which is the same for both.
+    const RandomTicketOdds random = RandomTicketOdds::of(int(wheel.tickets.size()));
+    const auto line = [](const QString& name, const auto& valueOf) {
+        QString words = name;
+        for (int k = 3; k <= kNumbersPerDraw; ++k)
+            words += QStringLiteral(" %1 %2").arg(k).arg(valueOf(k), 0, 'g', 6);
+        return words + QLatin1Char('\n');
+    };
+    text += line(QStringLiteral("odds"), [&wheel](int k) { return wheel.odds.bestProbability(k); });
+    text += line(QStringLiteral("random"), [&random](int k) { return random.bestProbability(k); });
+    text += line(QStringLiteral("expected"), [&random](int k) { return random.expectedTickets[std::size_t(k)]; });
+    text += QStringLiteral("proof %1 %2\n").arg(wheel.proof.checked).arg(wheel.proof.missedCount);
     if (purchase)
         text += QStringLiteral("bought %1 %2 %3\n").arg(purchase->slot).arg(purchase->draw).arg(wheel.tickets.size());
     context.out() << text;

@@ -4,6 +4,7 @@
 
 #include "TestHistory.h"
 #include "text/WheelText.h"
+#include "wheel/RandomTicketOdds.h"
 #include "wheel/WheelOdds.h"
 
 class TestWheelCli : public QObject {
@@ -70,10 +71,17 @@ void TestWheelCli::ticketsBoundOddsProofAndCsv()
     QCOMPARE(tickets.size(), 2);
     QCOMPARE(lines.mid(2, 1), QStringList{QStringLiteral("tickets 2 bound 2")});
     const WheelOdds odds = WheelOdds::of(tickets);
+    const RandomTicketOdds random = RandomTicketOdds::of(2);
     QString oddsLine = QStringLiteral("odds");
-    for (int k = 3; k <= 6; ++k)
+    QString randomLine = QStringLiteral("random");
+    QString expectedLine = QStringLiteral("expected");
+    for (int k = 3; k <= 6; ++k) {
         oddsLine += QStringLiteral(" %1 %2").arg(k).arg(odds.bestProbability(k), 0, 'g', 6);
-    QCOMPARE(lines.mid(3), (QStringList{oddsLine, QStringLiteral("proof 792 0")}));
+        randomLine += QStringLiteral(" %1 %2").arg(k).arg(random.bestProbability(k), 0, 'g', 6);
+        // The wheel's own count over every draw gives the average of any two tickets.
+        expectedLine += QStringLiteral(" %1 %2").arg(k).arg(odds.expectedTickets[std::size_t(k)], 0, 'g', 6);
+    }
+    QCOMPARE(lines.mid(3), (QStringList{oddsLine, randomLine, expectedLine, QStringLiteral("proof 792 0")}));
     QVERIFY(QRegularExpression(QStringLiteral("^odds 3 0\\.0\\d+ 4 0\\.00\\d+ 5 [\\d.]+e-05 6 [\\d.]+e-07$"))
                 .match(oddsLine)
                 .hasMatch());
@@ -98,8 +106,8 @@ void TestWheelCli::budgetKeepsToItsTickets()
     QCOMPARE(ticketsOf(lines).size(), 3);
     QCOMPARE(lines[3], QStringLiteral("tickets 3 bound 4"));
     // Three tickets cannot keep a guarantee that needs four at least: the proof says how often it fails.
-    const QRegularExpressionMatch proof = QRegularExpression(QStringLiteral("^proof 924 (\\d+)$")).match(lines[5]);
-    QVERIFY2(proof.hasMatch() && proof.captured(1).toInt() > 0, qPrintable(lines[5]));
+    const QRegularExpressionMatch proof = QRegularExpression(QStringLiteral("^proof 924 (\\d+)$")).match(lines[7]);
+    QVERIFY2(proof.hasMatch() && proof.captured(1).toInt() > 0, qPrintable(lines[7]));
 }
 
 void TestWheelCli::stoppedOnTimeSaysSo()

@@ -3,10 +3,13 @@
 #include <atomic>
 #include <bit>
 #include <numeric>
+#include <random>
 #include <thread>
 
+#include "chance/Hypergeometric.h"
 #include "text/WheelText.h"
 #include "wheel/Binomial.h"
+#include "wheel/RandomTicketOdds.h"
 #include "wheel/WheelMaker.h"
 
 class TestWheel : public QObject {
@@ -28,6 +31,7 @@ private Q_SLOTS:
     void badSettingsRefused();
     void knownAnswersReached_data();
     void knownAnswersReached();
+    void randomTicketsBesideAWheel();
 };
 
 namespace {
@@ -379,6 +383,70 @@ void TestWheel::knownAnswersReached()
     QCOMPARE(wheel.value().proof.checked, binomial(pool, drawnInPool));
     QCOMPARE(std::accumulate(wheel.value().odds.bestHolds.begin(), wheel.value().odds.bestHolds.end(), qint64(0)),
              WheelOdds::kDraws);
+}
+
+// The share of draws in which some of tickets different random tickets holds three or more, by a
+// seeded simulation: the draw is 1 … 6, which by symmetry stands for any.
+double simulatedAnyPrize(int tickets, int samples)
+{
+    std::mt19937 random(7);
+    const auto below = [&random](int bound) { return int(random() % unsigned(bound)); };
+    int won = 0;
+    for (int sample = 0; sample < samples; ++sample) {
+        QList<quint64> bought;
+        while (bought.size() < tickets) {
+            quint64 ticket = 0;
+            while (std::popcount(ticket) < 6)
+                ticket |= quint64(1) << below(43);
+            if (!bought.contains(ticket))
+                bought.append(ticket);
+        }
+        won += std::any_of(bought.begin(), bought.end(), [](quint64 t) { return std::popcount(t & 0x3f) >= 3; });
+    }
+    return double(won) / samples;
+}
+
+void TestWheel::randomTicketsBesideAWheel()
+{
+    // The 12-number 3-if-3 wheel of 15 tickets beside 15 random tickets.
+    WheelSettings settings = settingsOf(numbersFrom(1, 12), 3, 3);
+    settings.seconds = 250;
+    const Result<WheelResult> made = WheelMaker::make(settings);
+    QVERIFY(made.ok());
+    const WheelResult& wheel = made.value();
+    QCOMPARE(wheel.tickets.size(), 15);
+    const RandomTicketOdds random = RandomTicketOdds::of(15);
+    QCOMPARE(random.tickets, 15);
+    for (int k = 0; k <= 6; ++k) {
+        // Exactly n times one ticket's chance, and what the wheel's count over every draw gives.
+        QCOMPARE(random.expectedTickets[std::size_t(k)], 15 * hitProbability(6, k));
+        QVERIFY(qFuzzyCompare(random.expectedTickets[std::size_t(k)], wheel.odds.expectedTickets[std::size_t(k)]));
+    }
+    QVERIFY(WheelText::oddsProbability(wheel.odds.atLeastProbability(3)).startsWith(QStringLiteral("20.4 %")));
+    QVERIFY(WheelText::oddsProbability(random.atLeastProbability(3)).startsWith(QStringLiteral("33.8 %")));
+    QCOMPARE(random.atLeastProbability(0), 1.0);
+    double best = 0;
+    for (int k = 0; k <= 6; ++k)
+        best += random.bestProbability(k);
+    QVERIFY(qFuzzyCompare(best, 1.0));
+
+    // The exact figure against a simulation, within four standard errors.
+    constexpr int kSamples = 100000;
+    const double simulated = simulatedAnyPrize(15, kSamples);
+    const double p = random.atLeastProbability(3);
+    QVERIFY2(std::abs(simulated - p) < 4 * std::sqrt(p * (1 - p) / kSamples),
+             qPrintable(QStringLiteral("%1 against %2").arg(simulated).arg(p)));
+
+    // One ticket is one ticket's chance, no ticket no chance, more tickets more chance.
+    const RandomTicketOdds one = RandomTicketOdds::of(1);
+    for (int k = 0; k <= 6; ++k) {
+        double atLeast = 0;
+        for (int held = k; held <= 6; ++held)
+            atLeast += hitProbability(6, held);
+        QVERIFY(qFuzzyCompare(1 + one.atLeastProbability(k), 1 + atLeast));
+        QCOMPARE(RandomTicketOdds::of(0).atLeastProbability(k), 0.0);
+    }
+    QVERIFY(RandomTicketOdds::of(100).atLeastProbability(3) > random.atLeastProbability(3));
 }
 
 QTEST_GUILESS_MAIN(TestWheel)

@@ -26,6 +26,8 @@
 #include "shell/MainMenu.h"
 #include "text/WheelText.h"
 #include "wheel/Binomial.h"
+#include "wheel/RandomTicketOdds.h"
+#include "wheel/WheelCompareText.h"
 #include "wheel/WheelCsv.h"
 #include "wheel/WheelMaker.h"
 #include "wheel/WheelNumberGrid.h"
@@ -59,6 +61,7 @@ private Q_SLOTS:
     void fromTheNumberCardThroughARunToTheCsv();
     void timedOutRunOffersALongerOneAndALargeWheelIsAsked();
     void fromADataGodsPopupWithItsNumbers();
+    void wheelBesideAsManyRandomTickets();
 
 private:
     WheelWindow* openFromNumberCard(const QList<int>& numbers);
@@ -261,6 +264,53 @@ void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
     WheelWindow* window = view()->findChild<WheelWindow*>();
     QVERIFY(window->isVisible());
     QCOMPARE(control<WheelNumberGrid>(window, WheelWindow::kPoolId)->pool(), godNumbers);
+}
+
+void TestWheelWindow::wheelBesideAsManyRandomTickets()
+{
+    QVERIFY(m_program->choose(MenuCommand::Wheel));
+    auto* window = view()->findChild<WheelWindow*>();
+    QVERIFY(window);
+    QList<int> twelve;
+    for (int number = 1; number <= 12; ++number)
+        twelve.append(number);
+    control<WheelNumberGrid>(window, WheelWindow::kPoolId)->setPool(twelve);
+    control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(3);
+    control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(3);
+    // All the time it needs: the search ends by itself at the 15 tickets known to be fewest.
+    control<QSpinBox>(window, WheelWindow::kSecondsId)->setValue(WheelWindow::kMaxSeconds);
+    QSignalSpy finished(window, &WheelWindow::finished);
+    click(window, WheelWindow::kMakeId);
+    QVERIFY(finished.wait(WheelWindow::kMaxSeconds * 1000));
+    QCOMPARE(control<QListWidget>(window, WheelResultPanel::kTicketsId)->count(), 15);
+
+    // The wheel gives a prize in fewer draws than fifteen random tickets, with the same average.
+    QVERIFY(control<QLabel>(window, WheelResultPanel::kAnyPrizeId)->text().contains(QStringLiteral("：20.4 %")));
+    const RandomTicketOdds random = RandomTicketOdds::of(15);
+    auto* randomOdds = window->findChild<QLabel*>(QStringLiteral("randomOddsLabel"));
+    auto* expected = window->findChild<QLabel*>(QStringLiteral("expectedTicketsLabel"));
+    auto* note = window->findChild<QLabel*>(QStringLiteral("wheelNoteLabel"));
+    QVERIFY(randomOdds && expected && note);
+    QCOMPARE(randomOdds->text(), WheelCompareText::randomOdds(random));
+    QVERIFY(randomOdds->text().contains(QStringLiteral("3 個 33.8 %（3 回に１回）")));
+    QCOMPARE(expected->text(), WheelCompareText::expectedTickets(random));
+    QCOMPARE(control<QTableWidget>(window, WheelResultPanel::kOddsId)->item(0, 2)->text(),
+             WheelText::oddsAverage(random.expectedTickets[3]));
+    QCOMPARE(note->text(), WheelCompareText::wheelNote());
+
+    // Each line shows whole inside the window, with ink on it, once the layout has taken the new texts.
+    for (QLabel* label : {randomOdds, expected, note}) {
+        QVERIFY(label->isVisible());
+        QTRY_VERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
+        QVERIFY(window->rect().contains(QRect(label->mapTo(window, QPoint(0, 0)), label->size())));
+        const QImage shot = label->grab().toImage();
+        int inked = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x)
+                inked += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
+        }
+        QVERIFY2(inked > 50, qPrintable(label->objectName()));
+    }
 }
 
 QTEST_MAIN(TestWheelWindow)

@@ -13,6 +13,7 @@
 #include "predict/DataGodWindow.h"
 #include "predict/Workers.h"
 #include "store/DrawHistory.h"
+#include "wheel/BitCount.h"
 
 namespace {
 
@@ -44,13 +45,19 @@ public:
         }
     }
 
-    // A drawn number among the first count of the weights first … last − 1 for every count above rank.
-    void addHit(int first, int last, int rank)
+    // A drawn number among the first count of the weights from first on, for every count above rank.
+    void addHit(int first, int rank)
     {
-        // A corner of a rectangle of steps, summed over the counts by settle().
-        const std::size_t c = std::size_t(std::max(rank + 1, DataGodSettings::kMinCount) - DataGodSettings::kMinCount);
-        ++m_hitCorners[std::size_t(first)][c];
-        --m_hitCorners[std::size_t(last)][c];
+        // A corner of a rectangle of steps, summed over the counts and the weights by settle().
+        ++m_hitCorners[std::size_t(first)][cornerColumn(rank)];
+    }
+
+    // The drawn number of addHit pushed one rank down from the weight on.
+    void pushDown(int weight, int rank)
+    {
+        auto& row = m_hitCorners[std::size_t(weight)];
+        --row[cornerColumn(rank)];
+        ++row[cornerColumn(rank + 1)];
     }
 
     void settle()
@@ -81,10 +88,17 @@ public:
     }
 
 private:
+    // The ranks below kMinCount count for every count; ranks from kMaxCount on for none, and go to the
+    // column past the counts, which is never summed, so that a push down needs no branch.
+    static std::size_t cornerColumn(int rank)
+    {
+        return std::size_t(std::clamp(rank + 1 - DataGodSettings::kMinCount, 0, kCountSpan));
+    }
+
     std::array<std::array<std::array<int, kTopHits + 1>, kCountSpan>, kWeightSpan> m_histograms{};
     std::array<std::array<qint64, kCountSpan>, kWeightSpan> m_hits{};
-    // addHit()'s steps over the weights and the counts; the row past the last weight takes the ends.
-    std::array<std::array<qint64, kCountSpan>, kWeightSpan + 1> m_hitCorners{};
+    // addHit()'s and pushDown()'s steps over the weights and the counts.
+    std::array<std::array<qint64, kCountSpan + 1>, kWeightSpan> m_hitCorners{};
 };
 
 // The ranked draws and the holdout draws.
@@ -153,6 +167,22 @@ private:
     Ranking m_ranking;
 };
 
+// A set of numbers, bit n for number n.
+using NumberSet = quint64;
+
+// Where a drawn number stands in one preference's re-ranking, the same for every god and amount.
+struct DrawnStanding {
+    NumberSet above = 0;  // numbers of a higher value
+    NumberSet equal = 0;  // the other numbers of its value
+    NumberSet before = 0; // numbers ahead of it in AppearanceRanking
+};
+
+// A number drawn in a scored draw, with its standing for both preferences.
+struct DrawnNumber {
+    int number = 0;
+    std::array<DrawnStanding, 2> standings;
+};
+
 // What the re-ranking and the fill-up of a draw read, for both preferences. It is the same for every
 // god and amount, so it is taken once per run: once for the result files' counts, which stay the same,
 // or once per draw walk-forward, each draw's from the one before.
@@ -178,14 +208,92 @@ public:
             for (int n = 0; n < kNumberCount && m_walkForward; ++n)
                 counts[n] += lines[n][m_firstDraw - 1 + qsizetype(i)] == '1' ? 1 : 0;
         }
+        for (int draw = m_firstDraw; draw <= choice.lastDraw; ++draw) {
+            m_drawnStart.push_back(int(m_drawn.size()));
+            std::array<std::array<DrawnStanding, kNumberCount + 1>, 2> standings;
+            for (std::size_t p = 0; p < standings.size(); ++p)
+                standings[p] = standingsOf(at(draw).values[p], at(draw).rankings[p]);
+            for (int n = 1; n <= kNumberCount; ++n) {
+                if (lines[n - 1][draw - 1] == '1')
+                    m_drawn.push_back({n, {standings[0][std::size_t(n)], standings[1][std::size_t(n)]}});
+            }
+        }
+        m_drawnStart.push_back(int(m_drawn.size()));
     }
 
     const Step& at(int draw) const { return m_steps[m_walkForward ? std::size_t(draw - m_firstDraw) : 0]; }
 
+    const DrawnNumber* drawnBegin(int draw) const
+    {
+        return m_drawn.data() + m_drawnStart[std::size_t(draw - m_firstDraw)];
+    }
+    const DrawnNumber* drawnEnd(int draw) const
+    {
+        return m_drawn.data() + m_drawnStart[std::size_t(draw - m_firstDraw) + 1];
+    }
+
 private:
+    // The standing of every number, by number, from the ranking, in which equal values stand together.
+    static std::array<DrawnStanding, kNumberCount + 1> standingsOf(const NumberValues& values, const Ranking& ranking)
+    {
+        std::array<DrawnStanding, kNumberCount + 1> standings;
+        const auto valueAt = [&](std::size_t i) { return values[std::size_t(ranking[i] - 1)]; };
+        NumberSet before = 0;
+        for (std::size_t start = 0; start < ranking.size();) {
+            std::size_t end = start;
+            NumberSet group = 0;
+            for (; end < ranking.size() && valueAt(end) == valueAt(start); ++end)
+                group |= NumberSet(1) << ranking[end];
+            const NumberSet above = before;
+            for (std::size_t i = start; i < end; ++i) {
+                const NumberSet self = NumberSet(1) << ranking[i];
+                standings[ranking[i]] = {above, group & ~self, before};
+                before |= self;
+            }
+            start = end;
+        }
+        return standings;
+    }
+
     int m_firstDraw;
     bool m_walkForward;
     std::vector<Step> m_steps;
+    std::vector<DrawnNumber> m_drawn; // the numbers drawn in the draws scored, draw by draw
+    std::vector<int> m_drawnStart;    // where each draw's numbers start in m_drawn
+};
+
+// A draw's candidates by place, highest score first, the re-ranking's first pair changed (see
+// DataGodRanking::rerank), with the sets of the first places.
+class Candidates {
+public:
+    explicit Candidates(const NumberValues& scores)
+    {
+        m_size = DataGodRanking::candidatePlaces(scores, kMostCandidates, m_byPlace.data());
+        if (m_size >= 2)
+            std::swap(m_byPlace[0], m_byPlace[1]);
+        m_first[0] = 0;
+        for (int q = 0; q < m_size; ++q) {
+            const int number = m_byPlace[std::size_t(q)];
+            m_placeOf[std::size_t(number)] = std::int8_t(q);
+            m_first[std::size_t(q) + 1] = m_first[std::size_t(q)] | NumberSet(1) << number;
+        }
+    }
+
+    int size() const { return m_size; }
+    int at(int place) const { return m_byPlace[std::size_t(place)]; }
+    // Valid for candidates only.
+    int placeOf(int number) const { return m_placeOf[std::size_t(number)]; }
+    // The numbers at the places before place.
+    NumberSet first(int place) const { return m_first[std::size_t(place)]; }
+    NumberSet all() const { return m_first[std::size_t(m_size)]; }
+
+private:
+    int m_size = 0;
+    std::array<std::uint8_t, kNumberCount> m_byPlace;
+    // Only what the draw sets is read: a draw's candidates are built for every god and draw, and
+    // clearing these cost more than the rest of it.
+    std::array<std::int8_t, kNumberCount + 1> m_placeOf;
+    std::array<NumberSet, kMostCandidates + 1> m_first;
 };
 
 // The values of the best kMaxCount of the candidates named so far, and how many of the first c
@@ -255,23 +363,19 @@ private:
 
 // Adds one draw's hits for every weight and count. candidates: the best-scoring numbers, highest
 // score first; weight w names the first 14 + w of them.
-void tallyDraw(const NumberList& candidates, const NumberValues& values, const Ranking& ranking,
+void tallyDraw(const Candidates& candidates, const NumberValues& values, const Ranking& ranking,
                const DrawnFlags& drawn, Tally& tally)
 {
-    const int size = int(candidates.size());
-    // The re-ranking's first pair changes places, see DataGodRanking::rerank.
-    const auto placed = [&candidates, size](int i) { return candidates[size >= 2 && i < 2 ? 1 - i : i]; };
+    const int size = candidates.size();
+    const auto placed = [&candidates](int i) { return candidates.at(i); };
 
     // Fewer candidates than numbers: all of them are named and the ranking fills the rest, the
     // same numbers for every weight.
     std::array<int, DataGodSettings::kMaxCount + 1> fillHits{};
     if (size < DataGodSettings::kMaxCount) {
-        std::array<bool, kNumberCount + 1> named{};
-        for (const int n : candidates)
-            named[std::size_t(n)] = true;
         int taken = 0;
         for (std::size_t i = 0; i < ranking.size() && taken < DataGodSettings::kMaxCount - size; ++i) {
-            if (named[ranking[i]])
+            if ((candidates.all() >> ranking[i] & 1) != 0)
                 continue;
             fillHits[std::size_t(taken) + 1] = fillHits[std::size_t(taken)] + drawn[ranking[i]];
             ++taken;
@@ -307,70 +411,43 @@ void tallyDraw(const NumberList& candidates, const NumberValues& values, const R
     }
 }
 
-// A drawn number that is no candidate, when fewer candidates than kMaxCount leave slots to the ranking:
-// it is named by every weight from the count that reaches its place among the numbers filled in.
-void tallyFilled(int number, int size, const Ranking& ranking, const std::array<int, kNumberCount + 1>& placeOf,
-                 Tally& tally)
-{
-    int filled = 0;
-    for (const std::uint8_t n : ranking) {
-        if (n == number)
-            break;
-        filled += placeOf[n] < 0 ? 1 : 0;
-    }
-    if (size + filled < DataGodSettings::kMaxCount)
-        tally.addHit(0, kWeightSpan, size + filled);
-}
-
-// The hits alone of one draw for every weight and count, what the best z needs: only the six numbers
+// The hits alone of one draw for every weight and count, what the best z needs: only the numbers
 // drawn are followed. A drawn candidate is named from the weight that reaches its place on, and is
 // among the first count while fewer than count named ones rank above it; each candidate named later
-// that ranks above it pushes it one down. Gives the hits of tallyDraw.
-void tallyHits(const NumberList& candidates, const NumberValues& values, const Ranking& ranking,
-               const std::uint8_t* drawnBegin, const std::uint8_t* drawnEnd, Tally& tally)
+// that ranks above it pushes it one down. A drawn number that is no candidate, when fewer candidates
+// than kMaxCount leave slots to the ranking, is named by every weight from the count that reaches its
+// place among the numbers filled in. Gives the hits of tallyDraw.
+void tallyHits(const Candidates& candidates, const DrawnNumber* begin, const DrawnNumber* end, int preference,
+               Tally& tally)
 {
-    const int size = int(candidates.size());
-    // Keys by place, the re-ranking's first pair changed as in tallyDraw: the value, then the earlier
-    // place ahead among equal values.
-    static_assert((qint64(kMaxReadDraws) << 6) < std::numeric_limits<int>::max() && kMostCandidates < 64);
-    std::array<int, kMostCandidates> keyAt;
-    std::array<int, kNumberCount + 1> placeOf;
-    placeOf.fill(-1);
-    for (int q = 0; q < size; ++q) {
-        const int number = candidates[size >= 2 && q < 2 ? 1 - q : q];
-        keyAt[std::size_t(q)] = values[std::size_t(number - 1)] << 6 | (63 - q);
-        placeOf[std::size_t(number)] = q;
-    }
-    for (const std::uint8_t* column = drawnBegin; column != drawnEnd; ++column) {
-        const int number = *column + 1;
-        const int place = placeOf[std::size_t(number)];
-        if (place < 0) {
-            if (size < DataGodSettings::kMaxCount)
-                tallyFilled(number, size, ranking, placeOf, tally);
+    const int size = candidates.size();
+    for (const DrawnNumber* drawn = begin; drawn != end; ++drawn) {
+        const DrawnStanding& standing = drawn->standings[std::size_t(preference)];
+        if ((candidates.all() >> drawn->number & 1) == 0) {
+            const int filled = bitCount(standing.before & ~candidates.all());
+            tally.addHit(0, size + filled);
             continue;
         }
-        const int key = keyAt[std::size_t(place)];
+        const int place = candidates.placeOf(drawn->number);
+        // Ahead of it in the re-ranking: a higher value, or the same value at an earlier place.
+        const NumberSet ahead = standing.above | (standing.equal & candidates.first(place));
         int weight = std::max(0, place - kFewestCandidates + 1);
-        // The places named when it is first, counted without a branch, then those named later.
         const int named = std::min(size, kFewestCandidates + weight);
-        int rank = 0;
-        for (int q = 0; q < named; ++q)
-            rank += keyAt[std::size_t(q)] > key ? 1 : 0;
+        const int rank = bitCount(ahead & candidates.first(named));
         if (rank >= DataGodSettings::kMaxCount)
             continue;
-        quint64 later = 0; // bit i: the place named by the weight i + 1 on ranks above it
-        for (int q = named; q < size; ++q)
-            later |= quint64(keyAt[std::size_t(q)] > key ? 1 : 0) << (q - named);
-        while (rank < DataGodSettings::kMaxCount) {
-            const int step = later ? std::countr_zero(later) + 1 : kWeightSpan;
-            const int next = std::min(kWeightSpan, weight + step);
-            tally.addHit(weight, next, rank);
-            if (next == kWeightSpan)
-                break;
-            weight = next;
-            later >>= step;
-            ++rank;
-        }
+        tally.addHit(weight, rank);
+        // Each candidate named later that ranks above it pushes it down from the weight that names it on,
+        // in the order of the places, which the numbers come in by the bits of their places.
+        quint64 later = 0;
+        for (NumberSet rest = ahead & candidates.all() & ~candidates.first(named); rest != 0; rest &= rest - 1)
+            later |= quint64(1) << candidates.placeOf(std::countr_zero(rest));
+        // Pushes among the ranks below kMinCount - 1 change no count, and those from kMaxCount on none.
+        int pushed = rank;
+        for (; later != 0 && pushed < DataGodSettings::kMinCount - 1; later &= later - 1)
+            ++pushed;
+        for (; later != 0 && pushed < DataGodSettings::kMaxCount; later &= later - 1)
+            tally.pushDown(std::countr_zero(later) - kFewestCandidates + 1, pushed++);
     }
 }
 
@@ -399,7 +476,7 @@ public:
             window.moveTo(a - DataGodEngine::windowLength(unit.amount, a) + 1, a);
             NumberValues scores;
             window.scores(scores);
-            const NumberList candidates = DataGodRanking::candidateList(scores, kMostCandidates);
+            const Candidates candidates(scores);
             for (int n = 1; n <= kNumberCount && m_histograms; ++n)
                 drawn[n] = m_lines[n - 1][a] == '1' ? 1 : 0;
             const Appearances::Step& appearance = m_appearances.at(draw);
@@ -411,8 +488,7 @@ public:
                 if (m_histograms)
                     tallyDraw(candidates, appearance.values[p], appearance.rankings[p], drawn, tallies[p]);
                 else
-                    tallyHits(candidates, appearance.values[p], appearance.rankings[p], m_patterns.drawnBegin(draw),
-                              m_patterns.drawnEnd(draw), tallies[p]);
+                    tallyHits(candidates, m_appearances.drawnBegin(draw), m_appearances.drawnEnd(draw), p, tallies[p]);
             }
         }
         for (auto& part : unit.tallies) {

@@ -3,6 +3,7 @@
 #include <QVarLengthArray>
 
 #include <array>
+#include <cstdint>
 
 #include "store/HistoryFormat.h"
 
@@ -24,6 +25,8 @@ namespace DataGodRanking {
  * first among equal scores, cut to limit entries.
  */
 NumberList candidateList(const NumberValues& scores, int limit);
+/** The same list written to byPlace, which has room for all 43 numbers; returns its length. */
+int candidatePlaces(const NumberValues& scores, int limit, std::uint8_t* byPlace);
 
 /**
  * Re-ranks numbers by appearance count, most often drawn first when preferFrequent, least often

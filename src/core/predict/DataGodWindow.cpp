@@ -38,7 +38,8 @@ DataGodPatterns::DataGodPatterns(const FlagLines& lines, const Columns& columns)
 
 DataGodWindow::DataGodWindow(const DataGodPatterns& patterns, int order)
     : m_patterns(patterns), m_order(order), m_shift(DataGodPatterns::kMaxOrder - order),
-      m_counts((kNumberCount + 1) * kPatterns, 0), m_distinct(kNumberCount + 1, 0), m_current(patterns.before(1) - 1)
+      m_counts(std::size_t(kNumberCount + 1) << order, 0), m_distinct(kNumberCount + 1, 0),
+      m_current(patterns.before(1) - 1)
 {
     Q_ASSERT(order >= 1 && order <= DataGodPatterns::kMaxOrder);
 }
@@ -80,9 +81,10 @@ void DataGodWindow::count(int draw, int step)
 {
     const std::uint8_t* before = m_patterns.before(draw);
     for (const std::uint8_t* n = m_patterns.drawnBegin(draw); n != m_patterns.drawnEnd(draw); ++n) {
-        int& c = m_counts[(*n + 1u) * kPatterns + (before[*n] >> m_shift)];
+        int& c = m_counts[index(*n + 1u, before[*n])];
         c += step;
-        if (c == 0 || (c == 1 && step > 0))
-            m_distinct[*n + 1u] += step;
+        // A pattern is new when its count rises to 1 and gone when it falls to 0, counted without a
+        // branch, which the drawn numbers mispredict.
+        m_distinct[*n + 1u] += step * int(c == (step > 0 ? 1 : 0));
     }
 }

@@ -69,13 +69,18 @@ public:
     int score(int column) const
     {
         const std::size_t c = std::size_t(column);
-        return m_counts[c * kPatterns + (std::size_t(m_current[c]) >> m_shift)] * m_distinct[c];
+        return m_counts[index(c, m_current[c])] * m_distinct[c];
     }
     /** The scores of all 43 columns, index 0 for column 1. */
     void scores(std::array<int, kNumberCount>& scores) const;
 
 private:
-    static constexpr std::size_t kPatterns = 1 << DataGodPatterns::kMaxOrder;
+    // Where a column's count of the pattern in the top k of the eight bits lies: the row of a column is
+    // 2^k long, the column shifted down with the bits.
+    std::size_t index(std::size_t column, std::uint8_t bits) const
+    {
+        return (column << DataGodPatterns::kMaxOrder | bits) >> m_shift;
+    }
 
     void clear();
     void count(int draw, int step);
@@ -83,7 +88,7 @@ private:
     const DataGodPatterns& m_patterns;
     int m_order;
     int m_shift; // a pattern of order k is the top k of the eight bits
-    // Indexed [column × 2^8 + pattern], column 0 unused.
+    // Indexed [column × 2^k + pattern], column 0 unused: the rows of a low order stay close together.
     std::vector<int> m_counts;
     std::vector<int> m_distinct; // by column, 0 unused
     int m_low = 1;               // hits counted: draws m_low … m_high

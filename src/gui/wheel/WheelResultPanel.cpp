@@ -12,6 +12,8 @@
 #include "kit/ControlId.h"
 #include "store/HistoryFormat.h"
 #include "text/WheelText.h"
+#include "wheel/RandomTicketOdds.h"
+#include "wheel/WheelCompareText.h"
 
 namespace {
 
@@ -22,6 +24,14 @@ QTableWidgetItem* oddsItem(const QString& text)
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
+}
+
+QLabel* comparisonLabel(const QString& name)
+{
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
 }
 
 QString missedText(const WheelProof& proof)
@@ -64,6 +74,12 @@ WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
     m_anyPrize = identified(new QLabel, kAnyPrizeId);
     column->addWidget(m_anyPrize);
     column->addWidget(m_odds);
+    m_randomOdds = comparisonLabel(QStringLiteral("randomOddsLabel"));
+    m_expectedTickets = comparisonLabel(QStringLiteral("expectedTicketsLabel"));
+    m_wheelNote = comparisonLabel(QStringLiteral("wheelNoteLabel"));
+    column->addWidget(m_randomOdds);
+    column->addWidget(m_expectedTickets);
+    column->addWidget(m_wheelNote);
     column->addStretch();
     row->addLayout(column, 1);
     layout->addLayout(row, 1);
@@ -89,6 +105,10 @@ void WheelResultPanel::showWheel(const WheelResult& wheel, int drawnInPool, cons
         m_odds->setItem(row, 1, oddsItem(WheelText::oddsProbability(wheel.odds.atLeastProbability(matched))));
         m_odds->setItem(row, 2, oddsItem(WheelText::oddsAverage(wheel.odds.expectedTickets[std::size_t(matched)])));
     }
+    const RandomTicketOdds random = RandomTicketOdds::of(int(wheel.tickets.size()));
+    m_randomOdds->setText(WheelCompareText::randomOdds(random));
+    m_expectedTickets->setText(WheelCompareText::expectedTickets(random));
+    m_wheelNote->setText(WheelCompareText::wheelNote());
 }
 
 void WheelResultPanel::clear()
@@ -98,4 +118,7 @@ void WheelResultPanel::clear()
     m_proof->clear();
     m_anyPrize->clear();
     m_odds->clearContents();
+    m_randomOdds->clear();
+    m_expectedTickets->clear();
+    m_wheelNote->clear();
 }

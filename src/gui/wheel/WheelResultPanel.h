@@ -8,7 +8,10 @@ class QLabel;
 class QListWidget;
 class QTableWidget;
 
-/** What a made wheel comes to: its tickets, the proof of its guarantee and its exact odds. */
+/**
+ * What a made wheel comes to: its tickets, the proof of its guarantee and its exact odds, beside those of
+ * as many tickets picked at random.
+ */
 class WheelResultPanel : public QWidget {
     Q_OBJECT
 public:
@@ -32,4 +35,7 @@ private:
     QLabel* m_proof = nullptr;
     QTableWidget* m_odds = nullptr;
     QLabel* m_anyPrize = nullptr;
+    QLabel* m_randomOdds = nullptr;
+    QLabel* m_expectedTickets = nullptr;
+    QLabel* m_wheelNote = nullptr;
 };
