@@ -30,6 +30,7 @@
 #include "oracle/RandomGodDialog.h"
 #include "patterns/LatestPatternDialog.h"
 #include "predict/BacktestWindow.h"
+#include "predict/LatestPredictionPopup.h"
 #include "shell/CMainFrame.h"
 #include "shell/COpeningWnd.h"
 #include "shell/CVemoView.h"
@@ -107,9 +108,8 @@ bool isTopClient(const QWidget* window)
 QList<QWidget*> resultPopups(const QWidget* frame)
 {
     QList<QWidget*> popups;
-    for (QDialog* popup : frame->findChildren<QDialog*>()) {
-        const int id = popup->property("controlId").toInt();
-        if (id >= 409 && id <= 413 && popup->isVisible())
+    for (LatestPredictionPopup* popup : frame->findChildren<LatestPredictionPopup*>()) {
+        if (popup->isVisible())
             popups.append(popup);
     }
     return popups;
@@ -285,11 +285,11 @@ void TestDesktop::boxesOpenAboveTheirDialogWithTheFocus()
     whenModalShows<DataEntryDialog>(m_watches.get(), [this](DataEntryDialog* dialog) {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         for (int n = 1; n <= 5; ++n)
-            control<QCheckBox>(dialog, 1044 + n)->setChecked(true);
+            control<QCheckBox>(dialog, QStringLiteral("numberBox%1").arg(n))->setChecked(true);
         whenBoxShows();
-        control<QAbstractButton>(dialog, 1088)->click();
+        control<QAbstractButton>(dialog, "appendButton")->click();
         whenBoxShows();
-        control<QAbstractButton>(dialog, 1329)->click();
+        control<QAbstractButton>(dialog, "homePageButton")->click();
     });
     QVERIFY(m_program->choose(MenuCommand::DataEntry));
     QCOMPARE(m_boxesChecked, 3);
@@ -299,7 +299,7 @@ void TestDesktop::boxesOpenAboveTheirDialogWithTheFocus()
     RandomGodDialog* god = frame()->findChild<RandomGodDialog*>();
     QVERIFY(god && QTest::qWaitForWindowActive(god));
     whenBoxShows();
-    god->findChild<QAbstractButton*>(QStringLiteral("IDC_onegai"))->click();
+    control<QAbstractButton>(god, "askButton")->click();
     QCOMPARE(m_boxesChecked, 4);
 }
 
@@ -356,11 +356,11 @@ void TestDesktop::backtestWindowStaysAboveTheMainWindow()
     QVERIFY(m_program->choose(MenuCommand::Backtest));
     QTRY_COMPARE(focusedWindow(), backtest->winId());
     QSignalSpy finished(backtest, &BacktestWindow::finished);
-    control<QComboBox>(backtest, 1601)->setCurrentIndex(0);
-    control<QAbstractButton>(backtest, 1604)->click();
+    control<QComboBox>(backtest, "drawsChoice")->setCurrentIndex(0);
+    control<QAbstractButton>(backtest, "startButton")->click();
     QVERIFY(finished.wait(60000));
-    control<QTableWidget>(backtest, 1611)->selectRow(0);
-    control<QAbstractButton>(backtest, 1612)->click();
+    control<QTableWidget>(backtest, "resultsTable")->selectRow(0);
+    control<QAbstractButton>(backtest, "runSelectedButton")->click();
     QList<QWidget*> popups;
     QTRY_VERIFY((popups = resultPopups(frame)).size() == 5);
     const auto clear = [&popups, &backtest] {
@@ -385,9 +385,9 @@ void TestDesktop::backtestWindowStaysAboveTheMainWindow()
     QVERIFY(QRect(0, 0, ScreenScale::width(), ScreenScale::height()).contains(backtest->frameGeometry()));
     for (const QWidget* popup : popups)
         QTRY_VERIFY(onTopAt(popup, popup->mapToGlobal(popup->rect().center())));
-    QCOMPARE(control<QTableWidget>(backtest, 1611)->rowCount(), 20);
+    QCOMPARE(control<QTableWidget>(backtest, "resultsTable")->rowCount(), 20);
     // The results have the focus; the window is still above the main window, and its 閉じる closes it.
-    const QWidget* close = control<QAbstractButton>(backtest, 1613);
+    const QWidget* close = control<QAbstractButton>(backtest, "closeButton");
     const QPoint onClose = close->mapToGlobal(close->rect().center());
     QVERIFY(onTopAt(backtest, onClose));
     clickAt(onClose);
@@ -403,9 +403,9 @@ void TestDesktop::titleLineShowsTheDataGodSettings()
     QVERIFY(line->text().contains(QStringLiteral("ＶＥＭＯ ６")));
     // Nine numbers, without the predicting window.
     whenModalShows<QDialog>(m_watches.get(), [](QDialog* dialog) {
-        click(dialog, 1394);
-        click(dialog, 1412);
-        click(dialog, 1);
+        click(dialog, "countChoice9");
+        click(dialog, "hidePredictingChoice");
+        click(dialog, "okButton");
     });
     QVERIFY(m_program->choose(MenuCommand::DataGod));
     QTRY_COMPARE(resultPopups(frame).size(), 5);
@@ -469,8 +469,8 @@ void TestDesktop::wheelFromTheNumberCardOpensAboveIt()
     QTRY_COMPARE(focusedWindow(), card->winId());
     QVERIFY(card->frameGeometry().top() >= headerBottom(frame));
     for (const int number : {3, 8, 15, 21, 30, 36, 42})
-        control<QAbstractButton>(card, NumberCard::boxId(number))->click();
-    control<QAbstractButton>(card, 1380)->click();
+        control<QAbstractButton>(card, QStringLiteral("numberBox%1").arg(number))->click();
+    control<QAbstractButton>(card, "wheelButton")->click();
     WheelWindow* wheel = nullptr;
     QTRY_VERIFY((wheel = shownWindow<WheelWindow>(frame)));
     QTRY_COMPARE(focusedWindow(), wheel->winId());

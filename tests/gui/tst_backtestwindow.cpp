@@ -67,20 +67,20 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     QVERIFY(window);
     QTRY_VERIFY(window->isVisible());
     QVERIFY(!window->isModal());
-    auto* progress = control<QProgressBar>(window, 1606);
-    auto* luck = control<QLabel>(window, 1610);
-    auto* warning = control<QLabel>(window, 1621);
+    auto* progress = control<QProgressBar>(window, "progressBar");
+    auto* luck = control<QLabel>(window, "luckLine");
+    auto* warning = control<QLabel>(window, "asWrittenWarning");
     QCOMPARE(luck->text(), BacktestText::notComputed());
     QVERIFY(luck->isVisible());
     QVERIFY(!warning->isVisible());
 
     // All draws, walk-forward from the start; Cancel, before the window has seen a result, stops it.
-    QVERIFY(control<QCheckBox>(window, 1602)->isChecked());
-    click(window, 1604);
-    QVERIFY(!control(window, 1604)->isEnabled());
-    click(window, 1605);
-    QVERIFY(control(window, 1604)->isEnabled());
-    QVERIFY(!control(window, 1605)->isEnabled());
+    QVERIFY(control<QCheckBox>(window, "walkForwardBox")->isChecked());
+    click(window, "startButton");
+    QVERIFY(!control(window, "startButton")->isEnabled());
+    click(window, "cancelButton");
+    QVERIFY(control(window, "startButton")->isEnabled());
+    QVERIFY(!control(window, "cancelButton")->isEnabled());
     QTest::qWait(100);
     QCOMPARE(progress->value(), 0);
     QVERIFY(window->scores().isEmpty());
@@ -89,41 +89,41 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     // Again: the scores come, then the random histories' bar moves while the program answers, and
     // their own Cancel stops them.
     QSignalSpy finished(window, &BacktestWindow::finished);
-    click(window, 1604);
+    click(window, "startButton");
     QVERIFY(finished.wait(60000));
-    auto* luckProgress = control<QProgressBar>(window, 1623);
+    auto* luckProgress = control<QProgressBar>(window, "luckProgressBar");
     QTRY_VERIFY_WITH_TIMEOUT(luckProgress->value() > 0, 20000);
     QVERIFY(luckProgress->value() < luckProgress->maximum());
-    click(window, 1624);
+    click(window, "luckCancelButton");
     // Before the first batch of histories nothing is measured; after it, its line stays.
     QVERIFY(luck->text() == BacktestText::luckCancelled() || luck->text().contains(QStringLiteral("--null ")));
     QCOMPARE(window->scores().size(), 8400);
 
     // The last 100 draws as the result files have them: a red sentence above the maps says what
     // such figures cannot tell, and no luck line or p is shown.
-    click(window, 1602);
-    control<QComboBox>(window, 1601)->setCurrentIndex(0);
-    click(window, 1604);
+    click(window, "walkForwardBox");
+    control<QComboBox>(window, "drawsChoice")->setCurrentIndex(0);
+    click(window, "startButton");
     QVERIFY(finished.wait(60000));
     QCOMPARE(progress->value(), progress->maximum());
     QCOMPARE(window->scores().size(), 8400);
     QCOMPARE(window->scores().first().records, 100);
     QVERIFY(warning->isVisible());
     QCOMPARE(warning->text(), BacktestText::asWrittenWarning());
-    QVERIFY(warning->mapTo(window, QPoint()).y() < control<QWidget>(window, 1609)->mapTo(window, QPoint()).y());
+    QVERIFY(warning->mapTo(window, QPoint()).y() < control<QWidget>(window, "heatMap")->mapTo(window, QPoint()).y());
     QVERIFY(TestPixels::count(warning, isStrongRed) > 50);
     QVERIFY(!luck->isVisible());
     // The walk-forward sentence goes with its mode, and the check cannot be asked for, with the reason shown.
-    QVERIFY(!control(window, 1603)->isVisible());
-    QVERIFY(!control(window, 1620)->isEnabled());
-    QCOMPARE(control<QLabel>(window, 1625)->text(), BacktestText::holdoutNeedsWalkForward());
-    QVERIFY(control(window, 1625)->isVisible());
-    QVERIFY(!control(window, 1624)->isEnabled());
+    QVERIFY(!control(window, "walkForwardExplanation")->isVisible());
+    QVERIFY(!control(window, "holdoutBox")->isEnabled());
+    QCOMPARE(control<QLabel>(window, "holdoutReason")->text(), BacktestText::holdoutNeedsWalkForward());
+    QVERIFY(control(window, "holdoutReason")->isVisible());
+    QVERIFY(!control(window, "luckCancelButton")->isEnabled());
 
     // Each cell of the chosen amount and preference has the colour of its z.
-    control<QComboBox>(window, 1607)->setCurrentIndex(4);
-    control<QComboBox>(window, 1608)->setCurrentIndex(1);
-    auto* map = control<BacktestHeatMap>(window, 1609);
+    control<QComboBox>(window, "amountChoice")->setCurrentIndex(4);
+    control<QComboBox>(window, "preferenceChoice")->setCurrentIndex(1);
+    auto* map = control<BacktestHeatMap>(window, "heatMap");
     const QImage pixels = map->grab().toImage();
     int checked = 0;
     for (const BacktestScore& score : window->scores()) {
@@ -138,7 +138,7 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     QCOMPARE(BacktestHeatMap::colourOf(0.0, 3.0), QColor(Qt::white));
 
     // The best 20, highest z first; a click on the z header sorts them the other way round.
-    auto* table = control<QTableWidget>(window, 1611);
+    auto* table = control<QTableWidget>(window, "resultsTable");
     QCOMPARE(table->rowCount(), 20);
     QVERIFY(table->isColumnHidden(kPColumn));
     QVERIFY(table->isColumnHidden(kCheckColumn));
@@ -152,7 +152,7 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     table->selectRow(19);
     const int index = table->item(19, 0)->data(Qt::UserRole).toInt();
     const BacktestScore best = window->scores()[index];
-    click(window, 1612);
+    click(window, "runSelectedButton");
     const DataGodSettings settings = best.setting;
     const InstallPaths& paths = m_install->paths();
     DataGodEngine engine(view()->document().history(), settings);
@@ -171,7 +171,7 @@ void TestBacktestWindow::runCancelRunAgainAndCallTheGods()
     window = view()->findChild<BacktestWindow*>();
     QVERIFY(window && window->isVisible());
     const QPointer<BacktestWindow> second = window;
-    click(window, 1613);
+    click(window, "closeButton");
     QTRY_VERIFY(!second);
 }
 
@@ -183,26 +183,26 @@ void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
     BacktestWindow* window = openWindow(*m_program);
     QVERIFY(window);
     QTRY_VERIFY(window->isVisible());
-    auto* luck = control<QLabel>(window, 1610);
-    auto* luckProgress = control<QProgressBar>(window, 1623);
-    auto* table = control<QTableWidget>(window, 1611);
+    auto* luck = control<QLabel>(window, "luckLine");
+    auto* luckProgress = control<QProgressBar>(window, "luckProgressBar");
+    auto* table = control<QTableWidget>(window, "resultsTable");
 
     // Walk-forward as the window opens, the last 100 draws, the first half ranks and the second checks,
     // with no fewer than 1,000 random histories.
-    control<QComboBox>(window, 1601)->setCurrentIndex(0);
-    click(window, 1620);
-    auto* histories = control<QSpinBox>(window, 1622);
+    control<QComboBox>(window, "drawsChoice")->setCurrentIndex(0);
+    click(window, "holdoutBox");
+    auto* histories = control<QSpinBox>(window, "luckHistoriesSpin");
     QCOMPARE(histories->value(), kRandomHistories);
     histories->setValue(10);
     QCOMPARE(histories->value(), kRandomHistories);
     QSignalSpy finished(window, &BacktestWindow::finished);
     QSignalSpy measured(window, &BacktestWindow::luckMeasured);
-    click(window, 1604);
+    click(window, "startButton");
     QVERIFY(finished.wait(60000));
     QVERIFY(measured.count() > 0 || measured.wait(120000));
-    QVERIFY(!control<QLabel>(window, 1621)->isVisible());
+    QVERIFY(!control<QLabel>(window, "asWrittenWarning")->isVisible());
     QCOMPARE(luckProgress->value(), luckProgress->maximum());
-    QVERIFY(!control(window, 1624)->isEnabled());
+    QVERIFY(!control(window, "luckCancelButton")->isEnabled());
 
     // The same backtest by the core: the first half, the second half, and the random histories of the
     // seed the window shows.
@@ -231,9 +231,9 @@ void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
     const QString name = BacktestText::settingName(
         PredictText::dataGods()[std::size_t(best->order - DataGodEngine::kLowestOrder)].caption, chosen.predictionCount,
         PredictText::dataAmount(chosen.dataAmount), chosen.preferFrequent, chosen.appearanceWeight);
-    QCOMPARE(control<QLabel>(window, 1626)->text(),
+    QCOMPARE(control<QLabel>(window, "checkVerdict")->text(),
              BacktestText::checkVerdict(name, secondHalf[best - firstHalf.begin()].z()));
-    QVERIFY(control(window, 1626)->isVisible());
+    QVERIFY(control(window, "checkVerdict")->isVisible());
 
     // Each of the best 20: its simultaneous interval as wide as the line, its p, its mark exactly above
     // the line, and its z on the second half; every ranked column says it is the first half's.
@@ -257,24 +257,24 @@ void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
         QCOMPARE(table->item(row, kCheckColumn)->text(), QString::number(secondHalf[index].z(), 'f', 2));
     }
     // The heat map's scale ends at the line.
-    QCOMPARE(control<BacktestHeatMap>(window, 1609)->scaleLimit(), expected.line());
+    QCOMPARE(control<BacktestHeatMap>(window, "heatMap")->scaleLimit(), expected.line());
 
     // A second run takes a fresh seed; its own キャンセル, once a batch is in, keeps that batch's line.
     const quint64 firstSeed = window->luckSeed();
     histories->setValue(10000);
     QSignalSpy again(window, &BacktestWindow::finished);
-    click(window, 1604);
+    click(window, "startButton");
     QVERIFY(again.wait(60000));
     QVERIFY(window->luckSeed() != firstSeed);
-    QVERIFY(control(window, 1624)->isEnabled());
+    QVERIFY(control(window, "luckCancelButton")->isEnabled());
     QCOMPARE(luck->text(), BacktestText::luckMeasuring());
     QTRY_VERIFY_WITH_TIMEOUT(luck->text().contains(QStringLiteral("計測中")), 60000);
-    click(window, 1624);
-    QVERIFY(!control(window, 1624)->isEnabled());
+    click(window, "luckCancelButton");
+    QVERIFY(!control(window, "luckCancelButton")->isEnabled());
     QVERIFY(luck->text().contains(QStringLiteral("で計測。")));
     QVERIFY(table->item(0, kPColumn) != nullptr);
     QCOMPARE(window->scores().size(), 8400);
-    QVERIFY(control(window, 1604)->isEnabled());
+    QVERIFY(control(window, "startButton")->isEnabled());
     window->close();
 }
 

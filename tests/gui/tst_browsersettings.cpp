@@ -326,9 +326,7 @@ void TestBrowserSettings::versionDialogUnderHelp()
                 }
         QVERIFY(right > left);
         QVERIFY(right - left >= version->fontMetrics().horizontalAdvance(version->text()) * 9 / 10);
-        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("id1"));
-        QVERIFY(ok);
-        QCOMPARE(ok->property("controlId").toInt(), 1);
+        auto* ok = control<QPushButton>(dialog, "okButton");
         QVERIFY(!ok->geometry().intersects(version->geometry()));
         QTest::mouseClick(ok, Qt::LeftButton);
         shown = true;

@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "TestPixels.h"
 #include "kit/ContextHelpPopup.h"
 #include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlId.h"
+#include "kit/ControlHelp.h"
+#include "kit/Named.h"
 
 namespace {
 
@@ -84,9 +86,11 @@ void TestContextHelp::rightClickShowsControlText_data()
     QTest::addColumn<bool>("shown");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("cancel button") << QStringLiteral("id2") << true << QStringLiteral("ダイアログを終了します。");
-    QTest::newRow("edit") << QStringLiteral("id1305") << true << QStringLiteral("EditTorokuName1");
-    QTest::newRow("control without text") << QStringLiteral("id1") << true << QString();
+    QTest::newRow("cancel button") << QStringLiteral("cancelButton") << true
+                                   << QStringLiteral("ダイアログを終了します。");
+    QTest::newRow("edit") << QStringLiteral("registrantName1") << true << QStringLiteral("EditTorokuName1");
+    QTest::newRow("control with an empty text") << QStringLiteral("okButton") << true << QString();
+    QTest::newRow("part of a control") << QStringLiteral("qt_spinbox_lineedit") << true << QStringLiteral("SPIN");
     QTest::newRow("no control") << QStringLiteral("caption") << false << QString();
 }
 
@@ -97,13 +101,20 @@ void TestContextHelp::rightClickShowsControlText()
     QFETCH(QString, text);
 
     QDialog dialog;
-    identified(new QPushButton(QStringLiteral("OK"), &dialog), 1)->move(10, 10);
-    identified(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog), 2)->move(10, 50);
-    identified(new QLineEdit(&dialog), 1305)->move(10, 90);
+    auto* ok = named(new QPushButton(QStringLiteral("OK"), &dialog), QStringLiteral("okButton"));
+    ok->move(10, 10);
+    ControlHelp::attach(ok, {});
+    auto* cancel = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog), QStringLiteral("cancelButton"));
+    cancel->move(10, 50);
+    ControlHelp::attach(cancel, QStringLiteral("ダイアログを終了します。"));
+    auto* edit = named(new QLineEdit(&dialog), QStringLiteral("registrantName1"));
+    edit->move(10, 90);
+    ControlHelp::attach(edit, QStringLiteral("EditTorokuName1"));
+    auto* spin = new QSpinBox(&dialog);
+    spin->move(10, 130);
+    ControlHelp::attach(spin, QStringLiteral("SPIN"));
     (new QLabel(QStringLiteral("登録者名"), &dialog))->setObjectName(QStringLiteral("caption"));
-    auto* help = new ContextHelpPopupFilter(&dialog);
-    help->setText(2, QStringLiteral("ダイアログを終了します。"));
-    help->setText(1305, QStringLiteral("EditTorokuName1"));
+    new ContextHelpPopupFilter(&dialog);
     dialog.show();
 
     QWidget* target = dialog.findChild<QWidget*>(control);
@@ -123,9 +134,9 @@ void TestContextHelp::rightClickShowsControlText()
 void TestContextHelp::f1ShowsFocusedControlText()
 {
     QDialog dialog;
-    auto* cancel = identified(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog), 2);
-    auto* help = new ContextHelpPopupFilter(&dialog);
-    help->setText(2, QStringLiteral("ダイアログを終了します。"));
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), &dialog);
+    ControlHelp::attach(cancel, QStringLiteral("ダイアログを終了します。"));
+    new ContextHelpPopupFilter(&dialog);
     dialog.setGeometry(100, 100, 200, 100);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));

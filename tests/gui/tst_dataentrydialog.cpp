@@ -25,6 +25,7 @@
 #include "entry/HistoryAverageSigma.h"
 #include "entry/NumberCard.h"
 #include "entry/RegistrantSlots.h"
+#include "kit/HelpText.h"
 #include "kit/ScreenScale.h"
 #include "kit/UpDownControl.h"
 #include "shell/CMainFrame.h"
@@ -49,23 +50,22 @@ FlagLines withDraw(FlagLines lines, const QList<int>& numbers)
     return lines;
 }
 
-QString textOf(const QWidget* dialog, int id)
+QString textOf(const QWidget* dialog, QAnyStringView name)
 {
-    QLineEdit* edit = GuiSuite::control<QLineEdit>(dialog, id);
-    return edit ? edit->text() : QStringLiteral("<no edit %1>").arg(id);
+    return GuiSuite::control<QLineEdit>(dialog, name)->text();
 }
 
-void type(const QWidget* dialog, int id, const QString& text)
+void type(const QWidget* dialog, QAnyStringView name, const QString& text)
 {
-    QLineEdit* edit = GuiSuite::control<QLineEdit>(dialog, id);
+    QLineEdit* edit = GuiSuite::control<QLineEdit>(dialog, name);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
 }
 
-void spin(const QWidget* dialog, int id, int delta)
+void spin(const QWidget* dialog, QAnyStringView name, int delta)
 {
-    auto* arrow = GuiSuite::control<UpDownControl>(dialog, id)
+    auto* arrow = GuiSuite::control<UpDownControl>(dialog, name)
                       ->findChild<QToolButton*>(delta > 0 ? QStringLiteral("rightArrow") : QStringLiteral("leftArrow"));
     QTest::mouseClick(arrow, Qt::LeftButton);
 }
@@ -74,7 +74,7 @@ QList<int> ticked(const QWidget* dialog)
 {
     QList<int> numbers;
     for (int n = 1; n <= kNumberCount; ++n) {
-        if (GuiSuite::control<QCheckBox>(dialog, 1044 + n)->isChecked())
+        if (GuiSuite::control<QCheckBox>(dialog, QStringLiteral("numberBox%1").arg(n))->isChecked())
             numbers.append(n);
     }
     return numbers;
@@ -83,8 +83,9 @@ QList<int> ticked(const QWidget* dialog)
 void tick(const QWidget* dialog, const QList<int>& numbers)
 {
     for (int n = 1; n <= kNumberCount; ++n) {
-        if (GuiSuite::control<QCheckBox>(dialog, 1044 + n)->isChecked() != numbers.contains(n))
-            GuiSuite::click(dialog, 1044 + n);
+        const QString box = QStringLiteral("numberBox%1").arg(n);
+        if (GuiSuite::control<QCheckBox>(dialog, box)->isChecked() != numbers.contains(n))
+            GuiSuite::click(dialog, box);
     }
 }
 
@@ -165,25 +166,25 @@ void TestDataEntryDialog::historyEditsRoundTrip()
     const QByteArray original = m_install->historyBytes();
 
     QCOMPARE(dialog->windowTitle(), EntryText::dataEntryTitle());
-    QVERIFY(control(dialog.get(), 1)->isHidden());
-    QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
-    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("350"));
-    QCOMPARE(textOf(dialog.get(), 1097), DrawResultText::of(history, kDraws).text);
+    QVERIFY(control(dialog.get(), "okButton")->isHidden());
+    QCOMPARE(textOf(dialog.get(), "drawField"), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), "browsedDrawEdit"), QStringLiteral("350"));
+    QCOMPARE(textOf(dialog.get(), "resultEdit"), DrawResultText::of(history, kDraws).text);
     const HistoryAverageSigma statistics = HistoryAverageSigma::of(history);
-    QCOMPARE(textOf(dialog.get(), 1091), statistics.averageText());
-    QCOMPARE(textOf(dialog.get(), 1098), statistics.sigmaText());
+    QCOMPARE(textOf(dialog.get(), "averageEdit"), statistics.averageText());
+    QCOMPARE(textOf(dialog.get(), "sigmaEdit"), statistics.sigmaText());
     // Beside the figures: they do not make any six numbers likelier.
     const auto labels = dialog->findChildren<QLabel*>();
     QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
         return label->isVisible() && label->text() == ChanceText::equallyLikely();
     }));
-    for (int id : {1102, 1103, 1104, 1105, 1107})
-        QCOMPARE(textOf(dialog.get(), id), QStringLiteral("---"));
+    for (int slot = 1; slot <= kRegistrantSlots; ++slot)
+        QCOMPARE(textOf(dialog.get(), QStringLiteral("predictionDrawEdit%1").arg(slot)), QStringLiteral("---"));
 
     // Five or seven ticks: the message, nothing written, the ticks kept.
     for (const QList<int>& wrong : {QList<int>{1, 2, 3, 4, 5}, QList<int>{1, 2, 3, 4, 5, 6, 7}}) {
         tick(dialog.get(), wrong);
-        click(dialog.get(), 1088);
+        click(dialog.get(), "appendButton");
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages.takeFirst().text, StoreText::notSixNumbers().text);
         QCOMPARE(ticked(dialog.get()), wrong);
@@ -192,13 +193,13 @@ void TestDataEntryDialog::historyEditsRoundTrip()
 
     const QList<int> numbers{1, 5, 17, 22, 40, 43};
     tick(dialog.get(), numbers);
-    click(dialog.get(), 1088);
+    click(dialog.get(), "appendButton");
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(withDraw(m_lines, numbers)));
     QVERIFY(ticked(dialog.get()).isEmpty());
-    QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("352"));
-    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
-    QCOMPARE(textOf(dialog.get(), 1097), QStringLiteral("1. 5. 17. 22. 40. 43"));
+    QCOMPARE(textOf(dialog.get(), "drawField"), QStringLiteral("352"));
+    QCOMPARE(textOf(dialog.get(), "browsedDrawEdit"), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), "resultEdit"), QStringLiteral("1. 5. 17. 22. 40. 43"));
     QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::LastDraw)->text(), StoreText::lastDrawMenu(351));
     // A note beside the menu says what happened, and goes by itself.
     const QLabel* note = frame()->findChild<QLabel*>(QStringLiteral("statusNote"));
@@ -207,13 +208,13 @@ void TestDataEntryDialog::historyEditsRoundTrip()
 
     // Declined, then confirmed: the confirmation names the newest draw.
     queueAnswers({Answer::No});
-    click(dialog.get(), 1214);
+    click(dialog.get(), "deleteLastButton");
     QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
     QCOMPARE(history.drawCount(), 351);
-    click(dialog.get(), 1214);
+    click(dialog.get(), "deleteLastButton");
     QCOMPARE(m_messages.takeFirst().text, StoreText::confirmDeleteLast(351).text);
     QCOMPARE(m_install->historyBytes(), original);
-    QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), "drawField"), QStringLiteral("351"));
     QCOMPARE(MainMenu::findCommand(frame(), MenuCommand::LastDraw)->text(), StoreText::lastDrawMenu(350));
     QCOMPARE(note->text(), StoreText::drawDeletedNote(351));
     QTRY_VERIFY_WITH_TIMEOUT(note->text().isEmpty(), 10000);
@@ -245,7 +246,7 @@ void TestDataEntryDialog::appendWaitsForAReaderWithoutFreezing()
         stop->click();
     });
     tick(dialog.get(), numbers);
-    click(dialog.get(), 1088);
+    click(dialog.get(), "appendButton");
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.takeFirst().text,
              StoreText::historyWriteFailed(historyFile, StoreText::systemReason(EWOULDBLOCK)).text);
@@ -256,7 +257,7 @@ void TestDataEntryDialog::appendWaitsForAReaderWithoutFreezing()
         reader.value().reset();
         QTRY_VERIFY(!note->isVisible());
     });
-    click(dialog.get(), 1088);
+    click(dialog.get(), "appendButton");
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(m_install->historyBytes(), HistoryFormat::serialize(withDraw(m_lines, numbers)));
 }
@@ -269,7 +270,7 @@ void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
     const QByteArray original = m_install->historyBytes();
 
     // The field shows the typed draw's numbers; anything that names no draw shows none.
-    type(dialog.get(), 1100, QStringLiteral("3"));
+    type(dialog.get(), "drawField", QStringLiteral("3"));
     QList<int> drawThree;
     for (int n = 1; n <= kNumberCount; ++n)
         if (m_lines[n - 1][2] == '1')
@@ -277,36 +278,36 @@ void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
     QCOMPARE(ticked(dialog.get()), drawThree);
     for (const QString& nothing :
          {QStringLiteral("0"), QStringLiteral("-2"), QStringLiteral("abc"), QStringLiteral("352")}) {
-        type(dialog.get(), 1100, nothing);
+        type(dialog.get(), "drawField", nothing);
         QVERIFY2(ticked(dialog.get()).isEmpty(), qPrintable(nothing));
     }
 
     // Not a stored draw: asked, then refused with the range.
     tick(dialog.get(), {2, 4, 6, 8, 10, 12});
     for (const QString& wrong : {QString(), QStringLiteral("abc"), QStringLiteral("351")}) {
-        type(dialog.get(), 1100, wrong);
+        type(dialog.get(), "drawField", wrong);
         tick(dialog.get(), {2, 4, 6, 8, 10, 12});
-        click(dialog.get(), 1215);
+        click(dialog.get(), "modifyButton");
         QCOMPARE(m_messages.size(), 2);
         QCOMPARE(m_messages.takeFirst().text, StoreText::confirmModify(wrong).text);
         QCOMPARE(m_messages.takeFirst().text, StoreText::noSuchDraw(wrong, kDraws).text);
     }
 
-    type(dialog.get(), 1100, QStringLiteral("3"));
+    type(dialog.get(), "drawField", QStringLiteral("3"));
     const QList<int> replacement{2, 4, 6, 8, 10, 12};
     // Declined: nothing; five ticks: asked first, then refused.
     tick(dialog.get(), replacement);
     queueAnswers({Answer::No});
-    click(dialog.get(), 1215);
+    click(dialog.get(), "modifyButton");
     expectMessage(StoreText::confirmModify(QStringLiteral("3")));
     tick(dialog.get(), {2, 4, 6, 8, 10});
-    click(dialog.get(), 1215);
+    click(dialog.get(), "modifyButton");
     QCOMPARE(m_messages.takeFirst().caption, StoreText::confirmModify(QStringLiteral("3")).caption);
     QCOMPARE(m_messages.takeFirst().text, StoreText::notSixNumbers().text);
     QCOMPARE(m_install->historyBytes(), original);
 
     tick(dialog.get(), replacement);
-    click(dialog.get(), 1215);
+    click(dialog.get(), "modifyButton");
     QCOMPARE(m_messages.size(), 1);
     const QByteArray changed = m_install->historyBytes();
     QCOMPARE(changed.size(), original.size());
@@ -324,7 +325,7 @@ void TestDataEntryDialog::modifyAsksFirstAndChangesOnlyThatDraw()
         replaced[std::size_t(n - 1)] = true;
     QCOMPARE(view()->document().history().drawSelection(3), replaced);
     QVERIFY(ticked(dialog.get()).isEmpty());
-    QCOMPARE(textOf(dialog.get(), 1100), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), "drawField"), QStringLiteral("351"));
 }
 
 void TestDataEntryDialog::registrantPredictionsAndBrowsing()
@@ -340,68 +341,68 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
     auto dialog = openDialog();
     QVERIFY(dialog);
     // The lowest registered registrant is ticked; free slots cannot be chosen or entered for.
-    auto* radios = control<QAbstractButton>(dialog.get(), 1317)->group();
+    auto* radios = control<QAbstractButton>(dialog.get(), "registrantRadio2")->group();
     QCOMPARE(radios->checkedId(), 2);
-    for (const int id : {1316, 1318, 1320})
-        QVERIFY(!control(dialog.get(), id)->isEnabled());
-    QVERIFY(!control(dialog.get(), 1090)->isEnabled());
-    QVERIFY(control(dialog.get(), 1093)->isEnabled());
-    QCOMPARE(textOf(dialog.get(), 1102), QStringLiteral("---"));
-    QCOMPARE(textOf(dialog.get(), 1103), QStringLiteral("351"));
-    QCOMPARE(textOf(dialog.get(), 1105), QStringLiteral("0"));
+    for (const char* free : {"registrantRadio1", "registrantRadio3", "registrantRadio5"})
+        QVERIFY(!control(dialog.get(), free)->isEnabled());
+    QVERIFY(!control(dialog.get(), "registrantButton1")->isEnabled());
+    QVERIFY(control(dialog.get(), "registrantButton2")->isEnabled());
+    QCOMPARE(textOf(dialog.get(), "predictionDrawEdit1"), QStringLiteral("---"));
+    QCOMPARE(textOf(dialog.get(), "predictionDrawEdit2"), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), "predictionDrawEdit4"), QStringLiteral("0"));
     // The registrant buttons in their slots' colours.
-    QVERIFY(hasColour(control(dialog.get(), 1093), qRgb(0, 128, 0)));
-    QVERIFY(hasColour(control(dialog.get(), 1106), qRgb(0, 0, 255)));
+    QVERIFY(hasColour(control(dialog.get(), "registrantButton2"), qRgb(0, 128, 0)));
+    QVERIFY(hasColour(control(dialog.get(), "registrantButton4"), qRgb(0, 0, 255)));
 
-    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
-    QCOMPARE(textOf(dialog.get(), 1096), QStringLiteral("1. 2. 3. 4. 5. 6"));
-    spin(dialog.get(), 1291, +1);
-    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
-    spin(dialog.get(), 1291, -1);
-    QCOMPARE(textOf(dialog.get(), 1096), QStringLiteral("3. 11. 19. 27. 35. 42"));
-    spin(dialog.get(), 1291, -1);
-    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(1));
-    spin(dialog.get(), 1291, +1);
-    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
+    QCOMPARE(textOf(dialog.get(), "predictionLabelEdit"), EntryText::predictionLabel(2));
+    QCOMPARE(textOf(dialog.get(), "predictionEdit"), QStringLiteral("1. 2. 3. 4. 5. 6"));
+    spin(dialog.get(), "predictionSpin", +1);
+    QCOMPARE(textOf(dialog.get(), "predictionLabelEdit"), EntryText::predictionLabel(2));
+    spin(dialog.get(), "predictionSpin", -1);
+    QCOMPARE(textOf(dialog.get(), "predictionEdit"), QStringLiteral("3. 11. 19. 27. 35. 42"));
+    spin(dialog.get(), "predictionSpin", -1);
+    QCOMPARE(textOf(dialog.get(), "predictionLabelEdit"), EntryText::predictionLabel(1));
+    spin(dialog.get(), "predictionSpin", +1);
+    QCOMPARE(textOf(dialog.get(), "predictionLabelEdit"), EntryText::predictionLabel(2));
 
     // The draw spin goes on to the registrant's predicted draw 351, whose result is not known yet.
-    spin(dialog.get(), 1101, +1);
-    spin(dialog.get(), 1101, +1);
-    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("351"));
-    QCOMPARE(textOf(dialog.get(), 1097), EntryText::missingResult());
-    QCOMPARE(textOf(dialog.get(), 1096), QStringLiteral("7. 8. 9. 10. 11. 12"));
+    spin(dialog.get(), "drawSpin", +1);
+    spin(dialog.get(), "drawSpin", +1);
+    QCOMPARE(textOf(dialog.get(), "browsedDrawEdit"), QStringLiteral("351"));
+    QCOMPARE(textOf(dialog.get(), "resultEdit"), EntryText::missingResult());
+    QCOMPARE(textOf(dialog.get(), "predictionEdit"), QStringLiteral("7. 8. 9. 10. 11. 12"));
     // Registrant 4 has predicted nothing: the spin stops at the newest draw.
-    click(dialog.get(), 1319);
-    QCOMPARE(textOf(dialog.get(), 1096), EntryText::missingPrediction());
-    QVERIFY(!control(dialog.get(), 1291)->isEnabled());
-    spin(dialog.get(), 1101, -1);
-    QTest::keyClick(control(dialog.get(), 1095), Qt::Key_Down);
-    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("349"));
-    QTest::keyClick(control(dialog.get(), 1095), Qt::Key_Up);
-    QTest::keyClick(control(dialog.get(), 1095), Qt::Key_Up);
-    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("350"));
+    click(dialog.get(), "registrantRadio4");
+    QCOMPARE(textOf(dialog.get(), "predictionEdit"), EntryText::missingPrediction());
+    QVERIFY(!control(dialog.get(), "predictionSpin")->isEnabled());
+    spin(dialog.get(), "drawSpin", -1);
+    QTest::keyClick(control(dialog.get(), "browsedDrawEdit"), Qt::Key_Down);
+    QCOMPARE(textOf(dialog.get(), "browsedDrawEdit"), QStringLiteral("349"));
+    QTest::keyClick(control(dialog.get(), "browsedDrawEdit"), Qt::Key_Up);
+    QTest::keyClick(control(dialog.get(), "browsedDrawEdit"), Qt::Key_Up);
+    QCOMPARE(textOf(dialog.get(), "browsedDrawEdit"), QStringLiteral("350"));
     for (int i = 0; i < 400; ++i)
-        spin(dialog.get(), 1101, -1);
-    QCOMPARE(textOf(dialog.get(), 1095), QStringLiteral("1"));
+        spin(dialog.get(), "drawSpin", -1);
+    QCOMPARE(textOf(dialog.get(), "browsedDrawEdit"), QStringLiteral("1"));
     QVERIFY(m_messages.isEmpty());
 
     // Deleting registrant 2's shown prediction 2 of draw 350 leaves prediction 1 and draw 351.
-    click(dialog.get(), 1317);
+    click(dialog.get(), "registrantRadio2");
     for (int i = 0; i < 349; ++i)
-        spin(dialog.get(), 1101, +1);
-    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(2));
-    click(dialog.get(), 1375);
+        spin(dialog.get(), "drawSpin", +1);
+    QCOMPARE(textOf(dialog.get(), "predictionLabelEdit"), EntryText::predictionLabel(2));
+    click(dialog.get(), "deletePredictionButton");
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(TestHistory::readFile(fileTwo), before.left(18) + before.mid(36));
-    QCOMPARE(textOf(dialog.get(), 1293), EntryText::predictionLabel(1));
+    QCOMPARE(textOf(dialog.get(), "predictionLabelEdit"), EntryText::predictionLabel(1));
 
     // Predictions: the coming draw at most; text that is no draw number is refused with the range.
     const QList<int> numbers{4, 9, 16, 25, 36, 41};
     const QByteArray fileFour = TestHistory::readFile(slots.predictionFile(4).path());
     for (const QString& wrong : {QStringLiteral("352"), QStringLiteral("abc"), QString()}) {
         tick(dialog.get(), numbers);
-        type(dialog.get(), 1105, wrong);
-        click(dialog.get(), 1106);
+        type(dialog.get(), "predictionDrawEdit4", wrong);
+        click(dialog.get(), "registrantButton4");
         QCOMPARE(m_messages.size(), 1);
         const UserMessage expected = wrong == QStringLiteral("352") ? EntryText::predictionDrawTooLarge()
                                                                     : EntryText::predictionDrawTooSmall(351);
@@ -410,13 +411,13 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
         QVERIFY(dialog->isVisible());
     }
     tick(dialog.get(), {1, 2, 3, 4, 5});
-    type(dialog.get(), 1105, QStringLiteral("351"));
-    click(dialog.get(), 1106);
+    type(dialog.get(), "predictionDrawEdit4", QStringLiteral("351"));
+    click(dialog.get(), "registrantButton4");
     QCOMPARE(m_messages.takeFirst().text, EntryText::predictionNotSixNumbers().text);
 
     tick(dialog.get(), numbers);
     QSignalSpy entered(dialog.get(), &DataEntryDialog::predictionEntered);
-    click(dialog.get(), 1106);
+    click(dialog.get(), "registrantButton4");
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(TestHistory::readFile(slots.predictionFile(4).path()), record(351, 1, numbers));
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
@@ -428,8 +429,8 @@ void TestDataEntryDialog::registrantPredictionsAndBrowsing()
 
     // Opened again, the radio buttons start from the lowest registrant once more.
     dialog = openDialog();
-    QCOMPARE(control<QAbstractButton>(dialog.get(), 1317)->group()->checkedId(), 2);
-    QCOMPARE(textOf(dialog.get(), 1105), QStringLiteral("351"));
+    QCOMPARE(control<QAbstractButton>(dialog.get(), "registrantRadio2")->group()->checkedId(), 2);
+    QCOMPARE(textOf(dialog.get(), "predictionDrawEdit4"), QStringLiteral("351"));
 }
 
 void TestDataEntryDialog::handOverAverageAndCard()
@@ -443,19 +444,19 @@ void TestDataEntryDialog::handOverAverageAndCard()
     const auto dialog = openDialog();
     QVERIFY(dialog);
     QCOMPARE(ticked(dialog.get()), (QList<int>{1, 2, 3, 4, 5, 6}));
-    QCOMPARE(textOf(dialog.get(), 1092), QStringLiteral("【 平 均 】 3.5    【 σ 値 】 1.7078"));
+    QCOMPARE(textOf(dialog.get(), "selectionEdit"), QStringLiteral("【 平 均 】 3.5    【 σ 値 】 1.7078"));
 
     tick(dialog.get(), {2, 4, 6, 8, 10});
-    click(dialog.get(), 1089);
+    click(dialog.get(), "averageButton");
     expectMessage(EntryText::averageNotSixNumbers());
-    QCOMPARE(textOf(dialog.get(), 1092), QStringLiteral("【 平 均 】 3.5    【 σ 値 】 1.7078"));
+    QCOMPARE(textOf(dialog.get(), "selectionEdit"), QStringLiteral("【 平 均 】 3.5    【 σ 値 】 1.7078"));
     tick(dialog.get(), {2, 4, 6, 8, 10, 12});
-    click(dialog.get(), 1089);
-    QVERIFY(textOf(dialog.get(), 1092).startsWith(QStringLiteral("【 平 均 】 7.    【 σ 値 】 ")));
+    click(dialog.get(), "averageButton");
+    QVERIFY(textOf(dialog.get(), "selectionEdit").startsWith(QStringLiteral("【 平 均 】 7.    【 σ 値 】 ")));
 
     // The card button hands the ticks over, ends the dialog and opens the card.
     tick(dialog.get(), {5, 15, 25, 35, 43});
-    click(dialog.get(), 1216);
+    click(dialog.get(), "cardButton");
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QVERIFY(handOver.handedOver);
     std::array<bool, kNumberCount> expected{};
@@ -472,23 +473,24 @@ void TestDataEntryDialog::commandOffersRegistrantThenOpens()
     queueAnswers({Answer::No});
     DataEntryDialog* shown = nullptr;
     QString helpText;
-    QList<int> placeholders;
+    QStringList placeholders;
     QTimer::singleShot(0, this, [&] {
         shown = qobject_cast<DataEntryDialog*>(QApplication::activeModalWidget());
         if (!shown)
             return;
-        // Help popups by control id, at the pointer.
-        helpText = helpTextOf(control(shown, 2));
+        // Help popups by control, at the pointer.
+        helpText = helpTextOf(control(shown, "cancelButton"));
         // Every button shows its own picture, none the placeholder.
-        for (const int id : {1088, 1089, 1214, 1215, 1216, 1329, 2, 1375, 1316})
-            if (hasColour(control(shown, id), qRgb(255, 0, 255)))
-                placeholders.append(id);
-        click(shown, 2);
+        for (const char* button : {"appendButton", "averageButton", "deleteLastButton", "modifyButton", "cardButton",
+                                   "homePageButton", "cancelButton", "deletePredictionButton", "registrantRadio1"})
+            if (hasColour(control(shown, button), qRgb(255, 0, 255)))
+                placeholders.append(QString::fromLatin1(button));
+        click(shown, "cancelButton");
     });
     frame()->commands().run(MenuCommand::DataEntry);
     QVERIFY(shown);
-    QCOMPARE(helpText, EntryText::dataEntryHelp(2));
-    QCOMPARE(placeholders, QList<int>());
+    QCOMPARE(helpText, HelpText::cancelButtonPopup());
+    QCOMPARE(placeholders, QStringList());
     expectMessage(PredictText::registrantOffer());
     QVERIFY(m_messages.isEmpty());
 }
@@ -503,12 +505,12 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
 
     auto dialog = openDialog();
     QVERIFY(dialog);
-    click(dialog.get(), 1329);
+    click(dialog.get(), "homePageButton");
     QVERIFY(frame()->madeWayForBrowser());
     QCOMPARE(frame()->pos(), QPoint(ScreenScale::width() - frame()->width(), 0));
     QTRY_VERIFY(TestHistory::readFile(log).contains("ready"));
     QVERIFY(TestHistory::readFile(log).startsWith("https://example.com/vemo6\n"));
-    click(dialog.get(), 2);
+    click(dialog.get(), "cancelButton");
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     QVERIFY(!frame()->madeWayForBrowser());
     QCOMPARE(frame()->pos(), QPoint(0, 0));
@@ -521,7 +523,7 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     const QString option = QStringLiteral("-cimport os;os.system('id')");
     startWithRegistrants({}, PathSettings{QStringLiteral(FAKE_BROWSER_PATH), option});
     dialog = openDialog();
-    click(dialog.get(), 1329);
+    click(dialog.get(), "homePageButton");
     expectMessage(BrowserText::pageRefused(option));
     QVERIFY(!frame()->madeWayForBrowser());
     QVERIFY(!QFile::exists(log));
@@ -531,10 +533,10 @@ void TestDataEntryDialog::homePageMakesWayAndCancelClosesBrowser()
     cleanup();
     startWithRegistrants();
     dialog = openDialog();
-    click(dialog.get(), 1329);
+    click(dialog.get(), "homePageButton");
     expectMessage(BrowserText::notRegistered());
     QVERIFY(frame()->madeWayForBrowser());
-    QTest::keyClick(control(dialog.get(), 1045), Qt::Key_Return);
+    QTest::keyClick(control(dialog.get(), "numberBox1"), Qt::Key_Return);
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QVERIFY(!frame()->madeWayForBrowser());
 }

@@ -32,21 +32,21 @@ constexpr int kDraws = 150;
 // Records for draws 100 … 151.
 constexpr int kRecords = kDraws - 98;
 
-// The ids of the checked buttons, group by group.
-QList<int> checkedIds(QWidget* dialog)
+// The names of the checked buttons, in the order of the alphabet.
+QStringList checkedChoices(QWidget* dialog)
 {
-    QList<int> ids;
+    QStringList names;
     for (QRadioButton* button : dialog->findChildren<QRadioButton*>()) {
         if (button->isChecked())
-            ids.append(button->property("controlId").toInt());
+            names.append(button->objectName());
     }
-    std::sort(ids.begin(), ids.end());
-    return ids;
+    names.sort();
+    return names;
 }
 
 QString weightShown(QWidget* dialog)
 {
-    return GuiSuite::control<QLabel>(dialog, 1391)->text();
+    return GuiSuite::control<QLabel>(dialog, "weightDisplay")->text();
 }
 
 } // namespace
@@ -113,35 +113,38 @@ void TestDataGodSettings::verifyOnlyFilesOf(int count) const
 
 void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
 {
-    const QList<int> initial{1385, 1400, 1409, 1411};
+    const QStringList initial{QStringLiteral("amountChoice1"), QStringLiteral("countChoice6"),
+                              QStringLiteral("frequentChoice"), QStringLiteral("showPredictingChoice")};
     TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), DataGodText::settingsTitle());
-        QCOMPARE(checkedIds(&dialog), initial);
+        QCOMPARE(checkedChoices(&dialog), initial);
         QCOMPARE(weightShown(&dialog), QStringLiteral("10"));
-        QCOMPARE(control<QAbstractButton>(&dialog, 1404)->text(), QStringLiteral("全部"));
-        QCOMPARE(control<QAbstractButton>(&dialog, 1410)->text(), DataGodText::preferRare());
-        QCOMPARE(control<QAbstractButton>(&dialog, 1412)->text(), DataGodText::hidePredicting());
+        QCOMPARE(control<QAbstractButton>(&dialog, "amountChoice5")->text(), QStringLiteral("全部"));
+        QCOMPARE(control<QAbstractButton>(&dialog, "rareChoice")->text(), DataGodText::preferRare());
+        QCOMPARE(control<QAbstractButton>(&dialog, "hidePredictingChoice")->text(), DataGodText::hidePredicting());
         // Every choice fits its button: no text is cut off.
         for (QRadioButton* button : dialog.findChildren<QRadioButton*>())
             QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
 
         // The help popups: the OK button's name, the Cancel button's sentence,
         // nothing for the others.
-        QCOMPARE(helpTextOf(control(&dialog, 1)), QStringLiteral("IDOK"));
-        QCOMPARE(helpTextOf(control(&dialog, 2)), QStringLiteral("ダイアログを終了します。"));
-        QCOMPARE(helpTextOf(control(&dialog, 1397)), QString());
+        QCOMPARE(helpTextOf(control(&dialog, "okButton")), QStringLiteral("IDOK"));
+        QCOMPARE(helpTextOf(control(&dialog, "cancelButton")), QStringLiteral("ダイアログを終了します。"));
+        QCOMPARE(helpTextOf(control(&dialog, "countChoice12")), QString());
 
-        click(&dialog, 1394);
-        click(&dialog, 1403);
-        click(&dialog, 1410);
-        click(&dialog, 1412);
-        auto* spin = control<QWidget>(&dialog, 1399);
+        click(&dialog, "countChoice9");
+        click(&dialog, "amountChoice4");
+        click(&dialog, "rareChoice");
+        click(&dialog, "hidePredictingChoice");
+        auto* spin = control<QWidget>(&dialog, "weightSpin");
         QToolButton* left = spin->findChildren<QToolButton*>().value(0);
         for (int i = 0; i < 15; ++i)
             QTest::mouseClick(left, Qt::LeftButton);
         QCOMPARE(weightShown(&dialog), QStringLiteral("0"));
-        QCOMPARE(checkedIds(&dialog), (QList<int>{1394, 1403, 1410, 1412}));
-        click(&dialog, 2);
+        QCOMPARE(checkedChoices(&dialog),
+                 (QStringList{QStringLiteral("amountChoice4"), QStringLiteral("countChoice9"),
+                              QStringLiteral("hidePredictingChoice"), QStringLiteral("rareChoice")}));
+        click(&dialog, "cancelButton");
     });
     callDataGods();
 
@@ -155,36 +158,39 @@ void TestDataGodSettings::firstOpeningAndCancelKeepChoices()
     QVERIFY(m_messages.isEmpty());
 
     TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
-        QCOMPARE(checkedIds(&dialog), initial);
+        QCOMPARE(checkedChoices(&dialog), initial);
         QCOMPARE(weightShown(&dialog), QStringLiteral("10"));
-        click(&dialog, 2);
+        click(&dialog, "cancelButton");
     });
     callDataGods();
 }
 
 void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles_data()
 {
-    QTest::addColumn<int>("countId");
-    QTest::addColumn<int>("amountId");
-    QTest::addColumn<int>("priorityId");
+    QTest::addColumn<QString>("countChoice");
+    QTest::addColumn<QString>("amountChoice");
+    QTest::addColumn<QString>("priorityChoice");
     QTest::addColumn<int>("weightSteps");
-    QTest::addColumn<int>("windowId");
+    QTest::addColumn<QString>("predictingChoice");
     QTest::addColumn<DataGodSettings>("chosen");
     QTest::newRow("9, 200, rare, 5, shown")
-        << 1394 << 1403 << 1410 << -5 << 1411 << DataGodSettings{9, 200, false, 5, true};
+        << QStringLiteral("countChoice9") << QStringLiteral("amountChoice4") << QStringLiteral("rareChoice") << -5
+        << QStringLiteral("showPredictingChoice") << DataGodSettings{9, 200, false, 5, true};
     QTest::newRow("6, 50, frequent, 0, hidden")
-        << 1385 << 1400 << 1409 << -12 << 1412 << DataGodSettings{6, 50, true, 0, false};
+        << QStringLiteral("countChoice6") << QStringLiteral("amountChoice1") << QStringLiteral("frequentChoice") << -12
+        << QStringLiteral("hidePredictingChoice") << DataGodSettings{6, 50, true, 0, false};
     QTest::newRow("13, all, rare, 20, shown")
-        << 1398 << 1404 << 1410 << 12 << 1411 << DataGodSettings{13, 900, false, 20, true};
+        << QStringLiteral("countChoice13") << QStringLiteral("amountChoice5") << QStringLiteral("rareChoice") << 12
+        << QStringLiteral("showPredictingChoice") << DataGodSettings{13, 900, false, 20, true};
 }
 
 void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
 {
-    QFETCH(int, countId);
-    QFETCH(int, amountId);
-    QFETCH(int, priorityId);
+    QFETCH(QString, countChoice);
+    QFETCH(QString, amountChoice);
+    QFETCH(QString, priorityChoice);
     QFETCH(int, weightSteps);
-    QFETCH(int, windowId);
+    QFETCH(QString, predictingChoice);
     QFETCH(DataGodSettings, chosen);
     const int count = chosen.predictionCount;
 
@@ -193,14 +199,14 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
     std::unique_ptr<QSignalSpy> requests;
     TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
         requests = std::make_unique<QSignalSpy>(&dialog, &DataGodSettingsDialog::dataGodRequested);
-        click(&dialog, countId);
-        click(&dialog, amountId);
-        click(&dialog, priorityId);
-        click(&dialog, windowId);
-        const QList<QToolButton*> arrows = control<QWidget>(&dialog, 1399)->findChildren<QToolButton*>();
+        click(&dialog, countChoice);
+        click(&dialog, amountChoice);
+        click(&dialog, priorityChoice);
+        click(&dialog, predictingChoice);
+        const QList<QToolButton*> arrows = control<QWidget>(&dialog, "weightSpin")->findChildren<QToolButton*>();
         for (int i = 0; i < qAbs(weightSteps); ++i)
             QTest::mouseClick(arrows.value(weightSteps < 0 ? 0 : 1), Qt::LeftButton);
-        click(&dialog, 1);
+        click(&dialog, "okButton");
     });
     callDataGods();
 
@@ -218,9 +224,11 @@ void TestDataGodSettings::okSendsTheRequestAndWritesTheFiles()
 
     // The choices are remembered for the next opening.
     TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
-        QCOMPARE(checkedIds(&dialog), (QList<int>{countId, amountId, priorityId, windowId}));
+        QStringList remembered{countChoice, amountChoice, priorityChoice, predictingChoice};
+        remembered.sort();
+        QCOMPARE(checkedChoices(&dialog), remembered);
         QCOMPARE(weightShown(&dialog), QString::number(chosen.appearanceWeight));
-        click(&dialog, 2);
+        click(&dialog, "cancelButton");
     });
     callDataGods();
     QVERIFY(frame()->windowTitle().startsWith(
@@ -239,21 +247,21 @@ void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
             QCOMPARE(QApplication::activeModalWidget(), &window);
             QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
             QCOMPARE(window.frameGeometry().center(), window.screen()->geometry().center());
-            QVERIFY(!control<QLabel>(&window, 1383)->pixmap().isNull());
-            for (const int id : {1382, 1384, 1385, 1386, 1387}) {
-                QWidget* animation = control<QWidget>(&window, id);
+            QVERIFY(!control<QLabel>(&window, "banner")->pixmap().isNull());
+            for (int i = 1; i <= 5; ++i) {
+                QWidget* animation = control<QWidget>(&window, QStringLiteral("animation%1").arg(i));
                 QVERIFY(animation && animation->isVisible());
                 // A frame may come round again, and a busy machine may be late: the picture has to move, at
                 // some time within two seconds.
                 const QImage before = TestPixels::grabOf(animation);
-                QTRY_VERIFY2_WITH_TIMEOUT(TestPixels::grabOf(animation) != before,
-                                          qPrintable(QStringLiteral("still: %1").arg(id)), 2000);
+                QTRY_VERIFY2_WITH_TIMEOUT(TestPixels::grabOf(animation) != before, qPrintable(animation->objectName()),
+                                          2000);
             }
             checked = true;
-            click(&window, 2);
+            click(&window, "cancelButton");
         });
-        click(&dialog, 1394);
-        click(&dialog, 1);
+        click(&dialog, "countChoice9");
+        click(&dialog, "okButton");
     });
     QElapsedTimer elapsed;
     elapsed.start();
@@ -267,9 +275,9 @@ void TestDataGodSettings::predictingWindowAnimatesAndCancelEndsTheWait()
 
     // With "表示しない" there is no window, so none of its minute of waiting either.
     TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
-        click(&dialog, 1396);
-        click(&dialog, 1412);
-        click(&dialog, 1);
+        click(&dialog, "countChoice11");
+        click(&dialog, "hidePredictingChoice");
+        click(&dialog, "okButton");
     });
     elapsed.restart();
     callDataGods();
@@ -284,8 +292,8 @@ void TestDataGodSettings::failedWriteChangesNothing()
     TestHistory::writeFile(godFile(1, 8), QByteArray("0100010102030405060708091011"));
     QVERIFY(QDir().mkpath(godFile(2, 12)));
     TestProgram::whenModalShows<DataGodSettingsDialog>([&](DataGodSettingsDialog& dialog) {
-        click(&dialog, 1412);
-        click(&dialog, 1);
+        click(&dialog, "hidePredictingChoice");
+        click(&dialog, "okButton");
     });
     callDataGods();
     QCOMPARE(m_messages.size(), 1);
@@ -306,20 +314,20 @@ void TestDataGodSettings::groupWithoutChoiceKeepsTheDialogOpen()
     QSignalSpy requests(&dialog, &DataGodSettingsDialog::dataGodRequested);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    click(&dialog, 1);
+    click(&dialog, "okButton");
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.last().text, DataGodText::chooseCount().text);
     QCOMPARE(m_messages.last().caption, QStringLiteral("データ神より"));
-    click(&dialog, 1397);
-    click(&dialog, 1);
+    click(&dialog, "countChoice12");
+    click(&dialog, "okButton");
     QCOMPARE(m_messages.size(), 2);
     QCOMPARE(m_messages.last().text, DataGodText::chooseAmount().text);
     QVERIFY(dialog.isVisible());
     QCOMPARE(requests.count(), 0);
     QCOMPARE(choices.predictionCount, 0);
 
-    click(&dialog, 1402);
-    click(&dialog, 1);
+    click(&dialog, "amountChoice3");
+    click(&dialog, "okButton");
     QVERIFY(!dialog.isVisible());
     QCOMPARE(requests.count(), 1);
     QVERIFY(requests.first().at(0).value<DataGodSettings>() == (DataGodSettings{12, 150, true, 10, true}));

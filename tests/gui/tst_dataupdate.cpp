@@ -57,7 +57,7 @@ private Q_SLOTS:
 private:
     void startWithBrowser(const QString& browserPath);
     DataUpdateGuide* openGuide();
-    QPushButton* button(int id) const { return control<QPushButton>(m_guide, id); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(m_guide, name); }
     void messageComing(const UserMessage& message) override;
     void expectFullScreen() const;
     QStringList browserLog() const;
@@ -142,19 +142,19 @@ void TestDataUpdate::importReplacesHistoryOnlyWhenNewer()
         if (!label->text().isEmpty())
             shownLines.append(label->text());
     QCOMPARE(shownLines, StoreText::updateGuideLines());
-    QVERIFY(button(1)->isDefault());
+    QVERIFY(button("importButton")->isDefault());
     const QUrl page = QUrl::fromLocalFile(m_install->paths().root() + QStringLiteral("/HomePage/index.html"));
     QTRY_COMPARE(browserLog(), (QStringList{page.toString(QUrl::FullyEncoded), QStringLiteral("ready")}));
     // Every label fits: the last step ends above the guide's bottom edge and inside its width.
     const QLabel* lastStep = m_guide->findChildren<QLabel*>().constLast();
     QVERIFY(m_guide->rect().contains(lastStep->geometry()));
     const QImage face = m_guide->grab().toImage();
-    const QRect importFace = button(1)->geometry();
+    const QRect importFace = button("importButton")->geometry();
     QVERIFY(face.pixelColor(importFace.center()) != m_guide->palette().color(QPalette::Window));
 
     // The same draw count as the history: refused, the copy gone all the same.
     clipboard->setText(copiedTable(TestHistory::randomLines(kDraws, 42)));
-    QTest::mouseClick(button(1), Qt::LeftButton);
+    QTest::mouseClick(button("importButton"), Qt::LeftButton);
     expectMessage(StoreText::clipboardOlder());
     QVERIFY(clipboard->text().isEmpty());
     QCOMPARE(m_install->historyBytes(), original);
@@ -214,7 +214,7 @@ void TestDataUpdate::refusedTablesChangeNothing()
     for (const auto& [text, message] : refused) {
         QVERIFY(openGuide());
         QGuiApplication::clipboard()->setText(text);
-        QTest::mouseClick(button(1), Qt::LeftButton);
+        QTest::mouseClick(button("importButton"), Qt::LeftButton);
         expectMessage(message);
         QVERIFY(m_messages.isEmpty());
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
@@ -228,7 +228,7 @@ void TestDataUpdate::refusedTablesChangeNothing()
     queueAnswers({Answer::No});
     QVERIFY(openGuide());
     QGuiApplication::clipboard()->setText(newer);
-    QTest::mouseClick(button(1), Qt::LeftButton);
+    QTest::mouseClick(button("importButton"), Qt::LeftButton);
     expectMessage(StoreText::confirmImport());
     QCOMPARE(m_install->historyBytes(), original);
     QVERIFY(view()->document().history().backups().value().isEmpty());
@@ -253,7 +253,7 @@ void TestDataUpdate::cancelPutsEverythingBack()
     QVERIFY(frame()->madeWayForBrowser());
 
     QGuiApplication::clipboard()->setText(copiedTable(TestHistory::randomLines(kDraws + 1, 45)));
-    QTest::mouseClick(button(2), Qt::LeftButton);
+    QTest::mouseClick(button("cancelButton"), Qt::LeftButton);
     QTRY_VERIFY(!m_guide);
     expectFullScreen();
     QTRY_COMPARE(browserLog().count(QStringLiteral("terminated")), 2);
@@ -290,7 +290,7 @@ void TestDataUpdate::noBrowserToStart()
     QVERIFY(frame()->madeWayForBrowser());
     QTRY_COMPARE(browserLog().size(), 2);
     QVERIFY(browserLog().first().endsWith(QStringLiteral("/HomePage/index.html")));
-    QTest::mouseClick(button(2), Qt::LeftButton);
+    QTest::mouseClick(button("cancelButton"), Qt::LeftButton);
     QTRY_VERIFY(!m_guide);
     expectFullScreen();
 

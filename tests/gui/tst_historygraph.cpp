@@ -71,11 +71,8 @@ private:
 void TestHistoryGraph::init()
 {
     QVERIFY(startProgram(sampleLines()));
-    m_graph = control<HistoryGraphWindow>(view(), 341);
-    QVERIFY(m_graph);
-    m_bar = control<QScrollBar>(m_graph, 1377);
-    QVERIFY(m_bar);
-    QCOMPARE(m_bar->property("controlId").toInt(), 1377);
+    m_graph = control<HistoryGraphWindow>(view(), "HistoryGraphWindow");
+    m_bar = control<QScrollBar>(m_graph, "scrollBar");
     // Created at start-up, but not shown before it is asked for.
     QVERIFY(!m_graph->isVisible());
 }
@@ -124,8 +121,8 @@ void TestHistoryGraph::menuCommandShowsTheGraph()
     QCOMPARE(view()->state().displayMode, DisplayMode::HistoryGraph);
     QVERIFY(!view()->state().patternScreenActive());
     QVERIFY(frame()->windowTitle().startsWith(ViewText::weightingTitle(false, QString())));
-    for (const int id : {1220, 1222, 1373})
-        QVERIFY(!control(view(), id)->isVisible());
+    for (const char* name : {"zoomSpin", "numberSpin", "weightingButton"})
+        QVERIFY2(!control(view(), name)->isVisible(), name);
     QVERIFY(m_bar->isVisible());
     QCOMPARE(m_bar->maximum(), kDraws + 1 - 39);
 

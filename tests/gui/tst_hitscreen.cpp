@@ -91,8 +91,8 @@ private Q_SLOTS:
 
 private:
     void showHits();
-    /** Calls the gods through their settings dialog, with the count button given (1398: 13 numbers). */
-    void callDataGods(int countId = 1398);
+    /** Calls the gods through their settings dialog, with the count button given. */
+    void callDataGods(const QString& countChoice = QStringLiteral("countChoice13"));
     void writeRegistrant(int slot, const QString& name, const QByteArray& bytes);
     DataGodResultWindow* window(int slot) const { return view()->hitCountScreen().resultWindow(slot); }
 };
@@ -116,14 +116,14 @@ void TestHitScreen::showHits()
     QTRY_VERIFY(window(1)->isVisible());
 }
 
-void TestHitScreen::callDataGods(int countId)
+void TestHitScreen::callDataGods(const QString& countChoice)
 {
     // The settings dialog: the count, no predicting window, OK.
-    QTimer::singleShot(0, qApp, [countId] {
+    QTimer::singleShot(0, qApp, [countChoice] {
         QWidget* dialog = QApplication::activeModalWidget();
         QVERIFY(dialog);
-        for (const int id : {countId, 1412, 1})
-            control<QAbstractButton>(dialog, id)->click();
+        for (const QString& name : {countChoice, QStringLiteral("hidePredictingChoice"), QStringLiteral("okButton")})
+            control<QAbstractButton>(dialog, name)->click();
     });
     MainMenu::findCommand(frame(), MenuCommand::DataGod)->trigger();
     view()->grab();
@@ -253,7 +253,6 @@ void TestHitScreen::scrollingStopsAtTheEnds()
     showHits();
     DataGodResultWindow* chart = window(1);
     QScrollBar* bar = chart->scrollBar();
-    QCOMPARE(bar->objectName(), QStringLiteral("id1320"));
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), kDraws - kColumns);
     QCOMPARE(bar->value(), kDraws - kColumns);
@@ -308,7 +307,7 @@ void TestHitScreen::popupsShowTheNewestPredictionAndComeBack()
     LatestPredictionPopup* popup = window(5)->latestPopup();
     QCOMPARE(popup->text(), QStringLiteral("< 五郎の第 350 回の抽選に対する予想 >\n\n3.  11.  17.  25.  38.  42"));
     QCOMPARE(popup->pos(), window(5)->mapToGlobal(QPoint(0, 0)) + QPoint(3, 3));
-    QCOMPARE(popup->objectName(), QStringLiteral("id413"));
+    QCOMPARE(popup->objectName(), QStringLiteral("latestPopup5"));
     QTRY_VERIFY(window(1)->latestPopup());
     QCOMPARE(window(1)->latestPopup()->text(),
              QStringLiteral("< 一郎の第 61 回の抽選に対する予想 >\n\n--.  --.  --.  --.  --.  --"));
@@ -377,7 +376,7 @@ void TestHitScreen::dataGodsShowTheirFilesAndTheComingDraw()
     QVERIFY(!window(1)->latestPopup()->findChild<QPushButton*>());
 
     // Six numbers are one ticket, too few for a wheel: no button that could only fail.
-    callDataGods(1385);
+    callDataGods(QStringLiteral("countChoice6"));
     QTRY_VERIFY(window(1)->latestPopup());
     QCOMPARE(window(1)->latestPopup()->text().count(QStringLiteral(".  ")), 5);
     QVERIFY(!window(1)->latestPopup()->findChild<QPushButton*>());

@@ -38,7 +38,7 @@ private Q_SLOTS:
 
 private:
     LatestPatternDialog* openFromMenu() const;
-    QString text(const LatestPatternDialog* dialog, int id) const;
+    QString text(const LatestPatternDialog* dialog, QAnyStringView name) const;
     void pointAt(LatestPatternDialog* dialog, QPoint point) const;
     QByteArray hitString(int number) const;
 };
@@ -62,10 +62,9 @@ LatestPatternDialog* TestLatestPattern::openFromMenu() const
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
 }
 
-QString TestLatestPattern::text(const LatestPatternDialog* dialog, int id) const
+QString TestLatestPattern::text(const LatestPatternDialog* dialog, QAnyStringView name) const
 {
-    const auto* label = control<QLabel>(dialog, id);
-    return label ? label->text() : QStringLiteral("(no label %1)").arg(id);
+    return control<QLabel>(dialog, name)->text();
 }
 
 void TestLatestPattern::pointAt(LatestPatternDialog* dialog, QPoint point) const
@@ -91,11 +90,11 @@ void TestLatestPattern::hoverShowsCountPatternAndFrameOnEveryTab()
     QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!dialog->isModal());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
-    QCOMPARE(text(dialog, 1169), QStringLiteral("01_"));
-    QCOMPARE(text(dialog, 1211), QStringLiteral("43_"));
-    QCOMPARE(text(dialog, 1326), idleCaption());
-    QCOMPARE(text(dialog, 1325), QStringLiteral("≪パターン≫"));
-    auto* tabs = control<QTabBar>(dialog, 1121);
+    QCOMPARE(text(dialog, "numberLabel1"), QStringLiteral("01_"));
+    QCOMPARE(text(dialog, "numberLabel43"), QStringLiteral("43_"));
+    QCOMPARE(text(dialog, "captionLine"), idleCaption());
+    QCOMPARE(text(dialog, "patternLine"), QStringLiteral("≪パターン≫"));
+    auto* tabs = control<QTabBar>(dialog, "patternTabs");
     QVERIFY(tabs);
     QCOMPARE(tabs->count(), 8);
 
@@ -105,31 +104,31 @@ void TestLatestPattern::hoverShowsCountPatternAndFrameOnEveryTab()
     for (int k = 2; k <= 9; ++k) {
         tabs->setCurrentIndex(k - 2);
         for (int n = 1; n <= 43; ++n)
-            QCOMPARE(text(dialog, 1326 + n),
+            QCOMPARE(text(dialog, QStringLiteral("patternValue%1").arg(n)),
                      QString::number(PatternStats::currentPatternCount(hitString(n), k, false)));
-        QCOMPARE(text(dialog, 1326), idleCaption());
+        QCOMPARE(text(dialog, "captionLine"), idleCaption());
 
         pointAt(dialog, onLabel);
         const int count = PatternStats::currentPatternCount(hitString(number), k, false);
-        QCOMPARE(text(dialog, 1326),
+        QCOMPARE(text(dialog, "captionLine"),
                  QStringLiteral("【 17_ の内容 】      ≪出現回数≫ ") + QString::number(count) + QStringLiteral("   "));
         QString symbols;
         for (int i = 0; i < k; ++i)
             symbols += hitString(number)[i] == '1' ? QStringLiteral("〇") : QStringLiteral("Χ");
-        QCOMPARE(text(dialog, 1325), QStringLiteral("≪パターン≫ ") + symbols);
-        QCOMPARE(text(dialog, 1325).size(), 7 + k);
+        QCOMPARE(text(dialog, "patternLine"), QStringLiteral("≪パターン≫ ") + symbols);
+        QCOMPARE(text(dialog, "patternLine").size(), 7 + k);
 
         // Between two rows and on the edge of a box (the boxes are open) nothing changes.
         pointAt(dialog, betweenRows);
         pointAt(dialog, QPoint(onLabel.x(), 100));
         pointAt(dialog, QPoint(45, onLabel.y()));
-        QCOMPARE(text(dialog, 1326).left(9), QStringLiteral("【 17_ の内容"));
-        QCOMPARE(text(dialog, 1325), QStringLiteral("≪パターン≫ ") + symbols);
+        QCOMPARE(text(dialog, "captionLine").left(9), QStringLiteral("【 17_ の内容"));
+        QCOMPARE(text(dialog, "patternLine"), QStringLiteral("≪パターン≫ ") + symbols);
     }
 
     // The pointed label carries a raised frame a pixel outside it: light above and left, dark below and right.
-    QWidget* label17 = control(dialog, 1185);
-    QWidget* label18 = control(dialog, 1186);
+    QWidget* label17 = control(dialog, "numberLabel17");
+    QWidget* label18 = control(dialog, "numberLabel18");
     const QRect frame17 = label17->geometry().adjusted(-1, -1, 1, 1);
     const QRect frame18 = label18->geometry().adjusted(-1, -1, 1, 1);
     QImage image = dialog->grab().toImage();
@@ -147,20 +146,20 @@ void TestLatestPattern::hoverShowsCountPatternAndFrameOnEveryTab()
     tabs->setCurrentIndex(0);
     image = dialog->grab().toImage();
     QCOMPARE(image.pixelColor(frame18.left(), frame18.center().y()), kBackground);
-    QCOMPARE(text(dialog, 1326), idleCaption());
-    QCOMPARE(text(dialog, 1325), QStringLiteral("≪パターン≫"));
+    QCOMPARE(text(dialog, "captionLine"), idleCaption());
+    QCOMPARE(text(dialog, "patternLine"), QStringLiteral("≪パターン≫"));
 
     // Every label readable inside its own frame, and the values beside it.
     for (int n = 1; n <= 43; ++n) {
-        auto* label = control<QLabel>(dialog, 1168 + n);
+        auto* label = control<QLabel>(dialog, QStringLiteral("numberLabel%1").arg(n));
         QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
     }
 
     QCOMPARE(helpTextOf(tabs), QStringLiteral("タブ"));
     QCOMPARE(helpTextOf(label17), QStringLiteral("STATIC17"));
-    QCOMPARE(helpTextOf(control(dialog, 1325)), QStringLiteral("STATICnaiyo"));
-    QCOMPARE(helpTextOf(control(dialog, 1326)), QStringLiteral("抽せん数字"));
-    QCOMPARE(helpTextOf(control(dialog, 1)), QStringLiteral("ok"));
+    QCOMPARE(helpTextOf(control(dialog, "patternLine")), QStringLiteral("STATICnaiyo"));
+    QCOMPARE(helpTextOf(control(dialog, "captionLine")), QStringLiteral("抽せん数字"));
+    QCOMPARE(helpTextOf(control(dialog, "okButton")), QStringLiteral("ok"));
 }
 
 void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
@@ -170,9 +169,9 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     QCOMPARE(openFromMenu(), dialog);
     QCOMPARE(frame()->findChildren<LatestPatternDialog*>().size(), 1);
 
-    auto* tabs = control<QTabBar>(dialog, 1121);
+    auto* tabs = control<QTabBar>(dialog, "patternTabs");
     tabs->setCurrentIndex(3);
-    auto* toggle = control<QAbstractButton>(dialog, 1374);
+    auto* toggle = control<QAbstractButton>(dialog, "weightingToggle");
     QVERIFY(toggle);
     QCOMPARE(toggle->grab().toImage().pixelColor(toggle->width() / 2, toggle->height() - 4), QColor(128, 50, 255));
     QTest::mouseClick(toggle, Qt::LeftButton);
@@ -184,14 +183,15 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     QCOMPARE(toggle->grab().toImage().pixelColor(toggle->width() / 2, toggle->height() - 4), QColor(255, 0, 255));
     for (int n = 1; n <= 43; ++n) {
         const QByteArray hits = hitString(n);
-        QCOMPARE(text(dialog, 1326 + n), QString::number(PatternStats::currentPatternCount(hits, 5, false)
-                                                         * PatternStats::distinctPatternCount(hits, 5)));
+        QCOMPARE(text(dialog, QStringLiteral("patternValue%1").arg(n)),
+                 QString::number(PatternStats::currentPatternCount(hits, 5, false)
+                                 * PatternStats::distinctPatternCount(hits, 5)));
     }
 
     // The menu switches it back, and the dialog follows.
     MainMenu::findCommand(frame(), MenuCommand::WeightingOff)->trigger();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("  最新のパターン集計データ（ 出現パターン数を考慮しない。）"));
-    QCOMPARE(text(dialog, 1327), QString::number(PatternStats::currentPatternCount(hitString(1), 5, false)));
+    QCOMPARE(text(dialog, "patternValue1"), QString::number(PatternStats::currentPatternCount(hitString(1), 5, false)));
 
     // Moving the dialog over a bar of the pattern graph points at that bar.
     const QPoint bar = firstPatternBar();
@@ -200,7 +200,7 @@ void TestLatestPattern::weightingToggleFollowsEverywhereAndOneDialogAtATime()
     QTRY_COMPARE(view()->state().hoverX, bar.x());
 
     QPointer<LatestPatternDialog> closing = dialog;
-    QTest::mouseClick(control<QAbstractButton>(dialog, 1), Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(dialog, "okButton"), Qt::LeftButton);
     QTRY_VERIFY(closing.isNull());
     QVERIFY(!view()->latestPattern());
 

@@ -23,14 +23,9 @@ QString countText(int ticked)
     return QStringLiteral("〔選択数〕 ") + QString::number(ticked);
 }
 
-// The ids as the resource numbers them: 1 … 23, then 24 … 29 after a gap, then 30 … 43 after another.
-int expectedBoxId(int number)
+QString box(int number)
 {
-    if (number <= 23)
-        return 1214 + number;
-    if (number <= 29)
-        return 1224 + number;
-    return 1227 + number;
+    return QStringLiteral("numberBox%1").arg(number);
 }
 
 } // namespace
@@ -81,7 +76,7 @@ QList<int> TestNumberCard::ticked(const NumberCard* card) const
 {
     QList<int> numbers;
     for (int number = 1; number <= 43; ++number) {
-        if (control<NumberBox>(card, NumberCard::boxId(number))->isChecked())
+        if (control<NumberBox>(card, box(number))->isChecked())
             numbers.append(number);
     }
     return numbers;
@@ -89,8 +84,7 @@ QList<int> TestNumberCard::ticked(const NumberCard* card) const
 
 QString TestNumberCard::countOn(const NumberCard* card) const
 {
-    const auto* count = control<QLabel>(card, 1328);
-    return count ? count->text() : QStringLiteral("(no count)");
+    return control<QLabel>(card, "countLine")->text();
 }
 
 void TestNumberCard::ticksClearsAndHandsOverBothWays()
@@ -106,40 +100,36 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
              QPoint((ScreenScale::width() - card->width()) / 2, (ScreenScale::height() - card->height()) / 2));
     QCOMPARE(countOn(card), countText(0));
 
-    // Every number has its box under the resource's id; the ids between the blocks are no box's.
-    QCOMPARE(card->findChildren<NumberBox*>().size(), 43);
+    // Every number has its box, named by its number, in order.
+    const QList<NumberBox*> boxes = card->findChildren<NumberBox*>();
+    QCOMPARE(boxes.size(), 43);
     for (int number = 1; number <= 43; ++number) {
-        QCOMPARE(NumberCard::boxId(number), expectedBoxId(number));
-        auto* box = card->findChild<NumberBox*>(QStringLiteral("id%1").arg(expectedBoxId(number)));
-        QVERIFY2(box, qPrintable(QString::number(number)));
-        QCOMPARE(box->number(), number);
-        QCOMPARE(box->property("controlId").toInt(), expectedBoxId(number));
+        QCOMPARE(boxes[number - 1]->objectName(), box(number));
+        QCOMPARE(boxes[number - 1]->number(), number);
     }
-    for (const int gap : {1238, 1247, 1254, 1256})
-        QVERIFY(!card->findChild<QWidget*>(QStringLiteral("id%1").arg(gap)));
 
-    for (const int id : {1215, 1236, 1257, 1270})
-        click(card, id);
+    for (const int number : {1, 22, 30, 43})
+        click(card, box(number));
     QCOMPARE(ticked(card), (QList<int>{1, 22, 30, 43}));
     QCOMPARE(countOn(card), countText(4));
 
     // The light-yellow card, with a pencil mark in a ticked box only.
     const QImage image = card->grab().toImage();
     QCOMPARE(image.pixelColor(1, image.height() - 2), QColor(255, 255, 128));
-    const auto markCentre = [card](int id) {
-        const auto* box = card->findChild<NumberBox*>(QStringLiteral("id%1").arg(id));
-        return box->pos() + QPoint(box->boxSide() / 2, box->height() / 2);
+    const auto markCentre = [card](int number) {
+        const auto* shown = control<NumberBox>(card, box(number));
+        return shown->pos() + QPoint(shown->boxSide() / 2, shown->height() / 2);
     };
-    QVERIFY(TestPixels::isDark(image.pixel(markCentre(1236))));
-    QVERIFY(!TestPixels::isDark(image.pixel(markCentre(1237))));
+    QVERIFY(TestPixels::isDark(image.pixel(markCentre(22))));
+    QVERIFY(!TestPixels::isDark(image.pixel(markCentre(23))));
 
-    click(card, 1376);
+    click(card, "clearButton");
     QCOMPARE(ticked(card), QList<int>{});
     QCOMPARE(countOn(card), countText(0));
 
     const QList<int> six{3, 9, 17, 25, 38, 42};
     for (const int number : six)
-        click(card, NumberCard::boxId(number));
+        click(card, box(number));
     QCOMPARE(countOn(card), countText(6));
 
     // Whatever opens after the hand-over is answered by closing it.
@@ -155,7 +145,7 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
 
     QPointer<NumberCard> handingCard = card;
     QSignalSpy handedOver(card, &NumberCard::handedOver);
-    click(card, 1);
+    click(card, "handOverButton");
     QCOMPARE(handedOver.size(), 1);
     const SelectionHandOver& handOver = frame()->commands().selectionHandOver();
     QVERIFY(handOver.handedOver);
@@ -172,7 +162,7 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
     QVERIFY(card);
     QCOMPARE(ticked(card), six);
     QCOMPARE(countOn(card), countText(6));
-    click(card, NumberCard::boxId(5));
+    click(card, box(5));
     card->repaint();
     QCOMPARE(ticked(card), (QList<int>{3, 5, 9, 17, 25, 38, 42}));
     QCOMPARE(countOn(card), countText(7));
@@ -181,7 +171,7 @@ void TestNumberCard::ticksClearsAndHandsOverBothWays()
     QCOMPARE(openFromMenu(), card);
 
     QPointer<NumberCard> closing = card;
-    click(card, 2);
+    click(card, "closeButton");
     QVERIFY(!frame()->commands().numberCard());
     QTRY_VERIFY(closing.isNull());
     QCOMPARE(handOver.ticks[4], false);
@@ -191,14 +181,14 @@ void TestNumberCard::helpPopupsAndMovesOverThePatternGraph()
 {
     NumberCard* card = openFromMenu();
     QVERIFY(card);
-    QCOMPARE(helpTextOf(control(card, 1)),
+    QCOMPARE(helpTextOf(control(card, "handOverButton")),
              QStringLiteral("このダイアログを閉じて”データ入力および平均値計算”ダイアログを表示します。\n"
                             "この時、本数字を ６個 選択していると”平均およびσ値”の計算をして表示します。"));
-    QCOMPARE(helpTextOf(control(card, 2)), QStringLiteral("ダイアログを終了します。"));
-    QCOMPARE(helpTextOf(control(card, 1376)), QStringLiteral("すべてのチェックを外します。"));
-    QCOMPARE(helpTextOf(control(card, 1215)), QStringLiteral("IDC_yosoNo1"));
-    QCOMPARE(helpTextOf(control(card, 1270)), QStringLiteral("IDC_yosoNo43"));
-    QCOMPARE(helpTextOf(control(card, 1328)), QString());
+    QCOMPARE(helpTextOf(control(card, "closeButton")), QStringLiteral("ダイアログを終了します。"));
+    QCOMPARE(helpTextOf(control(card, "clearButton")), QStringLiteral("すべてのチェックを外します。"));
+    QCOMPARE(helpTextOf(control(card, box(1))), QStringLiteral("IDC_yosoNo1"));
+    QCOMPARE(helpTextOf(control(card, box(43))), QStringLiteral("IDC_yosoNo43"));
+    QCOMPARE(helpTextOf(control(card, "countLine")), QString());
 
     // Dragging the card over a bar of the pattern graph points at the bar under its corner.
     const QPoint bar = firstPatternBar();

@@ -92,7 +92,7 @@ QList<int> TestRandomGod::answer() const
 {
     QList<int> numbers;
     for (int i = 1; i <= Oracle::kAnswerSize; ++i) {
-        const auto* label = control<QLabel>(qPrintable(QStringLiteral("IDC_otugeNo%1").arg(i)));
+        const auto* label = control<QLabel>(qPrintable(QStringLiteral("answer%1").arg(i)));
         if (!label || !label->isVisible())
             return {};
         numbers.append(label->text().toInt());
@@ -141,23 +141,25 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     QCOMPARE(dialog->windowTitle(),
              QStringLiteral("～～～～～        神　　様　　の　　お　　言　　葉        ～～～～～"));
     // The greeting offers only "understood" and "please, somehow".
-    QVERIFY(shows("IDC_wakari") && shows("IDC_otasuke") && shows("IDC_STATICokotoba"));
-    for (const char* hidden : {"IDC_all", "IDC_onegai", "id2", "IDC_COMBOmon", "IDC_colAka", "IDC_otugeNo1"})
+    QVERIFY(shows("understoodButton") && shows("pleaseHelpButton") && shows("background"));
+    for (const char* hidden :
+         {"momentModeButton", "askButton", "cancelButton", "monthList", "colourButton2", "answer1"})
         QVERIFY2(!shows(hidden), hidden);
-    QCOMPARE(helpTextOf("IDC_otasuke"), QStringLiteral("IDC_otasuke"));
+    QCOMPARE(helpTextOf("pleaseHelpButton"), QStringLiteral("IDC_otasuke"));
 
-    const QImage greeting = control("IDC_STATICokotoba")->grab().toImage();
-    click("IDC_otasuke");
-    QVERIFY(control("IDC_STATICokotoba")->grab().toImage() != greeting);
-    QVERIFY(!shows("IDC_otasuke") && !shows("IDC_wakari"));
-    QVERIFY(shows("IDC_all") && shows("IDC_tanjobi") && shows("IDC_color") && shows("IDC_number") && shows("id2"));
-    QCOMPARE(helpTextOf("id2"), QStringLiteral("ダイアログを終了します。"));
+    const QImage greeting = control("background")->grab().toImage();
+    click("pleaseHelpButton");
+    QVERIFY(control("background")->grab().toImage() != greeting);
+    QVERIFY(!shows("pleaseHelpButton") && !shows("understoodButton"));
+    QVERIFY(shows("momentModeButton") && shows("birthdayModeButton") && shows("colourModeButton")
+            && shows("numberModeButton") && shows("cancelButton"));
+    QCOMPARE(helpTextOf("cancelButton"), QStringLiteral("ダイアログを終了します。"));
 
     // By birthday: 12月31日 on 6 December 2026 seeds 261,206 + 1,231.
-    click("IDC_tanjobi");
-    auto* month = control<QComboBox>("IDC_COMBOmon");
-    auto* day = control<QComboBox>("IDC_COMBOday");
-    QVERIFY(month->isVisible() && day->isVisible() && shows("IDC_onegai"));
+    click("birthdayModeButton");
+    auto* month = control<QComboBox>("monthList");
+    auto* day = control<QComboBox>("dayList");
+    QVERIFY(month->isVisible() && day->isVisible() && shows("askButton"));
     QCOMPARE(month->count(), 12);
     QCOMPARE(day->count(), 31);
     QCOMPARE(month->itemText(0), QStringLiteral("  １月 "));
@@ -168,74 +170,74 @@ void TestRandomGod::birthdayColourAndNumberAnswerByTheDate()
     month->setCurrentIndex(11);
     day->setCurrentIndex(30);
     QCOMPARE(Oracle::birthdaySeed(kSixthOfDecember, 12, 31), 262437u);
-    click("IDC_onegai");
+    click("askButton");
     const QList<int> birthdayAnswer = answer();
     QCOMPARE(birthdayAnswer, Oracle::answer(262437));
     QVERIFY(std::is_sorted(birthdayAnswer.cbegin(), birthdayAnswer.cend()));
-    QVERIFY(!month->isVisible() && !shows("IDC_onegai") && shows("id2"));
+    QVERIFY(!month->isVisible() && !shows("askButton") && shows("cancelButton"));
     // On the answer the closing button wears its golden thanks.
-    QVERIFY(TestPixels::count(control("id2"), isGold) > 100);
+    QVERIFY(TestPixels::count(control("cancelButton"), isGold) > 100);
 
     // Asked again the same day, the same seven; the next day others.
     command(MenuCommand::OracleBirthday);
     QVERIFY(month->isVisible() && answer().isEmpty());
-    QCOMPARE(TestPixels::count(control("id2"), isGold), 0);
+    QCOMPARE(TestPixels::count(control("cancelButton"), isGold), 0);
     QCOMPARE(month->currentIndex(), 11);
-    click("IDC_onegai");
+    click("askButton");
     QCOMPARE(answer(), birthdayAnswer);
     m_now = m_now.addDays(1);
     command(MenuCommand::OracleBirthday);
-    click("IDC_onegai");
+    click("askButton");
     QCOMPARE(answer(), Oracle::answer(262438));
     QVERIFY(answer() != birthdayAnswer);
 
     // By colour: none chosen gets the god's warning and nothing else.
     command(MenuCommand::OracleColour);
     m_now = QDateTime(kSixthOfDecember, QTime(9, 0));
-    click("IDC_onegai");
+    click("askButton");
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.first().caption, QStringLiteral("神様からの忠告"));
     QCOMPARE(m_messages.first().text, QStringLiteral("ラッキーカラーが選ばれていません。１つ選んで下さい。"));
-    QVERIFY(shows("IDC_colCha") && shows("IDC_onegai") && answer().isEmpty());
-    QCOMPARE(helpTextOf("IDC_colAka"), QStringLiteral("IDC_colAka"));
+    QVERIFY(shows("colourButton1") && shows("askButton") && answer().isEmpty());
+    QCOMPARE(helpTextOf("colourButton2"), QStringLiteral("IDC_colAka"));
 
     // 黒 then 茶: only 茶 wears its chosen picture, and the seed takes index 1.
-    auto* black = control<BitmapButton>("IDC_colKuro");
-    auto* brown = control<BitmapButton>("IDC_colCha");
+    auto* black = control<BitmapButton>("colourButton10");
+    auto* brown = control<BitmapButton>("colourButton1");
     QCOMPARE(TestPixels::count(black, isGold), 0);
-    click("IDC_colKuro");
+    click("colourButton10");
     QVERIFY(TestPixels::count(black, isGold) > 20);
-    click("IDC_colCha");
+    click("colourButton1");
     QVERIFY(TestPixels::count(brown, isGold) > 20);
     QCOMPARE(TestPixels::count(black, isGold), 0);
     QVERIFY(brown->isChecked() && !black->isChecked());
-    click("IDC_onegai");
+    click("askButton");
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(answer(), Oracle::answer(261206 + 1));
-    QVERIFY(!shows("IDC_colCha"));
+    QVERIFY(!shows("colourButton1"));
 
     // By number: the units spin wraps 9 → 0 and 0 → 9; the seed is the date + the number shown.
     command(MenuCommand::OracleNumber);
-    auto* luckyNumber = control<QLabel>("IDC_STATICLukkyNum");
+    auto* luckyNumber = control<QLabel>("luckyNumber");
     QCOMPARE(luckyNumber->text(), QStringLiteral("000"));
-    spin("IDC_SPIN1", "rightArrow", 9);
+    spin("onesSpin", "rightArrow", 9);
     QCOMPARE(luckyNumber->text(), QStringLiteral("009"));
-    QCOMPARE(control<QLabel>("IDC_LukkyNum1")->text(), QStringLiteral("9"));
-    spin("IDC_SPIN1", "rightArrow", 1);
+    QCOMPARE(control<QLabel>("onesDigit")->text(), QStringLiteral("9"));
+    spin("onesSpin", "rightArrow", 1);
     QCOMPARE(luckyNumber->text(), QStringLiteral("000"));
-    spin("IDC_SPIN1", "leftArrow", 1);
-    spin("IDC_SPIN100", "leftArrow", 1);
-    spin("IDC_SPIN10", "rightArrow", 2);
+    spin("onesSpin", "leftArrow", 1);
+    spin("hundredsSpin", "leftArrow", 1);
+    spin("tensSpin", "rightArrow", 2);
     QCOMPARE(luckyNumber->text(), QStringLiteral("929"));
-    QVERIFY(TestPixels::count(control("IDC_LukkyNum100"), isPureRed) > 10);
+    QVERIFY(TestPixels::count(control("hundredsDigit"), isPureRed) > 10);
     QVERIFY(TestPixels::count(luckyNumber, isPureRed) > 30);
-    click("IDC_onegai");
+    click("askButton");
     QCOMPARE(answer(), Oracle::answer(261206 + 929));
-    QVERIFY(!shows("IDC_SPIN1") && !shows("IDC_STATICLukkyNum"));
+    QVERIFY(!shows("onesSpin") && !shows("luckyNumber"));
 
     // The answer screen's Cancel closes the dialog.
     QPointer<RandomGodDialog> closing(dialog);
-    click("id2");
+    click("cancelButton");
     QTRY_VERIFY(!closing);
     QVERIFY(!openDialog());
 }
@@ -245,44 +247,39 @@ void TestRandomGod::menuJumpsToEachModeInOneDialog()
     // A mode command opens the dialog when none is open and goes straight to its screen.
     RandomGodDialog* dialog = command(MenuCommand::OracleColour);
     QVERIFY(dialog);
-    QVERIFY(shows("IDC_colAka") && !shows("IDC_otasuke"));
-    click("IDC_colAka");
+    QVERIFY(shows("colourButton2") && !shows("pleaseHelpButton"));
+    click("colourButton2");
 
     // The luck of the moment answers at once from the clock.
     QCOMPARE(command(MenuCommand::OracleTime), dialog);
     QCOMPARE(answer(), Oracle::answer(Oracle::momentSeed(m_now)));
-    QVERIFY(!shows("IDC_colAka") && !shows("IDC_onegai"));
+    QVERIFY(!shows("colourButton2") && !shows("askButton"));
     const QList<int> momentAnswer = answer();
     for (const int number : momentAnswer)
         QVERIFY(number >= 1 && number <= 43);
 
-    // Only 1 … 4 select a mode.
-    dialog->selectMode(0);
-    dialog->selectMode(5);
-    QCOMPARE(answer(), momentAnswer);
-
     // Each command moves from the screen showing to its own; the earlier screen's controls go.
-    dialog->selectMode(2);
-    QVERIFY(shows("IDC_COMBOmon") && answer().isEmpty());
-    dialog->selectMode(4);
-    QVERIFY(shows("IDC_SPIN10") && !shows("IDC_COMBOmon"));
+    dialog->selectMode(RandomGodDialog::Mode::Birthday);
+    QVERIFY(shows("monthList") && answer().isEmpty());
+    dialog->selectMode(RandomGodDialog::Mode::Number);
+    QVERIFY(shows("tensSpin") && !shows("monthList"));
     // Cancel and "please" stand one above the other, clear of the controls beside them.
-    const QRect ask = control("IDC_onegai")->geometry();
-    const QRect cancel = control("id2")->geometry();
+    const QRect ask = control("askButton")->geometry();
+    const QRect cancel = control("cancelButton")->geometry();
     QVERIFY(ask.bottom() < cancel.top());
     QVERIFY(dialog->rect().contains(cancel) && dialog->rect().contains(ask));
-    QVERIFY(!ask.intersects(control("IDC_STATICLukkyNum")->geometry()));
-    dialog->selectMode(3);
-    QVERIFY(shows("IDC_colAo") && !shows("IDC_SPIN10"));
-    QVERIFY(dialog->rect().contains(control("IDC_onegai")->geometry()));
-    QVERIFY(!control("IDC_onegai")->geometry().intersects(control("IDC_colKuro")->geometry()));
+    QVERIFY(!ask.intersects(control("luckyNumber")->geometry()));
+    dialog->selectMode(RandomGodDialog::Mode::Colour);
+    QVERIFY(shows("colourButton7") && !shows("tensSpin"));
+    QVERIFY(dialog->rect().contains(control("askButton")->geometry()));
+    QVERIFY(!control("askButton")->geometry().intersects(control("colourButton10")->geometry()));
     // Choosing colour mode again starts with no colour.
-    QVERIFY(!control<BitmapButton>("IDC_colAka")->isChecked());
+    QVERIFY(!control<BitmapButton>("colourButton2")->isChecked());
 
     // One dialog, whatever opens it.
     QCOMPARE(command(MenuCommand::RandomGod), dialog);
     QCOMPARE(frame()->findChildren<RandomGodDialog*>().size(), 1);
-    QVERIFY(shows("IDC_colAo"));
+    QVERIFY(shows("colourButton7"));
 }
 
 QTEST_MAIN(TestRandomGod)

@@ -27,12 +27,12 @@ namespace {
 
 QLineEdit* nameEdit(const QWidget& dialog, int slot)
 {
-    return dialog.findChild<QLineEdit*>(QStringLiteral("EditTorokuName%1").arg(slot));
+    return dialog.findChild<QLineEdit*>(QStringLiteral("registrantName%1").arg(slot));
 }
 
 SlotImageButton* slotButton(const QWidget& dialog, int slot)
 {
-    return dialog.findChild<SlotImageButton*>(QStringLiteral("RadioYDFile%1").arg(slot));
+    return dialog.findChild<SlotImageButton*>(QStringLiteral("slotButton%1").arg(slot));
 }
 
 // Types as an input method commits text, so that full-width characters arrive as they are.
@@ -128,7 +128,7 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
         QVERIFY(slotButton(dialog, 1)->isChecked());
         type(nameEdit(dialog, 3), QStringLiteral("abc"));
         QVERIFY(slotButton(dialog, 3)->isChecked() && !slotButton(dialog, 1)->isChecked());
-        click(&dialog, 1);
+        click(&dialog, "okButton");
     });
     MainMenu::findCommand(frame(), MenuCommand::PredictionFiles)->trigger();
 
@@ -148,7 +148,8 @@ void TestRegistrantDialog::menuCommandRegistersTypedNames()
 
         // Help popups name the controls.
         QCOMPARE(helpTextOf(nameEdit(dialog, 4)), QStringLiteral("EditTorokuName4"));
-        click(&dialog, 2);
+        QCOMPARE(helpTextOf(slotButton(dialog, 2)), QStringLiteral("RadioYDFile2"));
+        click(&dialog, "cancelButton");
     });
     MainMenu::findCommand(frame(), MenuCommand::PredictionFiles)->trigger();
     QVERIFY(view()->state().registrantDialogShown);
@@ -175,7 +176,7 @@ void TestRegistrantDialog::refusedNameChangesNothing()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     type(nameEdit(dialog, 1), QStringLiteral("good"));
     type(nameEdit(dialog, 2), name);
-    click(&dialog, 1);
+    click(&dialog, "okButton");
 
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, refusal);
@@ -243,7 +244,7 @@ void TestRegistrantDialog::renamingKeepsThePredictions()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     type(nameEdit(dialog, 4), QStringLiteral("新名"));
-    click(&dialog, 1);
+    click(&dialog, "okButton");
 
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -266,7 +267,7 @@ void TestRegistrantDialog::slotSavedBeforeAFailingOneIsTold()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     type(nameEdit(dialog, 2), QStringLiteral("花子"));
     type(nameEdit(dialog, 3), QStringLiteral("abc"));
-    click(&dialog, 1);
+    click(&dialog, "okButton");
 
     QCOMPARE(m_messages.size(), 1);
     QVERIFY(m_messages[0].text.contains(QStringLiteral("YDF3abc.txt")));
@@ -300,7 +301,7 @@ void TestRegistrantDialog::offerWhileNobodyIsRegistered()
     queueAnswers({Answer::Yes});
     onceShown([](RegistrantDialog& dialog) {
         type(nameEdit(dialog, 5), QStringLiteral("zz"));
-        click(&dialog, 1);
+        click(&dialog, "okButton");
     });
     frame()->hitCountFlow().checkRegistrants();
     QCOMPARE(m_messages.size(), 3);

@@ -230,9 +230,9 @@ void TestScreens::dataGodSettingsAndResults()
     TestProgram::whenModalShows([this](QWidget* dialog) {
         verifyScreen(QStringLiteral("data-god-settings"), dialog);
         // Nine numbers, without the predicting window.
-        click(dialog, 1394);
-        click(dialog, 1412);
-        click(dialog, 1);
+        click(dialog, "countChoice9");
+        click(dialog, "hidePredictingChoice");
+        click(dialog, "okButton");
     });
     QVERIFY(m_program->choose(MenuCommand::DataGod));
     QVERIFY(view()->state().dataGodMode);
@@ -250,17 +250,17 @@ void TestScreens::predictingWindow()
     PredictingWindow::setDisplayTime(60s);
     bool grabbed = false;
     TestProgram::whenModalShows([this, &grabbed](QWidget* dialog) {
-        click(dialog, 1411);
+        click(dialog, "showPredictingChoice");
         TestProgram::whenModalShows([this, &grabbed](QWidget* window) {
             QVERIFY(qobject_cast<PredictingWindow*>(window));
             QList<QWidget*> animations;
-            for (const int id : {1382, 1384, 1385, 1386, 1387})
-                animations.append(control(window, id));
+            for (int i = 1; i <= 5; ++i)
+                animations.append(control(window, QStringLiteral("animation%1").arg(i)));
             verifyScreen(QStringLiteral("predicting"), window, animations);
             grabbed = true;
-            click(window, 2);
+            click(window, "cancelButton");
         });
-        click(dialog, 1);
+        click(dialog, "okButton");
     });
     QVERIFY(m_program->choose(MenuCommand::DataGod));
     PredictingWindow::setDisplayTime(std::nullopt);

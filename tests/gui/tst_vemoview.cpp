@@ -60,7 +60,7 @@ private:
     QImage shot() const;
     QByteArray hitsOf(int number) const;
     QAction* command(MenuCommand which) const;
-    QToolButton* arrow(int spinId, const char* name) const;
+    QToolButton* arrow(const char* spinName, const char* name) const;
     QPoint barPixel(const BarGroup& group, int minimumX) const;
 
     FlagLines m_lines;
@@ -98,10 +98,9 @@ QAction* TestVemoView::command(MenuCommand which) const
     return MainMenu::findCommand(frame(), which);
 }
 
-QToolButton* TestVemoView::arrow(int spinId, const char* name) const
+QToolButton* TestVemoView::arrow(const char* spinName, const char* name) const
 {
-    auto* spin = control<UpDownControl>(view(), spinId);
-    return spin ? spin->findChild<QToolButton*>(QLatin1String(name)) : nullptr;
+    return control<UpDownControl>(view(), spinName)->findChild<QToolButton*>(QLatin1String(name));
 }
 
 // The bottom pixel of the first visible bar of a group at or right of minimumX.
@@ -142,25 +141,21 @@ void TestVemoView::startsOnPatternGraphOfNumberOne()
         }
     }
     // The controls of the pattern graph are placed.
-    for (const int id : {1220, 1222, 1373}) {
-        auto* control = view()->findChild<QWidget*>(QStringLiteral("id%1").arg(id));
-        QVERIFY(control && control->isVisible());
-        QCOMPARE(control->property("controlId").toInt(), id);
-    }
+    for (const char* name : {"zoomSpin", "numberSpin", "weightingButton"})
+        QVERIFY2(control(view(), name)->isVisible(), name);
 }
 
 void TestVemoView::menuCommandsAndChecks()
 {
-    // Every command of the menu works, each under an id of its own: nothing is left disabled.
-    QSet<int> ids;
+    // Every command of the menu works, each under a name of its own: nothing is left disabled.
+    QSet<QString> names;
     for (const QAction* action : frame()->menuBar()->findChildren<QAction*>()) {
-        const QVariant id = action->property("controlId");
-        if (!id.isValid())
+        if (action->isSeparator() || action->menu())
             continue;
-        ids.insert(id.toInt());
-        QVERIFY2(action->isEnabled(), qPrintable(id.toString()));
+        names.insert(action->objectName());
+        QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
     }
-    QCOMPARE(ids.size(), 29);
+    QCOMPARE(names.size(), 29);
     QCOMPARE(command(MenuCommand::PatternGraph)->text(), QStringLiteral("出現パターン(&P)"));
 
     QVERIFY(command(MenuCommand::WeightingOff)->isChecked());
@@ -177,8 +172,8 @@ void TestVemoView::menuCommandsAndChecks()
 
 void TestVemoView::numberSpinWraps()
 {
-    QToolButton* back = arrow(1222, "leftArrow");
-    QToolButton* forward = arrow(1222, "rightArrow");
+    QToolButton* back = arrow("numberSpin", "leftArrow");
+    QToolButton* forward = arrow("numberSpin", "rightArrow");
     QVERIFY(back && forward);
     QTest::mouseClick(back, Qt::LeftButton);
     QCOMPARE(view()->state().currentNumber, 43);
@@ -193,7 +188,7 @@ void TestVemoView::numberSpinWraps()
 
 void TestVemoView::patternCommandKeepsSpinNumber()
 {
-    QToolButton* forward = arrow(1222, "rightArrow");
+    QToolButton* forward = arrow("numberSpin", "rightArrow");
     for (int i = 0; i < 4; ++i)
         QTest::mouseClick(forward, Qt::LeftButton);
     QCOMPARE(view()->state().currentNumber, 5);
@@ -205,8 +200,8 @@ void TestVemoView::patternCommandKeepsSpinNumber()
 
 void TestVemoView::patternZoomStops()
 {
-    QToolButton* grow = arrow(1220, "upArrow");
-    QToolButton* shrink = arrow(1220, "downArrow");
+    QToolButton* grow = arrow("zoomSpin", "upArrow");
+    QToolButton* shrink = arrow("zoomSpin", "downArrow");
     for (int i = 0; i < 60; ++i)
         QTest::mouseClick(grow, Qt::LeftButton);
     QCOMPARE(view()->state().patternScale, 430);
@@ -283,7 +278,7 @@ void TestVemoView::hoverNearRightEdgeTurnsTextRound()
 
 void TestVemoView::weightingButtonToggles()
 {
-    auto* button = control<QAbstractButton>(view(), 1373);
+    auto* button = control<QAbstractButton>(view(), "weightingButton");
     QVERIFY(button);
     const QImage off = button->grab().toImage();
     QTest::mouseClick(button, Qt::LeftButton);
@@ -303,11 +298,11 @@ void TestVemoView::appearanceZoomWalksItsStages()
     QVERIFY(view()->state().appearanceScreenActive());
     QVERIFY(!view()->state().patternScreenActive());
     QCOMPARE(view()->state().appearanceScale, 5);
-    QVERIFY(!control(view(), 1222)->isVisible());
-    QVERIFY(control(view(), 1220)->isVisible());
+    QVERIFY(!control(view(), "numberSpin")->isVisible());
+    QVERIFY(control(view(), "zoomSpin")->isVisible());
 
-    QToolButton* grow = arrow(1220, "upArrow");
-    QToolButton* shrink = arrow(1220, "downArrow");
+    QToolButton* grow = arrow("zoomSpin", "upArrow");
+    QToolButton* shrink = arrow("zoomSpin", "downArrow");
     for (int i = 0; i < 5; ++i)
         QTest::mouseClick(grow, Qt::LeftButton);
     QCOMPARE(view()->state().appearanceScale, 10);

@@ -38,7 +38,6 @@ namespace {
 
 const QList<int> kPool{3, 8, 11, 15, 19, 22, 26, 30};
 constexpr int kFixed = 3;
-constexpr int kCardWheelButton = 1380;
 
 // Names the file in the export's dialog once it is up and clicks 決定, as the user does.
 void chooseInFileDialog(const QString& file)
@@ -82,8 +81,8 @@ WheelWindow* TestWheelWindow::openFromNumberCard(const QList<int>& numbers)
     if (!card)
         return nullptr;
     for (const int number : numbers)
-        click(card, NumberCard::boxId(number));
-    click(card, kCardWheelButton);
+        click(card, QStringLiteral("numberBox%1").arg(number));
+    click(card, "wheelButton");
     return view()->findChild<WheelWindow*>();
 }
 
@@ -91,15 +90,15 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
 {
     WheelWindow* window = openFromNumberCard(kPool);
     QVERIFY(window && window->isVisible());
-    auto* grid = control<WheelNumberGrid>(window, WheelWindow::kPoolId);
+    auto* grid = control<WheelNumberGrid>(window, "poolGrid");
     QCOMPARE(grid->pool(), kPool);
-    QCOMPARE(control<QLabel>(window, WheelWindow::kPoolCountId)->text(), WheelText::poolCount(8, 0));
+    QCOMPARE(control<QLabel>(window, "poolCount")->text(), WheelText::poolCount(8, 0));
 
     // One more click makes a pool number fixed; the guarantee: 3 of every 4 drawn in the pool.
     click(grid->button(kFixed));
     QCOMPARE(grid->fixed(), QList<int>{kFixed});
-    control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(4);
-    control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(3);
+    control<QSpinBox>(window, "drawnInPoolSpin")->setValue(4);
+    control<QSpinBox>(window, "matchedSpin")->setValue(3);
 
     WheelSettings asked;
     asked.pool = kPool;
@@ -111,25 +110,25 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     const WheelResult& expected = core.value();
 
     QSignalSpy finished(window, &WheelWindow::finished);
-    click(window, WheelWindow::kMakeId);
-    QVERIFY(!control<QPushButton>(window, WheelWindow::kMakeId)->isEnabled());
+    click(window, "makeButton");
+    QVERIFY(!control<QPushButton>(window, "makeButton")->isEnabled());
     QVERIFY(finished.wait(8000));
     QVERIFY(m_messages.isEmpty());
 
-    auto* tickets = control<QListWidget>(window, WheelResultPanel::kTicketsId);
+    auto* tickets = control<QListWidget>(window, "ticketList");
     QCOMPARE(tickets->count(), expected.tickets.size());
     for (int i = 0; i < tickets->count(); ++i) {
         QCOMPARE(tickets->item(i)->text(), PredictionFile::numbersText(PredictionRecord{0, 0, expected.tickets[i]}));
         QVERIFY(expected.tickets[i].contains(kFixed));
     }
-    QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(8, 4), 4));
+    QCOMPARE(control<QLabel>(window, "proofLine")->text(), WheelText::proofKept(binomial(8, 4), 4));
     // The bar says the search is over, not how far it has come.
-    auto* progress = control<QProgressBar>(window, WheelWindow::kProgressId);
+    auto* progress = control<QProgressBar>(window, "progressBar");
     const int found = int(expected.tickets.size());
     QVERIFY2(progress->format() == WheelText::searchDone(found)
                  || progress->format() == WheelText::searchDoneOnTime(found),
              qPrintable(progress->format()));
-    auto* odds = control<QTableWidget>(window, WheelResultPanel::kOddsId);
+    auto* odds = control<QTableWidget>(window, "oddsTable");
     QCOMPARE(odds->columnCount(), 3);
     for (int matched = 3; matched <= 6; ++matched) {
         const int row = matched - WheelResultPanel::kFirstOddsRow;
@@ -137,8 +136,7 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
         QCOMPARE(odds->item(row, 1)->text(), WheelText::oddsProbability(expected.odds.atLeastProbability(matched)));
         QCOMPARE(odds->item(row, 2)->text(), WheelText::oddsAverage(expected.odds.expectedTickets[matched]));
     }
-    QCOMPARE(control<QLabel>(window, WheelResultPanel::kAnyPrizeId)->text(),
-             WheelText::anyPrize(expected.odds.atLeastProbability(3)));
+    QCOMPARE(control<QLabel>(window, "anyPrizeLine")->text(), WheelText::anyPrize(expected.odds.atLeastProbability(3)));
     // The third column is in sight and its figures are drawn, not cut off to the right.
     const QImage shot = odds->viewport()->grab().toImage();
     const QRect cell = odds->visualItemRect(odds->item(0, 2)).intersected(shot.rect());
@@ -151,7 +149,7 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
 
     const QString csv = m_dir.filePath(QStringLiteral("買い目.csv"));
     chooseInFileDialog(csv);
-    click(window, WheelWindow::kExportId);
+    click(window, "exportButton");
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, WheelText::exportDone(csv, int(expected.tickets.size())).text);
     QCOMPARE(TestHistory::readFile(csv), WheelCsv::encode(expected.tickets));
@@ -167,17 +165,17 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     for (int number = 1; number <= 20; ++number)
         wide.append(number);
     grid->setPool(wide);
-    control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(4);
-    control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(4);
-    click(window, WheelWindow::kMakeId);
+    control<QSpinBox>(window, "drawnInPoolSpin")->setValue(4);
+    control<QSpinBox>(window, "matchedSpin")->setValue(4);
+    click(window, "makeButton");
     QTRY_VERIFY(progress->format() != WheelText::searching());
-    click(window, WheelWindow::kCancelId);
+    click(window, "cancelButton");
     QVERIFY(finished.wait(5000));
-    QVERIFY(control<QLabel>(window, WheelResultPanel::kSummaryId)->text().endsWith(WheelText::searchCancelled()));
-    QCOMPARE(control<QLabel>(window, WheelResultPanel::kProofId)->text(), WheelText::proofKept(binomial(20, 4), 4));
+    QVERIFY(control<QLabel>(window, "summaryLine")->text().endsWith(WheelText::searchCancelled()));
+    QCOMPARE(control<QLabel>(window, "proofLine")->text(), WheelText::proofKept(binomial(20, 4), 4));
     QCOMPARE(progress->format(), WheelText::searchDoneCancelled(tickets->count()));
-    QVERIFY(control<QPushButton>(window, WheelWindow::kMakeId)->isEnabled());
-    QVERIFY(!control<QPushButton>(window, WheelWindow::kLongerId)->isEnabled());
+    QVERIFY(control<QPushButton>(window, "makeButton")->isEnabled());
+    QVERIFY(!control<QPushButton>(window, "longerButton")->isEnabled());
 
     // Without a window manager's close box, Escape and 閉じる close it.
     QPointer<WheelWindow> closing(window);
@@ -186,7 +184,7 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QVERIFY(m_program->choose(MenuCommand::Wheel));
     closing = view()->findChild<WheelWindow*>();
     QVERIFY(closing);
-    click(closing, WheelWindow::kCloseId);
+    click(closing, "closeButton");
     QTRY_VERIFY(!closing);
 }
 
@@ -195,10 +193,10 @@ void TestWheelWindow::timedOutRunOffersALongerOneAndALargeWheelIsAsked()
     QVERIFY(m_program->choose(MenuCommand::Wheel));
     auto* window = view()->findChild<WheelWindow*>();
     QVERIFY(window);
-    auto* grid = control<WheelNumberGrid>(window, WheelWindow::kPoolId);
-    auto* seconds = control<QSpinBox>(window, WheelWindow::kSecondsId);
-    auto* longer = control<QPushButton>(window, WheelWindow::kLongerId);
-    auto* tickets = control<QListWidget>(window, WheelResultPanel::kTicketsId);
+    auto* grid = control<WheelNumberGrid>(window, "poolGrid");
+    auto* seconds = control<QSpinBox>(window, "secondsSpin");
+    auto* longer = control<QPushButton>(window, "longerButton");
+    auto* tickets = control<QListWidget>(window, "ticketList");
     QSignalSpy finished(window, &WheelWindow::finished);
 
     // 4 if 4 on 26 numbers needs 1,040 tickets at least: more than 1,000 are shown once the player agrees.
@@ -206,33 +204,31 @@ void TestWheelWindow::timedOutRunOffersALongerOneAndALargeWheelIsAsked()
     for (int number = 1; number <= 26; ++number)
         wide.append(number);
     grid->setPool(wide);
-    control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(4);
-    control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(4);
+    control<QSpinBox>(window, "drawnInPoolSpin")->setValue(4);
+    control<QSpinBox>(window, "matchedSpin")->setValue(4);
     seconds->setValue(1);
     m_messages.clear();
     queueAnswers({Answer::No});
-    click(window, WheelWindow::kMakeId);
+    click(window, "makeButton");
     QVERIFY(finished.wait(60000));
     QCOMPARE(m_messages.size(), 1);
     const QString asked = m_messages.takeFirst().text;
     QVERIFY2(asked.endsWith(QStringLiteral("口になります。作りますか？")), qPrintable(asked));
     QCOMPARE(tickets->count(), 0);
-    QVERIFY(!control<QPushButton>(window, WheelWindow::kExportId)->isEnabled());
+    QVERIFY(!control<QPushButton>(window, "exportButton")->isEnabled());
 
     // Asked again and agreed: the wheel of that many tickets is shown. The search stopped on time says so
     // and offers twice the time.
     queueAnswers({Answer::Yes});
-    click(window, WheelWindow::kMakeId);
+    click(window, "makeButton");
     QVERIFY(finished.wait(60000));
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.takeFirst().text, WheelText::askLargeWheel(tickets->count()).text);
     QVERIFY(tickets->count() > WheelSettings::kMaxTickets);
-    QVERIFY(control<QLabel>(window, WheelResultPanel::kSummaryId)->text().endsWith(WheelText::searchTimedOut(1).text));
-    QCOMPARE(control<QProgressBar>(window, WheelWindow::kProgressId)->format(),
-             WheelText::searchDoneOnTime(tickets->count()));
+    QVERIFY(control<QLabel>(window, "summaryLine")->text().endsWith(WheelText::searchTimedOut(1).text));
+    QCOMPARE(control<QProgressBar>(window, "progressBar")->format(), WheelText::searchDoneOnTime(tickets->count()));
     QVERIFY(longer->isEnabled());
-    QVERIFY(
-        control<QLabel>(window, WheelResultPanel::kSummaryId)->text().contains(QStringLiteral("1040 口より少なく")));
+    QVERIFY(control<QLabel>(window, "summaryLine")->text().contains(QStringLiteral("1040 口より少なく")));
 
     queueAnswers({Answer::Yes});
     click(longer);
@@ -247,8 +243,8 @@ void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
 {
     // Nine numbers a god, without the predicting window.
     TestProgram::whenModalShows([](QWidget* dialog) {
-        for (const int id : {1394, 1412, 1})
-            click(dialog, id);
+        for (const char* choice : {"countChoice9", "hidePredictingChoice", "okButton"})
+            click(dialog, choice);
     });
     QVERIFY(m_program->choose(MenuCommand::DataGod));
     const DataGodResultWindow* results = view()->hitCountScreen().resultWindow(2);
@@ -259,11 +255,11 @@ void TestWheelWindow::fromADataGodsPopupWithItsNumbers()
         godNumbers.append(number.trimmed().toInt());
     QCOMPARE(godNumbers.size(), 9);
 
-    click(popup, 1431);
+    click(popup, "wheelButton");
     QCOMPARE(view()->findChildren<WheelWindow*>().size(), 1);
     WheelWindow* window = view()->findChild<WheelWindow*>();
     QVERIFY(window->isVisible());
-    QCOMPARE(control<WheelNumberGrid>(window, WheelWindow::kPoolId)->pool(), godNumbers);
+    QCOMPARE(control<WheelNumberGrid>(window, "poolGrid")->pool(), godNumbers);
 }
 
 void TestWheelWindow::wheelBesideAsManyRandomTickets()

@@ -145,7 +145,7 @@ void TestWindowsFolder::programShowsNamesAndReportsTheWindowsBrowser()
     TestProgram::whenModalShows([&shown](QWidget* modal) {
         QVERIFY(qobject_cast<RegistrantDialog*>(modal));
         for (int slot = 1; slot <= 5; ++slot)
-            shown.append(modal->findChild<QLineEdit*>(QStringLiteral("EditTorokuName%1").arg(slot))->text());
+            shown.append(modal->findChild<QLineEdit*>(QStringLiteral("registrantName%1").arg(slot))->text());
     });
     MainMenu::findCommand(frame(), MenuCommand::PredictionFiles)->trigger();
     QCOMPARE(shown, (QStringList{QStringLiteral("山田"), QString(), QStringLiteral("ﾀﾛｳ①"), QString(), QString()}));
@@ -156,7 +156,7 @@ void TestWindowsFolder::programShowsNamesAndReportsTheWindowsBrowser()
     DataEntryDialog& dialog = *opened;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    click(&dialog, 1329);
+    click(&dialog, "homePageButton");
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].caption, BrowserText::windowsBrowser(QString::fromUtf8(kWindowsBrowser)).caption);
     QCOMPARE(m_messages[0].text, BrowserText::windowsBrowser(QString::fromUtf8(kWindowsBrowser)).text);

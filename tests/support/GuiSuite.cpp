@@ -126,19 +126,10 @@ void GuiSuite::chooseFile(QFileDialog* dialog, const QString& file)
     QTest::mouseClick(*decide, Qt::LeftButton);
 }
 
-QObject* GuiSuite::findControl(const QObject* parent, int id, const QMetaObject& type)
+void GuiSuite::missingControl(const QMetaObject& type, QAnyStringView name)
 {
-    const QObjectList& children = parent->children();
-    for (QObject* child : children) {
-        const QVariant childId = child->property("controlId");
-        if (type.cast(child) && childId.isValid() && childId.toInt() == id)
-            return child;
-    }
-    for (QObject* child : children) {
-        if (QObject* found = findControl(child, id, type))
-            return found;
-    }
-    return nullptr;
+    // The test cannot go on without it; the log names what was looked for.
+    qFatal("no %s named \"%s\"", type.className(), qPrintable(name.toString()));
 }
 
 GuiSuite::Answer GuiSuite::answer(const UserMessage& message, MessageService::Buttons buttons)

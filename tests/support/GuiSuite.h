@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QList>
 #include <QObject>
 #include <QWidget>
@@ -12,21 +13,25 @@
 
 class QFileDialog;
 
-// What the GUI suites share: the program on a test installation, controls by their ids, and the message
+// What the GUI suites share: the program on a test installation, controls by their names, and the message
 // boxes answered from a queue, each one recorded.
 class GuiSuite : public QObject {
     Q_OBJECT
 
 public:
-    // The control with this id among the parent's children, as findChild() looks; null when there is none.
+    // The control of this name and type among the parent's children, as findChild() looks; a control that is
+    // not there ends the suite with its name.
     template <typename Control = QWidget>
-    static Control* control(const QObject* parent, int id)
+    static Control* control(const QObject* parent, QAnyStringView name)
     {
-        return static_cast<Control*>(findControl(parent, id, Control::staticMetaObject));
+        auto* found = parent->findChild<Control*>(name.toString());
+        if (!found)
+            missingControl(Control::staticMetaObject, name);
+        return found;
     }
     // Clicks the control near its left end, on a box's mark; it has to be there, shown and enabled.
     static void click(QWidget* control);
-    static void click(const QObject* parent, int id) { click(control(parent, id)); }
+    static void click(const QObject* parent, QAnyStringView name) { click(control(parent, name)); }
     // What the help popup says when the control is right-clicked; the popup is closed again.
     static QString helpTextOf(QWidget* control);
     // What the help popup that is up says; it is closed.
@@ -75,7 +80,7 @@ protected:
     QList<UserMessage> m_messages;
 
 private:
-    static QObject* findControl(const QObject* parent, int id, const QMetaObject& type);
+    [[noreturn]] static void missingControl(const QMetaObject& type, QAnyStringView name);
     Answer answer(const UserMessage& message, MessageService::Buttons buttons);
 
     Unqueued m_unqueued;

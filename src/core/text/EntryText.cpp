@@ -241,45 +241,65 @@ QString numberCardBoxHelp(int number)
     return QStringLiteral("IDC_yosoNo") + QString::number(number);
 }
 
+QString registrantNameHelp(int slot)
+{
+    return QStringLiteral("EditTorokuName") + QString::number(slot);
+}
+
+QString registrantSlotHelp(int slot)
+{
+    return QStringLiteral("RadioYDFile") + QString::number(slot);
+}
+
 QString dataEntryTitle()
 {
     return QStringLiteral("          デ ー タ 入 力 お よ び 平 均 値 計 算");
 }
 
-QString dataEntryCaption(int controlId)
+QString numberBoxCaption(int number)
 {
-    constexpr int kFirstNumberBox = 1045;
-    constexpr int kLastNumberBox = 1087;
-    if (controlId >= kFirstNumberBox && controlId <= kLastNumberBox)
-        return QStringLiteral("%1").arg(controlId - kFirstNumberBox + 1, 2);
-    if (controlId >= 1316 && controlId <= 1320)
-        return QStringLiteral("r%1").arg(controlId - 1315);
-    switch (controlId) {
-    case 1:
-        return QStringLiteral("OK");
-    case 2:
-        return QStringLiteral("ｷｬﾝｾﾙ");
-    case 1088:
-        return QStringLiteral("データ入力");
-    case 1089:
-        return QStringLiteral("平均σ値");
-    case 1090:
-        return QStringLiteral("登録者名１");
-    case 1093:
-        return QStringLiteral("登録者名２");
-    case 1094:
-        return QStringLiteral("登録者名３");
-    case 1106:
-        return QStringLiteral("登録者名４");
-    case 1108:
-        return QStringLiteral("登録者名５");
-    case 1216:
-        return QStringLiteral("ヴェ モカード");
-    case 1329:
-        return QStringLiteral("宝くじHP");
-    default:
-        return {};
-    }
+    return QStringLiteral("%1").arg(number, 2);
+}
+
+QString registrantButtonCaption(int slot)
+{
+    // The slot's digit is a full-width one.
+    return QStringLiteral("登録者名") + QChar(0xFF10 + slot);
+}
+
+QString registrantRadioCaption(int slot)
+{
+    return QStringLiteral("r%1").arg(slot);
+}
+
+QString appendCaption()
+{
+    return QStringLiteral("データ入力");
+}
+
+QString averageCaption()
+{
+    return QStringLiteral("平均σ値");
+}
+
+QString numberCardCaption()
+{
+    return QStringLiteral("ヴェ モカード");
+}
+
+QString homePageCaption()
+{
+    return QStringLiteral("宝くじHP");
+}
+
+QString dataEntryOkCaption()
+{
+    return QStringLiteral("OK");
+}
+
+QString dataEntryCancelCaption()
+{
+    return QStringLiteral("ｷｬﾝｾﾙ");
 }
 
 QString dataEntryPictureLabel(int pictureId)
@@ -346,30 +366,44 @@ QString sigmaLabel()
     return QStringLiteral("【 σ 値 】");
 }
 
-QString dataEntryHelp(int controlId)
+QString appendHelp()
 {
-    if (controlId >= 1316 && controlId <= 1320)
-        return QStringLiteral("radioYDH%1").arg(controlId - 1315);
-    switch (controlId) {
-    case 2:
-        return QStringLiteral("ダイアログを終了します。");
-    case 1088:
-        return QStringLiteral("BtnNyuryokuData");
-    case 1089:
-        return QStringLiteral("平均値を計算します。");
-    case 1090:
-        return QStringLiteral("BtnNyuryokuYoso1");
-    case 1101:
-        return QStringLiteral("SPINdataHyoji");
-    case 1214:
-        return QStringLiteral("dataSyokyo");
-    case 1215:
-        return QStringLiteral("dataSyusei");
-    case 1216:
-        return QStringLiteral("ヴェモカードを表示します。");
-    default:
-        return {};
-    }
+    return QStringLiteral("BtnNyuryokuData");
+}
+
+QString averageHelp()
+{
+    return QStringLiteral("平均値を計算します。");
+}
+
+QString deleteLastHelp()
+{
+    return QStringLiteral("dataSyokyo");
+}
+
+QString modifyHelp()
+{
+    return QStringLiteral("dataSyusei");
+}
+
+QString numberCardButtonHelp()
+{
+    return QStringLiteral("ヴェモカードを表示します。");
+}
+
+QString firstRegistrantButtonHelp()
+{
+    return QStringLiteral("BtnNyuryokuYoso1");
+}
+
+QString drawSpinHelp()
+{
+    return QStringLiteral("SPINdataHyoji");
+}
+
+QString registrantRadioHelp(int slot)
+{
+    return QStringLiteral("radioYDH%1").arg(slot);
 }
 
 } // namespace EntryText

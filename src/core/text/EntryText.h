@@ -85,11 +85,23 @@ QString numberCardCount(int ticked);
 QString numberCardHandOverHelp();
 QString numberCardClearHelp();
 QString numberCardBoxHelp(int number);
+/** Help popups of the registrant dialog: slot n's name edit and its slot button. */
+QString registrantNameHelp(int slot);
+QString registrantSlotHelp(int slot);
 
 /** Title of the data-entry dialog. */
 QString dataEntryTitle();
-/** Caption of a data-entry dialog control by id (buttons, number boxes, radio buttons); empty for others. */
-QString dataEntryCaption(int controlId);
+/** Captions of the data-entry dialog's number box n, registrant button and radio button of a slot. */
+QString numberBoxCaption(int number);
+QString registrantButtonCaption(int slot);
+QString registrantRadioCaption(int slot);
+/** Captions of the data-entry dialog's buttons: append, average, number card, home page, OK and Cancel. */
+QString appendCaption();
+QString averageCaption();
+QString numberCardCaption();
+QString homePageCaption();
+QString dataEntryOkCaption();
+QString dataEntryCancelCaption();
 /** Words that a data-entry dialog picture without a caption shows on itself; empty for other pictures. */
 QString dataEntryPictureLabel(int pictureId);
 /** Group titles of the data-entry dialog. */
@@ -104,7 +116,17 @@ QString drawLabelAfter();
 QString resultLabel();
 QString averageLabel();
 QString sigmaLabel();
-/** Help popup of a data-entry dialog control; empty for a control without one. */
-QString dataEntryHelp(int controlId);
+/**
+ * Help popups of the data-entry dialog: the append, average, delete-last, modify and number-card buttons,
+ * the first registrant's button, the draw spin and a slot's radio button. Its other controls have none.
+ */
+QString appendHelp();
+QString averageHelp();
+QString deleteLastHelp();
+QString modifyHelp();
+QString numberCardButtonHelp();
+QString firstRegistrantButtonHelp();
+QString drawSpinHelp();
+QString registrantRadioHelp(int slot);
 
 } // namespace EntryText

@@ -62,7 +62,8 @@ DataEntryDialog::DataEntryDialog(CVemoDoc& doc, BrowserRoom& room, SelectionHand
     setWindowTitle(EntryText::dataEntryTitle());
     setModal(true);
     connectControls();
-    installHelp();
+    // The form's controls carry their help.
+    new ContextHelpPopupFilter(this);
     start();
 }
 
@@ -84,13 +85,6 @@ void DataEntryDialog::connectControls()
     connect(m_form.homePageButton, &QPushButton::clicked, this, &DataEntryDialog::openHomePage);
     connect(m_form.cancelButton, &QPushButton::clicked, this, &DataEntryDialog::reject);
     connect(m_form.okButton, &QPushButton::clicked, this, &DataEntryDialog::accept);
-}
-
-void DataEntryDialog::installHelp()
-{
-    auto* help = new ContextHelpPopupFilter(this);
-    for (const int id : {2, 1088, 1089, 1090, 1101, 1214, 1215, 1216, 1316, 1317, 1318, 1319, 1320})
-        help->setText(id, EntryText::dataEntryHelp(id));
 }
 
 void DataEntryDialog::start()

@@ -48,7 +48,6 @@ protected:
 
 private:
     void connectControls();
-    void installHelp();
     void start();
 
     void appendDraw();

@@ -18,11 +18,6 @@ const QRectF kFace(0, 0, kButtonSize.width(), kButtonSize.height());
 const QRectF kIconBox(4, 4, 24, 24);
 const QRectF kTextBox(30, 0, kButtonSize.width() - 33, kButtonSize.height());
 
-QString caption(int controlId)
-{
-    return EntryText::dataEntryCaption(controlId);
-}
-
 void drawRow(QPainter& p, const QColor& mark)
 {
     // A history row: a strip of cells, the newest one marked.
@@ -92,23 +87,25 @@ void drawFace(QPainter& p, const Face& face, const QString& words, const std::fu
 
 void drawEntryButton(QPainter& p)
 {
-    drawFace(p, {QColor(200, 225, 255), QColor(90, 140, 220), QColor(0, 0, 70)}, caption(1088), [](QPainter& icon) {
-        drawRow(icon, QColor(255, 60, 60));
-        drawPencil(icon);
-    });
+    drawFace(p, {QColor(200, 225, 255), QColor(90, 140, 220), QColor(0, 0, 70)}, EntryText::appendCaption(),
+             [](QPainter& icon) {
+                 drawRow(icon, QColor(255, 60, 60));
+                 drawPencil(icon);
+             });
 }
 
 void drawAverageButton(QPainter& p)
 {
-    drawFace(p, {QColor(215, 255, 215), QColor(80, 170, 90), QColor(0, 50, 0)}, caption(1089), [](QPainter& icon) {
-        icon.setPen(QPen(QColor(0, 90, 0), 1.5));
-        icon.setBrush(Qt::NoBrush);
-        QPainterPath bell(QPointF(0, 22));
-        bell.cubicTo(QPointF(8, 22), QPointF(8, 2), QPointF(12, 2));
-        bell.cubicTo(QPointF(16, 2), QPointF(16, 22), QPointF(24, 22));
-        icon.drawPath(bell);
-        icon.drawLine(QPointF(12, 2), QPointF(12, 23));
-    });
+    drawFace(p, {QColor(215, 255, 215), QColor(80, 170, 90), QColor(0, 50, 0)}, EntryText::averageCaption(),
+             [](QPainter& icon) {
+                 icon.setPen(QPen(QColor(0, 90, 0), 1.5));
+                 icon.setBrush(Qt::NoBrush);
+                 QPainterPath bell(QPointF(0, 22));
+                 bell.cubicTo(QPointF(8, 22), QPointF(8, 2), QPointF(12, 2));
+                 bell.cubicTo(QPointF(16, 2), QPointF(16, 22), QPointF(24, 22));
+                 icon.drawPath(bell);
+                 icon.drawLine(QPointF(12, 2), QPointF(12, 23));
+             });
 }
 
 void drawDeleteLastButton(QPainter& p)
@@ -131,27 +128,29 @@ void drawModifyButton(QPainter& p)
 
 void drawCardButton(QPainter& p)
 {
-    drawFace(p, {QColor(255, 235, 245), QColor(220, 130, 170), QColor(80, 0, 40)}, caption(1216), [](QPainter& icon) {
-        icon.setPen(QPen(QColor(150, 40, 80), 1));
-        icon.setBrush(QColor(255, 255, 255));
-        icon.drawRect(QRectF(3.5, 0.5, 17, 23));
-        icon.setBrush(QColor(230, 60, 100));
-        for (int row = 0; row < 4; ++row)
-            for (int column = 0; column < 3; ++column)
-                if ((row + column) % 2 == 0)
-                    icon.drawRect(QRectF(6.5 + column * 5, 3.5 + row * 5, 3, 3));
-    });
+    drawFace(p, {QColor(255, 235, 245), QColor(220, 130, 170), QColor(80, 0, 40)}, EntryText::numberCardCaption(),
+             [](QPainter& icon) {
+                 icon.setPen(QPen(QColor(150, 40, 80), 1));
+                 icon.setBrush(QColor(255, 255, 255));
+                 icon.drawRect(QRectF(3.5, 0.5, 17, 23));
+                 icon.setBrush(QColor(230, 60, 100));
+                 for (int row = 0; row < 4; ++row)
+                     for (int column = 0; column < 3; ++column)
+                         if ((row + column) % 2 == 0)
+                             icon.drawRect(QRectF(6.5 + column * 5, 3.5 + row * 5, 3, 3));
+             });
 }
 
 void drawHomePageButton(QPainter& p)
 {
-    drawFace(p, {QColor(255, 250, 215), QColor(230, 180, 40), QColor(70, 30, 0)}, caption(1329), [](QPainter& icon) {
-        drawBall(icon, QPointF(12, 12), 11, QColor(60, 140, 230));
-        icon.setPen(QPen(QColor(255, 255, 255), 1));
-        icon.setBrush(Qt::NoBrush);
-        icon.drawEllipse(QPointF(12, 12), 5, 11);
-        icon.drawLine(QPointF(1, 12), QPointF(23, 12));
-    });
+    drawFace(p, {QColor(255, 250, 215), QColor(230, 180, 40), QColor(70, 30, 0)}, EntryText::homePageCaption(),
+             [](QPainter& icon) {
+                 drawBall(icon, QPointF(12, 12), 11, QColor(60, 140, 230));
+                 icon.setPen(QPen(QColor(255, 255, 255), 1));
+                 icon.setBrush(Qt::NoBrush);
+                 icon.drawEllipse(QPointF(12, 12), 5, 11);
+                 icon.drawLine(QPointF(1, 12), QPointF(23, 12));
+             });
 }
 
 void drawDeletePredictionButton(QPainter& p)
@@ -165,15 +164,16 @@ void drawDeletePredictionButton(QPainter& p)
 
 void drawCancelButton(QPainter& p)
 {
-    drawFace(p, {QColor(245, 245, 245), QColor(160, 160, 170), QColor(20, 20, 30)}, caption(2), [](QPainter& icon) {
-        icon.setPen(QPen(QColor(60, 60, 80), 2.5, Qt::SolidLine, Qt::RoundCap));
-        icon.setBrush(Qt::NoBrush);
-        // A door with an arrow leaving it.
-        icon.drawRect(QRectF(2, 2, 12, 20));
-        icon.drawLine(QPointF(10, 12), QPointF(23, 12));
-        icon.drawLine(QPointF(19, 8), QPointF(23, 12));
-        icon.drawLine(QPointF(19, 16), QPointF(23, 12));
-    });
+    drawFace(p, {QColor(245, 245, 245), QColor(160, 160, 170), QColor(20, 20, 30)}, EntryText::dataEntryCancelCaption(),
+             [](QPainter& icon) {
+                 icon.setPen(QPen(QColor(60, 60, 80), 2.5, Qt::SolidLine, Qt::RoundCap));
+                 icon.setBrush(Qt::NoBrush);
+                 // A door with an arrow leaving it.
+                 icon.drawRect(QRectF(2, 2, 12, 20));
+                 icon.drawLine(QPointF(10, 12), QPointF(23, 12));
+                 icon.drawLine(QPointF(19, 8), QPointF(23, 12));
+                 icon.drawLine(QPointF(19, 16), QPointF(23, 12));
+             });
 }
 
 void drawRegistrantChip(QPainter& p, int slot)
@@ -188,7 +188,7 @@ void drawRegistrantChip(QPainter& p, int slot)
     p.drawRoundedRect(chip, 4, 4);
     p.setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 15, 700));
     p.setPen(Qt::white);
-    p.drawText(chip, Qt::AlignCenter | Qt::TextSingleLine, caption(1315 + slot));
+    p.drawText(chip, Qt::AlignCenter | Qt::TextSingleLine, EntryText::registrantRadioCaption(slot));
 }
 
 } // namespace DataEntryDrawings

@@ -9,13 +9,14 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include "entry/DataEntryDrawings.h"
 #include "entry/RegistrantButton.h"
 #include "kit/BitmapButton.h"
 #include "kit/CanvasText.h"
-#include "kit/ControlId.h"
+#include "kit/ControlHelp.h"
+#include "kit/HelpText.h"
+#include "kit/Named.h"
 #include "kit/UpDownControl.h"
 #include "text/ChanceText.h"
 #include "text/EntryText.h"
@@ -25,19 +26,18 @@ namespace {
 const QString kWidestResult = QStringLiteral("xx. xx. xx. xx. xx. xx");
 const QString kWidestStatistics = QStringLiteral("【 平 均 】 22.222    【 σ 値 】 12.222");
 
-// A control whose help text is its resource name carries that name; the others are known by id.
+// Every control of the form shows a help popup: an empty one until it is given a text.
 template <typename Control>
-Control* identifiedByResource(Control* control, int controlId)
+Control* withHelp(Control* control)
 {
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
-    const QString help = EntryText::dataEntryHelp(controlId);
-    return identifier.match(help).hasMatch() ? identified(control, controlId, help) : identified(control, controlId);
+    ControlHelp::attach(control, {});
+    return control;
 }
 
 // A push-like radio button with a picture: sunken while it is the chosen one.
 class PictureRadioButton : public BitmapButton {
 public:
-    PictureRadioButton(int controlId, int pictureId, QWidget* parent) : BitmapButton(controlId, pictureId, parent)
+    PictureRadioButton(const QString& name, int pictureId, QWidget* parent) : BitmapButton(name, pictureId, parent)
     {
         setCheckable(true);
     }
@@ -56,26 +56,26 @@ protected:
     }
 };
 
-BitmapButton* pictureButton(int controlId, int pictureId, QSize size, QWidget* parent)
+BitmapButton* pictureButton(const QString& name, const QString& caption, int pictureId, QSize size, QWidget* parent)
 {
-    auto* button = identifiedByResource(new BitmapButton(controlId, pictureId, parent), controlId);
-    button->setText(EntryText::dataEntryCaption(controlId));
+    auto* button = withHelp(new BitmapButton(name, pictureId, parent));
+    button->setText(caption);
     button->setFixedSize(size);
     return button;
 }
 
-QLineEdit* edit(int controlId, bool readOnly, const QString& widest, QWidget* parent)
+QLineEdit* edit(const QString& name, bool readOnly, const QString& widest, QWidget* parent)
 {
-    auto* field = identifiedByResource(new QLineEdit(parent), controlId);
+    auto* field = withHelp(named(new QLineEdit(parent), name));
     field->setReadOnly(readOnly);
     field->setAlignment(readOnly ? Qt::AlignLeft : Qt::AlignCenter);
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(widest) + field->fontMetrics().height());
     return field;
 }
 
-QLineEdit* drawEdit(int controlId, bool readOnly, QWidget* parent)
+QLineEdit* drawEdit(const QString& name, bool readOnly, QWidget* parent)
 {
-    auto* field = edit(controlId, readOnly, QStringLiteral("99999"), parent);
+    auto* field = edit(name, readOnly, QStringLiteral("99999"), parent);
     field->setAlignment(Qt::AlignCenter);
     field->setMaximumWidth(field->minimumWidth());
     return field;
@@ -142,6 +142,21 @@ DataEntryForm::DataEntryForm(QDialog* dialog)
     columns->addLayout(left);
     columns->addLayout(right, 1);
     columns->setSizeConstraint(QLayout::SetFixedSize);
+    attachHelp();
+}
+
+void DataEntryForm::attachHelp()
+{
+    ControlHelp::attach(appendButton, EntryText::appendHelp());
+    ControlHelp::attach(deleteLastButton, EntryText::deleteLastHelp());
+    ControlHelp::attach(modifyButton, EntryText::modifyHelp());
+    ControlHelp::attach(registrantButtons[0], EntryText::firstRegistrantButtonHelp());
+    ControlHelp::attach(drawSpin, EntryText::drawSpinHelp());
+    ControlHelp::attach(averageButton, EntryText::averageHelp());
+    ControlHelp::attach(cardButton, EntryText::numberCardButtonHelp());
+    ControlHelp::attach(cancelButton, HelpText::cancelButtonPopup());
+    for (int slot = 1; slot <= kRegistrantSlots; ++slot)
+        ControlHelp::attach(registrantRadios->button(slot), EntryText::registrantRadioHelp(slot));
 }
 
 QGridLayout* DataEntryForm::numberBoxGrid(QDialog* dialog, const Sizes& sizes)
@@ -150,8 +165,8 @@ QGridLayout* DataEntryForm::numberBoxGrid(QDialog* dialog, const Sizes& sizes)
     grid->setHorizontalSpacing(sizes.line);
     grid->setVerticalSpacing(2);
     for (int n = 1; n <= kNumberCount; ++n) {
-        const int id = kFirstNumberBoxId + n - 1;
-        auto* box = identifiedByResource(new QCheckBox(EntryText::dataEntryCaption(id), dialog), id);
+        auto* box = withHelp(
+            named(new QCheckBox(EntryText::numberBoxCaption(n), dialog), QStringLiteral("numberBox%1").arg(n)));
         numberBoxes[std::size_t(n - 1)] = box;
         grid->addWidget(box, (n - 1) % 10, (n - 1) / 10);
     }
@@ -162,12 +177,13 @@ QGroupBox* DataEntryForm::historyGroup(QDialog* dialog, const Sizes& sizes)
 {
     auto* history = new QGroupBox(EntryText::historyEditGroup(), dialog);
     auto* grid = new QGridLayout(history);
-    drawField = drawEdit(1100, false, history);
+    drawField = drawEdit(QStringLiteral("drawField"), false, history);
     addDrawRow(grid, 0, 0, drawField, history);
-    appendButton = pictureButton(1088, 135, sizes.button, history);
+    appendButton =
+        pictureButton(QStringLiteral("appendButton"), EntryText::appendCaption(), 135, sizes.button, history);
     grid->addWidget(appendButton, 0, 3, 1, 2, Qt::AlignRight);
-    deleteLastButton = pictureButton(1214, 148, sizes.button, history);
-    modifyButton = pictureButton(1215, 149, sizes.button, history);
+    deleteLastButton = pictureButton(QStringLiteral("deleteLastButton"), {}, 148, sizes.button, history);
+    modifyButton = pictureButton(QStringLiteral("modifyButton"), {}, 149, sizes.button, history);
     grid->addWidget(deleteLastButton, 1, 0, 1, 4);
     grid->addWidget(modifyButton, 1, 4);
     grid->setColumnStretch(3, 1);
@@ -178,8 +194,8 @@ QGroupBox* DataEntryForm::statisticsGroup(QDialog* dialog)
 {
     auto* statistics = new QGroupBox(EntryText::historyStatisticsGroup(), dialog);
     auto* grid = new QGridLayout(statistics);
-    averageEdit = edit(1091, true, kWidestStatistics, statistics);
-    sigmaEdit = edit(1098, true, kWidestStatistics, statistics);
+    averageEdit = edit(QStringLiteral("averageEdit"), true, kWidestStatistics, statistics);
+    sigmaEdit = edit(QStringLiteral("sigmaEdit"), true, kWidestStatistics, statistics);
     grid->addWidget(label(EntryText::averageLabel(), statistics), 0, 0);
     grid->addWidget(averageEdit, 0, 1);
     grid->addWidget(label(EntryText::sigmaLabel(), statistics), 1, 0);
@@ -197,10 +213,9 @@ QGroupBox* DataEntryForm::predictionGroup(QDialog* dialog, const Sizes& sizes)
     auto* grid = new QGridLayout(predictions);
     for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
         const auto i = std::size_t(slot - 1);
-        registrantButtons[i] = new RegistrantButton(slot, kRegistrantButtonIds[i], predictions);
-        identifiedByResource(registrantButtons[i], kRegistrantButtonIds[i]);
+        registrantButtons[i] = withHelp(new RegistrantButton(slot, predictions));
         registrantButtons[i]->setMinimumHeight(sizes.line + 10);
-        predictionDrawEdits[i] = drawEdit(kPredictionDrawIds[i], false, predictions);
+        predictionDrawEdits[i] = drawEdit(QStringLiteral("predictionDrawEdit%1").arg(slot), false, predictions);
         grid->addWidget(registrantButtons[i], slot - 1, 0);
         addDrawRow(grid, slot - 1, 1, predictionDrawEdits[i], predictions);
     }
@@ -212,20 +227,20 @@ QGroupBox* DataEntryForm::resultGroup(QDialog* dialog, const Sizes& sizes)
 {
     auto* results = new QGroupBox(EntryText::resultsGroup(), dialog);
     auto* grid = new QGridLayout(results);
-    browsedDrawEdit = drawEdit(1095, true, results);
+    browsedDrawEdit = drawEdit(QStringLiteral("browsedDrawEdit"), true, results);
     addDrawRow(grid, 0, 0, browsedDrawEdit, results);
-    drawSpin = identifiedByResource(new UpDownControl(Qt::Horizontal, 1101, results), 1101);
+    drawSpin = withHelp(new UpDownControl(Qt::Horizontal, QStringLiteral("drawSpin"), results));
     drawSpin->setFixedSize(sizes.spin);
     grid->addWidget(drawSpin, 0, 3);
     grid->addWidget(label(EntryText::resultLabel(), results), 0, 4, Qt::AlignRight);
-    resultEdit = edit(1097, true, kWidestResult, results);
+    resultEdit = edit(QStringLiteral("resultEdit"), true, kWidestResult, results);
     grid->addWidget(resultEdit, 0, 5);
-    predictionLabelEdit = edit(1293, true, EntryText::predictionLabel(99), results);
+    predictionLabelEdit = edit(QStringLiteral("predictionLabelEdit"), true, EntryText::predictionLabel(99), results);
     grid->addWidget(predictionLabelEdit, 1, 0, 1, 3);
-    predictionSpin = new UpDownControl(Qt::Horizontal, 1291, results);
+    predictionSpin = withHelp(new UpDownControl(Qt::Horizontal, QStringLiteral("predictionSpin"), results));
     predictionSpin->setFixedSize(sizes.spin);
     grid->addWidget(predictionSpin, 1, 3);
-    predictionEdit = edit(1096, true, kWidestResult, results);
+    predictionEdit = edit(QStringLiteral("predictionEdit"), true, kWidestResult, results);
     grid->addWidget(predictionEdit, 1, 4, 1, 2);
     grid->addLayout(registrantRadioRow(dialog, results, sizes), 2, 0, 1, 6);
     grid->setColumnStretch(5, 1);
@@ -237,15 +252,15 @@ QHBoxLayout* DataEntryForm::registrantRadioRow(QDialog* dialog, QGroupBox* resul
     auto* row = new QHBoxLayout;
     registrantRadios = new QButtonGroup(dialog);
     for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
-        const int id = kFirstRadioId + slot - 1;
-        auto* radio = identifiedByResource(new PictureRadioButton(id, 269 + slot, results), id);
-        radio->setText(EntryText::dataEntryCaption(id));
+        auto* radio =
+            withHelp(new PictureRadioButton(QStringLiteral("registrantRadio%1").arg(slot), 269 + slot, results));
+        radio->setText(EntryText::registrantRadioCaption(slot));
         radio->setFixedSize(sizes.chip);
         registrantRadios->addButton(radio, slot);
         row->addWidget(radio);
     }
     row->addStretch();
-    deletePredictionButton = pictureButton(1375, 335, sizes.button, results);
+    deletePredictionButton = pictureButton(QStringLiteral("deletePredictionButton"), {}, 335, sizes.button, results);
     row->addWidget(deletePredictionButton);
     return row;
 }
@@ -254,8 +269,9 @@ QGroupBox* DataEntryForm::selectionGroup(QDialog* dialog, const Sizes& sizes)
 {
     auto* selection = new QGroupBox(EntryText::selectionStatisticsGroup(), dialog);
     auto* row = new QHBoxLayout(selection);
-    selectionEdit = edit(1092, true, kWidestStatistics, selection);
-    averageButton = pictureButton(1089, 137, sizes.button, selection);
+    selectionEdit = edit(QStringLiteral("selectionEdit"), true, kWidestStatistics, selection);
+    averageButton =
+        pictureButton(QStringLiteral("averageButton"), EntryText::averageCaption(), 137, sizes.button, selection);
     row->addWidget(selectionEdit, 1);
     row->addWidget(averageButton);
     return selection;
@@ -263,10 +279,12 @@ QGroupBox* DataEntryForm::selectionGroup(QDialog* dialog, const Sizes& sizes)
 
 QHBoxLayout* DataEntryForm::closingButtonRow(QDialog* dialog, const Sizes& sizes)
 {
-    cardButton = pictureButton(1216, 152, sizes.button, dialog);
-    homePageButton = pictureButton(1329, 330, sizes.button, dialog);
-    cancelButton = pictureButton(2, 392, sizes.button, dialog);
-    okButton = identifiedByResource(new QPushButton(EntryText::dataEntryCaption(1), dialog), 1);
+    cardButton = pictureButton(QStringLiteral("cardButton"), EntryText::numberCardCaption(), 152, sizes.button, dialog);
+    homePageButton =
+        pictureButton(QStringLiteral("homePageButton"), EntryText::homePageCaption(), 330, sizes.button, dialog);
+    cancelButton =
+        pictureButton(QStringLiteral("cancelButton"), EntryText::dataEntryCancelCaption(), 392, sizes.button, dialog);
+    okButton = withHelp(named(new QPushButton(EntryText::dataEntryOkCaption(), dialog), QStringLiteral("okButton")));
     okButton->hide();
     auto* row = new QHBoxLayout;
     row->addStretch();

@@ -12,6 +12,7 @@
 #include "kit/BitmapButton.h"
 #include "kit/BrowserRoom.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlHelp.h"
 #include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
@@ -24,8 +25,6 @@
 
 namespace {
 
-constexpr int kImportId = 1;
-constexpr int kCancelId = 2;
 constexpr int kCancelPicture = 401;
 constexpr int kImportPicture = 402;
 constexpr int kGuidePicture = 403;
@@ -88,7 +87,6 @@ DataUpdateGuide::DataUpdateGuide(CVemoDoc& doc, QWidget& owner, BrowserRoom& roo
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("DataUpdateGuide"));
-    setProperty("controlId", 400);
     setWindowTitle(QString());
     setFont(JapaneseFonts::font(JapaneseFonts::kPGothic, ScreenScale::y(12)));
     createControls();
@@ -108,19 +106,19 @@ void DataUpdateGuide::createControls()
 
     const QSize buttonSize(ScreenScale::x(DataEntryDrawings::kButtonSize.width()),
                            ScreenScale::y(DataEntryDrawings::kButtonSize.height()));
-    auto* importButton = new BitmapButton(kImportId, kImportPicture, this);
-    importButton->setAccessibleName(StoreText::updateGuideImportButton());
-    importButton->setFixedSize(buttonSize);
-    importButton->setDefault(true);
-    connect(importButton, &BitmapButton::clicked, this, &DataUpdateGuide::importFromClipboard);
-    auto* cancelButton = new BitmapButton(kCancelId, kCancelPicture, this);
-    cancelButton->setAccessibleName(StoreText::updateGuideCancelButton());
-    cancelButton->setFixedSize(buttonSize);
-    connect(cancelButton, &BitmapButton::clicked, this, &DataUpdateGuide::reject);
+    m_importButton = new BitmapButton(QStringLiteral("importButton"), kImportPicture, this);
+    m_importButton->setAccessibleName(StoreText::updateGuideImportButton());
+    m_importButton->setFixedSize(buttonSize);
+    m_importButton->setDefault(true);
+    connect(m_importButton, &BitmapButton::clicked, this, &DataUpdateGuide::importFromClipboard);
+    m_cancelButton = new BitmapButton(QStringLiteral("cancelButton"), kCancelPicture, this);
+    m_cancelButton->setAccessibleName(StoreText::updateGuideCancelButton());
+    m_cancelButton->setFixedSize(buttonSize);
+    connect(m_cancelButton, &BitmapButton::clicked, this, &DataUpdateGuide::reject);
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(importButton);
-    buttons->addWidget(cancelButton);
+    buttons->addWidget(m_importButton);
+    buttons->addWidget(m_cancelButton);
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);
     top->addStretch();
@@ -140,9 +138,9 @@ void DataUpdateGuide::createControls()
 
 void DataUpdateGuide::installHelp()
 {
-    auto* help = new ContextHelpPopupFilter(this);
-    help->setText(kImportId, HelpText::okButtonPopup());
-    help->setText(kCancelId, HelpText::cancelButtonPopup());
+    new ContextHelpPopupFilter(this);
+    ControlHelp::attach(m_importButton, HelpText::okButtonPopup());
+    ControlHelp::attach(m_cancelButton, HelpText::cancelButtonPopup());
 }
 
 void DataUpdateGuide::importFromClipboard()

@@ -5,6 +5,7 @@
 
 #include "entry/BrowserService.h"
 
+class BitmapButton;
 class BrowserRoom;
 class CVemoDoc;
 
@@ -44,4 +45,6 @@ private:
     CVemoDoc& m_doc;
     BrowserService::Process m_browser;
     BrowserRoom& m_room;
+    BitmapButton* m_importButton = nullptr;
+    BitmapButton* m_cancelButton = nullptr;
 };

@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "entry/NumberCardPictures.h"
-#include "kit/ControlId.h"
 
 namespace {
 
@@ -17,9 +16,9 @@ QString label(int number)
 
 } // namespace
 
-NumberBox::NumberBox(int number, int controlId, QWidget* parent) : QAbstractButton(parent), m_number(number)
+NumberBox::NumberBox(int number, QWidget* parent) : QAbstractButton(parent), m_number(number)
 {
-    identified(this, controlId);
+    setObjectName(QStringLiteral("numberBox%1").arg(number));
     setCheckable(true);
     setText(label(number));
     setFocusPolicy(Qt::TabFocus);

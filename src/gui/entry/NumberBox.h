@@ -9,7 +9,8 @@
 class NumberBox : public QAbstractButton {
     Q_OBJECT
 public:
-    NumberBox(int number, int controlId, QWidget* parent);
+    /** The box of number, named "numberBox" and the number. */
+    NumberBox(int number, QWidget* parent);
 
     int number() const { return m_number; }
     /** The side of the square box; the label starts a pixel right of it. */

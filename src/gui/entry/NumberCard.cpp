@@ -11,7 +11,7 @@
 #include "entry/NumberCardPictures.h"
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlId.h"
+#include "kit/ControlHelp.h"
 #include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ModelessWindow.h"
@@ -23,23 +23,9 @@
 namespace {
 
 constexpr int kIconId = 200;
-constexpr int kCountId = 1328;
-constexpr int kClearId = 1376;
-constexpr int kHandOverId = 1;
-constexpr int kCloseId = 2;
-constexpr int kWheelId = 1380;
 constexpr int kClearPicture = 340;
 constexpr int kHandOverPicture = 153;
 constexpr int kClosePicture = 392;
-
-// Number n's box is kBoxIds[n − 1]. The blocks of ids leave gaps that belong to no box.
-constexpr std::array<int, kNumberCount> kBoxIds{
-    1215, 1216, 1217, 1218, 1219, 1220, 1221, 1222, 1223, 1224, // 1 … 10
-    1225, 1226, 1227, 1228, 1229, 1230, 1231, 1232, 1233, 1234, // 11 … 20
-    1235, 1236, 1237, 1248, 1249, 1250, 1251, 1252, 1253, 1257, // 21 … 30
-    1258, 1259, 1260, 1261, 1262, 1263, 1264, 1265, 1266, 1267, // 31 … 40
-    1268, 1269, 1270,                                           // 41 … 43
-};
 
 // The card on the 800 × 600 design screen: two columns of ten numbers in two blocks, then 41 … 43.
 constexpr int kCardWidth = 108;
@@ -86,12 +72,6 @@ NumberCard* NumberCard::open(QPointer<NumberCard>& card, SelectionHandOver& hand
     return card;
 }
 
-int NumberCard::boxId(int number)
-{
-    Q_ASSERT(number >= 1 && number <= kNumberCount);
-    return kBoxIds[std::size_t(number - 1)];
-}
-
 NumberCard::NumberCard(SelectionHandOver& handOver, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_handOver(handOver)
 {
@@ -121,45 +101,47 @@ NumberCard::NumberCard(SelectionHandOver& handOver, QWidget* owner)
 void NumberCard::createControls()
 {
     for (int number = 1; number <= kNumberCount; ++number) {
-        auto* box = new NumberBox(number, boxId(number), this);
+        auto* box = new NumberBox(number, this);
         box->setGeometry(boxRect(number));
         connect(box, &NumberBox::toggled, this, &NumberCard::showCount);
         m_boxes[std::size_t(number - 1)] = box;
     }
 
     m_count = new QLabel(this);
-    identified(m_count, kCountId);
+    m_count->setObjectName(QStringLiteral("countLine"));
     m_count->setAlignment(Qt::AlignCenter);
     m_count->setGeometry(ScreenScale::rect(4, 378, kCardWidth - 4, 394));
 
-    auto* clear = new BitmapButton(kClearId, kClearPicture, this);
-    clear->setGeometry(ScreenScale::rect(58, 330, 102, 374));
-    connect(clear, &BitmapButton::clicked, this, &NumberCard::untickAll);
+    m_clearButton = new BitmapButton(QStringLiteral("clearButton"), kClearPicture, this);
+    m_clearButton->setGeometry(ScreenScale::rect(58, 330, 102, 374));
+    connect(m_clearButton, &BitmapButton::clicked, this, &NumberCard::untickAll);
 
-    auto* handOverButton = new BitmapButton(kHandOverId, kHandOverPicture, this);
-    handOverButton->setGeometry(ScreenScale::rect(6, 398, 102, 424));
-    handOverButton->setDefault(true);
-    connect(handOverButton, &BitmapButton::clicked, this, &NumberCard::handOver);
+    m_handOverButton = new BitmapButton(QStringLiteral("handOverButton"), kHandOverPicture, this);
+    m_handOverButton->setGeometry(ScreenScale::rect(6, 398, 102, 424));
+    m_handOverButton->setDefault(true);
+    connect(m_handOverButton, &BitmapButton::clicked, this, &NumberCard::handOver);
 
-    auto* closeButton = new BitmapButton(kCloseId, kClosePicture, this);
-    closeButton->setGeometry(ScreenScale::rect(6, 428, 102, 454));
-    connect(closeButton, &BitmapButton::clicked, this, &NumberCard::close);
+    m_closeButton = new BitmapButton(QStringLiteral("closeButton"), kClosePicture, this);
+    m_closeButton->setGeometry(ScreenScale::rect(6, 428, 102, 454));
+    connect(m_closeButton, &BitmapButton::clicked, this, &NumberCard::close);
 
-    auto* wheelButton = new QPushButton(WheelText::openButton(), this);
-    identified(wheelButton, kWheelId);
-    wheelButton->setGeometry(ScreenScale::rect(6, 460, 102, 484));
-    connect(wheelButton, &QPushButton::clicked, this, [this] { Q_EMIT wheelRequested(tickedNumbers()); });
+    m_wheelButton = new QPushButton(WheelText::openButton(), this);
+    m_wheelButton->setObjectName(QStringLiteral("wheelButton"));
+    m_wheelButton->setGeometry(ScreenScale::rect(6, 460, 102, 484));
+    connect(m_wheelButton, &QPushButton::clicked, this, [this] { Q_EMIT wheelRequested(tickedNumbers()); });
 }
 
 void NumberCard::installHelp()
 {
-    auto* help = new ContextHelpPopupFilter(this);
-    help->setText(kHandOverId, EntryText::numberCardHandOverHelp());
-    help->setText(kCloseId, HelpText::cancelButtonPopup());
-    help->setText(kClearId, EntryText::numberCardClearHelp());
-    help->setText(kWheelId, WheelText::openButtonHelp());
-    for (int number = 1; number <= kNumberCount; ++number)
-        help->setText(boxId(number), EntryText::numberCardBoxHelp(number));
+    new ContextHelpPopupFilter(this);
+    ControlHelp::attach(m_handOverButton, EntryText::numberCardHandOverHelp());
+    ControlHelp::attach(m_closeButton, HelpText::cancelButtonPopup());
+    ControlHelp::attach(m_clearButton, EntryText::numberCardClearHelp());
+    ControlHelp::attach(m_wheelButton, WheelText::openButtonHelp());
+    // The count shows an empty popup.
+    ControlHelp::attach(m_count, {});
+    for (NumberBox* box : m_boxes)
+        ControlHelp::attach(box, EntryText::numberCardBoxHelp(box->number()));
 }
 
 void NumberCard::takeHandOver()

@@ -9,8 +9,10 @@
 #include "entry/SelectionHandOver.h"
 #include "store/HistoryFormat.h"
 
+class BitmapButton;
 class QLabel;
 class QPainter;
+class QPushButton;
 class NumberBox;
 
 /**
@@ -27,9 +29,6 @@ public:
      * way it shows the last hand-over, if there was one. The card belongs to parent's window.
      */
     static NumberCard* open(QPointer<NumberCard>& card, SelectionHandOver& handOver, QWidget* parent);
-
-    /** Control id of number n's box (n = 1 … 43): the ids run in blocks with gaps between them. */
-    static int boxId(int number);
 
 Q_SIGNALS:
     /** The ticks went to the hand-over; the card closes and the data-entry dialog follows. */
@@ -59,5 +58,9 @@ private:
     SelectionHandOver& m_handOver;
     std::array<NumberBox*, kNumberCount> m_boxes{};
     QLabel* m_count = nullptr;
+    BitmapButton* m_clearButton = nullptr;
+    BitmapButton* m_handOverButton = nullptr;
+    BitmapButton* m_closeButton = nullptr;
+    QPushButton* m_wheelButton = nullptr;
     int m_formLeft = 0;
 };

@@ -6,7 +6,6 @@
 
 #include "entry/RegistrantColours.h"
 #include "kit/CanvasText.h"
-#include "kit/ControlId.h"
 #include "kit/JapaneseFonts.h"
 #include "store/Registrants.h"
 #include "text/EntryText.h"
@@ -24,10 +23,10 @@ QColor textColour(int slot)
 
 } // namespace
 
-RegistrantButton::RegistrantButton(int slot, int controlId, QWidget* parent) : QAbstractButton(parent), m_slot(slot)
+RegistrantButton::RegistrantButton(int slot, QWidget* parent) : QAbstractButton(parent), m_slot(slot)
 {
-    identified(this, controlId);
-    setText(EntryText::dataEntryCaption(controlId));
+    setObjectName(QStringLiteral("registrantButton%1").arg(slot));
+    setText(EntryText::registrantButtonCaption(slot));
     setEnabled(false);
 }
 

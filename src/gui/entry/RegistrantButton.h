@@ -9,7 +9,8 @@
 class RegistrantButton : public QAbstractButton {
     Q_OBJECT
 public:
-    RegistrantButton(int slot, int controlId, QWidget* parent);
+    /** The button of slot 1 … 5, named "registrantButton" and the slot. */
+    RegistrantButton(int slot, QWidget* parent);
 
     int slot() const { return m_slot; }
     /** Shows the registrant's name; an empty name disables the button. */

@@ -16,6 +16,7 @@
 #include "entry/SlotImageButton.h"
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
+#include "kit/ControlHelp.h"
 #include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr int kFirstEditId = 1305;
 constexpr int kFirstFramePicture = 263;
 constexpr int kOkPicture = 387;
 constexpr int kCancelPicture = 386;
@@ -56,8 +56,8 @@ RegistrantDialog::RegistrantDialog(CVemoDoc& doc, QWidget* parent)
     for (int slot = 1; slot <= kRegistrantSlots; ++slot)
         addSlotRow(grid, slot);
 
-    auto* okButton = new BitmapButton(1, kOkPicture, this);
-    auto* cancelButton = new BitmapButton(2, kCancelPicture, this);
+    auto* okButton = new BitmapButton(QStringLiteral("okButton"), kOkPicture, this);
+    auto* cancelButton = new BitmapButton(QStringLiteral("cancelButton"), kCancelPicture, this);
     okButton->setAccessibleName(EntryText::registrantOkButton());
     cancelButton->setAccessibleName(EntryText::registrantCancelButton());
     okButton->setDefault(true);
@@ -85,20 +85,16 @@ RegistrantDialog::RegistrantDialog(CVemoDoc& doc, QWidget* parent)
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* help = new ContextHelpPopupFilter(this);
-    help->setText(1, HelpText::okButtonPopup());
-    help->setText(2, HelpText::cancelButtonPopup());
-    for (int slot = 1; slot <= kRegistrantSlots; ++slot) {
-        help->setText(nameEdit(slot)->property("controlId").toInt(), nameEdit(slot)->objectName());
-        help->setText(slotButton(slot)->property("controlId").toInt(), slotButton(slot)->objectName());
-    }
+    new ContextHelpPopupFilter(this);
+    ControlHelp::attach(okButton, HelpText::okButtonPopup());
+    ControlHelp::attach(cancelButton, HelpText::cancelButtonPopup());
 }
 
 void RegistrantDialog::addSlotRow(QGridLayout* grid, int slot)
 {
     auto* edit = new QLineEdit(m_doc.registrants().name(slot), this);
-    edit->setObjectName(QStringLiteral("EditTorokuName%1").arg(slot));
-    edit->setProperty("controlId", kFirstEditId + slot - 1);
+    edit->setObjectName(QStringLiteral("registrantName%1").arg(slot));
+    ControlHelp::attach(edit, EntryText::registrantNameHelp(slot));
     edit->setMaxLength(kMaxNameCharacters);
     // The edit takes its height from the names' font, so the text fills the edit's inside.
     const QFont nameFont = JapaneseFonts::font(JapaneseFonts::kGothic, fontMetrics().height() * 2 - 4);
@@ -110,6 +106,7 @@ void RegistrantDialog::addSlotRow(QGridLayout* grid, int slot)
     m_nameEdits.at(std::size_t(slot - 1)) = edit;
 
     auto* button = new SlotImageButton(slot, this);
+    ControlHelp::attach(button, EntryText::registrantSlotHelp(slot));
     const int buttonHeight = edit->height() * 3 / 2;
     button->setFixedSize(buttonHeight * RegistrantPictures::kSlotStateSize.width()
                              / RegistrantPictures::kSlotStateSize.height(),

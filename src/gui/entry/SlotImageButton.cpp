@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kFirstControlId = 1314;
 constexpr int kFreePicture = 262;
 constexpr int kRegisteredPicture = 268;
 
@@ -16,8 +15,7 @@ constexpr int kRegisteredPicture = 268;
 
 SlotImageButton::SlotImageButton(int slot, QWidget* parent) : QAbstractButton(parent)
 {
-    setObjectName(QStringLiteral("RadioYDFile%1").arg(slot));
-    setProperty("controlId", kFirstControlId + slot - 1);
+    setObjectName(QStringLiteral("slotButton%1").arg(slot));
     setAccessibleName(QStringLiteral("YDFileImage%1").arg(slot));
     setCheckable(true);
     setAutoExclusive(true);

@@ -9,7 +9,7 @@
 class SlotImageButton : public QAbstractButton {
     Q_OBJECT
 public:
-    /** The button of slot 1 … 5: control 1314 … 1318, "RadioYDFile1" … "RadioYDFile5". */
+    /** The button of slot 1 … 5, named "slotButton1" … "slotButton5". */
     SlotImageButton(int slot, QWidget* parent);
 
     void setRegistered(bool registered);

@@ -3,12 +3,12 @@
 #include <QPainter>
 
 #include "kit/CanvasText.h"
-#include "kit/ControlId.h"
 #include "kit/Pictures.h"
 
-BitmapButton::BitmapButton(int controlId, int pictureId, QWidget* parent) : QPushButton(parent), m_pictureId(pictureId)
+BitmapButton::BitmapButton(const QString& name, int pictureId, QWidget* parent)
+    : QPushButton(parent), m_pictureId(pictureId)
 {
-    identified(this, controlId);
+    setObjectName(name);
 }
 
 void BitmapButton::setPicture(int pictureId)

@@ -10,8 +10,8 @@
 class BitmapButton : public QPushButton {
     Q_OBJECT
 public:
-    /** A button with the control id (objectName "id" + number, property "controlId") and picture. */
-    BitmapButton(int controlId, int pictureId, QWidget* parent);
+    /** A button named name (its objectName) showing a picture. */
+    BitmapButton(const QString& name, int pictureId, QWidget* parent);
 
     /** Shows another picture, as a screen that gives the button a new face does. */
     void setPicture(int pictureId);

@@ -7,22 +7,12 @@
 #include <QWidget>
 
 #include "kit/ContextHelpPopup.h"
-
-namespace {
-
-const char* const kControlIdProperty = "controlId";
-
-} // namespace
+#include "kit/ControlHelp.h"
 
 ContextHelpPopupFilter::ContextHelpPopupFilter(QWidget* dialog) : QObject(dialog), m_dialog(dialog)
 {
     // Controls such as edits take right clicks for themselves, so the filter sits before all of them.
     qApp->installEventFilter(this);
-}
-
-void ContextHelpPopupFilter::setText(int controlId, const QString& text)
-{
-    m_texts.insert(controlId, text);
 }
 
 bool ContextHelpPopupFilter::eventFilter(QObject* watched, QEvent* event)
@@ -44,12 +34,8 @@ bool ContextHelpPopupFilter::eventFilter(QObject* watched, QEvent* event)
 
 bool ContextHelpPopupFilter::showFor(QWidget* widget, const QPoint& globalPos) const
 {
-    for (QWidget* w = widget; w && w != m_dialog; w = w->parentWidget()) {
-        const QVariant id = w->property(kControlIdProperty);
-        if (id.isValid()) {
-            ContextHelpPopup::show(m_texts.value(id.toInt()), globalPos);
-            return true;
-        }
-    }
-    return false;
+    const std::optional<QString> text = ControlHelp::find(widget, m_dialog);
+    if (text)
+        ContextHelpPopup::show(*text, globalPos);
+    return text.has_value();
 }

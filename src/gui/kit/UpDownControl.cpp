@@ -2,12 +2,10 @@
 
 #include <QToolButton>
 
-#include "kit/ControlId.h"
-
-UpDownControl::UpDownControl(Qt::Orientation orientation, int controlId, QWidget* parent)
+UpDownControl::UpDownControl(Qt::Orientation orientation, const QString& name, QWidget* parent)
     : QWidget(parent), m_orientation(orientation)
 {
-    identified(this, controlId);
+    setObjectName(name);
     if (orientation == Qt::Horizontal) {
         m_first = addArrow(Qt::LeftArrow, QStringLiteral("leftArrow"), -1);
         m_second = addArrow(Qt::RightArrow, QStringLiteral("rightArrow"), +1);

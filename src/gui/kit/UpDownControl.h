@@ -11,7 +11,7 @@ class QToolButton;
 class UpDownControl : public QWidget {
     Q_OBJECT
 public:
-    UpDownControl(Qt::Orientation orientation, int controlId, QWidget* parent);
+    UpDownControl(Qt::Orientation orientation, const QString& name, QWidget* parent);
 
 Q_SIGNALS:
     void stepped(int delta);

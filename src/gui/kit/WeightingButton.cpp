@@ -3,16 +3,10 @@
 #include <QPainter>
 
 #include "kit/CanvasText.h"
-#include "kit/ControlId.h"
 #include "kit/ViewText.h"
 
-WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : WeightingButton(1373, font, parent)
+WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : QAbstractButton(parent)
 {
-}
-
-WeightingButton::WeightingButton(int controlId, const QFont& font, QWidget* parent) : QAbstractButton(parent)
-{
-    identified(this, controlId);
     setFont(font);
     setFocusPolicy(Qt::NoFocus);
 }

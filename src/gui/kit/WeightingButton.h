@@ -12,9 +12,6 @@ public:
     bool weighting() const { return m_weighting; }
 
 protected:
-    /** A weighting button of another window, with its own control id. */
-    WeightingButton(int controlId, const QFont& font, QWidget* parent);
-
     void paintEvent(QPaintEvent* event) override;
     /** Writes the state's text over the filled and framed face. */
     virtual void drawCaption(QPainter& painter);

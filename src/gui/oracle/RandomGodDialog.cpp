@@ -7,7 +7,7 @@
 
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlId.h"
+#include "kit/ControlHelp.h"
 #include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
@@ -21,16 +21,7 @@
 
 namespace {
 
-constexpr int kDialogId = 154;
 constexpr int kIconId = 200;
-constexpr int kCancelId = 2;
-constexpr int kBackgroundId = 1219;
-constexpr int kFirstAnswerId = 1230;
-constexpr int kFirstColourId = 1250;
-constexpr int kLuckyNumberId = 1276;
-constexpr std::array kModeIds{1223, 1226, 1227, 1228};
-constexpr std::array kDigitIds{1275, 1277, 1279};
-constexpr std::array kSpinIds{1274, 1278, 1280};
 constexpr std::array kDigitLefts{48, 141, 235};
 constexpr int kMonths = 12;
 constexpr int kDays = 31;
@@ -52,10 +43,12 @@ constexpr QPoint kCancelUnits{280, 80};
 
 const QColor kDigitRed(255, 0, 0);
 
-QLabel* addLabel(QWidget* dialog, int id, const QString& name, const QRect& place, const QColor& ink)
+// Each control's help is its resource name.
+QLabel* addLabel(QWidget* dialog, const QString& name, const QString& help, const QRect& place, const QColor& ink)
 {
     auto* label = new QLabel(dialog);
-    identified(label, id, name);
+    label->setObjectName(name);
+    ControlHelp::attach(label, help);
     label->setGeometry(place);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
@@ -66,10 +59,11 @@ QLabel* addLabel(QWidget* dialog, int id, const QString& name, const QRect& plac
     return label;
 }
 
-QComboBox* addList(QWidget* dialog, int id, const QString& name, const QStringList& items)
+QComboBox* addList(QWidget* dialog, const QString& name, const QString& help, const QStringList& items)
 {
     auto* list = new QComboBox(dialog);
-    identified(list, id, name);
+    list->setObjectName(name);
+    ControlHelp::attach(list, help);
     list->addItems(items);
     list->setMaxVisibleItems(10);
     return list;
@@ -97,21 +91,21 @@ RandomGodDialog::RandomGodDialog(QWidget& owner)
       m_units(QFontMetrics(JapaneseFonts::dialogFont()))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    identified(this, kDialogId, QStringLiteral("RandomGodDialog"));
+    setObjectName(QStringLiteral("RandomGodDialog"));
     // A window manager centres the title itself: the blanks that centred it on Windows would push it out of the bar.
     setWindowTitle(OracleText::title().trimmed());
     setWindowIcon(Pictures::icon(kIconId));
     setFont(JapaneseFonts::dialogFont());
     setFixedSize(m_units.x(kClientUnits.width()), m_units.y(kClientUnits.height()));
     createControls();
-    installHelp();
+    new ContextHelpPopupFilter(this);
     showScreen(Screen::Greeting, kGreetingPicture);
 }
 
-BitmapButton* RandomGodDialog::addButton(int controlId, const QString& name, int pictureId, QPoint placeUnits)
+BitmapButton* RandomGodDialog::addButton(const QString& name, const QString& help, int pictureId, QPoint placeUnits)
 {
-    auto* button = new BitmapButton(controlId, pictureId, this);
-    identified(button, controlId, name);
+    auto* button = new BitmapButton(name, pictureId, this);
+    ControlHelp::attach(button, help);
     button->setGeometry(m_units.rect(placeUnits.x(), placeUnits.y(), kButtonUnits.width(), kButtonUnits.height()));
     return button;
 }
@@ -119,32 +113,35 @@ BitmapButton* RandomGodDialog::addButton(int controlId, const QString& name, int
 void RandomGodDialog::createControls()
 {
     m_background = new QLabel(this);
-    identified(m_background, kBackgroundId, QStringLiteral("IDC_STATICokotoba"));
+    m_background->setObjectName(QStringLiteral("background"));
+    ControlHelp::attach(m_background, QStringLiteral("IDC_STATICokotoba"));
     m_background->setGeometry(m_units.rect(-2, 0, 365, 133));
 
-    m_pleaseHelp = addButton(1218, QStringLiteral("IDC_otasuke"), 158, {290, 95});
+    m_pleaseHelp = addButton(QStringLiteral("pleaseHelpButton"), QStringLiteral("IDC_otasuke"), 158, {290, 95});
     m_pleaseHelp->setAccessibleName(OracleText::pleaseHelpButton());
     connect(m_pleaseHelp, &BitmapButton::clicked, this, &RandomGodDialog::askForHelp);
-    m_understood = addButton(1229, QStringLiteral("IDC_wakari"), 157, {226, 95});
+    m_understood = addButton(QStringLiteral("understoodButton"), QStringLiteral("IDC_wakari"), 157, {226, 95});
     m_understood->setAccessibleName(OracleText::understoodButton());
     connect(m_understood, &BitmapButton::clicked, this, &RandomGodDialog::close);
 
-    const std::array modeNames{QStringLiteral("IDC_all"), QStringLiteral("IDC_tanjobi"), QStringLiteral("IDC_color"),
-                               QStringLiteral("IDC_number")};
+    const std::array modeNames{QStringLiteral("momentModeButton"), QStringLiteral("birthdayModeButton"),
+                               QStringLiteral("colourModeButton"), QStringLiteral("numberModeButton")};
+    const std::array modeHelp{QStringLiteral("IDC_all"), QStringLiteral("IDC_tanjobi"), QStringLiteral("IDC_color"),
+                              QStringLiteral("IDC_number")};
     for (std::size_t i = 0; i < m_modeButtons.size(); ++i) {
-        m_modeButtons[i] = addButton(kModeIds[i], modeNames[i], kFirstModePicture + int(i), {16 + 66 * int(i), 80});
-        connect(m_modeButtons[i], &BitmapButton::clicked, this, [this, i] { startMode(Mode(int(i))); });
+        m_modeButtons[i] = addButton(modeNames[i], modeHelp[i], kFirstModePicture + int(i), {16 + 66 * int(i), 80});
+        connect(m_modeButtons[i], &BitmapButton::clicked, this, [this, i] { selectMode(Mode(int(i))); });
     }
-    m_ask = addButton(1244, QStringLiteral("IDC_onegai"), 172, kAskUnits);
+    m_ask = addButton(QStringLiteral("askButton"), QStringLiteral("IDC_onegai"), 172, kAskUnits);
     m_ask->setAccessibleName(OracleText::askButton());
     connect(m_ask, &BitmapButton::clicked, this, &RandomGodDialog::askTheGod);
-    m_cancel = addButton(kCancelId, QStringLiteral("id2"), kCancelPicture, kCancelUnits);
+    m_cancel = addButton(QStringLiteral("cancelButton"), HelpText::cancelButtonPopup(), kCancelPicture, kCancelUnits);
     m_cancel->setAccessibleName(OracleText::cancelButton());
     connect(m_cancel, &BitmapButton::clicked, this, &RandomGodDialog::close);
 
     const QFont answerFont = JapaneseFonts::font(JapaneseFonts::kGothic, m_units.y(19) * 3 / 5, 700);
     for (std::size_t i = 0; i < m_answer.size(); ++i) {
-        m_answer[i] = addLabel(this, kFirstAnswerId + int(i), QStringLiteral("IDC_otugeNo%1").arg(i + 1),
+        m_answer[i] = addLabel(this, QStringLiteral("answer%1").arg(i + 1), QStringLiteral("IDC_otugeNo%1").arg(i + 1),
                                m_units.rect(43 + 40 * int(i), 65, 29, 19), PictureArt::kNavy);
         m_answer[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_answer[i]->setFont(answerFont);
@@ -162,8 +159,8 @@ void RandomGodDialog::createBirthdayLists()
     QStringList days;
     for (int day = 1; day <= kDays; ++day)
         days.append(OracleText::dayItem(day));
-    m_month = addList(this, 1242, QStringLiteral("IDC_COMBOmon"), months);
-    m_day = addList(this, 1243, QStringLiteral("IDC_COMBOday"), days);
+    m_month = addList(this, QStringLiteral("monthList"), QStringLiteral("IDC_COMBOmon"), months);
+    m_day = addList(this, QStringLiteral("dayList"), QStringLiteral("IDC_COMBOday"), days);
     // The lists keep their places; one too narrow for its longest item grows to the right.
     const int height = m_month->sizeHint().height();
     const int monthWidth = qMax(m_units.x(32), m_month->sizeHint().width());
@@ -174,15 +171,16 @@ void RandomGodDialog::createBirthdayLists()
 
 void RandomGodDialog::createColourButtons()
 {
-    const std::array names{QStringLiteral("IDC_colCha"),   QStringLiteral("IDC_colAka"),
-                           QStringLiteral("IDC_colPinku"), QStringLiteral("IDC_colDaidai"),
-                           QStringLiteral("IDC_colKi"),    QStringLiteral("IDC_colMidori"),
-                           QStringLiteral("IDC_colAo"),    QStringLiteral("IDC_colMurasaki"),
-                           QStringLiteral("IDC_colSiro"),  QStringLiteral("IDC_colKuro")};
+    const std::array help{QStringLiteral("IDC_colCha"),   QStringLiteral("IDC_colAka"),
+                          QStringLiteral("IDC_colPinku"), QStringLiteral("IDC_colDaidai"),
+                          QStringLiteral("IDC_colKi"),    QStringLiteral("IDC_colMidori"),
+                          QStringLiteral("IDC_colAo"),    QStringLiteral("IDC_colMurasaki"),
+                          QStringLiteral("IDC_colSiro"),  QStringLiteral("IDC_colKuro")};
     for (std::size_t i = 0; i < m_colours.size(); ++i) {
         const int colour = int(i) + 1;
-        auto* button = new BitmapButton(kFirstColourId + int(i), RandomGodPictures::normalColourPicture(colour), this);
-        identified(button, kFirstColourId + int(i), names[i]);
+        auto* button = new BitmapButton(QStringLiteral("colourButton%1").arg(colour),
+                                        RandomGodPictures::normalColourPicture(colour), this);
+        ControlHelp::attach(button, help[i]);
         button->setAccessibleName(OracleText::colourName(colour));
         button->setGeometry(m_units.rect(23 + 23 * int(i), 20, 15, 35));
         button->setCheckable(true);
@@ -194,12 +192,10 @@ void RandomGodDialog::createColourButtons()
 
 void RandomGodDialog::createLuckyNumber()
 {
-    const std::array digitNames{QStringLiteral("IDC_LukkyNum100"), QStringLiteral("IDC_LukkyNum10"),
-                                QStringLiteral("IDC_LukkyNum1")};
-    const std::array spinNames{QStringLiteral("IDC_SPIN100"), QStringLiteral("IDC_SPIN10"),
-                               QStringLiteral("IDC_SPIN1")};
-    m_luckyNumber =
-        addLabel(this, kLuckyNumberId, QStringLiteral("IDC_STATICLukkyNum"), m_units.rect(305, 26, 25, 16), kDigitRed);
+    const std::array places{QStringLiteral("hundreds"), QStringLiteral("tens"), QStringLiteral("ones")};
+    const std::array resourcePlaces{QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("1")};
+    m_luckyNumber = addLabel(this, QStringLiteral("luckyNumber"), QStringLiteral("IDC_STATICLukkyNum"),
+                             m_units.rect(305, 26, 25, 16), kDigitRed);
     // The digit font fills the lucky number's box: its height less a pixel, a third of its width a character.
     QFont digitFont = JapaneseFonts::font(JapaneseFonts::kGothic, m_luckyNumber->height() - 1);
     const int naturalWidth = QFontMetrics(digitFont).horizontalAdvance(QLatin1Char('0'));
@@ -207,11 +203,12 @@ void RandomGodDialog::createLuckyNumber()
         digitFont.setStretch(qBound(50, 100 * (m_luckyNumber->width() / 3) / naturalWidth, 200));
     m_luckyNumber->setFont(digitFont);
     for (std::size_t place = 0; place < m_digitLabels.size(); ++place) {
-        m_digitLabels[place] =
-            addLabel(this, kDigitIds[place], digitNames[place], m_units.rect(kDigitLefts[place], 32, 8, 16), kDigitRed);
+        m_digitLabels[place] = addLabel(this, places[place] + QStringLiteral("Digit"),
+                                        QStringLiteral("IDC_LukkyNum") + resourcePlaces[place],
+                                        m_units.rect(kDigitLefts[place], 32, 8, 16), kDigitRed);
         m_digitLabels[place]->setFont(digitFont);
-        auto* spin = new UpDownControl(Qt::Horizontal, kSpinIds[place], this);
-        identified(spin, kSpinIds[place], spinNames[place]);
+        auto* spin = new UpDownControl(Qt::Horizontal, places[place] + QStringLiteral("Spin"), this);
+        ControlHelp::attach(spin, QStringLiteral("IDC_SPIN") + resourcePlaces[place]);
         // Beside its digit's box, level with the digit, so that it is plainly the digit's own.
         spin->setGeometry(m_units.rect(kDigitLefts[place] + 21, 34, 15, 11));
         connect(spin, &UpDownControl::stepped, this, [this, place](int delta) { stepDigit(place, delta); });
@@ -219,30 +216,12 @@ void RandomGodDialog::createLuckyNumber()
     }
 }
 
-void RandomGodDialog::installHelp()
-{
-    // Each control's help is its name; Cancel says what it does.
-    auto* help = new ContextHelpPopupFilter(this);
-    for (const QWidget* control : findChildren<QWidget*>()) {
-        const QVariant id = control->property("controlId");
-        if (id.isValid())
-            help->setText(id.toInt(), control->objectName());
-    }
-    help->setText(kCancelId, HelpText::cancelButtonPopup());
-}
-
 void RandomGodDialog::askForHelp()
 {
     showScreen(Screen::ModeChoice, kModeChoicePicture);
 }
 
-void RandomGodDialog::selectMode(int oracle)
-{
-    if (oracle >= 1 && oracle <= int(kModeIds.size()))
-        startMode(Mode(oracle - 1));
-}
-
-void RandomGodDialog::startMode(Mode mode)
+void RandomGodDialog::selectMode(Mode mode)
 {
     m_mode = mode;
     switch (mode) {

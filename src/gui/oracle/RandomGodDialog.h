@@ -35,8 +35,11 @@ public:
      */
     static RandomGodDialog* open(QPointer<RandomGodDialog>& dialog, QWidget& owner);
 
-    /** WM_ORACLE_SELECT: 1 luck of the moment, 2 birthday, 3 colour, 4 lucky number; anything else is ignored. */
-    void selectMode(int oracle);
+    /** The four ways of asking, in the order of their buttons and menu commands. */
+    enum class Mode { Moment, Birthday, Colour, Number };
+
+    /** WM_ORACLE_SELECT: goes straight to the mode's step, as its button does. */
+    void selectMode(Mode mode);
 
 Q_SIGNALS:
     /** The dialog moved; topLeft is its client area's corner on the screen. */
@@ -46,7 +49,6 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    enum class Mode { Moment, Birthday, Colour, Number };
     enum class Screen { Greeting, ModeChoice, Input, Answer };
 
     explicit RandomGodDialog(QWidget& owner);
@@ -55,12 +57,10 @@ private:
     void createBirthdayLists();
     void createColourButtons();
     void createLuckyNumber();
-    void installHelp();
     /** A pictured button of the dialog's size for buttons, its top-left corner in dialog units. */
-    BitmapButton* addButton(int controlId, const QString& name, int pictureId, QPoint placeUnits);
+    BitmapButton* addButton(const QString& name, const QString& help, int pictureId, QPoint placeUnits);
 
     void askForHelp();
-    void startMode(Mode mode);
     void chooseColour(int colour);
     void stepDigit(std::size_t place, int delta);
     void askTheGod();

@@ -4,24 +4,16 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "kit/ControlId.h"
 #include "kit/ScreenScale.h"
 #include "patterns/LastEnteredPrediction.h"
 #include "store/DrawHistory.h"
 
-namespace {
-
-constexpr int kWindowId = 341;
-constexpr int kScrollBarId = 1377;
-
-} // namespace
-
 HistoryGraphWindow::HistoryGraphWindow(const DrawHistory& history, LastEnteredPrediction& preview, QWidget* parent)
     : QWidget(parent), m_history(history), m_preview(preview), m_scrollBar(new QScrollBar(Qt::Horizontal, this))
 {
-    identified(this, kWindowId);
+    setObjectName(QStringLiteral("HistoryGraphWindow"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    identified(m_scrollBar, kScrollBarId);
+    m_scrollBar->setObjectName(QStringLiteral("scrollBar"));
     m_scrollBar->setPageStep(HistoryGraphScroll::kPage);
     m_scrollBar->setRange(0, HistoryGraphScroll::lastPosition(history.drawCount()));
     connect(m_scrollBar, &QScrollBar::actionTriggered, this, &HistoryGraphWindow::onScrollAction);

@@ -10,10 +10,10 @@
 #include "kit/BitmapButton.h"
 #include "kit/CanvasText.h"
 #include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlId.h"
-#include "kit/HelpText.h"
+#include "kit/ControlHelp.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ModelessWindow.h"
+#include "kit/Named.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "patterns/LatestPatternPictures.h"
@@ -26,14 +26,6 @@ namespace {
 constexpr int kIconId = 200;
 constexpr int kTabStripPicture = 147;
 constexpr int kOkPicture = 392;
-constexpr int kOkId = 1;
-constexpr int kCloseId = 2;
-constexpr int kTabsId = 1121;
-constexpr int kPatternLineId = 1325;
-constexpr int kCaptionId = 1326;
-constexpr int kFirstLabelId = 1168; // + number
-constexpr int kFirstValueId = 1326; // + number
-constexpr std::array kFrameIds{1163, 1165, 1166, 1167, 1168};
 
 // COLORREF 0xFFE6E6.
 const QColor kBackground(0xe6, 0xe6, 0xff);
@@ -120,8 +112,7 @@ LatestPatternDialog::LatestPatternDialog(const CVemoDoc& doc, CurrentPatternTabl
 
 void LatestPatternDialog::createControls()
 {
-    m_tabs = new QTabBar(this);
-    identified(m_tabs, kTabsId);
+    m_tabs = named(new QTabBar(this), QStringLiteral("patternTabs"));
     m_tabs->setExpanding(false);
     m_tabs->setDrawBase(false);
     // Padding 1 × 2 around each picture, so that the eight tabs fit side by side. The pictures fill their
@@ -143,45 +134,42 @@ void LatestPatternDialog::createControls()
     m_tabs->setGeometry(11, 14, 612, 27);
     connect(m_tabs, &QTabBar::currentChanged, this, &LatestPatternDialog::latestPatternRefresh);
 
-    m_caption = new QLabel(this);
-    identified(m_caption, kCaptionId);
+    m_caption = named(new QLabel(this), QStringLiteral("captionLine"));
     m_caption->setGeometry(24, 48, 310, 16);
-    m_patternLine = new QLabel(this);
-    identified(m_patternLine, kPatternLineId);
+    m_patternLine = named(new QLabel(this), QStringLiteral("patternLine"));
     m_patternLine->setGeometry(340, 48, 280, 16);
 
     createNumberColumns();
 
-    m_toggle = new PatternWeightingToggle(font(), this);
+    m_toggle = named(new PatternWeightingToggle(font(), this), QStringLiteral("weightingToggle"));
     m_toggle->setGeometry(388, 314, 110, 44);
     connect(m_toggle, &PatternWeightingToggle::clicked, this, [this] { Q_EMIT weightingRequested(!m_weighting); });
 
-    auto* ok = new BitmapButton(kOkId, kOkPicture, this);
-    ok->setGeometry(506, 320, 120, 32);
-    ok->setDefault(true);
-    connect(ok, &BitmapButton::clicked, this, &LatestPatternDialog::close);
+    m_ok = new BitmapButton(QStringLiteral("okButton"), kOkPicture, this);
+    m_ok->setGeometry(506, 320, 120, 32);
+    m_ok->setDefault(true);
+    connect(m_ok, &BitmapButton::clicked, this, &LatestPatternDialog::close);
 }
 
 void LatestPatternDialog::createNumberColumns()
 {
-    for (int column = 0; column < int(kFrameIds.size()); ++column) {
+    for (int column = 0; column < int(m_frames.size()); ++column) {
         // An etched frame only: a styled group box would wash over the label frames drawn beneath it.
-        auto* frame = new QFrame(this);
+        auto* frame = named(new QFrame(this), QStringLiteral("columnFrame%1").arg(column + 1));
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        identified(frame, kFrameIds[std::size_t(column)]);
+        m_frames[std::size_t(column)] = frame;
         frame->setGeometry(kColumnLeft[std::size_t(column)] - 12, 74, 116, 228);
     }
     for (int number = 1; number <= kNumberCount; ++number) {
-        auto* label = new QLabel(LatestPatternText::numberLabel(number), this);
-        identified(label, kFirstLabelId + number);
+        auto* label = named(new QLabel(LatestPatternText::numberLabel(number), this),
+                            QStringLiteral("numberLabel%1").arg(number));
         label->setGeometry(labelRect(number));
         label->setAlignment(Qt::AlignCenter);
         // A label passes the pointer's moves on to the dialog, which tests them against the boxes.
         label->setMouseTracking(true);
         m_labels[std::size_t(number - 1)] = label;
 
-        auto* value = new QLabel(this);
-        identified(value, kFirstValueId + number);
+        auto* value = named(new QLabel(this), QStringLiteral("patternValue%1").arg(number));
         value->setGeometry(labelRect(number).translated(kHitWidth + 6, 0).adjusted(0, 0, 56, 0));
         m_values[std::size_t(number - 1)] = value;
     }
@@ -189,14 +177,19 @@ void LatestPatternDialog::createNumberColumns()
 
 void LatestPatternDialog::installHelp()
 {
-    auto* help = new ContextHelpPopupFilter(this);
-    help->setText(kOkId, LatestPatternText::okHelp());
-    help->setText(kCloseId, HelpText::cancelButtonPopup());
-    help->setText(kTabsId, LatestPatternText::tabHelp());
-    help->setText(kPatternLineId, LatestPatternText::patternLineHelp());
-    help->setText(kCaptionId, LatestPatternText::captionHelp());
-    for (int number = 1; number <= kNumberCount; ++number)
-        help->setText(kFirstLabelId + number, LatestPatternText::numberLabelHelp(number));
+    new ContextHelpPopupFilter(this);
+    ControlHelp::attach(m_ok, LatestPatternText::okHelp());
+    ControlHelp::attach(m_tabs, LatestPatternText::tabHelp());
+    ControlHelp::attach(m_patternLine, LatestPatternText::patternLineHelp());
+    ControlHelp::attach(m_caption, LatestPatternText::captionHelp());
+    // The weighting toggle, the column frames and the values show an empty popup.
+    ControlHelp::attach(m_toggle, {});
+    for (QFrame* frame : m_frames)
+        ControlHelp::attach(frame, {});
+    for (int number = 1; number <= kNumberCount; ++number) {
+        ControlHelp::attach(m_labels[std::size_t(number - 1)], LatestPatternText::numberLabelHelp(number));
+        ControlHelp::attach(m_values[std::size_t(number - 1)], {});
+    }
 }
 
 void LatestPatternDialog::showWeighting(bool on)

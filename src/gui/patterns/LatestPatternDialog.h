@@ -6,8 +6,10 @@
 
 #include "store/HistoryFormat.h"
 
+class BitmapButton;
 class CVemoDoc;
 class CurrentPatternTables;
+class QFrame;
 class QLabel;
 class QTabBar;
 class PatternWeightingToggle;
@@ -64,8 +66,10 @@ private:
     QTabBar* m_tabs = nullptr;
     std::array<QLabel*, kNumberCount> m_labels{};
     std::array<QLabel*, kNumberCount> m_values{};
+    std::array<QFrame*, 5> m_frames{}; // one around each column of numbers
     QLabel* m_caption = nullptr;
     QLabel* m_patternLine = nullptr;
     PatternWeightingToggle* m_toggle = nullptr;
+    BitmapButton* m_ok = nullptr;
     int m_highlightedNumber = 0;
 };

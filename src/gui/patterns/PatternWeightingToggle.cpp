@@ -5,7 +5,7 @@
 #include "kit/ScreenScale.h"
 #include "patterns/LatestPatternText.h"
 
-PatternWeightingToggle::PatternWeightingToggle(const QFont& font, QWidget* parent) : WeightingButton(1374, font, parent)
+PatternWeightingToggle::PatternWeightingToggle(const QFont& font, QWidget* parent) : WeightingButton(font, parent)
 {
 }
 

@@ -21,9 +21,10 @@
 #include <numeric>
 
 #include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlId.h"
+#include "kit/ControlHelp.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/ModelessWindow.h"
+#include "kit/Named.h"
 #include "predict/BacktestHeatMap.h"
 #include "predict/BacktestText.h"
 #include "predict/DataGodEngine.h"
@@ -32,27 +33,6 @@
 #include "text/PredictText.h"
 
 namespace {
-
-constexpr int kDrawsId = 1601;
-constexpr int kWalkForwardId = 1602;
-constexpr int kExplanationId = 1603;
-constexpr int kStartId = 1604;
-constexpr int kCancelId = 1605;
-constexpr int kProgressId = 1606;
-constexpr int kAmountId = 1607;
-constexpr int kPreferenceId = 1608;
-constexpr int kHeatMapId = 1609;
-constexpr int kLuckId = 1610;
-constexpr int kTableId = 1611;
-constexpr int kRunSelectedId = 1612;
-constexpr int kCloseId = 1613;
-constexpr int kHoldoutId = 1620;
-constexpr int kWarningId = 1621;
-constexpr int kLuckHistoriesId = 1622;
-constexpr int kLuckProgressId = 1623;
-constexpr int kLuckCancelId = 1624;
-constexpr int kHoldoutReasonId = 1625;
-constexpr int kCheckVerdictId = 1626;
 
 constexpr int kDrawChoices[] = {100, 200, 500, 0}; // 0: all
 constexpr int kBestRows = 20;
@@ -88,10 +68,10 @@ private:
 };
 
 // A caption and its drop-down list.
-QComboBox* addChoice(QHBoxLayout* layout, const QString& caption, int id)
+QComboBox* addChoice(QHBoxLayout* layout, const QString& caption, const QString& name)
 {
     layout->addWidget(new QLabel(caption));
-    auto* choice = identified(new QComboBox, id);
+    auto* choice = named(new QComboBox, name);
     layout->addWidget(choice);
     return choice;
 }
@@ -120,32 +100,32 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     auto* layout = new QVBoxLayout(scores);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(controlRow());
-    m_holdoutReason = identified(new QLabel(BacktestText::holdoutNeedsWalkForward()), kHoldoutReasonId);
+    m_holdoutReason = named(new QLabel(BacktestText::holdoutNeedsWalkForward()), QStringLiteral("holdoutReason"));
     m_holdoutReason->setWordWrap(true);
     m_holdoutReason->setVisible(false);
     layout->addWidget(m_holdoutReason);
-    m_explanation = identified(new QLabel(BacktestText::walkForwardExplanation()), kExplanationId);
+    m_explanation = named(new QLabel(BacktestText::walkForwardExplanation()), QStringLiteral("walkForwardExplanation"));
     m_explanation->setWordWrap(true);
     layout->addWidget(m_explanation);
-    m_progress = identified(new QProgressBar, kProgressId);
+    m_progress = named(new QProgressBar, QStringLiteral("progressBar"));
     m_progress->setValue(0);
     layout->addWidget(m_progress);
-    m_warning = identified(new QLabel(BacktestText::asWrittenWarning()), kWarningId);
+    m_warning = named(new QLabel(BacktestText::asWrittenWarning()), QStringLiteral("asWrittenWarning"));
     m_warning->setWordWrap(true);
     QPalette warningPalette = m_warning->palette();
     warningPalette.setColor(QPalette::WindowText, kWarningColour);
     m_warning->setPalette(warningPalette);
     layout->addWidget(m_warning);
     layout->addWidget(mapChoiceRow());
-    m_heatMap = identified(new BacktestHeatMap, kHeatMapId);
+    m_heatMap = named(new BacktestHeatMap, QStringLiteral("heatMap"));
     layout->addWidget(m_heatMap);
     layout->addWidget(luckRow());
-    m_checkVerdict = identified(new QLabel, kCheckVerdictId);
+    m_checkVerdict = named(new QLabel, QStringLiteral("checkVerdict"));
     m_checkVerdict->setWordWrap(true);
     m_checkVerdict->setVisible(false);
     layout->addWidget(m_checkVerdict);
 
-    m_table = identified(new QTableWidget(0, int(BacktestText::tableHeaders(true).size())), kTableId);
+    m_table = named(new QTableWidget(0, int(BacktestText::tableHeaders(true).size())), QStringLiteral("resultsTable"));
     m_table->setHorizontalHeaderLabels(BacktestText::tableHeaders(false));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -157,10 +137,11 @@ BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
     connect(m_table, &QTableWidget::itemSelectionChanged, this,
             [this] { m_runSelected->setEnabled(!m_table->selectedItems().isEmpty()); });
 
-    m_runSelected = identified(new QPushButton(BacktestText::runSelected()), kRunSelectedId);
+    m_runSelected = named(new QPushButton(BacktestText::runSelected()), QStringLiteral("runSelectedButton"));
     m_runSelected->setEnabled(false);
     connect(m_runSelected, &QPushButton::clicked, this, &BacktestWindow::requestSelected);
-    auto* closeButton = identified(new QPushButton(BacktestText::closeButton()), kCloseId);
+    auto* closeButton = named(new QPushButton(BacktestText::closeButton()), QStringLiteral("closeButton"));
+    ControlHelp::attach(closeButton, {}); // an empty popup
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -194,13 +175,13 @@ QWidget* BacktestWindow::controlRow()
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_draws = addChoice(layout, BacktestText::drawsCaption(), kDrawsId);
+    m_draws = addChoice(layout, BacktestText::drawsCaption(), QStringLiteral("drawsChoice"));
     m_draws->addItems(BacktestText::drawsChoices());
     m_draws->setCurrentIndex(int(std::size(kDrawChoices)) - 1);
-    m_walkForward = identified(new QCheckBox(BacktestText::walkForward()), kWalkForwardId);
+    m_walkForward = named(new QCheckBox(BacktestText::walkForward()), QStringLiteral("walkForwardBox"));
     m_walkForward->setChecked(true);
     layout->addWidget(m_walkForward);
-    m_holdout = identified(new QCheckBox(BacktestText::holdout()), kHoldoutId);
+    m_holdout = named(new QCheckBox(BacktestText::holdout()), QStringLiteral("holdoutBox"));
     layout->addWidget(m_holdout);
     // Before the first scores, the window says what the mode chosen will be able to tell. The check
     // needs scores that do not look ahead, or the first half would see the second.
@@ -213,8 +194,8 @@ QWidget* BacktestWindow::controlRow()
         m_holdoutReason->setVisible(!on);
     });
     layout->addStretch();
-    m_start = identified(new QPushButton(BacktestText::start()), kStartId);
-    m_cancel = identified(new QPushButton(BacktestText::cancel()), kCancelId);
+    m_start = named(new QPushButton(BacktestText::start()), QStringLiteral("startButton"));
+    m_cancel = named(new QPushButton(BacktestText::cancel()), QStringLiteral("cancelButton"));
     m_cancel->setEnabled(false);
     connect(m_start, &QPushButton::clicked, this, &BacktestWindow::startRun);
     connect(m_cancel, &QPushButton::clicked, this, &BacktestWindow::cancelRun);
@@ -228,10 +209,10 @@ QWidget* BacktestWindow::mapChoiceRow()
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_amount = addChoice(layout, BacktestText::amountCaption(), kAmountId);
+    m_amount = addChoice(layout, BacktestText::amountCaption(), QStringLiteral("amountChoice"));
     for (const int amount : DataGodSettings::kDataAmounts)
         m_amount->addItem(PredictText::dataAmount(amount), amount);
-    m_preference = addChoice(layout, BacktestText::preferenceCaption(), kPreferenceId);
+    m_preference = addChoice(layout, BacktestText::preferenceCaption(), QStringLiteral("preferenceChoice"));
     m_preference->addItems(BacktestText::preferenceChoices());
     layout->addStretch();
     connect(m_amount, &QComboBox::currentIndexChanged, this, &BacktestWindow::showMaps);
@@ -246,21 +227,21 @@ QWidget* BacktestWindow::luckRow()
     rows->setContentsMargins(0, 0, 0, 0);
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel(BacktestText::luckHistoriesCaption()));
-    m_luckHistories = identified(new QSpinBox, kLuckHistoriesId);
+    m_luckHistories = named(new QSpinBox, QStringLiteral("luckHistoriesSpin"));
     m_luckHistories->setRange(kFewestLuckHistories, 10 * kFewestLuckHistories);
     m_luckHistories->setSingleStep(kFewestLuckHistories);
     m_luckHistories->setValue(kFewestLuckHistories);
     m_luckHistories->setSuffix(BacktestText::luckHistoriesSuffix());
     controls->addWidget(m_luckHistories);
-    m_luckProgress = identified(new QProgressBar, kLuckProgressId);
+    m_luckProgress = named(new QProgressBar, QStringLiteral("luckProgressBar"));
     m_luckProgress->setValue(0);
     controls->addWidget(m_luckProgress, 1);
-    m_luckCancel = identified(new QPushButton(BacktestText::cancel()), kLuckCancelId);
+    m_luckCancel = named(new QPushButton(BacktestText::cancel()), QStringLiteral("luckCancelButton"));
     m_luckCancel->setEnabled(false);
     connect(m_luckCancel, &QPushButton::clicked, this, &BacktestWindow::cancelLuck);
     controls->addWidget(m_luckCancel);
     rows->addLayout(controls);
-    m_luck = identified(new QLabel(BacktestText::notComputed()), kLuckId);
+    m_luck = named(new QLabel(BacktestText::notComputed()), QStringLiteral("luckLine"));
     m_luck->setWordWrap(true);
     rows->addWidget(m_luck);
     return m_luckRow;
@@ -268,26 +249,26 @@ QWidget* BacktestWindow::luckRow()
 
 void BacktestWindow::installHelp()
 {
-    auto* help = new ContextHelpPopupFilter(this);
-    help->setText(kDrawsId, BacktestText::drawsHelp());
-    help->setText(kWalkForwardId, BacktestText::walkForwardHelp());
-    help->setText(kExplanationId, BacktestText::walkForwardHelp());
-    help->setText(kStartId, BacktestText::startHelp());
-    help->setText(kCancelId, BacktestText::cancelHelp());
-    help->setText(kProgressId, BacktestText::progressHelp());
-    help->setText(kAmountId, BacktestText::mapChoiceHelp());
-    help->setText(kPreferenceId, BacktestText::mapChoiceHelp());
-    help->setText(kHeatMapId, BacktestText::heatMapHelp());
-    help->setText(kLuckId, BacktestText::luckHelp());
-    help->setText(kTableId, BacktestText::tableHelp());
-    help->setText(kRunSelectedId, BacktestText::runSelectedHelp());
-    help->setText(kHoldoutId, BacktestText::holdoutHelp());
-    help->setText(kWarningId, BacktestText::walkForwardHelp());
-    help->setText(kLuckHistoriesId, BacktestText::luckHistoriesHelp());
-    help->setText(kLuckProgressId, BacktestText::luckProgressHelp());
-    help->setText(kLuckCancelId, BacktestText::luckCancelHelp());
-    help->setText(kHoldoutReasonId, BacktestText::holdoutHelp());
-    help->setText(kCheckVerdictId, BacktestText::holdoutHelp());
+    new ContextHelpPopupFilter(this);
+    ControlHelp::attach(m_draws, BacktestText::drawsHelp());
+    ControlHelp::attach(m_walkForward, BacktestText::walkForwardHelp());
+    ControlHelp::attach(m_explanation, BacktestText::walkForwardHelp());
+    ControlHelp::attach(m_start, BacktestText::startHelp());
+    ControlHelp::attach(m_cancel, BacktestText::cancelHelp());
+    ControlHelp::attach(m_progress, BacktestText::progressHelp());
+    ControlHelp::attach(m_amount, BacktestText::mapChoiceHelp());
+    ControlHelp::attach(m_preference, BacktestText::mapChoiceHelp());
+    ControlHelp::attach(m_heatMap, BacktestText::heatMapHelp());
+    ControlHelp::attach(m_luck, BacktestText::luckHelp());
+    ControlHelp::attach(m_table, BacktestText::tableHelp());
+    ControlHelp::attach(m_runSelected, BacktestText::runSelectedHelp());
+    ControlHelp::attach(m_holdout, BacktestText::holdoutHelp());
+    ControlHelp::attach(m_warning, BacktestText::walkForwardHelp());
+    ControlHelp::attach(m_luckHistories, BacktestText::luckHistoriesHelp());
+    ControlHelp::attach(m_luckProgress, BacktestText::luckProgressHelp());
+    ControlHelp::attach(m_luckCancel, BacktestText::luckCancelHelp());
+    ControlHelp::attach(m_holdoutReason, BacktestText::holdoutHelp());
+    ControlHelp::attach(m_checkVerdict, BacktestText::holdoutHelp());
 }
 
 void BacktestWindow::startRun()

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "kit/ControlId.h"
 #include "kit/Pictures.h"
 #include "kit/ScreenScale.h"
 #include "predict/LatestPredictionPopup.h"
@@ -14,10 +13,6 @@
 #include "wheel/WheelSettings.h"
 
 namespace {
-
-// Dialog resources and scroll bars of windows 1 … 5.
-constexpr std::array kWindowIds{289, 291, 292, 293, 290};
-constexpr std::array kScrollBarIds{1320, 1321, 1322, 1323, 1324};
 
 constexpr int kNotYetDrawnCell = 312;
 constexpr int kFewHitsCell = 248;
@@ -70,11 +65,9 @@ void drawColumn(QPainter& painter, int column, const PredictionRecord& record, c
 DataGodResultWindow::DataGodResultWindow(int slot, const DrawHistory& history, QWidget* parent)
     : QWidget(parent), m_slot(slot), m_history(history), m_scrollBar(new QScrollBar(Qt::Horizontal, this))
 {
-    const int id = kWindowIds[std::size_t(slot - 1)];
-    identified(this, id);
+    setObjectName(QStringLiteral("resultWindow%1").arg(slot));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const int barId = kScrollBarIds[std::size_t(slot - 1)];
-    identified(m_scrollBar, barId);
+    m_scrollBar->setObjectName(QStringLiteral("scrollBar"));
     m_scrollBar->setPageStep(kColumns);
     m_scrollBar->setRange(0, 0);
     connect(m_scrollBar, &QScrollBar::actionTriggered, this, &DataGodResultWindow::onScrollAction);

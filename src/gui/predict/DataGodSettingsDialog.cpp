@@ -7,12 +7,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <array>
-
 #include "kit/BitmapButton.h"
 #include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlId.h"
+#include "kit/ControlHelp.h"
 #include "kit/DialogUnits.h"
 #include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
@@ -25,21 +22,13 @@
 
 namespace {
 
-constexpr int kDialogId = 390;
 constexpr int kOkPicture = 385;
 constexpr int kCancelPicture = 386;
-constexpr int kWeightDisplayId = 1391;
-constexpr int kWeightSpinId = 1399;
-
-// The count buttons are 1385 and 1392 … 1398: the ids between them belong to
-// other controls.
-constexpr std::array kCountIds{1385, 1392, 1393, 1394, 1395, 1396, 1397, 1398};
-constexpr std::array kAmountIds{1400, 1401, 1402, 1403, 1404};
-static_assert(kAmountIds.size() == DataGodSettings::kDataAmounts.size());
-constexpr int kFrequentId = 1409;
-constexpr int kRareId = 1410;
-constexpr int kShowId = 1411;
-constexpr int kHideId = 1412;
+// The button-group ids of the two-way choices.
+constexpr int kPreferFrequent = 1;
+constexpr int kPreferRare = 0;
+constexpr int kShowPredicting = 1;
+constexpr int kHidePredicting = 0;
 
 QHBoxLayout* rowOf(QGroupBox* group)
 {
@@ -54,17 +43,17 @@ DataGodSettingsDialog::DataGodSettingsDialog(DataGodSettings& choices, QWidget* 
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       m_choices(choices), m_weight(qBound(0, choices.appearanceWeight, DataGodSettings::kMaxWeight))
 {
-    identified(this, kDialogId);
+    setObjectName(QStringLiteral("DataGodSettingsDialog"));
     setWindowTitle(DataGodText::settingsTitle());
     setFont(JapaneseFonts::dialogFont());
     const DialogUnits units(fontMetrics());
 
-    auto* okButton = new BitmapButton(1, kOkPicture, this);
+    auto* okButton = new BitmapButton(QStringLiteral("okButton"), kOkPicture, this);
     okButton->setAccessibleName(DataGodText::showResultsButton());
     okButton->setDefault(true);
     okButton->setFixedSize(qMax(units.x(117), DataGodPictures::kShowResultsSize.width()),
                            qMax(units.y(19), DataGodPictures::kShowResultsSize.height()));
-    auto* cancelButton = new BitmapButton(2, kCancelPicture, this);
+    auto* cancelButton = new BitmapButton(QStringLiteral("cancelButton"), kCancelPicture, this);
     cancelButton->setAccessibleName(EntryText::registrantCancelButton());
     // The Cancel face keeps its proportions beside the OK button.
     cancelButton->setFixedSize(okButton->height() * DataGodPictures::kCancelFaceSize.width()
@@ -88,18 +77,20 @@ DataGodSettingsDialog::DataGodSettingsDialog(DataGodSettings& choices, QWidget* 
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Every other control shows an empty popup.
-    auto* help = new ContextHelpPopupFilter(this);
-    help->setText(1, HelpText::okButtonPopup());
-    help->setText(2, HelpText::cancelButtonPopup());
+    new ContextHelpPopupFilter(this);
+    ControlHelp::attach(okButton, HelpText::okButtonPopup());
+    ControlHelp::attach(cancelButton, HelpText::cancelButtonPopup());
 }
 
-QRadioButton* DataGodSettingsDialog::addChoice(QButtonGroup& group, int controlId, const QString& text, bool checked)
+QRadioButton* DataGodSettingsDialog::addChoice(QButtonGroup& group, int choice, const QString& name,
+                                               const QString& text, bool checked)
 {
     auto* button = new QRadioButton(text, this);
-    identified(button, controlId);
+    button->setObjectName(name);
+    // Without help of its own, a choice shows an empty popup.
+    ControlHelp::attach(button, {});
     button->setChecked(checked);
-    group.addButton(button, controlId);
+    group.addButton(button, choice);
     return button;
 }
 
@@ -107,10 +98,9 @@ QGroupBox* DataGodSettingsDialog::countGroup()
 {
     auto* group = new QGroupBox(DataGodText::countGroup(), this);
     QHBoxLayout* row = rowOf(group);
-    for (std::size_t i = 0; i < kCountIds.size(); ++i) {
-        const int count = DataGodSettings::kMinCount + int(i);
-        row->addWidget(
-            addChoice(m_countButtons, kCountIds[i], QString::number(count), count == m_choices.predictionCount));
+    for (int count = DataGodSettings::kMinCount; count <= DataGodSettings::kMaxCount; ++count) {
+        row->addWidget(addChoice(m_countButtons, count, QStringLiteral("countChoice%1").arg(count),
+                                 QString::number(count), count == m_choices.predictionCount));
     }
     row->addStretch();
     return group;
@@ -120,10 +110,10 @@ QGroupBox* DataGodSettingsDialog::amountGroup()
 {
     auto* group = new QGroupBox(DataGodText::amountGroup(), this);
     QHBoxLayout* row = rowOf(group);
-    for (std::size_t i = 0; i < kAmountIds.size(); ++i) {
+    for (std::size_t i = 0; i < DataGodSettings::kDataAmounts.size(); ++i) {
         const int amount = DataGodSettings::kDataAmounts[i];
-        row->addWidget(
-            addChoice(m_amountButtons, kAmountIds[i], PredictText::dataAmount(amount), amount == m_choices.dataAmount));
+        row->addWidget(addChoice(m_amountButtons, int(i), QStringLiteral("amountChoice%1").arg(i + 1),
+                                 PredictText::dataAmount(amount), amount == m_choices.dataAmount));
     }
     row->addStretch();
     return group;
@@ -133,18 +123,22 @@ QGroupBox* DataGodSettingsDialog::priorityGroup()
 {
     auto* group = new QGroupBox(DataGodText::priorityGroup(), this);
     QHBoxLayout* row = rowOf(group);
-    row->addWidget(addChoice(m_priorityButtons, kFrequentId, DataGodText::preferFrequent(), m_choices.preferFrequent));
-    row->addWidget(addChoice(m_priorityButtons, kRareId, DataGodText::preferRare(), !m_choices.preferFrequent));
+    row->addWidget(addChoice(m_priorityButtons, kPreferFrequent, QStringLiteral("frequentChoice"),
+                             DataGodText::preferFrequent(), m_choices.preferFrequent));
+    row->addWidget(addChoice(m_priorityButtons, kPreferRare, QStringLiteral("rareChoice"), DataGodText::preferRare(),
+                             !m_choices.preferFrequent));
     row->addStretch();
 
     const DialogUnits units(fontMetrics());
     m_weightDisplay = new QLabel(QString::number(m_weight), group);
-    identified(m_weightDisplay, kWeightDisplayId);
+    m_weightDisplay->setObjectName(QStringLiteral("weightDisplay"));
+    ControlHelp::attach(m_weightDisplay, {});
     m_weightDisplay->setAlignment(Qt::AlignCenter);
     m_weightDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_weightDisplay->setFixedSize(qMax(units.x(16), fontMetrics().horizontalAdvance(QStringLiteral("00")) + 8),
                                   qMax(units.y(10), fontMetrics().height() + 4));
-    auto* spin = new UpDownControl(Qt::Horizontal, kWeightSpinId, group);
+    auto* spin = new UpDownControl(Qt::Horizontal, QStringLiteral("weightSpin"), group);
+    ControlHelp::attach(spin, {});
     spin->setFixedSize(m_weightDisplay->height() * 2, m_weightDisplay->height());
     connect(spin, &UpDownControl::stepped, this, &DataGodSettingsDialog::stepWeight);
 
@@ -164,9 +158,10 @@ QGroupBox* DataGodSettingsDialog::predictingGroup()
 {
     auto* group = new QGroupBox(DataGodText::predictingGroup(), this);
     auto* column = new QVBoxLayout(group);
-    column->addWidget(addChoice(m_predictingButtons, kShowId, DataGodText::showPredicting(), m_choices.showPredicting));
-    column->addWidget(
-        addChoice(m_predictingButtons, kHideId, DataGodText::hidePredicting(), !m_choices.showPredicting));
+    column->addWidget(addChoice(m_predictingButtons, kShowPredicting, QStringLiteral("showPredictingChoice"),
+                                DataGodText::showPredicting(), m_choices.showPredicting));
+    column->addWidget(addChoice(m_predictingButtons, kHidePredicting, QStringLiteral("hidePredictingChoice"),
+                                DataGodText::hidePredicting(), !m_choices.showPredicting));
     return group;
 }
 
@@ -189,11 +184,10 @@ std::optional<DataGodSettings> DataGodSettingsDialog::checkedSettings() const
         MessageService::show(message, MessageService::Buttons::Ok, MessageService::Icon::Exclamation);
         return std::nullopt;
     };
-    const auto countAt = std::find(kCountIds.cbegin(), kCountIds.cend(), m_countButtons.checkedId());
-    if (countAt == kCountIds.cend())
+    // A group without a checked button answers -1.
+    if (m_countButtons.checkedId() < 0)
         return missing(DataGodText::chooseCount());
-    const auto amountAt = std::find(kAmountIds.cbegin(), kAmountIds.cend(), m_amountButtons.checkedId());
-    if (amountAt == kAmountIds.cend())
+    if (m_amountButtons.checkedId() < 0)
         return missing(DataGodText::chooseAmount());
     if (m_priorityButtons.checkedId() < 0)
         return missing(DataGodText::choosePriority());
@@ -201,11 +195,11 @@ std::optional<DataGodSettings> DataGodSettingsDialog::checkedSettings() const
         return missing(DataGodText::choosePredicting());
 
     DataGodSettings settings;
-    settings.predictionCount = DataGodSettings::kMinCount + int(countAt - kCountIds.cbegin());
-    settings.dataAmount = DataGodSettings::kDataAmounts[std::size_t(amountAt - kAmountIds.cbegin())];
-    settings.preferFrequent = m_priorityButtons.checkedId() == kFrequentId;
+    settings.predictionCount = m_countButtons.checkedId();
+    settings.dataAmount = DataGodSettings::kDataAmounts[std::size_t(m_amountButtons.checkedId())];
+    settings.preferFrequent = m_priorityButtons.checkedId() == kPreferFrequent;
     settings.appearanceWeight = m_weight;
-    settings.showPredicting = m_predictingButtons.checkedId() == kShowId;
+    settings.showPredicting = m_predictingButtons.checkedId() == kShowPredicting;
     return settings;
 }
 

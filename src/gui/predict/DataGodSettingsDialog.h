@@ -35,7 +35,8 @@ private:
     QGroupBox* amountGroup();
     QGroupBox* priorityGroup();
     QGroupBox* predictingGroup();
-    QRadioButton* addChoice(QButtonGroup& group, int controlId, const QString& text, bool checked);
+    /** A radio button named name in group, where choice is its id. */
+    QRadioButton* addChoice(QButtonGroup& group, int choice, const QString& name, const QString& text, bool checked);
     void stepWeight(int delta);
     /** The settings of the checked buttons, or none after telling the user which
      * group has no choice. */

@@ -4,17 +4,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "kit/ControlId.h"
 #include "kit/DialogUnits.h"
 #include "kit/JapaneseFonts.h"
 #include "text/WheelText.h"
 
 namespace {
 
-// Dialog resources and text statics of popups 1 … 5.
-constexpr std::array kPopupIds{409, 410, 411, 412, 413};
-constexpr std::array kTextIds{1415, 1416, 1417, 1418, 1419};
-constexpr std::array kWheelIds{1430, 1431, 1432, 1433, 1434};
 // Sizes in dialog units.
 constexpr int kWidth = 165;
 constexpr int kHeight = 32;
@@ -30,12 +25,12 @@ LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWid
     // A tool window of the main window stays above it without being top-most over everything.
     : QDialog(resultWindow->window(), Qt::Tool | Qt::FramelessWindowHint), m_resultWindow(*resultWindow)
 {
-    const int id = kPopupIds[std::size_t(slot - 1)];
-    identified(this, id);
+    setObjectName(QStringLiteral("latestPopup%1").arg(slot));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(JapaneseFonts::dialogFont());
 
-    auto* label = identified(new QLabel(text, this), kTextIds[std::size_t(slot - 1)]);
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QStringLiteral("predictionText"));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFrameStyle(QFrame::Panel | QFrame::Raised);
     label->setLineWidth(2);
@@ -51,8 +46,7 @@ LatestPredictionPopup::LatestPredictionPopup(int slot, const QString& text, QWid
     setFixedSize(width, labelHeight);
     if (!wheelPool.isEmpty()) {
         auto* wheel = new QPushButton(WheelText::openButton(), this);
-        const int wheelId = kWheelIds[std::size_t(slot - 1)];
-        identified(wheel, wheelId);
+        wheel->setObjectName(QStringLiteral("wheelButton"));
         // Enter closes the popup, as it always did; the button is for the mouse.
         wheel->setAutoDefault(false);
         wheel->setFocusPolicy(Qt::NoFocus);

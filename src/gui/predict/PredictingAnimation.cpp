@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "kit/ControlId.h"
 #include "predict/DataGodPictures.h"
 
 namespace {
@@ -11,9 +10,10 @@ constexpr int kFrameMilliseconds = 80;
 
 } // namespace
 
-PredictingAnimation::PredictingAnimation(int controlId, int clipId, QWidget* parent) : QWidget(parent), m_clipId(clipId)
+PredictingAnimation::PredictingAnimation(const QString& name, int clipId, QWidget* parent)
+    : QWidget(parent), m_clipId(clipId)
 {
-    identified(this, controlId);
+    setObjectName(name);
     connect(&m_frameTimer, &QTimer::timeout, this, &PredictingAnimation::nextFrame);
     m_frameTimer.start(kFrameMilliseconds);
 }

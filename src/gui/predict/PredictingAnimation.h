@@ -8,7 +8,7 @@
 class PredictingAnimation : public QWidget {
     Q_OBJECT
 public:
-    PredictingAnimation(int controlId, int clipId, QWidget* parent);
+    PredictingAnimation(const QString& name, int clipId, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

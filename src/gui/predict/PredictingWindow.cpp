@@ -7,7 +7,6 @@
 #include <array>
 
 #include "kit/BitmapButton.h"
-#include "kit/ControlId.h"
 #include "kit/DialogUnits.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
@@ -18,12 +17,9 @@
 
 namespace {
 
-constexpr int kWindowId = 342;
-constexpr int kBannerId = 1383;
 constexpr int kBannerPicture = 343;
 constexpr int kCancelPicture = 344;
-// The animation controls with their clips, left to right.
-constexpr std::array kAnimationIds{1382, 1384, 1385, 1386, 1387};
+// The clips of the animations, left to right.
 constexpr std::array kClipIds{379, 380, 382, 383, 384};
 
 } // namespace
@@ -31,7 +27,7 @@ constexpr std::array kClipIds{379, 380, 382, 383, 384};
 PredictingWindow::PredictingWindow(QWidget* owner)
     : QFrame(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    identified(this, kWindowId);
+    setObjectName(QStringLiteral("PredictingWindow"));
     setWindowModality(Qt::ApplicationModal);
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     setAutoFillBackground(true);
@@ -40,18 +36,19 @@ PredictingWindow::PredictingWindow(QWidget* owner)
     const QSize banner = DataGodPictures::kBannerSize;
     setFixedSize(qMax(units.x(253), banner.width() + units.x(20)), units.y(157));
 
-    auto* bannerLabel = identified(new QLabel(this), kBannerId);
+    auto* bannerLabel = new QLabel(this);
+    bannerLabel->setObjectName(QStringLiteral("banner"));
     bannerLabel->setPixmap(Pictures::bitmap(kBannerPicture));
     bannerLabel->setGeometry((width() - banner.width()) / 2, units.y(21), banner.width(), banner.height());
 
     // Five controls 25 × 28 units, 48 units apart, in a row across the middle.
-    const int step = (width() - units.x(20) - units.x(25)) / int(kAnimationIds.size() - 1);
-    for (std::size_t i = 0; i < kAnimationIds.size(); ++i) {
-        auto* animation = new PredictingAnimation(kAnimationIds[i], kClipIds[i], this);
+    const int step = (width() - units.x(20) - units.x(25)) / int(kClipIds.size() - 1);
+    for (std::size_t i = 0; i < kClipIds.size(); ++i) {
+        auto* animation = new PredictingAnimation(QStringLiteral("animation%1").arg(i + 1), kClipIds[i], this);
         animation->setGeometry(units.x(10) + int(i) * step, units.y(51), units.x(25), units.y(28));
     }
 
-    auto* cancelButton = new BitmapButton(2, kCancelPicture, this);
+    auto* cancelButton = new BitmapButton(QStringLiteral("cancelButton"), kCancelPicture, this);
     cancelButton->setAccessibleName(DataGodText::predictingCancel());
     const QSize cancelSize(qMax(units.x(40), DataGodPictures::kPredictingCancelSize.width()),
                            qMax(units.y(25), DataGodPictures::kPredictingCancelSize.height()));

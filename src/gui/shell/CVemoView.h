@@ -69,8 +69,8 @@ public:
     /** The weighting for every window that shows it, the main title left as it is. */
     void applyWeighting(bool on);
     /**
-     * Command 32818: opens the latest-pattern dialog showing the weighting given, which the view then keeps in
-     * step; an open one is raised as it is.
+     * The latest-pattern command: opens the latest-pattern dialog showing the weighting given, which the view
+     * then keeps in step; an open one is raised as it is.
      */
     void openLatestPattern(bool weighting);
     /** The open latest-pattern dialog, or null. */

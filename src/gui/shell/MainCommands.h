@@ -23,18 +23,18 @@ class RandomGodDialog;
 class WheelWindow;
 
 /**
- * The menu commands in one table, a row for each with its id, its text and its handler: the only place a
- * command's id is written. The windows the commands open are connected here, once, to the view and the main
+ * The menu commands in one table, a row for each with its name, its text and its handler: the only place a
+ * command's name is written. The windows the commands open are connected here, once, to the view and the main
  * window.
  */
 class MainCommands : public QObject {
     Q_OBJECT
 public:
     /** frame is the main window, which makes room for a browser as room. */
-    /** A command: the id its menu item is known by, the item's text and what choosing it does. */
+    /** A command: the name its menu item is known by, the item's text and what choosing it does. */
     struct Row {
         MenuCommand command;
-        int id;
+        QString name;
         QString text;
         std::function<void()> run;
     };

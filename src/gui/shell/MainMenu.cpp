@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "kit/ControlId.h"
 #include "kit/ViewText.h"
 #include "shell/MainCommands.h"
 
@@ -70,14 +69,14 @@ void MainMenu::addCommand(QWidget* container, MenuCommand command)
 {
     const MainCommands::Row& row = m_commands.row(command);
     auto* action = new QAction(row.text, container);
-    identified(action, row.id);
+    action->setObjectName(row.name);
     connect(action, &QAction::triggered, &m_commands, row.run);
     container->addAction(action);
 }
 
 QAction* MainMenu::command(MenuCommand command) const
 {
-    return m_bar->findChild<QAction*>(QStringLiteral("id%1").arg(m_commands.row(command).id));
+    return m_bar->findChild<QAction*>(m_commands.row(command).name);
 }
 
 QAction* MainMenu::findCommand(const QWidget* window, MenuCommand command)

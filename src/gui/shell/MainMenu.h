@@ -14,8 +14,7 @@ class QWidget;
 
 /**
  * The main window's menu bar, laid out here and built from the command table's rows: choosing an item runs
- * its row's handler. Every command is an action named "id" + its number with the number as its "controlId"
- * property, so that it can be looked up by id.
+ * its row's handler. Every command is an action named by its row, so that it can be looked up by name.
  */
 class MainMenu : public QObject {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlId.h"
+#include "kit/ControlHelp.h"
 #include "kit/HelpText.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/Pictures.h"
@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kDialogId = 100;
-constexpr int kOkId = 1;
 constexpr int kIconId = 200;
 constexpr int kIconSize = 32;
 
@@ -23,7 +21,7 @@ constexpr int kIconSize = 32;
 
 VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
 {
-    identified(this, kDialogId);
+    setObjectName(QStringLiteral("VersionDialog"));
     setWindowTitle(ViewText::versionCaption());
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -33,7 +31,7 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
     icon->setPixmap(Pictures::icon(kIconId).pixmap(kIconSize, kIconSize));
     auto* version = new QLabel(ViewText::versionText(), this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    identified(ok, kOkId);
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -47,6 +45,6 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(line);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* help = new ContextHelpPopupFilter(this);
-    help->setText(kOkId, HelpText::okButtonPopup());
+    new ContextHelpPopupFilter(this);
+    ControlHelp::attach(ok, HelpText::okButtonPopup());
 }

@@ -1,20 +1,14 @@
 #include "shell/ViewControls.h"
 
+#include "kit/Named.h"
 #include "kit/ScreenScale.h"
 #include "kit/UpDownControl.h"
 #include "kit/WeightingButton.h"
 
-namespace {
-
-constexpr int kZoomSpinId = 1220;
-constexpr int kNumberSpinId = 1222;
-
-} // namespace
-
 ViewControls::ViewControls(const QFont& buttonFont, QWidget& view)
-    : QObject(&view), m_zoomSpin(new UpDownControl(Qt::Vertical, kZoomSpinId, &view)),
-      m_numberSpin(new UpDownControl(Qt::Horizontal, kNumberSpinId, &view)),
-      m_weightingButton(new WeightingButton(buttonFont, &view))
+    : QObject(&view), m_zoomSpin(new UpDownControl(Qt::Vertical, QStringLiteral("zoomSpin"), &view)),
+      m_numberSpin(new UpDownControl(Qt::Horizontal, QStringLiteral("numberSpin"), &view)),
+      m_weightingButton(named(new WeightingButton(buttonFont, &view), QStringLiteral("weightingButton")))
 {
     m_zoomSpin->setGeometry(QRect(QPoint(1, 1), QPoint(ScreenScale::x(31) - 1, ScreenScale::y(51) - 1)));
     m_numberSpin->setGeometry(ScreenScale::rect(240, 1, 270, 16));

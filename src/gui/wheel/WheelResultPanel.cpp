@@ -9,7 +9,8 @@
 #include <QVBoxLayout>
 
 #include "entry/PredictionFile.h"
-#include "kit/ControlId.h"
+#include "kit/ControlHelp.h"
+#include "kit/Named.h"
 #include "store/HistoryFormat.h"
 #include "text/WheelText.h"
 #include "wheel/RandomTicketOdds.h"
@@ -48,19 +49,23 @@ WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_summary = identified(new QLabel, kSummaryId);
+    m_summary = named(new QLabel, QStringLiteral("summaryLine"));
+    ControlHelp::attach(m_summary, WheelText::ticketsHelp());
     m_summary->setWordWrap(true);
     layout->addWidget(m_summary);
 
-    m_proof = identified(new QLabel, kProofId);
+    m_proof = named(new QLabel, QStringLiteral("proofLine"));
+    ControlHelp::attach(m_proof, WheelText::proofHelp());
     m_proof->setWordWrap(true);
     layout->addWidget(m_proof);
 
     auto* row = new QHBoxLayout;
-    m_tickets = identified(new QListWidget, kTicketsId);
+    m_tickets = named(new QListWidget, QStringLiteral("ticketList"));
+    ControlHelp::attach(m_tickets, WheelText::ticketsHelp());
     m_tickets->setFixedWidth(200);
     row->addWidget(m_tickets);
-    m_odds = identified(new QTableWidget(kOddsRows, int(WheelText::oddsHeaders().size())), kOddsId);
+    m_odds = named(new QTableWidget(kOddsRows, int(WheelText::oddsHeaders().size())), QStringLiteral("oddsTable"));
+    ControlHelp::attach(m_odds, WheelText::oddsHelp());
     m_odds->setHorizontalHeaderLabels(WheelText::oddsHeaders());
     QStringList rows;
     for (int matched = kFirstOddsRow; matched <= kNumbersPerDraw; ++matched)
@@ -71,7 +76,8 @@ WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
     m_odds->horizontalHeader()->setStretchLastSection(true);
     m_odds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* column = new QVBoxLayout;
-    m_anyPrize = identified(new QLabel, kAnyPrizeId);
+    m_anyPrize = named(new QLabel, QStringLiteral("anyPrizeLine"));
+    ControlHelp::attach(m_anyPrize, WheelText::oddsHelp());
     column->addWidget(m_anyPrize);
     column->addWidget(m_odds);
     m_randomOdds = comparisonLabel(QStringLiteral("randomOddsLabel"));

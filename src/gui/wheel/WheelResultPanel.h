@@ -15,11 +15,6 @@ class QTableWidget;
 class WheelResultPanel : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kSummaryId = 1711;
-    static constexpr int kTicketsId = 1712;
-    static constexpr int kProofId = 1713;
-    static constexpr int kOddsId = 1714;
-    static constexpr int kAnyPrizeId = 1717;
     /** The matches the odds table shows, from a small prize up. */
     static constexpr int kFirstOddsRow = 3;
 

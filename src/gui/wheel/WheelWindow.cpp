@@ -10,11 +10,12 @@
 
 #include "exchange/CsvTable.h"
 #include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlId.h"
+#include "kit/ControlHelp.h"
 #include "kit/FileDialogs.h"
 #include "kit/JapaneseFonts.h"
 #include "kit/MessageService.h"
 #include "kit/ModelessWindow.h"
+#include "kit/Named.h"
 #include "text/WheelText.h"
 #include "wheel/WheelCsv.h"
 #include "wheel/WheelMaker.h"
@@ -25,9 +26,9 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 
-QSpinBox* addSpin(QHBoxLayout* layout, int id, int minimum, int maximum, int value, const QString& suffix)
+QSpinBox* addSpin(QHBoxLayout* layout, const QString& name, int minimum, int maximum, int value, const QString& suffix)
 {
-    auto* spin = identified(new QSpinBox, id);
+    auto* spin = named(new QSpinBox, name);
     spin->setRange(minimum, maximum);
     spin->setValue(value);
     spin->setSuffix(suffix);
@@ -63,10 +64,10 @@ WheelWindow::WheelWindow(InstallPaths installation, QWidget* parent)
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(WheelText::poolCaption()));
-    m_grid = identified(new WheelNumberGrid, kPoolId);
+    m_grid = named(new WheelNumberGrid, QStringLiteral("poolGrid"));
     connect(m_grid, &WheelNumberGrid::marksChanged, this, &WheelWindow::showPoolCount);
     layout->addWidget(m_grid, 0, Qt::AlignLeft);
-    m_poolCount = identified(new QLabel, kPoolCountId);
+    m_poolCount = named(new QLabel, QStringLiteral("poolCount"));
     layout->addWidget(m_poolCount);
     layout->addWidget(settingsRow());
     layout->addWidget(runRow());
@@ -85,19 +86,21 @@ QWidget* WheelWindow::settingsRow()
     layout->setContentsMargins(0, 0, 0, 0);
     const WheelSettings defaults;
     layout->addWidget(new QLabel(WheelText::guaranteeCaption()));
-    m_drawnInPool = addSpin(layout, kDrawnInPoolId, WheelSettings::kMinMatched, kNumbersPerDraw, defaults.drawnInPool,
-                            WheelText::drawnInPoolSuffix());
-    m_matched = addSpin(layout, kMatchedId, WheelSettings::kMinMatched, defaults.drawnInPool, defaults.matched,
-                        WheelText::matchedSuffix());
+    m_drawnInPool = addSpin(layout, QStringLiteral("drawnInPoolSpin"), WheelSettings::kMinMatched, kNumbersPerDraw,
+                            defaults.drawnInPool, WheelText::drawnInPoolSuffix());
+    m_matched = addSpin(layout, QStringLiteral("matchedSpin"), WheelSettings::kMinMatched, defaults.drawnInPool,
+                        defaults.matched, WheelText::matchedSuffix());
     // "t if p" holds no more than p on a ticket.
     connect(m_drawnInPool, &QSpinBox::valueChanged, m_matched, &QSpinBox::setMaximum);
     layout->addSpacing(12);
     layout->addWidget(new QLabel(WheelText::budgetCaption()));
-    m_budget = addSpin(layout, kBudgetId, 0, WheelSettings::kMostTickets, 0, WheelText::ticketSuffix());
+    m_budget =
+        addSpin(layout, QStringLiteral("budgetSpin"), 0, WheelSettings::kMostTickets, 0, WheelText::ticketSuffix());
     m_budget->setSpecialValueText(WheelText::budgetNone());
     layout->addSpacing(12);
     layout->addWidget(new QLabel(WheelText::secondsCaption()));
-    m_seconds = addSpin(layout, kSecondsId, 1, kMaxSeconds, int(defaults.seconds), WheelText::secondsSuffix());
+    m_seconds = addSpin(layout, QStringLiteral("secondsSpin"), 1, kMaxSeconds, int(defaults.seconds),
+                        WheelText::secondsSuffix());
     layout->addStretch();
     return row;
 }
@@ -108,12 +111,13 @@ QWidget* WheelWindow::buttonRow()
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
-    m_export = identified(new QPushButton(WheelText::exportCsv()), kExportId);
+    m_export = named(new QPushButton(WheelText::exportCsv()), QStringLiteral("exportButton"));
     m_export->setEnabled(false);
     connect(m_export, &QPushButton::clicked, this, &WheelWindow::exportCsv);
     layout->addWidget(m_export);
     // Without a window manager there is no close box: the window closes from here and with Escape.
-    auto* closeButton = identified(new QPushButton(WheelText::closeButton()), kCloseId);
+    auto* closeButton = named(new QPushButton(WheelText::closeButton()), QStringLiteral("closeButton"));
+    ControlHelp::attach(closeButton, WheelText::closeHelp());
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(closeButton);
     return row;
@@ -132,19 +136,19 @@ QWidget* WheelWindow::runRow()
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_make = identified(new QPushButton(WheelText::make()), kMakeId);
+    m_make = named(new QPushButton(WheelText::make()), QStringLiteral("makeButton"));
     m_make->setDefault(true);
     connect(m_make, &QPushButton::clicked, this, &WheelWindow::startRun);
     layout->addWidget(m_make);
-    m_cancel = identified(new QPushButton(WheelText::cancel()), kCancelId);
+    m_cancel = named(new QPushButton(WheelText::cancel()), QStringLiteral("cancelButton"));
     m_cancel->setEnabled(false);
     connect(m_cancel, &QPushButton::clicked, this, &WheelWindow::cancelRun);
     layout->addWidget(m_cancel);
-    m_longer = identified(new QPushButton(WheelText::searchLongerButton()), kLongerId);
+    m_longer = named(new QPushButton(WheelText::searchLongerButton()), QStringLiteral("longerButton"));
     m_longer->setEnabled(false);
     connect(m_longer, &QPushButton::clicked, this, &WheelWindow::searchLonger);
     layout->addWidget(m_longer);
-    m_progress = identified(new QProgressBar, kProgressId);
+    m_progress = named(new QProgressBar, QStringLiteral("progressBar"));
     m_progress->setRange(0, kProgressSteps);
     m_progress->setValue(0);
     m_progress->setFormat(QString());
@@ -154,24 +158,18 @@ QWidget* WheelWindow::runRow()
 
 void WheelWindow::installHelp()
 {
-    auto* help = new ContextHelpPopupFilter(this);
-    help->setText(kPoolId, WheelText::poolHelp());
-    help->setText(kPoolCountId, WheelText::poolHelp());
-    help->setText(kDrawnInPoolId, WheelText::guaranteeHelp());
-    help->setText(kMatchedId, WheelText::guaranteeHelp());
-    help->setText(kBudgetId, WheelText::budgetHelp());
-    help->setText(kSecondsId, WheelText::secondsHelp());
-    help->setText(kMakeId, WheelText::makeHelp());
-    help->setText(kCancelId, WheelText::cancelHelp());
-    help->setText(kLongerId, WheelText::searchLongerHelp());
-    help->setText(kProgressId, WheelText::progressHelp());
-    help->setText(kExportId, WheelText::exportHelp());
-    help->setText(kCloseId, WheelText::closeHelp());
-    help->setText(WheelResultPanel::kSummaryId, WheelText::ticketsHelp());
-    help->setText(WheelResultPanel::kTicketsId, WheelText::ticketsHelp());
-    help->setText(WheelResultPanel::kProofId, WheelText::proofHelp());
-    help->setText(WheelResultPanel::kOddsId, WheelText::oddsHelp());
-    help->setText(WheelResultPanel::kAnyPrizeId, WheelText::oddsHelp());
+    new ContextHelpPopupFilter(this);
+    ControlHelp::attach(m_grid, WheelText::poolHelp());
+    ControlHelp::attach(m_poolCount, WheelText::poolHelp());
+    ControlHelp::attach(m_drawnInPool, WheelText::guaranteeHelp());
+    ControlHelp::attach(m_matched, WheelText::guaranteeHelp());
+    ControlHelp::attach(m_budget, WheelText::budgetHelp());
+    ControlHelp::attach(m_seconds, WheelText::secondsHelp());
+    ControlHelp::attach(m_make, WheelText::makeHelp());
+    ControlHelp::attach(m_cancel, WheelText::cancelHelp());
+    ControlHelp::attach(m_longer, WheelText::searchLongerHelp());
+    ControlHelp::attach(m_progress, WheelText::progressHelp());
+    ControlHelp::attach(m_export, WheelText::exportHelp());
 }
 
 WheelSettings WheelWindow::settings() const

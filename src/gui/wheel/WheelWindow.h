@@ -26,18 +26,6 @@ class WheelResultPanel;
 class WheelWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kPoolId = 1701;
-    static constexpr int kDrawnInPoolId = 1702;
-    static constexpr int kMatchedId = 1703;
-    static constexpr int kBudgetId = 1704;
-    static constexpr int kSecondsId = 1705;
-    static constexpr int kMakeId = 1706;
-    static constexpr int kCancelId = 1707;
-    static constexpr int kProgressId = 1708;
-    static constexpr int kExportId = 1709;
-    static constexpr int kPoolCountId = 1710;
-    static constexpr int kCloseId = 1715;
-    static constexpr int kLongerId = 1716;
     /** The longest search the window offers; a longer one doubles the time up to this. */
     static constexpr int kMaxSeconds = 600;
 
