@@ -270,18 +270,18 @@ void TestWheelWindow::wheelBesideAsManyRandomTickets()
     QList<int> twelve;
     for (int number = 1; number <= 12; ++number)
         twelve.append(number);
-    control<WheelNumberGrid>(window, WheelWindow::kPoolId)->setPool(twelve);
-    control<QSpinBox>(window, WheelWindow::kDrawnInPoolId)->setValue(3);
-    control<QSpinBox>(window, WheelWindow::kMatchedId)->setValue(3);
+    control<WheelNumberGrid>(window, "poolGrid")->setPool(twelve);
+    control<QSpinBox>(window, "drawnInPoolSpin")->setValue(3);
+    control<QSpinBox>(window, "matchedSpin")->setValue(3);
     // All the time it needs: the search ends by itself at the 15 tickets known to be fewest.
-    control<QSpinBox>(window, WheelWindow::kSecondsId)->setValue(WheelWindow::kMaxSeconds);
+    control<QSpinBox>(window, "secondsSpin")->setValue(WheelWindow::kMaxSeconds);
     QSignalSpy finished(window, &WheelWindow::finished);
-    click(window, WheelWindow::kMakeId);
+    click(window, "makeButton");
     QVERIFY(finished.wait(WheelWindow::kMaxSeconds * 1000));
-    QCOMPARE(control<QListWidget>(window, WheelResultPanel::kTicketsId)->count(), 15);
+    QCOMPARE(control<QListWidget>(window, "ticketList")->count(), 15);
 
     // The wheel gives a prize in fewer draws than fifteen random tickets, with the same average.
-    QVERIFY(control<QLabel>(window, WheelResultPanel::kAnyPrizeId)->text().contains(QStringLiteral("：20.4 %")));
+    QVERIFY(control<QLabel>(window, "anyPrizeLine")->text().contains(QStringLiteral("：20.4 %")));
     const RandomTicketOdds random = RandomTicketOdds::of(15);
     auto* randomOdds = window->findChild<QLabel*>(QStringLiteral("randomOddsLabel"));
     auto* expected = window->findChild<QLabel*>(QStringLiteral("expectedTicketsLabel"));
@@ -290,7 +290,7 @@ void TestWheelWindow::wheelBesideAsManyRandomTickets()
     QCOMPARE(randomOdds->text(), WheelCompareText::randomOdds(random));
     QVERIFY(randomOdds->text().contains(QStringLiteral("3 個 33.8 %（3 回に１回）")));
     QCOMPARE(expected->text(), WheelCompareText::expectedTickets(random));
-    QCOMPARE(control<QTableWidget>(window, WheelResultPanel::kOddsId)->item(0, 2)->text(),
+    QCOMPARE(control<QTableWidget>(window, "oddsTable")->item(0, 2)->text(),
              WheelText::oddsAverage(random.expectedTickets[3]));
     QCOMPARE(note->text(), WheelCompareText::wheelNote());
 
