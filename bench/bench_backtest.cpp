@@ -12,9 +12,9 @@
 #include <sys/resource.h>
 
 #include "TestHistory.h"
-#include "predict/DataGodEngine.h"
+#include "core/predict/DataGodEngine.h"
+#include "core/store/DrawHistory.h"
 #include "reference/ReferenceDataGods.h"
-#include "store/DrawHistory.h"
 
 class BenchBacktest : public QObject {
     Q_OBJECT

@@ -3,10 +3,10 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "predict/DataGodEngine.h"
-#include "predict/DataGodFiles.h"
+#include "core/predict/DataGodEngine.h"
+#include "core/predict/DataGodFiles.h"
+#include "core/store/DrawHistory.h"
 #include "reference/ReferenceDataGods.h"
-#include "store/DrawHistory.h"
 
 namespace {
 

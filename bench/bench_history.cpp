@@ -2,8 +2,8 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "patterns/PatternStats.h"
-#include "store/DrawHistory.h"
+#include "core/patterns/PatternStats.h"
+#include "core/store/DrawHistory.h"
 
 class BenchHistory : public QObject {
     Q_OBJECT

@@ -6,7 +6,7 @@
 
 #include <numeric>
 
-#include "wheel/WheelMaker.h"
+#include "core/wheel/WheelMaker.h"
 
 class BenchWheel : public QObject {
     Q_OBJECT

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "store/DrawHistory.h"
+#include "core/store/DrawHistory.h"
 
 namespace fuzz {
 

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "store/AtomicWriter.h"
-#include "store/BackupFolder.h"
-#include "store/HistoryFormat.h"
+#include "core/store/AtomicWriter.h"
+#include "core/store/BackupFolder.h"
+#include "core/store/HistoryFormat.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "exchange/HistoryCsv.h"
+#include "core/exchange/HistoryCsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const char* data, size_t size)
 {

@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "store/DrawHistory.h"
-#include "store/HistoryFormat.h"
+#include "core/store/DrawHistory.h"
+#include "core/store/HistoryFormat.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "store/PathSettings.h"
+#include "core/store/PathSettings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const char* data, size_t size)
 {

@@ -8,9 +8,9 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "predict/HitStatistics.h"
-#include "predict/PredictionRecord.h"
-#include "store/DrawHistory.h"
+#include "core/predict/HitStatistics.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/store/DrawHistory.h"
 
 namespace {
 

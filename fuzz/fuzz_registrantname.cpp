@@ -9,11 +9,11 @@
 
 #include <cstdlib>
 
-#include "entry/RegistrantSlots.h"
-#include "store/AtomicWriter.h"
-#include "store/FileNameBytes.h"
-#include "store/InstallPaths.h"
-#include "store/Registrants.h"
+#include "core/entry/RegistrantSlots.h"
+#include "core/store/AtomicWriter.h"
+#include "core/store/FileNameBytes.h"
+#include "core/store/InstallPaths.h"
+#include "core/store/Registrants.h"
 
 namespace {
 

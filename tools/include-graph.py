@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Prints the include graph of src/core and src/gui by folder, and fails on a cycle between files.
 
-A file and its header count as one unit (Foo.h with Foo.cpp), so that a cycle is one between classes. The
-GUI's floors are checked too: a folder may include only its own floor and those below it.
+A file and its header count as one unit (Foo.h with Foo.cpp), so that a cycle is one between classes. Every
+include names its layer (core/…, gui/…); the core includes only the core. The GUI's floors are checked too: a
+folder may include only its own floor and those below it.
 """
 import os
 import re
@@ -13,6 +14,8 @@ LIBRARIES = {"core": os.path.join(ROOT, "src", "core"), "gui": os.path.join(ROOT
 # The GUI's floors, bottom first; a folder not named here is not checked.
 FLOORS = [["kit", "document"], ["entry", "patterns", "predict", "oracle", "wheel"], ["shell"]]
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+# What Qt's tools make beside a file; they name no layer.
+GENERATED = re.compile(r"^(ui_.*\.h|.*\.moc|moc_.*\.cpp)$")
 
 
 def units():
@@ -28,20 +31,25 @@ def units():
     return found
 
 
-def edges(found):
+def edges(found, problems):
     graph = {key: set() for key in found}
     for (library, unit), paths in found.items():
         for path in paths:
             with open(path, encoding="utf-8") as source:
                 for line in source:
                     match = INCLUDE.match(line)
-                    if not match:
+                    if not match or GENERATED.match(match.group(1)):
                         continue
-                    target = os.path.splitext(match.group(1))[0]
-                    for other in ("gui", "core") if library == "gui" else ("core",):
-                        if (other, target) in found and (other, target) != (library, unit):
-                            graph[(library, unit)].add((other, target))
-                            break
+                    layer, _, rest = match.group(1).partition("/")
+                    if layer not in LIBRARIES or not rest:
+                        problems.append(f"unnamed layer: {library}/{unit} includes {match.group(1)}")
+                        continue
+                    if library == "core" and layer != "core":
+                        problems.append(f"core into {layer}: core/{unit} includes {match.group(1)}")
+                        continue
+                    target = (layer, os.path.splitext(rest)[0])
+                    if target in found and target != (library, unit):
+                        graph[(library, unit)].add(target)
     return graph
 
 
@@ -96,7 +104,8 @@ def floor_of(key):
 
 
 def main():
-    graph = edges(units())
+    problems = []
+    graph = edges(units(), problems)
     by_folder = {}
     for source, targets in graph.items():
         for target in targets:
@@ -104,7 +113,6 @@ def main():
                 by_folder.setdefault(folder(source), set()).add(folder(target))
     for source in sorted(by_folder):
         print(f"{source} -> {', '.join(sorted(by_folder[source]))}")
-    problems = []
     for component in cycles(graph):
         problems.append("cycle: " + " -> ".join(f"{lib}/{unit}" for lib, unit in component))
     for source, targets in sorted(graph.items()):

@@ -1,13 +1,13 @@
-#include "BacktestCommands.h"
+#include "cli/BacktestCommands.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 
-#include "CliArguments.h"
-#include "predict/BacktestLuck.h"
-#include "predict/DataGodBacktest.h"
-#include "predict/DataGodEngine.h"
+#include "cli/CliArguments.h"
+#include "core/predict/BacktestLuck.h"
+#include "core/predict/DataGodBacktest.h"
+#include "core/predict/DataGodEngine.h"
 
 namespace {
 

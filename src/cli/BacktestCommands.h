@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 /** The command that scores every data-god setting against the history. */
 QList<CliCommand> backtestCommands();

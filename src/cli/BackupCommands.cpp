@@ -1,7 +1,7 @@
-#include "BackupCommands.h"
+#include "cli/BackupCommands.h"
 
-#include "CliArguments.h"
-#include "store/Registrants.h"
+#include "cli/CliArguments.h"
+#include "core/store/Registrants.h"
 
 namespace {
 

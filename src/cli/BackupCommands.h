@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 /** Commands on the kept versions of the history and the prediction files: listing and undo. */
 QList<CliCommand> backupCommands();

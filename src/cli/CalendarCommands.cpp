@@ -1,10 +1,10 @@
-#include "CalendarCommands.h"
+#include "cli/CalendarCommands.h"
 
 #include <QDate>
 
-#include "CliArguments.h"
-#include "app/Rokuyo.h"
-#include "app/TitleSuffix.h"
+#include "cli/CliArguments.h"
+#include "core/app/Rokuyo.h"
+#include "core/app/TitleSuffix.h"
 
 namespace {
 

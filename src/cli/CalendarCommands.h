@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 /** Commands on the calendar: rokuyō and the date text of the window titles. */
 QList<CliCommand> calendarCommands();

@@ -1,4 +1,4 @@
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 int CliContext::refuse(const UserMessage& message)
 {

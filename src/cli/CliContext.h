@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "UserMessage.h"
-#include "workbook/Workbook.h"
+#include "core/UserMessage.h"
+#include "core/workbook/Workbook.h"
 
 class CliArguments;
 

@@ -1,15 +1,15 @@
-#include "EntryCommands.h"
+#include "cli/EntryCommands.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
 
-#include "CliArguments.h"
-#include "entry/HistoryAverageSigma.h"
-#include "entry/RegistrantSlots.h"
-#include "entry/SelectionAverageSigma.h"
-#include "predict/Oracle.h"
-#include "text/EntryText.h"
+#include "cli/CliArguments.h"
+#include "core/entry/HistoryAverageSigma.h"
+#include "core/entry/RegistrantSlots.h"
+#include "core/entry/SelectionAverageSigma.h"
+#include "core/predict/Oracle.h"
+#include "core/text/EntryText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 /**
  * Commands on data entry: the average and σ, the registrants and their prediction files, and the

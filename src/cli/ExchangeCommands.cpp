@@ -1,12 +1,12 @@
-#include "ExchangeCommands.h"
+#include "cli/ExchangeCommands.h"
 
-#include "CliArguments.h"
-#include "entry/RegistrantSlots.h"
-#include "exchange/CsvTable.h"
-#include "exchange/HistoryCsv.h"
-#include "exchange/PredictionCsv.h"
-#include "predict/DataGodSettings.h"
-#include "text/EntryText.h"
+#include "cli/CliArguments.h"
+#include "core/entry/RegistrantSlots.h"
+#include "core/exchange/CsvTable.h"
+#include "core/exchange/HistoryCsv.h"
+#include "core/exchange/PredictionCsv.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/text/EntryText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 /** Commands that exchange the history and the predictions with other programs as CSV files. */
 QList<CliCommand> exchangeCommands();

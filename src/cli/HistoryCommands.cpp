@@ -1,13 +1,13 @@
-#include "HistoryCommands.h"
+#include "cli/HistoryCommands.h"
 
-#include "CliArguments.h"
-#include "app/AppearanceCounts.h"
-#include "chance/DrawUniformity.h"
-#include "entry/DrawResultText.h"
-#include "patterns/PatternStats.h"
-#include "store/ExampleHistory.h"
-#include "text/ChanceText.h"
-#include "text/StoreText.h"
+#include "cli/CliArguments.h"
+#include "core/app/AppearanceCounts.h"
+#include "core/chance/DrawUniformity.h"
+#include "core/entry/DrawResultText.h"
+#include "core/patterns/PatternStats.h"
+#include "core/store/ExampleHistory.h"
+#include "core/text/ChanceText.h"
+#include "core/text/StoreText.h"
 
 namespace {
 

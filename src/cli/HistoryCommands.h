@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 /** Commands on the draw history: reading, pattern statistics and the edits. */
 QList<CliCommand> historyCommands();

@@ -1,14 +1,14 @@
-#include "PredictCommands.h"
+#include "cli/PredictCommands.h"
 
-#include "CliArguments.h"
-#include "predict/DataGodFiles.h"
-#include "predict/DataGodSettings.h"
-#include "predict/HitChance.h"
-#include "predict/HitStatistics.h"
-#include "predict/PredictValueText.h"
-#include "store/Registrants.h"
-#include "text/ChanceText.h"
-#include "text/PredictText.h"
+#include "cli/CliArguments.h"
+#include "core/predict/DataGodFiles.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/predict/HitChance.h"
+#include "core/predict/HitStatistics.h"
+#include "core/predict/PredictValueText.h"
+#include "core/store/Registrants.h"
+#include "core/text/ChanceText.h"
+#include "core/text/PredictText.h"
 
 namespace {
 

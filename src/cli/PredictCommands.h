@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 /** Commands on the data gods and the hit statistics of the prediction files. */
 QList<CliCommand> predictCommands();

@@ -1,15 +1,15 @@
-#include "WheelCommands.h"
+#include "cli/WheelCommands.h"
 
 #include <cmath>
 
-#include "CliArguments.h"
-#include "entry/PredictionFile.h"
-#include "exchange/CsvTable.h"
-#include "store/HistoryFormat.h"
-#include "text/WheelText.h"
-#include "wheel/RandomTicketOdds.h"
-#include "wheel/WheelCsv.h"
-#include "wheel/WheelMaker.h"
+#include "cli/CliArguments.h"
+#include "core/entry/PredictionFile.h"
+#include "core/exchange/CsvTable.h"
+#include "core/store/HistoryFormat.h"
+#include "core/text/WheelText.h"
+#include "core/wheel/RandomTicketOdds.h"
+#include "core/wheel/WheelCsv.h"
+#include "core/wheel/WheelMaker.h"
 
 namespace {
 

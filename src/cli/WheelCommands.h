@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 /** The command that makes a wheel: tickets from a pool of numbers that keep a guarantee. */
 QList<CliCommand> wheelCommands();

@@ -3,19 +3,19 @@
 
 #include <algorithm>
 
-#include "ApplicationInfo.h"
-#include "BacktestCommands.h"
-#include "BackupCommands.h"
-#include "CalendarCommands.h"
-#include "CliArguments.h"
-#include "CliContext.h"
-#include "EntryCommands.h"
-#include "ExchangeCommands.h"
-#include "HistoryCommands.h"
-#include "PredictCommands.h"
-#include "WheelCommands.h"
-#include "store/ChangeLock.h"
-#include "text/StoreText.h"
+#include "cli/BacktestCommands.h"
+#include "cli/BackupCommands.h"
+#include "cli/CalendarCommands.h"
+#include "cli/CliArguments.h"
+#include "cli/CliContext.h"
+#include "cli/EntryCommands.h"
+#include "cli/ExchangeCommands.h"
+#include "cli/HistoryCommands.h"
+#include "cli/PredictCommands.h"
+#include "cli/WheelCommands.h"
+#include "core/ApplicationInfo.h"
+#include "core/store/ChangeLock.h"
+#include "core/text/StoreText.h"
 
 namespace {
 

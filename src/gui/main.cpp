@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "shell/CVemoApp.h"
+#include "gui/shell/CVemoApp.h"
 
 int main(int argc, char* argv[])
 {

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "TestHistory.h"
-#include "predict/BacktestLuck.h"
-#include "predict/DataGodEngine.h"
-#include "predict/PredictionRecord.h"
+#include "core/predict/BacktestLuck.h"
+#include "core/predict/DataGodEngine.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/text/PredictText.h"
 #include "reference/ReferenceDataGods.h"
-#include "text/PredictText.h"
 
 namespace {
 

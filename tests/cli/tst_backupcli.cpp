@@ -5,7 +5,7 @@
 #include <cerrno>
 
 #include "TestHistory.h"
-#include "text/StoreText.h"
+#include "core/text/StoreText.h"
 
 using TestHistory::readFile;
 using TestHistory::writeFile;

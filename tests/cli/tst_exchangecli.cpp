@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "text/ExchangeText.h"
-#include "text/StoreText.h"
+#include "core/text/ExchangeText.h"
+#include "core/text/StoreText.h"
 
 using TestHistory::readFile;
 using TestHistory::writeFile;

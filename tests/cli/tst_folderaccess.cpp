@@ -8,9 +8,9 @@
 #include <unistd.h>
 
 #include "TestHistory.h"
-#include "store/ChangeLock.h"
-#include "store/DrawHistory.h"
-#include "text/StoreText.h"
+#include "core/store/ChangeLock.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/StoreText.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "patterns/PatternStats.h"
-#include "text/ChanceText.h"
-#include "text/PredictText.h"
-#include "text/StoreText.h"
+#include "core/patterns/PatternStats.h"
+#include "core/text/ChanceText.h"
+#include "core/text/PredictText.h"
+#include "core/text/StoreText.h"
 
 class TestHistoryCli : public QObject {
     Q_OBJECT

@@ -2,13 +2,13 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "predict/DataGodEngine.h"
-#include "predict/HitChance.h"
-#include "predict/HitStatistics.h"
-#include "predict/PredictValueText.h"
-#include "store/DrawHistory.h"
-#include "text/ChanceText.h"
-#include "text/PredictText.h"
+#include "core/predict/DataGodEngine.h"
+#include "core/predict/HitChance.h"
+#include "core/predict/HitStatistics.h"
+#include "core/predict/PredictValueText.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/ChanceText.h"
+#include "core/text/PredictText.h"
 
 namespace {
 

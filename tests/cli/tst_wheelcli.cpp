@@ -3,9 +3,9 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "text/WheelText.h"
-#include "wheel/RandomTicketOdds.h"
-#include "wheel/WheelOdds.h"
+#include "core/text/WheelText.h"
+#include "core/wheel/RandomTicketOdds.h"
+#include "core/wheel/WheelOdds.h"
 
 class TestWheelCli : public QObject {
     Q_OBJECT

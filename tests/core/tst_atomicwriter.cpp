@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "TestHistory.h"
-#include "store/AtomicWriter.h"
-#include "store/ChangeJournal.h"
-#include "store/ChangeRecovery.h"
+#include "core/store/AtomicWriter.h"
+#include "core/store/ChangeJournal.h"
+#include "core/store/ChangeRecovery.h"
 
 using TestHistory::readFile;
 using TestHistory::writeFile;

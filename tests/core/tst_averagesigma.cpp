@@ -1,10 +1,10 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "entry/HistoryAverageSigma.h"
-#include "entry/SelectionAverageSigma.h"
-#include "store/DrawHistory.h"
-#include "text/EntryText.h"
+#include "core/entry/HistoryAverageSigma.h"
+#include "core/entry/SelectionAverageSigma.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/EntryText.h"
 
 class TestAverageSigma : public QObject {
     Q_OBJECT

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "TestHistory.h"
-#include "predict/BacktestLuck.h"
-#include "predict/DataGodBacktest.h"
+#include "core/predict/BacktestLuck.h"
+#include "core/predict/DataGodBacktest.h"
 
 namespace {
 

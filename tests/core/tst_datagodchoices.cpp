@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "predict/DataGodSettings.h"
-#include "predict/PredictValueText.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/predict/PredictValueText.h"
 
 class TestDataGodChoices : public QObject {
     Q_OBJECT

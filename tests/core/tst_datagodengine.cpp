@@ -7,14 +7,14 @@
 #include <random>
 
 #include "TestHistory.h"
-#include "predict/DataGodEngine.h"
-#include "predict/DataGodFiles.h"
-#include "predict/DataGodRanking.h"
-#include "predict/DataGodWindow.h"
-#include "predict/PredictionRecord.h"
+#include "core/predict/DataGodEngine.h"
+#include "core/predict/DataGodFiles.h"
+#include "core/predict/DataGodRanking.h"
+#include "core/predict/DataGodWindow.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/PredictText.h"
 #include "reference/ReferenceDataGods.h"
-#include "store/DrawHistory.h"
-#include "text/PredictText.h"
 
 namespace {
 

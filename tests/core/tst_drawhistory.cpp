@@ -9,11 +9,11 @@
 #include <unistd.h>
 
 #include "TestHistory.h"
-#include "app/AppearanceCounts.h"
-#include "entry/DrawResultText.h"
-#include "store/DrawHistory.h"
-#include "text/EntryText.h"
-#include "text/StoreText.h"
+#include "core/app/AppearanceCounts.h"
+#include "core/entry/DrawResultText.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/EntryText.h"
+#include "core/text/StoreText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <random>
 
-#include "chance/DrawUniformity.h"
+#include "core/chance/DrawUniformity.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "TestHistory.h"
-#include "store/AtomicWriter.h"
-#include "store/ChangeRecovery.h"
-#include "store/FileNameBytes.h"
+#include "core/store/AtomicWriter.h"
+#include "core/store/ChangeRecovery.h"
+#include "core/store/FileNameBytes.h"
 
 class TestFileNameBytes : public QObject {
     Q_OBJECT

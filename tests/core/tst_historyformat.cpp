@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
 
 class TestHistoryFormat : public QObject {
     Q_OBJECT

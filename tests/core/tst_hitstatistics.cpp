@@ -5,11 +5,11 @@
 #include <numeric>
 
 #include "TestHistory.h"
-#include "predict/HitChance.h"
-#include "predict/HitStatistics.h"
-#include "predict/PredictValueText.h"
-#include "store/DrawHistory.h"
-#include "text/PredictText.h"
+#include "core/predict/HitChance.h"
+#include "core/predict/HitStatistics.h"
+#include "core/predict/PredictValueText.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/PredictText.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <cerrno>
 
 #include "TestHistory.h"
-#include "store/InstallLocator.h"
-#include "store/InstallPaths.h"
-#include "store/Registrants.h"
-#include "text/StoreText.h"
+#include "core/store/InstallLocator.h"
+#include "core/store/InstallPaths.h"
+#include "core/store/Registrants.h"
+#include "core/text/StoreText.h"
 
 class TestInstallFolder : public QObject {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "predict/Oracle.h"
+#include "core/predict/Oracle.h"
 
 class TestOracle : public QObject {
     Q_OBJECT

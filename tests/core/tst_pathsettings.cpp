@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "store/InstallPaths.h"
-#include "store/PageAddress.h"
-#include "store/PathSettings.h"
+#include "core/store/InstallPaths.h"
+#include "core/store/PageAddress.h"
+#include "core/store/PathSettings.h"
 
 using TestHistory::readFile;
 using TestHistory::writeFile;

@@ -3,8 +3,8 @@
 #include <random>
 
 #include "TestHistory.h"
-#include "patterns/PatternStats.h"
-#include "store/DrawHistory.h"
+#include "core/patterns/PatternStats.h"
+#include "core/store/DrawHistory.h"
 
 using namespace PatternStats;
 

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "entry/PredictionFile.h"
+#include "core/entry/PredictionFile.h"
 
 using TestHistory::readFile;
 using TestHistory::writeFile;

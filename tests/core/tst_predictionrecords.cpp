@@ -1,10 +1,10 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "predict/PredictValueText.h"
-#include "predict/PredictionRecord.h"
-#include "store/DrawHistory.h"
-#include "text/PredictText.h"
+#include "core/predict/PredictValueText.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/PredictText.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "TestHistory.h"
-#include "entry/RegistrantSlots.h"
+#include "core/entry/RegistrantSlots.h"
 
 using TestHistory::readFile;
 using TestHistory::writeFile;

@@ -1,6 +1,6 @@
-#include "app/LunarMonthTable.h"
-#include "app/Rokuyo.h"
-#include "app/TitleSuffix.h"
+#include "core/app/LunarMonthTable.h"
+#include "core/app/Rokuyo.h"
+#include "core/app/TitleSuffix.h"
 
 #include <QDate>
 #include <QHash>

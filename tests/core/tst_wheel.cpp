@@ -6,11 +6,11 @@
 #include <random>
 #include <thread>
 
-#include "chance/Hypergeometric.h"
-#include "text/WheelText.h"
-#include "wheel/Binomial.h"
-#include "wheel/RandomTicketOdds.h"
-#include "wheel/WheelMaker.h"
+#include "core/chance/Hypergeometric.h"
+#include "core/text/WheelText.h"
+#include "core/wheel/Binomial.h"
+#include "core/wheel/RandomTicketOdds.h"
+#include "core/wheel/WheelMaker.h"
 
 class TestWheel : public QObject {
     Q_OBJECT

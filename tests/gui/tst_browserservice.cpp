@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include "TestHistory.h"
-#include "entry/BrowserService.h"
-#include "entry/BrowserText.h"
+#include "gui/entry/BrowserService.h"
+#include "gui/entry/BrowserText.h"
 
 class TestBrowserService : public QObject {
     Q_OBJECT

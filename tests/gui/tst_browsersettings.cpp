@@ -13,17 +13,17 @@
 #include <QTest>
 #include <QUrl>
 
-#include "ApplicationInfo.h"
 #include "GuiSuite.h"
-#include "document/CVemoDoc.h"
-#include "entry/BrowserService.h"
-#include "entry/BrowserText.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
-#include "shell/VersionDialog.h"
-#include "store/PathSettings.h"
-#include "text/EntryText.h"
+#include "core/ApplicationInfo.h"
+#include "core/store/PathSettings.h"
+#include "core/text/EntryText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/BrowserService.h"
+#include "gui/entry/BrowserText.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/MainMenu.h"
+#include "gui/shell/VersionDialog.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "TestPixels.h"
-#include "kit/ContextHelpPopup.h"
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/Named.h"
+#include "gui/kit/ContextHelpPopup.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/Named.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <algorithm>
 
 #include "GuiSuite.h"
-#include "kit/FileListText.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
-#include "text/ExchangeText.h"
-#include "text/StoreText.h"
+#include "core/text/ExchangeText.h"
+#include "core/text/StoreText.h"
+#include "gui/kit/FileListText.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/MainMenu.h"
 
 namespace {
 

@@ -14,15 +14,15 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "kit/ViewText.h"
-#include "predict/DataGodSettingsDialog.h"
-#include "predict/DataGodText.h"
-#include "predict/PredictValueText.h"
-#include "predict/PredictingWindow.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
-#include "text/PredictText.h"
+#include "core/predict/PredictValueText.h"
+#include "core/text/PredictText.h"
+#include "gui/kit/ViewText.h"
+#include "gui/predict/DataGodSettingsDialog.h"
+#include "gui/predict/DataGodText.h"
+#include "gui/predict/PredictingWindow.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/MainMenu.h"
 
 using namespace std::chrono_literals;
 

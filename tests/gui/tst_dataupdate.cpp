@@ -8,17 +8,17 @@
 #include <QUrl>
 
 #include "GuiSuite.h"
-#include "document/CVemoDoc.h"
-#include "entry/BrowserText.h"
-#include "entry/DataUpdateGuide.h"
-#include "kit/ScreenScale.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainCommands.h"
-#include "shell/MainMenu.h"
-#include "store/DrawHistory.h"
-#include "store/PathSettings.h"
-#include "text/StoreText.h"
+#include "core/store/DrawHistory.h"
+#include "core/store/PathSettings.h"
+#include "core/text/StoreText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/BrowserText.h"
+#include "gui/entry/DataUpdateGuide.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/MainCommands.h"
+#include "gui/shell/MainMenu.h"
 
 namespace {
 

@@ -13,15 +13,15 @@
 #include <algorithm>
 
 #include "GuiSuite.h"
-#include "document/CVemoDoc.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoApp.h"
-#include "shell/CVemoView.h"
-#include "shell/FirstStartDialog.h"
-#include "store/InstallLocator.h"
-#include "store/InstallPaths.h"
-#include "text/ExchangeText.h"
-#include "text/StoreText.h"
+#include "core/store/InstallLocator.h"
+#include "core/store/InstallPaths.h"
+#include "core/text/ExchangeText.h"
+#include "core/text/StoreText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoApp.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/FirstStartDialog.h"
 
 // The very first start, on a home with no data folder and no settings: the question, then what was chosen.
 class TestFirstStart : public GuiSuite {

@@ -6,8 +6,8 @@
 #include <QTextBrowser>
 
 #include "GuiSuite.h"
-#include "kit/HelpText.h"
-#include "kit/HelpWindow.h"
+#include "gui/kit/HelpText.h"
+#include "gui/kit/HelpWindow.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "kit/ScreenScale.h"
-#include "kit/ViewText.h"
-#include "patterns/HistoryGraphLayout.h"
-#include "patterns/HistoryGraphWindow.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/ViewText.h"
+#include "gui/patterns/HistoryGraphLayout.h"
+#include "gui/patterns/HistoryGraphWindow.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/MainMenu.h"
 
 namespace {
 

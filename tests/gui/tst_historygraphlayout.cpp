@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "TestHistory.h"
-#include "kit/ScreenScale.h"
-#include "patterns/HistoryGraphLayout.h"
-#include "store/DrawHistory.h"
+#include "core/store/DrawHistory.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/patterns/HistoryGraphLayout.h"
 
 namespace Scroll = HistoryGraphScroll;
 

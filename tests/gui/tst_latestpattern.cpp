@@ -8,13 +8,13 @@
 #include <QTest>
 
 #include "GuiSuite.h"
-#include "document/CVemoDoc.h"
-#include "kit/ViewText.h"
-#include "patterns/LatestPatternDialog.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
-#include "store/DrawHistory.h"
+#include "core/store/DrawHistory.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/kit/ViewText.h"
+#include "gui/patterns/LatestPatternDialog.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/MainMenu.h"
 
 namespace {
 

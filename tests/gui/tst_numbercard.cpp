@@ -8,13 +8,13 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "entry/NumberBox.h"
-#include "entry/NumberCard.h"
-#include "kit/ScreenScale.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainCommands.h"
-#include "shell/MainMenu.h"
+#include "gui/entry/NumberBox.h"
+#include "gui/entry/NumberCard.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/MainCommands.h"
+#include "gui/shell/MainMenu.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "TestPixels.h"
-#include "app/TitleSuffix.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "shell/COpeningWnd.h"
+#include "core/app/TitleSuffix.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/shell/COpeningWnd.h"
 
 using namespace std::chrono_literals;
 

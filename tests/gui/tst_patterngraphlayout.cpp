@@ -1,10 +1,10 @@
 #include <QTest>
 
-#include "kit/CanvasText.h"
-#include "kit/ScreenScale.h"
-#include "kit/ViewText.h"
-#include "patterns/PatternBars.h"
-#include "patterns/PatternGraphLayout.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/ViewText.h"
+#include "gui/patterns/PatternBars.h"
+#include "gui/patterns/PatternGraphLayout.h"
 
 namespace Layout = PatternGraphLayout;
 

@@ -3,12 +3,12 @@
 #include <QTest>
 
 #include "TestPixels.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/ScreenScale.h"
-#include "kit/ViewDrawingKit.h"
-#include "patterns/PatternGraphLayout.h"
-#include "patterns/PatternGraphPainter.h"
-#include "patterns/PatternStats.h"
+#include "core/patterns/PatternStats.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/ViewDrawingKit.h"
+#include "gui/patterns/PatternGraphLayout.h"
+#include "gui/patterns/PatternGraphPainter.h"
 
 namespace Layout = PatternGraphLayout;
 

@@ -2,8 +2,8 @@
 #include <QTest>
 
 #include "TestPixels.h"
-#include "kit/Pictures.h"
-#include "shell/ProgramPictures.h"
+#include "gui/kit/Pictures.h"
+#include "gui/shell/ProgramPictures.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "kit/BitmapButton.h"
-#include "oracle/RandomGodDialog.h"
-#include "predict/Oracle.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
+#include "core/predict/Oracle.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/oracle/RandomGodDialog.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/MainMenu.h"
 
 namespace {
 

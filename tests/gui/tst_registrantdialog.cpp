@@ -11,17 +11,17 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "document/CVemoDoc.h"
-#include "entry/RegistrantDialog.h"
-#include "entry/RegistrantSlots.h"
-#include "entry/SlotImageButton.h"
-#include "kit/ViewText.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/HitCountFlow.h"
-#include "shell/MainMenu.h"
-#include "text/EntryText.h"
-#include "text/PredictText.h"
+#include "core/entry/RegistrantSlots.h"
+#include "core/text/EntryText.h"
+#include "core/text/PredictText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/RegistrantDialog.h"
+#include "gui/entry/SlotImageButton.h"
+#include "gui/kit/ViewText.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/HitCountFlow.h"
+#include "gui/shell/MainMenu.h"
 
 namespace {
 

@@ -17,17 +17,17 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "kit/ScreenScale.h"
-#include "oracle/RandomGodDialog.h"
-#include "predict/DataGodResultWindow.h"
-#include "predict/LatestPredictionPopup.h"
-#include "predict/PredictingWindow.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/HitCountScreen.h"
-#include "shell/MainMenu.h"
-#include "store/InstallLocator.h"
-#include "store/PathSettings.h"
+#include "core/store/InstallLocator.h"
+#include "core/store/PathSettings.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/oracle/RandomGodDialog.h"
+#include "gui/predict/DataGodResultWindow.h"
+#include "gui/predict/LatestPredictionPopup.h"
+#include "gui/predict/PredictingWindow.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/HitCountScreen.h"
+#include "gui/shell/MainMenu.h"
 
 using namespace std::chrono_literals;
 

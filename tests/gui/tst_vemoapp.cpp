@@ -7,14 +7,14 @@
 #include <QTest>
 
 #include "GuiSuite.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/ScreenScale.h"
-#include "kit/ViewText.h"
-#include "shell/CMainFrame.h"
-#include "shell/COpeningWnd.h"
-#include "shell/CVemoApp.h"
-#include "shell/MainMenu.h"
-#include "shell/SingleInstance.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/ViewText.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/COpeningWnd.h"
+#include "gui/shell/CVemoApp.h"
+#include "gui/shell/MainMenu.h"
+#include "gui/shell/SingleInstance.h"
 
 #include <sys/stat.h>
 

@@ -10,16 +10,16 @@
 
 #include "GuiSuite.h"
 #include "TestPixels.h"
-#include "kit/ScreenScale.h"
-#include "kit/UpDownControl.h"
-#include "patterns/AppearanceLayout.h"
-#include "patterns/PatternBars.h"
-#include "patterns/PatternGraphLayout.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVemoView.h"
-#include "shell/MainMenu.h"
-#include "store/DrawHistory.h"
-#include "text/StoreText.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/StoreText.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/UpDownControl.h"
+#include "gui/patterns/AppearanceLayout.h"
+#include "gui/patterns/PatternBars.h"
+#include "gui/patterns/PatternGraphLayout.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/MainMenu.h"
 
 namespace Layout = PatternGraphLayout;
 

@@ -1,9 +1,9 @@
 #include <QTest>
 
-#include "kit/ScreenScale.h"
-#include "kit/SpinSteps.h"
-#include "patterns/AppearanceLayout.h"
-#include "patterns/AppearanceZoom.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/SpinSteps.h"
+#include "gui/patterns/AppearanceLayout.h"
+#include "gui/patterns/AppearanceZoom.h"
 
 class TestViewSteps : public QObject {
     Q_OBJECT

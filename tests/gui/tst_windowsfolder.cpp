@@ -9,12 +9,12 @@
 #include <unistd.h>
 
 #include "GuiSuite.h"
-#include "entry/BrowserText.h"
-#include "entry/DataEntryDialog.h"
-#include "entry/RegistrantDialog.h"
-#include "shell/CMainFrame.h"
-#include "shell/MainCommands.h"
-#include "shell/MainMenu.h"
+#include "gui/entry/BrowserText.h"
+#include "gui/entry/DataEntryDialog.h"
+#include "gui/entry/RegistrantDialog.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/MainCommands.h"
+#include "gui/shell/MainMenu.h"
 
 namespace {
 

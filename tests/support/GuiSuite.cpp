@@ -11,10 +11,10 @@
 #include <algorithm>
 
 #include "TestPixels.h"
-#include "kit/ScreenScale.h"
-#include "patterns/PatternGraphLayout.h"
-#include "shell/CVemoView.h"
-#include "text/ExchangeText.h"
+#include "core/text/ExchangeText.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/patterns/PatternGraphLayout.h"
+#include "gui/shell/CVemoView.h"
 
 GuiSuite::GuiSuite(Unqueued unqueued) : m_unqueued(unqueued)
 {

@@ -9,7 +9,7 @@
 
 #include "TestHistory.h"
 #include "TestProgram.h"
-#include "kit/MessageService.h"
+#include "gui/kit/MessageService.h"
 
 class QFileDialog;
 

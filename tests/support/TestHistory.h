@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "store/HistoryFormat.h"
-#include "store/InstallPaths.h"
+#include "core/store/HistoryFormat.h"
+#include "core/store/InstallPaths.h"
 
 /** Histories made up for tests. */
 namespace TestHistory {

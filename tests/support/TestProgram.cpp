@@ -8,12 +8,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "kit/ViewText.h"
-#include "shell/CMainFrame.h"
-#include "shell/COpeningWnd.h"
-#include "shell/CVemoApp.h"
-#include "shell/MainMenu.h"
-#include "shell/ProgramPictures.h"
+#include "gui/kit/ViewText.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/COpeningWnd.h"
+#include "gui/shell/CVemoApp.h"
+#include "gui/shell/MainMenu.h"
+#include "gui/shell/ProgramPictures.h"
 
 using namespace std::chrono_literals;
 

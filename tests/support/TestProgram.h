@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "store/InstallPaths.h"
+#include "core/store/InstallPaths.h"
 
 class CMainFrame;
 class CVemoApp;

@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFile>
 
-#include "predict/ClassicRandom.h"
-#include "store/HistoryFormat.h"
-#include "store/InstallPaths.h"
+#include "core/predict/ClassicRandom.h"
+#include "core/store/HistoryFormat.h"
+#include "core/store/InstallPaths.h"
 
 namespace {
 

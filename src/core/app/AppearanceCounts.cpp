@@ -1,6 +1,6 @@
-#include "app/AppearanceCounts.h"
+#include "core/app/AppearanceCounts.h"
 
-#include "store/DrawHistory.h"
+#include "core/store/DrawHistory.h"
 
 std::array<int, kNumberCount> appearanceCounts(const DrawHistory& history, int partner)
 {

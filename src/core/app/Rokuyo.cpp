@@ -1,6 +1,6 @@
-#include "app/Rokuyo.h"
+#include "core/app/Rokuyo.h"
 
-#include "app/LunarMonthTable.h"
+#include "core/app/LunarMonthTable.h"
 
 #include <QDate>
 

@@ -1,7 +1,7 @@
-#include "app/TitleSuffix.h"
+#include "core/app/TitleSuffix.h"
 
-#include "app/Rokuyo.h"
-#include "text/CalendarText.h"
+#include "core/app/Rokuyo.h"
+#include "core/text/CalendarText.h"
 
 #include <QDate>
 

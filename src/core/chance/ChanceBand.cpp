@@ -1,4 +1,4 @@
-#include "chance/ChanceBand.h"
+#include "core/chance/ChanceBand.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "chance/DrawUniformity.h"
+#include "core/chance/DrawUniformity.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "chance/Hypergeometric.h"
-#include "store/DrawHistory.h"
+#include "core/chance/Hypergeometric.h"
+#include "core/store/DrawHistory.h"
 
 namespace {
 

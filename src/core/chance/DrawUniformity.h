@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "chance/ChanceBand.h"
-#include "store/HistoryFormat.h"
+#include "core/chance/ChanceBand.h"
+#include "core/store/HistoryFormat.h"
 
 class DrawHistory;
 

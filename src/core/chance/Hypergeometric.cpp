@@ -1,7 +1,7 @@
-#include "chance/Hypergeometric.h"
+#include "core/chance/Hypergeometric.h"
 
-#include "store/HistoryFormat.h"
-#include "wheel/Binomial.h"
+#include "core/store/HistoryFormat.h"
+#include "core/wheel/Binomial.h"
 
 double hitProbability(int named, int hits)
 {

@@ -1,10 +1,10 @@
-#include "entry/DrawResultText.h"
+#include "core/entry/DrawResultText.h"
 
 #include <QStringList>
 
-#include "store/DrawHistory.h"
-#include "text/EntryText.h"
-#include "text/StoreText.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/EntryText.h"
+#include "core/text/StoreText.h"
 
 DrawResultText DrawResultText::of(const DrawHistory& history, int draw)
 {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 class DrawHistory;
 

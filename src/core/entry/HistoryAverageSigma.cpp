@@ -1,11 +1,11 @@
-#include "entry/HistoryAverageSigma.h"
+#include "core/entry/HistoryAverageSigma.h"
 
 #include <cmath>
 #include <vector>
 
-#include "entry/SelectionAverageSigma.h"
-#include "store/DrawHistory.h"
-#include "text/EntryText.h"
+#include "core/entry/SelectionAverageSigma.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/EntryText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 class DrawHistory;
 

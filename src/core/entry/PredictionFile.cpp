@@ -1,14 +1,14 @@
-#include "entry/PredictionFile.h"
+#include "core/entry/PredictionFile.h"
 
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
 
-#include "store/FileNameBytes.h"
-#include "store/SixNumbers.h"
-#include "text/EntryText.h"
-#include "text/PredictText.h"
+#include "core/store/FileNameBytes.h"
+#include "core/store/SixNumbers.h"
+#include "core/text/EntryText.h"
+#include "core/text/PredictText.h"
 
 Result<QList<PredictionRecord>> PredictionFile::records() const
 {

@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "UserMessage.h"
-#include "predict/PredictionRecord.h"
-#include "store/BackupFolder.h"
+#include "core/UserMessage.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/store/BackupFolder.h"
 
 /**
  * A registrant's prediction file, or the sample file: 18-byte records of the draw (four digits),

@@ -1,11 +1,11 @@
-#include "entry/RegistrantSlots.h"
+#include "core/entry/RegistrantSlots.h"
 
 #include <QStringEncoder>
 
 #include <algorithm>
 
-#include "store/FileNameBytes.h"
-#include "text/EntryText.h"
+#include "core/store/FileNameBytes.h"
+#include "core/text/EntryText.h"
 
 namespace {
 

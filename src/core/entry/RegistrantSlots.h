@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "UserMessage.h"
-#include "entry/PredictionFile.h"
-#include "store/InstallPaths.h"
-#include "store/Registrants.h"
+#include "core/UserMessage.h"
+#include "core/entry/PredictionFile.h"
+#include "core/store/InstallPaths.h"
+#include "core/store/Registrants.h"
 
 /**
  * The five registrant slots and their prediction files "YDF<slot><name>.txt". A slot is registered

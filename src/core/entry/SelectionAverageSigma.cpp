@@ -1,9 +1,9 @@
-#include "entry/SelectionAverageSigma.h"
+#include "core/entry/SelectionAverageSigma.h"
 
 #include <cmath>
 
-#include "store/SixNumbers.h"
-#include "text/EntryText.h"
+#include "core/store/SixNumbers.h"
+#include "core/text/EntryText.h"
 
 Result<SelectionAverageSigma> SelectionAverageSigma::of(const QList<int>& numbers)
 {

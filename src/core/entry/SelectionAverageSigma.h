@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /** One sixth as the averages use it, in single precision. */
 inline constexpr float kOneSixth = 0.16666667f;

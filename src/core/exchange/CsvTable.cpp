@@ -1,9 +1,9 @@
-#include "exchange/CsvTable.h"
+#include "core/exchange/CsvTable.h"
 
-#include "store/AtomicWriter.h"
-#include "store/FileNameBytes.h"
-#include "store/InstallPaths.h"
-#include "text/ExchangeText.h"
+#include "core/store/AtomicWriter.h"
+#include "core/store/FileNameBytes.h"
+#include "core/store/InstallPaths.h"
+#include "core/text/ExchangeText.h"
 
 namespace CsvTable {
 namespace {

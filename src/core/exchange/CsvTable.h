@@ -4,7 +4,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 class InstallPaths;
 

@@ -1,9 +1,9 @@
-#include "exchange/HistoryCsv.h"
+#include "core/exchange/HistoryCsv.h"
 
-#include "exchange/CsvTable.h"
-#include "store/DrawHistory.h"
-#include "text/ExchangeText.h"
-#include "text/StoreText.h"
+#include "core/exchange/CsvTable.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/ExchangeText.h"
+#include "core/text/StoreText.h"
 
 namespace HistoryCsv {
 namespace {

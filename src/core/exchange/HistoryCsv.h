@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include "UserMessage.h"
-#include "store/HistoryFormat.h"
+#include "core/UserMessage.h"
+#include "core/store/HistoryFormat.h"
 
 class DrawHistory;
 

@@ -1,13 +1,13 @@
-#include "exchange/PredictionCsv.h"
+#include "core/exchange/PredictionCsv.h"
 
 #include <QStringList>
 
-#include "exchange/CsvTable.h"
-#include "store/DrawHistory.h"
-#include "store/HistoryFormat.h"
-#include "store/InstallPaths.h"
-#include "text/ExchangeText.h"
-#include "text/PredictText.h"
+#include "core/exchange/CsvTable.h"
+#include "core/store/DrawHistory.h"
+#include "core/store/HistoryFormat.h"
+#include "core/store/InstallPaths.h"
+#include "core/text/ExchangeText.h"
+#include "core/text/PredictText.h"
 
 namespace PredictionCsv {
 namespace {

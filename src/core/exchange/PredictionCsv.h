@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QList>
 
-#include "UserMessage.h"
-#include "predict/PredictionRecord.h"
+#include "core/UserMessage.h"
+#include "core/predict/PredictionRecord.h"
 
 class DrawHistory;
 class InstallPaths;

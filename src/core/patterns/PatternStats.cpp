@@ -1,8 +1,8 @@
-#include "patterns/PatternStats.h"
+#include "core/patterns/PatternStats.h"
 
 #include <algorithm>
 
-#include "store/DrawHistory.h"
+#include "core/store/DrawHistory.h"
 
 namespace PatternStats {
 namespace {

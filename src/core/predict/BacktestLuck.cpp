@@ -1,10 +1,10 @@
-#include "predict/BacktestLuck.h"
+#include "core/predict/BacktestLuck.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "predict/Workers.h"
+#include "core/predict/Workers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "predict/DataGodBacktest.h"
+#include "core/predict/DataGodBacktest.h"
 
 /**
  * What luck alone gives the best of many settings, measured rather than assumed: the same backtest,

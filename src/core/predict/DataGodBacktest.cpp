@@ -1,4 +1,4 @@
-#include "predict/DataGodBacktest.h"
+#include "core/predict/DataGodBacktest.h"
 
 #include <algorithm>
 #include <bit>
@@ -8,12 +8,12 @@
 #include <thread>
 #include <vector>
 
-#include "predict/DataGodEngine.h"
-#include "predict/DataGodRanking.h"
-#include "predict/DataGodWindow.h"
-#include "predict/Workers.h"
-#include "store/DrawHistory.h"
-#include "wheel/BitCount.h"
+#include "core/predict/DataGodEngine.h"
+#include "core/predict/DataGodRanking.h"
+#include "core/predict/DataGodWindow.h"
+#include "core/predict/Workers.h"
+#include "core/store/DrawHistory.h"
+#include "core/wheel/BitCount.h"
 
 namespace {
 

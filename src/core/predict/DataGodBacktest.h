@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "predict/DataGodSettings.h"
-#include "store/HistoryFormat.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/store/HistoryFormat.h"
 
 class DrawHistory;
 

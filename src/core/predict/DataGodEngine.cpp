@@ -1,12 +1,12 @@
-#include "predict/DataGodEngine.h"
+#include "core/predict/DataGodEngine.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 
-#include "predict/DataGodWindow.h"
-#include "predict/PredictionRecord.h"
-#include "store/DrawHistory.h"
+#include "core/predict/DataGodWindow.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/store/DrawHistory.h"
 
 namespace {
 

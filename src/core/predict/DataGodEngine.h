@@ -5,9 +5,9 @@
 #include <array>
 #include <memory>
 
-#include "predict/DataGodRanking.h"
-#include "predict/DataGodSettings.h"
-#include "store/HistoryFormat.h"
+#include "core/predict/DataGodRanking.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/store/HistoryFormat.h"
 
 class DataGodPatterns;
 class DataGodWindow;

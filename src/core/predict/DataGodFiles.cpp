@@ -1,12 +1,12 @@
-#include "predict/DataGodFiles.h"
+#include "core/predict/DataGodFiles.h"
 
 #include <QFileInfo>
 
-#include "predict/DataGodEngine.h"
-#include "predict/DataGodSettings.h"
-#include "store/AtomicWriter.h"
-#include "store/DrawHistory.h"
-#include "store/InstallPaths.h"
+#include "core/predict/DataGodEngine.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/store/AtomicWriter.h"
+#include "core/store/DrawHistory.h"
+#include "core/store/InstallPaths.h"
 
 namespace DataGodFiles {
 

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "UserMessage.h"
-#include "text/PredictText.h"
+#include "core/UserMessage.h"
+#include "core/text/PredictText.h"
 
 class DrawHistory;
 class InstallPaths;

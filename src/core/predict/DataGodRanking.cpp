@@ -1,4 +1,4 @@
-#include "predict/DataGodRanking.h"
+#include "core/predict/DataGodRanking.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,9 +9,9 @@
 #include <numeric>
 #include <type_traits>
 
-#include "predict/DataGodWindow.h"
-#include "predict/PredictionRecord.h"
-#include "wheel/BitCount.h"
+#include "core/predict/DataGodWindow.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/wheel/BitCount.h"
 
 namespace DataGodRanking {
 

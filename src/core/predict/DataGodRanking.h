@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
 
 class DataGodWindow;
 

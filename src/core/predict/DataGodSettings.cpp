@@ -1,4 +1,4 @@
-#include "predict/DataGodSettings.h"
+#include "core/predict/DataGodSettings.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "predict/DataGodWindow.h"
+#include "core/predict/DataGodWindow.h"
 
 #include <QtGlobal>
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
 
 /**
  * What the five data gods read of a history, taken once for all of them: for every draw, each

@@ -1,7 +1,7 @@
-#include "predict/HitChance.h"
+#include "core/predict/HitChance.h"
 
-#include "chance/Hypergeometric.h"
-#include "predict/HitStatistics.h"
+#include "core/chance/Hypergeometric.h"
+#include "core/predict/HitStatistics.h"
 
 HitChance HitChance::of(const HitStatistics& statistics)
 {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "chance/ChanceBand.h"
-#include "store/HistoryFormat.h"
+#include "core/chance/ChanceBand.h"
+#include "core/store/HistoryFormat.h"
 
 class HitStatistics;
 

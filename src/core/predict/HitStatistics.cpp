@@ -1,11 +1,11 @@
-#include "predict/HitStatistics.h"
+#include "core/predict/HitStatistics.h"
 
-#include "predict/DataGodSettings.h"
-#include "predict/PredictionRecord.h"
-#include "store/DrawHistory.h"
-#include "store/FileNameBytes.h"
-#include "store/InstallPaths.h"
-#include "text/PredictText.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/store/DrawHistory.h"
+#include "core/store/FileNameBytes.h"
+#include "core/store/InstallPaths.h"
+#include "core/text/PredictText.h"
 
 HitStatistics HitStatistics::count(const QList<PredictionRecord>& records, const DrawHistory& history, int slot)
 {

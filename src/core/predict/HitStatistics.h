@@ -5,10 +5,10 @@
 
 #include <array>
 
-#include "UserMessage.h"
-#include "predict/PredictionRecord.h"
-#include "store/HistoryFormat.h"
-#include "store/Registrants.h"
+#include "core/UserMessage.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/store/HistoryFormat.h"
+#include "core/store/Registrants.h"
 
 class DrawHistory;
 class InstallPaths;

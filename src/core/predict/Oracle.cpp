@@ -1,10 +1,10 @@
-#include "predict/Oracle.h"
+#include "core/predict/Oracle.h"
 
 #include <algorithm>
 
-#include "predict/ClassicRandom.h"
-#include "store/HistoryFormat.h"
-#include "text/OracleText.h"
+#include "core/predict/ClassicRandom.h"
+#include "core/store/HistoryFormat.h"
+#include "core/text/OracleText.h"
 
 std::uint32_t Oracle::dateSeed(const QDate& today)
 {

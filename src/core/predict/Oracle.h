@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /**
  * The random god's answer: seven different numbers 1 … 43 drawn with the classic generator from a

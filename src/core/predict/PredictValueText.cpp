@@ -1,11 +1,11 @@
-#include "predict/PredictValueText.h"
+#include "core/predict/PredictValueText.h"
 
 #include <QStringList>
 
-#include "predict/DataGodSettings.h"
-#include "predict/HitStatistics.h"
-#include "predict/PredictionRecord.h"
-#include "text/PredictText.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/predict/HitStatistics.h"
+#include "core/predict/PredictionRecord.h"
+#include "core/text/PredictText.h"
 
 namespace PredictText {
 

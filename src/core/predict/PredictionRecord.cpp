@@ -1,8 +1,8 @@
-#include "predict/PredictionRecord.h"
+#include "core/predict/PredictionRecord.h"
 
-#include "store/DrawHistory.h"
-#include "store/FileNameBytes.h"
-#include "text/PredictText.h"
+#include "core/store/DrawHistory.h"
+#include "core/store/FileNameBytes.h"
+#include "core/text/PredictText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 class DrawHistory;
 

@@ -1,4 +1,4 @@
-#include "predict/Workers.h"
+#include "core/predict/Workers.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "store/AtomicWriter.h"
+#include "core/store/AtomicWriter.h"
 
 #include <QDir>
 
@@ -6,11 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "store/ChangeJournal.h"
-#include "store/ChangeLock.h"
-#include "store/ChangeRecovery.h"
-#include "store/FileNameBytes.h"
-#include "text/StoreText.h"
+#include "core/store/ChangeJournal.h"
+#include "core/store/ChangeLock.h"
+#include "core/store/ChangeRecovery.h"
+#include "core/store/FileNameBytes.h"
+#include "core/text/StoreText.h"
 
 using namespace PosixFile;
 

@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "UserMessage.h"
-#include "store/WriteFault.h"
+#include "core/UserMessage.h"
+#include "core/store/WriteFault.h"
 
 class ChangeLock;
 

@@ -1,12 +1,12 @@
-#include "store/BackupFolder.h"
+#include "core/store/BackupFolder.h"
 
 #include <QDir>
 #include <QRegularExpression>
 
 #include <algorithm>
 
-#include "store/FileNameBytes.h"
-#include "text/StoreText.h"
+#include "core/store/FileNameBytes.h"
+#include "core/text/StoreText.h"
 
 namespace {
 

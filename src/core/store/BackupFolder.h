@@ -7,8 +7,8 @@
 
 #include <optional>
 
-#include "UserMessage.h"
-#include "store/AtomicWriter.h"
+#include "core/UserMessage.h"
+#include "core/store/AtomicWriter.h"
 
 /**
  * The name of one kept version of a file: "<base>_<yyyyMMdd-HHmmss-zzz>[_<n>draws][_undone].txt",

@@ -1,4 +1,4 @@
-#include "store/ChangeJournal.h"
+#include "core/store/ChangeJournal.h"
 
 #include <cerrno>
 #include <cstdio>

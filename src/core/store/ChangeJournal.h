@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "store/PosixFile.h"
+#include "core/store/PosixFile.h"
 
 /** One file's part in a change of several, as the journal records it. */
 struct JournalEntry {

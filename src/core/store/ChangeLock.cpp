@@ -1,4 +1,4 @@
-#include "store/ChangeLock.h"
+#include "core/store/ChangeLock.h"
 
 #include <QFileInfo>
 

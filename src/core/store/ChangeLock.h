@@ -5,7 +5,7 @@
 #include <chrono>
 #include <functional>
 
-#include "store/FileLock.h"
+#include "core/store/FileLock.h"
 
 /**
  * The lock on a data folder that its readers share and a change of its files holds alone, so that

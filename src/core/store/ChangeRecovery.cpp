@@ -1,4 +1,4 @@
-#include "store/ChangeRecovery.h"
+#include "core/store/ChangeRecovery.h"
 
 #include <QDateTime>
 
@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "store/ChangeJournal.h"
-#include "store/FileNameBytes.h"
-#include "text/StoreText.h"
+#include "core/store/ChangeJournal.h"
+#include "core/store/FileNameBytes.h"
+#include "core/text/StoreText.h"
 
 using namespace PosixFile;
 

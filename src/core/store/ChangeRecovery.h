@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "UserMessage.h"
-#include "store/WriteFault.h"
+#include "core/UserMessage.h"
+#include "core/store/WriteFault.h"
 
 /**
  * What the next open does about a change that a crash or a failure cut short: it finishes the

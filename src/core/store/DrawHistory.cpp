@@ -1,14 +1,14 @@
-#include "store/DrawHistory.h"
+#include "core/store/DrawHistory.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
 
-#include "store/ChangeRecovery.h"
-#include "store/FileNameBytes.h"
-#include "store/SixNumbers.h"
-#include "text/StoreText.h"
+#include "core/store/ChangeRecovery.h"
+#include "core/store/FileNameBytes.h"
+#include "core/store/SixNumbers.h"
+#include "core/text/StoreText.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <chrono>
 #include <memory>
 
-#include "UserMessage.h"
-#include "store/BackupFolder.h"
-#include "store/ChangeLock.h"
-#include "store/FileLock.h"
-#include "store/HistoryFormat.h"
+#include "core/UserMessage.h"
+#include "core/store/BackupFolder.h"
+#include "core/store/ChangeLock.h"
+#include "core/store/FileLock.h"
+#include "core/store/HistoryFormat.h"
 
 /** The six numbers of a draw, as entered; checked by the edits. */
 using DrawNumbers = QList<int>;

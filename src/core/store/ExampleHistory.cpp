@@ -1,10 +1,10 @@
-#include "store/ExampleHistory.h"
+#include "core/store/ExampleHistory.h"
 
 #include <QFileInfo>
 
-#include "store/FileNameBytes.h"
-#include "store/InstallLocator.h"
-#include "store/InstallPaths.h"
+#include "core/store/FileNameBytes.h"
+#include "core/store/InstallLocator.h"
+#include "core/store/InstallPaths.h"
 
 namespace ExampleHistory {
 

@@ -1,4 +1,4 @@
-#include "store/FileLock.h"
+#include "core/store/FileLock.h"
 
 #include <QFile>
 #include <QThread>
@@ -8,7 +8,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "text/StoreText.h"
+#include "core/text/StoreText.h"
 
 FileLock::~FileLock()
 {

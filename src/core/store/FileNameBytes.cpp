@@ -1,4 +1,4 @@
-#include "store/FileNameBytes.h"
+#include "core/store/FileNameBytes.h"
 
 #include <QStringDecoder>
 
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "text/StoreText.h"
+#include "core/text/StoreText.h"
 
 namespace FileNameBytes {
 namespace {

@@ -1,8 +1,8 @@
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
 
 #include <QList>
 
-#include "text/StoreText.h"
+#include "core/text/StoreText.h"
 
 namespace HistoryFormat {
 namespace {

@@ -1,4 +1,4 @@
-#include "store/InstallLocator.h"
+#include "core/store/InstallLocator.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <sys/stat.h>
 
-#include "store/AtomicWriter.h"
-#include "store/FileNameBytes.h"
-#include "text/StoreText.h"
+#include "core/store/AtomicWriter.h"
+#include "core/store/FileNameBytes.h"
+#include "core/text/StoreText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "store/InstallPaths.h"
+#include "core/store/InstallPaths.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,10 +1,10 @@
-#include "store/Installation.h"
+#include "core/store/Installation.h"
 
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "store/InstallLocator.h"
+#include "core/store/InstallLocator.h"
 
 namespace {
 

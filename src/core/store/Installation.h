@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "UserMessage.h"
-#include "store/DrawHistory.h"
-#include "store/InstallPaths.h"
+#include "core/UserMessage.h"
+#include "core/store/DrawHistory.h"
+#include "core/store/InstallPaths.h"
 
 /** The installation folder in use and its draw history, locked for as long as this lives. */
 struct Installation {

@@ -1,9 +1,9 @@
-#include "store/PageAddress.h"
+#include "core/store/PageAddress.h"
 
 #include <QDir>
 #include <QUrl>
 
-#include "store/InstallPaths.h"
+#include "core/store/InstallPaths.h"
 
 namespace PageAddress {
 namespace {

@@ -1,8 +1,8 @@
-#include "store/PathSettings.h"
+#include "core/store/PathSettings.h"
 
-#include "store/AtomicWriter.h"
-#include "store/FileNameBytes.h"
-#include "text/EntryText.h"
+#include "core/store/AtomicWriter.h"
+#include "core/store/FileNameBytes.h"
+#include "core/text/EntryText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /** The browser program and the home-page address kept in PathData.txt. */
 struct PathSettings {

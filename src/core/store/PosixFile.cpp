@@ -1,4 +1,4 @@
-#include "store/PosixFile.h"
+#include "core/store/PosixFile.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
-#include "store/Registrants.h"
+#include "core/store/Registrants.h"
 
-#include "store/FileNameBytes.h"
-#include "store/InstallPaths.h"
+#include "core/store/FileNameBytes.h"
+#include "core/store/InstallPaths.h"
 
 std::optional<RegistrantFileName> RegistrantFileName::parse(const QString& fileName)
 {

@@ -1,9 +1,9 @@
-#include "store/SixNumbers.h"
+#include "core/store/SixNumbers.h"
 
 #include <array>
 
-#include "store/HistoryFormat.h"
-#include "text/StoreText.h"
+#include "core/store/HistoryFormat.h"
+#include "core/text/StoreText.h"
 
 Status checkSixNumbers(const QList<int>& numbers, const UserMessage& notSix)
 {

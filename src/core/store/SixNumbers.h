@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /**
  * Checks a chosen set of numbers: exactly six, each 1 … 43, none twice. notSix is the message for

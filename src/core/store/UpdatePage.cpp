@@ -1,10 +1,10 @@
-#include "store/UpdatePage.h"
+#include "core/store/UpdatePage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QUrl>
 
-#include "store/InstallPaths.h"
+#include "core/store/InstallPaths.h"
 
 namespace UpdatePage {
 namespace {

@@ -1,4 +1,4 @@
-#include "text/CalendarText.h"
+#include "core/text/CalendarText.h"
 
 #include <array>
 

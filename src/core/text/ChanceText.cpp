@@ -1,8 +1,8 @@
-#include "text/ChanceText.h"
+#include "core/text/ChanceText.h"
 
-#include "chance/ChanceBand.h"
-#include "chance/DrawUniformity.h"
-#include "predict/HitChance.h"
+#include "core/chance/ChanceBand.h"
+#include "core/chance/DrawUniformity.h"
+#include "core/predict/HitChance.h"
 
 namespace ChanceText {
 namespace {

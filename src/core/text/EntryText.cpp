@@ -1,4 +1,4 @@
-#include "text/EntryText.h"
+#include "core/text/EntryText.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /**
  * Texts of data entry, the average and σ, the registrants' predictions and the browser settings

@@ -1,4 +1,4 @@
-#include "text/ExchangeText.h"
+#include "core/text/ExchangeText.h"
 
 namespace ExchangeText {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /** Texts of the exchange with other programs: CSV files of the history and of the predictions. */
 namespace ExchangeText {

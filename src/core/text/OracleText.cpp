@@ -1,4 +1,4 @@
-#include "text/OracleText.h"
+#include "core/text/OracleText.h"
 
 #include <array>
 

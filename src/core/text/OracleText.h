@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /** Texts of the random god. */
 namespace OracleText {

@@ -1,4 +1,4 @@
-#include "text/PredictText.h"
+#include "core/text/PredictText.h"
 
 #include <QStringList>
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /** Texts of the data gods, their result files and the hit statistics. */
 namespace PredictText {

@@ -1,4 +1,4 @@
-#include "text/StoreText.h"
+#include "core/text/StoreText.h"
 
 #include <cerrno>
 #include <cstring>

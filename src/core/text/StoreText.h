@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /**
  * Texts of the data store: the installation folder, the draw history, its edits and its import.

@@ -1,4 +1,4 @@
-#include "text/WheelText.h"
+#include "core/text/WheelText.h"
 
 #include <QLocale>
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /** Texts of the wheels: tickets from a pool of numbers that keep a guarantee. */
 namespace WheelText {

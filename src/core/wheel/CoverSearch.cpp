@@ -1,4 +1,4 @@
-#include "wheel/CoverSearch.h"
+#include "core/wheel/CoverSearch.h"
 
 #include <algorithm>
 #include <bit>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "wheel/Binomial.h"
+#include "core/wheel/Binomial.h"
 
 namespace {
 

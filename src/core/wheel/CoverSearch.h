@@ -6,8 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "wheel/CoverTargets.h"
-#include "wheel/WheelControl.h"
+#include "core/wheel/CoverTargets.h"
+#include "core/wheel/WheelControl.h"
 
 /**
  * Looks for few tickets that hit every target, or for a given number of tickets that leave the

@@ -1,9 +1,9 @@
-#include "wheel/CoverTargets.h"
+#include "core/wheel/CoverTargets.h"
 
 #include <bit>
 
-#include "store/HistoryFormat.h"
-#include "wheel/Binomial.h"
+#include "core/store/HistoryFormat.h"
+#include "core/wheel/Binomial.h"
 
 CoverTargets::CoverTargets(int freeCount, int fixedCount)
     : freeCount(freeCount), ticketFreeCount(kNumbersPerDraw - fixedCount)

@@ -6,8 +6,8 @@
 #include <bit>
 #include <vector>
 
-#include "wheel/Binomial.h"
-#include "wheel/BitCount.h"
+#include "core/wheel/Binomial.h"
+#include "core/wheel/BitCount.h"
 
 /** Every set of `size` free numbers is a target, hit by a ticket holding `need` of it, counting `weight`. */
 struct CoverClass {

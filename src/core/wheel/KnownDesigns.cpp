@@ -1,4 +1,4 @@
-#include "wheel/KnownDesigns.h"
+#include "core/wheel/KnownDesigns.h"
 
 #include <bit>
 #include <set>

@@ -1,11 +1,11 @@
-#include "wheel/RandomTicketOdds.h"
+#include "core/wheel/RandomTicketOdds.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "chance/Hypergeometric.h"
-#include "store/HistoryFormat.h"
-#include "wheel/Binomial.h"
+#include "core/chance/Hypergeometric.h"
+#include "core/store/HistoryFormat.h"
+#include "core/wheel/Binomial.h"
 
 double RandomTicketOdds::bestProbability(int k) const
 {

@@ -1,11 +1,11 @@
-#include "wheel/WheelBound.h"
+#include "core/wheel/WheelBound.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "store/HistoryFormat.h"
-#include "wheel/CoverTargets.h"
-#include "wheel/WheelSettings.h"
+#include "core/store/HistoryFormat.h"
+#include "core/wheel/CoverTargets.h"
+#include "core/wheel/WheelSettings.h"
 
 namespace WheelBound {
 

@@ -1,8 +1,8 @@
-#include "wheel/WheelCsv.h"
+#include "core/wheel/WheelCsv.h"
 
 #include <QStringList>
 
-#include "exchange/CsvTable.h"
+#include "core/exchange/CsvTable.h"
 
 namespace WheelCsv {
 

@@ -1,4 +1,4 @@
-#include "wheel/WheelMaker.h"
+#include "core/wheel/WheelMaker.h"
 
 #include <QStringList>
 
@@ -7,10 +7,10 @@
 #include <mutex>
 #include <thread>
 
-#include "text/WheelText.h"
-#include "wheel/CoverSearch.h"
-#include "wheel/KnownDesigns.h"
-#include "wheel/WheelBound.h"
+#include "core/text/WheelText.h"
+#include "core/wheel/CoverSearch.h"
+#include "core/wheel/KnownDesigns.h"
+#include "core/wheel/WheelBound.h"
 
 namespace WheelMaker {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "UserMessage.h"
-#include "wheel/WheelControl.h"
-#include "wheel/WheelResult.h"
-#include "wheel/WheelSettings.h"
+#include "core/UserMessage.h"
+#include "core/wheel/WheelControl.h"
+#include "core/wheel/WheelResult.h"
+#include "core/wheel/WheelSettings.h"
 
 /** Makes wheels: checks the settings, searches, proves the guarantee and counts the odds. */
 namespace WheelMaker {

@@ -1,10 +1,10 @@
-#include "wheel/WheelOdds.h"
+#include "core/wheel/WheelOdds.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "store/HistoryFormat.h"
-#include "wheel/Binomial.h"
+#include "core/store/HistoryFormat.h"
+#include "core/wheel/Binomial.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "wheel/WheelProof.h"
+#include "core/wheel/WheelProof.h"
 
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
-#include "wheel/BitCount.h"
+#include "core/wheel/BitCount.h"
 
 namespace {
 

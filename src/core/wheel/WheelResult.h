@@ -2,8 +2,8 @@
 
 #include <QList>
 
-#include "wheel/WheelOdds.h"
-#include "wheel/WheelProof.h"
+#include "core/wheel/WheelOdds.h"
+#include "core/wheel/WheelProof.h"
 
 /** A wheel, its proof and its odds. */
 struct WheelResult {

@@ -1,9 +1,9 @@
-#include "wheel/WheelSettings.h"
+#include "core/wheel/WheelSettings.h"
 
 #include <algorithm>
 
-#include "store/HistoryFormat.h"
-#include "text/WheelText.h"
+#include "core/store/HistoryFormat.h"
+#include "core/text/WheelText.h"
 
 namespace {
 

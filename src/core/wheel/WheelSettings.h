@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /**
  * What a wheel is asked for: tickets of six numbers drawn from a pool, each holding the fixed

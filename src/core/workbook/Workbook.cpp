@@ -1,8 +1,8 @@
-#include "workbook/Workbook.h"
+#include "core/workbook/Workbook.h"
 
-#include "store/ExampleHistory.h"
-#include "text/EntryText.h"
-#include "text/StoreText.h"
+#include "core/store/ExampleHistory.h"
+#include "core/text/EntryText.h"
+#include "core/text/StoreText.h"
 
 using Part = WorkbookChange::Part;
 

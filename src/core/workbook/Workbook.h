@@ -1,10 +1,10 @@
 #pragma once
 
-#include "UserMessage.h"
-#include "entry/RegistrantSlots.h"
-#include "store/Installation.h"
-#include "store/PathSettings.h"
-#include "workbook/WorkbookChange.h"
+#include "core/UserMessage.h"
+#include "core/entry/RegistrantSlots.h"
+#include "core/store/Installation.h"
+#include "core/store/PathSettings.h"
+#include "core/workbook/WorkbookChange.h"
 
 /**
  * Everything the program keeps in an installation folder: the draw history (locked for as long as the

@@ -3,7 +3,7 @@
 #include <QFlags>
 #include <QString>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /** What one verb of the workbook changed, or why it changed nothing. */
 struct WorkbookChange {

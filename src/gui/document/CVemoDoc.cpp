@@ -1,4 +1,4 @@
-#include "document/CVemoDoc.h"
+#include "gui/document/CVemoDoc.h"
 
 Result<std::unique_ptr<CVemoDoc>> CVemoDoc::open(const QString& installPathOption)
 {

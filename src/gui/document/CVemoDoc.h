@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "UserMessage.h"
-#include "workbook/Workbook.h"
+#include "core/UserMessage.h"
+#include "core/workbook/Workbook.h"
 
 /**
  * The program's data for the whole run, a thin layer over the workbook: it hands out const views of the

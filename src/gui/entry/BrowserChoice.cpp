@@ -1,9 +1,9 @@
-#include "entry/BrowserChoice.h"
+#include "gui/entry/BrowserChoice.h"
 
-#include "entry/BrowserService.h"
-#include "entry/BrowserText.h"
-#include "kit/MessageService.h"
-#include "store/PathSettings.h"
+#include "core/store/PathSettings.h"
+#include "gui/entry/BrowserService.h"
+#include "gui/entry/BrowserText.h"
+#include "gui/kit/MessageService.h"
 
 namespace BrowserChoice {
 

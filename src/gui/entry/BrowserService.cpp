@@ -1,4 +1,4 @@
-#include "entry/BrowserService.h"
+#include "gui/entry/BrowserService.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -20,8 +20,8 @@
 #include <utility>
 #include <vector>
 
-#include "entry/BrowserText.h"
-#include "store/PathSettings.h"
+#include "core/store/PathSettings.h"
+#include "gui/entry/BrowserText.h"
 
 namespace {
 

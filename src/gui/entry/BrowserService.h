@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /**
  * Hands web pages to the user's own browser: starts the registered browser on an address and asks it

@@ -1,18 +1,18 @@
-#include "entry/BrowserSettings.h"
+#include "gui/entry/BrowserSettings.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "document/CVemoDoc.h"
-#include "entry/BrowserService.h"
-#include "entry/BrowserText.h"
-#include "entry/ClipboardText.h"
-#include "kit/FileDialogs.h"
-#include "kit/MessageService.h"
-#include "store/PageAddress.h"
-#include "store/PathSettings.h"
+#include "core/store/PageAddress.h"
+#include "core/store/PathSettings.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/BrowserService.h"
+#include "gui/entry/BrowserText.h"
+#include "gui/entry/ClipboardText.h"
+#include "gui/kit/FileDialogs.h"
+#include "gui/kit/MessageService.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 class CVemoDoc;
 class QWidget;

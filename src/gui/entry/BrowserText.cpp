@@ -1,4 +1,4 @@
-#include "entry/BrowserText.h"
+#include "gui/entry/BrowserText.h"
 
 #include <QFileInfo>
 

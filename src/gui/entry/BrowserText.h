@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /** Texts of the hand-off of web pages to the user's browser and of the shell's "open". */
 namespace BrowserText {

@@ -1,10 +1,10 @@
-#include "entry/ClipboardImport.h"
+#include "gui/entry/ClipboardImport.h"
 
-#include "document/CVemoDoc.h"
-#include "entry/ClipboardText.h"
-#include "kit/MessageService.h"
-#include "store/DrawHistory.h"
-#include "text/StoreText.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/StoreText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/ClipboardText.h"
+#include "gui/kit/MessageService.h"
 
 namespace ClipboardImport {
 

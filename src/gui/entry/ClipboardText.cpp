@@ -1,10 +1,10 @@
-#include "entry/ClipboardText.h"
+#include "gui/entry/ClipboardText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "kit/MessageService.h"
+#include "gui/kit/MessageService.h"
 
 namespace ClipboardText {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /**
  * Takes the text the user copied for a command: the text, with the clipboard emptied, so that the

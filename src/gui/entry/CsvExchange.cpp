@@ -1,12 +1,12 @@
-#include "entry/CsvExchange.h"
+#include "gui/entry/CsvExchange.h"
 
-#include "document/CVemoDoc.h"
-#include "exchange/CsvTable.h"
-#include "exchange/HistoryCsv.h"
-#include "kit/FileDialogs.h"
-#include "kit/MessageService.h"
-#include "store/DrawHistory.h"
-#include "text/ExchangeText.h"
+#include "core/exchange/CsvTable.h"
+#include "core/exchange/HistoryCsv.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/ExchangeText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/kit/FileDialogs.h"
+#include "gui/kit/MessageService.h"
 
 namespace {
 

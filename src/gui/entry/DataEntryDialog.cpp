@@ -1,4 +1,4 @@
-#include "entry/DataEntryDialog.h"
+#include "gui/entry/DataEntryDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -7,24 +7,24 @@
 
 #include <algorithm>
 
-#include "document/CVemoDoc.h"
-#include "entry/BrowserChoice.h"
-#include "entry/BrowserText.h"
-#include "entry/DrawResultText.h"
-#include "entry/HistoryAverageSigma.h"
-#include "entry/RegistrantButton.h"
-#include "entry/SelectionAverageSigma.h"
-#include "kit/BitmapButton.h"
-#include "kit/BrowserRoom.h"
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/MessageService.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "kit/UpDownControl.h"
-#include "store/PageAddress.h"
-#include "text/EntryText.h"
-#include "text/StoreText.h"
+#include "core/entry/DrawResultText.h"
+#include "core/entry/HistoryAverageSigma.h"
+#include "core/entry/SelectionAverageSigma.h"
+#include "core/store/PageAddress.h"
+#include "core/text/EntryText.h"
+#include "core/text/StoreText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/BrowserChoice.h"
+#include "gui/entry/BrowserText.h"
+#include "gui/entry/RegistrantButton.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/kit/BrowserRoom.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/UpDownControl.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <array>
 
-#include "entry/BrowserService.h"
-#include "entry/DataEntryForm.h"
-#include "entry/EntryBrowsing.h"
-#include "entry/SelectionHandOver.h"
+#include "gui/entry/BrowserService.h"
+#include "gui/entry/DataEntryForm.h"
+#include "gui/entry/EntryBrowsing.h"
+#include "gui/entry/SelectionHandOver.h"
 
 class BrowserRoom;
 class CVemoDoc;

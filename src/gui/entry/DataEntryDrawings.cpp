@@ -1,4 +1,4 @@
-#include "entry/DataEntryDrawings.h"
+#include "gui/entry/DataEntryDrawings.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -6,9 +6,9 @@
 
 #include <functional>
 
-#include "entry/RegistrantColours.h"
-#include "kit/JapaneseFonts.h"
-#include "text/EntryText.h"
+#include "core/text/EntryText.h"
+#include "gui/entry/RegistrantColours.h"
+#include "gui/kit/JapaneseFonts.h"
 
 namespace DataEntryDrawings {
 namespace {

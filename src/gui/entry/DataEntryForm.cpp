@@ -1,4 +1,4 @@
-#include "entry/DataEntryForm.h"
+#include "gui/entry/DataEntryForm.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -10,16 +10,16 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "entry/DataEntryDrawings.h"
-#include "entry/RegistrantButton.h"
-#include "kit/BitmapButton.h"
-#include "kit/CanvasText.h"
-#include "kit/ControlHelp.h"
-#include "kit/HelpText.h"
-#include "kit/Named.h"
-#include "kit/UpDownControl.h"
-#include "text/ChanceText.h"
-#include "text/EntryText.h"
+#include "core/text/ChanceText.h"
+#include "core/text/EntryText.h"
+#include "gui/entry/DataEntryDrawings.h"
+#include "gui/entry/RegistrantButton.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/HelpText.h"
+#include "gui/kit/Named.h"
+#include "gui/kit/UpDownControl.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "store/HistoryFormat.h"
-#include "store/Registrants.h"
+#include "core/store/HistoryFormat.h"
+#include "core/store/Registrants.h"
 
 class BitmapButton;
 class QButtonGroup;

@@ -1,27 +1,27 @@
-#include "entry/DataUpdateGuide.h"
+#include "gui/entry/DataUpdateGuide.h"
 
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPainter>
 
-#include "document/CVemoDoc.h"
-#include "entry/BrowserChoice.h"
-#include "entry/BrowserText.h"
-#include "entry/ClipboardImport.h"
-#include "entry/DataEntryDrawings.h"
-#include "kit/BitmapButton.h"
-#include "kit/BrowserRoom.h"
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/HelpText.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/MessageService.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "store/PageAddress.h"
-#include "store/PathSettings.h"
-#include "store/UpdatePage.h"
-#include "text/StoreText.h"
+#include "core/store/PageAddress.h"
+#include "core/store/PathSettings.h"
+#include "core/store/UpdatePage.h"
+#include "core/text/StoreText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/BrowserChoice.h"
+#include "gui/entry/BrowserText.h"
+#include "gui/entry/ClipboardImport.h"
+#include "gui/entry/DataEntryDrawings.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/kit/BrowserRoom.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/HelpText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "entry/BrowserService.h"
+#include "gui/entry/BrowserService.h"
 
 class BitmapButton;
 class BrowserRoom;

@@ -1,13 +1,13 @@
-#include "entry/DataUpdatePictures.h"
+#include "gui/entry/DataUpdatePictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
 
-#include "entry/DataEntryDrawings.h"
-#include "kit/PictureArt.h"
-#include "text/StoreText.h"
+#include "core/text/StoreText.h"
+#include "gui/entry/DataEntryDrawings.h"
+#include "gui/kit/PictureArt.h"
 
 namespace DataUpdatePictures {
 namespace {

@@ -1,4 +1,4 @@
-#include "entry/EntryBrowsing.h"
+#include "gui/entry/EntryBrowsing.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "entry/EntryPictures.h"
+#include "gui/entry/EntryPictures.h"
 
 #include <array>
 
-#include "entry/DataEntryDrawings.h"
-#include "entry/DataUpdatePictures.h"
-#include "entry/NumberCardPictures.h"
-#include "entry/RegistrantPictures.h"
+#include "gui/entry/DataEntryDrawings.h"
+#include "gui/entry/DataUpdatePictures.h"
+#include "gui/entry/NumberCardPictures.h"
+#include "gui/entry/RegistrantPictures.h"
 
 namespace EntryPictures {
 namespace {

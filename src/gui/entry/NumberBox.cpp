@@ -1,8 +1,8 @@
-#include "entry/NumberBox.h"
+#include "gui/entry/NumberBox.h"
 
 #include <QPainter>
 
-#include "entry/NumberCardPictures.h"
+#include "gui/entry/NumberCardPictures.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "entry/NumberCard.h"
+#include "gui/entry/NumberCard.h"
 
 #include <QLabel>
 #include <QMoveEvent>
@@ -7,18 +7,18 @@
 
 #include <algorithm>
 
-#include "entry/NumberBox.h"
-#include "entry/NumberCardPictures.h"
-#include "kit/BitmapButton.h"
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/HelpText.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/ModelessWindow.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "text/EntryText.h"
-#include "text/WheelText.h"
+#include "core/text/EntryText.h"
+#include "core/text/WheelText.h"
+#include "gui/entry/NumberBox.h"
+#include "gui/entry/NumberCardPictures.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/HelpText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/ModelessWindow.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "entry/SelectionHandOver.h"
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
+#include "gui/entry/SelectionHandOver.h"
 
 class BitmapButton;
 class QLabel;

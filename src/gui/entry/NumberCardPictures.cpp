@@ -1,10 +1,10 @@
-#include "entry/NumberCardPictures.h"
+#include "gui/entry/NumberCardPictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "kit/JapaneseFonts.h"
+#include "gui/kit/JapaneseFonts.h"
 
 namespace NumberCardPictures {
 namespace {

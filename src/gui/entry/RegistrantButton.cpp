@@ -1,14 +1,14 @@
-#include "entry/RegistrantButton.h"
+#include "gui/entry/RegistrantButton.h"
 
 #include <QPainter>
 
 #include <array>
 
-#include "entry/RegistrantColours.h"
-#include "kit/CanvasText.h"
-#include "kit/JapaneseFonts.h"
-#include "store/Registrants.h"
-#include "text/EntryText.h"
+#include "core/store/Registrants.h"
+#include "core/text/EntryText.h"
+#include "gui/entry/RegistrantColours.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/JapaneseFonts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "entry/RegistrantDialog.h"
+#include "gui/entry/RegistrantDialog.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -10,18 +10,18 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "document/CVemoDoc.h"
-#include "entry/RegistrantPictures.h"
-#include "entry/RegistrantSlots.h"
-#include "entry/SlotImageButton.h"
-#include "kit/BitmapButton.h"
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/HelpText.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/MessageService.h"
-#include "kit/Pictures.h"
-#include "text/EntryText.h"
+#include "core/entry/RegistrantSlots.h"
+#include "core/text/EntryText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/RegistrantPictures.h"
+#include "gui/entry/SlotImageButton.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/HelpText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/Pictures.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "store/Registrants.h"
+#include "core/store/Registrants.h"
 
 class CVemoDoc;
 class QGridLayout;

@@ -1,12 +1,12 @@
-#include "entry/RegistrantPictures.h"
+#include "gui/entry/RegistrantPictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "entry/RegistrantColours.h"
-#include "kit/PictureArt.h"
-#include "text/EntryText.h"
+#include "core/text/EntryText.h"
+#include "gui/entry/RegistrantColours.h"
+#include "gui/kit/PictureArt.h"
 
 namespace RegistrantPictures {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
 
 /** The 43 ticks that the data-entry dialog and the number card hand each other. */
 struct SelectionHandOver {

@@ -1,10 +1,10 @@
-#include "entry/SlotImageButton.h"
+#include "gui/entry/SlotImageButton.h"
 
 #include <QPainter>
 
-#include "entry/RegistrantPictures.h"
-#include "kit/CanvasText.h"
-#include "kit/Pictures.h"
+#include "gui/entry/RegistrantPictures.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/Pictures.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "kit/ArrowKeyPointer.h"
+#include "gui/kit/ArrowKeyPointer.h"
 
 #include <QCursor>
 #include <QKeyEvent>

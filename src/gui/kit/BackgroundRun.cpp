@@ -1,4 +1,4 @@
-#include "kit/BackgroundRun.h"
+#include "gui/kit/BackgroundRun.h"
 
 #include <QThread>
 

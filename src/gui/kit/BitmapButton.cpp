@@ -1,9 +1,9 @@
-#include "kit/BitmapButton.h"
+#include "gui/kit/BitmapButton.h"
 
 #include <QPainter>
 
-#include "kit/CanvasText.h"
-#include "kit/Pictures.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/Pictures.h"
 
 BitmapButton::BitmapButton(const QString& name, int pictureId, QWidget* parent)
     : QPushButton(parent), m_pictureId(pictureId)

@@ -1,4 +1,4 @@
-#include "kit/CanvasText.h"
+#include "gui/kit/CanvasText.h"
 
 #include <QPainter>
 #include <QPalette>

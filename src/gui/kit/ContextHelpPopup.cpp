@@ -1,12 +1,12 @@
-#include "kit/ContextHelpPopup.h"
+#include "gui/kit/ContextHelpPopup.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
 
-#include "kit/Colors.h"
-#include "kit/ScreenScale.h"
+#include "gui/kit/Colors.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "kit/ContextHelpPopup.h"
-#include "kit/ControlHelp.h"
+#include "gui/kit/ContextHelpPopup.h"
+#include "gui/kit/ControlHelp.h"
 
 ContextHelpPopupFilter::ContextHelpPopupFilter(QWidget* dialog) : QObject(dialog), m_dialog(dialog)
 {

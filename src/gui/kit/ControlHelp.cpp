@@ -1,4 +1,4 @@
-#include "kit/ControlHelp.h"
+#include "gui/kit/ControlHelp.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "kit/FileDialogs.h"
+#include "gui/kit/FileDialogs.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -8,11 +8,11 @@
 #include <QSortFilterProxyModel>
 #include <QTreeView>
 
-#include "exchange/CsvTable.h"
-#include "kit/FileListText.h"
-#include "kit/MessageService.h"
-#include "kit/ScreenScale.h"
-#include "text/ExchangeText.h"
+#include "core/exchange/CsvTable.h"
+#include "core/text/ExchangeText.h"
+#include "gui/kit/FileListText.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace {
 

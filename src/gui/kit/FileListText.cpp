@@ -1,4 +1,4 @@
-#include "kit/FileListText.h"
+#include "gui/kit/FileListText.h"
 
 #include <QLocale>
 

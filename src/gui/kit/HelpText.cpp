@@ -1,4 +1,4 @@
-#include "kit/HelpText.h"
+#include "gui/kit/HelpText.h"
 
 namespace HelpText {
 

@@ -1,4 +1,4 @@
-#include "kit/HelpWindow.h"
+#include "gui/kit/HelpWindow.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -7,11 +7,11 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "kit/HelpText.h"
-#include "kit/MessageService.h"
-#include "kit/ModelessWindow.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
+#include "gui/kit/HelpText.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/ModelessWindow.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace {
 

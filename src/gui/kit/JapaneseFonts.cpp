@@ -1,6 +1,6 @@
-#include "kit/JapaneseFonts.h"
+#include "gui/kit/JapaneseFonts.h"
 
-#include "kit/ScreenScale.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace JapaneseFonts {
 

@@ -1,4 +1,4 @@
-#include "kit/KeptCanvas.h"
+#include "gui/kit/KeptCanvas.h"
 
 #include <QPainter>
 

@@ -1,12 +1,12 @@
-#include "kit/LockWaitNote.h"
+#include "gui/kit/LockWaitNote.h"
 
 #include <QProgressDialog>
 #include <QThread>
 
 #include <atomic>
 
-#include "kit/MessageService.h"
-#include "text/StoreText.h"
+#include "core/text/StoreText.h"
+#include "gui/kit/MessageService.h"
 
 namespace LockWaitNote {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "store/ChangeLock.h"
+#include "core/store/ChangeLock.h"
 
 class QString;
 

@@ -1,4 +1,4 @@
-#include "kit/MessageService.h"
+#include "gui/kit/MessageService.h"
 
 #include <QApplication>
 #include <QMessageBox>

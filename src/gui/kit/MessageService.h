@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 class QDialog;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "kit/PictureArt.h"
+#include "gui/kit/PictureArt.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "kit/JapaneseFonts.h"
+#include "gui/kit/JapaneseFonts.h"
 
 namespace PictureArt {
 

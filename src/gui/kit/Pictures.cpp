@@ -1,9 +1,9 @@
-#include "kit/Pictures.h"
+#include "gui/kit/Pictures.h"
 
 #include <QPainter>
 #include <QPixmapCache>
 
-#include "kit/PicturesDrawings.h"
+#include "gui/kit/PicturesDrawings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "kit/PicturesDrawings.h"
+#include "gui/kit/PicturesDrawings.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -13,7 +13,7 @@
 #include <numbers>
 #include <vector>
 
-#include "kit/PictureArt.h"
+#include "gui/kit/PictureArt.h"
 
 namespace PicturesDrawings {
 namespace {

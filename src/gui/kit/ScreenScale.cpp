@@ -1,4 +1,4 @@
-#include "kit/ScreenScale.h"
+#include "gui/kit/ScreenScale.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
-#include "kit/SpinSteps.h"
+#include "gui/kit/SpinSteps.h"
 
 #include <algorithm>
 
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
 
 namespace SpinSteps {
 

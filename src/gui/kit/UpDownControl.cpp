@@ -1,4 +1,4 @@
-#include "kit/UpDownControl.h"
+#include "gui/kit/UpDownControl.h"
 
 #include <QToolButton>
 

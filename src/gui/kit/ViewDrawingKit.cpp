@@ -1,7 +1,7 @@
-#include "kit/ViewDrawingKit.h"
+#include "gui/kit/ViewDrawingKit.h"
 
-#include "kit/JapaneseFonts.h"
-#include "kit/ScreenScale.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "kit/Colors.h"
+#include "gui/kit/Colors.h"
 
 /** The main view's fonts, built once for the measured screen. */
 struct ViewDrawingKit {

@@ -1,6 +1,6 @@
-#include "kit/ViewText.h"
+#include "gui/kit/ViewText.h"
 
-#include "ApplicationInfo.h"
+#include "core/ApplicationInfo.h"
 
 namespace ViewText {
 namespace {

@@ -1,9 +1,9 @@
-#include "kit/WeightingButton.h"
+#include "gui/kit/WeightingButton.h"
 
 #include <QPainter>
 
-#include "kit/CanvasText.h"
-#include "kit/ViewText.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/ViewText.h"
 
 WeightingButton::WeightingButton(const QFont& font, QWidget* parent) : QAbstractButton(parent)
 {

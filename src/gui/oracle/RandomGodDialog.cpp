@@ -1,23 +1,23 @@
-#include "oracle/RandomGodDialog.h"
+#include "gui/oracle/RandomGodDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMoveEvent>
 #include <QPainter>
 
-#include "kit/BitmapButton.h"
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/HelpText.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/MessageService.h"
-#include "kit/ModelessWindow.h"
-#include "kit/PictureArt.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "kit/UpDownControl.h"
-#include "oracle/RandomGodPictures.h"
-#include "text/OracleText.h"
+#include "core/text/OracleText.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/HelpText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/ModelessWindow.h"
+#include "gui/kit/PictureArt.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/UpDownControl.h"
+#include "gui/oracle/RandomGodPictures.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "kit/DialogUnits.h"
-#include "predict/Oracle.h"
+#include "core/predict/Oracle.h"
+#include "gui/kit/DialogUnits.h"
 
 class BitmapButton;
 class QComboBox;

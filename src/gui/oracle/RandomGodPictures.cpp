@@ -1,4 +1,4 @@
-#include "oracle/RandomGodPictures.h"
+#include "gui/oracle/RandomGodPictures.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -8,9 +8,9 @@
 
 #include <array>
 
-#include "kit/JapaneseFonts.h"
-#include "kit/PictureArt.h"
-#include "text/OracleText.h"
+#include "core/text/OracleText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/PictureArt.h"
 
 namespace RandomGodPictures {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "kit/PicturesDrawings.h"
+#include "gui/kit/PicturesDrawings.h"
 
 class QPainter;
 

@@ -1,7 +1,7 @@
-#include "patterns/AppearanceLayout.h"
+#include "gui/patterns/AppearanceLayout.h"
 
-#include "kit/ScreenScale.h"
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace AppearanceLayout {
 

@@ -1,13 +1,13 @@
-#include "patterns/AppearanceScreenPainter.h"
+#include "gui/patterns/AppearanceScreenPainter.h"
 
 #include <QPainter>
 
-#include "kit/CanvasText.h"
-#include "kit/ScreenScale.h"
-#include "kit/ViewDrawingKit.h"
-#include "kit/ViewText.h"
-#include "patterns/AppearanceLayout.h"
-#include "text/ChanceText.h"
+#include "core/text/ChanceText.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/ViewDrawingKit.h"
+#include "gui/kit/ViewText.h"
+#include "gui/patterns/AppearanceLayout.h"
 
 namespace {
 

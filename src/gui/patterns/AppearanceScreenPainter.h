@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "chance/DrawUniformity.h"
-#include "store/HistoryFormat.h"
+#include "core/chance/DrawUniformity.h"
+#include "core/store/HistoryFormat.h"
 
 class QColor;
 class QPainter;

@@ -1,8 +1,8 @@
-#include "patterns/AppearanceZoom.h"
+#include "gui/patterns/AppearanceZoom.h"
 
 #include <algorithm>
 
-#include "patterns/AppearanceLayout.h"
+#include "gui/patterns/AppearanceLayout.h"
 
 AppearanceZoom AppearanceZoom::stepped(int delta) const
 {

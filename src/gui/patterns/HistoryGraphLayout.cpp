@@ -1,12 +1,12 @@
-#include "patterns/HistoryGraphLayout.h"
+#include "gui/patterns/HistoryGraphLayout.h"
 
 #include <QAbstractSlider>
 
 #include <algorithm>
 
-#include "entry/SelectionAverageSigma.h"
-#include "kit/ScreenScale.h"
-#include "store/DrawHistory.h"
+#include "core/entry/SelectionAverageSigma.h"
+#include "core/store/DrawHistory.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace {
 

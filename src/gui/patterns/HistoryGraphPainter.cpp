@@ -1,17 +1,17 @@
-#include "patterns/HistoryGraphPainter.h"
+#include "gui/patterns/HistoryGraphPainter.h"
 
 #include <QPainter>
 #include <QPolygon>
 
 #include <algorithm>
 
-#include "kit/CanvasText.h"
-#include "kit/Colors.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/ScreenScale.h"
-#include "kit/ViewText.h"
-#include "patterns/LastEnteredPrediction.h"
-#include "store/DrawHistory.h"
+#include "core/store/DrawHistory.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/Colors.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/ViewText.h"
+#include "gui/patterns/LastEnteredPrediction.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <optional>
 
-#include "patterns/HistoryGraphLayout.h"
+#include "gui/patterns/HistoryGraphLayout.h"
 
 class DrawHistory;
 class QPainter;

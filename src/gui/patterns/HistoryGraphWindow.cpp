@@ -1,12 +1,12 @@
-#include "patterns/HistoryGraphWindow.h"
+#include "gui/patterns/HistoryGraphWindow.h"
 
 #include <QHideEvent>
 #include <QPainter>
 #include <QScrollBar>
 
-#include "kit/ScreenScale.h"
-#include "patterns/LastEnteredPrediction.h"
-#include "store/DrawHistory.h"
+#include "core/store/DrawHistory.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/patterns/LastEnteredPrediction.h"
 
 HistoryGraphWindow::HistoryGraphWindow(const DrawHistory& history, LastEnteredPrediction& preview, QWidget* parent)
     : QWidget(parent), m_history(history), m_preview(preview), m_scrollBar(new QScrollBar(Qt::Horizontal, this))

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "kit/KeptCanvas.h"
-#include "patterns/HistoryGraphPainter.h"
+#include "gui/kit/KeptCanvas.h"
+#include "gui/patterns/HistoryGraphPainter.h"
 
 class DrawHistory;
 class QScrollBar;

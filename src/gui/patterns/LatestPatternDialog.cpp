@@ -1,4 +1,4 @@
-#include "patterns/LatestPatternDialog.h"
+#include "gui/patterns/LatestPatternDialog.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -6,20 +6,20 @@
 #include <QPainter>
 #include <QTabBar>
 
-#include "document/CVemoDoc.h"
-#include "kit/BitmapButton.h"
-#include "kit/CanvasText.h"
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/ModelessWindow.h"
-#include "kit/Named.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "patterns/LatestPatternPictures.h"
-#include "patterns/LatestPatternText.h"
-#include "patterns/PatternStats.h"
-#include "patterns/PatternWeightingToggle.h"
+#include "core/patterns/PatternStats.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/ModelessWindow.h"
+#include "gui/kit/Named.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/patterns/LatestPatternPictures.h"
+#include "gui/patterns/LatestPatternText.h"
+#include "gui/patterns/PatternWeightingToggle.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
 
 class BitmapButton;
 class CVemoDoc;

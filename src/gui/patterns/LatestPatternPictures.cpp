@@ -1,11 +1,11 @@
-#include "patterns/LatestPatternPictures.h"
+#include "gui/patterns/LatestPatternPictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
 #include <array>
 
-#include "kit/JapaneseFonts.h"
+#include "gui/kit/JapaneseFonts.h"
 
 namespace LatestPatternPictures {
 namespace {

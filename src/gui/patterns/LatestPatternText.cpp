@@ -1,4 +1,4 @@
-#include "patterns/LatestPatternText.h"
+#include "gui/patterns/LatestPatternText.h"
 
 namespace LatestPatternText {
 namespace {

@@ -1,7 +1,7 @@
-#include "patterns/PatternBars.h"
+#include "gui/patterns/PatternBars.h"
 
-#include "patterns/PatternGraphLayout.h"
-#include "patterns/PatternStats.h"
+#include "core/patterns/PatternStats.h"
+#include "gui/patterns/PatternGraphLayout.h"
 
 PatternBars PatternBars::count(QByteArrayView hits, const BarGroup& group, bool weighting)
 {

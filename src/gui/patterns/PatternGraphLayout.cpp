@@ -1,9 +1,9 @@
-#include "patterns/PatternGraphLayout.h"
+#include "gui/patterns/PatternGraphLayout.h"
 
 #include <algorithm>
 #include <array>
 
-#include "kit/ScreenScale.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace PatternGraphLayout {
 namespace {

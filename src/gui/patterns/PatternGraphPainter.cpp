@@ -1,16 +1,16 @@
-#include "patterns/PatternGraphPainter.h"
+#include "gui/patterns/PatternGraphPainter.h"
 
 #include <QPainter>
 
 #include <vector>
 
-#include "kit/CanvasText.h"
-#include "kit/ScreenScale.h"
-#include "kit/ViewDrawingKit.h"
-#include "kit/ViewText.h"
-#include "patterns/PatternBars.h"
-#include "patterns/PatternGraphLayout.h"
-#include "patterns/PatternStats.h"
+#include "core/patterns/PatternStats.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/ViewDrawingKit.h"
+#include "gui/kit/ViewText.h"
+#include "gui/patterns/PatternBars.h"
+#include "gui/patterns/PatternGraphLayout.h"
 
 namespace {
 

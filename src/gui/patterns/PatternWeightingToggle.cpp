@@ -1,9 +1,9 @@
-#include "patterns/PatternWeightingToggle.h"
+#include "gui/patterns/PatternWeightingToggle.h"
 
 #include <QPainter>
 
-#include "kit/ScreenScale.h"
-#include "patterns/LatestPatternText.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/patterns/LatestPatternText.h"
 
 PatternWeightingToggle::PatternWeightingToggle(const QFont& font, QWidget* parent) : WeightingButton(font, parent)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/WeightingButton.h"
+#include "gui/kit/WeightingButton.h"
 
 /** The latest-pattern dialog's weighting toggle: the view's button with a two-line caption. */
 class PatternWeightingToggle : public WeightingButton {

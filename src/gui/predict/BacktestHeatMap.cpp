@@ -1,14 +1,14 @@
-#include "predict/BacktestHeatMap.h"
+#include "gui/predict/BacktestHeatMap.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
 #include <cmath>
 
-#include "kit/JapaneseFonts.h"
-#include "predict/BacktestText.h"
-#include "predict/DataGodEngine.h"
-#include "text/PredictText.h"
+#include "core/predict/DataGodEngine.h"
+#include "core/text/PredictText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/predict/BacktestText.h"
 
 namespace {
 

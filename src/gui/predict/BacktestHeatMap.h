@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "predict/DataGodBacktest.h"
+#include "core/predict/DataGodBacktest.h"
 
 /**
  * One heat map per data god of z over count (rows 6 … 13) and weight (columns 0 … 20) for one

@@ -1,4 +1,4 @@
-#include "predict/BacktestText.h"
+#include "gui/predict/BacktestText.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "predict/BacktestWindow.h"
+#include "gui/predict/BacktestWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,17 +20,17 @@
 #include <limits>
 #include <numeric>
 
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/ModelessWindow.h"
-#include "kit/Named.h"
-#include "predict/BacktestHeatMap.h"
-#include "predict/BacktestText.h"
-#include "predict/DataGodEngine.h"
-#include "predict/PredictValueText.h"
-#include "store/DrawHistory.h"
-#include "text/PredictText.h"
+#include "core/predict/DataGodEngine.h"
+#include "core/predict/PredictValueText.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/PredictText.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/ModelessWindow.h"
+#include "gui/kit/Named.h"
+#include "gui/predict/BacktestHeatMap.h"
+#include "gui/predict/BacktestText.h"
 
 namespace {
 

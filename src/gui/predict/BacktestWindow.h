@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "kit/BackgroundRun.h"
-#include "predict/BacktestLuck.h"
-#include "predict/DataGodBacktest.h"
+#include "core/predict/BacktestLuck.h"
+#include "core/predict/DataGodBacktest.h"
+#include "gui/kit/BackgroundRun.h"
 
 class BacktestHeatMap;
 class DrawHistory;

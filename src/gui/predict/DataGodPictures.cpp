@@ -1,4 +1,4 @@
-#include "predict/DataGodPictures.h"
+#include "gui/predict/DataGodPictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -9,9 +9,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "kit/JapaneseFonts.h"
-#include "kit/PictureArt.h"
-#include "predict/DataGodText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/PictureArt.h"
+#include "gui/predict/DataGodText.h"
 
 namespace DataGodPictures {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QSize>
 
-#include "entry/RegistrantPictures.h"
+#include "gui/entry/RegistrantPictures.h"
 
 class QPainter;
 

@@ -1,16 +1,16 @@
-#include "predict/DataGodResultWindow.h"
+#include "gui/predict/DataGodResultWindow.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "predict/LatestPredictionPopup.h"
-#include "predict/PredictValueText.h"
-#include "store/DrawHistory.h"
-#include "text/PredictText.h"
-#include "wheel/WheelSettings.h"
+#include "core/predict/PredictValueText.h"
+#include "core/store/DrawHistory.h"
+#include "core/text/PredictText.h"
+#include "core/wheel/WheelSettings.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/predict/LatestPredictionPopup.h"
 
 namespace {
 

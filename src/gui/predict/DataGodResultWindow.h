@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "predict/LatestPredictionPopup.h"
-#include "predict/PredictionRecord.h"
+#include "core/predict/PredictionRecord.h"
+#include "gui/predict/LatestPredictionPopup.h"
 
 class DrawHistory;
 class QScrollBar;

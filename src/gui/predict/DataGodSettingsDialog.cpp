@@ -1,4 +1,4 @@
-#include "predict/DataGodSettingsDialog.h"
+#include "gui/predict/DataGodSettingsDialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,18 +7,18 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "kit/BitmapButton.h"
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/DialogUnits.h"
-#include "kit/HelpText.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/MessageService.h"
-#include "kit/UpDownControl.h"
-#include "predict/DataGodPictures.h"
-#include "predict/DataGodText.h"
-#include "predict/PredictValueText.h"
-#include "text/EntryText.h"
+#include "core/predict/PredictValueText.h"
+#include "core/text/EntryText.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/HelpText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/UpDownControl.h"
+#include "gui/predict/DataGodPictures.h"
+#include "gui/predict/DataGodText.h"
 
 namespace {
 

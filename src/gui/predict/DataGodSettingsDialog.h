@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "predict/DataGodSettings.h"
+#include "core/predict/DataGodSettings.h"
 
 class QGroupBox;
 class QLabel;

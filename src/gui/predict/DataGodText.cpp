@@ -1,4 +1,4 @@
-#include "predict/DataGodText.h"
+#include "gui/predict/DataGodText.h"
 
 namespace DataGodText {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "UserMessage.h"
+#include "core/UserMessage.h"
 
 /** Texts of the data-god settings dialog, the predicting window and the
  * data-god window title. */

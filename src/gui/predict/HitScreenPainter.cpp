@@ -1,14 +1,14 @@
-#include "predict/HitScreenPainter.h"
+#include "gui/predict/HitScreenPainter.h"
 
 #include <QPainter>
 
-#include "kit/CanvasText.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "kit/ViewDrawingKit.h"
-#include "predict/PredictValueText.h"
-#include "text/ChanceText.h"
+#include "core/predict/PredictValueText.h"
+#include "core/text/ChanceText.h"
+#include "gui/kit/CanvasText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/ViewDrawingKit.h"
 
 namespace {
 

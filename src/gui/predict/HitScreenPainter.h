@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "predict/HitChance.h"
-#include "predict/HitStatistics.h"
-#include "text/PredictText.h"
+#include "core/predict/HitChance.h"
+#include "core/predict/HitStatistics.h"
+#include "core/text/PredictText.h"
 
 class QPainter;
 struct ViewDrawingKit;

@@ -1,9 +1,9 @@
-#include "predict/HitScreenPictures.h"
+#include "gui/predict/HitScreenPictures.h"
 
 #include <QPainter>
 
-#include "kit/JapaneseFonts.h"
-#include "text/PredictText.h"
+#include "core/text/PredictText.h"
+#include "gui/kit/JapaneseFonts.h"
 
 namespace HitScreenPictures {
 

@@ -1,12 +1,12 @@
-#include "predict/LatestPredictionPopup.h"
+#include "gui/predict/LatestPredictionPopup.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
-#include "kit/DialogUnits.h"
-#include "kit/JapaneseFonts.h"
-#include "text/WheelText.h"
+#include "core/text/WheelText.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/JapaneseFonts.h"
 
 namespace {
 

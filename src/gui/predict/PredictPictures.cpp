@@ -1,9 +1,9 @@
-#include "predict/PredictPictures.h"
+#include "gui/predict/PredictPictures.h"
 
 #include <array>
 
-#include "predict/DataGodPictures.h"
-#include "predict/HitScreenPictures.h"
+#include "gui/predict/DataGodPictures.h"
+#include "gui/predict/HitScreenPictures.h"
 
 namespace PredictPictures {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "kit/PicturesDrawings.h"
+#include "gui/kit/PicturesDrawings.h"
 
 /** The pictures of the prediction windows, as the table the shell adds to the program's pictures. */
 namespace PredictPictures {

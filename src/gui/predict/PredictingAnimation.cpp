@@ -1,8 +1,8 @@
-#include "predict/PredictingAnimation.h"
+#include "gui/predict/PredictingAnimation.h"
 
 #include <QPainter>
 
-#include "predict/DataGodPictures.h"
+#include "gui/predict/DataGodPictures.h"
 
 namespace {
 

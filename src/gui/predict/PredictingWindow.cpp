@@ -1,4 +1,4 @@
-#include "predict/PredictingWindow.h"
+#include "gui/predict/PredictingWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -6,14 +6,14 @@
 
 #include <array>
 
-#include "kit/BitmapButton.h"
-#include "kit/DialogUnits.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/Pictures.h"
-#include "predict/DataGodPictures.h"
-#include "predict/DataGodSettings.h"
-#include "predict/DataGodText.h"
-#include "predict/PredictingAnimation.h"
+#include "core/predict/DataGodSettings.h"
+#include "gui/kit/BitmapButton.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/Pictures.h"
+#include "gui/predict/DataGodPictures.h"
+#include "gui/predict/DataGodText.h"
+#include "gui/predict/PredictingAnimation.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/CMainFrame.h"
+#include "gui/shell/CMainFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -6,20 +6,20 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "kit/JapaneseFonts.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "kit/ViewText.h"
-#include "shell/COpeningWnd.h"
-#include "shell/CVemoView.h"
-#include "shell/ExampleNote.h"
-#include "shell/HitCountFlow.h"
-#include "shell/MainCommands.h"
-#include "shell/MainMenu.h"
-#include "shell/OwnedWindows.h"
-#include "shell/StatusNote.h"
-#include "shell/TitleLine.h"
-#include "text/StoreText.h"
+#include "core/text/StoreText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/ViewText.h"
+#include "gui/shell/COpeningWnd.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/ExampleNote.h"
+#include "gui/shell/HitCountFlow.h"
+#include "gui/shell/MainCommands.h"
+#include "gui/shell/MainMenu.h"
+#include "gui/shell/OwnedWindows.h"
+#include "gui/shell/StatusNote.h"
+#include "gui/shell/TitleLine.h"
 
 namespace {
 

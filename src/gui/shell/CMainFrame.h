@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "kit/BrowserRoom.h"
-#include "shell/MenuCommand.h"
+#include "gui/kit/BrowserRoom.h"
+#include "gui/shell/MenuCommand.h"
 
 class COpeningWnd;
 class CVemoDoc;

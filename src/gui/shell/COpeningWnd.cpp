@@ -1,4 +1,4 @@
-#include "shell/COpeningWnd.h"
+#include "gui/shell/COpeningWnd.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -9,10 +9,10 @@
 
 #include <array>
 
-#include "app/TitleSuffix.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
+#include "core/app/TitleSuffix.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
 
 namespace {
 

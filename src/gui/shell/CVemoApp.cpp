@@ -1,4 +1,4 @@
-#include "shell/CVemoApp.h"
+#include "gui/shell/CVemoApp.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -6,16 +6,16 @@
 #include <QPalette>
 #include <QTranslator>
 
-#include "ApplicationInfo.h"
-#include "document/CVemoDoc.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/LockWaitNote.h"
-#include "kit/MessageService.h"
-#include "shell/CMainFrame.h"
-#include "shell/FirstStartDialog.h"
-#include "shell/ProgramPictures.h"
-#include "shell/SingleInstance.h"
-#include "store/Installation.h"
+#include "core/ApplicationInfo.h"
+#include "core/store/Installation.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/LockWaitNote.h"
+#include "gui/kit/MessageService.h"
+#include "gui/shell/CMainFrame.h"
+#include "gui/shell/FirstStartDialog.h"
+#include "gui/shell/ProgramPictures.h"
+#include "gui/shell/SingleInstance.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/CVemoView.h"
+#include "gui/shell/CVemoView.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,22 +6,22 @@
 
 #include <algorithm>
 
-#include "app/AppearanceCounts.h"
-#include "document/CVemoDoc.h"
-#include "kit/ArrowKeyPointer.h"
-#include "kit/Pictures.h"
-#include "kit/ScreenScale.h"
-#include "kit/SpinSteps.h"
-#include "kit/ViewText.h"
-#include "patterns/AppearanceLayout.h"
-#include "patterns/AppearanceZoom.h"
-#include "patterns/HistoryGraphWindow.h"
-#include "patterns/LatestPatternDialog.h"
-#include "patterns/PatternGraphLayout.h"
-#include "predict/DataGodResultWindow.h"
-#include "shell/HitCountScreen.h"
-#include "shell/ViewControls.h"
-#include "text/PredictText.h"
+#include "core/app/AppearanceCounts.h"
+#include "core/text/PredictText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/kit/ArrowKeyPointer.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/SpinSteps.h"
+#include "gui/kit/ViewText.h"
+#include "gui/patterns/AppearanceLayout.h"
+#include "gui/patterns/AppearanceZoom.h"
+#include "gui/patterns/HistoryGraphWindow.h"
+#include "gui/patterns/LatestPatternDialog.h"
+#include "gui/patterns/PatternGraphLayout.h"
+#include "gui/predict/DataGodResultWindow.h"
+#include "gui/shell/HitCountScreen.h"
+#include "gui/shell/ViewControls.h"
 
 namespace {
 

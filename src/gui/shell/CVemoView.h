@@ -6,13 +6,13 @@
 
 #include <memory>
 
-#include "kit/KeptCanvas.h"
-#include "kit/ViewDrawingKit.h"
-#include "patterns/AppearanceScreenPainter.h"
-#include "patterns/LastEnteredPrediction.h"
-#include "patterns/PatternGraphPainter.h"
-#include "patterns/PatternStats.h"
-#include "shell/MainViewState.h"
+#include "core/patterns/PatternStats.h"
+#include "gui/kit/KeptCanvas.h"
+#include "gui/kit/ViewDrawingKit.h"
+#include "gui/patterns/AppearanceScreenPainter.h"
+#include "gui/patterns/LastEnteredPrediction.h"
+#include "gui/patterns/PatternGraphPainter.h"
+#include "gui/shell/MainViewState.h"
 
 class CVemoDoc;
 class HistoryGraphWindow;

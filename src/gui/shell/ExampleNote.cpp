@@ -1,7 +1,7 @@
-#include "shell/ExampleNote.h"
+#include "gui/shell/ExampleNote.h"
 
-#include "document/CVemoDoc.h"
-#include "text/StoreText.h"
+#include "core/text/StoreText.h"
+#include "gui/document/CVemoDoc.h"
 
 ExampleNote::ExampleNote(const CVemoDoc& doc, const QLabel& titleLine, QWidget* parent) : QLabel(parent), m_doc(doc)
 {

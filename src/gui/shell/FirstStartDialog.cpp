@@ -1,11 +1,11 @@
-#include "shell/FirstStartDialog.h"
+#include "gui/shell/FirstStartDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
-#include "kit/JapaneseFonts.h"
-#include "kit/MessageService.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/MessageService.h"
 
 FirstStartDialog::FirstStartDialog()
 {

@@ -1,24 +1,24 @@
-#include "shell/HitCountFlow.h"
+#include "gui/shell/HitCountFlow.h"
 
 #include <QEventLoop>
 #include <QTimer>
 
 #include <algorithm>
 
-#include "document/CVemoDoc.h"
-#include "entry/RegistrantDialog.h"
-#include "kit/MessageService.h"
-#include "kit/ModelessWindow.h"
-#include "kit/ViewText.h"
-#include "predict/BacktestWindow.h"
-#include "predict/DataGodFiles.h"
-#include "predict/DataGodSettingsDialog.h"
-#include "predict/DataGodText.h"
-#include "predict/PredictValueText.h"
-#include "predict/PredictingWindow.h"
-#include "shell/CVemoView.h"
-#include "shell/HitCountScreen.h"
-#include "text/PredictText.h"
+#include "core/predict/DataGodFiles.h"
+#include "core/predict/PredictValueText.h"
+#include "core/text/PredictText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/RegistrantDialog.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/ModelessWindow.h"
+#include "gui/kit/ViewText.h"
+#include "gui/predict/BacktestWindow.h"
+#include "gui/predict/DataGodSettingsDialog.h"
+#include "gui/predict/DataGodText.h"
+#include "gui/predict/PredictingWindow.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/HitCountScreen.h"
 
 HitCountFlow::HitCountFlow(CVemoView& view, CVemoDoc& doc, const QString& titleSuffix)
     : QObject(&view), m_view(view), m_doc(doc), m_titleSuffix(titleSuffix)

@@ -1,17 +1,17 @@
-#include "shell/HitCountScreen.h"
+#include "gui/shell/HitCountScreen.h"
 
 #include <QTimer>
 
-#include "document/CVemoDoc.h"
-#include "kit/MessageService.h"
-#include "kit/ScreenScale.h"
-#include "predict/DataGodResultWindow.h"
-#include "predict/DataGodSettings.h"
-#include "predict/LatestPredictionPopup.h"
-#include "shell/MainViewState.h"
-#include "store/DrawHistory.h"
-#include "store/FileNameBytes.h"
-#include "store/Registrants.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/store/DrawHistory.h"
+#include "core/store/FileNameBytes.h"
+#include "core/store/Registrants.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/predict/DataGodResultWindow.h"
+#include "gui/predict/LatestPredictionPopup.h"
+#include "gui/shell/MainViewState.h"
 
 namespace {
 

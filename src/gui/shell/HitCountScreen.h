@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "predict/HitScreenPainter.h"
-#include "store/Registrants.h"
+#include "core/store/Registrants.h"
+#include "gui/predict/HitScreenPainter.h"
 
 class CVemoDoc;
 class DataGodResultWindow;

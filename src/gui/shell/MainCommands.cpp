@@ -1,22 +1,22 @@
-#include "shell/MainCommands.h"
+#include "gui/shell/MainCommands.h"
 
 #include <algorithm>
 
-#include "document/CVemoDoc.h"
-#include "entry/BrowserSettings.h"
-#include "entry/CsvExchange.h"
-#include "entry/DataEntryDialog.h"
-#include "entry/DataUpdateGuide.h"
-#include "entry/NumberCard.h"
-#include "kit/HelpWindow.h"
-#include "kit/MessageService.h"
-#include "kit/ModelessWindow.h"
-#include "oracle/RandomGodDialog.h"
-#include "shell/CVemoView.h"
-#include "shell/HitCountFlow.h"
-#include "shell/VersionDialog.h"
-#include "text/StoreText.h"
-#include "wheel/WheelWindow.h"
+#include "core/text/StoreText.h"
+#include "gui/document/CVemoDoc.h"
+#include "gui/entry/BrowserSettings.h"
+#include "gui/entry/CsvExchange.h"
+#include "gui/entry/DataEntryDialog.h"
+#include "gui/entry/DataUpdateGuide.h"
+#include "gui/entry/NumberCard.h"
+#include "gui/kit/HelpWindow.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/ModelessWindow.h"
+#include "gui/oracle/RandomGodDialog.h"
+#include "gui/shell/CVemoView.h"
+#include "gui/shell/HitCountFlow.h"
+#include "gui/shell/VersionDialog.h"
+#include "gui/wheel/WheelWindow.h"
 
 MainCommands::MainCommands(QWidget& frame, BrowserRoom& room, CVemoView& view, HitCountFlow& flow, CVemoDoc& doc)
     : QObject(&frame), m_frame(frame), m_room(room), m_view(view), m_flow(flow), m_doc(doc)

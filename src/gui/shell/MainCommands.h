@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "entry/SelectionHandOver.h"
-#include "shell/MenuCommand.h"
+#include "gui/entry/SelectionHandOver.h"
+#include "gui/shell/MenuCommand.h"
 
 class BrowserRoom;
 class CVemoDoc;

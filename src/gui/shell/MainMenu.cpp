@@ -1,12 +1,12 @@
-#include "shell/MainMenu.h"
+#include "gui/shell/MainMenu.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "kit/ViewText.h"
-#include "shell/MainCommands.h"
+#include "gui/kit/ViewText.h"
+#include "gui/shell/MainCommands.h"
 
 MainMenu::MainMenu(QMenuBar* bar, MainCommands& commands) : QObject(bar), m_bar(bar), m_commands(commands)
 {

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "shell/MenuCommand.h"
+#include "gui/shell/MenuCommand.h"
 
 class MainCommands;
 class QAction;

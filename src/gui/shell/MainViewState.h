@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "predict/DataGodSettings.h"
-#include "store/HistoryFormat.h"
+#include "core/predict/DataGodSettings.h"
+#include "core/store/HistoryFormat.h"
 
 /** Which screen the next paint of the main view draws. */
 enum class DisplayMode {

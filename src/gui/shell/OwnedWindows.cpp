@@ -1,4 +1,4 @@
-#include "shell/OwnedWindows.h"
+#include "gui/shell/OwnedWindows.h"
 
 #include <QApplication>
 #include <QEvent>

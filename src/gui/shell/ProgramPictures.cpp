@@ -1,10 +1,10 @@
-#include "shell/ProgramPictures.h"
+#include "gui/shell/ProgramPictures.h"
 
-#include "entry/EntryPictures.h"
-#include "kit/PicturesDrawings.h"
-#include "oracle/RandomGodPictures.h"
-#include "patterns/LatestPatternPictures.h"
-#include "predict/PredictPictures.h"
+#include "gui/entry/EntryPictures.h"
+#include "gui/kit/PicturesDrawings.h"
+#include "gui/oracle/RandomGodPictures.h"
+#include "gui/patterns/LatestPatternPictures.h"
+#include "gui/predict/PredictPictures.h"
 
 namespace ProgramPictures {
 

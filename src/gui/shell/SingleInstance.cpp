@@ -1,11 +1,11 @@
-#include "shell/SingleInstance.h"
+#include "gui/shell/SingleInstance.h"
 
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
-#include "store/FileLock.h"
+#include "core/store/FileLock.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/StatusNote.h"
+#include "gui/shell/StatusNote.h"
 
 using namespace std::chrono_literals;
 

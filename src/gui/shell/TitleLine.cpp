@@ -1,9 +1,9 @@
-#include "shell/TitleLine.h"
+#include "gui/shell/TitleLine.h"
 
 #include <QRegularExpression>
 
-#include "kit/JapaneseFonts.h"
-#include "kit/ScreenScale.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/ScreenScale.h"
 
 TitleLine::TitleLine(QWidget& window, QWidget* parent) : QLabel(parent)
 {

@@ -1,16 +1,16 @@
-#include "shell/VersionDialog.h"
+#include "gui/shell/VersionDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/HelpText.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/Pictures.h"
-#include "kit/ViewText.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/HelpText.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/Pictures.h"
+#include "gui/kit/ViewText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "shell/ViewControls.h"
+#include "gui/shell/ViewControls.h"
 
-#include "kit/Named.h"
-#include "kit/ScreenScale.h"
-#include "kit/UpDownControl.h"
-#include "kit/WeightingButton.h"
+#include "gui/kit/Named.h"
+#include "gui/kit/ScreenScale.h"
+#include "gui/kit/UpDownControl.h"
+#include "gui/kit/WeightingButton.h"
 
 ViewControls::ViewControls(const QFont& buttonFont, QWidget& view)
     : QObject(&view), m_zoomSpin(new UpDownControl(Qt::Vertical, QStringLiteral("zoomSpin"), &view)),

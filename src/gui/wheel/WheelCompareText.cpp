@@ -1,10 +1,10 @@
-#include "wheel/WheelCompareText.h"
+#include "gui/wheel/WheelCompareText.h"
 
 #include <QStringList>
 
-#include "store/HistoryFormat.h"
-#include "text/WheelText.h"
-#include "wheel/RandomTicketOdds.h"
+#include "core/store/HistoryFormat.h"
+#include "core/text/WheelText.h"
+#include "core/wheel/RandomTicketOdds.h"
 
 namespace {
 

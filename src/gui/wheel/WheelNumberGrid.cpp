@@ -1,4 +1,4 @@
-#include "wheel/WheelNumberGrid.h"
+#include "gui/wheel/WheelNumberGrid.h"
 
 #include <QGridLayout>
 #include <QToolButton>

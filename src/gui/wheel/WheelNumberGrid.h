@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "store/HistoryFormat.h"
+#include "core/store/HistoryFormat.h"
 
 class QToolButton;
 

@@ -1,4 +1,4 @@
-#include "wheel/WheelResultPanel.h"
+#include "gui/wheel/WheelResultPanel.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,13 +8,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "entry/PredictionFile.h"
-#include "kit/ControlHelp.h"
-#include "kit/Named.h"
-#include "store/HistoryFormat.h"
-#include "text/WheelText.h"
-#include "wheel/RandomTicketOdds.h"
-#include "wheel/WheelCompareText.h"
+#include "core/entry/PredictionFile.h"
+#include "core/store/HistoryFormat.h"
+#include "core/text/WheelText.h"
+#include "core/wheel/RandomTicketOdds.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/Named.h"
+#include "gui/wheel/WheelCompareText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "wheel/WheelResult.h"
+#include "core/wheel/WheelResult.h"
 
 class QLabel;
 class QListWidget;

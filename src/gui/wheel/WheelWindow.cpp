@@ -1,4 +1,4 @@
-#include "wheel/WheelWindow.h"
+#include "gui/wheel/WheelWindow.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,19 +8,19 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "exchange/CsvTable.h"
-#include "kit/ContextHelpPopupFilter.h"
-#include "kit/ControlHelp.h"
-#include "kit/FileDialogs.h"
-#include "kit/JapaneseFonts.h"
-#include "kit/MessageService.h"
-#include "kit/ModelessWindow.h"
-#include "kit/Named.h"
-#include "text/WheelText.h"
-#include "wheel/WheelCsv.h"
-#include "wheel/WheelMaker.h"
-#include "wheel/WheelNumberGrid.h"
-#include "wheel/WheelResultPanel.h"
+#include "core/exchange/CsvTable.h"
+#include "core/text/WheelText.h"
+#include "core/wheel/WheelCsv.h"
+#include "core/wheel/WheelMaker.h"
+#include "gui/kit/ContextHelpPopupFilter.h"
+#include "gui/kit/ControlHelp.h"
+#include "gui/kit/FileDialogs.h"
+#include "gui/kit/JapaneseFonts.h"
+#include "gui/kit/MessageService.h"
+#include "gui/kit/ModelessWindow.h"
+#include "gui/kit/Named.h"
+#include "gui/wheel/WheelNumberGrid.h"
+#include "gui/wheel/WheelResultPanel.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "UserMessage.h"
-#include "kit/BackgroundRun.h"
-#include "store/InstallPaths.h"
-#include "wheel/WheelControl.h"
-#include "wheel/WheelResult.h"
-#include "wheel/WheelSettings.h"
+#include "core/UserMessage.h"
+#include "core/store/InstallPaths.h"
+#include "core/wheel/WheelControl.h"
+#include "core/wheel/WheelResult.h"
+#include "core/wheel/WheelSettings.h"
+#include "gui/kit/BackgroundRun.h"
 
 class QLabel;
 class QProgressBar;

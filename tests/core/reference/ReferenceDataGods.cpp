@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/DrawHistory.h"
+#include "core/store/DrawHistory.h"
 
 namespace ReferenceDataGods {
 namespace {
