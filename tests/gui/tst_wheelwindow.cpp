@@ -15,11 +15,13 @@
 
 #include "GuiSuite.h"
 #include "core/entry/PredictionFile.h"
+#include "core/entry/RegistrantSlots.h"
 #include "core/text/WheelText.h"
 #include "core/wheel/Binomial.h"
 #include "core/wheel/RandomTicketOdds.h"
 #include "core/wheel/WheelCsv.h"
 #include "core/wheel/WheelMaker.h"
+#include "gui/document/CVemoDoc.h"
 #include "gui/entry/NumberBox.h"
 #include "gui/entry/NumberCard.h"
 #include "gui/predict/DataGodResultWindow.h"
@@ -153,6 +155,34 @@ void TestWheelWindow::fromTheNumberCardThroughARunToTheCsv()
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, WheelText::exportDone(csv, int(expected.tickets.size())).text);
     QCOMPARE(TestHistory::readFile(csv), WheelCsv::encode(expected.tickets));
+
+    // Bought: with nobody registered the player is told where to register; then the tickets become a
+    // registrant's predictions for the coming draw, all at once and in their order.
+    m_messages.clear();
+    click(window, "buyButton");
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].text.contains(QStringLiteral("予想データファイルの作成")), qPrintable(m_messages[0].text));
+    CVemoDoc& doc = view()->document();
+    QVERIFY(!doc.nameRegistrant(2, QStringLiteral("太郎")));
+    const int coming = doc.history().drawCount() + 1;
+    TestProgram::whenModalShows([coming](QWidget* modal) {
+        QCOMPARE(modal->objectName(), QStringLiteral("WheelPurchaseDialog"));
+        QCOMPARE(control<QSpinBox>(modal, "drawSpin")->value(), coming);
+        GuiSuite::click(modal, "okButton");
+    });
+    m_messages.clear();
+    click(window, "buyButton");
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].text.contains(QStringLiteral("%1 口").arg(expected.tickets.size())),
+             qPrintable(m_messages[0].text));
+    const Result<QList<PredictionRecord>> stored = doc.registrants().predictionFile(2).records();
+    QVERIFY(stored.ok());
+    QCOMPARE(stored.value().size(), expected.tickets.size());
+    for (qsizetype i = 0; i < stored.value().size(); ++i) {
+        QCOMPARE(stored.value()[i].draw, coming);
+        QCOMPARE(stored.value()[i].index, int(i) + 1);
+        QCOMPARE(stored.value()[i].numbers, expected.tickets[i]);
+    }
 
     // The menu brings the same window forward, its pool and wheel kept.
     QVERIFY(m_program->choose(MenuCommand::Wheel));

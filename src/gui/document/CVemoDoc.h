@@ -41,6 +41,10 @@ public:
     {
         return follow(m_workbook.addPrediction(slot, draw, numbers));
     }
+    Status addPredictions(int slot, int draw, const QList<QList<int>>& tickets)
+    {
+        return follow(m_workbook.addPredictions(slot, draw, tickets));
+    }
     Status deletePrediction(int slot, int draw, int p) { return follow(m_workbook.deletePrediction(slot, draw, p)); }
     Status storePathSettings(const PathSettings& settings) { return follow(m_workbook.storePathSettings(settings)); }
 

@@ -167,7 +167,7 @@ RandomGodDialog* MainCommands::openRandomGod()
 
 void MainCommands::openWheel(const QList<int>& pool)
 {
-    WheelWindow::open(m_wheel, pool, m_doc.paths(), &m_view);
+    WheelWindow::open(m_wheel, pool, m_doc, &m_view);
 }
 
 void MainCommands::openDataUpdate()

@@ -12,6 +12,7 @@
 #include "core/text/WheelText.h"
 #include "core/wheel/WheelCsv.h"
 #include "core/wheel/WheelMaker.h"
+#include "gui/document/CVemoDoc.h"
 #include "gui/kit/ContextHelpPopupFilter.h"
 #include "gui/kit/ControlHelp.h"
 #include "gui/kit/FileDialogs.h"
@@ -20,6 +21,7 @@
 #include "gui/kit/ModelessWindow.h"
 #include "gui/kit/Named.h"
 #include "gui/wheel/WheelNumberGrid.h"
+#include "gui/wheel/WheelPurchaseDialog.h"
 #include "gui/wheel/WheelResultPanel.h"
 
 namespace {
@@ -43,11 +45,10 @@ void showFault(const UserMessage& fault)
 
 } // namespace
 
-WheelWindow* WheelWindow::open(QPointer<WheelWindow>& window, const QList<int>& pool, const InstallPaths& installation,
-                               QWidget* parent)
+WheelWindow* WheelWindow::open(QPointer<WheelWindow>& window, const QList<int>& pool, CVemoDoc& doc, QWidget* parent)
 {
     if (!window) {
-        window = new WheelWindow(installation, parent);
+        window = new WheelWindow(doc, parent);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     if (!pool.isEmpty())
@@ -56,9 +57,9 @@ WheelWindow* WheelWindow::open(QPointer<WheelWindow>& window, const QList<int>& 
     return window;
 }
 
-WheelWindow::WheelWindow(InstallPaths installation, QWidget* parent)
+WheelWindow::WheelWindow(CVemoDoc& doc, QWidget* parent)
     // A dialog-type window: the window system keeps it above the window it belongs to.
-    : QWidget(parent, Qt::Dialog), m_installation(std::move(installation))
+    : QWidget(parent, Qt::Dialog), m_doc(doc), m_installation(doc.paths())
 {
     setWindowTitle(WheelText::windowTitle());
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
@@ -115,6 +116,10 @@ QWidget* WheelWindow::buttonRow()
     m_export->setEnabled(false);
     connect(m_export, &QPushButton::clicked, this, &WheelWindow::exportCsv);
     layout->addWidget(m_export);
+    m_buy = named(new QPushButton(QStringLiteral("予想として登録(&B)...")), QStringLiteral("buyButton"));
+    m_buy->setEnabled(false);
+    connect(m_buy, &QPushButton::clicked, this, [this] { WheelPurchaseDialog::buy(m_doc, m_wheel.tickets, this); });
+    layout->addWidget(m_buy);
     // Without a window manager there is no close box: the window closes from here and with Escape.
     auto* closeButton = named(new QPushButton(WheelText::closeButton()), QStringLiteral("closeButton"));
     ControlHelp::attach(closeButton, WheelText::closeHelp());
@@ -170,6 +175,8 @@ void WheelWindow::installHelp()
     ControlHelp::attach(m_longer, WheelText::searchLongerHelp());
     ControlHelp::attach(m_progress, WheelText::progressHelp());
     ControlHelp::attach(m_export, WheelText::exportHelp());
+    ControlHelp::attach(m_buy, QStringLiteral("買い目を、登録者の予想としてまとめて登録します。"
+                                              "その回の当せん番号を入力すると、的中数で数えます。"));
 }
 
 WheelSettings WheelWindow::settings() const
@@ -202,6 +209,7 @@ void WheelWindow::startRun()
     m_cancel->setEnabled(true);
     m_longer->setEnabled(false);
     m_export->setEnabled(false);
+    m_buy->setEnabled(false);
     m_progress->setValue(0);
     m_progress->setFormat(WheelText::searching());
     m_result->clear();
@@ -262,6 +270,7 @@ void WheelWindow::takeResult(const Result<WheelResult>& made, int drawnInPool)
     m_result->showWheel(m_wheel, drawnInPool, note);
     m_longer->setEnabled(m_wheel.timedOut && m_seconds->value() < kMaxSeconds);
     m_export->setEnabled(!m_wheel.tickets.isEmpty());
+    m_buy->setEnabled(!m_wheel.tickets.isEmpty());
     showEnd(barText);
 }
 

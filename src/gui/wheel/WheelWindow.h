@@ -11,6 +11,7 @@
 #include "core/wheel/WheelSettings.h"
 #include "gui/kit/BackgroundRun.h"
 
+class CVemoDoc;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -21,7 +22,8 @@ class WheelResultPanel;
 /**
  * The modeless window that makes a wheel from a pool of numbers: the pool and its fixed numbers,
  * the guarantee, an optional number of tickets, and the search run off the user-interface thread;
- * then the tickets, the proof of the guarantee, the exact odds and the tickets as CSV.
+ * then the tickets, the proof of the guarantee, the exact odds, the tickets as CSV, and the tickets
+ * bought as a registrant's predictions.
  */
 class WheelWindow : public QWidget {
     Q_OBJECT
@@ -33,8 +35,7 @@ public:
      * Opens the window into window, or brings the one it holds forward; a pool given replaces the one shown.
      * The tickets are never written into the installation folder.
      */
-    static WheelWindow* open(QPointer<WheelWindow>& window, const QList<int>& pool, const InstallPaths& installation,
-                             QWidget* parent);
+    static WheelWindow* open(QPointer<WheelWindow>& window, const QList<int>& pool, CVemoDoc& doc, QWidget* parent);
 
     /**
      * The settings the controls show. A wheel of up to WheelSettings::kMostTickets is made, and one of
@@ -50,7 +51,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    WheelWindow(InstallPaths installation, QWidget* parent);
+    WheelWindow(CVemoDoc& doc, QWidget* parent);
 
     QWidget* buttonRow();
 
@@ -78,7 +79,9 @@ private:
     QProgressBar* m_progress = nullptr;
     WheelResultPanel* m_result = nullptr;
     QPushButton* m_export = nullptr;
+    QPushButton* m_buy = nullptr;
 
+    CVemoDoc& m_doc;
     InstallPaths m_installation;
     WheelResult m_wheel;
     double m_runSeconds = 0;
