@@ -91,6 +91,11 @@ int hitSummary(CliContext& context, CliArguments& args)
         if (statistics.hasData())
             words << ChanceText::hitChanceLine(HitChance::of(statistics));
         context.out() << words.join(QLatin1Char(' ')) << '\n';
+        // Several tickets for one draw are a bought wheel: what they won, by class.
+        if (option == QStringLiteral("--registrants") && statistics.newestDraw().tickets > 1)
+            context.out() << PredictText::ticketsWon(statistics.newestDraw().draw, statistics.newestDraw().tickets,
+                                                     statistics.newestDraw().byHits)
+                          << '\n';
     }
     context.out() << ChanceText::hitChanceNote() << '\n';
     if (option == QStringLiteral("--gods"))

@@ -3,6 +3,8 @@
 #include <QTest>
 
 #include "TestHistory.h"
+#include "core/store/HistoryFormat.h"
+#include "core/text/PredictText.h"
 #include "core/text/WheelText.h"
 #include "core/wheel/RandomTicketOdds.h"
 #include "core/wheel/WheelOdds.h"
@@ -204,13 +206,20 @@ void TestWheelCli::boughtTicketsAreTheRegistrantsPredictions()
     for (const int n : tickets.first())
         draw << QString::number(n);
     QCOMPARE(runCli(install.paths(), draw).exitCode, 0);
-    const QStringList summary =
-        runCli(install.paths(), {QStringLiteral("hit-summary"), QStringLiteral("--registrants")})
-            .outLines()
-            .first()
-            .split(QLatin1Char(' '));
+    const QStringList registrants =
+        runCli(install.paths(), {QStringLiteral("hit-summary"), QStringLiteral("--registrants")}).outLines();
+    const QStringList summary = registrants.first().split(QLatin1Char(' '));
     QCOMPARE(summary.value(5), QStringLiteral("1"));
     QCOMPARE(summary.value(6), QString::number(tickets.size()));
+    // Beside it, what the tickets of that draw won by class; a 3-if-3 wheel drawn whole holds 3 in many others.
+    std::array<int, kNumbersPerDraw + 1> byHits{};
+    for (const QList<int>& ticket : tickets) {
+        int hits = 0;
+        for (const int n : ticket)
+            hits += tickets.first().contains(n) ? 1 : 0;
+        ++byHits[std::size_t(hits)];
+    }
+    QCOMPARE(registrants.value(1), PredictText::ticketsWon(31, int(tickets.size()), byHits));
 
     // A draw has room for 99: the wheel that would pass it is refused whole, and nothing is written.
     for (qsizetype stored = 0; stored + tickets.size() <= 99; stored += tickets.size())

@@ -24,6 +24,10 @@ HitStatistics HitStatistics::count(const QList<PredictionRecord>& records, const
             ++statistics.m_histogram[hits - 1];
         ++statistics.m_recordCount;
         ++statistics.m_recordsNaming[std::size_t(record.namedCount())];
+        if (record.draw != statistics.m_newest.draw)
+            statistics.m_newest = NewestDraw{record.draw};
+        ++statistics.m_newest.tickets;
+        ++statistics.m_newest.byHits[std::size_t(hits)];
     }
     return statistics;
 }

@@ -19,6 +19,14 @@ class InstallPaths;
  */
 class HitStatistics {
 public:
+    /** The newest counted draw's records: one ticket each, as when a wheel was bought for it. */
+    struct NewestDraw {
+        int draw = 0;
+        int tickets = 0;
+        /** Tickets with exactly 0 … 6 hits. */
+        std::array<int, kNumbersPerDraw + 1> byHits{};
+    };
+
     /** No data: an empty registrant slot, or no data-god results yet. */
     HitStatistics() = default;
 
@@ -53,6 +61,7 @@ public:
     int averageTenths() const;
     /** Records counted by how many different numbers they name (0 … 43), for what chance gives them. */
     const std::array<int, kNumberCount + 1>& recordsNaming() const { return m_recordsNaming; }
+    const NewestDraw& newestDraw() const { return m_newest; }
     /** Set when counting stopped at a record with more than six hits. */
     const Status& warning() const { return m_warning; }
 
@@ -61,5 +70,6 @@ private:
     std::array<int, kNumbersPerDraw> m_histogram{};
     int m_recordCount = 0;
     std::array<int, kNumberCount + 1> m_recordsNaming{};
+    NewestDraw m_newest;
     Status m_warning;
 };

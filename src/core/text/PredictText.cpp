@@ -115,4 +115,21 @@ QString reasonNumber(int record, int number)
         .arg(number);
 }
 
+QString ticketsWon(int draw, int tickets, const std::array<int, kNumbersPerDraw + 1>& byHits)
+{
+    // Three numbers or more win a prize.
+    constexpr int kFirstPrize = 3;
+    QStringList classes;
+    int won = 0;
+    for (int hits = kFirstPrize; hits <= kNumbersPerDraw; ++hits) {
+        classes << QStringLiteral("%1個 %2口").arg(hits).arg(byHits[std::size_t(hits)]);
+        won += byHits[std::size_t(hits)];
+    }
+    return QStringLiteral("第 %1 回の %2 口：%3、当たりは合わせて %4 口")
+        .arg(draw)
+        .arg(tickets)
+        .arg(classes.join(QStringLiteral("・")))
+        .arg(won);
+}
+
 } // namespace PredictText

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/UserMessage.h"
+#include "core/store/HistoryFormat.h"
 
 /** Texts of the data gods, their result files and the hit statistics. */
 namespace PredictText {
@@ -27,6 +28,9 @@ UserMessage registrantOffer();
 
 /** A record with more hits than a draw has numbers; slot 1 … 5 names the god in the caption. */
 UserMessage tooManyHits(int slot);
+
+/** What the tickets of one draw won: byHits counts those with exactly 0 … 6 hits. */
+QString ticketsWon(int draw, int tickets, const std::array<int, kNumbersPerDraw + 1>& byHits);
 
 /** Hit-count screen: the title of a free registrant slot. */
 QString unregisteredSlot();
