@@ -14,7 +14,7 @@ dpkg-deb --contents "$deb"
 fail() { echo "$deb: $*" >&2; exit 1; }
 lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 depends=$(dpkg-deb --field "$deb" Depends)
-for need in libc6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-ipafont-gothic fonts-ipafont-mincho; do
+for need in libc6 libqt6core6 libqt6gui6 libqt6network6 libqt6widgets6 fonts-ipafont-gothic fonts-ipafont-mincho; do
     echo ", $depends" | grep -Eq ", $need( |,|$)" || fail "no dependency on $need"
 done
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $6 }')
