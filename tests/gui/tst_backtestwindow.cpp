@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -40,6 +41,13 @@ constexpr int kCheckColumn = 10;
 bool isStrongRed(QRgb pixel)
 {
     return qRed(pixel) > 150 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+// The random histories the luck line says it was measured on.
+int historiesShown(const QLabel& luck)
+{
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("履歴 ([0-9,]+) 本")).match(luck.text());
+    return match.hasMatch() ? match.captured(1).remove(QLatin1Char(',')).toInt() : 0;
 }
 
 BacktestWindow* openWindow(TestProgram& program)
@@ -259,22 +267,31 @@ void TestBacktestWindow::walkForwardMeasuresLuckAndChecksTheSecondHalf()
     // The heat map's scale ends at the line.
     QCOMPARE(control<BacktestHeatMap>(window, "heatMap")->scaleLimit(), expected.line());
 
-    // A second run takes a fresh seed; its own キャンセル, once a batch is in, keeps that batch's line.
+    // A second run of the same key goes on from the histories kept, with their seed: their line is in
+    // before any more are measured, and キャンセル keeps what is in.
     const quint64 firstSeed = window->luckSeed();
     histories->setValue(10000);
     QSignalSpy again(window, &BacktestWindow::finished);
     click(window, "startButton");
     QVERIFY(again.wait(60000));
-    QVERIFY(window->luckSeed() != firstSeed);
+    QCOMPARE(window->luckSeed(), firstSeed);
     QVERIFY(control(window, "luckCancelButton")->isEnabled());
-    QCOMPARE(luck->text(), BacktestText::luckMeasuring());
-    QTRY_VERIFY_WITH_TIMEOUT(luck->text().contains(QStringLiteral("計測中")), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(luck->text() != BacktestText::luckMeasuring(), 60000);
+    QVERIFY(historiesShown(*luck) >= kRandomHistories);
+    QTRY_VERIFY_WITH_TIMEOUT(historiesShown(*luck) > kRandomHistories, 60000);
     click(window, "luckCancelButton");
     QVERIFY(!control(window, "luckCancelButton")->isEnabled());
     QVERIFY(luck->text().contains(QStringLiteral("で計測。")));
+    QVERIFY(historiesShown(*luck) > kRandomHistories);
     QVERIFY(table->item(0, kPColumn) != nullptr);
     QCOMPARE(window->scores().size(), 8400);
     QVERIFY(control(window, "startButton")->isEnabled());
+
+    // Other draws scored are another key: a fresh seed.
+    control<QComboBox>(window, "drawsChoice")->setCurrentIndex(1);
+    click(window, "startButton");
+    QVERIFY(again.wait(60000));
+    QVERIFY(window->luckSeed() != firstSeed);
     window->close();
 }
 

@@ -78,19 +78,20 @@ QComboBox* addChoice(QHBoxLayout* layout, const QString& caption, const QString&
 
 } // namespace
 
-BacktestWindow* BacktestWindow::open(QPointer<BacktestWindow>& window, QWidget& owner, const DrawHistory& history)
+BacktestWindow* BacktestWindow::open(QPointer<BacktestWindow>& window, QWidget& owner, const DrawHistory& history,
+                                     KeptLuck& keptLuck)
 {
     if (!window) {
-        window = new BacktestWindow(owner, history);
+        window = new BacktestWindow(owner, history, keptLuck);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     bringForward(*window);
     return window;
 }
 
-BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history)
+BacktestWindow::BacktestWindow(QWidget& owner, const DrawHistory& history, KeptLuck& keptLuck)
     // A tool window of the main window: a window manager keeps it above the main window.
-    : QWidget(&owner, Qt::Tool), m_history(history)
+    : QWidget(&owner, Qt::Tool), m_history(history), m_keptLuck(keptLuck)
 {
     setWindowTitle(BacktestText::windowTitle());
     setFont(JapaneseFonts::font(JapaneseFonts::kGothic, 13));
@@ -286,32 +287,38 @@ void BacktestWindow::startRun()
     if (m_holdout->isChecked())
         choice.holdOutSecondHalf();
     m_luckHistoriesAsked = m_luckHistories->value();
-    // A fresh seed each run, shown beside the line, so that the command line can measure it again.
-    m_luckSeed = QRandomGenerator::global()->generate();
+    // A fresh seed for a key measured first, shown beside the line, so that the command line can measure
+    // it again; a key measured before goes on from its histories with their seed.
+    m_luckKey = KeptLuck::keyOf(choice, backtest->drawCount());
+    const KeptLuck::Measurement* kept = m_keptLuck.find(m_luckKey);
+    m_luckSeed = kept ? kept->seed : QRandomGenerator::global()->generate();
+    std::optional<BacktestLuck> keptLuck = kept ? std::optional<BacktestLuck>(kept->luck) : std::nullopt;
     m_start->setEnabled(false);
     m_cancel->setEnabled(true);
     m_progress->setValue(0);
-    m_runner.start(
-        [this, backtest, choice, histories = m_luckHistoriesAsked, seed = m_luckSeed](const BackgroundRun::Work& work) {
-            const auto progress = [this, &work](int done, int total) {
-                work.post([this, done, total] { showProgress(done, total); });
-            };
-            const std::optional<BacktestResult> result = backtest->run(choice, progress, work.cancelFlag());
-            if (!result)
-                return;
-            work.post([this, result, choice] { takeScores(*result, choice); });
-            // The figures of the result files' mode cannot tell luck from a working setting anyway.
-            if (choice.scoresWalkForward())
-                measureLuck(work, choice, backtest->drawCount(), histories, seed);
-        });
+    m_runner.start([this, backtest, choice, histories = m_luckHistoriesAsked, seed = m_luckSeed,
+                    keptLuck = std::move(keptLuck)](const BackgroundRun::Work& work) {
+        const auto progress = [this, &work](int done, int total) {
+            work.post([this, done, total] { showProgress(done, total); });
+        };
+        const std::optional<BacktestResult> result = backtest->run(choice, progress, work.cancelFlag());
+        if (!result)
+            return;
+        work.post([this, result, choice] { takeScores(*result, choice); });
+        // The figures of the result files' mode cannot tell luck from a working setting anyway.
+        if (choice.scoresWalkForward())
+            measureLuck(work, choice, backtest->drawCount(), histories, seed, keptLuck);
+    });
 }
 
 void BacktestWindow::measureLuck(const BackgroundRun::Work& work, const BacktestChoice& choice, int drawCount,
-                                 int histories, quint64 seed)
+                                 int histories, quint64 seed, std::optional<BacktestLuck> luck)
 {
+    const int kept = luck ? luck->histories() : 0;
+    if (luck)
+        work.post([this, luck, done = kept >= histories] { takeLuck(*luck, done); });
     // Batch by batch, so that the line sharpens on screen and a cancel keeps the batches done.
-    std::optional<BacktestLuck> luck;
-    for (int first = 0; first < histories; first += kLuckBatch) {
+    for (int first = kept; first < histories; first += kLuckBatch) {
         const auto progress = [this, &work, first, histories](int done, int) {
             work.post([this, done = first + done, histories] { showLuckProgress(done, histories); });
         };
@@ -382,6 +389,7 @@ void BacktestWindow::takeScores(const BacktestResult& result, const BacktestChoi
 void BacktestWindow::takeLuck(const BacktestLuck& luck, bool done)
 {
     m_measuredLuck = luck;
+    m_keptLuck.keep(m_luckKey, m_luckSeed, luck);
     if (done) {
         m_luckProgress->setValue(m_luckProgress->maximum());
         m_luckCancel->setEnabled(false);

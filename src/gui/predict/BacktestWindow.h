@@ -7,6 +7,7 @@
 
 #include "core/predict/BacktestLuck.h"
 #include "core/predict/DataGodBacktest.h"
+#include "core/predict/KeptLuck.h"
 #include "gui/kit/BackgroundRun.h"
 
 class BacktestHeatMap;
@@ -29,11 +30,15 @@ class QTableWidget;
 class BacktestWindow : public QWidget {
     Q_OBJECT
 public:
-    /** Opens the window into window, or brings the one it holds forward. */
-    static BacktestWindow* open(QPointer<BacktestWindow>& window, QWidget& owner, const DrawHistory& history);
+    /**
+     * Opens the window into window, or brings the one it holds forward. keptLuck holds the random
+     * histories measured in this run of the program, which a run with the same key goes on from.
+     */
+    static BacktestWindow* open(QPointer<BacktestWindow>& window, QWidget& owner, const DrawHistory& history,
+                                KeptLuck& keptLuck);
 
     const QList<BacktestScore>& scores() const { return m_result.scores; }
-    /** The seed of the random histories of the last run, a fresh one each run. */
+    /** The seed of the random histories of the last run: a fresh one unless its key was measured before. */
     quint64 luckSeed() const { return m_luckSeed; }
 
     /** Goes beside popups (the gods' newest predictions, at the left of their results), as narrow as it may be. */
@@ -52,7 +57,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    BacktestWindow(QWidget& owner, const DrawHistory& history);
+    BacktestWindow(QWidget& owner, const DrawHistory& history, KeptLuck& keptLuck);
 
     /** The scores scroll inside the window, its buttons below them. */
     void layOut(QWidget* scores, QLayout* buttons);
@@ -68,9 +73,12 @@ private:
     void takeScores(const BacktestResult& result, const BacktestChoice& choice);
     /** The line and the p's of the random histories measured so far; done when they are all in. */
     void takeLuck(const BacktestLuck& luck, bool done);
-    /** On the worker: the random histories in batches, each batch's line and p's posted as it ends. */
+    /**
+     * On the worker: the random histories in batches from those kept, each batch's line and p's posted
+     * as it ends.
+     */
     void measureLuck(const BackgroundRun::Work& work, const BacktestChoice& choice, int drawCount, int histories,
-                     quint64 seed);
+                     quint64 seed, std::optional<BacktestLuck> luck);
     /** The line, the histories so far and the verdict of the run. */
     void showLuck();
     /** The command line that measures the luck line of the scores shown again. */
@@ -83,6 +91,7 @@ private:
     void requestSelected();
 
     const DrawHistory& m_history;
+    KeptLuck& m_keptLuck;
     QComboBox* m_draws = nullptr;
     QCheckBox* m_walkForward = nullptr;
     QCheckBox* m_holdout = nullptr;
@@ -108,6 +117,7 @@ private:
     BacktestChoice m_choice; // of the scores shown
     std::optional<BacktestLuck> m_measuredLuck;
     quint64 m_luckSeed = 0;
+    KeptLuck::Key m_luckKey;
     int m_luckHistoriesAsked = 0;
     BackgroundRun m_runner;
 };

@@ -104,7 +104,7 @@ void HitCountFlow::requestDataGods(const DataGodSettings& settings)
 
 void HitCountFlow::openBacktest()
 {
-    BacktestWindow* backtest = BacktestWindow::open(m_backtest, m_view, m_doc.history());
+    BacktestWindow* backtest = BacktestWindow::open(m_backtest, m_view, m_doc.history(), m_keptLuck);
     if (const QRect popups = m_view.hitCountScreen().latestPopupsArea(); !popups.isEmpty())
         backtest->placeBeside(popups);
     connect(backtest, &BacktestWindow::dataGodsRequested, this, &HitCountFlow::runDataGodsWith, Qt::UniqueConnection);

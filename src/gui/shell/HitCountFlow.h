@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include "core/predict/KeptLuck.h"
+
 class BacktestWindow;
 class CVemoDoc;
 class CVemoView;
@@ -60,4 +62,6 @@ private:
     const QString& m_titleSuffix;
     QPointer<PredictingWindow> m_predictingWindow;
     QPointer<BacktestWindow> m_backtest;
+    // Kept while the program runs, whichever backtest window measured them.
+    KeptLuck m_keptLuck;
 };
