@@ -81,7 +81,8 @@ bool writeUpdatePage(const QString& folder, const FlagLines& lines)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (app.arguments().size() != 2) {
+    // An option is no folder: make-sample --help must not make a sample named so.
+    if (app.arguments().size() != 2 || app.arguments()[1].startsWith(QLatin1Char('-'))) {
         qWarning("usage: make-sample DIR");
         return 2;
     }
