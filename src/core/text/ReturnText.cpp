@@ -61,8 +61,9 @@ QString pastClass(int matched, int paying, const ChanceBand& chance)
 
 QString pastNote()
 {
-    return QStringLiteral("過去の当たりは運です。抽選は毎回独立なので、過去によく当たった買い目が次も当たりやすいことは"
-                          "ありません。この買い目はこれらの回の後に作ったもので、候補は結果を見て選ばれたかもしれません。");
+    return QStringLiteral(
+        "過去の当たりは運です。抽選は毎回独立なので、過去によく当たった買い目が次も当たりやすいことは"
+        "ありません。この買い目はこれらの回の後に作ったもので、候補は結果を見て選ばれたかもしれません。");
 }
 
 } // namespace ReturnText

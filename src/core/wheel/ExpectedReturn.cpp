@@ -21,8 +21,8 @@ ExpectedReturn ExpectedReturn::ofAnyTickets(int tickets, const PrizeTable& table
 {
     qint64 oneTicket = 0;
     for (int matched = PrizeTable::kLowestClass; matched <= kNumbersPerDraw; ++matched) {
-        const qint64 drawsHolding = binomial(kNumbersPerDraw, matched)
-                                    * binomial(kNumberCount - kNumbersPerDraw, kNumbersPerDraw - matched);
+        const qint64 drawsHolding =
+            binomial(kNumbersPerDraw, matched) * binomial(kNumberCount - kNumbersPerDraw, kNumbersPerDraw - matched);
         oneTicket += table.amount(matched) * drawsHolding;
     }
     return {tickets, qint64(tickets) * oneTicket, qint64(tickets) * table.ticketPrice};
