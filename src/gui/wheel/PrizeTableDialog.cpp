@@ -44,8 +44,8 @@ PrizeTableDialog::PrizeTableDialog(const std::optional<PrizeTable>& table, QWidg
                                             "買い目の払い戻しの期待値を、この額で数えます。"));
     form->addRow(intro);
     for (int matched = kNumbersPerDraw; matched >= PrizeTable::kLowestClass; --matched) {
-        QSpinBox* spin = yenSpin(QStringLiteral("amountSpin%1").arg(matched), 0, int(PrizeTable::kMaxAmount),
-                                 shown.amount(matched));
+        QSpinBox* spin =
+            yenSpin(QStringLiteral("amountSpin%1").arg(matched), 0, int(PrizeTable::kMaxAmount), shown.amount(matched));
         ControlHelp::attach(spin, QStringLiteral("%1 個当たった１口に払われる額です。").arg(matched));
         form->addRow(QStringLiteral("%1 個当たり").arg(matched), spin);
         m_amounts[std::size_t(matched)] = spin;

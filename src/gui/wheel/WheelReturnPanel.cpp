@@ -26,8 +26,8 @@ QLabel* wrapped(const QString& name, const QString& help)
 WheelReturnPanel::WheelReturnPanel(QWidget* parent) : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
-    const QString returnHelp =
-        QStringLiteral("「当せん金の表」の額で、６０９万６４５４通りの抽選をすべて数えた１回あたりの払い戻しの平均です。");
+    const QString returnHelp = QStringLiteral(
+        "「当せん金の表」の額で、６０９万６４５４通りの抽選をすべて数えた１回あたりの払い戻しの平均です。");
     m_wheelReturn = wrapped(QStringLiteral("wheelReturnLabel"), returnHelp);
     m_randomReturn = wrapped(QStringLiteral("randomReturnLabel"), returnHelp);
     m_returnNote = wrapped(QStringLiteral("returnNoteLabel"), returnHelp);
@@ -57,8 +57,9 @@ void WheelReturnPanel::showReturn(const WheelOdds& odds, int tickets, const std:
     m_pastHeading->setText(ReturnText::pastHeading(past.draws));
     QStringList classes;
     for (int matched = PrizeTable::kLowestClass; matched <= kNumbersPerDraw; ++matched) {
-        classes.append(QStringLiteral("　") + ReturnText::pastClass(matched, past.paying[std::size_t(matched)],
-                                                                    past.chance[std::size_t(matched)]));
+        classes.append(
+            QStringLiteral("　")
+            + ReturnText::pastClass(matched, past.paying[std::size_t(matched)], past.chance[std::size_t(matched)]));
     }
     m_pastClasses->setText(classes.join(QLatin1Char('\n')));
     m_pastNote->setText(ReturnText::pastNote());
