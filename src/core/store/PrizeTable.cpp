@@ -97,7 +97,7 @@ Result<std::optional<PrizeTable>> PrizeTable::load(const QString& file)
 
 Status PrizeTable::store(const QString& file) const
 {
-    if (const Status refused = check())
+    if (Status refused = check())
         return refused;
     if (const auto fault = AtomicWriter::write(file, encode()))
         return AtomicWriter::failureMessage(*fault, PrizeText::tableNotWritten(fault->path, fault->reason));
