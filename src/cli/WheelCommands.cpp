@@ -6,17 +6,21 @@
 #include "core/entry/PredictionFile.h"
 #include "core/exchange/CsvTable.h"
 #include "core/store/HistoryFormat.h"
+#include "core/text/ReturnText.h"
 #include "core/text/WheelText.h"
+#include "core/wheel/ExpectedReturn.h"
 #include "core/wheel/RandomTicketOdds.h"
 #include "core/wheel/WheelCsv.h"
 #include "core/wheel/WheelMaker.h"
+#include "core/wheel/WheelPastDraws.h"
 
 namespace {
 
 const QString kWheelSynopsis = QStringLiteral(
     "wheel --pool LIST --guarantee T/P [--fixed LIST] [--tickets N] [--max-tickets N] [--seed S] [--seconds X] "
-    "[--csv FILE] [--buy SLOT DRAW]   (LIST = 3,11,20 のような数字の並び、T/P = P 個当たれば T 個、--max-tickets "
-    "は口数の上限で既定は 1000、--buy は買い目を登録者 SLOT の第 DRAW 回の予想として登録)");
+    "[--csv FILE] [--buy SLOT DRAW] [--history]   (LIST = 3,11,20 のような数字の並び、T/P = P 個当たれば T 個、"
+    "--max-tickets は口数の上限で既定は 1000、--buy は買い目を登録者 SLOT の第 DRAW 回の予想として登録、--history "
+    "はこれまでの抽せんに当てはめた結果も表示)");
 
 // Where bought tickets go: a registrant's predictions for a draw.
 struct Purchase {
@@ -37,10 +41,15 @@ std::optional<QList<int>> numberList(const QString& text)
 }
 
 // Reads the options into settings; false on anything the synopsis does not allow.
-bool readOptions(CliArguments& args, WheelSettings& settings, QString& csvPath, std::optional<Purchase>& purchase)
+bool readOptions(CliArguments& args, WheelSettings& settings, QString& csvPath, std::optional<Purchase>& purchase,
+                 bool& overHistory)
 {
     QStringList seen;
     while (const auto option = args.word()) {
+        if (*option == QStringLiteral("--history") && !seen.contains(*option)) {
+            seen.append(*option);
+            continue;
+        }
         const auto value = args.word();
         if (!value || seen.contains(*option))
             return false;
@@ -79,6 +88,7 @@ bool readOptions(CliArguments& args, WheelSettings& settings, QString& csvPath, 
         if (!ok)
             return false;
     }
+    overHistory = seen.contains(QStringLiteral("--history"));
     return seen.contains(QStringLiteral("--pool")) && seen.contains(QStringLiteral("--guarantee"));
 }
 
@@ -88,12 +98,53 @@ DrawHistory::Access wheelAccess(const QStringList& args)
     return args.contains(QStringLiteral("--buy")) ? DrawHistory::Access::Write : DrawHistory::Access::Read;
 }
 
+// With a prize table: what the wheel pays back on average for one draw, beside the same number of
+// tickets picked at random, and its price, all per draw and per ticket.
+QString returnLines(CliContext& context, const WheelResult& wheel)
+{
+    if (const Status& fault = context.workbook().prizeTableFault())
+        context.warn(*fault);
+    const std::optional<PrizeTable>& table = context.workbook().prizeTable();
+    if (!table)
+        return {};
+    const int tickets = int(wheel.tickets.size());
+    const ExpectedReturn own = ExpectedReturn::ofWheel(wheel.odds, tickets, *table);
+    const ExpectedReturn random = ExpectedReturn::ofAnyTickets(tickets, *table);
+    const auto line = [](const QString& name, double perDraw, double perTicket) {
+        return QStringLiteral("%1 %2 %3\n").arg(name).arg(perDraw, 0, 'f', 6).arg(perTicket, 0, 'f', 6);
+    };
+    return line(QStringLiteral("return"), own.perDraw(), own.perTicket())
+           + line(QStringLiteral("random-return"), random.perDraw(), random.perTicket())
+           + line(QStringLiteral("price"), double(own.price), double(table->ticketPrice))
+           + ReturnText::returnNote(tickets) + QLatin1Char('\n');
+}
+
+// The wheel over the stored draws: how many paid each class, beside chance's mean and 95 % band.
+QString pastLines(const DrawHistory& history, const WheelResult& wheel)
+{
+    const WheelPastDraws past = WheelPastDraws::of(wheel.tickets, history, wheel.odds);
+    if (past.draws == 0)
+        return {};
+    QString words = QStringLiteral("past %1").arg(past.draws);
+    for (int k = PrizeTable::kLowestClass; k <= kNumbersPerDraw; ++k) {
+        const ChanceBand& chance = past.chance[std::size_t(k)];
+        words += QStringLiteral(" %1 %2 %3 %4 %5")
+                     .arg(k)
+                     .arg(past.paying[std::size_t(k)])
+                     .arg(chance.mean, 0, 'f', 2)
+                     .arg(chance.low)
+                     .arg(chance.high);
+    }
+    return words + QLatin1Char('\n') + ReturnText::pastNote() + QLatin1Char('\n');
+}
+
 int wheel(CliContext& context, CliArguments& args)
 {
     WheelSettings settings;
     QString csvPath;
     std::optional<Purchase> purchase;
-    if (!readOptions(args, settings, csvPath, purchase))
+    bool overHistory = false;
+    if (!readOptions(args, settings, csvPath, purchase, overHistory))
         return context.usage(kWheelSynopsis);
     // Refused before the search, which may take seconds.
     const InstallPaths& installation = context.paths();
@@ -140,6 +191,9 @@ int wheel(CliContext& context, CliArguments& args)
     text += QStringLiteral("proof %1 %2\n").arg(wheel.proof.checked).arg(wheel.proof.missedCount);
     if (purchase)
         text += QStringLiteral("bought %1 %2 %3\n").arg(purchase->slot).arg(purchase->draw).arg(wheel.tickets.size());
+    text += returnLines(context, wheel);
+    if (overHistory)
+        text += pastLines(context.history(), wheel);
     context.out() << text;
     return 0;
 }

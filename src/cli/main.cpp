@@ -12,6 +12,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/HistoryCommands.h"
 #include "cli/PredictCommands.h"
+#include "cli/PrizeCommands.h"
 #include "cli/WheelCommands.h"
 #include "core/ApplicationInfo.h"
 #include "core/store/ChangeLock.h"
@@ -72,7 +73,8 @@ int main(int argc, char* argv[])
 
     // Each group of commands adds its list here.
     const QList<CliCommand> commands = historyCommands() + entryCommands() + backupCommands() + calendarCommands()
-                                       + predictCommands() + exchangeCommands() + backtestCommands() + wheelCommands();
+                                       + predictCommands() + exchangeCommands() + backtestCommands() + wheelCommands()
+                                       + prizeCommands();
     const auto command = std::find_if(commands.begin(), commands.end(), [&words](const CliCommand& c) {
         return !words.isEmpty() && c.name == words.first();
     });

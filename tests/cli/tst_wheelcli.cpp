@@ -4,8 +4,12 @@
 
 #include "TestHistory.h"
 #include "core/store/HistoryFormat.h"
+#include "core/store/PrizeTable.h"
 #include "core/text/PredictText.h"
+#include "core/text/PrizeText.h"
+#include "core/text/ReturnText.h"
 #include "core/text/WheelText.h"
+#include "core/wheel/ExpectedReturn.h"
 #include "core/wheel/RandomTicketOdds.h"
 #include "core/wheel/WheelOdds.h"
 
@@ -21,6 +25,8 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void boughtTicketsAreTheRegistrantsPredictions();
+    void prizeTableKeptAndReadStrictly();
+    void returnAndPastDrawsBesideChance();
 
 private:
     QTemporaryDir m_dir;
@@ -231,6 +237,111 @@ void TestWheelCli::boughtTicketsAreTheRegistrantsPredictions()
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.err.contains(QStringLiteral("口の買い目は登録できません")), qPrintable(refused.err));
     QCOMPARE(TestHistory::readFile(file), before);
+}
+
+void TestWheelCli::prizeTableKeptAndReadStrictly()
+{
+    TestInstall install(TestHistory::randomLines(3, 4));
+    const auto prizes = [&install](const QString& arguments) {
+        return runCli(install.paths(),
+                      QStringList{QStringLiteral("prizes")} + arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    };
+    const CliRun none = prizes(QString());
+    QCOMPARE(none.exitCode, 1);
+    QVERIFY2(none.err.contains(PrizeText::noTable().text), qPrintable(none.err));
+
+    const QStringList table{QStringLiteral("price 300"), QStringLiteral("6 200000000"), QStringLiteral("5 500000"),
+                            QStringLiteral("4 6800"), QStringLiteral("3 1000")};
+    const CliRun set = prizes(QStringLiteral("--set 200000000 500000 6800 1000 --price 300"));
+    QCOMPARE(set.exitCode, 0);
+    QCOMPARE(set.outLines(), table);
+    const QString file = install.paths().prizeTableFile();
+    const QByteArray written("Kakaku=300\r\n6=200000000\r\n5=500000\r\n4=6800\r\n3=1000\r\n");
+    QCOMPARE(TestHistory::readFile(file), written);
+    QCOMPARE(prizes(QString()).outLines(), table);
+    // Without --price a ticket costs 200 yen.
+    QCOMPARE(prizes(QStringLiteral("--set 1 2 3 4")).outLines().first(), QStringLiteral("price 200"));
+    QCOMPARE(prizes(QStringLiteral("--set 200000000 500000 6800 1000 --price 300")).exitCode, 0);
+
+    // Out of range: refused, and the file stays as it was.
+    const CliRun tooMuch = prizes(QStringLiteral("--set 1000000000 500000 6800 1000"));
+    QCOMPARE(tooMuch.exitCode, 1);
+    QVERIFY2(tooMuch.err.contains(PrizeText::amountOutOfRange(6, 1000000000).text), qPrintable(tooMuch.err));
+    QCOMPARE(prizes(QStringLiteral("--set 1 2 3 4 --price 0")).exitCode, 1);
+    QCOMPARE(prizes(QStringLiteral("--set 1 2 3 -4")).exitCode, 1);
+    QCOMPARE(prizes(QStringLiteral("--set 1 2 3")).exitCode, 2);
+    QCOMPARE(TestHistory::readFile(file), written);
+
+    // A file the program did not write is not used, and is left for the player to see.
+    const QList<QPair<QByteArray, int>> broken{
+        {"Kakaku=300\r\n6=2e8\r\n5=500000\r\n4=6800\r\n3=1000\r\n", 2},
+        {"Kakaku=300\r\n5=500000\r\n6=200000000\r\n4=6800\r\n3=1000\r\n", 2},
+        {"Kakaku=300\r\n6=200000000\r\n5=500000\r\n4=6800\r\n", 5},
+        {"Kakaku=0\n6=200000000\n5=500000\n4=6800\n3=1000\n", 1},
+        {"Kakaku=300\r\n6=200000000\r\n5=500000\r\n4=6800\r\n3=+1000\r\n", 5},
+        {"Kakaku=300\r\n6=200000000\r\n5=500000\r\n4=6800\r\n3=1000\r\nx\r\n", 6},
+    };
+    for (const auto& [bytes, line] : broken) {
+        TestHistory::writeFile(file, bytes);
+        const CliRun refused = prizes(QString());
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains(PrizeText::tableUnreadable(file, line).text), qPrintable(refused.err));
+        const CliRun wheelRun = wheel(install, QStringLiteral("--pool %1 --guarantee 3/5 --seed 9").arg(kPool));
+        QCOMPARE(wheelRun.exitCode, 0);
+        QVERIFY(wheelRun.err.contains(PrizeText::tableUnreadable(file, line).text));
+        QVERIFY(!wheelRun.out.contains(QStringLiteral("return")));
+        QCOMPARE(TestHistory::readFile(file), bytes);
+    }
+    QCOMPARE(prizes(QStringLiteral("--clear")).exitCode, 0);
+    QVERIFY(!QFile::exists(file));
+}
+
+void TestWheelCli::returnAndPastDrawsBesideChance()
+{
+    const QList<QList<int>> draws{
+        {3, 8, 11, 15, 19, 22}, {3, 8, 11, 1, 2, 4}, {5, 6, 7, 9, 10, 12}, {26, 30, 34, 37, 40, 43}};
+    TestInstall install(TestHistory::linesOf(draws));
+    QCOMPARE(runCli(install.paths(), {QStringLiteral("prizes"), QStringLiteral("--set"), QStringLiteral("200000000"),
+                                      QStringLiteral("500000"), QStringLiteral("6800"), QStringLiteral("1000")})
+                 .exitCode,
+             0);
+    const CliRun run = wheel(install, QStringLiteral("--pool %1 --guarantee 3/5 --seed 9 --history").arg(kPool));
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.outLines();
+    const QList<QList<int>> tickets = ticketsOf(lines);
+    // The lines a script reads before stay where they were.
+    QCOMPARE(lines.value(6), QStringLiteral("proof 792 0"));
+    PrizeTable table;
+    table.amounts = {0, 0, 0, 1000, 6800, 500000, 200000000};
+    const WheelOdds odds = WheelOdds::of(tickets);
+    const ExpectedReturn own = ExpectedReturn::ofWheel(odds, int(tickets.size()), table);
+    QCOMPARE(own, ExpectedReturn::ofAnyTickets(int(tickets.size()), table));
+    QCOMPARE(lines.value(7),
+             QStringLiteral("return %1 %2").arg(own.perDraw(), 0, 'f', 6).arg(own.perTicket(), 0, 'f', 6));
+    QCOMPARE(lines.value(8),
+             QStringLiteral("random-return %1 %2").arg(own.perDraw(), 0, 'f', 6).arg(own.perTicket(), 0, 'f', 6));
+    QCOMPARE(lines.value(9), QStringLiteral("price %1.000000 200.000000").arg(200 * tickets.size()));
+    QCOMPARE(lines.value(10), ReturnText::returnNote(int(tickets.size())));
+
+    // Each draw counted by hand: the classes some ticket held exactly.
+    QStringList past{QStringLiteral("past 4")};
+    for (int k = 3; k <= 6; ++k) {
+        int paying = 0;
+        for (const QList<int>& draw : draws) {
+            paying += std::any_of(tickets.begin(), tickets.end(), [&](const QList<int>& ticket) {
+                return std::count_if(ticket.begin(), ticket.end(), [&](int n) { return draw.contains(n); }) == k;
+            });
+        }
+        const double mean = 4 * double(odds.drawsPaying[std::size_t(k)]) / WheelOdds::kDraws;
+        past << QString::number(k) << QString::number(paying) << QString::number(mean, 'f', 2);
+        past << QStringLiteral("\\d+") << QStringLiteral("\\d+");
+    }
+    QVERIFY2(QRegularExpression(QLatin1Char('^') + past.join(QLatin1Char(' ')) + QLatin1Char('$'))
+                 .match(lines.value(11))
+                 .hasMatch(),
+             qPrintable(lines.value(11)));
+    QCOMPARE(lines.value(12), ReturnText::pastNote());
+    QCOMPARE(lines.size(), 13);
 }
 
 QTEST_GUILESS_MAIN(TestWheelCli)

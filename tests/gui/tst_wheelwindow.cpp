@@ -1,29 +1,39 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "GuiSuite.h"
+#include "TestPixels.h"
+#include "core/chance/ChanceBand.h"
 #include "core/entry/PredictionFile.h"
 #include "core/entry/RegistrantSlots.h"
+#include "core/store/PrizeTable.h"
+#include "core/text/PredictText.h"
+#include "core/text/ReturnText.h"
 #include "core/text/WheelText.h"
 #include "core/wheel/Binomial.h"
+#include "core/wheel/ExpectedReturn.h"
 #include "core/wheel/RandomTicketOdds.h"
 #include "core/wheel/WheelCsv.h"
 #include "core/wheel/WheelMaker.h"
 #include "gui/document/CVemoDoc.h"
 #include "gui/entry/NumberBox.h"
 #include "gui/entry/NumberCard.h"
+#include "gui/kit/ScreenScale.h"
 #include "gui/predict/DataGodResultWindow.h"
 #include "gui/predict/LatestPredictionPopup.h"
 #include "gui/shell/CMainFrame.h"
@@ -52,6 +62,34 @@ void chooseInFileDialog(const QString& file)
     });
 }
 
+// The numbers a ticket list's line names.
+QList<QList<int>> ticketsShown(const QListWidget* list)
+{
+    QList<QList<int>> tickets;
+    for (int i = 0; i < list->count(); ++i) {
+        QList<int> ticket;
+        for (const QString& n : list->item(i)->text().split(QLatin1Char('.')))
+            ticket.append(n.trimmed().toInt());
+        tickets.append(ticket);
+    }
+    return tickets;
+}
+
+int heldOf(const QList<int>& ticket, const QList<int>& drawn)
+{
+    return int(std::count_if(ticket.begin(), ticket.end(), [&](int n) { return drawn.contains(n); }));
+}
+
+// Whether a label shows whole inside its window, with ink on it.
+void verifyShownWhole(QLabel* label, QWidget* window)
+{
+    QVERIFY2(label->isVisible(), qPrintable(label->objectName()));
+    QTRY_VERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
+    QVERIFY(window->rect().contains(QRect(label->mapTo(window, QPoint(0, 0)), label->size())));
+    QVERIFY2(TestPixels::count(label, [](QRgb pixel) { return qGray(pixel) < 128; }) > 50,
+             qPrintable(label->objectName()));
+}
+
 } // namespace
 
 class TestWheelWindow : public GuiSuite {
@@ -63,6 +101,7 @@ private Q_SLOTS:
     void timedOutRunOffersALongerOneAndALargeWheelIsAsked();
     void fromADataGodsPopupWithItsNumbers();
     void wheelBesideAsManyRandomTickets();
+    void prizeTableReturnPastDrawsAndWhatTheTicketsWon();
 
 private:
     WheelWindow* openFromNumberCard(const QList<int>& numbers);
@@ -325,18 +364,114 @@ void TestWheelWindow::wheelBesideAsManyRandomTickets()
     QCOMPARE(note->text(), WheelCompareText::wheelNote());
 
     // Each line shows whole inside the window, with ink on it, once the layout has taken the new texts.
-    for (QLabel* label : {randomOdds, expected, note}) {
-        QVERIFY(label->isVisible());
-        QTRY_VERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
-        QVERIFY(window->rect().contains(QRect(label->mapTo(window, QPoint(0, 0)), label->size())));
-        const QImage shot = label->grab().toImage();
-        int inked = 0;
-        for (int y = 0; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x)
-                inked += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
+    for (QLabel* label : {randomOdds, expected, note})
+        verifyShownWhole(label, window);
+}
+
+void TestWheelWindow::prizeTableReturnPastDrawsAndWhatTheTicketsWon()
+{
+    QVERIFY(m_program->choose(MenuCommand::Wheel));
+    auto* window = view()->findChild<WheelWindow*>();
+    QVERIFY(window);
+    control<WheelNumberGrid>(window, "poolGrid")->setPool(kPool);
+    control<QSpinBox>(window, "drawnInPoolSpin")->setValue(3);
+    control<QSpinBox>(window, "matchedSpin")->setValue(3);
+    QSignalSpy finished(window, &WheelWindow::finished);
+    click(window, "makeButton");
+    QVERIFY(finished.wait(20000));
+    const QList<QList<int>> tickets = ticketsShown(control<QListWidget>(window, "ticketList"));
+    const int n = int(tickets.size());
+    QVERIFY(n > 1);
+    CVemoDoc& doc = view()->document();
+    control<QTabWidget>(window, "resultPages")->setCurrentIndex(1);
+    auto* wheelReturn = control<QLabel>(window, "wheelReturnLabel");
+    QVERIFY(wheelReturn->text().isEmpty());
+
+    // Over the stored draws, counted here draw by draw, beside chance from the wheel's exact odds.
+    const int draws = doc.history().drawCount();
+    QCOMPARE(control<QLabel>(window, "pastHeadingLabel")->text(), ReturnText::pastHeading(draws));
+    const WheelOdds odds = WheelOdds::of(tickets);
+    const QString past = control<QLabel>(window, "pastClassesLabel")->text();
+    for (int k = 3; k <= 6; ++k) {
+        int paying = 0;
+        for (int draw = 1; draw <= draws; ++draw) {
+            QList<int> drawn;
+            for (int number = 1; number <= kNumberCount; ++number) {
+                if (doc.history().isHit(number, draw))
+                    drawn.append(number);
+            }
+            paying +=
+                std::any_of(tickets.begin(), tickets.end(), [&](const QList<int>& t) { return heldOf(t, drawn) == k; });
         }
-        QVERIFY2(inked > 50, qPrintable(label->objectName()));
+        const ChanceBand chance = ChanceBand::ofBinomialSum({{draws, odds.payingProbability(k)}});
+        QVERIFY2(past.contains(ReturnText::pastClass(k, paying, chance)), qPrintable(past));
     }
+    QCOMPARE(control<QLabel>(window, "pastNoteLabel")->text(), ReturnText::pastNote());
+
+    // The table typed into its dialog, kept in the data folder.
+    TestProgram::whenModalShows([](QWidget* modal) {
+        QCOMPARE(modal->objectName(), QStringLiteral("PrizeTableDialog"));
+        QCOMPARE(control<QSpinBox>(modal, "priceSpin")->value(), 200);
+        const QList<int> amounts{0, 0, 0, 1000, 6800, 500000, 200000000};
+        for (int k = 3; k <= 6; ++k) {
+            auto* spin = control<QSpinBox>(modal, QStringLiteral("amountSpin%1").arg(k));
+            spin->selectAll();
+            QTest::keyClicks(spin, QString::number(amounts[k]));
+        }
+        GuiSuite::click(modal, "okButton");
+    });
+    click(window, "prizeTableButton");
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(TestHistory::readFile(doc.paths().prizeTableFile()),
+             QByteArray("Kakaku=200\r\n6=200000000\r\n5=500000\r\n4=6800\r\n3=1000\r\n"));
+
+    // The return per draw is n times one ticket's: C(6,k)·C(37,6−k) draws of 6,096,454 pay class k.
+    const double oneTicket = (1000.0 * 20 * 7770 + 6800.0 * 15 * 666 + 500000.0 * 6 * 37 + 200000000.0) / 6096454;
+    const QString perDraw = QLocale(QLocale::Japanese).toString(n * oneTicket, 'f', 2);
+    QVERIFY2(wheelReturn->text().contains(QStringLiteral("この %1 口で %2 円").arg(n).arg(perDraw)),
+             qPrintable(wheelReturn->text()));
+    QVERIFY(
+        wheelReturn->text().contains(QStringLiteral("買う額 %1 円").arg(QLocale(QLocale::Japanese).toString(200 * n))));
+    auto* randomReturn = control<QLabel>(window, "randomReturnLabel");
+    QVERIFY2(randomReturn->text().contains(QStringLiteral("%1 円").arg(perDraw)), qPrintable(randomReturn->text()));
+    auto* note = control<QLabel>(window, "returnNoteLabel");
+    QCOMPARE(note->text(), ReturnText::returnNote(n));
+    for (QLabel* label : {wheelReturn, randomReturn, note, control<QLabel>(window, "pastClassesLabel"),
+                          control<QLabel>(window, "pastNoteLabel")})
+        verifyShownWhole(label, window);
+
+    // Bought for the coming draw and that draw entered: the hit-count screen says what the tickets won.
+    QVERIFY(!doc.nameRegistrant(1, QStringLiteral("花子")));
+    const int coming = draws + 1;
+    TestProgram::whenModalShows([](QWidget* modal) {
+        auto* registrant = control<QComboBox>(modal, "registrantChoice");
+        registrant->setCurrentIndex(registrant->findData(1));
+        GuiSuite::click(modal, "okButton");
+    });
+    click(window, "buyButton");
+    m_messages.clear();
+    const QList<int> drawn = tickets.first();
+    QVERIFY(!doc.appendDraw(drawn));
+    std::array<int, kNumbersPerDraw + 1> byHits{};
+    for (const QList<int>& ticket : tickets)
+        ++byHits[std::size_t(heldOf(ticket, drawn))];
+    QCOMPARE(byHits[6], 1);
+    window->close();
+    QVERIFY(m_program->choose(MenuCommand::HitCount));
+    QTRY_VERIFY(view()->hitCountScreen().resultWindow(1)->isVisible());
+    const QString won = PredictText::ticketsWon(coming, n, byHits);
+    QCOMPARE(view()->hitCountScreen().panels()[0].ticketsWon, won);
+    // Under the panels, right of the note, in the slot's red.
+    const QImage screen = TestPixels::grabOf(view());
+    const QRect line(QPoint(ScreenScale::x(400), ScreenScale::y(553)),
+                     QPoint(ScreenScale::x(799), ScreenScale::y(566)));
+    const auto red = [](QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 120 && qBlue(pixel) < 120; };
+    const int inked = TestPixels::count(screen, red, line);
+    QVERIFY2(inked > 80, qPrintable(QString::number(inked)));
+    // None on the panels' side of the screen: the line keeps clear of them and of the note.
+    QCOMPARE(TestPixels::count(screen, red,
+                               QRect(QPoint(0, ScreenScale::y(553)), QPoint(ScreenScale::x(399), ScreenScale::y(566)))),
+             0);
 }
 
 QTEST_MAIN(TestWheelWindow)

@@ -11,6 +11,8 @@ public:
     QString dataFolder() const { return m_root + QStringLiteral("/Vemo6Data"); }
     QString historyFile() const { return dataFolder() + QStringLiteral("/KakoData.txt"); }
     QString pathDataFile() const { return dataFolder() + QStringLiteral("/PathData.txt"); }
+    /** The prize amounts and the ticket price the player typed in (see PrizeTable). */
+    QString prizeTableFile() const { return dataFolder() + QStringLiteral("/TousenKin.txt"); }
     /** The address of the page the main-number update opens, when the installation names its own. */
     QString updatePageFile() const { return dataFolder() + QStringLiteral("/KousinURL.txt"); }
     /** Where every change of the history or a registrant's predictions keeps the version it replaces. */

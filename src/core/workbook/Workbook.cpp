@@ -18,6 +18,14 @@ Workbook::Workbook(Installation installation)
     : m_installation(std::move(installation)), m_registrants(m_installation.paths),
       m_pathSettings(PathSettings::loadPathSettings(m_installation.paths.pathDataFile()))
 {
+    loadPrizeTable();
+}
+
+void Workbook::loadPrizeTable()
+{
+    Result<std::optional<PrizeTable>> table = PrizeTable::load(paths().prizeTableFile());
+    m_prizeTable = table.ok() ? table.value() : std::nullopt;
+    m_prizeTableFault = table.ok() ? Status() : table.error();
 }
 
 WorkbookChange Workbook::appendDraw(const DrawNumbers& numbers)
@@ -106,6 +114,22 @@ WorkbookChange Workbook::storePathSettings(const PathSettings& settings)
         return WorkbookChange::failed(*fault);
     m_pathSettings = PathSettings::loadPathSettings(file);
     return WorkbookChange::made(Part::Settings);
+}
+
+WorkbookChange Workbook::storePrizeTable(const PrizeTable& table)
+{
+    if (Status fault = table.store(paths().prizeTableFile()))
+        return WorkbookChange::failed(*fault);
+    loadPrizeTable();
+    return WorkbookChange::made(Part::Prizes);
+}
+
+WorkbookChange Workbook::removePrizeTable()
+{
+    if (Status fault = PrizeTable::remove(paths().prizeTableFile()))
+        return WorkbookChange::failed(*fault);
+    loadPrizeTable();
+    return WorkbookChange::made(Part::Prizes);
 }
 
 bool Workbook::historyIsExample() const

@@ -4,6 +4,7 @@
 #include "core/entry/RegistrantSlots.h"
 #include "core/store/Installation.h"
 #include "core/store/PathSettings.h"
+#include "core/store/PrizeTable.h"
 #include "core/workbook/WorkbookChange.h"
 
 /**
@@ -25,6 +26,10 @@ public:
     const DrawHistory& history() const { return *m_installation.history; }
     const RegistrantSlots& registrants() const { return m_registrants; }
     const PathSettings& pathSettings() const { return m_pathSettings; }
+    /** The prize table the player typed in; none when there is none or it could not be read. */
+    const std::optional<PrizeTable>& prizeTable() const { return m_prizeTable; }
+    /** Why the prize table in the data folder is not used; none when there is no file or it was read. */
+    const Status& prizeTableFault() const { return m_prizeTableFault; }
     /** Whether the history is still the bundled example of random draws. */
     bool historyIsExample() const;
 
@@ -55,8 +60,16 @@ public:
     /** Writes PathData.txt and takes the settings as read back from it; a failed write changes nothing. */
     WorkbookChange storePathSettings(const PathSettings& settings);
 
+    /** Writes TousenKin.txt and takes the table as read back from it; a refused or failed write changes nothing. */
+    WorkbookChange storePrizeTable(const PrizeTable& table);
+    /** Removes TousenKin.txt: from then on nothing is shown but the odds. */
+    WorkbookChange removePrizeTable();
+
 private:
     explicit Workbook(Installation installation);
+
+    /** Reads TousenKin.txt into the table, or the reason it is not used. */
+    void loadPrizeTable();
 
     DrawHistory& writableHistory() { return *m_installation.history; }
     /** The file of a registered slot, or why the slot has none. */
@@ -65,4 +78,6 @@ private:
     Installation m_installation;
     RegistrantSlots m_registrants;
     PathSettings m_pathSettings;
+    std::optional<PrizeTable> m_prizeTable;
+    Status m_prizeTableFault;
 };

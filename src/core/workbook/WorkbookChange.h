@@ -7,7 +7,7 @@
 
 /** What one verb of the workbook changed, or why it changed nothing. */
 struct WorkbookChange {
-    enum class Part { History = 0x1, Registrants = 0x2, Predictions = 0x4, Settings = 0x8 };
+    enum class Part { History = 0x1, Registrants = 0x2, Predictions = 0x4, Settings = 0x8, Prizes = 0x10 };
     Q_DECLARE_FLAGS(Parts, Part)
 
     /** The parts that are now different; none when the verb was refused or failed. */

@@ -16,5 +16,7 @@ Status CVemoDoc::follow(const WorkbookChange& change)
         Q_EMIT registrantsChanged();
     if (change.parts.testFlag(WorkbookChange::Part::Predictions))
         Q_EMIT predictionsChanged();
+    if (change.parts.testFlag(WorkbookChange::Part::Prizes))
+        Q_EMIT prizeTableChanged();
     return change.fault;
 }

@@ -24,6 +24,8 @@ public:
     const RegistrantSlots& registrants() const { return m_workbook.registrants(); }
     const RegistrantNames& registrantNames() const { return m_workbook.registrants().names(); }
     const PathSettings& pathSettings() const { return m_workbook.pathSettings(); }
+    const std::optional<PrizeTable>& prizeTable() const { return m_workbook.prizeTable(); }
+    const Status& prizeTableFault() const { return m_workbook.prizeTableFault(); }
     bool historyIsExample() const { return m_workbook.historyIsExample(); }
 
     // The workbook's verbs; see Workbook for what each does.
@@ -47,6 +49,8 @@ public:
     }
     Status deletePrediction(int slot, int draw, int p) { return follow(m_workbook.deletePrediction(slot, draw, p)); }
     Status storePathSettings(const PathSettings& settings) { return follow(m_workbook.storePathSettings(settings)); }
+    Status storePrizeTable(const PrizeTable& table) { return follow(m_workbook.storePrizeTable(table)); }
+    Status removePrizeTable() { return follow(m_workbook.removePrizeTable()); }
 
 Q_SIGNALS:
     /** The history changed; note says how in a few words (empty for an import). */
@@ -55,6 +59,8 @@ Q_SIGNALS:
     void registrantsChanged();
     /** A registrant's prediction was entered or deleted. */
     void predictionsChanged();
+    /** The prize table was typed in, changed or removed. */
+    void prizeTableChanged();
 
 private:
     explicit CVemoDoc(Workbook workbook) : m_workbook(std::move(workbook)) {}

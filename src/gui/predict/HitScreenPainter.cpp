@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 #include "core/predict/PredictValueText.h"
 #include "core/text/ChanceText.h"
 #include "gui/kit/CanvasText.h"
@@ -17,6 +19,9 @@ constexpr int kPanelLeft = 15;
 constexpr int kPanelRight = 272;
 constexpr int kChanceLeft = 152;
 constexpr int kFirstNoteTop = 553;
+constexpr int kScreenRight = 795;
+// The narrowest the won line is drawn, in percent of its width, still to be read.
+constexpr int kNarrowest = 50;
 const QColor kChanceInk(80, 80, 80);
 constexpr int kPanelHeight = 105;
 constexpr int kLowestPanelTop = 444;
@@ -70,7 +75,9 @@ void HitScreenPainter::paint(QPainter& painter, const HitPanels& panels, bool lo
 {
     for (int slot = 1; slot <= PredictText::kDataGodCount; ++slot)
         paintPanel(painter, slot, panels[std::size_t(slot - 1)]);
-    paintNotes(painter, lookAhead);
+    const int noteRight = paintNotes(painter, lookAhead);
+    if (!lookAhead)
+        paintTicketsWon(painter, panels, noteRight);
 }
 
 void HitScreenPainter::paintPanel(QPainter& painter, int slot, const HitPanel& panel) const
@@ -118,13 +125,32 @@ void HitScreenPainter::paintChance(QPainter& painter, int top, const HitPanel& p
                          ChanceText::countBand(panel.chance.records(6 - line)), kChanceInk);
 }
 
-void HitScreenPainter::paintNotes(QPainter& painter, bool lookAhead) const
+int HitScreenPainter::paintNotes(QPainter& painter, bool lookAhead) const
 {
     painter.setFont(m_kit.text);
     // One line is all a 768-pixel screen leaves under the panels: that the gods look ahead matters more than
     // what 「偶然なら」 means.
-    if (lookAhead)
-        CanvasText::draw(painter, at(kPanelLeft, kFirstNoteTop), ChanceText::lookAheadNote(), ViewColors::kRed);
-    else
-        CanvasText::draw(painter, at(kPanelLeft, kFirstNoteTop), ChanceText::hitChanceNote(), kChanceInk);
+    const QString note = lookAhead ? ChanceText::lookAheadNote() : ChanceText::hitChanceNote();
+    CanvasText::draw(painter, at(kPanelLeft, kFirstNoteTop), note, lookAhead ? ViewColors::kRed : kChanceInk);
+    return ScreenScale::x(kPanelLeft) + painter.fontMetrics().horizontalAdvance(note);
+}
+
+void HitScreenPainter::paintTicketsWon(QPainter& painter, const HitPanels& panels, int noteRight) const
+{
+    // The rest of that line has room for one: the lowest slot's, in its colour and after its name.
+    const auto bought =
+        std::find_if(panels.begin(), panels.end(), [](const HitPanel& panel) { return !panel.ticketsWon.isEmpty(); });
+    if (bought == panels.end())
+        return;
+    const int slot = int(bought - panels.begin()) + 1;
+    const QString line = bought->title + QStringLiteral("：") + bought->ticketsWon;
+    // Narrowed as far as it takes to fit between the note and the screen's edge.
+    QFont font = m_kit.text;
+    const int room = ScreenScale::x(kScreenRight) - noteRight - ScreenScale::x(8);
+    const int width = QFontMetrics(font).horizontalAdvance(line);
+    if (width > room)
+        font.setStretch(std::max(kNarrowest, room * 100 / width));
+    painter.setFont(font);
+    const int left = ScreenScale::x(kScreenRight) - painter.fontMetrics().horizontalAdvance(line);
+    CanvasText::draw(painter, QPoint(left, ScreenScale::y(kFirstNoteTop)), line, coloursOf(slot).text);
 }

@@ -18,6 +18,8 @@ struct HitPanel {
     HitStatistics statistics;
     /** What luck alone gives for the same records. */
     HitChance chance;
+    /** A registrant whose newest counted draw holds several tickets (a bought wheel): what they won. */
+    QString ticketsWon;
 };
 
 using HitPanels = std::array<HitPanel, PredictText::kDataGodCount>;
@@ -25,8 +27,8 @@ using HitPanels = std::array<HitPanel, PredictText::kDataGodCount>;
 /**
  * Paints the hit-count screen's five panels, slot 1 at the bottom: title, average, and how many
  * records hit 6, 5, 4 and 3 numbers, each beside what chance gives; under them what the chance
- * figures are, and for the data gods that their files look ahead. The result windows lie beside
- * the panels as child windows.
+ * figures are, and for the data gods that their files look ahead, or beside it what a registrant's
+ * newest bought tickets won. The result windows lie beside the panels as child windows.
  */
 class HitScreenPainter {
 public:
@@ -44,7 +46,9 @@ public:
 private:
     void paintPanel(QPainter& painter, int slot, const HitPanel& panel) const;
     void paintChance(QPainter& painter, int top, const HitPanel& panel) const;
-    void paintNotes(QPainter& painter, bool lookAhead) const;
+    /** Paints the note under the panels; the pixel where it ends. */
+    int paintNotes(QPainter& painter, bool lookAhead) const;
+    void paintTicketsWon(QPainter& painter, const HitPanels& panels, int noteRight) const;
 
     const ViewDrawingKit& m_kit;
     /** Picture 269 at its size on this screen, drawn once. */

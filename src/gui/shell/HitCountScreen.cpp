@@ -103,6 +103,7 @@ void HitCountScreen::recountSlot(int slot, const Source& source, QList<UserMessa
     }
     panel.statistics = HitStatistics();
     panel.chance = HitChance();
+    panel.ticketsWon.clear();
     // A file that is not there, or cannot be read, leaves the window white and the figures "xx".
     if (path.isEmpty() || !FileNameBytes::exists(path)) {
         window->setChart(std::nullopt, source.dataGodMode, panel.title);
@@ -116,6 +117,10 @@ void HitCountScreen::recountSlot(int slot, const Source& source, QList<UserMessa
     }
     panel.statistics = HitStatistics::count(records.value(), m_doc.history(), slot);
     panel.chance = HitChance::of(panel.statistics);
+    // Several tickets for one draw are a bought wheel: what they won, by class.
+    const HitStatistics::NewestDraw& newest = panel.statistics.newestDraw();
+    if (!source.dataGodMode && newest.tickets > 1)
+        panel.ticketsWon = PredictText::ticketsWon(newest.draw, newest.tickets, newest.byHits);
     if (panel.statistics.warning())
         messages.append(*panel.statistics.warning());
     // A registrant's predictions carry the registrant's name, not the god's of the same slot.

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -15,6 +16,7 @@
 #include "gui/kit/ControlHelp.h"
 #include "gui/kit/Named.h"
 #include "gui/wheel/WheelCompareText.h"
+#include "gui/wheel/WheelReturnPanel.h"
 
 namespace {
 
@@ -75,7 +77,8 @@ WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
     m_odds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_odds->horizontalHeader()->setStretchLastSection(true);
     m_odds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* column = new QVBoxLayout;
+    auto* oddsPage = new QWidget;
+    auto* column = new QVBoxLayout(oddsPage);
     m_anyPrize = named(new QLabel, QStringLiteral("anyPrizeLine"));
     ControlHelp::attach(m_anyPrize, WheelText::oddsHelp());
     column->addWidget(m_anyPrize);
@@ -87,7 +90,11 @@ WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
     column->addWidget(m_expectedTickets);
     column->addWidget(m_wheelNote);
     column->addStretch();
-    row->addLayout(column, 1);
+    m_pages = named(new QTabWidget, QStringLiteral("resultPages"));
+    m_pages->addTab(oddsPage, QStringLiteral("確率"));
+    m_return = named(new WheelReturnPanel, QStringLiteral("returnPage"));
+    m_pages->addTab(m_return, QStringLiteral("払い戻しとこれまでの回"));
+    row->addWidget(m_pages, 1);
     layout->addLayout(row, 1);
     // The four rows show whole, with nothing below them.
     m_odds->setFixedHeight(m_odds->horizontalHeader()->sizeHint().height()
@@ -117,8 +124,15 @@ void WheelResultPanel::showWheel(const WheelResult& wheel, int drawnInPool, cons
     m_wheelNote->setText(WheelCompareText::wheelNote());
 }
 
+void WheelResultPanel::showReturn(const WheelResult& wheel, const std::optional<PrizeTable>& table,
+                                  const WheelPastDraws& past)
+{
+    m_return->showReturn(wheel.odds, int(wheel.tickets.size()), table, past);
+}
+
 void WheelResultPanel::clear()
 {
+    m_return->clear();
     m_summary->clear();
     m_tickets->clear();
     m_proof->clear();

@@ -12,6 +12,7 @@
 #include "core/text/WheelText.h"
 #include "core/wheel/WheelCsv.h"
 #include "core/wheel/WheelMaker.h"
+#include "core/wheel/WheelPastDraws.h"
 #include "gui/document/CVemoDoc.h"
 #include "gui/kit/ContextHelpPopupFilter.h"
 #include "gui/kit/ControlHelp.h"
@@ -20,6 +21,7 @@
 #include "gui/kit/MessageService.h"
 #include "gui/kit/ModelessWindow.h"
 #include "gui/kit/Named.h"
+#include "gui/wheel/PrizeTableDialog.h"
 #include "gui/wheel/WheelNumberGrid.h"
 #include "gui/wheel/WheelPurchaseDialog.h"
 #include "gui/wheel/WheelResultPanel.h"
@@ -77,6 +79,9 @@ WheelWindow::WheelWindow(CVemoDoc& doc, QWidget* parent)
     layout->addWidget(buttonRow());
     installHelp();
     showPoolCount();
+    // The return and the past draws follow the table and the history.
+    connect(&m_doc, &CVemoDoc::prizeTableChanged, this, &WheelWindow::showReturn);
+    connect(&m_doc, &CVemoDoc::historyChanged, this, &WheelWindow::showReturn);
     resize(900, 720);
 }
 
@@ -111,6 +116,11 @@ QWidget* WheelWindow::buttonRow()
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    auto* prizes = named(new QPushButton(QStringLiteral("当せん金の表(&P)...")), QStringLiteral("prizeTableButton"));
+    ControlHelp::attach(prizes, QStringLiteral("各等級の当せん金と１口の値段を入れます。入れると、買い目の払い戻しの"
+                                               "期待値を出します。"));
+    connect(prizes, &QPushButton::clicked, this, [this] { PrizeTableDialog::edit(m_doc, this); });
+    layout->addWidget(prizes);
     layout->addStretch();
     m_export = named(new QPushButton(WheelText::exportCsv()), QStringLiteral("exportButton"));
     m_export->setEnabled(false);
@@ -268,10 +278,18 @@ void WheelWindow::takeResult(const Result<WheelResult>& made, int drawnInPool)
         barText = WheelText::searchDoneOnTime(tickets);
     }
     m_result->showWheel(m_wheel, drawnInPool, note);
+    showReturn();
     m_longer->setEnabled(m_wheel.timedOut && m_seconds->value() < kMaxSeconds);
     m_export->setEnabled(!m_wheel.tickets.isEmpty());
     m_buy->setEnabled(!m_wheel.tickets.isEmpty());
     showEnd(barText);
+}
+
+void WheelWindow::showReturn()
+{
+    if (!m_wheel.tickets.isEmpty())
+        m_result->showReturn(m_wheel, m_doc.prizeTable(),
+                             WheelPastDraws::of(m_wheel.tickets, m_doc.history(), m_wheel.odds));
 }
 
 void WheelWindow::showEnd(const QString& barText)

@@ -63,6 +63,7 @@ private:
     void cancelRun();
     void showProgress(const WheelProgress& progress);
     void takeResult(const Result<WheelResult>& made, int drawnInPool);
+    void showReturn();
     void showEnd(const QString& barText);
     void searchLonger();
     void exportCsv();
