@@ -187,7 +187,7 @@ QString secondsSuffix()
 
 QString make()
 {
-    return QStringLiteral("作成");
+    return QStringLiteral("作成(&M)");
 }
 
 QString cancel()

@@ -91,9 +91,9 @@ WheelResultPanel::WheelResultPanel(QWidget* parent) : QWidget(parent)
     column->addWidget(m_wheelNote);
     column->addStretch();
     m_pages = named(new QTabWidget, QStringLiteral("resultPages"));
-    m_pages->addTab(oddsPage, QStringLiteral("確率"));
+    m_pages->addTab(oddsPage, QStringLiteral("確率(&O)"));
     m_return = named(new WheelReturnPanel, QStringLiteral("returnPage"));
-    m_pages->addTab(m_return, QStringLiteral("払い戻しとこれまでの回"));
+    m_pages->addTab(m_return, QStringLiteral("払い戻しとこれまでの回(&R)"));
     row->addWidget(m_pages, 1);
     layout->addLayout(row, 1);
     // The four rows show whole, with nothing below them.
