@@ -9,6 +9,7 @@
 #include "core/chance/Hypergeometric.h"
 #include "core/text/WheelText.h"
 #include "core/wheel/Binomial.h"
+#include "core/wheel/KnownDesigns.h"
 #include "core/wheel/RandomTicketOdds.h"
 #include "core/wheel/WheelMaker.h"
 
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void badSettingsRefused();
     void knownAnswersReached_data();
     void knownAnswersReached();
+    void inversivePlaneHoldsEveryThreeOnce();
     void randomTicketsBesideAWheel();
 };
 
@@ -361,6 +363,7 @@ void TestWheel::knownAnswersReached_data()
     QTest::newRow("12 numbers 5 if 5, Steiner system") << 12 << 5 << 5 << 132 << 132 << 0.5;
     QTest::newRow("22 numbers 3 if 3, Steiner system") << 22 << 3 << 3 << 77 << 77 << 0.5;
     QTest::newRow("21 numbers 3 if 3, from the Steiner system") << 21 << 3 << 3 << 77 << 70 << 0.5;
+    QTest::newRow("24 numbers 3 if 3, from the inversive plane") << 24 << 3 << 3 << 130 << 112 << 0.5;
     QTest::newRow("22 numbers 2 if 6, disjoint tickets") << 22 << 2 << 6 << 4 << 2 << 0.5;
 }
 
@@ -383,6 +386,25 @@ void TestWheel::knownAnswersReached()
     QCOMPARE(wheel.value().proof.checked, binomial(pool, drawnInPool));
     QCOMPARE(std::accumulate(wheel.value().odds.bestHolds.begin(), wheel.value().odds.bestHolds.end(), qint64(0)),
              WheelOdds::kDraws);
+}
+
+void TestWheel::inversivePlaneHoldsEveryThreeOnce()
+{
+    const std::vector<quint32> circles = KnownDesigns::forGuarantee(26, 6, 3, 3);
+    QCOMPARE(circles.size(), std::size_t(130));
+    const auto lowest = [](quint32 mask) { return mask & (~mask + 1); };
+    QHash<quint32, int> held;
+    for (const quint32 circle : circles) {
+        QCOMPARE(std::popcount(circle), 6);
+        for (quint32 a = circle; a != 0; a &= a - 1) {
+            for (quint32 b = a & (a - 1); b != 0; b &= b - 1) {
+                for (quint32 c = b & (b - 1); c != 0; c &= c - 1)
+                    ++held[lowest(a) | lowest(b) | lowest(c)];
+            }
+        }
+    }
+    QCOMPARE(held.size(), binomial(26, 3));
+    QVERIFY(std::all_of(held.begin(), held.end(), [](int times) { return times == 1; }));
 }
 
 // The share of draws in which some of tickets different random tickets holds three or more, by a
