@@ -78,18 +78,19 @@ Found search(const WheelSettings& settings, const CoverTargets& targets, const s
              int lowerBound, const WheelControl& control)
 {
     const auto deadline =
-        CoverSearch::Clock::now()
-        + std::chrono::duration_cast<CoverSearch::Clock::duration>(std::chrono::duration<double>(settings.seconds));
+        SearchLimit::Clock::now()
+        + std::chrono::duration_cast<SearchLimit::Clock::duration>(std::chrono::duration<double>(settings.seconds));
     SharedProgress progress(control);
     std::array<Found, kSearches> found;
     const auto run = [&](int k) {
         const WheelControl own = progress.forSearch();
-        CoverSearch search(targets, settings.seed + kSeedStep * quint32(k), deadline, own);
+        SearchLimit limit(deadline, own);
+        CoverSearch search(targets, settings.seed + kSeedStep * quint32(k), limit);
         found[std::size_t(k)].masks = settings.budgetMode()
                                           ? search.bestOf(settings.ticketBudget)
                                           : search.smallestCover(lowerBound, k == 0 ? construction : Masks{});
-        found[std::size_t(k)].timedOut = search.timedOut();
-        found[std::size_t(k)].cancelled = search.cancelled();
+        found[std::size_t(k)].timedOut = limit.timedOut();
+        found[std::size_t(k)].cancelled = limit.cancelled();
     };
     {
         std::vector<std::jthread> others;
