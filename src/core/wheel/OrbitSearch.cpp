@@ -66,7 +66,8 @@ void OrbitSearch::findOrbits()
         m_firstOf.push_back(target);
         m_sizeOf.push_back(0);
         for (int p = 0; p < m_group.order(); ++p) {
-            int& of = m_orbitOf[std::size_t(m_targets.indexOf(c, m_group.image(m_targets.masks[std::size_t(target)], p)))];
+            int& of =
+                m_orbitOf[std::size_t(m_targets.indexOf(c, m_group.image(m_targets.masks[std::size_t(target)], p)))];
             if (of < 0) {
                 of = orbit;
                 m_sizeOf.back() += int(c.weight);
