@@ -18,7 +18,6 @@ constexpr qint64 kBudgetSwaps = 400'000;
 // A try that succeeds within this share of its swaps lets the next one drop more tickets, at most kMostDropped.
 constexpr qint64 kQuickShare = 64;
 constexpr int kMostDropped = 16;
-constexpr int kStopCheckSteps = 64;
 
 } // namespace
 
@@ -262,25 +261,21 @@ qint64 CoverSearch::anneal(qint64 steps)
 {
     std::vector<quint32> best = m_tickets;
     qint64 bestWeight = m_unhit.weight();
-    Cooling cooling(m_startTemperature);
-    qint64 step = 0;
-    while (m_unhit.weight() > 0 && ++step <= steps) {
-        if (step % kStopCheckSteps == 0 && m_limit.reached())
-            break;
-        const Swap swap = aimedSwap();
-        const qint64 change = costChange(swap);
-        if (change <= 0 || m_random.takesWorse(change, cooling.temperature())) {
-            apply(swap);
-            if (m_unhit.weight() < bestWeight) {
-                best = m_tickets;
-                bestWeight = m_unhit.weight();
-            }
-        }
-        cooling.after(step);
-    }
+    const qint64 taken = Cooling::anneal(
+        m_startTemperature, steps, m_limit, [this] { return m_unhit.weight(); },
+        [this](double temperature) {
+            const Swap swap = aimedSwap();
+            const qint64 change = costChange(swap);
+            if (change <= 0 || m_random.takesWorse(change, temperature))
+                apply(swap);
+        },
+        [&] {
+            best = m_tickets;
+            bestWeight = m_unhit.weight();
+        });
     if (m_unhit.weight() > bestWeight)
         setTickets(best);
-    return step;
+    return taken;
 }
 
 CoverSearch::Swap CoverSearch::aimedSwap()

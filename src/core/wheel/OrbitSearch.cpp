@@ -13,7 +13,6 @@ namespace {
 constexpr qint64 kTrySwaps = 5'000;
 constexpr qint64 kSwapsPerOrbit = 2000;
 constexpr int kMostFailures = 4;
-constexpr int kStopCheckSteps = 64;
 
 } // namespace
 
@@ -127,18 +126,13 @@ void OrbitSearch::anneal(qint64 steps)
     std::vector<quint32> best = m_blocks;
     qint64 bestWeight = m_unhit.weight();
     // As in CoverSearch, 0.4 of a typical target, here an orbit of them, is the top temperature.
-    Cooling cooling(0.4 * double(m_targets.count()) / double(m_sizeOf.size()));
-    qint64 step = 0;
-    while (m_unhit.weight() > 0 && ++step <= steps) {
-        if (step % kStopCheckSteps == 0 && m_limit.reached())
-            break;
-        aimedSwap(cooling.temperature());
-        if (m_unhit.weight() < bestWeight) {
+    Cooling::anneal(
+        0.4 * double(m_targets.count()) / double(m_sizeOf.size()), steps, m_limit, [this] { return m_unhit.weight(); },
+        [this](double temperature) { aimedSwap(temperature); },
+        [&] {
             best = m_blocks;
             bestWeight = m_unhit.weight();
-        }
-        cooling.after(step);
-    }
+        });
     if (m_unhit.weight() > bestWeight)
         setBlocks(best);
 }
