@@ -152,7 +152,7 @@ void OrbitSearch::aimedSwap(double temperature)
                 m_closest.clear();
             }
             if (held == closest)
-                m_closest.push_back({b, image});
+                m_closest.emplace_back(b, image);
         }
     }
     const auto [block, aim] = m_closest[std::size_t(m_random.below(m_closest.size()))];
