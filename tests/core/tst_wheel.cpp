@@ -11,7 +11,10 @@
 #include "core/text/WheelText.h"
 #include "core/wheel/Binomial.h"
 #include "core/wheel/ExpectedReturn.h"
+#include "core/wheel/KnownDesigns.h"
+#include "core/wheel/OrbitSearch.h"
 #include "core/wheel/RandomTicketOdds.h"
+#include "core/wheel/WheelBound.h"
 #include "core/wheel/WheelMaker.h"
 
 class TestWheel : public QObject {
@@ -24,6 +27,7 @@ private Q_SLOTS:
     void oddsAgreeWithEveryDraw();
     void fixedNumbersInEveryTicket_data();
     void fixedNumbersInEveryTicket();
+    void sameSeedSameTickets_data();
     void sameSeedSameTickets();
     void limitsKeptOnTheLargestPools_data();
     void limitsKeptOnTheLargestPools();
@@ -33,6 +37,9 @@ private Q_SLOTS:
     void badSettingsRefused();
     void knownAnswersReached_data();
     void knownAnswersReached();
+    void inversivePlaneHoldsEveryThreeOnce();
+    void orbitsMakeAProvenWheel_data();
+    void orbitsMakeAProvenWheel();
     void randomTicketsBesideAWheel();
 };
 
@@ -214,9 +221,21 @@ void TestWheel::fixedNumbersInEveryTicket()
         QVERIFY(wheel.value().tickets.size() <= ticketBudget);
 }
 
+void TestWheel::sameSeedSameTickets_data()
+{
+    QTest::addColumn<int>("matched");
+    QTest::addColumn<int>("drawnInPool");
+    QTest::addColumn<int>("ticketBudget");
+    QTest::newRow("3 if 4, and the best 3 tickets") << 3 << 4 << 3;
+    QTest::newRow("3 if 3, from orbits") << 3 << 3 << 0;
+}
+
 void TestWheel::sameSeedSameTickets()
 {
-    WheelSettings settings = settingsOf({1, 4, 7, 10, 13, 16, 19, 22, 25, 28}, 3, 4);
+    QFETCH(int, matched);
+    QFETCH(int, drawnInPool);
+    QFETCH(int, ticketBudget);
+    WheelSettings settings = settingsOf({1, 4, 7, 10, 13, 16, 19, 22, 25, 28}, matched, drawnInPool);
     settings.seed = 20261207;
     const Result<WheelResult> first = WheelMaker::make(settings);
     // Again with twice the time, while two threads keep both cores busy: the search counts swaps, not
@@ -237,8 +256,10 @@ void TestWheel::sameSeedSameTickets()
     QVERIFY(first.ok() && second.ok());
     QVERIFY(!first.value().timedOut && !second.value().timedOut);
     QCOMPARE(first.value().tickets, second.value().tickets);
-    settings.ticketBudget = 3;
-    QCOMPARE(WheelMaker::make(settings).value().tickets, WheelMaker::make(settings).value().tickets);
+    if (ticketBudget > 0) {
+        settings.ticketBudget = ticketBudget;
+        QCOMPARE(WheelMaker::make(settings).value().tickets, WheelMaker::make(settings).value().tickets);
+    }
 }
 
 void TestWheel::limitsKeptOnTheLargestPools_data()
@@ -383,6 +404,7 @@ void TestWheel::knownAnswersReached_data()
     QTest::newRow("12 numbers 5 if 5, Steiner system") << 12 << 5 << 5 << 132 << 132 << 0.5;
     QTest::newRow("22 numbers 3 if 3, Steiner system") << 22 << 3 << 3 << 77 << 77 << 0.5;
     QTest::newRow("21 numbers 3 if 3, from the Steiner system") << 21 << 3 << 3 << 77 << 70 << 0.5;
+    QTest::newRow("24 numbers 3 if 3, from the inversive plane") << 24 << 3 << 3 << 130 << 112 << 0.5;
     QTest::newRow("22 numbers 2 if 6, disjoint tickets") << 22 << 2 << 6 << 4 << 2 << 0.5;
 }
 
@@ -405,6 +427,70 @@ void TestWheel::knownAnswersReached()
     QCOMPARE(wheel.value().proof.checked, binomial(pool, drawnInPool));
     QCOMPARE(std::accumulate(wheel.value().odds.bestHolds.begin(), wheel.value().odds.bestHolds.end(), qint64(0)),
              WheelOdds::kDraws);
+}
+
+void TestWheel::inversivePlaneHoldsEveryThreeOnce()
+{
+    const std::vector<quint32> circles = KnownDesigns::forGuarantee(26, 6, 3, 3);
+    QCOMPARE(circles.size(), std::size_t(130));
+    const auto lowest = [](quint32 mask) { return mask & (~mask + 1); };
+    QHash<quint32, int> held;
+    for (const quint32 circle : circles) {
+        QCOMPARE(std::popcount(circle), 6);
+        for (quint32 a = circle; a != 0; a &= a - 1) {
+            for (quint32 b = a & (a - 1); b != 0; b &= b - 1) {
+                for (quint32 c = b & (b - 1); c != 0; c &= c - 1)
+                    ++held[lowest(a) | lowest(b) | lowest(c)];
+            }
+        }
+    }
+    QCOMPARE(held.size(), binomial(26, 3));
+    QVERIFY(std::all_of(held.begin(), held.end(), [](int times) { return times == 1; }));
+}
+
+void TestWheel::orbitsMakeAProvenWheel_data()
+{
+    QTest::addColumn<int>("pool");
+    QTest::addColumn<int>("matched");
+    QTest::addColumn<int>("modulus");
+    QTest::addColumn<int>("multiplier");
+    QTest::newRow("13 numbers 3 if 3, one cycle") << 13 << 3 << 13 << 1;
+    QTest::newRow("14 numbers 4 if 4, a cycle of 13 and one number fixed") << 14 << 4 << 13 << 1;
+    QTest::newRow("12 numbers 3 if 3, dihedral") << 12 << 3 << 12 << 11;
+    QTest::newRow("16 numbers 3 if 3, x to 3x + b mod 13, three fixed") << 16 << 3 << 13 << 3;
+}
+
+// The tickets the orbit search gives keep the guarantee, the group maps them onto themselves, and the
+// same seed gives them again.
+void TestWheel::orbitsMakeAProvenWheel()
+{
+    QFETCH(int, pool);
+    QFETCH(int, matched);
+    QFETCH(int, modulus);
+    QFETCH(int, multiplier);
+    const CoverTargets targets = CoverTargets::forGuarantee(pool, 0, matched, matched);
+    QVERIFY(OrbitSearch::fits(targets));
+    const NumberGroup group(pool, modulus, multiplier);
+    const auto search = [&] {
+        const WheelControl control;
+        SearchLimit limit(SearchLimit::Clock::time_point::max(), control);
+        return OrbitSearch(targets, group, 20261208, limit).smallestCover(2 * WheelBound::schoenheim(pool, 6, matched));
+    };
+    const std::vector<quint32> masks = search();
+    QVERIFY(!masks.empty());
+    QCOMPARE(search(), masks);
+    Tickets tickets;
+    for (const quint32 mask : masks) {
+        for (int g = 0; g < group.order(); ++g)
+            QVERIFY(std::binary_search(masks.begin(), masks.end(), group.image(mask, g)));
+        QList<int> ticket;
+        for (int n = 0; n < pool; ++n) {
+            if (mask & (quint32(1) << n))
+                ticket.append(n + 1);
+        }
+        tickets.append(ticket);
+    }
+    QVERIFY(WheelProof::check(numbersFrom(1, pool), tickets, matched, matched).kept());
 }
 
 // The share of draws in which some of tickets different random tickets holds three or more, by a

@@ -1,12 +1,11 @@
 #include "core/wheel/CoverSearch.h"
 
 #include <algorithm>
-#include <bit>
 #include <climits>
-#include <cmath>
 #include <numeric>
 
 #include "core/wheel/Binomial.h"
+#include "core/wheel/Cooling.h"
 
 namespace {
 
@@ -19,21 +18,12 @@ constexpr qint64 kBudgetSwaps = 400'000;
 // A try that succeeds within this share of its swaps lets the next one drop more tickets, at most kMostDropped.
 constexpr qint64 kQuickShare = 64;
 constexpr int kMostDropped = 16;
-// Annealing: the temperature falls by kCooling every kCoolingSteps swaps and starts again from the top
-// once it is below kColdest of it.
-constexpr int kCoolingSteps = 500;
-constexpr double kCooling = 0.99;
-constexpr double kColdest = 0.05;
-constexpr int kStopCheckSteps = 64;
-constexpr std::chrono::milliseconds kReportInterval(100);
 
 } // namespace
 
-CoverSearch::CoverSearch(const CoverTargets& targets, quint32 seed, Clock::time_point deadline,
-                         const WheelControl& control)
-    : m_targets(targets), m_allFree((quint32(1) << targets.freeCount) - 1), m_random(seed), m_control(control),
-      m_start(Clock::now()), m_deadline(deadline), m_lastReport(m_start), m_hitCount(std::size_t(targets.count()), 0),
-      m_unhitAt(std::size_t(targets.count()), -1)
+CoverSearch::CoverSearch(const CoverTargets& targets, quint32 seed, SearchLimit& limit)
+    : m_targets(targets), m_allFree((quint32(1) << targets.freeCount) - 1), m_random(seed), m_limit(limit),
+      m_hitCount(std::size_t(targets.count()), 0), m_unhit(targets.count())
 {
     qint64 total = 0;
     for (int i = 0; i < targets.count(); ++i)
@@ -57,22 +47,22 @@ std::vector<quint32> CoverSearch::smallestCover(int lowerBound, const std::vecto
         setTickets(start);
     dropRedundant();
     std::vector<quint32> best = m_tickets;
-    report(int(best.size()));
+    m_limit.report(int(best.size()));
     // A count mended in a small part of a try is taken as a sign that the wheel is far from its end: the
     // next try drops twice as many tickets, and one that fails goes back to dropping one. A try at one fewer
     // that fails goes on from where it ended, with twice the swaps.
     int drop = 1;
     int failures = 0;
-    while (!shouldStop() && int(best.size()) > lowerBound && failures < kMostFailures) {
+    while (!m_limit.reached() && int(best.size()) > lowerBound && failures < kMostFailures) {
         const int count = std::max(lowerBound, int(best.size()) - drop);
         while (int(m_tickets.size()) > count)
             dropLeastUseful();
         const qint64 swaps = (kTrySwaps + kSwapsPerTicket * count) << failures;
         const qint64 used = anneal(swaps);
-        if (m_unhitWeight == 0) {
+        if (m_unhit.weight() == 0) {
             dropRedundant();
             best = m_tickets;
-            report(int(best.size()));
+            m_limit.report(int(best.size()));
             failures = 0;
             drop = used < swaps / kQuickShare ? std::min(2 * drop, kMostDropped) : 1;
         } else if (drop > 1) {
@@ -88,9 +78,9 @@ std::vector<quint32> CoverSearch::smallestCover(int lowerBound, const std::vecto
 std::vector<quint32> CoverSearch::bestOf(int count)
 {
     greedy(count);
-    if (m_unhitWeight > 0 && !shouldStop())
+    if (m_unhit.weight() > 0 && !m_limit.reached())
         anneal(kBudgetSwaps);
-    report(int(m_tickets.size()));
+    m_limit.report(int(m_tickets.size()));
     return m_tickets;
 }
 
@@ -101,24 +91,6 @@ void CoverSearch::forEachHit(quint32 ticket, const F& f) const
         for (int held = c.need; held <= std::min(c.size, m_targets.ticketFreeCount); ++held)
             m_targets.forEachSet(c, 0, ticket, held, m_allFree & ~ticket, c.size - held, f);
     }
-}
-
-void CoverSearch::markHit(int target)
-{
-    const int at = m_unhitAt[std::size_t(target)];
-    const int last = m_unhit.back();
-    m_unhit[std::size_t(at)] = last;
-    m_unhitAt[std::size_t(last)] = at;
-    m_unhit.pop_back();
-    m_unhitAt[std::size_t(target)] = -1;
-    m_unhitWeight -= m_targets.weightOf(target);
-}
-
-void CoverSearch::markUnhit(int target)
-{
-    m_unhitAt[std::size_t(target)] = int(m_unhit.size());
-    m_unhit.push_back(target);
-    m_unhitWeight += m_targets.weightOf(target);
 }
 
 void CoverSearch::indexTicket(int t, bool add)
@@ -151,7 +123,7 @@ int CoverSearch::indexedCloseTicket(quint32 target)
                          [&](int rank) { total += int(m_near[std::size_t(rank)].size()); });
     if (total == 0)
         return -1;
-    int pick = below(std::size_t(total));
+    int pick = m_random.below(std::size_t(total));
     int chosen = -1;
     m_targets.forEachSet(m_nearClass, 0, target, m_nearClass.size, 0, 0, [&](int rank) {
         const std::vector<int>& holders = m_near[std::size_t(rank)];
@@ -168,7 +140,7 @@ void CoverSearch::addTicket(quint32 ticket)
     indexTicket(int(m_tickets.size()) - 1, true);
     forEachHit(ticket, [this](int i) {
         if (m_hitCount[std::size_t(i)]++ == 0)
-            markHit(i);
+            m_unhit.remove(i, m_targets.weightOf(i));
     });
 }
 
@@ -176,7 +148,7 @@ void CoverSearch::removeTicket(std::size_t at)
 {
     forEachHit(m_tickets[at], [this](int i) {
         if (--m_hitCount[std::size_t(i)] == 0)
-            markUnhit(i);
+            m_unhit.add(i, m_targets.weightOf(i));
     });
     m_tickets.erase(m_tickets.begin() + qsizetype(at));
     rebuildIndex();
@@ -186,12 +158,11 @@ void CoverSearch::setTickets(const std::vector<quint32>& tickets)
 {
     m_tickets.clear();
     m_unhit.clear();
-    m_unhitWeight = 0;
     std::fill(m_hitCount.begin(), m_hitCount.end(), 0);
     for (std::vector<int>& holders : m_near)
         holders.clear();
     for (int i = 0; i < m_targets.count(); ++i)
-        markUnhit(i);
+        m_unhit.add(i, m_targets.weightOf(i));
     for (const quint32 ticket : tickets)
         addTicket(ticket);
 }
@@ -218,7 +189,7 @@ void CoverSearch::dropLeastUseful()
 void CoverSearch::dropRedundant()
 {
     // A ticket whose every set another ticket also hits is money thrown away; the last ones go first.
-    for (std::size_t t = m_tickets.size(); t-- > 0 && m_tickets.size() > 1 && !shouldStop();) {
+    for (std::size_t t = m_tickets.size(); t-- > 0 && m_tickets.size() > 1 && !m_limit.reached();) {
         bool needed = false;
         forEachHit(m_tickets[t], [&](int i) { needed = needed || m_hitCount[std::size_t(i)] == 1; });
         if (!needed)
@@ -231,7 +202,7 @@ void CoverSearch::greedy(int maxTickets)
     // Heaviest targets first, equal ones in the seed's order; each still unhit gets a ticket built around it.
     std::vector<int> order(std::size_t(m_targets.count()));
     std::iota(order.begin(), order.end(), 0);
-    std::shuffle(order.begin(), order.end(), m_random);
+    std::shuffle(order.begin(), order.end(), m_random.engine());
     std::stable_sort(order.begin(), order.end(),
                      [this](int a, int b) { return m_targets.weightOf(a) > m_targets.weightOf(b); });
     for (const int target : order) {
@@ -250,9 +221,9 @@ quint32 CoverSearch::greedyTicket(int target)
     const quint32 mask = m_targets.masks[std::size_t(target)];
     quint32 ticket = 0;
     for (quint32 rest = mask; bitCount(ticket) < m_targets.classOf(target).need; rest &= ~ticket)
-        ticket |= quint32(1) << randomBit(rest);
+        ticket |= quint32(1) << m_random.bitOf(rest);
     // Past the time the search ends: the wheel is completed without weighing the numbers.
-    const bool weigh = !shouldStop();
+    const bool weigh = !m_limit.reached();
     while (bitCount(ticket) < m_targets.ticketFreeCount) {
         int chosen = -1;
         qint64 chosenGain = -1;
@@ -261,7 +232,7 @@ quint32 CoverSearch::greedyTicket(int target)
                 continue;
             const qint64 gain = weigh ? gainOf(ticket, n) : 0;
             // Equal gains are settled by the seed.
-            if (gain > chosenGain || (gain == chosenGain && below(2) == 0)) {
+            if (gain > chosenGain || (gain == chosenGain && m_random.below(2) == 0)) {
                 chosen = n;
                 chosenGain = gain;
             }
@@ -289,36 +260,28 @@ qint64 CoverSearch::gainOf(quint32 ticket, int added) const
 qint64 CoverSearch::anneal(qint64 steps)
 {
     std::vector<quint32> best = m_tickets;
-    qint64 bestWeight = m_unhitWeight;
-    double temperature = m_startTemperature;
-    qint64 step = 0;
-    while (m_unhitWeight > 0 && ++step <= steps) {
-        if (step % kStopCheckSteps == 0 && shouldStop())
-            break;
-        const Swap swap = aimedSwap();
-        const qint64 change = costChange(swap);
-        if (change <= 0 || std::ldexp(double(m_random()), -32) < std::exp(-double(change) / temperature)) {
-            apply(swap);
-            if (m_unhitWeight < bestWeight) {
-                best = m_tickets;
-                bestWeight = m_unhitWeight;
-            }
-        }
-        if (step % kCoolingSteps == 0) {
-            temperature *= kCooling;
-            if (temperature < m_startTemperature * kColdest)
-                temperature = m_startTemperature;
-        }
-    }
-    if (m_unhitWeight > bestWeight)
+    qint64 bestWeight = m_unhit.weight();
+    const qint64 taken = Cooling::anneal(
+        m_startTemperature, steps, m_limit, [this] { return m_unhit.weight(); },
+        [this](double temperature) {
+            const Swap swap = aimedSwap();
+            const qint64 change = costChange(swap);
+            if (change <= 0 || m_random.takesWorse(change, temperature))
+                apply(swap);
+        },
+        [&] {
+            best = m_tickets;
+            bestWeight = m_unhit.weight();
+        });
+    if (m_unhit.weight() > bestWeight)
         setTickets(best);
-    return step;
+    return taken;
 }
 
 CoverSearch::Swap CoverSearch::aimedSwap()
 {
     // An unhit set, and a ticket among those that hold the most of it: a swap brings it one number closer.
-    const quint32 target = m_targets.masks[std::size_t(m_unhit[std::size_t(below(m_unhit.size()))])];
+    const quint32 target = m_targets.masks[std::size_t(m_unhit.pick(m_random))];
     int chosen = m_near.empty() ? -1 : indexedCloseTicket(target);
     int closest = chosen < 0 ? -1 : INT_MAX;
     int ties = 0;
@@ -328,12 +291,12 @@ CoverSearch::Swap CoverSearch::aimedSwap()
             closest = held;
             chosen = int(t);
             ties = 1;
-        } else if (held == closest && below(std::size_t(++ties)) == 0) {
+        } else if (held == closest && m_random.below(std::size_t(++ties)) == 0) {
             chosen = int(t);
         }
     }
     const quint32 ticket = m_tickets[std::size_t(chosen)];
-    return {chosen, randomBit(ticket & ~target), randomBit(target & ~ticket)};
+    return {chosen, m_random.bitOf(ticket & ~target), m_random.bitOf(target & ~ticket)};
 }
 
 qint64 CoverSearch::costChange(const Swap& swap) const
@@ -370,47 +333,13 @@ void CoverSearch::apply(const Swap& swap)
     for (const CoverClass& c : m_targets.classes) {
         m_targets.forEachSet(c, outBit, kept, c.need - 1, outside, c.size - c.need, [&](int i) {
             if (--m_hitCount[std::size_t(i)] == 0)
-                markUnhit(i);
+                m_unhit.add(i, m_targets.weightOf(i));
         });
         m_targets.forEachSet(c, inBit, kept, c.need - 1, outside, c.size - c.need, [&](int i) {
             if (m_hitCount[std::size_t(i)]++ == 0)
-                markHit(i);
+                m_unhit.remove(i, m_targets.weightOf(i));
         });
     }
     ticket = kept | inBit;
     indexTicket(swap.ticket, true);
-}
-
-int CoverSearch::below(std::size_t bound)
-{
-    return int(m_random() % bound);
-}
-
-int CoverSearch::randomBit(quint32 mask)
-{
-    for (int skip = below(std::size_t(bitCount(mask))); skip > 0; --skip)
-        mask &= mask - 1;
-    return std::countr_zero(mask);
-}
-
-bool CoverSearch::shouldStop()
-{
-    if (m_stop != Stop::No)
-        return true;
-    const auto now = Clock::now();
-    if (m_control.cancel && m_control.cancel->load())
-        m_stop = Stop::Cancel;
-    else if (now >= m_deadline)
-        m_stop = Stop::Time;
-    else if (now - m_lastReport >= kReportInterval)
-        report(m_reportedTickets);
-    return m_stop != Stop::No;
-}
-
-void CoverSearch::report(int tickets)
-{
-    m_reportedTickets = tickets;
-    m_lastReport = Clock::now();
-    if (m_control.progress)
-        m_control.progress({tickets, std::chrono::duration<double>(m_lastReport - m_start).count()});
 }

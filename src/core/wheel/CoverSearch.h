@@ -2,12 +2,12 @@
 
 #include <QtGlobal>
 
-#include <chrono>
-#include <random>
 #include <vector>
 
 #include "core/wheel/CoverTargets.h"
-#include "core/wheel/WheelControl.h"
+#include "core/wheel/SearchLimit.h"
+#include "core/wheel/SearchRandom.h"
+#include "core/wheel/UnhitTargets.h"
 
 /**
  * Looks for few tickets that hit every target, or for a given number of tickets that leave the
@@ -20,9 +20,7 @@
  */
 class CoverSearch {
 public:
-    using Clock = std::chrono::steady_clock;
-
-    CoverSearch(const CoverTargets& targets, quint32 seed, Clock::time_point deadline, const WheelControl& control);
+    CoverSearch(const CoverTargets& targets, quint32 seed, SearchLimit& limit);
 
     /**
      * The fewest tickets found that hit every target, from `start` (a covering) or else from a greedy
@@ -32,11 +30,7 @@ public:
     /** At most `count` tickets leaving the least weight unhit; fewer only when they hit every target. */
     std::vector<quint32> bestOf(int count);
 
-    bool timedOut() const { return m_stop == Stop::Time; }
-    bool cancelled() const { return m_stop == Stop::Cancel; }
-
 private:
-    enum class Stop { No, Time, Cancel };
     struct Swap {
         int ticket = 0;
         int out = 0;
@@ -46,8 +40,6 @@ private:
     /** Calls f(target) for every target that `ticket` hits. */
     template <typename F>
     void forEachHit(quint32 ticket, const F& f) const;
-    void markHit(int target);
-    void markUnhit(int target);
     void addTicket(quint32 ticket);
     void removeTicket(std::size_t at);
     void setTickets(const std::vector<quint32>& tickets);
@@ -73,27 +65,15 @@ private:
     qint64 costChange(const Swap& swap) const;
     void apply(const Swap& swap);
 
-    int below(std::size_t bound);
-    int randomBit(quint32 mask);
-    bool shouldStop();
-    void report(int tickets);
-
     const CoverTargets& m_targets;
     const quint32 m_allFree;
-    std::mt19937 m_random;
-    const WheelControl& m_control;
-    const Clock::time_point m_start;
-    const Clock::time_point m_deadline;
-    Clock::time_point m_lastReport;
-    Stop m_stop = Stop::No;
+    SearchRandom m_random;
+    SearchLimit& m_limit;
 
     std::vector<quint32> m_tickets;
     /** For each target, how many tickets hit it. */
     std::vector<int> m_hitCount;
-    /** The targets no ticket hits, and each target's place among them (-1 when hit). */
-    std::vector<int> m_unhit;
-    std::vector<int> m_unhitAt;
-    qint64 m_unhitWeight = 0;
+    UnhitTargets m_unhit;
     /**
      * With one kind of target, the tickets holding each set of need − 1 numbers, by its rank: a ticket
      * one swap away from an unhit target is found there without looking at every ticket.
@@ -101,5 +81,4 @@ private:
     CoverClass m_nearClass;
     std::vector<std::vector<int>> m_near;
     double m_startTemperature = 1;
-    int m_reportedTickets = 0;
 };

@@ -6,45 +6,82 @@
 namespace KnownDesigns {
 namespace {
 
-// The projective line over GF(11): 0 … 10 and infinity, which is bit 11.
-constexpr int kInfinity = 11;
+// A permutation of the points: the image of each.
+using Map = std::vector<int>;
 
-int inverse(int x)
+template <typename F>
+Map mapOf(int points, const F& f)
 {
-    for (int y = 1; y < 11; ++y) {
-        if (x * y % 11 == 1)
-            return y;
-    }
-    return 0;
+    Map map(std::size_t(points), 0);
+    for (int x = 0; x < points; ++x)
+        map[std::size_t(x)] = f(x);
+    return map;
 }
 
-quint32 mapped(quint32 block, int (*map)(int))
+// The orbit of `block` under the group that `maps` generate.
+std::vector<quint32> orbitOf(quint32 block, const std::vector<Map>& maps)
 {
-    quint32 image = 0;
-    for (int x = 0; x <= kInfinity; ++x) {
-        if (block & (quint32(1) << x))
-            image |= quint32(1) << map(x);
-    }
-    return image;
-}
-
-// The orbit of {∞, 1, 3, 4, 5, 9} (infinity and the squares mod 11) under PSL(2, 11), which x ↦ x + 1 and
-// x ↦ −1/x generate: the 132 hexads of S(5,6,12).
-std::vector<quint32> steinerS5612()
-{
-    const auto step = [](int x) { return x == kInfinity ? x : (x + 1) % 11; };
-    const auto flip = [](int x) { return x == 0 ? kInfinity : x == kInfinity ? 0 : (11 - inverse(x)) % 11; };
-    std::set<quint32> hexads{(quint32(1) << kInfinity) | 1u << 1 | 1u << 3 | 1u << 4 | 1u << 5 | 1u << 9};
-    std::vector<quint32> open(hexads.begin(), hexads.end());
+    std::set<quint32> blocks{block};
+    std::vector<quint32> open{block};
     while (!open.empty()) {
-        const quint32 block = open.back();
+        const quint32 next = open.back();
         open.pop_back();
-        for (const quint32 image : {mapped(block, step), mapped(block, flip)}) {
-            if (hexads.insert(image).second)
+        for (const Map& map : maps) {
+            quint32 image = 0;
+            for (std::size_t x = 0; x < map.size(); ++x) {
+                if (next & (quint32(1) << x))
+                    image |= quint32(1) << map[x];
+            }
+            if (blocks.insert(image).second)
                 open.push_back(image);
         }
     }
-    return {hexads.begin(), hexads.end()};
+    return {blocks.begin(), blocks.end()};
+}
+
+// The orbit of {∞, 1, 3, 4, 5, 9} (infinity and the squares mod 11, infinity being point 11) under
+// PSL(2, 11), which x ↦ x + 1 and x ↦ −1/x generate: the 132 hexads of S(5,6,12).
+std::vector<quint32> steinerS5612()
+{
+    constexpr int kInfinity = 11;
+    const auto inverse = [](int x) {
+        int y = 1;
+        while (x * y % 11 != 1)
+            ++y;
+        return y;
+    };
+    const Map step = mapOf(12, [](int x) { return x == kInfinity ? x : (x + 1) % 11; });
+    const Map flip = mapOf(12, [&](int x) { return x == 0 ? kInfinity : x == kInfinity ? 0 : (11 - inverse(x)) % 11; });
+    return orbitOf(quint32(1) << kInfinity | 1u << 1 | 1u << 3 | 1u << 4 | 1u << 5 | 1u << 9, {step, flip});
+}
+
+// GF(25) as a + 5b for a + bα, where α² = 2 (no square mod 5); point 25 is infinity.
+int timesIn25(int x, int y)
+{
+    const int a = x % 5, b = x / 5, c = y % 5, d = y / 5;
+    return (a * c + 2 * b * d) % 5 + 5 * ((a * d + b * c) % 5);
+}
+
+// The images of GF(5) and infinity under PGL(2, 25), which x ↦ x + 1, x ↦ x + α, x ↦ yx and x ↦ 1/x
+// generate: the 130 circles of the inversive plane of order 5, in which every 3 of 26 points lie on
+// exactly one, an S(3,6,26).
+std::vector<quint32> steinerS3626()
+{
+    constexpr int kInfinity = 25;
+    const auto plus = [](int x, int y) { return x == kInfinity ? x : (x % 5 + y % 5) % 5 + 5 * ((x / 5 + y / 5) % 5); };
+    const auto inverse = [](int x) {
+        int y = 1;
+        while (timesIn25(x, y) != 1)
+            ++y;
+        return y;
+    };
+    std::vector<Map> maps{mapOf(26, [&](int x) { return plus(x, 1); }), mapOf(26, [&](int x) { return plus(x, 5); }),
+                          mapOf(26, [&](int x) { return x == 0           ? kInfinity
+                                                        : x == kInfinity ? 0
+                                                                         : inverse(x); })};
+    for (int y = 1; y < 25; ++y)
+        maps.push_back(mapOf(26, [&](int x) { return x == kInfinity ? x : timesIn25(x, y); }));
+    return orbitOf(quint32(1) << kInfinity | 0b11111u, maps);
 }
 
 // The octads of the extended binary Golay code (the cyclic code of length 23 with generator
@@ -108,6 +145,8 @@ std::vector<quint32> forGuarantee(int freeCount, int ticketFree, int matched, in
         designs.push_back(shrunk(steinerS5612(), freeCount));
     if (freeCount <= 22 && matched == 3)
         designs.push_back(shrunk(steinerS3622(), freeCount));
+    if (freeCount <= 26 && matched == 3)
+        designs.push_back(shrunk(steinerS3626(), freeCount));
     const int groups = (freeCount + 5) / 6;
     if (groups * (matched - 1) < drawnInPool)
         designs.push_back(disjointTickets(freeCount));
