@@ -11,13 +11,14 @@ constexpr std::size_t kMostKept = 16;
 
 KeptLuck::Key KeptLuck::keyOf(const BacktestChoice& choice, int drawCount)
 {
-    return Key{drawCount,         choice.firstDraw, choice.rankedLastDraw(), choice.scoresWalkForward(),
-               choice.counts,     choice.amounts,   choice.preferences,      choice.weights};
+    return Key{drawCount,     choice.firstDraw, choice.rankedLastDraw(), choice.scoresWalkForward(),
+               choice.counts, choice.amounts,   choice.preferences,      choice.weights};
 }
 
 const KeptLuck::Measurement* KeptLuck::find(const Key& key) const
 {
-    const auto kept = std::find_if(m_kept.begin(), m_kept.end(), [&key](const auto& entry) { return entry.first == key; });
+    const auto kept =
+        std::find_if(m_kept.begin(), m_kept.end(), [&key](const auto& entry) { return entry.first == key; });
     return kept == m_kept.end() ? nullptr : &kept->second;
 }
 
