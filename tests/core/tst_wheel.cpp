@@ -242,6 +242,7 @@ void TestWheel::sameSeedSameTickets()
     // seconds, so it walks the same way.
     std::atomic_bool burning = true;
     std::vector<std::jthread> burners;
+    burners.reserve(2);
     for (int i = 0; i < 2; ++i) {
         burners.emplace_back([&burning] {
             volatile quint64 sink = 0;

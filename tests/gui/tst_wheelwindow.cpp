@@ -450,7 +450,7 @@ void TestWheelWindow::prizeTableReturnPastDrawsAndWhatTheTicketsWon()
     });
     click(window, "buyButton");
     m_messages.clear();
-    const QList<int> drawn = tickets.first();
+    const QList<int>& drawn = tickets.first();
     QVERIFY(!doc.appendDraw(drawn));
     std::array<int, kNumbersPerDraw + 1> byHits{};
     for (const QList<int>& ticket : tickets)
