@@ -76,6 +76,10 @@ void addCommandRows()
     QTest::newRow("undo") << 350 << QStringList{QStringLiteral("append 2 4 6 8 10 12")} << QStringLiteral("undo");
     QTest::newRow("undo --slot") << 350 << QStringList{QStringLiteral("prediction add 1 {next} 13 14 15 16 17 18")}
                                  << QStringLiteral("undo --slot 1");
+    QTest::newRow("wheel --buy") << 350 << QStringList()
+                                 << QStringLiteral("wheel --pool 1,2,3,4,5,6,7,8 --guarantee 3/3 --buy 1 {next}");
+    QTest::newRow("prizes --set") << 350 << QStringList{QStringLiteral("prizes --set 200000000 10000000 50000 1000")}
+                                  << QStringLiteral("prizes --set 300000000 12000000 60000 1000 --price 300");
 }
 
 Row currentRow()
